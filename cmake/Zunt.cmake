@@ -1,0 +1,66 @@
+# Settings shared by every target of the tree.
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+
+set(ZUNT_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+
+if(WIN32)
+  # The library is multi-byte (ANSI code page), like the MFC build it stands for.
+  add_compile_definitions(_MBCS WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
+  # Every test executable runs under Wine; CTest prefixes its command with this.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+
+  # Host, DLLs and tests share one C++ run-time, as MFC programs share one CRT.
+  set(ZUNT_RUNTIME_DLLS)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(IS_ABSOLUTE "${path}" AND EXISTS "${path}")
+      get_filename_component(path "${path}" REALPATH)
+      list(APPEND ZUNT_RUNTIME_DLLS "${path}")
+      file(COPY "${path}" DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    endif()
+  endforeach()
+else()
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+  if(ZUNT_SANITIZE AND NOT ZUNT_BENCH)
+    set(ZUNT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${ZUNT_SANITIZER_FLAGS})
+    add_link_options(${ZUNT_SANITIZER_FLAGS})
+  endif()
+endif()
+
+if(NOT ZUNT_DLLS_ONLY AND NOT ZUNT_BENCH)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${ZUNT_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endif()
+
+# A library of the product: a DLL on Windows, a static library of its portable
+# sources natively. PORTABLE sources build everywhere, WINDOWS sources only on Windows.
+function(zunt_library name)
+  cmake_parse_arguments(ARG "" "EXPORT_MACRO" "PORTABLE;WINDOWS;LIBS;WIN_LIBS" ${ARGN})
+  if(WIN32)
+    add_library(${name} SHARED ${ARG_PORTABLE} ${ARG_WINDOWS})
+    target_compile_definitions(${name} PRIVATE ${ARG_EXPORT_MACRO})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS} ${ARG_WIN_LIBS})
+    set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
+  else()
+    add_library(${name} STATIC ${ARG_PORTABLE})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()
+
+# One test executable per subsystem, one CTest entry each (under Wine on Windows builds).
+function(zunt_test name)
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} gmock gtest)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE gtest_main)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+endfunction()

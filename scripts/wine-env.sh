@@ -1,0 +1,8 @@
+# Sourced: the environment of every Wine process of the project.
+ZUNT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export ZUNT_BUILD="${ZUNT_BUILD:-$ZUNT_ROOT/build}"
+export WINEPREFIX="${WINEPREFIX:-$ZUNT_BUILD/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# The library's texts are CP932: LC_ALL (not LANG) gives Wine the Japanese ANSI code page.
+export LC_ALL=ja_JP.UTF-8

@@ -1,0 +1,6 @@
+#include "VariableLibrary.h"
+
+int ZuntVariableInterfaceVersion()
+{
+  return 1;
+}
