@@ -64,3 +64,27 @@ function(zunt_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
 endfunction()
+
+# The SDK: include/ (every public header, flat), lib/ (import libraries and the CMake package),
+# bin/ (the DLLs and the C++ run-time they share). A host writes find_package(ZuntCtrl CONFIG).
+function(zunt_install_sdk)
+  set(targets ZuntAfx ZuntVariable)
+  if(TARGET ZuntCtrl)
+    list(APPEND targets ZuntCtrl)
+  endif()
+  install(TARGETS ${targets} EXPORT ZuntCtrlTargets
+          RUNTIME DESTINATION bin LIBRARY DESTINATION lib ARCHIVE DESTINATION lib)
+  foreach(folder ${ZUNT_PUBLIC_HEADER_DIRS})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder}/ DESTINATION include
+            FILES_MATCHING PATTERN "*.h" PATTERN "native" EXCLUDE)
+  endforeach()
+  install(FILES ${ZUNT_RUNTIME_DLLS} DESTINATION bin)
+  install(EXPORT ZuntCtrlTargets NAMESPACE ZuntCtrl:: DESTINATION lib/cmake/ZuntCtrl)
+  include(CMakePackageConfigHelpers)
+  configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/ZuntCtrlConfig.cmake.in
+    ${CMAKE_BINARY_DIR}/ZuntCtrlConfig.cmake INSTALL_DESTINATION lib/cmake/ZuntCtrl)
+  write_basic_package_version_file(${CMAKE_BINARY_DIR}/ZuntCtrlConfigVersion.cmake
+    COMPATIBILITY SameMinorVersion)
+  install(FILES ${CMAKE_BINARY_DIR}/ZuntCtrlConfig.cmake ${CMAKE_BINARY_DIR}/ZuntCtrlConfigVersion.cmake
+          DESTINATION lib/cmake/ZuntCtrl)
+endfunction()
