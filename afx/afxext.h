@@ -1,0 +1,3 @@
+// The framework's extension-DLL header: what an extension library and its hosts include.
+#pragma once
+#include "afxwin.h"

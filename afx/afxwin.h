@@ -1,0 +1,4 @@
+// The framework's Windows part: modules and the resource chain; windows come later.
+#pragma once
+#include "AfxModule.h"
+#include "AfxDlgInit.h"
