@@ -10,6 +10,8 @@ if(WIN32)
   # The library is multi-byte (ANSI code page), like the MFC build it stands for.
   add_compile_definitions(_MBCS WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
   add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
+  # Resource scripts are UTF-8; without this windres turns the Japanese texts into '?'.
+  string(APPEND CMAKE_RC_FLAGS " -c 65001")
   # Every test executable runs under Wine; CTest prefixes its command with this.
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 
