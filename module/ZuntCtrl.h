@@ -1,0 +1,6 @@
+// ZuntCtrl.dll: everything a host uses. Link ZuntCtrl (the import library names ZuntCtrl.dll).
+#pragma once
+#include "ZuntModule.h"
+// A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
+#include "PaletteMessages.h"
+#include "TreeOptionMessages.h"
