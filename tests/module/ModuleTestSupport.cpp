@@ -1,0 +1,20 @@
+#include "ModuleTestSupport.h"
+
+std::wstring Utf8ToWide(const char* pszUtf8)
+{
+  int nLength = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, nullptr, 0);
+  std::wstring wide(nLength, L'\0');
+  ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, &wide[0], nLength);
+  wide.resize(nLength - 1);
+  return wide;
+}
+
+std::string Utf8ToCp932(const char* pszUtf8)
+{
+  std::wstring wide = Utf8ToWide(pszUtf8);
+  int nLength = ::WideCharToMultiByte(932, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string narrow(nLength, '\0');
+  ::WideCharToMultiByte(932, 0, wide.c_str(), -1, &narrow[0], nLength, nullptr, nullptr);
+  narrow.resize(nLength - 1);
+  return narrow;
+}

@@ -1,0 +1,187 @@
+// The string tables: Japanese (what the library loads) and English.
+#include "ModuleTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace
+{
+struct SStringEntry
+{
+  UINT nID;
+  const char* pszUtf8;
+};
+
+const SStringEntry kJapanese[] = {
+    {22100, u8"値は %s ≦値≦ %s の範囲内で入力してください"},
+    {22101, u8"値は %s ≦値≦ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22102, u8"値は %s ＜値≦ %s の範囲内で入力してください"},
+    {22103, u8"値は %s ＜値≦ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22104, u8"値は %s ≦値＜ %s の範囲内で入力してください"},
+    {22105, u8"値は %s ≦値＜ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22106, u8"値は %s ＜値＜ %s の範囲内で入力してください"},
+    {22107, u8"値は %s ＜値＜ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22108, u8"WM_VALIDATE"},
+    {22109, u8"スピンボタンコントロールの作成に失敗しました\n"},
+    {22110, u8"%d"},
+    {22111, u8"%%.%df"},
+    {22112, u8"mm"},
+    {22113, u8"cm"},
+    {22114, u8"m"},
+    {22115, u8"in"},
+    {22116, u8"fe"},
+    {22117, u8"ya"},
+    {22118, u8"%%.%df%%s"},
+    {22119, u8"deg"},
+    {22120, u8"rad"},
+    {22121, u8"%%.%df, %%.%df "},
+    {22122, u8"%%.%df, %%.%df %%s"},
+    {22123, u8"項目名全表示"},
+    {22124, u8"項目名等分表示"},
+    {22125, u8"クリックオープン"},
+    {22150, u8"%s ≦値 の範囲内で入力してください"},
+    {22151, u8"%s ≦値 の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22152, u8"%s ＜値 の範囲内で入力してください"},
+    {22153, u8"%s ＜値 の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22154, u8"値≦ %s の範囲内で入力してください"},
+    {22155, u8"値≦ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22156, u8"値＜ %s の範囲内で入力してください"},
+    {22157, u8"値＜ %s の範囲内で入力してください\nただし 0 の入力は禁止します"},
+    {22200, u8"ＭＳ ゴシック"},
+    {22300, u8"ﾌｫﾙﾀﾞを指定してください"},
+    {22400, u8"変数名"},
+    {22401, u8"値"},
+    {22402, u8"%sを入力してください。"},
+    {22403, u8"%sが不正です。"},
+    {22404, u8"指定された変数名は既に存在します。"},
+    {22405, u8"式"},
+    {22406, u8"式が入力されています"},
+    {22407, u8"式を入力してください"},
+    {22408, u8"変数の選択(&S)..."},
+    {22409, u8"変数の追加(&V)..."},
+    {22410, u8"距離変数(&L)"},
+    {22411, u8"角度変数(&G)"},
+    {22412, u8"一般変数(&N)"},
+    {22413, u8"値を表示(&I)"},
+    {22414, u8"式を表示(&E)"},
+    {22415, u8"追加した変数を使用しますか？"},
+};
+
+const SStringEntry kEnglishOwnTexts[] = {
+    {22123, "Display AllTitles"},
+    {22124, "Display EqualProtion"},
+    {22125, "Click to Open"},
+    {22200, "MS Sans Serif"},
+    {22300, "select folder"},
+    {32771, "Click to use the same value for subsequent operations"},
+    {32775, "Give different values for each operation"},
+};
+
+const LANGID kLangJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+const LANGID kLangEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+
+std::string LoadCtrlString(UINT nID)
+{
+  char szBuffer[512];
+  int nLength = ::LoadStringA(CtrlModule(), nID, szBuffer, sizeof szBuffer);
+  return std::string(szBuffer, nLength);
+}
+
+// String nID of one language, read from its block of sixteen counted UTF-16 strings.
+std::optional<std::wstring> FindString(UINT nID, LANGID wLanguage)
+{
+  HMODULE hModule = CtrlModule();
+  HRSRC hBlock = ::FindResourceExA(hModule, RT_STRING, MAKEINTRESOURCEA(nID / 16 + 1), wLanguage);
+  if (hBlock == nullptr)
+    return std::nullopt;
+  auto pEntry = static_cast<const WCHAR*>(::LockResource(::LoadResource(hModule, hBlock)));
+  for (UINT nSkip = nID % 16; nSkip > 0; --nSkip)
+    pEntry += 1 + *pEntry;
+  if (*pEntry == 0)
+    return std::nullopt;
+  return std::wstring(pEntry + 1, *pEntry);
+}
+
+std::wstring JapaneseText(UINT nID)
+{
+  for (const SStringEntry& entry : kJapanese)
+  {
+    if (entry.nID == nID)
+      return Utf8ToWide(entry.pszUtf8);
+  }
+  return std::wstring();
+}
+
+// The printf conversions of a format, e.g. "%s%s" or "%%%d": an English copy needs the same.
+std::wstring Conversions(const std::wstring& text)
+{
+  std::wstring conversions;
+  for (size_t i = text.find(L'%'); i != std::wstring::npos && i + 1 < text.size(); i = text.find(L'%', i + 2))
+    conversions += text.substr(i, 2);
+  return conversions;
+}
+
+bool IsJapaneseEntry(UINT nID)
+{
+  return !JapaneseText(nID).empty();
+}
+}
+
+TEST(StringTable, EveryJapaneseEntryLoadsWithItsCp932Bytes)
+{
+  for (const SStringEntry& entry : kJapanese)
+    EXPECT_EQ(LoadCtrlString(entry.nID), Utf8ToCp932(entry.pszUtf8)) << "string " << entry.nID;
+}
+
+TEST(StringTable, JapaneseCharactersArriveAsTheirCp932Codes)
+{
+  EXPECT_NE(LoadCtrlString(22100).find("\x81\x85"), std::string::npos) << "less-than-or-equal sign";
+  EXPECT_NE(LoadCtrlString(22106).find("\x81\x83"), std::string::npos) << "full-width less-than sign";
+  EXPECT_EQ(LoadCtrlString(22200), "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e");
+  EXPECT_EQ(LoadCtrlString(22300).substr(0, 5), "\xcc\xab\xd9\xc0\xde") << "half-width katakana";
+  EXPECT_EQ(LoadCtrlString(22101).find("\\n"), std::string::npos);
+  EXPECT_NE(LoadCtrlString(22101).find("\x82\xa2\n\x82\xbd"), std::string::npos) << "a real line break";
+  EXPECT_EQ(LoadCtrlString(22109).back(), '\n');
+}
+
+TEST(StringTable, JapaneseTableHoldsNoOtherEntries)
+{
+  for (UINT nID = 22100; nID <= 22415; ++nID)
+    EXPECT_EQ(FindString(nID, kLangJapanese).has_value(), IsJapaneseEntry(nID)) << "string " << nID;
+  EXPECT_FALSE(FindString(32771, kLangJapanese).has_value());
+  EXPECT_FALSE(FindString(32775, kLangJapanese).has_value());
+}
+
+TEST(StringTable, EnglishEntriesWithTheirOwnTexts)
+{
+  for (const SStringEntry& entry : kEnglishOwnTexts)
+    EXPECT_EQ(FindString(entry.nID, kLangEnglish), Utf8ToWide(entry.pszUtf8)) << "string " << entry.nID;
+}
+
+TEST(StringTable, EnglishCopiesOfUnitNamesAndFormatsEqualTheJapanese)
+{
+  for (UINT nID = 22112; nID <= 22122; ++nID)
+    EXPECT_EQ(FindString(nID, kLangEnglish), JapaneseText(nID)) << "string " << nID;
+}
+
+TEST(StringTable, EnglishMessagesAreReadableWithTheJapaneseConversions)
+{
+  for (UINT nID = 22100; nID <= 22111; ++nID)
+  {
+    std::optional<std::wstring> english = FindString(nID, kLangEnglish);
+    ASSERT_TRUE(english.has_value()) << "string " << nID;
+    for (wchar_t ch : *english)
+      EXPECT_LT(ch, 0x80) << "string " << nID;
+    EXPECT_EQ(Conversions(*english), Conversions(JapaneseText(nID))) << "string " << nID;
+  }
+}
+
+TEST(StringTable, EnglishTableHoldsOnlyItsListedEntries)
+{
+  for (UINT nID = 22126; nID <= 22415; ++nID)
+  {
+    bool bListed = nID == 22200 || nID == 22300;
+    EXPECT_EQ(FindString(nID, kLangEnglish).has_value(), bListed) << "string " << nID;
+  }
+}
