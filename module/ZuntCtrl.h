@@ -1,6 +1,12 @@
 // ZuntCtrl.dll: everything a host uses. Link ZuntCtrl (the import library names ZuntCtrl.dll).
 #pragma once
 #include "ZuntModule.h"
+#include "Resource.h"
+#include "Angle60.h"
+#include "AngleUnit.h"
+#include "LengthUnit.h"
+#include "RoundOff.h"
+#include "ValueWork.h"
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
 #include "TreeOptionMessages.h"

@@ -1,0 +1,3 @@
+// The framework's collection templates.
+#pragma once
+#include "afxcoll.h"
