@@ -78,12 +78,16 @@ int CTime::GetMinute() const { return local().tm.tm_min; }
 int CTime::GetSecond() const { return local().tm.tm_sec; }
 int CTime::GetDayOfWeek() const { return local().tm.tm_wday + 1; }
 
+// As the framework does: a time the run-time cannot show raises the OLE exception E_INVALIDARG,
+// and a result longer than the framework's 128-character buffer comes out empty.
 CString CTime::Format(LPCTSTR pszFormat) const
 {
   if (!pszFormat)
     AfxThrowInvalidArgException();
-  const LocalParts parts = local();
-  char buffer[512];
-  const size_t length = std::strftime(buffer, sizeof buffer, pszFormat, &parts.tm);
+  std::tm parts;
+  if (!toLocal(m_time, parts))
+    AfxThrowOleException(E_INVALIDARG);
+  char buffer[128];
+  const size_t length = std::strftime(buffer, sizeof buffer, pszFormat, &parts);
   return CString(buffer, int(length));
 }

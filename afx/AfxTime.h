@@ -56,7 +56,8 @@ public:
   int GetSecond() const;
   int GetDayOfWeek() const;  // 1 for Sunday
 
-  // strftime formats, in local time.
+  // strftime formats, in local time: at most 127 characters, else empty. A time that cannot be
+  // shown raises COleException (E_INVALIDARG).
   CString Format(LPCTSTR pszFormat) const;
 
   // The 64-bit value as 8 raw bytes.

@@ -7,6 +7,9 @@
 #include "LengthUnit.h"
 #include "RoundOff.h"
 #include "ValueWork.h"
+#include "EnteredText.h"
+#include "EnteredHistory.h"
+#include "HistoryMap.h"
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
 #include "TreeOptionMessages.h"

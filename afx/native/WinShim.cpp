@@ -97,6 +97,20 @@ int convertCounted(const char* to, const char* from, const char* in, size_t inBy
   return int(size_t(bytes) / sizeof(Out));
 }
 
+// Windows separates folders with either slash; the trail byte of a double-byte character is
+// part of its character.
+std::string nativePath(LPCSTR name)
+{
+  std::string path(name);
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsDBCSLeadByte(BYTE(path[i])) && i + 1 < path.size())
+      ++i;
+    else if (path[i] == '\\')
+      path[i] = '/';
+  }
+  return path;
+}
+
 int fdOf(HANDLE handle)
 {
   return int(reinterpret_cast<intptr_t>(handle) - 1);
@@ -159,7 +173,7 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD, void*, DWORD creation, DWOR
   case OPEN_ALWAYS: flags |= O_CREAT; break;
   default: break;
   }
-  const int fd = ::open(name, flags | O_CLOEXEC, 0644);
+  const int fd = ::open(nativePath(name).c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) {
     fail(errno);
     return INVALID_HANDLE_VALUE;
@@ -234,7 +248,25 @@ BOOL CloseHandle(HANDLE handle)
 
 BOOL DeleteFileA(LPCSTR name)
 {
-  return ::unlink(name) == 0 ? TRUE : fail(errno);
+  return ::unlink(nativePath(name).c_str()) == 0 ? TRUE : fail(errno);
+}
+
+BOOL CreateDirectoryA(LPCSTR name, void*)
+{
+  if (::mkdir(nativePath(name).c_str(), 0755) == 0)
+    return TRUE;
+  lastError = errno == EEXIST ? ERROR_ALREADY_EXISTS : errno == ENOENT ? ERROR_PATH_NOT_FOUND : errorFromErrno(errno);
+  return FALSE;
+}
+
+int _stat(const char* path, struct _stat* status)
+{
+  struct stat info;
+  if (::stat(nativePath(path).c_str(), &info) != 0)
+    return -1;
+  status->st_mode = info.st_mode;
+  status->st_size = info.st_size;
+  return 0;
 }
 
 LONG InterlockedIncrement(LONG volatile* value)

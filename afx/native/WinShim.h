@@ -107,7 +107,8 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength
                         int length, LPCSTR defaultChar, BOOL* usedDefault);
 BOOL IsDBCSLeadByte(BYTE c);
 
-// Files: share modes are accepted and not enforced.
+// Files: share modes are accepted and not enforced. In paths a backslash separates folders, as
+// on Windows (the trail byte of a double-byte character is no separator).
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, void* security, DWORD creation,
                    DWORD flags, HANDLE templateFile);
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, DWORD* read, void* overlapped);
@@ -119,6 +120,15 @@ BOOL SetEndOfFile(HANDLE file);
 BOOL FlushFileBuffers(HANDLE file);
 BOOL CloseHandle(HANDLE handle);
 BOOL DeleteFileA(LPCSTR name);
+BOOL CreateDirectoryA(LPCSTR name, void* security);
+
+// The C run-time's file status under its Windows name: 0 when the path exists.
+struct _stat
+{
+  unsigned int st_mode;
+  int64_t st_size;
+};
+int _stat(const char* path, struct _stat* status);
 
 LONG InterlockedIncrement(LONG volatile* value);
 LONG InterlockedDecrement(LONG volatile* value);

@@ -114,4 +114,17 @@ TEST(Time, FormatsInLocalTimeAndRoundTripsItsParts)
   EXPECT_EQ((CTime(2024, 3, 1, 0, 0, 0) - CTime(2024, 2, 28, 0, 0, 0)).GetDays(), 2);
 }
 
+TEST(Time, FormatGivesNothingBeyond127CharactersAndRefusesTimesItCannotShow)
+{
+  EXPECT_EQ(CTime(0).Format(std::string(127, 'x').c_str()), CString(std::string(127, 'x').c_str()));
+  EXPECT_EQ(CTime(0).Format(std::string(128, 'x').c_str()), CString());
+  try {
+    CTime(INT64_MAX).Format("%y");
+    ADD_FAILURE() << "no exception";
+  } catch (COleException* e) {
+    EXPECT_EQ(e->m_sc, E_INVALIDARG);
+    e->Delete();
+  }
+}
+
 }  // namespace

@@ -1,0 +1,35 @@
+// The entries of one history key, the most recent first, each text once. The history owns its
+// entries (CEnteredText) and deletes them.
+#pragma once
+#include "EnteredText.h"
+
+#include <afxcoll.h>
+
+class AFX_EXT_CLASS CEnteredHistory : public CObArray
+{
+  DECLARE_SERIAL(CEnteredHistory)
+public:
+  CEnteredHistory();
+  ~CEnteredHistory() override;
+
+  int GetCount() const { return int(CObArray::GetCount()); }
+  // Null for an element of another class; an index out of range raises CInvalidArgException.
+  CEnteredText* GetAt(int nIndex) const;
+
+  // Puts the text first with its time; an entry with the same text goes away.
+  void Add(const char* pszText, CTime time);
+  // Deletes the first entry whose text is the same (case-sensitive).
+  void Delete(const char* pszText);
+  // Keeps the nCount most recent entries (all when nCount <= 0), then, when time > 0, deletes
+  // from the oldest end every entry not newer than time, stopping at the first newer one.
+  void DeleteOutOfLimit(int nCount, CTime time);
+  // Writes one line per entry to the debugger output.
+  void CheckData() const;
+
+  // Stored as the framework's CObArray. Loading reads new CEnteredText objects only (no null,
+  // no other class, no reference to an object read before) and replaces the entries held.
+  void Serialize(CArchive& ar) override;
+
+protected:
+  void deleteFrom(int nIndex);
+};

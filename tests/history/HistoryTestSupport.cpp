@@ -1,0 +1,139 @@
+#include "HistoryTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#ifdef _WIN32
+#  include <process.h>
+#else
+#  include <unistd.h>
+#endif
+
+namespace {
+
+std::string g_debugOutput;
+
+#ifdef _WIN32
+// OutputDebugStringA raises DBG_PRINTEXCEPTION_C with the text's length and address; a vectored
+// handler sees it before any debugger or frame handler would.
+LONG CALLBACK catchDebugOutput(EXCEPTION_POINTERS* pInfo)
+{
+  const EXCEPTION_RECORD* pRecord = pInfo->ExceptionRecord;
+  if (pRecord->ExceptionCode != DBG_PRINTEXCEPTION_C || pRecord->NumberParameters < 2)
+    return EXCEPTION_CONTINUE_SEARCH;
+  const size_t nLength = size_t(pRecord->ExceptionInformation[0]);
+  const char* pszText = reinterpret_cast<const char*>(pRecord->ExceptionInformation[1]);
+  g_debugOutput.append(pszText, nLength ? nLength - 1 : 0);
+  return EXCEPTION_CONTINUE_EXECUTION;
+}
+#else
+void catchDebugOutput(LPCSTR pszText)
+{
+  g_debugOutput += pszText;
+}
+#endif
+
+// Sends the debugger output to g_debugOutput while it lives.
+class CDebugOutputHook
+{
+public:
+#ifdef _WIN32
+  CDebugOutputHook() : m_pHandler(::AddVectoredExceptionHandler(1, catchDebugOutput)) {}
+  ~CDebugOutputHook() { ::RemoveVectoredExceptionHandler(m_pHandler); }
+
+private:
+  void* m_pHandler;
+#else
+  CDebugOutputHook() : m_previous(WinShimSetDebugOutput(catchDebugOutput)) {}
+  ~CDebugOutputHook() { WinShimSetDebugOutput(m_previous); }
+
+private:
+  WinShimDebugOutput m_previous;
+#endif
+};
+
+std::string newScratchFolder()
+{
+#ifdef _WIN32
+  char szTemp[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, szTemp);
+  static int s_nCount = 0;
+  const std::string folder = std::string(szTemp) + "zunt-history-" + std::to_string(_getpid()) + "-" +
+                             std::to_string(++s_nCount);
+  EXPECT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+  return folder;
+#else
+  char szTemplate[] = "/tmp/zunt-history-XXXXXX";
+  EXPECT_NE(::mkdtemp(szTemplate), nullptr);
+  return szTemplate;
+#endif
+}
+
+}  // namespace
+
+CScratchFolder::CScratchFolder() : m_root(newScratchFolder())
+{
+}
+
+CScratchFolder::~CScratchFolder()
+{
+  std::error_code error;
+  std::filesystem::remove_all(m_root, error);
+}
+
+std::string CScratchFolder::Path(const char* pszRelative) const
+{
+  return pszRelative ? m_root + "\\" + pszRelative : m_root;
+}
+
+CCurrentFolder::CCurrentFolder(const std::string& folder)
+  : m_previous(std::filesystem::current_path().string())
+{
+  std::filesystem::current_path(folder);
+}
+
+CCurrentFolder::~CCurrentFolder()
+{
+  std::filesystem::current_path(m_previous);
+}
+
+std::string DebugOutputOf(const std::function<void()>& code)
+{
+  g_debugOutput.clear();
+  CDebugOutputHook hook;
+  code();
+  return g_debugOutput;
+}
+
+std::string Describe(const CHistoryMap& map)
+{
+  std::string text;
+  CString key;
+  CObject* pValue;
+  for (POSITION pos = map.GetStartPosition(); pos;) {
+    map.GetNextAssoc(pos, key, pValue);
+    const CEnteredHistory* pHistory = map.Enumrate(key);
+    text += std::string(key) + "{";
+    for (int i = 0; i < pHistory->GetCount(); ++i)
+      text += std::string(pHistory->GetAt(i)->GetText()) + "@" +
+              std::to_string(pHistory->GetAt(i)->GetTime().GetTime()) + ",";
+    text += "}";
+  }
+  return text;
+}
+
+Bytes ReadFileBytes(const std::string& path)
+{
+  CFile file(path.c_str(), CFile::modeRead);
+  Bytes bytes(size_t(file.GetLength()));
+  file.Read(bytes.data(), UINT(bytes.size()));
+  return bytes;
+}
+
+void WriteFileBytes(const std::string& path, const Bytes& bytes)
+{
+  CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+  file.Write(bytes.data(), UINT(bytes.size()));
+}

@@ -1,0 +1,51 @@
+// Shared pieces of the history tests: a scratch folder with backslash paths, the debugger
+// output of a block of code, a map's contents as text, and files as bytes.
+#pragma once
+#include <HistoryMap.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+typedef std::vector<BYTE> Bytes;
+
+// The protected file helpers, for the folder tests.
+class CTestHistoryMap : public CHistoryMap
+{
+public:
+  using CHistoryMap::CreateFolder;
+  using CHistoryMap::IsExistFile;
+};
+
+// A new empty folder, removed with everything in it at the end. Paths below it are written
+// with backslashes, as a Windows host writes them.
+class CScratchFolder
+{
+public:
+  CScratchFolder();
+  ~CScratchFolder();
+  std::string Path(const char* pszRelative = nullptr) const;
+
+private:
+  std::string m_root;
+};
+
+// Makes the scratch folder the current one while it lives.
+class CCurrentFolder
+{
+public:
+  explicit CCurrentFolder(const std::string& folder);
+  ~CCurrentFolder();
+
+private:
+  std::string m_previous;
+};
+
+// What the code wrote with OutputDebugStringA while it ran.
+std::string DebugOutputOf(const std::function<void()>& code);
+
+// Keys in the map's order, each with its entries: "key{text@time,...}".
+std::string Describe(const CHistoryMap& map);
+
+Bytes ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const Bytes& bytes);
