@@ -239,6 +239,12 @@ void CArchive::writeStringLength(ULONGLONG nLength)
 
 CString CArchive::readChars(ULONGLONG nLength, UINT nCharSize)
 {
+  // Most texts are short: read without a buffer on the heap.
+  char szShort[256];
+  if (nCharSize == 1 && nLength <= sizeof szShort) {
+    readExactly(szShort, UINT(nLength));
+    return CString(szShort, int(nLength));
+  }
   std::string bytes;
   for (ULONGLONG nLeft = nLength * nCharSize; nLeft;) {
     const size_t nChunk = size_t(std::min(nLeft, nStringChunk));

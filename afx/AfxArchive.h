@@ -6,7 +6,7 @@
 #include "AfxFile.h"
 #include "AfxTime.h"
 
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 class ZUNTAFX_API CArchive
@@ -147,7 +147,7 @@ private:
 
   // Loading: what each tag number stands for. Storing: the number of each class and object.
   std::vector<LoadSlot> m_loadTable;
-  std::map<const void*, DWORD> m_storeMap;
+  std::unordered_map<const void*, DWORD> m_storeMap;
   DWORD m_nMapCount;  // the next number to give when storing
   UINT m_nObjectDepth;  // objects being read inside one another
 };

@@ -32,6 +32,11 @@ else()
     set(ZUNT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${ZUNT_SANITIZER_FLAGS})
     add_link_options(${ZUNT_SANITIZER_FLAGS})
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+      # Coverage of the library code for the libFuzzer targets, which only guide by what is
+      # instrumented.
+      add_compile_options(-fsanitize=fuzzer-no-link)
+    endif()
   endif()
 endif()
 

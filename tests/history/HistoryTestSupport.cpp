@@ -107,23 +107,6 @@ std::string DebugOutputOf(const std::function<void()>& code)
   return g_debugOutput;
 }
 
-std::string Describe(const CHistoryMap& map)
-{
-  std::string text;
-  CString key;
-  CObject* pValue;
-  for (POSITION pos = map.GetStartPosition(); pos;) {
-    map.GetNextAssoc(pos, key, pValue);
-    const CEnteredHistory* pHistory = map.Enumrate(key);
-    text += std::string(key) + "{";
-    for (int i = 0; i < pHistory->GetCount(); ++i)
-      text += std::string(pHistory->GetAt(i)->GetText()) + "@" +
-              std::to_string(pHistory->GetAt(i)->GetTime().GetTime()) + ",";
-    text += "}";
-  }
-  return text;
-}
-
 Bytes ReadFileBytes(const std::string& path)
 {
   CFile file(path.c_str(), CFile::modeRead);

@@ -1,7 +1,7 @@
 // Shared pieces of the history tests: a scratch folder with backslash paths, the debugger
-// output of a block of code, a map's contents as text, and files as bytes.
+// output of a block of code, and files as bytes.
 #pragma once
-#include <HistoryMap.h>
+#include "HistoryDescription.h"
 
 #include <functional>
 #include <string>
@@ -43,9 +43,6 @@ private:
 
 // What the code wrote with OutputDebugStringA while it ran.
 std::string DebugOutputOf(const std::function<void()>& code);
-
-// Keys in the map's order, each with its entries: "key{text@time,...}".
-std::string Describe(const CHistoryMap& map);
 
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
