@@ -20,7 +20,8 @@ public:
   ~aCVariableExpression() override;
 
   // The list of a kind, null for any other number. Its elements belong to the set; a null
-  // element is allowed and skipped. An element the host removes becomes the host's.
+  // element is allowed and skipped. An element the host removes becomes the host's; a bound
+  // variable must not be removed, its substitution stays with the set.
   aCVariableList* GetVariableList(int nKind);
   const aCVariableList* GetVariableList(int nKind) const;
 
