@@ -32,6 +32,10 @@ else()
     set(ZUNT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${ZUNT_SANITIZER_FLAGS})
     add_link_options(${ZUNT_SANITIZER_FLAGS})
+    # Coverage hooks in every library, so that the fuzz targets see inside them.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+      add_compile_options(-fsanitize=fuzzer-no-link)
+    endif()
   endif()
 endif()
 
