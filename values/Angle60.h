@@ -32,8 +32,9 @@ public:
 
 private:
   void initMarks();
-  // The integer that starts the text, as atoi reads it.
+  // The integer that starts the text, as atoi reads it, and its absolute value.
   static int readInt(const CString& strText);
+  static int readMagnitude(const CString& strText);
 
   bool m_bSign;     // true for zero or positive
   int m_nDegree;
