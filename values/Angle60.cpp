@@ -18,14 +18,6 @@ bool isSexagesimal(int n)
   return n >= 0 && n < kSixty;
 }
 
-// Whole degrees beyond int saturate rather than reach an undefined cast.
-int truncatedToInt(double whole)
-{
-  if (whole >= 2147483647.0)
-    return 2147483647;
-  return int(whole);
-}
-
 }  // namespace
 
 CAngle60::CAngle60() : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
@@ -104,16 +96,20 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
     return;
   double whole;
   const double fraction = std::modf(std::fabs(dDegree10), &whole);
-  m_nDegree = truncatedToInt(whole);
+  if (whole >= INT_MAX) {  // beyond int: the largest angle it holds, with no carry to come
+    m_nDegree = INT_MAX;
+    return;
+  }
+  m_nDegree = int(whole);
   const double minuteFraction = std::modf(fraction * kSixty, &whole);
-  m_nMinute = truncatedToInt(whole);
+  m_nMinute = int(whole);
   const double seconds = minuteFraction * kSixty;
-  m_nSecond = truncatedToInt(seconds);
+  m_nSecond = int(seconds);
   if (!bRoundSecond)
     return;
   const double rounded = CRoundOff::Normal(seconds, 0);
   if (rounded < kSixty) {
-    m_nSecond = truncatedToInt(rounded);
+    m_nSecond = int(rounded);
     return;
   }
   m_nSecond = 0;
@@ -123,7 +119,6 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
   }
 }
 
-// Out-of-range numbers saturate, as the Windows C runtime's atoi does.
 int CAngle60::readInt(const CString& strText)
 {
   const long value = std::strtol(strText, nullptr, 10);
