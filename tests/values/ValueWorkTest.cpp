@@ -300,18 +300,25 @@ TEST(ValueWork, UnitNamesAndStripping)
   EXPECT_EQ(value.GetUnitString(ANGLE_UNIT_RAD), "rad");
   EXPECT_EQ(value.GetUnitString(ELengthUnitType(9)), "");
 
-  EXPECT_EQ(value.changeLenValToCheckRange("3.5 CM", LENGTH_UNIT_MM), "3.5 ");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_CM);
-  EXPECT_EQ(value.changeLenValToCheckRange("12mm  ", LENGTH_UNIT_INCH), "12");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_MM);
-  EXPECT_EQ(value.changeLenValToCheckRange("12m", LENGTH_UNIT_INCH), "12");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_M);
-  EXPECT_EQ(value.changeLenValToCheckRange("2Ya", LENGTH_UNIT_MM), "2");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_YARD);
-  EXPECT_EQ(value.changeLenValToCheckRange("m", LENGTH_UNIT_CM), "m");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_CM);
-  EXPECT_EQ(value.changeLenValToCheckRange("7 ", LENGTH_UNIT_FEET), "7 ");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_FEET);
+  struct Case
+  {
+    const char* text;
+    ELengthUnitType eDefault;
+    const char* stripped;
+    ELengthUnitType eFound;
+  };
+  const Case cases[] = {
+    {"3.5 CM", LENGTH_UNIT_MM, "3.5 ", LENGTH_UNIT_CM},  // case ignored, the blank stays
+    {"12mm  ", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_MM},  // trimmed; "mm" before "m"
+    {"12m", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_M},
+    {"2Ya", LENGTH_UNIT_MM, "2", LENGTH_UNIT_YARD},
+    {"m", LENGTH_UNIT_CM, "m", LENGTH_UNIT_CM},  // a name must be shorter than the text
+    {"7 ", LENGTH_UNIT_FEET, "7 ", LENGTH_UNIT_FEET},  // no unit: returned untrimmed
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(value.changeLenValToCheckRange(c.text, c.eDefault), c.stripped) << c.text;
+    EXPECT_EQ(value.GetLenCheckType(), c.eFound) << c.text;
+  }
   // The trail byte of ム (0x83 0x6D) is an "m" but not a unit.
   const CString katakana = cp932(u8"5ム").c_str();
   EXPECT_EQ(value.changeLenValToCheckRange(katakana, LENGTH_UNIT_INCH), katakana);
