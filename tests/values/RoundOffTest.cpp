@@ -275,7 +275,8 @@ std::vector<double> oracleValues()
   std::vector<double> values = {4.9e-324, 2.2250738585072014e-308, 4503599627370496.0,
                                 9007199254740993.0, 18446744073709551616.0,
                                 18446744073709549568.0, 1e300, 1.7976931348623157e308};
-  std::uniform_int_distribution<int> digits(0, 9), places(0, 12), magnitude(-12, 24);
+  std::uniform_int_distribution<int> digits(0, 9), places(0, 12), magnitude(-12, 24),
+      hugeMagnitude(25, 307);
   for (int i = 0; i < 2500; ++i) {
     const bool nines = i % 7 == 0;
     auto digit = [&] { return nines ? '9' : char('0' + digits(random)); };
@@ -289,7 +290,8 @@ std::vector<double> oracleValues()
       text.push_back(digit());
     text.push_back(i % 2 ? '5' : digit());
     values.push_back(std::strtod(text.c_str(), nullptr));
-    const double any = std::ldexp(double(random() >> 11), -53) * std::pow(10.0, magnitude(random));
+    const int power = i % 10 == 0 ? hugeMagnitude(random) : magnitude(random);
+    const double any = std::ldexp(double(random() >> 11), -53) * std::pow(10.0, power);
     values.push_back(i % 5 == 0 ? -any : any);
     values.push_back(std::nextafter(values[values.size() - 2], 0.0));
   }
