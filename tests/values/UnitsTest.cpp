@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "../TextCodes.h"
+
 namespace {
 
 TEST(LengthUnit, ConvertsThroughTheFactorTable)
@@ -127,6 +129,8 @@ TEST(Angle60, ParsesWhatItWritesAndPartialTexts)
   expectAngle(CAngle60(marks("1@'\"")), true, 1, 0, 0);
   expectAngle(CAngle60(marks("1@-5")), true, 1, -5, 0);  // no mark: the sign is kept
   expectAngle(CAngle60(marks("")), true, 0, 0, 0);
+  // The trail byte of ≡ (0x81 0xDF) is not the degree mark.
+  expectAngle(CAngle60(CString(cp932(u8"12≡30'").c_str())), true, 0, 12, 0);
   // Numbers beyond int saturate; their magnitudes stay non-negative.
   expectAngle(CAngle60(marks("-99999999999@-2147483648'2147483648")), false, 2147483647,
               2147483647, 2147483647);
