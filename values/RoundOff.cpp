@@ -224,7 +224,7 @@ Printed13 printedWith13Places(double v)
   const uint64_t integer = shift >= 64 ? 0 : b.m >> shift;
   const uint64_t fractionBits = shift >= 64 ? b.m : b.m & ((1ull << shift) - 1);
   const Wide scaled = multiply(fractionBits, kPow10[kJisPlaces]);
-  uint64_t fraction;
+  uint64_t fraction = 0;
   shiftedDown(scaled, shift, fraction);  // below 10^13: the fraction bits are below 2^shift
   if (bitAt(scaled, shift - 1))          // the remainder is half of 2^shift or more
     ++fraction;
