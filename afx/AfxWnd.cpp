@@ -63,11 +63,18 @@ void AfxUnhookWindowCreate()
 
 namespace
 {
-// After the last message: the handle leaves the map, then the object may delete itself.
+// After the last message: the handle leaves the map, then the object may delete itself. The
+// end of the main window is the end of the thread's message loop.
 void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
 {
   if (pWnd->m_hWnd != hWnd)
     return;
+  CWinThread* pThread = AfxGetThread();
+  if (pThread != nullptr && pThread->m_pMainWnd == pWnd)
+  {
+    pThread->m_pMainWnd = nullptr;
+    ::PostQuitMessage(0);
+  }
   pWnd->UnsubclassWindow();
   pWnd->PostNcDestroy();
 }
