@@ -196,12 +196,16 @@ TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
   CTestParent parent;
   CScriptedDialog dialog(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent);
   ASSERT_TRUE(dialog.Create(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent));
+  const std::string strInteger = cp932("整数を入力してください。");
+  const std::string strNumber = cp932("数値を入力してください。");
   struct
   {
     int nIDC;
     const char* pszText;
-  } refused[] = {{IDC_NUMBER, "2147483648"}, {IDC_NUMBER, ""}, {IDC_NUMBER, "1.5"},
-                 {IDC_REAL, "1.2.3"},        {IDC_REAL, "abc"}, {IDC_REAL, "1e999"}};
+    const std::string& prompt;
+  } refused[] = {{IDC_NUMBER, "2147483648", strInteger}, {IDC_NUMBER, "", strInteger},
+                 {IDC_NUMBER, "1.5", strInteger},        {IDC_REAL, "1.2.3", strNumber},
+                 {IDC_REAL, "abc", strNumber},           {IDC_REAL, "1e999", strNumber}};
   for (const auto& entry : refused)
   {
     SCOPED_TRACE(entry.pszText);
@@ -211,7 +215,10 @@ TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     EXPECT_EQ(dialog.m_nNumber, 5);
     EXPECT_DOUBLE_EQ(dialog.m_dReal, 2.5);
-    EXPECT_EQ(catcher.m_boxes.size(), 1u);
+    ASSERT_EQ(catcher.m_boxes.size(), 1u);
+    // The framework's own texts, found last in the resource chain.
+    EXPECT_EQ(catcher.m_boxes[0].text, entry.prompt);
+    EXPECT_EQ(catcher.m_boxes[0].buttons, std::vector<int>{IDOK});
   }
   dialog.DestroyWindow();
 }
