@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -127,6 +129,51 @@ TEST(DialogTest, KeysGoThroughTheDialogManagerOfTheModalLoop)
   };
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_STREQ(dialog.m_strText, "");  // cancelled: nothing saved
+}
+
+namespace
+{
+std::vector<std::string> g_keyWalk;
+
+// Takes the Enter key for itself, as a numeric field does to validate.
+class CEnterTakingEdit : public CEdit
+{
+public:
+  BOOL PreTranslateMessage(MSG* pMsg) override
+  {
+    if (pMsg->message != WM_KEYDOWN)
+      return FALSE;
+    g_keyWalk.push_back("edit " + std::to_string(pMsg->wParam));
+    return pMsg->wParam == VK_RETURN;
+  }
+};
+
+class CWalkedDialog : public CScriptedDialog
+{
+public:
+  CEnterTakingEdit m_number;
+  BOOL PreTranslateMessage(MSG* pMsg) override
+  {
+    if (pMsg->message == WM_KEYDOWN)
+      g_keyWalk.push_back("dialog " + std::to_string(pMsg->wParam));
+    return CScriptedDialog::PreTranslateMessage(pMsg);
+  }
+};
+}
+
+TEST(DialogTest, ControlsSeeKeysBeforeTheDialogManager)
+{
+  g_keyWalk.clear();
+  CWalkedDialog dialog;
+  dialog.m_onInit = [&dialog](CScriptedDialog& dlg) {
+    ASSERT_TRUE(dialog.m_number.SubclassDlgItem(IDC_NUMBER, &dlg));
+    dlg.GotoDlgCtrl(&dialog.m_number);
+    // Enter would press the default button, OK; the field takes it first. Escape passes.
+    dialog.m_number.PostMessage(WM_KEYDOWN, VK_RETURN, 1);
+    dialog.m_number.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(g_keyWalk, (std::vector<std::string>{"edit 13", "edit 27", "dialog 27"}));
 }
 
 TEST(DialogTest, AFailingExchangeKeepsTheValueAndTheFocusOnTheControl)
