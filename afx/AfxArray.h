@@ -1,11 +1,9 @@
 // Arrays: CArray and CTypedPtrArray templates and the framework's fixed arrays. An index out
 // of range raises CInvalidArgException; block (grow) sizes are accepted and only advise.
 #pragma once
-#include "AfxException.h"
+#include "AfxArchive.h"
 
 #include <vector>
-
-class CArchive;
 
 // The storage and index rules every array shares.
 template <typename TYPE, typename ARG_TYPE>
@@ -109,10 +107,19 @@ public:
     class_name() {}                                               \
   };
 
-ZAFX_DECLARE_ARRAY(CObArray, CObject*, CObject*, DECLARE_DYNAMIC)
 ZAFX_DECLARE_ARRAY(CStringArray, CString, LPCTSTR, DECLARE_DYNAMIC)
 ZAFX_DECLARE_ARRAY(CDWordArray, DWORD, DWORD, DECLARE_DYNAMIC)
 #undef ZAFX_DECLARE_ARRAY
+
+// Serialized as its count, then each element as an object (null allowed). The array does not
+// own its elements.
+class ZUNTAFX_API CObArray : public CObject, public ZAfxArrayCore<CObject*, CObject*>
+{
+  DECLARE_SERIAL(CObArray)
+public:
+  CObArray() {}
+  void Serialize(CArchive& ar) override;
+};
 
 class ZUNTAFX_API CPtrArray : public CObject, public ZAfxArrayCore<void*, void*>
 {

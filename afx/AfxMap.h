@@ -6,8 +6,6 @@
 
 #include <vector>
 
-class CArchive;
-
 template <typename VALUE>
 class ZAfxStringMapCore
 {
@@ -135,11 +133,14 @@ protected:
   INT_PTR m_nCount = 0;
 };
 
+// Serialized as its count, then each key and value (an object) in iteration order; loading
+// stores each pair with SetAt. The map does not own its values.
 class ZUNTAFX_API CMapStringToOb : public CObject, public ZAfxStringMapCore<CObject*>
 {
-  DECLARE_DYNAMIC(CMapStringToOb)
+  DECLARE_SERIAL(CMapStringToOb)
 public:
   explicit CMapStringToOb(INT_PTR nBlockSize = 10) : ZAfxStringMapCore<CObject*>(nBlockSize) {}
+  void Serialize(CArchive& ar) override;
 };
 
 class ZUNTAFX_API CMapStringToPtr : public CObject, public ZAfxStringMapCore<void*>

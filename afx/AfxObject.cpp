@@ -70,6 +70,10 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
   return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
+void CObject::Serialize(CArchive&)
+{
+}
+
 BOOL CObject::IsSerializable() const
 {
   return GetRuntimeClass()->m_wSchema != 0xFFFF;

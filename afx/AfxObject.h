@@ -60,7 +60,20 @@ public:                                                               \
   CObject* AFXAPI class_name::CreateObject() { return new class_name; }          \
   ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-// DECLARE_SERIAL and IMPLEMENT_SERIAL come with CArchive, which is not written yet.
+// A serializable class: its objects are written with their class record and created anew when
+// read. The extraction operator reads an object of the class (or a derived one) or fails with
+// CArchiveException; the class that declares it must see CArchive (afx.h).
+#define DECLARE_SERIAL(class_name)                                               \
+  DECLARE_DYNCREATE(class_name)                                                  \
+  [[maybe_unused]] friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) \
+  {                                                                              \
+    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));    \
+    return ar;                                                                   \
+  }
+
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                 \
+  CObject* AFXAPI class_name::CreateObject() { return new class_name; }        \
+  ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)
 
 class ZUNTAFX_API CObject
 {
@@ -72,6 +85,8 @@ public:
 
   BOOL IsKindOf(const CRuntimeClass* pClass) const;
   BOOL IsSerializable() const;
+  // Writes or reads the object's own data; the class record is the archive's business.
+  virtual void Serialize(CArchive& ar);
 
 protected:
   CObject() {}

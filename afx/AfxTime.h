@@ -59,6 +59,9 @@ public:
   // strftime formats, in local time.
   CString Format(LPCTSTR pszFormat) const;
 
+  // The 64-bit value as 8 raw bytes.
+  CArchive& Serialize64(CArchive& ar);
+
   CTime operator+(CTimeSpan span) const { return m_time + span.GetTimeSpan(); }
   CTime operator-(CTimeSpan span) const { return m_time - span.GetTimeSpan(); }
   CTimeSpan operator-(CTime time) const { return m_time - time.m_time; }

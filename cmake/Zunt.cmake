@@ -32,6 +32,10 @@ else()
     set(ZUNT_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${ZUNT_SANITIZER_FLAGS})
     add_link_options(${ZUNT_SANITIZER_FLAGS})
+    # Coverage hooks in every library, so that the fuzz targets see inside them.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+      add_compile_options(-fsanitize=fuzzer-no-link)
+    endif()
   endif()
 endif()
 
@@ -64,7 +68,12 @@ function(zunt_test name)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE gtest_main)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  # Both trees report in one CTest summary: the native entry carries the tree's name.
+  set(entry ${name})
+  if(NOT WIN32)
+    set(entry ${name}_native)
+  endif()
+  add_test(NAME ${entry} COMMAND ${name} --gtest_color=no)
 endfunction()
 
 # The SDK: include/ (every public header, flat), lib/ (import libraries and the CMake package),

@@ -1,0 +1,457 @@
+#include "AfxArchive.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Object and class tags.
+const WORD wNullTag = 0x0000;
+const WORD wBigObjectTag = 0x7FFF;
+const WORD wClassTag = 0x8000;
+const WORD wNewClassTag = 0xFFFF;
+const DWORD dwBigClassTag = 0x80000000u;
+const DWORD nMaxMapCount = 0x3FFFFFFEu;
+// A class name this long or longer is no class of ours.
+const WORD nMaxClassNameLength = 64;
+// Objects read inside objects: deeper input is refused before it can exhaust the stack.
+const UINT nMaxObjectDepth = 256;
+
+// Counts and lengths grow by escapes: each width's all-ones value says "the next width follows".
+const bool b64BitCounts = sizeof(DWORD_PTR) == 8;
+
+// Strings are read in pieces, so that a length prefix alone never makes a large allocation.
+const ULONGLONG nStringChunk = 64 * 1024;
+
+}  // namespace
+
+CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
+  : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
+    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_nMapCount(1), m_nObjectDepth(0)
+{
+  (void)lpBuf;  // the archive keeps a buffer of its own
+  if (!pFile)
+    AfxThrowInvalidArgException();
+  m_strFileName = pFile->GetFilePath();
+  m_loadTable.push_back(LoadSlot{nullptr, nullptr, 0});  // tag 0 is the null object
+}
+
+CArchive::~CArchive()
+{
+  if (!m_pFile)
+    return;
+  if (m_nMode & bNoFlushOnDelete) {
+    Abort();
+    return;
+  }
+  try {
+    Close();
+  } catch (CException* e) {
+    // A destructor cannot raise: what could not be written is lost, as with Abort.
+    e->Delete();
+    Abort();
+  }
+}
+
+void CArchive::Close()
+{
+  if (IsStoring())
+    Flush();
+  m_pFile = nullptr;
+}
+
+void CArchive::Abort()
+{
+  m_pFile = nullptr;
+}
+
+void CArchive::Flush()
+{
+  if (!m_pFile || IsLoading())
+    return;
+  if (m_nBufCur) {
+    m_pFile->Write(m_buffer.data(), UINT(m_nBufCur));
+    m_nBufCur = 0;
+  }
+}
+
+void CArchive::checkMode(BOOL bLoading) const
+{
+  if (!m_pFile)
+    AfxThrowInvalidArgException();
+  if (bLoading && IsStoring())
+    fail(CArchiveException::writeOnly);
+  if (!bLoading && IsLoading())
+    fail(CArchiveException::readOnly);
+}
+
+void CArchive::fail(int cause) const
+{
+  AfxThrowArchiveException(cause, m_strFileName);
+}
+
+void CArchive::Write(const void* lpBuf, UINT nMax)
+{
+  checkMode(FALSE);
+  const BYTE* pb = static_cast<const BYTE*>(lpBuf);
+  while (nMax) {
+    if (m_nBufCur == m_buffer.size())
+      Flush();
+    const size_t n = std::min<size_t>(nMax, m_buffer.size() - m_nBufCur);
+    std::memcpy(m_buffer.data() + m_nBufCur, pb, n);
+    m_nBufCur += n;
+    pb += n;
+    nMax -= UINT(n);
+  }
+}
+
+void CArchive::fillBuffer()
+{
+  m_nBufMax = m_pFile->Read(m_buffer.data(), UINT(m_buffer.size()));
+  m_nBufCur = 0;
+  m_bAtEnd = m_nBufMax == 0;
+}
+
+UINT CArchive::Read(void* lpBuf, UINT nMax)
+{
+  checkMode(TRUE);
+  BYTE* pb = static_cast<BYTE*>(lpBuf);
+  UINT nRead = 0;
+  while (nRead < nMax) {
+    if (m_nBufCur == m_nBufMax) {
+      if (m_bAtEnd)
+        break;
+      fillBuffer();
+      continue;
+    }
+    const size_t n = std::min<size_t>(nMax - nRead, m_nBufMax - m_nBufCur);
+    std::memcpy(pb + nRead, m_buffer.data() + m_nBufCur, n);
+    m_nBufCur += n;
+    nRead += UINT(n);
+  }
+  return nRead;
+}
+
+void CArchive::readExactly(void* lpBuf, UINT nCount)
+{
+  if (Read(lpBuf, nCount) != nCount)
+    fail(CArchiveException::endOfFile);
+}
+
+#ifdef _WIN32
+CArchive& CArchive::operator>>(int& i)
+{
+  LONG l;
+  *this >> l;
+  i = int(l);
+  return *this;
+}
+#endif
+
+CArchive& CArchive::operator>>(bool& b)
+{
+  BYTE by;
+  *this >> by;
+  b = by != 0;
+  return *this;
+}
+
+// --- counts -----------------------------------------------------------------------------------
+
+DWORD_PTR CArchive::ReadCount()
+{
+  WORD wCount;
+  *this >> wCount;
+  if (wCount != 0xFFFF)
+    return wCount;
+  DWORD dwCount;
+  *this >> dwCount;
+  if (!b64BitCounts || dwCount != 0xFFFFFFFFu)
+    return dwCount;
+  ULONGLONG qwCount;
+  *this >> qwCount;
+  return DWORD_PTR(qwCount);
+}
+
+void CArchive::WriteCount(DWORD_PTR dwCount)
+{
+  if (dwCount < 0xFFFF) {
+    *this << WORD(dwCount);
+    return;
+  }
+  *this << WORD(0xFFFF);
+  if (!b64BitCounts || ULONGLONG(dwCount) < 0xFFFFFFFFu) {
+    *this << DWORD(dwCount);
+    return;
+  }
+  *this << DWORD(0xFFFFFFFFu) << ULONGLONG(dwCount);
+}
+
+// --- strings ----------------------------------------------------------------------------------
+
+ULONGLONG CArchive::readStringLength(UINT& nCharSize)
+{
+  nCharSize = 1;
+  for (;;) {
+    BYTE bLength;
+    *this >> bLength;
+    if (bLength < 0xFF)
+      return bLength;
+    WORD wLength;
+    *this >> wLength;
+    if (wLength == 0xFFFE) {
+      // The wide-string marker; the length follows.
+      if (nCharSize == 2)
+        fail(CArchiveException::genericException);
+      nCharSize = 2;
+      continue;
+    }
+    if (wLength < 0xFFFF)
+      return wLength;
+    DWORD dwLength;
+    *this >> dwLength;
+    if (dwLength < 0xFFFFFFFFu)
+      return dwLength;
+    ULONGLONG qwLength;
+    *this >> qwLength;
+    return qwLength;
+  }
+}
+
+void CArchive::writeStringLength(ULONGLONG nLength)
+{
+  if (nLength < 0xFF) {
+    *this << BYTE(nLength);
+    return;
+  }
+  *this << BYTE(0xFF);
+  if (nLength < 0xFFFE) {
+    *this << WORD(nLength);
+    return;
+  }
+  *this << WORD(0xFFFF);
+  if (nLength < 0xFFFFFFFFu) {
+    *this << DWORD(nLength);
+    return;
+  }
+  *this << DWORD(0xFFFFFFFFu) << nLength;
+}
+
+CString CArchive::readChars(ULONGLONG nLength, UINT nCharSize)
+{
+  std::string bytes;
+  for (ULONGLONG nLeft = nLength * nCharSize; nLeft;) {
+    const size_t nChunk = size_t(std::min(nLeft, nStringChunk));
+    const size_t nOld = bytes.size();
+    bytes.resize(nOld + nChunk);
+    readExactly(&bytes[nOld], UINT(nChunk));
+    nLeft -= nChunk;
+  }
+  if (nCharSize == 1)
+    return CString(bytes.data(), int(bytes.size()));
+  std::u16string wide(bytes.size() / 2, u'\0');
+  std::memcpy(&wide[0], bytes.data(), wide.size() * 2);
+  return CString(reinterpret_cast<LPCWSTR>(wide.c_str()));
+}
+
+CArchive& CArchive::operator>>(CString& str)
+{
+  UINT nCharSize;
+  const ULONGLONG nLength = readStringLength(nCharSize);
+  // A CString holds fewer than 2^31 bytes; such a length is no string of ours.
+  if (nLength >= 0x7FFFFFFFu / nCharSize)
+    fail(CArchiveException::genericException);
+  str = readChars(nLength, nCharSize);
+  return *this;
+}
+
+CArchive& CArchive::operator<<(const CString& str)
+{
+  writeStringLength(ULONGLONG(str.GetLength()));
+  Write(str.GetString(), UINT(str.GetLength()));
+  return *this;
+}
+
+// --- classes and objects ----------------------------------------------------------------------
+
+DWORD CArchive::nextStoreIndex()
+{
+  if (m_nMapCount >= nMaxMapCount)
+    fail(CArchiveException::badIndex);
+  return m_nMapCount++;
+}
+
+size_t CArchive::addLoadSlot(const LoadSlot& slot)
+{
+  if (m_loadTable.size() >= nMaxMapCount)
+    fail(CArchiveException::badIndex);
+  m_loadTable.push_back(slot);
+  return m_loadTable.size() - 1;
+}
+
+void CArchive::writeTag(DWORD dwIndex, BOOL bClass)
+{
+  if (dwIndex < wBigObjectTag)
+    *this << WORD(bClass ? wClassTag | dwIndex : dwIndex);
+  else
+    *this << wBigObjectTag << DWORD(bClass ? dwBigClassTag | dwIndex : dwIndex);
+}
+
+void CArchive::WriteClass(const CRuntimeClass* pClassRef)
+{
+  checkMode(FALSE);
+  if (!pClassRef || pClassRef->m_wSchema == 0xFFFF)
+    AfxThrowNotSupportedException();
+  const auto known = m_storeMap.find(pClassRef);
+  if (known != m_storeMap.end()) {
+    writeTag(known->second, TRUE);
+    return;
+  }
+  const WORD wLength = WORD(std::strlen(pClassRef->m_lpszClassName));
+  *this << wNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << wLength;
+  Write(pClassRef->m_lpszClassName, wLength);
+  m_storeMap[pClassRef] = nextStoreIndex();
+}
+
+void CArchive::WriteObject(const CObject* pOb)
+{
+  checkMode(FALSE);
+  if (!pOb) {
+    *this << wNullTag;
+    return;
+  }
+  const auto known = m_storeMap.find(pOb);
+  if (known != m_storeMap.end()) {
+    writeTag(known->second, FALSE);
+    return;
+  }
+  WriteClass(pOb->GetRuntimeClass());
+  m_storeMap[pOb] = nextStoreIndex();
+  const_cast<CObject*>(pOb)->Serialize(*this);
+}
+
+CRuntimeClass* CArchive::readClassRecord(UINT& nSchema)
+{
+  WORD wSchema, wLength;
+  *this >> wSchema >> wLength;
+  if (wLength >= nMaxClassNameLength)
+    fail(CArchiveException::badClass);
+  char szName[nMaxClassNameLength];
+  if (Read(szName, wLength) != wLength)
+    fail(CArchiveException::badClass);
+  szName[wLength] = '\0';
+  CRuntimeClass* pClass = CRuntimeClass::FromName(szName);
+  if (!pClass || pClass->m_wSchema == 0xFFFF)
+    fail(CArchiveException::badClass);
+  if ((pClass->m_wSchema & ~VERSIONABLE_SCHEMA) != wSchema && !(pClass->m_wSchema & VERSIONABLE_SCHEMA))
+    fail(CArchiveException::badSchema);
+  nSchema = wSchema;
+  return pClass;
+}
+
+CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
+{
+  checkMode(TRUE);
+  WORD wTag;
+  *this >> wTag;
+  DWORD dwTag;
+  if (wTag == wBigObjectTag)
+    *this >> dwTag;
+  else
+    dwTag = (DWORD(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
+
+  if (!(dwTag & dwBigClassTag)) {
+    // An object tag: null or a reference back to an object; the caller resolves it.
+    if (!pObTag)
+      fail(CArchiveException::badIndex);
+    *pObTag = dwTag;
+    return nullptr;
+  }
+
+  CRuntimeClass* pClass;
+  UINT nSchema;
+  if (wTag == wNewClassTag) {
+    pClass = readClassRecord(nSchema);
+    addLoadSlot(LoadSlot{pClass, nullptr, nSchema});
+  } else {
+    const DWORD dwIndex = dwTag & ~dwBigClassTag;
+    if (dwIndex == 0 || dwIndex >= m_loadTable.size() || !m_loadTable[dwIndex].pClass)
+      fail(CArchiveException::badIndex);
+    pClass = m_loadTable[dwIndex].pClass;
+    nSchema = m_loadTable[dwIndex].nSchema;
+  }
+  if (pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
+    fail(CArchiveException::badClass);
+  if (pSchema)
+    *pSchema = nSchema;
+  return pClass;
+}
+
+UINT CArchive::GetObjectSchema()
+{
+  // Once per object: a second call sees -1.
+  const UINT nSchema = m_nObjectSchema;
+  m_nObjectSchema = UINT(-1);
+  return nSchema;
+}
+
+CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned)
+{
+  UINT nSchema = 0;
+  DWORD dwObTag = 0;
+  CRuntimeClass* pClass = ReadClass(pClassRefRequested, &nSchema, &dwObTag);
+  if (!pClass) {
+    if (dwObTag == 0)
+      return nullptr;
+    if (bOwned || dwObTag >= m_loadTable.size() || !m_loadTable[dwObTag].pObject)
+      fail(CArchiveException::badIndex);
+    CObject* pOb = m_loadTable[dwObTag].pObject;
+    if (pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
+      fail(CArchiveException::badClass);
+    return pOb;
+  }
+
+  if (m_nObjectDepth >= nMaxObjectDepth)
+    fail(CArchiveException::genericException);
+  CObject* pOb = pClass->CreateObject();
+  if (!pOb)
+    AfxThrowMemoryException();
+  ++m_nObjectDepth;
+  // Registered before its data is read: the data may refer back to it.
+  size_t nSlot = 0;
+  try {
+    nSlot = addLoadSlot(LoadSlot{nullptr, pOb, 0});
+    m_nObjectSchema = nSchema;
+    pOb->Serialize(*this);
+  } catch (...) {
+    --m_nObjectDepth;
+    if (nSlot)
+      m_loadTable[nSlot].pObject = nullptr;
+    delete pOb;
+    throw;
+  }
+  --m_nObjectDepth;
+  return pOb;
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
+{
+  return readObject(pClassRefRequested, FALSE);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+  return readObject(pClassRefRequested, TRUE);
+}
+
+// --- CTime ------------------------------------------------------------------------------------
+
+CArchive& CTime::Serialize64(CArchive& ar)
+{
+  if (ar.IsStoring())
+    return ar << LONGLONG(m_time);
+  LONGLONG time;
+  ar >> time;
+  m_time = time;
+  return ar;
+}

@@ -1,0 +1,153 @@
+// CArchive: objects, strings and numbers to and from a CFile in the framework's persistent
+// format (little-endian; object and class tags; counted strings), buffered. A malformed or
+// short input raises CArchiveException; nothing is allocated beyond what the input can fill, and
+// objects nested deeper than 256 are refused.
+#pragma once
+#include "AfxFile.h"
+#include "AfxTime.h"
+
+#include <map>
+#include <vector>
+
+class ZUNTAFX_API CArchive
+{
+public:
+  enum Mode
+  {
+    store = 0,
+    load = 1,
+    bNoFlushOnDelete = 2,
+    bNoByteSwap = 4
+  };
+
+  CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
+  // Closes the archive, flushing what it stored, unless bNoFlushOnDelete was given.
+  ~CArchive();
+  CArchive(const CArchive&) = delete;
+  CArchive& operator=(const CArchive&) = delete;
+
+  BOOL IsLoading() const { return (m_nMode & load) != 0; }
+  BOOL IsStoring() const { return (m_nMode & load) == 0; }
+  CFile* GetFile() const { return m_pFile; }
+  // Writes what is buffered and lets go of the file (which stays open).
+  void Close();
+  // Lets go of the file without writing what is buffered.
+  void Abort();
+  // Writes what is buffered to the file.
+  void Flush();
+
+  UINT Read(void* lpBuf, UINT nMax);
+  void Write(const void* lpBuf, UINT nMax);
+
+  // Object counts: a WORD below 0xFFFF, else 0xFFFF and a DWORD (and a QWORD on 64 bits).
+  DWORD_PTR ReadCount();
+  void WriteCount(DWORD_PTR dwCount);
+
+  // Objects with their class records; null pointers and references to earlier objects too.
+  CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+  void WriteObject(const CObject* pOb);
+  // Beyond the framework, for owners that delete what they read: an object that no one else
+  // holds; a reference back to an object read earlier is a bad index.
+  CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
+  CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
+                           DWORD* pObTag = nullptr);
+  void WriteClass(const CRuntimeClass* pClassRef);
+  UINT GetObjectSchema();
+  void SetObjectSchema(UINT nSchema) { m_nObjectSchema = nSchema; }
+
+  CArchive& operator<<(BYTE by) { return writeValue(by); }
+  CArchive& operator<<(WORD w) { return writeValue(w); }
+  CArchive& operator<<(LONG l) { return writeValue(l); }
+  CArchive& operator<<(DWORD dw) { return writeValue(dw); }
+#ifdef _WIN32  // natively LONG is int
+  CArchive& operator<<(int i) { return writeValue(LONG(i)); }
+#endif
+  CArchive& operator<<(short w) { return writeValue(w); }
+  CArchive& operator<<(char ch) { return writeValue(ch); }
+  CArchive& operator<<(bool b) { return writeValue(BYTE(b ? 1 : 0)); }
+  CArchive& operator<<(LONGLONG dwdw) { return writeValue(dwdw); }
+  CArchive& operator<<(ULONGLONG dwdw) { return writeValue(dwdw); }
+  CArchive& operator<<(float f) { return writeValue(f); }
+  CArchive& operator<<(double d) { return writeValue(d); }
+  CArchive& operator<<(const CString& str);
+  CArchive& operator<<(const CObject* pOb)
+  {
+    WriteObject(pOb);
+    return *this;
+  }
+
+  CArchive& operator>>(BYTE& by) { return readValue(by); }
+  CArchive& operator>>(WORD& w) { return readValue(w); }
+  CArchive& operator>>(LONG& l) { return readValue(l); }
+  CArchive& operator>>(DWORD& dw) { return readValue(dw); }
+#ifdef _WIN32
+  CArchive& operator>>(int& i);
+#endif
+  CArchive& operator>>(short& w) { return readValue(w); }
+  CArchive& operator>>(char& ch) { return readValue(ch); }
+  CArchive& operator>>(bool& b);
+  CArchive& operator>>(LONGLONG& dwdw) { return readValue(dwdw); }
+  CArchive& operator>>(ULONGLONG& dwdw) { return readValue(dwdw); }
+  CArchive& operator>>(float& f) { return readValue(f); }
+  CArchive& operator>>(double& d) { return readValue(d); }
+  // Narrow or wide; wide text is converted to the ANSI code page.
+  CArchive& operator>>(CString& str);
+  CArchive& operator>>(CObject*& pOb)
+  {
+    pOb = ReadObject(nullptr);
+    return *this;
+  }
+
+  UINT m_nObjectSchema;
+  CString m_strFileName;
+
+private:
+  // One slot of the load table: a class record or an object, numbered from 1.
+  struct LoadSlot
+  {
+    CRuntimeClass* pClass;
+    CObject* pObject;
+    UINT nSchema;
+  };
+
+  template <typename T>
+  CArchive& writeValue(T value)
+  {
+    Write(&value, sizeof value);
+    return *this;
+  }
+  template <typename T>
+  CArchive& readValue(T& value)
+  {
+    readExactly(&value, sizeof value);
+    return *this;
+  }
+  void readExactly(void* lpBuf, UINT nCount);
+  void fillBuffer();
+  void checkMode(BOOL bLoading) const;
+  [[noreturn]] void fail(int cause) const;
+
+  // A string's length and width, as its prefix gives them.
+  ULONGLONG readStringLength(UINT& nCharSize);
+  void writeStringLength(ULONGLONG nLength);
+  CString readChars(ULONGLONG nLength, UINT nCharSize);
+
+  CObject* readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned);
+  CRuntimeClass* readClassRecord(UINT& nSchema);
+  void writeTag(DWORD dwIndex, BOOL bClass);
+  DWORD nextStoreIndex();
+  size_t addLoadSlot(const LoadSlot& slot);
+
+  CFile* m_pFile;
+  UINT m_nMode;
+  std::vector<BYTE> m_buffer;
+  size_t m_nBufCur;  // next byte to read, or the count of bytes stored
+  size_t m_nBufMax;  // bytes in the buffer when loading
+  BOOL m_bAtEnd;     // the file has no more bytes to load
+
+  // Loading: what each tag number stands for. Storing: the number of each class and object.
+  std::vector<LoadSlot> m_loadTable;
+  std::map<const void*, DWORD> m_storeMap;
+  DWORD m_nMapCount;  // the next number to give when storing
+  UINT m_nObjectDepth;  // objects being read inside one another
+};

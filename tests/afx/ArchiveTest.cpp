@@ -1,0 +1,345 @@
+#include "TestObjects.h"
+
+#include "../TextCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::vector<BYTE> Bytes;
+
+Bytes store(void (*write)(CArchive&))
+{
+  CMemFile file;
+  {
+    CArchive ar(&file, CArchive::store);
+    write(ar);
+    ar.Close();
+  }
+  const UINT nLength = UINT(file.GetLength());
+  Bytes bytes(nLength);
+  file.SeekToBegin();
+  file.Read(bytes.data(), nLength);
+  return bytes;
+}
+
+Bytes bytesOf(std::initializer_list<int> values)
+{
+  Bytes bytes;
+  for (int v : values)
+    bytes.push_back(BYTE(v));
+  return bytes;
+}
+
+void append(Bytes& bytes, const std::string& text)
+{
+  bytes.insert(bytes.end(), text.begin(), text.end());
+}
+
+// Loads bytes with the given reader; the archive exception's cause, or -1 when none was raised.
+template <typename Reader>
+int loadCause(Bytes bytes, Reader read)
+{
+  CMemFile file(bytes.data(), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  try {
+    read(ar);
+  } catch (CArchiveException* e) {
+    const int cause = e->m_cause;
+    e->Delete();
+    return cause;
+  }
+  return -1;
+}
+
+TEST(Archive, WritesClassRecordsNewObjectsAndBackReferences)
+{
+  const Bytes bytes = store([](CArchive& ar) {
+    CTestLeaf a("ab", 5), b("", -1);
+    ar << &a << &b << &a << static_cast<CObject*>(nullptr);
+  });
+  Bytes expected = bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00});
+  append(expected, "CTestLeaf");
+  const Bytes rest = bytesOf({0x02, 'a', 'b', 0x05, 0x00, 0x00, 0x00,   // first object (number 2)
+                              0x01, 0x80, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,  // 0x8001: class 1 again
+                              0x02, 0x00,                                // back to object 2
+                              0x00, 0x00});                              // null
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  EXPECT_EQ(bytes, expected);
+}
+
+TEST(Archive, RoundTripsObjectGraphsWithBackReferences)
+{
+  const Bytes bytes = store([](CArchive& ar) {
+    CTestLeaf a(cp932("長さ").c_str(), 7), b("b", 8);
+    CObArray array;
+    array.Add(&a);
+    array.Add(&b);
+    array.Add(&a);
+    array.Add(nullptr);
+    ar << &array;
+  });
+  CMemFile file(const_cast<BYTE*>(bytes.data()), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  CObArray* pArray = nullptr;
+  ar >> pArray;
+  ASSERT_NE(pArray, nullptr);
+  ASSERT_EQ(pArray->GetSize(), 4);
+  const CTestLeaf* pA = DYNAMIC_DOWNCAST(CTestLeaf, pArray->GetAt(0));
+  ASSERT_NE(pA, nullptr);
+  EXPECT_EQ(std::string(pA->m_text), cp932("長さ"));
+  EXPECT_EQ(pA->m_n, 7);
+  EXPECT_EQ(pArray->GetAt(2), pA);
+  EXPECT_EQ(pArray->GetAt(3), nullptr);
+  delete pArray->GetAt(0);
+  delete pArray->GetAt(1);
+  delete pArray;
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
+}
+
+TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
+{
+  EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0xFFFE); }), bytesOf({0xFE, 0xFF}));
+  EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0x12345); }),
+            bytesOf({0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}));
+  if (sizeof(DWORD_PTR) == 8) {
+    EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(DWORD_PTR(0x100000000ull)); }),
+              bytesOf({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 1, 0, 0, 0}));
+  }
+
+  const Bytes s254 = store([](CArchive& ar) { ar << CString('x', 254); });
+  EXPECT_EQ(Bytes(s254.begin(), s254.begin() + 2), bytesOf({0xFE, 'x'}));
+  const Bytes s255 = store([](CArchive& ar) { ar << CString('x', 255); });
+  EXPECT_EQ(Bytes(s255.begin(), s255.begin() + 4), bytesOf({0xFF, 0xFF, 0x00, 'x'}));
+  const Bytes s65534 = store([](CArchive& ar) { ar << CString('x', 0xFFFE); });
+  EXPECT_EQ(Bytes(s65534.begin(), s65534.begin() + 8), bytesOf({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0, 'x'}));
+  EXPECT_EQ(s65534.size(), 7u + 0xFFFE);
+
+  // Each form reads back, and a count over 0xFFFF comes back whole.
+  for (int nLength : {0, 254, 255, 0xFFFD, 0xFFFE, 70000}) {
+    SCOPED_TRACE(nLength);
+    static int s_nLength;
+    s_nLength = nLength;
+    Bytes bytes = store([](CArchive& ar) {
+      ar << CString('q', s_nLength);
+      ar.WriteCount(DWORD_PTR(s_nLength) * 3);
+    });
+    CMemFile file(bytes.data(), UINT(bytes.size()));
+    CArchive ar(&file, CArchive::load);
+    CString text;
+    ar >> text;
+    EXPECT_EQ(text, CString('q', nLength));
+    EXPECT_EQ(ar.ReadCount(), DWORD_PTR(nLength) * 3);
+  }
+}
+
+TEST(Archive, ReadsWideStringsIntoTheAnsiCodePage)
+{
+  // "あA" in UTF-16 after the wide marker; then a wide string with the long length form.
+  Bytes bytes = bytesOf({0xFF, 0xFE, 0xFF, 0x02, 0x42, 0x30, 0x41, 0x00});
+  const Bytes longForm = bytesOf({0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x4B, 0x30});
+  bytes.insert(bytes.end(), longForm.begin(), longForm.end());
+  CMemFile file(bytes.data(), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  CString first, second;
+  ar >> first >> second;
+  EXPECT_EQ(std::string(first), cp932("あA"));
+  EXPECT_EQ(std::string(second), cp932("か"));
+}
+
+TEST(Archive, MalformedInputRaisesTheRightCause)
+{
+  auto readLeaf = [](CArchive& ar) {
+    CTestLeaf* pLeaf = nullptr;
+    ar >> pLeaf;
+    delete pLeaf;
+  };
+  auto readAny = [](CArchive& ar) {
+    for (;;) {
+      CObject* pOb = nullptr;
+      ar >> pOb;
+      delete pOb;
+    }
+  };
+  Bytes leafRecord = bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00});
+  append(leafRecord, "CTestLeaf");
+  Bytes leaf = leafRecord;
+  const Bytes leafData = bytesOf({0x01, 'z', 0x01, 0x00, 0x00, 0x00});
+  leaf.insert(leaf.end(), leafData.begin(), leafData.end());
+  auto then = [](Bytes bytes, std::initializer_list<int> more) {
+    const Bytes tail = bytesOf(more);
+    bytes.insert(bytes.end(), tail.begin(), tail.end());
+    return bytes;
+  };
+  Bytes unknown = bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x05, 0x00});
+  append(unknown, "CNope");
+  Bytes longName = bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00});
+  append(longName, std::string(64, 'C'));
+  Bytes wrongSchema = bytesOf({0xFF, 0xFF, 0x07, 0x00, 0x09, 0x00});
+  append(wrongSchema, "CTestLeaf");
+  Bytes notSerial = bytesOf({0xFF, 0xFF, 0x00, 0x00, 0x09, 0x00});
+  append(notSerial, "CPtrArray");
+
+  Bytes deep = bytesOf({0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00});
+  append(deep, "CObArray");
+  for (int nDepth = 0; nDepth < 300; ++nDepth)
+    deep = then(deep, {0x01, 0x00, 0x01, 0x80});  // one element: another array
+
+  struct Case
+  {
+    const char* name;
+    Bytes bytes;
+    int cause;
+  };
+  const Case cases[] = {
+    {"empty", {}, CArchiveException::endOfFile},
+    {"half a tag", bytesOf({0xFF}), CArchiveException::endOfFile},
+    {"unknown class", unknown, CArchiveException::badClass},
+    {"class name of 64 bytes", longName, CArchiveException::badClass},
+    {"class name cut short", then(bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00}), {'C', 'T'}), CArchiveException::badClass},
+    {"class that cannot be serialized", notSerial, CArchiveException::badClass},
+    {"other schema", wrongSchema, CArchiveException::badSchema},
+    {"object not yet read", bytesOf({0x05, 0x00}), CArchiveException::badIndex},
+    {"class not yet read", bytesOf({0x01, 0x80}), CArchiveException::badIndex},
+    {"reserved 0x8000", bytesOf({0x00, 0x80}), CArchiveException::badIndex},
+    {"big tag beyond the table", bytesOf({0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}), CArchiveException::badIndex},
+    {"object tag naming a class", then(leaf, {0x01, 0x00}), CArchiveException::badIndex},
+    {"class tag naming an object", then(leaf, {0x02, 0x80}), CArchiveException::badIndex},
+    {"data cut short", then(leafRecord, {0x05, 'a'}), CArchiveException::endOfFile},
+    {"string length beyond the input", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F}),
+     CArchiveException::endOfFile},
+    {"string of 2^62 bytes", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40}),
+     CArchiveException::genericException},
+    {"arrays nested 300 deep", deep, CArchiveException::genericException},
+    {"two wide markers", then(leafRecord, {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}), CArchiveException::genericException},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(loadCause(c.bytes, readAny), c.cause);
+    EXPECT_EQ(CTestLeaf::s_nLive, 0);
+  }
+
+  // An object of the wrong class for the reader.
+  Bytes branch = bytesOf({0xFF, 0xFF, 0x02, 0x00, 0x0B, 0x00});
+  append(branch, "CTestBranch");
+  EXPECT_EQ(loadCause(then(branch, {0x00, 0x00}), readLeaf), CArchiveException::badClass);
+  // An owner refuses a second reference to an element it already owns.
+  Bytes shared = then(branch, {0x02, 0x00});
+  shared.insert(shared.end(), leaf.begin(), leaf.end());
+  shared = then(shared, {0x04, 0x00});  // object 4: the leaf
+  EXPECT_EQ(loadCause(shared, readAny), CArchiveException::badIndex);
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
+  // A huge element count runs into the end of the input, not into a huge allocation.
+  EXPECT_EQ(loadCause(then(branch, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F,
+                                    0x00, 0x00}),
+                      readAny),
+            CArchiveException::endOfFile);
+}
+
+TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)
+{
+  // A branch of two leaves whose second leaf is cut short.
+  const Bytes whole = store([](CArchive& ar) {
+    CTestBranch branch;
+    branch.Add(new CTestLeaf("one", 1));
+    branch.Add(new CTestLeaf("two", 2));
+    ar << &branch;
+  });
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
+  for (size_t nCut = 0; nCut < whole.size(); ++nCut) {
+    SCOPED_TRACE(nCut);
+    const int cause = loadCause(Bytes(whole.begin(), whole.begin() + nCut), [](CArchive& ar) {
+      CTestBranch* pBranch = nullptr;
+      ar >> pBranch;
+      delete pBranch;
+    });
+    EXPECT_TRUE(cause == CArchiveException::endOfFile || cause == CArchiveException::badClass) << cause;
+    EXPECT_EQ(CTestLeaf::s_nLive, 0);
+  }
+  EXPECT_EQ(loadCause(whole, [](CArchive& ar) {
+              CTestBranch* pBranch = nullptr;
+              ar >> pBranch;
+              EXPECT_EQ(pBranch->GetSize(), 2);
+              delete pBranch;
+            }),
+            -1);
+}
+
+TEST(Archive, WrongDirectionAndUnserializableClassesAreRefused)
+{
+  CMemFile file;
+  CArchive store(&file, CArchive::store);
+  LONG n = 0;
+  EXPECT_THROW(
+    {
+      try {
+        store >> n;
+      } catch (CArchiveException* e) {
+        EXPECT_EQ(e->m_cause, CArchiveException::writeOnly);
+        e->Delete();
+        throw 1;
+      }
+    },
+    int);
+  CPtrArray notSerializable;
+  EXPECT_THROW(
+    {
+      try {
+        store << &notSerializable;
+      } catch (CNotSupportedException* e) {
+        e->Delete();
+        throw 1;
+      }
+    },
+    int);
+}
+
+TEST(Archive, StringMapsSerializeInTheFrameworksOrder)
+{
+  // 17 buckets; "a" and "r" share bucket 12 (97 and 114), "q" is in 11, "b" in 13.
+  const Bytes bytes = store([](CArchive& ar) {
+    CTestLeaf leaf("v", 1);
+    CMapStringToOb map;
+    for (const char* key : {"a", "b", "q", "r"})
+      map.SetAt(key, &leaf);
+    map.Serialize(ar);
+  });
+  ASSERT_GE(bytes.size(), 6u);
+  EXPECT_EQ(bytes[0], 4);
+  EXPECT_EQ(bytes[1], 0);
+  EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 4), std::string("\x01q"));
+  // The second key follows the first value (a new object: class record and data).
+  const std::string text(bytes.begin(), bytes.end());
+  const size_t r = text.find("\x01r"), a = text.find("\x01" "a", 4), b = text.find("\x01" "b");
+  EXPECT_LT(r, a);
+  EXPECT_LT(a, b);
+
+  CMemFile file(const_cast<BYTE*>(bytes.data()), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  CMapStringToOb loaded;
+  loaded.Serialize(ar);
+  EXPECT_EQ(loaded.GetCount(), 4);
+  CObject* pA = nullptr;
+  CObject* pR = nullptr;
+  ASSERT_TRUE(loaded.Lookup("a", pA));
+  ASSERT_TRUE(loaded.Lookup("r", pR));
+  EXPECT_EQ(pA, pR);  // one object, referenced four times
+  delete pA;
+}
+
+TEST(Archive, CTimeSerializesItsSixtyFourBitValue)
+{
+  const Bytes bytes = store([](CArchive& ar) { CTime(0x0102030405060708ll).Serialize64(ar); });
+  EXPECT_EQ(bytes, bytesOf({8, 7, 6, 5, 4, 3, 2, 1}));
+  Bytes input = bytes;
+  CMemFile file(input.data(), UINT(input.size()));
+  CArchive ar(&file, CArchive::load);
+  CTime time;
+  time.Serialize64(ar);
+  EXPECT_EQ(time.GetTime(), 0x0102030405060708ll);
+}
+
+}  // namespace

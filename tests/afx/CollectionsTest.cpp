@@ -1,0 +1,110 @@
+#include <afxtempl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+template <typename F>
+bool raisesInvalidArg(F f)
+{
+  try {
+    f();
+  } catch (CInvalidArgException* e) {
+    e->Delete();
+    return true;
+  }
+  return false;
+}
+
+TEST(Collections, ArraysRaiseInvalidArgumentOutOfRange)
+{
+  CArray<int, int> numbers;
+  numbers.SetSize(0, 32);
+  numbers.Add(1);
+  numbers.InsertAt(0, 0);
+  numbers.SetAtGrow(3, 3);
+  ASSERT_EQ(numbers.GetSize(), 4);
+  EXPECT_EQ(numbers[0], 0);
+  EXPECT_EQ(numbers[1], 1);
+  EXPECT_EQ(numbers[2], 0);
+  EXPECT_TRUE(raisesInvalidArg([&] { numbers.GetAt(4); }));
+  EXPECT_TRUE(raisesInvalidArg([&] { numbers.GetAt(-1); }));
+  EXPECT_TRUE(raisesInvalidArg([&] { numbers.RemoveAt(3, 2); }));
+  numbers.RemoveAt(1, 2);
+  EXPECT_EQ(numbers.GetSize(), 2);
+  EXPECT_EQ(numbers[1], 3);
+
+  CStringArray texts;
+  texts.Add("a");
+  EXPECT_TRUE(raisesInvalidArg([&] { texts.SetAt(1, "b"); }));
+  CTypedPtrArray<CPtrArray, int*> pointers;
+  int value = 5;
+  pointers.Add(&value);
+  EXPECT_EQ(*pointers.GetAt(0), 5);
+  EXPECT_TRUE(raisesInvalidArg([&] { pointers.GetAt(1); }));
+}
+
+std::string keysInOrder(const CMapStringToPtr& map)
+{
+  std::string keys;
+  CString key;
+  void* value;
+  for (POSITION pos = map.GetStartPosition(); pos;) {
+    map.GetNextAssoc(pos, key, value);
+    keys += std::string(key) + ",";
+  }
+  return keys;
+}
+
+TEST(Collections, StringMapsIterateByBucketThenNewestFirst)
+{
+  CMapStringToPtr map;
+  // h("a") = 97 -> bucket 12, h("r") = 114 -> 12, h("q") = 113 -> 11, h("b") = 98 -> 13,
+  // h("ab") = 97 * 33 + 98 = 3299 -> 1.
+  for (const char* key : {"a", "b", "q", "r", "ab"})
+    map.SetAt(key, nullptr);
+  EXPECT_EQ(keysInOrder(map), "ab,q,r,a,b,");
+  map.SetAt("a", &map);  // replacing keeps the place
+  EXPECT_EQ(keysInOrder(map), "ab,q,r,a,b,");
+  EXPECT_TRUE(map.RemoveKey("r"));
+  EXPECT_FALSE(map.RemoveKey("r"));
+  EXPECT_EQ(keysInOrder(map), "ab,q,a,b,");
+  void* value = nullptr;
+  EXPECT_TRUE(map.Lookup("a", value));
+  EXPECT_EQ(value, &map);
+
+  // Bytes above 0x7F count as signed chars: h("\xB1") = -79 -> 4294967217 % 17 = 7.
+  CMapStringToPtr other;
+  other.InitHashTable(7);
+  for (const char* key : {"\xB1", "b", "a"})
+    other.SetAt(key, nullptr);
+  EXPECT_EQ(CMapStringToPtr::HashKey("\xB1") % 17, 7u);
+  // With 7 buckets: "a" 97 % 7 = 6, "b" 0, "\xB1" 4294967217 % 7 = 2.
+  EXPECT_EQ(keysInOrder(other), "b,\xB1,a,");
+}
+
+TEST(Collections, ListsWalkInsertAndFind)
+{
+  int a = 1, b = 2, c = 3;
+  CTypedPtrList<CPtrList, int*> list;
+  list.AddTail(&b);
+  list.AddHead(&a);
+  const POSITION posC = list.AddTail(&c);
+  EXPECT_EQ(list.GetCount(), 3);
+  EXPECT_EQ(list.GetAt(list.FindIndex(1)), &b);
+  EXPECT_EQ(list.FindIndex(3), nullptr);
+  EXPECT_EQ(list.Find(&c), posC);
+  std::string walked;
+  for (POSITION pos = list.GetHeadPosition(); pos;)
+    walked += std::to_string(*list.GetNext(pos));
+  EXPECT_EQ(walked, "123");
+  list.RemoveAt(list.Find(&b));
+  EXPECT_EQ(list.GetHead(), &a);
+  EXPECT_EQ(list.GetTail(), &c);
+  list.RemoveAll();
+  EXPECT_TRUE(raisesInvalidArg([&] { list.GetHead(); }));
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char kPath[] = "zunt_file_test.bin";
+
+int openCause(LPCTSTR path, UINT nFlags)
+{
+  CFile file;
+  CFileException error;
+  if (file.Open(path, nFlags, &error))
+    return -1;
+  return error.m_cause;
+}
+
+TEST(File, OpensCreatesReadsAndReportsCauses)
+{
+  std::remove(kPath);
+  EXPECT_EQ(openCause(kPath, CFile::modeRead | CFile::shareDenyWrite), CFileException::fileNotFound);
+  try {
+    CFile missing(kPath, CFile::modeRead);
+    ADD_FAILURE();
+  } catch (CFileException* e) {
+    EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+    e->Delete();
+  }
+  {
+    CFile file(kPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead);
+    file.Write("hello world", 11);
+    EXPECT_EQ(file.GetLength(), 11u);
+    EXPECT_EQ(file.GetFileName(), CString(kPath));
+  }
+  {
+    CFile file(kPath, CFile::modeRead | CFile::shareDenyWrite);
+    char text[32] = {};
+    EXPECT_EQ(file.Read(text, sizeof text), 11u);
+    EXPECT_STREQ(text, "hello world");
+    EXPECT_EQ(file.Seek(6, CFile::begin), 6u);
+    EXPECT_EQ(file.Read(text, 5), 5u);
+    EXPECT_EQ(file.Read(text, 5), 0u);
+#ifdef _WIN32
+    // Deny-write sharing keeps a writer out while the file is open.
+    EXPECT_EQ(openCause(kPath, CFile::modeWrite), CFileException::sharingViolation);
+#endif
+  }
+  {
+    // modeCreate truncates unless modeNoTruncate is given.
+    CFile keep(kPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
+    EXPECT_EQ(keep.GetLength(), 11u);
+    keep.SetLength(4);
+    EXPECT_EQ(keep.SeekToEnd(), 4u);
+    keep.Close();
+    CFile truncate(kPath, CFile::modeCreate | CFile::modeWrite);
+    EXPECT_EQ(truncate.GetLength(), 0u);
+  }
+  CFile::Remove(kPath);
+  try {
+    CFile::Remove(kPath);
+    ADD_FAILURE();
+  } catch (CFileException* e) {
+    EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+    e->Delete();
+  }
+}
+
+TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
+{
+  CMemFile grown(16);
+  for (int i = 0; i < 100; ++i)
+    grown.Write("0123456789", 10);
+  EXPECT_EQ(grown.GetLength(), 1000u);
+  grown.Seek(-10, CFile::end);
+  char text[11] = {};
+  EXPECT_EQ(grown.Read(text, 20), 10u);
+  EXPECT_STREQ(text, "0123456789");
+  try {
+    grown.Seek(-1, CFile::begin);
+    ADD_FAILURE();
+  } catch (CFileException* e) {
+    EXPECT_EQ(e->m_cause, CFileException::badSeek);
+    e->Delete();
+  }
+
+  BYTE buffer[4] = {1, 2, 3, 4};
+  CMemFile reader(buffer, sizeof buffer);
+  EXPECT_EQ(reader.GetLength(), 4u);
+  CMemFile writer(buffer, sizeof buffer, 1);
+  EXPECT_EQ(writer.GetLength(), 0u);
+  writer.Write("abcd", 4);
+  try {
+    writer.Write("e", 1);
+    ADD_FAILURE();
+  } catch (CFileException* e) {
+    EXPECT_EQ(e->m_cause, CFileException::diskFull);
+    e->Delete();
+  }
+  EXPECT_EQ(buffer[3], 'd');
+  EXPECT_EQ(writer.Detach(), buffer);
+}
+
+TEST(Time, FormatsInLocalTimeAndRoundTripsItsParts)
+{
+  const CTime time(2024, 2, 29, 13, 5, 9);
+  EXPECT_EQ(time.GetYear(), 2024);
+  EXPECT_EQ(time.GetDay(), 29);
+  EXPECT_EQ(time.GetDayOfWeek(), 5);  // a Thursday
+  EXPECT_EQ(time.Format("%y/%m/%d %H:%M:%S"), CString("24/02/29 13:05:09"));
+  EXPECT_EQ((time + CTimeSpan(1, 0, 0, 1)).Format("%m/%d %H:%M:%S"), CString("03/01 13:05:10"));
+  EXPECT_EQ((CTime(2024, 3, 1, 0, 0, 0) - CTime(2024, 2, 28, 0, 0, 0)).GetDays(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include <afx.h>
+
+#include "../TextCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string s(const CString& text)
+{
+  return std::string(text.GetString(), size_t(text.GetLength()));
+}
+
+// "ソ" and "表" end in 0x5C ('\'), "ア" in 0x41 ('A'), "ｱ" is one byte above 0x7F.
+TEST(String, SearchingStepsOverDoubleByteCharacters)
+{
+  const CString path(cp932("C:\\ソフト\\表\\a.txt").c_str());
+  EXPECT_EQ(path.Find('\\'), 2);
+  EXPECT_EQ(path.Find('\\', 3), 2 + 1 + 6);
+  EXPECT_EQ(path.ReverseFind('\\'), 2 + 1 + 6 + 1 + 2);
+  EXPECT_EQ(CString(cp932("ソ").c_str()).Find('\\'), -1);
+  EXPECT_EQ(CString(cp932("表").c_str()).ReverseFind('\\'), -1);
+  EXPECT_EQ(CString(cp932("アA").c_str()).Find("A"), 2);
+  EXPECT_EQ(CString(cp932("アA").c_str()).FindOneOf("A"), 2);
+  EXPECT_EQ(path.Find(cp932("表").c_str()), 10);
+  EXPECT_EQ(path.Find("txt", 100), -1);
+
+  CString replaced(cp932("ソ\\ソ").c_str());
+  EXPECT_EQ(replaced.Replace('\\', '/'), 1);
+  EXPECT_EQ(s(replaced), cp932("ソ/ソ"));
+  CString removed(cp932("表\\表").c_str());
+  EXPECT_EQ(removed.Remove('\\'), 1);
+  EXPECT_EQ(s(removed), cp932("表表"));
+}
+
+TEST(String, CaseConversionLeavesDoubleByteCharactersAlone)
+{
+  CString text(cp932("aアbｱｚ").c_str());
+  text.MakeUpper();
+  EXPECT_EQ(s(text), cp932("AアBｱｚ"));
+  text.MakeLower();
+  EXPECT_EQ(s(text), cp932("aアbｱｚ"));
+  EXPECT_EQ(CString("MM").CompareNoCase("mm"), 0);
+  EXPECT_LT(CString("a").Compare("b"), 0);
+}
+
+TEST(String, TrimTokenizeAndClampedExtraction)
+{
+  CString text("  12.5mm \t");
+  text.Trim();
+  EXPECT_EQ(s(text), "12.5mm");
+  CString unit(cp932("10表").c_str());
+  unit.TrimRight('\\');  // the trail byte of 表 is not a backslash to trim
+  EXPECT_EQ(s(unit), cp932("10表"));
+  EXPECT_EQ(s(text.Left(100)), "12.5mm");
+  EXPECT_EQ(s(text.Mid(4)), "mm");
+  EXPECT_EQ(s(text.Mid(10)), "");
+  EXPECT_EQ(s(text.Mid(-3, 2)), "12");
+  EXPECT_EQ(s(text.Right(2)), "mm");
+  EXPECT_EQ(s(text.SpanIncluding("0123456789.")), "12.5");
+  EXPECT_EQ(s(text.SpanExcluding("m")), "12.5");
+
+  const CString list("1, 2,,3");
+  int nPos = 0;
+  std::string tokens;
+  for (CString token = list.Tokenize(", ", nPos); nPos != -1; token = list.Tokenize(", ", nPos))
+    tokens += s(token) + "|";
+  EXPECT_EQ(tokens, "1|2|3|");
+
+  CString edit("abc");
+  EXPECT_EQ(edit.Insert(1, "XY"), 5);
+  EXPECT_EQ(edit.Delete(0, 2), 3);
+  EXPECT_EQ(s(edit), "Ybc");
+}
+
+TEST(String, FormatIndexChecksAndWideText)
+{
+  CString text;
+  text.Format("%s=%.3f (%d)", static_cast<LPCTSTR>(CString("x")), 1.0 / 3, 7);
+  EXPECT_EQ(s(text), "x=0.333 (7)");
+  text.Format("%s", std::string(1000, 'z').c_str());
+  EXPECT_EQ(text.GetLength(), 1000);
+  text.AppendFormat("%c", 'e');
+  EXPECT_EQ(text.GetLength(), 1001);
+
+  EXPECT_EQ(CString("ab").GetAt(1), 'b');
+  for (int nIndex : {-1, 2}) {
+    try {
+      CString("ab").GetAt(nIndex);
+      ADD_FAILURE() << nIndex;
+    } catch (CInvalidArgException* e) {
+      e->Delete();
+    }
+  }
+  const WCHAR wide[] = {0x9577, 0x3055, 'm', 0};
+  EXPECT_EQ(s(CString(wide)), cp932("長さm"));
+
+  CString buffer;
+  std::strcpy(buffer.GetBuffer(16), "abc");
+  buffer.ReleaseBuffer();
+  EXPECT_EQ(buffer.GetLength(), 3);
+}
+
+}  // namespace

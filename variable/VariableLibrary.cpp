@@ -1,6 +1,0 @@
-#include "VariableLibrary.h"
-
-int ZuntVariableInterfaceVersion()
-{
-  return 1;
-}
