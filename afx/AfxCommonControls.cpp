@@ -67,6 +67,8 @@ void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
   SendMessage(TTM_NEWTOOLRECT, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
+
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
