@@ -310,7 +310,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   }
   else if (message == WM_NOTIFY)
   {
-    bHandled = reinterpret_cast<NMHDR*>(lParam)->hwndFrom != nullptr && OnNotify(wParam, lParam, &lResult);
+    auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    bHandled = pNMHDR != nullptr && pNMHDR->hwndFrom != nullptr && OnNotify(wParam, lParam, &lResult);
   }
   else
   {
