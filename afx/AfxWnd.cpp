@@ -371,6 +371,9 @@ BOOL MeasureMenuItem(HWND hWnd, LPMEASUREITEMSTRUCT lpMeasureItemStruct, LRESULT
 
 BOOL CWnd::offerToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+  // Every message offered names its sender through lParam, directly or in a structure.
+  if (lParam == 0)
+    return FALSE;
   HWND hWndSender = nullptr;
   switch (message)
   {
