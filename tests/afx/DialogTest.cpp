@@ -295,3 +295,23 @@ TEST(DialogTest, FormatString1PutsTheArgumentInPlaceOfPercentOne)
   AfxFormatString1(strText, IDS_TEST_FORMAT, nullptr);
   EXPECT_EQ(std::string(strText), cp932("値  は範囲外です"));
 }
+
+TEST(DialogTest, FileDialogPreparesTheSystemsStructure)
+{
+  CFileDialog dialog(TRUE, "txt", "start.txt", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Text (*.txt)|*.txt|All|*.*||");
+  EXPECT_EQ(dialog.m_ofn.lStructSize, sizeof(OPENFILENAME));
+  EXPECT_STREQ(dialog.m_ofn.lpstrFile, "start.txt");
+  EXPECT_EQ(dialog.m_ofn.nMaxFile, static_cast<DWORD>(MAX_PATH));
+  EXPECT_STREQ(dialog.m_ofn.lpstrDefExt, "txt");
+  EXPECT_EQ(dialog.m_ofn.Flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT),
+            static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+  // The bars become the NUL separators of the system's filter list, which ends with two NULs.
+  const char kExpected[] = "Text (*.txt)\0*.txt\0All\0*.*\0\0";
+  EXPECT_EQ(std::string(dialog.m_ofn.lpstrFilter, sizeof kExpected), std::string(kExpected, sizeof kExpected));
+  EXPECT_STREQ(dialog.GetPathName(), "start.txt");
+
+  CFileDialog plain(FALSE);
+  EXPECT_EQ(plain.m_ofn.lpstrFilter, nullptr);
+  EXPECT_EQ(plain.m_ofn.lpstrDefExt, nullptr);
+  EXPECT_STREQ(plain.m_ofn.lpstrFile, "");
+}
