@@ -228,3 +228,27 @@ TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
   EXPECT_EQ(g_handled, (Handled{"parent DrawItem 0"}));
   m_parent.SetMenu(nullptr);
 }
+
+namespace
+{
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+  ::KillTimer(nullptr, nIDEvent);
+  ::EndMenu();
+}
+}
+
+TEST_F(ReflectionTest, ATrackedPopupIsMeasuredThroughItsObject)
+{
+  const UINT kItemID = 40110;
+  CImageMenu popup;
+  ASSERT_TRUE(popup.CreatePopupMenu());
+  ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, kItemID, nullptr));
+  // The popup is in no window's menu: only the tracking tells the owner which menu it is.
+  m_parent.SetForegroundWindow();
+  ::SetTimer(nullptr, 0, 200, &CloseMenu);
+  popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_parent);
+  ASSERT_FALSE(g_handled.empty());
+  EXPECT_EQ(g_handled[0], "menu MeasureItem " + std::to_string(kItemID));
+  EXPECT_EQ(CMenu::GetTrackingMenu(), nullptr);  // forgotten once the menu is closed
+}
