@@ -1,3 +1,4 @@
 // The framework's extension-DLL header: what an extension library and its hosts include.
 #pragma once
 #include "afxwin.h"
+#include "AfxControlBar.h"

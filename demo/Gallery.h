@@ -1,18 +1,36 @@
-// The gallery: a frame with one page per subsystem of the library.
+// The gallery: a frame with a list of pages, one page per subsystem of the library.
 #pragma once
 #include <ZuntCtrl.h>
+#include <afxext.h>
 
-// A page: its name (also the screenshot's file name) and how to make it inside the frame.
+// A page: a child dialog of the frame that fills itself once it has its place.
+class CGalleryPage : public CDialog
+{
+  DECLARE_DYNAMIC(CGalleryPage)
+  DECLARE_MESSAGE_MAP()
+public:
+  CGalleryPage();
+  BOOL CreatePage(CWnd* pFrame, const CRect& rcPage);
+
+protected:
+  BOOL OnInitDialog() override;
+  virtual void FillPage(const CRect& rcClient) = 0;
+  // A page stays up: Enter and Escape do not end it.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+private:
+  CRect m_rcPage;
+};
+
+// A page: its name (also the screenshot's file name) and how to make its object.
 struct SGalleryPage
 {
   const char* pszName;
-  HWND (*pfnCreate)(HWND hParent, const RECT& rcPage);
+  CGalleryPage* (*pfnNew)();
 };
 
-// The window class of a page: a plain container.
-extern const char kPageClass[];
-
-HWND CreateModulePage(HWND hParent, const RECT& rcPage);
+CGalleryPage* NewModulePage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

@@ -8,78 +8,19 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <string>
-
-const char kPageClass[] = "ZuntGalleryPage";
 
 namespace
 {
-const char kFrameClass[] = "ZuntGalleryFrame";
 const int kPageListWidth = 140;
 const int kMargin = 8;
+const UINT IDC_PAGE_LIST = 100;
+const UINT IDC_FIRST_PAGE = 200;
 
 const SGalleryPage kPages[] = {
-  {"Module", CreateModulePage},
+  {"Module", NewModulePage},
 };
-
-HWND g_hPageList = nullptr;
-HWND g_hPages[std::size(kPages)] = {};
-
-void ShowPage(size_t nShown)
-{
-  for (size_t nPage = 0; nPage < std::size(kPages); ++nPage)
-    ::ShowWindow(g_hPages[nPage], nPage == nShown ? SW_SHOW : SW_HIDE);
-  ::SendMessage(g_hPageList, LB_SETCURSEL, nShown, 0);
-}
-
-void CreateFrameContents(HWND hFrame)
-{
-  RECT rcClient;
-  ::GetClientRect(hFrame, &rcClient);
-  g_hPageList = ::CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0,
-                                  kPageListWidth, rcClient.bottom, hFrame, nullptr, nullptr, nullptr);
-  ::SendMessage(g_hPageList, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
-  RECT rcPage = {kPageListWidth + kMargin, kMargin, rcClient.right - kMargin, rcClient.bottom - kMargin};
-  for (size_t nPage = 0; nPage < std::size(kPages); ++nPage)
-  {
-    ::SendMessageA(g_hPageList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kPages[nPage].pszName));
-    g_hPages[nPage] = kPages[nPage].pfnCreate(hFrame, rcPage);
-  }
-  ShowPage(0);
-}
-
-LRESULT CALLBACK FrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-  switch (nMsg)
-  {
-  case WM_CREATE:
-    CreateFrameContents(hWnd);
-    return 0;
-  case WM_COMMAND:
-    if (reinterpret_cast<HWND>(lParam) == g_hPageList && HIWORD(wParam) == LBN_SELCHANGE)
-      ShowPage(static_cast<size_t>(::SendMessage(g_hPageList, LB_GETCURSEL, 0, 0)));
-    return 0;
-  case WM_DESTROY:
-    ::PostQuitMessage(0);
-    return 0;
-  }
-  return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-}
-
-void RegisterClasses(HINSTANCE hInstance)
-{
-  WNDCLASSA frame = {};
-  frame.lpfnWndProc = FrameProc;
-  frame.hInstance = hInstance;
-  frame.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-  frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  frame.lpszClassName = kFrameClass;
-  ::RegisterClassA(&frame);
-  WNDCLASSA page = frame;
-  page.lpfnWndProc = ::DefWindowProcA;
-  page.lpszClassName = kPageClass;
-  ::RegisterClassA(&page);
-}
 
 // Lets the frame and its children paint, for at most the given time.
 void PumpMessages(DWORD dwMilliseconds)
@@ -91,42 +32,132 @@ void PumpMessages(DWORD dwMilliseconds)
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
     {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      if (!AfxPreTranslateMessage(&msg))
+      {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+      }
     }
   }
 }
+}
 
-int WriteScreenshots(HWND hFrame, const char* pszFolder)
+// The frame: the page list on the left, the chosen page beside it.
+class CGalleryFrame : public CFrameWnd
 {
-  ::CreateDirectoryA(pszFolder, nullptr);
-  int nResult = 0;
+  DECLARE_DYNAMIC(CGalleryFrame)
+  DECLARE_MESSAGE_MAP()
+public:
+  void ShowPage(size_t nShown);
+  size_t GetPageCount() const { return std::size(kPages); }
+
+protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnPageSelected();
+
+private:
+  CListBox m_pageList;
+  std::unique_ptr<CGalleryPage> m_pages[std::size(kPages)];
+};
+
+IMPLEMENT_DYNAMIC(CGalleryFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
+  ON_WM_CREATE()
+  ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageSelected)
+END_MESSAGE_MAP()
+
+int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+  if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+    return -1;
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  if (!m_pageList.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY,
+                           CRect(0, 0, kPageListWidth, rcClient.bottom), this, IDC_PAGE_LIST))
+    return -1;
+  m_pageList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
+  CRect rcPage(kPageListWidth + kMargin, kMargin, rcClient.right - kMargin, rcClient.bottom - kMargin);
   for (size_t nPage = 0; nPage < std::size(kPages); ++nPage)
   {
-    ShowPage(nPage);
-    ::RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(500);
-    std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
-    if (!SaveWindowAsPng(hFrame, path.c_str()))
-      nResult = 1;
+    m_pageList.AddString(kPages[nPage].pszName);
+    m_pages[nPage].reset(kPages[nPage].pfnNew());
+    if (!m_pages[nPage]->CreatePage(this, rcPage))
+      return -1;
+    m_pages[nPage]->SetDlgCtrlID(static_cast<int>(IDC_FIRST_PAGE + nPage));
   }
-  ::DestroyWindow(hFrame);
-  return nResult;
+  ShowPage(0);
+  return 0;
 }
 
-int RunUntilClosed()
+void CGalleryFrame::ShowPage(size_t nShown)
 {
-  MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-  {
-    if (!::IsDialogMessageA(::GetActiveWindow(), &msg))
-    {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
-  return static_cast<int>(msg.wParam);
+  for (size_t nPage = 0; nPage < std::size(kPages); ++nPage)
+    m_pages[nPage]->ShowWindow(nPage == nShown ? SW_SHOW : SW_HIDE);
+  m_pageList.SetCurSel(static_cast<int>(nShown));
 }
+
+void CGalleryFrame::OnPageSelected()
+{
+  ShowPage(static_cast<size_t>(m_pageList.GetCurSel()));
+}
+
+class CGalleryApp : public CWinApp
+{
+  DECLARE_MESSAGE_MAP()
+public:
+  CGalleryApp() : CWinApp("ZuntGallery"), m_nExitCode(0) {}
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+
+private:
+  void writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder);
+  int m_nExitCode;
+};
+
+BEGIN_MESSAGE_MAP(CGalleryApp, CWinApp)
+END_MESSAGE_MAP()
+
+CGalleryApp theApp;
+
+BOOL CGalleryApp::InitInstance()
+{
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  auto* pFrame = new CGalleryFrame;
+  if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1180, 680)))
+  {
+    m_nExitCode = 1;
+    return FALSE;
+  }
+  m_pMainWnd = pFrame;
+  bool bScreenshots = __argc == 3 && std::strcmp(__argv[1], "/screenshots") == 0;
+  pFrame->ShowWindow(bScreenshots ? SW_SHOWNORMAL : m_nCmdShow);
+  pFrame->UpdateWindow();
+  if (!bScreenshots)
+    return TRUE;
+  writeScreenshots(pFrame, __argv[2]);
+  return FALSE;
+}
+
+void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
+{
+  ::CreateDirectoryA(pszFolder, nullptr);
+  for (size_t nPage = 0; nPage < pFrame->GetPageCount(); ++nPage)
+  {
+    pFrame->ShowPage(nPage);
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages(500);
+    std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
+    if (!SaveWindowAsPng(pFrame->m_hWnd, path.c_str()))
+      m_nExitCode = 1;
+  }
+}
+
+int CGalleryApp::ExitInstance()
+{
+  CWinApp::ExitInstance();
+  return m_nExitCode;
 }
 
 HFONT GalleryFont()
@@ -142,17 +173,7 @@ HFONT GalleryFont()
   return hFont;
 }
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nShowCmd)
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
-  RegisterClasses(hInstance);
-  HWND hFrame = ::CreateWindowExA(0, kFrameClass, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1180,
-                                  680, nullptr, nullptr, hInstance, nullptr);
-  if (hFrame == nullptr)
-    return 1;
-  bool bScreenshots = __argc == 3 && std::strcmp(__argv[1], "/screenshots") == 0;
-  ::ShowWindow(hFrame, bScreenshots ? SW_SHOWNORMAL : nShowCmd);
-  ::UpdateWindow(hFrame);
-  return bScreenshots ? WriteScreenshots(hFrame, __argv[2]) : RunUntilClosed();
+  return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

@@ -121,17 +121,31 @@ void ShowSampleState(HWND hInput, HWND hVarAdd)
 }
 }
 
-HWND CreateModulePage(HWND hParent, const RECT& rcPage)
+// The library's string table and its three templates, shown as the host would see them.
+class CModulePage : public CGalleryPage
 {
-  HWND hPage = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | WS_CLIPCHILDREN,
-                                 rcPage.left, rcPage.top, rcPage.right - rcPage.left, rcPage.bottom - rcPage.top,
-                                 hParent, nullptr, nullptr, nullptr);
-  CreateStringList(hPage, rcPage.bottom - rcPage.top);
-  HWND hInput, hSelect, hVarAdd;
-  int x = kListWidth + kMargin;
-  POINT ptBelowInput = ShowTemplate(hPage, IDD_DLG_INPUT_STRING, {x, 0}, &hInput);
-  POINT ptRightOfSelect = ShowTemplate(hPage, IDD_DLG_VARIABLESELECT, {x, ptBelowInput.y + kMargin}, &hSelect);
-  ShowTemplate(hPage, IDD_DLG_VAR_ADD, {ptRightOfSelect.x + kMargin, ptBelowInput.y + kMargin}, &hVarAdd);
-  ShowSampleState(hInput, hVarAdd);
-  return hPage;
+  DECLARE_DYNAMIC(CModulePage)
+  DECLARE_MESSAGE_MAP()
+
+protected:
+  void FillPage(const CRect& rcClient) override
+  {
+    CreateStringList(m_hWnd, rcClient.Height());
+    HWND hInput, hSelect, hVarAdd;
+    int x = kListWidth + kMargin;
+    POINT ptBelowInput = ShowTemplate(m_hWnd, IDD_DLG_INPUT_STRING, {x, 0}, &hInput);
+    POINT ptRightOfSelect = ShowTemplate(m_hWnd, IDD_DLG_VARIABLESELECT, {x, ptBelowInput.y + kMargin}, &hSelect);
+    ShowTemplate(m_hWnd, IDD_DLG_VAR_ADD, {ptRightOfSelect.x + kMargin, ptBelowInput.y + kMargin}, &hVarAdd);
+    ShowSampleState(hInput, hVarAdd);
+  }
+};
+
+IMPLEMENT_DYNAMIC(CModulePage, CGalleryPage)
+
+BEGIN_MESSAGE_MAP(CModulePage, CGalleryPage)
+END_MESSAGE_MAP()
+
+CGalleryPage* NewModulePage()
+{
+  return new CModulePage;
 }

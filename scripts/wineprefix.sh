@@ -3,6 +3,15 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 stamp="$WINEPREFIX/.zunt-ready"
+unmanaged="$WINEPREFIX/.zunt-unmanaged"
+# Without a window manager, hiding a managed window waits two seconds for the X server's
+# withdrawn state; unmanaged windows hide at once. A step of its own, so that older prefixes
+# get it too.
+if [ -f "$stamp" ] && [ ! -f "$unmanaged" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$unmanaged"
+fi
 [ -f "$stamp" ] && exit 0
 echo "setup: preparing the Wine prefix in $WINEPREFIX"
 mkdir -p "$WINEPREFIX"
@@ -16,5 +25,6 @@ done
 for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
   wine reg add "$key" /v "$face" /d "IPAPGothic" /f >/dev/null 2>&1
 done
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
-touch "$stamp"
+touch "$unmanaged" "$stamp"

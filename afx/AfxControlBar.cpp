@@ -1,0 +1,314 @@
+#include "AfxControlBar.h"
+#include "AfxDC.h"
+#include "AfxModule.h"
+#include "AfxMsgMap.h"
+
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+CControlBar::CControlBar()
+  : m_pDockSite(nullptr), m_bAutoDelete(FALSE), m_dwStyle(0), m_cxLeftBorder(6), m_cxRightBorder(0),
+    m_cyTopBorder(2), m_cyBottomBorder(2), m_nCount(0)
+{
+}
+
+void CControlBar::PostNcDestroy()
+{
+  if (m_bAutoDelete)
+    delete this;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+  // A bare bar is only its borders, stretched along its edge.
+  CSize size(m_cxLeftBorder + m_cxRightBorder, m_cyTopBorder + m_cyBottomBorder);
+  if (bStretch)
+  {
+    if (bHorz)
+      size.cx = 32767;
+    else
+      size.cy = 32767;
+  }
+  return size;
+}
+
+CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
+{
+  return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
+}
+
+void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
+{
+  if (bHorz)
+    rect.DeflateRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
+  else
+    rect.DeflateRect(m_cyTopBorder, m_cxLeftBorder, m_cyBottomBorder, m_cxRightBorder);
+}
+
+// The bar takes its strip from the edge it is aligned to.
+LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
+{
+  auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+  if (!IsWindowVisible() || (m_dwStyle & CBRS_ALIGN_ANY) == 0)
+    return 0;
+  CRect rcAvailable(pLayout->rect);
+  CSize size = CalcFixedLayout(pLayout->bStretch, IsHorz());
+  size.cx = std::min<LONG>(size.cx, rcAvailable.Width());
+  size.cy = std::min<LONG>(size.cy, rcAvailable.Height());
+  CRect rcBar(rcAvailable.TopLeft(), size);
+  if (m_dwStyle & CBRS_ALIGN_TOP)
+    pLayout->rect.top += size.cy;
+  else if (m_dwStyle & CBRS_ALIGN_LEFT)
+    pLayout->rect.left += size.cx;
+  else if (m_dwStyle & CBRS_ALIGN_BOTTOM)
+  {
+    rcBar.OffsetRect(0, rcAvailable.Height() - size.cy);
+    pLayout->rect.bottom -= size.cy;
+  }
+  else
+  {
+    rcBar.OffsetRect(rcAvailable.Width() - size.cx, 0);
+    pLayout->rect.right -= size.cx;
+  }
+  pLayout->sizeTotal.cx += size.cx;
+  pLayout->sizeTotal.cy += size.cy;
+  if (pLayout->hDWP != nullptr)
+    pLayout->hDWP = ::DeferWindowPos(pLayout->hDWP, m_hWnd, nullptr, rcBar.left, rcBar.top, rcBar.Width(),
+                                     rcBar.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+  return 0;
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+  if (!IsWindowVisible())
+    return 0;
+  CFrameWnd* pTarget = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
+  if (pTarget != nullptr)
+    OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
+  return 0;
+}
+
+void CControlBar::DoPaint(CDC*)
+{
+}
+
+void CControlBar::OnPaint()
+{
+  CPaintDC dc(this);
+  DoPaint(&dc);
+}
+
+BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
+{
+  CRect rect;
+  GetClientRect(&rect);
+  pDC->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
+  return TRUE;
+}
+
+IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+
+BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
+END_MESSAGE_MAP()
+
+namespace
+{
+// The toolbar resource as the resource compiler lays it out.
+struct CToolBarData
+{
+  WORD wVersion;
+  WORD wWidth;
+  WORD wHeight;
+  WORD wItemCount;
+  const WORD* Items() const { return reinterpret_cast<const WORD*>(this + 1); }
+};
+
+// Enables and checks one toolbar button.
+class CToolCmdUI : public CCmdUI
+{
+public:
+  void Enable(BOOL bOn) override
+  {
+    m_bEnableChanged = TRUE;
+    m_pOther->SendMessage(TB_ENABLEBUTTON, m_nID, MAKELONG(bOn != FALSE, 0));
+  }
+  void SetCheck(int nCheck) override { m_pOther->SendMessage(TB_CHECKBUTTON, m_nID, MAKELONG(nCheck != 0, 0)); }
+  void SetText(LPCTSTR) override {}
+};
+}
+
+CToolBar::CToolBar() : m_sizeButton(23, 22), m_sizeImage(16, 15), m_hbmImageWell(nullptr)
+{
+  m_cxLeftBorder = m_cxRightBorder = 1;
+  m_cyTopBorder = m_cyBottomBorder = 1;
+}
+
+CToolBar::~CToolBar()
+{
+  DestroyWindow();
+  if (m_hbmImageWell != nullptr)
+    ::DeleteObject(m_hbmImageWell);
+}
+
+BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+  return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder),
+                  nID);
+}
+
+BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
+{
+  m_dwStyle = dwStyle & CBRS_ALL;
+  m_cxLeftBorder = rcBorders.left;
+  m_cyTopBorder = rcBorders.top;
+  m_cxRightBorder = rcBorders.right;
+  m_cyBottomBorder = rcBorders.bottom;
+  m_pDockSite = DYNAMIC_DOWNCAST(CFrameWnd, pParentWnd);
+  // The frame places the bar; the control must not place itself.
+  DWORD dwWindowStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  if (!CWnd::Create(TOOLBARCLASSNAME, nullptr, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+    return FALSE;
+  SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+  SetSizes(m_sizeButton, m_sizeImage);
+  return TRUE;
+}
+
+void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
+{
+  m_sizeButton = sizeButton;
+  m_sizeImage = sizeImage;
+  if (m_hWnd == nullptr)
+    return;
+  SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(sizeImage.cx, sizeImage.cy));
+  SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(sizeButton.cx, sizeButton.cy));
+}
+
+BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName)
+{
+  HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR);
+  HRSRC hResource = ::FindResource(hInstance, lpszResourceName, RT_TOOLBAR);
+  const auto* pData = hResource != nullptr
+                        ? static_cast<const CToolBarData*>(::LockResource(::LoadResource(hInstance, hResource)))
+                        : nullptr;
+  if (pData == nullptr || pData->wVersion != 1)
+    return FALSE;
+  std::vector<UINT> ids(pData->Items(), pData->Items() + pData->wItemCount);
+  // The framework's button is seven pixels larger than its image.
+  SetSizes(CSize(pData->wWidth + 7, pData->wHeight + 7), CSize(pData->wWidth, pData->wHeight));
+  return SetButtons(ids.data(), static_cast<int>(ids.size())) && LoadBitmap(lpszResourceName);
+}
+
+BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
+{
+  HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
+  HBITMAP hbm = static_cast<HBITMAP>(
+    ::LoadImage(hInstance, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS));
+  if (hbm == nullptr)
+    return FALSE;
+  if (m_hbmImageWell != nullptr)
+    ::DeleteObject(m_hbmImageWell);
+  m_hbmImageWell = hbm;
+  BITMAP bm = {};
+  ::GetObject(hbm, sizeof bm, &bm);
+  TBADDBITMAP addBitmap = {nullptr, reinterpret_cast<UINT_PTR>(hbm)};
+  return SendMessage(TB_ADDBITMAP, m_sizeImage.cx > 0 ? bm.bmWidth / m_sizeImage.cx : 0,
+                     reinterpret_cast<LPARAM>(&addBitmap)) != -1;
+}
+
+BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
+{
+  while (SendMessage(TB_DELETEBUTTON, 0))
+    ;
+  m_nCount = 0;
+  int nImage = 0;
+  for (int nIndex = 0; nIndex < nIDCount; ++nIndex)
+  {
+    TBBUTTON button = {};
+    button.idCommand = lpIDArray != nullptr ? static_cast<int>(lpIDArray[nIndex]) : 0;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = button.idCommand == 0 ? BTNS_SEP : BTNS_BUTTON;
+    button.iBitmap = button.idCommand == 0 ? 8 : nImage++;
+    if (!SendMessage(TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button)))
+      return FALSE;
+    ++m_nCount;
+  }
+  return TRUE;
+}
+
+BOOL CToolBar::getButton(int nIndex, TBBUTTON* pButton) const
+{
+  return static_cast<BOOL>(SendMessage(TB_GETBUTTON, nIndex, reinterpret_cast<LPARAM>(pButton)));
+}
+
+UINT CToolBar::GetItemID(int nIndex) const
+{
+  TBBUTTON button = {};
+  return getButton(nIndex, &button) ? static_cast<UINT>(button.idCommand) : 0;
+}
+
+void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
+{
+  SendMessage(TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect));
+}
+
+int CToolBar::CommandToIndex(UINT nIDFind) const
+{
+  return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind));
+}
+
+UINT CToolBar::GetButtonStyle(int nIndex) const
+{
+  TBBUTTON button = {};
+  return getButton(nIndex, &button) ? MAKELONG(button.fsStyle, button.fsState) : 0;
+}
+
+void CToolBar::SetButtonStyle(int nIndex, UINT nStyle)
+{
+  TBBUTTONINFO info = {};
+  info.cbSize = sizeof info;
+  info.dwMask = TBIF_STYLE | TBIF_STATE | TBIF_BYINDEX;
+  info.fsStyle = LOBYTE(LOWORD(nStyle));
+  info.fsState = LOBYTE(HIWORD(nStyle));
+  SendMessage(TB_SETBUTTONINFO, nIndex, reinterpret_cast<LPARAM>(&info));
+}
+
+CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+  CSize size = CControlBar::CalcFixedLayout(bStretch, bHorz);
+  SIZE sizeButtons = {0, 0};
+  SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&sizeButtons));
+  if (bHorz)
+  {
+    size.cy += std::max<LONG>(sizeButtons.cy, m_sizeButton.cy);
+    if (!bStretch)
+      size.cx += sizeButtons.cx;
+  }
+  else
+  {
+    size.cx += std::max<LONG>(sizeButtons.cx, m_sizeButton.cx);
+    if (!bStretch)
+      size.cy += sizeButtons.cy;
+  }
+  return size;
+}
+
+void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+  CToolCmdUI state;
+  state.m_pOther = this;
+  state.m_nIndexMax = static_cast<UINT>(m_nCount);
+  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
+  {
+    state.m_nID = GetItemID(static_cast<int>(state.m_nIndex));
+    if (state.m_nID != 0)
+      state.DoUpdate(pTarget, bDisableIfNoHndler);
+  }
+}

@@ -1,0 +1,7 @@
+#include "AfxThreadState.h"
+
+AFX_THREAD_STATE& AfxGetThreadState()
+{
+  thread_local AFX_THREAD_STATE state;
+  return state;
+}

@@ -1,0 +1,4 @@
+// The framework's common dialogs.
+#pragma once
+#include "afxwin.h"
+#include "AfxFileDialog.h"

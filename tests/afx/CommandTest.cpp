@@ -1,0 +1,204 @@
+// Command routing (window, then application), command UI updates, ranges, messages by number
+// and registered messages, and PreTranslateMessage from the target up to its top-level window.
+#include "AfxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+const UINT ID_FRAME_COMMAND = 32800;
+const UINT ID_DISABLED_COMMAND = 32801;
+const UINT ID_RANGE_FIRST = 32810;
+const UINT ID_RANGE_LAST = 32819;
+const UINT ID_UNHANDLED = 32850;
+const UINT WM_TEST_PRIVATE = WM_APP + 17;
+const UINT g_nRegisteredMessage = ::RegisterWindowMessageA("ZuntAfxTest.Registered");
+
+class CCommandFrame : public CFrameWnd
+{
+public:
+  std::vector<UINT> m_commands;
+  std::vector<std::string> m_messages;
+
+protected:
+  void OnFrameCommand() { m_commands.push_back(ID_FRAME_COMMAND); }
+  void OnDisabledCommand() { m_commands.push_back(ID_DISABLED_COMMAND); }
+  void OnUpdateDisabledCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+  void OnUpdateFrameCommand(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+  void OnRange(UINT nID) { m_commands.push_back(nID); }
+  LRESULT OnPrivate(WPARAM wParam, LPARAM lParam)
+  {
+    m_messages.push_back("private " + std::to_string(wParam + lParam));
+    return 11;
+  }
+  LRESULT OnRegistered(WPARAM wParam, LPARAM)
+  {
+    m_messages.push_back("registered " + std::to_string(wParam));
+    return 12;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCommandFrame, CFrameWnd)
+  ON_COMMAND(ID_FRAME_COMMAND, OnFrameCommand)
+  ON_UPDATE_COMMAND_UI(ID_FRAME_COMMAND, OnUpdateFrameCommand)
+  ON_COMMAND(ID_DISABLED_COMMAND, OnDisabledCommand)
+  ON_UPDATE_COMMAND_UI(ID_DISABLED_COMMAND, OnUpdateDisabledCommand)
+  ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRange)
+  ON_MESSAGE(WM_TEST_PRIVATE, OnPrivate)
+  ON_REGISTERED_MESSAGE(g_nRegisteredMessage, OnRegistered)
+END_MESSAGE_MAP()
+
+// A frame deletes itself with its window; the test keeps a pointer until then.
+class CommandTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    m_pFrame = new CCommandFrame;
+    ASSERT_TRUE(m_pFrame->Create(nullptr, "commands", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
+  }
+  void TearDown() override
+  {
+    if (m_pFrame != nullptr)
+      m_pFrame->DestroyWindow();
+  }
+  void SendMenuCommand(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0); }
+
+  CCommandFrame* m_pFrame = nullptr;
+};
+}
+
+TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplication)
+{
+  int nAppCommands = TestApp().m_nAppCommands;
+  SendMenuCommand(ID_FRAME_COMMAND);
+  SendMenuCommand(ID_TEST_APP_COMMAND);
+  SendMenuCommand(ID_UNHANDLED);
+  EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT>{ID_FRAME_COMMAND});
+  EXPECT_EQ(TestApp().m_nAppCommands, nAppCommands + 1);
+}
+
+TEST_F(CommandTest, ACommandDisabledByItsUpdateHandlerIsDropped)
+{
+  SendMenuCommand(ID_DISABLED_COMMAND);
+  EXPECT_TRUE(m_pFrame->m_commands.empty());
+}
+
+TEST_F(CommandTest, RangesPassTheCommandId)
+{
+  for (UINT nID : {ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST, ID_RANGE_LAST + 1})
+    SendMenuCommand(nID);
+  EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT>{ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
+}
+
+TEST_F(CommandTest, MessagesByNumberAndRegisteredMessagesReachTheirHandlers)
+{
+  EXPECT_EQ(m_pFrame->SendMessage(WM_TEST_PRIVATE, 3, 4), 11);
+  EXPECT_EQ(m_pFrame->SendMessage(g_nRegisteredMessage, 5, 0), 12);
+  // Another registered message is not taken for this one.
+  UINT nOther = ::RegisterWindowMessageA("ZuntAfxTest.Other");
+  EXPECT_EQ(m_pFrame->SendMessage(nOther, 6, 0), 0);
+  EXPECT_EQ(m_pFrame->m_messages, (std::vector<std::string>{"private 7", "registered 5"}));
+}
+
+TEST_F(CommandTest, MenuItemsAreUpdatedFromTheirHandlersBeforeTheyOpen)
+{
+  CMenu popup;
+  ASSERT_TRUE(popup.CreatePopupMenu());
+  popup.AppendMenu(MF_STRING, ID_FRAME_COMMAND, "frame");
+  popup.AppendMenu(MF_STRING, ID_DISABLED_COMMAND, "disabled");
+  popup.AppendMenu(MF_SEPARATOR);
+  popup.AppendMenu(MF_STRING, ID_TEST_APP_COMMAND, "app");
+  popup.AppendMenu(MF_STRING, ID_UNHANDLED, "unhandled");
+  m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup.m_hMenu), 0);
+  EXPECT_EQ(popup.GetMenuState(ID_FRAME_COMMAND, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), UINT(MF_CHECKED));
+  EXPECT_EQ(popup.GetMenuState(ID_DISABLED_COMMAND, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
+  EXPECT_EQ(popup.GetMenuState(ID_TEST_APP_COMMAND, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  // Nobody handles it: disabled, since the frame enables only what has a handler.
+  EXPECT_EQ(popup.GetMenuState(ID_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
+}
+
+TEST_F(CommandTest, ThePaneFillsWhatTheBarsLeave)
+{
+  CToolBar* pBar = new CToolBar;
+  pBar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(pBar->Create(m_pFrame));
+  UINT ids[] = {ID_FRAME_COMMAND, 0, ID_DISABLED_COMMAND};
+  ASSERT_TRUE(pBar->SetButtons(ids, 3));
+  CStatic pane;
+  ASSERT_TRUE(pane.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), m_pFrame, AFX_IDW_PANE_FIRST));
+  m_pFrame->RecalcLayout();
+  CRect rcClient, rcBar, rcPane;
+  m_pFrame->GetClientRect(&rcClient);
+  pBar->GetWindowRect(&rcBar);
+  m_pFrame->ScreenToClient(&rcBar);
+  pane.GetWindowRect(&rcPane);
+  m_pFrame->ScreenToClient(&rcPane);
+  EXPECT_EQ(rcBar.top, 0);
+  EXPECT_EQ(rcBar.Width(), rcClient.Width());
+  EXPECT_GT(rcBar.Height(), 0);
+  EXPECT_EQ(rcPane, CRect(0, rcBar.bottom, rcClient.right, rcClient.bottom));
+  EXPECT_EQ(m_pFrame->GetControlBar(AFX_IDW_TOOLBAR), pBar);
+  EXPECT_EQ(pBar->GetItemID(2), ID_DISABLED_COMMAND);
+  EXPECT_EQ(pBar->CommandToIndex(ID_DISABLED_COMMAND), 2);
+
+  // Idle time updates the bar's buttons from the frame's handlers.
+  CWnd* pMainWnd = TestApp().m_pMainWnd;
+  TestApp().m_pMainWnd = m_pFrame;
+  TestApp().OnIdle(0);
+  TestApp().m_pMainWnd = pMainWnd;
+  EXPECT_FALSE(pBar->SendMessage(TB_ISBUTTONENABLED, ID_DISABLED_COMMAND));
+  EXPECT_TRUE(pBar->SendMessage(TB_ISBUTTONENABLED, ID_FRAME_COMMAND));
+  EXPECT_TRUE(pBar->SendMessage(TB_ISBUTTONCHECKED, ID_FRAME_COMMAND));
+}
+
+namespace
+{
+std::vector<std::string> g_pretranslated;
+
+template <class TBase>
+class CPreTranslating : public TBase
+{
+public:
+  explicit CPreTranslating(const char* pszName, BOOL bConsume = FALSE) : m_pszName(pszName), m_bConsume(bConsume) {}
+  BOOL PreTranslateMessage(MSG* pMsg) override
+  {
+    if (pMsg->message == WM_KEYDOWN)
+      g_pretranslated.push_back(m_pszName);
+    return m_bConsume && pMsg->message == WM_KEYDOWN;
+  }
+  const char* m_pszName;
+  BOOL m_bConsume;
+};
+}
+
+TEST(PreTranslateTest, KeysAreOfferedFromTheTargetUpToItsTopLevelWindow)
+{
+  CPreTranslating<CTestParent> top("top");
+  CPreTranslating<CWnd> panel("panel");
+  ASSERT_TRUE(panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &top, 300));
+  CPreTranslating<CRecording<CEdit>> edit("edit");
+  edit.m_pszLabel = "edit";
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 100, 25), &panel, 301));
+
+  g_pretranslated.clear();
+  CMessageLog::Get().Flush();
+  edit.PostMessage(WM_KEYDOWN, 'A', 1);
+  PumpMessages(50);
+  EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel", "top"}));
+  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, kPosted | kWParam, 'A'},
+                                          {"edit", WM_CHAR, kPosted | kWParam | kOptional, 'a'}}),
+                  "translated key");
+
+  // A window that consumes the key ends the walk, and the key is never dispatched.
+  g_pretranslated.clear();
+  CMessageLog::Get().Flush();
+  panel.m_bConsume = TRUE;
+  edit.PostMessage(WM_KEYDOWN, 'B', 1);
+  PumpMessages(50);
+  EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel"}));
+  EXPECT_SEQUENCE(std::vector<SExpected>{}, "consumed key");
+}

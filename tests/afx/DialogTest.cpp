@@ -1,0 +1,243 @@
+// CDialog: the modal loop and its result, the owner disabled meanwhile, modeless dialogs,
+// templates by number and by name, and data exchange with its failures.
+#include "AfxTestResources.h"
+#include "AfxTestSupport.h"
+#include "../TextCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace
+{
+const UINT WM_TEST_SENTINEL = WM_APP + 40;
+
+// A dialog whose test says what happens once it is up, and what the sentinel checks at the end.
+class CScriptedDialog : public CDialog
+{
+public:
+  explicit CScriptedDialog(LPCTSTR lpszTemplate = MAKEINTRESOURCE(IDD_TEST_DIALOG), CWnd* pParent = nullptr)
+    : CDialog(lpszTemplate, pParent)
+  {
+  }
+
+  std::function<void(CScriptedDialog&)> m_onInit;
+  std::function<void(CScriptedDialog&)> m_onSentinel;
+  BOOL m_bSentinelAfterOK = FALSE;
+
+  CString m_strText;
+  int m_nNumber = 5;
+  double m_dReal = 2.5;
+  int m_nRadio = 1;
+  int m_nCombo = 2;
+  int m_nList = 0;
+  CEdit m_edit;
+
+  BOOL OnInitDialog() override
+  {
+    CComboBox* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_COMBO));
+    CListBox* pList = static_cast<CListBox*>(GetDlgItem(IDC_LIST));
+    for (const char* pszItem : {"a", "b", "c"})
+    {
+      pCombo->AddString(pszItem);
+      pList->AddString(pszItem);
+    }
+    CDialog::OnInitDialog();
+    if (m_onInit)
+      m_onInit(*this);
+    return TRUE;
+  }
+
+  void PostSentinel() { PostMessage(WM_TEST_SENTINEL); }
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override
+  {
+    DDX_Control(pDX, IDC_TEXT, m_edit);
+    DDX_Text(pDX, IDC_TEXT, m_strText);
+    DDX_Text(pDX, IDC_NUMBER, m_nNumber);
+    DDX_Text(pDX, IDC_REAL, m_dReal);
+    DDX_Radio(pDX, IDC_RADIO1, m_nRadio);
+    DDX_CBIndex(pDX, IDC_COMBO, m_nCombo);
+    DDX_LBIndex(pDX, IDC_LIST, m_nList);
+  }
+  void OnOK() override
+  {
+    CDialog::OnOK();
+    if (m_bSentinelAfterOK)
+      PostSentinel();
+  }
+  LRESULT OnSentinel(WPARAM, LPARAM)
+  {
+    if (m_onSentinel)
+      m_onSentinel(*this);
+    return 0;
+  }
+  void OnTimer(UINT_PTR nIDEvent)
+  {
+    KillTimer(nIDEvent);
+    EndDialog(static_cast<int>(nIDEvent));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
+  ON_MESSAGE(WM_TEST_SENTINEL, OnSentinel)
+  ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+void ClickButton(CWnd& dialog, int nID)
+{
+  dialog.PostMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.GetDlgItem(nID)->m_hWnd));
+}
+}
+
+TEST(DialogTest, ModalLoopEndsWithTheClickedButtonAndReenablesTheOwner)
+{
+  CTestParent owner;
+  CScriptedDialog dialog(MAKEINTRESOURCE(IDD_TEST_DIALOG), &owner);
+  BOOL bOwnerEnabledMeanwhile = TRUE;
+  dialog.m_onInit = [&](CScriptedDialog& dlg) {
+    bOwnerEnabledMeanwhile = owner.IsWindowEnabled();
+    dlg.SetDlgItemText(IDC_TEXT, "entered");
+    ClickButton(dlg, IDOK);
+  };
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_FALSE(bOwnerEnabledMeanwhile);
+  EXPECT_TRUE(owner.IsWindowEnabled());
+  EXPECT_EQ(dialog.m_hWnd, nullptr);
+  EXPECT_STREQ(dialog.m_strText, "entered");  // OnOK saved the controls
+}
+
+TEST(DialogTest, EndDialogFromATimerGivesItsResult)
+{
+  CScriptedDialog dialog;
+  dialog.m_onInit = [](CScriptedDialog& dlg) { dlg.SetTimer(42, 10); };
+  EXPECT_EQ(dialog.DoModal(), 42);
+}
+
+TEST(DialogTest, KeysGoThroughTheDialogManagerOfTheModalLoop)
+{
+  CScriptedDialog dialog;
+  dialog.m_onInit = [](CScriptedDialog& dlg) {
+    dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_TEXT));
+    for (char ch : {'x', 'y'})
+      dlg.GetDlgItem(IDC_TEXT)->PostMessage(WM_CHAR, ch, 1);
+    // Escape becomes IDCANCEL only through IsDialogMessage.
+    dlg.GetDlgItem(IDC_TEXT)->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_STREQ(dialog.m_strText, "");  // cancelled: nothing saved
+}
+
+TEST(DialogTest, AFailingExchangeKeepsTheValueAndTheFocusOnTheControl)
+{
+  CMessageBoxCatcher catcher(IDOK);
+  CScriptedDialog dialog;
+  int nFocusID = 0;
+  dialog.m_bSentinelAfterOK = TRUE;
+  dialog.m_onInit = [](CScriptedDialog& dlg) {
+    dlg.SetDlgItemText(IDC_TEXT, "changed");
+    dlg.SetDlgItemText(IDC_NUMBER, "12x");
+    ClickButton(dlg, IDOK);
+  };
+  dialog.m_onSentinel = [&nFocusID](CScriptedDialog& dlg) {
+    nFocusID = ::GetFocus() != nullptr ? ::GetDlgCtrlID(::GetFocus()) : 0;
+    dlg.EndDialog(IDCANCEL);
+  };
+  ASSERT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.m_nNumber, 5);
+  // Values exchanged before the failing one were stored, as the framework does.
+  EXPECT_STREQ(dialog.m_strText, "changed");
+  ASSERT_EQ(catcher.m_boxes.size(), 1u);
+  EXPECT_EQ(catcher.m_boxes[0].text, cp932("整数を入力してください。"));
+  EXPECT_EQ(catcher.m_boxes[0].buttons, std::vector<int>{IDOK});
+  EXPECT_EQ(nFocusID, IDC_NUMBER);
+}
+
+TEST(DialogTest, ExchangeFillsAndReadsEveryKindOfControl)
+{
+  CTestParent parent;
+  CScriptedDialog dialog(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent);
+  dialog.m_strText = "text";
+  dialog.m_nNumber = -17;
+  dialog.m_dReal = 0.1;
+  ASSERT_TRUE(dialog.Create(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent));
+  // OnInitDialog filled the controls from the members.
+  CString strText;
+  dialog.GetDlgItemText(IDC_NUMBER, strText);
+  EXPECT_STREQ(strText, "-17");
+  dialog.GetDlgItemText(IDC_REAL, strText);
+  EXPECT_STREQ(strText, "0.1");
+  EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_RADIO2), UINT(BST_CHECKED));
+  EXPECT_EQ(dialog.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), 2);
+  EXPECT_EQ(CWnd::FromHandlePermanent(dialog.GetDlgItem(IDC_TEXT)->m_hWnd), &dialog.m_edit);
+
+  dialog.SetDlgItemText(IDC_NUMBER, " 2147483647 ");
+  dialog.SetDlgItemText(IDC_REAL, "-1.25e3");
+  dialog.CheckRadioButton(IDC_RADIO1, IDC_RADIO3, IDC_RADIO3);
+  dialog.CheckDlgButton(IDC_AFTER_GROUP, BST_CHECKED);  // outside the group: not counted
+  dialog.SendDlgItemMessage(IDC_COMBO, CB_SETCURSEL, 0);
+  dialog.SendDlgItemMessage(IDC_LIST, LB_SETCURSEL, 1);
+  ASSERT_TRUE(dialog.UpdateData(TRUE));
+  EXPECT_EQ(dialog.m_nNumber, 2147483647);
+  EXPECT_DOUBLE_EQ(dialog.m_dReal, -1250.0);
+  EXPECT_EQ(dialog.m_nRadio, 2);
+  EXPECT_EQ(dialog.m_nCombo, 0);
+  EXPECT_EQ(dialog.m_nList, 1);
+
+  dialog.CheckRadioButton(IDC_RADIO1, IDC_RADIO3, 0);
+  ASSERT_TRUE(dialog.UpdateData(TRUE));
+  EXPECT_EQ(dialog.m_nRadio, -1);
+  dialog.DestroyWindow();
+}
+
+TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
+{
+  CTestParent parent;
+  CScriptedDialog dialog(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent);
+  ASSERT_TRUE(dialog.Create(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent));
+  struct
+  {
+    int nIDC;
+    const char* pszText;
+  } refused[] = {{IDC_NUMBER, "2147483648"}, {IDC_NUMBER, ""}, {IDC_NUMBER, "1.5"},
+                 {IDC_REAL, "1.2.3"},        {IDC_REAL, "abc"}, {IDC_REAL, "1e999"}};
+  for (const auto& entry : refused)
+  {
+    SCOPED_TRACE(entry.pszText);
+    CMessageBoxCatcher catcher(IDOK);
+    ASSERT_TRUE(dialog.UpdateData(FALSE));
+    dialog.SetDlgItemText(entry.nIDC, entry.pszText);
+    EXPECT_FALSE(dialog.UpdateData(TRUE));
+    EXPECT_EQ(dialog.m_nNumber, 5);
+    EXPECT_DOUBLE_EQ(dialog.m_dReal, 2.5);
+    EXPECT_EQ(catcher.m_boxes.size(), 1u);
+  }
+  dialog.DestroyWindow();
+}
+
+TEST(DialogTest, TemplatesByNameAndMissingTemplates)
+{
+  CTestParent owner;
+  CScriptedDialog named("IDD_TEST_NAMED", &owner);
+  named.m_onInit = [](CScriptedDialog& dlg) { dlg.EndDialog(IDABORT); };
+  EXPECT_EQ(named.DoModal(), IDABORT);
+
+  CScriptedDialog missing(MAKEINTRESOURCE(4321), &owner);
+  EXPECT_EQ(missing.DoModal(), -1);
+  EXPECT_TRUE(owner.IsWindowEnabled());
+  EXPECT_FALSE(missing.Create("NO_SUCH_TEMPLATE", &owner));
+  EXPECT_EQ(missing.m_hWnd, nullptr);
+}
+
+TEST(DialogTest, FormatString1PutsTheArgumentInPlaceOfPercentOne)
+{
+  CString strText;
+  AfxFormatString1(strText, IDS_TEST_FORMAT, "12.5");
+  EXPECT_EQ(std::string(strText), cp932("値 12.5 は範囲外です"));
+  // A string without "%1" stays as it is; a null argument leaves an empty place.
+  AfxFormatString1(strText, IDS_TEST_NO_PLACE, "x");
+  EXPECT_EQ(std::string(strText), cp932("表示"));
+  AfxFormatString1(strText, IDS_TEST_FORMAT, nullptr);
+  EXPECT_EQ(std::string(strText), cp932("値  は範囲外です"));
+}

@@ -1,0 +1,230 @@
+// Notifications offered to the control that sent them before its parent handles them, and
+// owner-drawn items reaching the control or menu object that draws them.
+#include "AfxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> g_handled;
+
+const UINT kEditID = 200;
+const UINT kButtonID = 201;
+const UINT kListID = 202;
+const int NM_TESTCODE = -1105;  // a control's own negative notification code
+
+class CReflectingEdit : public CEdit
+{
+public:
+  BOOL m_bPassOnNotify = FALSE;
+
+protected:
+  void OnChangeReflect() { g_handled.push_back("edit EN_CHANGE"); }
+  BOOL OnUpdateReflect()
+  {
+    g_handled.push_back("edit EN_UPDATE");
+    return FALSE;  // the parent hears of it too
+  }
+  BOOL OnTestNotifyReflect(NMHDR* pNMHDR, LRESULT* pResult)
+  {
+    g_handled.push_back("edit NM_TESTCODE");
+    *pResult = 7;
+    return !m_bPassOnNotify;
+  }
+  HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+  {
+    g_handled.push_back("edit CTLCOLOR " + std::to_string(nCtlColor));
+    return static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
+  ON_CONTROL_REFLECT(EN_CHANGE, OnChangeReflect)
+  ON_CONTROL_REFLECT_EX(EN_UPDATE, OnUpdateReflect)
+  ON_NOTIFY_REFLECT_EX(NM_TESTCODE, OnTestNotifyReflect)
+  ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class COwnerDrawButton : public CButton
+{
+public:
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+  {
+    g_handled.push_back("button DrawItem " + std::to_string(lpDrawItemStruct->CtlID));
+  }
+};
+
+class COwnerDrawListBox : public CListBox
+{
+public:
+  void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+  {
+    g_handled.push_back("list MeasureItem");
+    lpMeasureItemStruct->itemHeight = 31;
+  }
+  void DrawItem(LPDRAWITEMSTRUCT) override {}
+};
+
+class CImageMenu : public CMenu
+{
+public:
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+  {
+    g_handled.push_back("menu DrawItem " + std::to_string(lpDrawItemStruct->itemID));
+  }
+  void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+  {
+    g_handled.push_back("menu MeasureItem " + std::to_string(lpMeasureItemStruct->itemID));
+    lpMeasureItemStruct->itemHeight = 40;
+  }
+};
+
+class CNotifiedParent : public CTestParent
+{
+protected:
+  void OnEditChange() { g_handled.push_back("parent EN_CHANGE"); }
+  void OnEditUpdate() { g_handled.push_back("parent EN_UPDATE"); }
+  void OnTestNotify(NMHDR*, LRESULT* pResult)
+  {
+    g_handled.push_back("parent NM_TESTCODE");
+    *pResult = 9;
+  }
+  HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor)
+  {
+    g_handled.push_back("parent CTLCOLOR " + std::to_string(nCtlColor));
+    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+  }
+  void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT) { g_handled.push_back("parent DrawItem " + std::to_string(nIDCtl)); }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CNotifiedParent, CTestParent)
+  ON_EN_CHANGE(kEditID, OnEditChange)
+  ON_EN_UPDATE(kEditID, OnEditUpdate)
+  ON_NOTIFY(NM_TESTCODE, kEditID, OnTestNotify)
+  ON_WM_CTLCOLOR()
+  ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
+
+class ReflectionTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    g_handled.clear();
+    ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 30), &m_parent, kEditID));
+  }
+
+  LRESULT SendTestNotify()
+  {
+    NMHDR hdr = {m_edit.m_hWnd, kEditID, static_cast<UINT>(NM_TESTCODE)};
+    return m_parent.SendMessage(WM_NOTIFY, kEditID, reinterpret_cast<LPARAM>(&hdr));
+  }
+
+  CNotifiedParent m_parent;
+  CReflectingEdit m_edit;
+};
+
+using Handled = std::vector<std::string>;
+}
+
+TEST_F(ReflectionTest, CommandNotificationReachesTheControlBeforeTheParent)
+{
+  m_edit.SetWindowText("typed");  // the edit sends EN_UPDATE, then EN_CHANGE
+  // EN_CHANGE stops at the control; the _EX handler of EN_UPDATE lets the parent have it too.
+  EXPECT_EQ(g_handled, (Handled{"edit EN_UPDATE", "parent EN_UPDATE", "edit EN_CHANGE"}));
+}
+
+TEST_F(ReflectionTest, NotifyReflectionDecidesWhetherTheParentSeesIt)
+{
+  EXPECT_EQ(SendTestNotify(), 7);
+  EXPECT_EQ(g_handled, (Handled{"edit NM_TESTCODE"}));
+
+  g_handled.clear();
+  m_edit.m_bPassOnNotify = TRUE;
+  EXPECT_EQ(SendTestNotify(), 9);
+  EXPECT_EQ(g_handled, (Handled{"edit NM_TESTCODE", "parent NM_TESTCODE"}));
+}
+
+TEST_F(ReflectionTest, ControlColoursComeFromTheControlWhenItChoosesThem)
+{
+  CClientDC dc(&m_edit);
+  LRESULT hBrush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.m_hDC),
+                                        reinterpret_cast<LPARAM>(m_edit.m_hWnd));
+  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+  EXPECT_EQ(g_handled, (Handled{"edit CTLCOLOR " + std::to_string(CTLCOLOR_EDIT)}));
+
+  // A control without a reflection handler leaves the choice to the parent.
+  g_handled.clear();
+  CStatic label;
+  ASSERT_TRUE(label.Create("label", WS_CHILD, CRect(0, 40, 50, 60), &m_parent));
+  hBrush = m_parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
+                                reinterpret_cast<LPARAM>(label.m_hWnd));
+  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(g_handled, (Handled{"parent CTLCOLOR " + std::to_string(CTLCOLOR_STATIC)}));
+}
+
+TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
+{
+  COwnerDrawButton button;
+  ASSERT_TRUE(button.Create("draw", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 40, 80, 70), &m_parent, kButtonID));
+  m_parent.UpdateWindow();
+  g_handled.clear();
+  button.RedrawWindow();
+  auto drawn = [](const std::string& entry) { return entry.find("DrawItem") != std::string::npos; };
+  auto firstDrawn = std::find_if(g_handled.begin(), g_handled.end(), drawn);
+  ASSERT_NE(firstDrawn, g_handled.end());
+  EXPECT_EQ(*firstDrawn, "button DrawItem " + std::to_string(kButtonID));
+  EXPECT_EQ(std::count_if(g_handled.begin(), g_handled.end(), drawn), 1);
+
+  // The list box is measured while it is created: its object is bound by then.
+  g_handled.clear();
+  COwnerDrawListBox list;
+  ASSERT_TRUE(list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 80, 80, 200), &m_parent, kListID));
+  EXPECT_EQ(g_handled, (Handled{"list MeasureItem"}));
+  EXPECT_EQ(list.GetItemHeight(0), 31);
+
+  // A control that is not bound to an object leaves the drawing to the parent's handler.
+  g_handled.clear();
+  DRAWITEMSTRUCT draw = {ODT_BUTTON, 77, 0, ODA_DRAWENTIRE, 0, nullptr, nullptr, {0, 0, 1, 1}, 0};
+  HWND hPlain = ::CreateWindowEx(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW, 0, 0, 5, 5, m_parent.m_hWnd,
+                                 reinterpret_cast<HMENU>(77), nullptr, nullptr);
+  draw.hwndItem = hPlain;
+  m_parent.SendMessage(WM_DRAWITEM, 77, reinterpret_cast<LPARAM>(&draw));
+  EXPECT_EQ(g_handled, (Handled{"parent DrawItem 77"}));
+  ::DestroyWindow(hPlain);
+}
+
+TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
+{
+  const UINT kItemID = 40100;
+  CMenu bar;
+  ASSERT_TRUE(bar.CreateMenu());
+  CImageMenu popup;
+  ASSERT_TRUE(popup.CreatePopupMenu());
+  ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, kItemID, nullptr));
+  ASSERT_TRUE(bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.m_hMenu), "popup"));
+  ASSERT_TRUE(m_parent.SetMenu(&bar));
+  EXPECT_EQ(CMenu::FromHandlePermanent(popup.m_hMenu), &popup);
+
+  // WM_MEASUREITEM names only the item: the popup holding it is found through the window's menu.
+  MEASUREITEMSTRUCT measure = {ODT_MENU, 0, kItemID, 0, 0, 0};
+  EXPECT_TRUE(m_parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+  EXPECT_EQ(measure.itemHeight, 40u);
+
+  DRAWITEMSTRUCT draw = {ODT_MENU, 0, kItemID, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(popup.m_hMenu),
+                         nullptr, {0, 0, 1, 1}, 0};
+  EXPECT_TRUE(m_parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(g_handled, (Handled{"menu MeasureItem " + std::to_string(kItemID), "menu DrawItem " + std::to_string(kItemID)}));
+
+  // A menu that is only a temporary wrapper has no drawing of its own: the parent's handler runs.
+  g_handled.clear();
+  HMENU hDetached = popup.Detach();
+  draw.hwndItem = reinterpret_cast<HWND>(hDetached);
+  m_parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  EXPECT_EQ(g_handled, (Handled{"parent DrawItem 0"}));
+  m_parent.SetMenu(nullptr);
+}

@@ -1,0 +1,240 @@
+// CWnd: binding by the creation hook and by subclassing, the handle map, destruction.
+#include "AfxTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Counts its objects, so that a test can see that none is left behind.
+class CCountedEdit : public CRecording<CEdit>
+{
+public:
+  explicit CCountedEdit(const char* pszLabel) : CRecording<CEdit>(pszLabel) { ++s_nAlive; }
+  ~CCountedEdit() override { --s_nAlive; }
+  static int s_nAlive;
+};
+int CCountedEdit::s_nAlive = 0;
+
+// Deletes itself after its window is gone, as frames and bars do.
+class CSelfDeletingWnd : public CCountedEdit
+{
+public:
+  CSelfDeletingWnd() : CCountedEdit("self") {}
+  void PostNcDestroy() override
+  {
+    ++s_nPostNcDestroy;
+    // The handle is already out of the map when the object goes.
+    s_bUnmappedBeforeDelete = m_hWnd == nullptr;
+    delete this;
+  }
+  static int s_nPostNcDestroy;
+  static bool s_bUnmappedBeforeDelete;
+};
+int CSelfDeletingWnd::s_nPostNcDestroy = 0;
+bool CSelfDeletingWnd::s_bUnmappedBeforeDelete = false;
+
+// Refuses to be created.
+class CRefusingWnd : public CWnd
+{
+public:
+  int OnCreate(LPCREATESTRUCT) { return -1; }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+const CRect kEditRect(10, 10, 200, 34);
+}
+
+TEST(WndTest, CreatedEditSeesItsFirstMessages)
+{
+  CTestParent parent;
+  CCountedEdit edit("edit");
+  CMessageLog::Get().Flush();
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 100));
+  // The system's EDIT class gets its creation messages through our procedure first.
+  EXPECT_SEQUENCE((std::vector<SExpected>{
+                    {"edit", WM_NCCREATE, kSent},
+                    // The edit turns WS_BORDER into a client edge while it is made.
+                    {"edit", WM_STYLECHANGING, kSent | kOptional},
+                    {"edit", WM_STYLECHANGED, kSent | kOptional},
+                    {"edit", WM_NCCALCSIZE, kSent},
+                    {"edit", WM_CREATE, kSent},
+                    {"edit", WM_SIZE, kSent | kOptional},
+                    {"edit", WM_MOVE, kSent | kOptional},
+                    {"edit", WM_SHOWWINDOW, kSent | kOptional},
+                    {"edit", WM_WINDOWPOSCHANGING, kSent | kOptional},
+                    {"edit", WM_WINDOWPOSCHANGED, kSent | kOptional},
+                  }),
+                  "Create");
+  EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
+  EXPECT_EQ(CWnd::FromHandle(edit.m_hWnd), &edit);
+  EXPECT_EQ(edit.GetDlgCtrlID(), 100);
+  EXPECT_EQ(edit.GetParent(), &parent);
+}
+
+TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
+{
+  CTestParent parent;
+  int nAlive = CCountedEdit::s_nAlive;
+  CSelfDeletingWnd::s_nPostNcDestroy = 0;
+  auto* pWnd = new CSelfDeletingWnd;
+  ASSERT_TRUE(pWnd->Create(WS_CHILD, kEditRect, &parent, 101));
+  HWND hWnd = pWnd->m_hWnd;
+  CMessageLog::Get().Flush();
+  ::DestroyWindow(hWnd);
+  EXPECT_EQ(CSelfDeletingWnd::s_nPostNcDestroy, 1);
+  EXPECT_TRUE(CSelfDeletingWnd::s_bUnmappedBeforeDelete);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+  EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
+  EXPECT_SEQUENCE((std::vector<SExpected>{
+                    {"self", WM_WINDOWPOSCHANGING, kSent | kOptional},
+                    {"self", WM_WINDOWPOSCHANGED, kSent | kOptional},
+                    {"self", WM_DESTROY, kSent},
+                    {"self", WM_NCDESTROY, kSent},
+                  }),
+                  "DestroyWindow");
+}
+
+TEST(WndTest, ObjectDestructorDestroysItsWindow)
+{
+  CTestParent parent;
+  HWND hWnd;
+  {
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD, kEditRect, &parent, 102));
+    hWnd = edit.m_hWnd;
+  }
+  EXPECT_FALSE(::IsWindow(hWnd));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+}
+
+TEST(WndTest, RefusedCreationLeavesTheObjectUnbound)
+{
+  CTestParent parent;
+  CRefusingWnd wnd;
+  EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
+  EXPECT_EQ(wnd.m_hWnd, nullptr);
+  EXPECT_EQ(::GetWindow(parent.m_hWnd, GW_CHILD), nullptr);
+}
+
+TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
+{
+  CTestParent parent;
+  HWND hEdit = ::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, parent.m_hWnd,
+                                reinterpret_cast<HMENU>(104), nullptr, nullptr);
+  auto pfnClassProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC));
+  CRecording<CEdit> edit("edit");
+  ASSERT_TRUE(edit.SubclassDlgItem(104, &parent));
+  EXPECT_EQ(edit.m_hWnd, hEdit);
+  // A second object cannot take a window that is already bound.
+  CEdit other;
+  EXPECT_FALSE(other.SubclassWindow(hEdit));
+  EXPECT_FALSE(other.SubclassWindow(nullptr));
+
+  CMessageLog::Get().Flush();
+  ::SendMessage(hEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc"));
+  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_SETTEXT, kSent}}), "after subclassing");
+  CString strText;
+  edit.GetWindowText(strText);
+  EXPECT_STREQ(strText, "abc");  // the class procedure below still does the work
+
+  EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), pfnClassProc);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
+  ::DestroyWindow(hEdit);
+}
+
+namespace
+{
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+WNDPROC g_pfnBelowOuter = nullptr;
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+  return ::CallWindowProc(g_pfnBelowOuter, hWnd, nMsg, wParam, lParam);
+}
+}
+
+TEST(WndTest, UnsubclassLeavesALaterSubclassInPlace)
+{
+  CTestParent parent;
+  CEdit edit;
+  ASSERT_TRUE(edit.Create(WS_CHILD, kEditRect, &parent, 105));
+  g_pfnBelowOuter = reinterpret_cast<WNDPROC>(
+    ::SetWindowLongPtr(edit.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  HWND hEdit = edit.UnsubclassWindow();
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), &OuterProc);
+  ::DestroyWindow(hEdit);
+}
+
+TEST(WndTest, AttachAndDetachMoveTheHandleInAndOutOfTheMap)
+{
+  CTestParent parent;
+  HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
+  CWnd wnd;
+  ASSERT_TRUE(wnd.Attach(hStatic));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), &wnd);
+  EXPECT_EQ(wnd.Detach(), hStatic);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
+  EXPECT_TRUE(::IsWindow(hStatic));  // detaching does not destroy
+  EXPECT_FALSE(wnd.Attach(nullptr));
+  ::DestroyWindow(hStatic);
+}
+
+TEST(WndTest, TemporaryObjectsLiveUntilIdle)
+{
+  CTestParent parent;
+  HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
+  AfxDeleteTempMaps();
+  CWnd* pTemp = CWnd::FromHandle(hStatic);
+  ASSERT_NE(pTemp, nullptr);
+  EXPECT_EQ(CWnd::FromHandle(hStatic), pTemp);  // one wrapper per handle
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
+  CDC::FromHandle(::GetDC(hStatic));
+  EXPECT_EQ(AfxGetTempObjectCount(), 2u);
+  // The first idle pass updates the command UI, the second frees the wrappers.
+  EXPECT_TRUE(TestApp().OnIdle(0));
+  EXPECT_EQ(AfxGetTempObjectCount(), 2u);
+  EXPECT_FALSE(TestApp().OnIdle(1));
+  EXPECT_EQ(AfxGetTempObjectCount(), 0u);
+  EXPECT_TRUE(::IsWindow(hStatic));  // freeing a wrapper leaves its window alone
+  EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+  ::DestroyWindow(hStatic);
+}
+
+// Wine does not count GUI resources (GetGuiResources gives 0), so each cycle checks that the
+// handles it made are gone.
+TEST(WndTest, CreateDestroyCyclesLeaveNoObjectAndNoGdiObject)
+{
+  CTestParent parent;
+  int nAlive = CCountedEdit::s_nAlive;
+  for (int nCycle = 0; nCycle < 10; ++nCycle)
+  {
+    SCOPED_TRACE(nCycle);
+    auto* pWnd = new CSelfDeletingWnd;
+    ASSERT_TRUE(pWnd->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 106));
+    HWND hWnd = pWnd->m_hWnd;
+    HGDIOBJ hFont, hBrush;
+    {
+      CFont font;
+      ASSERT_TRUE(font.CreatePointFont(90, "MS Shell Dlg"));
+      CBrush brush(RGB(10, 20, 30));
+      hFont = font.m_hObject;
+      hBrush = brush.m_hObject;
+      pWnd->SetFont(&font);
+      CClientDC dc(pWnd);
+      CFont* pOldFont = dc.SelectObject(&font);
+      CBrush* pOldBrush = dc.SelectObject(&brush);
+      EXPECT_EQ(dc.SelectObject(pOldFont), &font);  // the previous object comes back
+      EXPECT_EQ(dc.SelectObject(pOldBrush), &brush);
+      pWnd->DestroyWindow();
+    }
+    TestApp().OnIdle(1);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(::GetObjectType(hFont), 0u);
+    EXPECT_EQ(::GetObjectType(hBrush), 0u);
+  }
+  EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
+  EXPECT_EQ(AfxGetTempObjectCount(), 0u);
+}
