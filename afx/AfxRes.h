@@ -2,4 +2,4 @@
 #pragma once
 
 #define AFX_IDP_PARSE_INT 0xF110
-#define AFX_IDP_PARSE_REAL 0xF113
+#define AFX_IDP_PARSE_REAL 0xF111
