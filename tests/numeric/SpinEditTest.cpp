@@ -342,3 +342,28 @@ TEST(SpinEdit, DataExchangeValidatesOnSaveAndShowsTheValueOnLoad)
       },
   });
 }
+
+TEST(SpinEdit, FieldCreatedByTheHostGetsItsButtonOrFailsWithout)
+{
+  CNumericDialog dlg;
+  dlg.Run({
+      [](CNumericDialog& d) {
+        CTestField<CDoubleEdit> field;
+        field.SetCreateSpinButtonCtrl(true);
+        ASSERT_TRUE(field.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 200, 110, 224), &d, 3000));
+        CEditSpinButtonCtrl* pSpin = field.GetSpinButtonCtrl();
+        ASSERT_NE(nullptr, pSpin->GetSafeHwnd());
+        EXPECT_EQ(field.m_hWnd, pSpin->GetBuddy()->m_hWnd);
+        EXPECT_EQ(d.m_hWnd, ::GetParent(pSpin->m_hWnd)) << "a sibling of the field";
+        EXPECT_EQ(0, pSpin->GetDlgCtrlID());
+
+        // Without a parent there is nowhere to put the button: the field is not created.
+        CTestField<CDoubleEdit> orphan;
+        orphan.SetCreateSpinButtonCtrl(true);
+        EXPECT_FALSE(orphan.Create(WS_POPUP, CRect(0, 0, 100, 20), nullptr, 0));
+        EXPECT_EQ(nullptr, orphan.m_hWnd);
+        CEditSpinButtonCtrl button;
+        EXPECT_FALSE(button.Create(nullptr, WS_CHILD, CRect(0, 0, 10, 10), &d)) << "a button needs its owner";
+      },
+  });
+}
