@@ -21,7 +21,7 @@ void CCoordEdit::SetUnitType(ELengthUnitType eUnitType)
 
 void CCoordEdit::SetRange(double const& dMin, double const& dMax, ELengthUnitType eUnit)
 {
-  m_valueWork.SetRange(fromUnit(dMin, eUnit), fromUnit(dMax, eUnit));
+  m_valueWork.SetRange(boundFromUnit(dMin, eUnit), boundFromUnit(dMax, eUnit));
 }
 
 void CCoordEdit::SetValue(double const& dX, double const& dY, ELengthUnitType eUnit)

@@ -4,6 +4,7 @@
 #pragma once
 #include "LengthUnit.h"
 #include "SpinEdit.h"
+#include "UnitEdit.h"
 
 class AFX_EXT_CLASS CCoordEdit : public CSpinEdit
 {
@@ -17,10 +18,10 @@ public:
 
   double GetCxValue(ELengthUnitType eUnit) const { return toUnit(m_valueWork.GetCxValue(), eUnit); }
   double GetCyValue(ELengthUnitType eUnit) const { return toUnit(m_valueWork.GetCyValue(), eUnit); }
-  double GetMinValue(ELengthUnitType eUnit) const { return toUnit(m_valueWork.GetDblMinValue(), eUnit); }
-  double GetMaxValue(ELengthUnitType eUnit) const { return toUnit(m_valueWork.GetDblMaxValue(), eUnit); }
-  void SetMinRange(double const& dMin, ELengthUnitType eUnit) { m_valueWork.SetMinRange(fromUnit(dMin, eUnit)); }
-  void SetMaxRange(double const& dMax, ELengthUnitType eUnit) { m_valueWork.SetMaxRange(fromUnit(dMax, eUnit)); }
+  double GetMinValue(ELengthUnitType eUnit) const { return boundToUnit(m_valueWork.GetDblMinValue(), eUnit); }
+  double GetMaxValue(ELengthUnitType eUnit) const { return boundToUnit(m_valueWork.GetDblMaxValue(), eUnit); }
+  void SetMinRange(double const& dMin, ELengthUnitType eUnit) { m_valueWork.SetMinRange(boundFromUnit(dMin, eUnit)); }
+  void SetMaxRange(double const& dMax, ELengthUnitType eUnit) { m_valueWork.SetMaxRange(boundFromUnit(dMax, eUnit)); }
   // Unlike the single-number fields, leaves the spin button alone.
   void SetRange(double const& dMin, double const& dMax, ELengthUnitType eUnit);
 
@@ -39,6 +40,8 @@ protected:
 
   double fromUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
   double toUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
+  double boundFromUnit(double dBound, ELengthUnitType eUnit) const { return ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType); }
+  double boundToUnit(double dBound, ELengthUnitType eUnit) const { return ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit); }
 
   ELengthUnitType m_eUnitType;
   CLengthUnit m_unitConverter;  // based on millimetres

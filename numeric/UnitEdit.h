@@ -2,6 +2,8 @@
 // the range and the spin increment are held in the display unit; every accessor takes the unit
 // the caller works in. A number typed with another unit's name is converted before the check.
 #pragma once
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 
 #include "DoubleEdit.h"
@@ -22,6 +24,14 @@ inline CString StripUnitName(CValueWork& valueWork, const CString& strValue, ELe
 inline CString StripUnitName(CValueWork& valueWork, const CString& strValue, EAngleUnitType eDefault)
 {
   return valueWork.changeAngValToCheckRange(strValue, eDefault);
+}
+
+// An absent bound (the largest double) stays absent in every unit, instead of turning into an
+// infinity or a finite bound that the range message would then show.
+template <class TUnitConverter, class TUnitType>
+double ConvertBound(const TUnitConverter& converter, TUnitType eFrom, double dBound, TUnitType eTo)
+{
+  return std::fabs(dBound) == DBL_MAX ? dBound : converter.ConvUnit(eFrom, dBound, eTo);
 }
 
 template <class TUnitType, class TUnitConverter>
@@ -47,14 +57,14 @@ public:
   }
 
   double GetValue(TUnitType eUnit) const { return toUnit(CDoubleEdit::GetValue(), eUnit); }
-  double GetMinValue(TUnitType eUnit) const { return toUnit(CDoubleEdit::GetMinValue(), eUnit); }
-  double GetMaxValue(TUnitType eUnit) const { return toUnit(CDoubleEdit::GetMaxValue(), eUnit); }
+  double GetMinValue(TUnitType eUnit) const { return boundToUnit(CDoubleEdit::GetMinValue(), eUnit); }
+  double GetMaxValue(TUnitType eUnit) const { return boundToUnit(CDoubleEdit::GetMaxValue(), eUnit); }
   double GetSpinInc(TUnitType eUnit) const { return toUnit(m_dSpinInc, eUnit); }
-  void SetMinRange(double const& dMin, TUnitType eUnit) { CDoubleEdit::SetMinRange(fromUnit(dMin, eUnit)); }
-  void SetMaxRange(double const& dMax, TUnitType eUnit) { CDoubleEdit::SetMaxRange(fromUnit(dMax, eUnit)); }
+  void SetMinRange(double const& dMin, TUnitType eUnit) { CDoubleEdit::SetMinRange(boundFromUnit(dMin, eUnit)); }
+  void SetMaxRange(double const& dMax, TUnitType eUnit) { CDoubleEdit::SetMaxRange(boundFromUnit(dMax, eUnit)); }
   void SetRange(double const& dMin, double const& dMax, TUnitType eUnit)
   {
-    CDoubleEdit::SetRange(fromUnit(dMin, eUnit), fromUnit(dMax, eUnit));
+    CDoubleEdit::SetRange(boundFromUnit(dMin, eUnit), boundFromUnit(dMax, eUnit));
   }
   void SetSpinInc(double dSpinInc, TUnitType eUnit) { m_dSpinInc = fromUnit(dSpinInc, eUnit); }
 
@@ -114,6 +124,8 @@ protected:
   TUnitType checkType() const { return CheckTypeOf(m_valueWork, m_eUnitType); }
   double fromUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
   double toUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
+  double boundFromUnit(double dBound, TUnitType eUnit) const { return ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType); }
+  double boundToUnit(double dBound, TUnitType eUnit) const { return ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit); }
 
   TUnitType m_eUnitType;
   TUnitConverter m_unitConverter;  // based on millimetres or degrees

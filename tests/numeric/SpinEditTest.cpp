@@ -367,3 +367,30 @@ TEST(SpinEdit, FieldCreatedByTheHostGetsItsButtonOrFailsWithout)
       },
   });
 }
+
+TEST(SpinEdit, EditCommandsOfTheContextMenuActOnTheField)
+{
+  CNumericDialog dlg;
+  dlg.Run({
+      [](CNumericDialog& d) {
+        CTestField<CDoubleEdit>& field = d.m_double;
+        auto command = [&](UINT nID) { field.SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0); };
+        field.SetWindowText("12.5");
+        field.SetSel(4, 4);
+        command(ID_POPUP_SELECT_ALL);
+        EXPECT_EQ(Sel(0, 4), SelectionOf(field));
+        command(ID_POPUP_COPY);
+        command(ID_POPUP_DELETE);
+        EXPECT_EQ("", TextOf(field));
+        command(ID_POPUP_UNDO);
+        EXPECT_EQ("12.5", TextOf(field));
+        field.SetSel(4, 4);
+        command(ID_POPUP_PASTE);
+        EXPECT_EQ("12.512.5", TextOf(field));
+        field.SetSel(0, 4);
+        command(ID_POPUP_CUT);
+        EXPECT_EQ("12.5", TextOf(field));
+        EXPECT_TRUE(field.IsModified()) << "every change is the user's until validated";
+      },
+  });
+}

@@ -8,6 +8,8 @@
 
 #include <ZuntVariable.h>
 
+#include <cfloat>
+
 TEST(LengthEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
 {
   CNumericDialog dlg;
@@ -96,6 +98,20 @@ TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrement)
   field.SetValue(1.0, CString("L*2"), LENGTH_UNIT_M);
   EXPECT_TRUE(field.IsModified()) << "1 m lies beyond 10 in";
   EXPECT_TRUE(TestApp().m_messages.empty());
+}
+
+TEST(LengthEdit, AbsentBoundsStayAbsentInEveryUnit)
+{
+  CLengthEdit field(LENGTH_UNIT_INCH);
+  field.SetUnitType(LENGTH_UNIT_MM);
+  EXPECT_EQ(DBL_MAX, field.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_YARD));
+  field.SetMaxRange(10.0, LENGTH_UNIT_INCH);
+  EXPECT_DOUBLE_EQ(254.0, field.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_MM));
+  CCoordEdit coord(LENGTH_UNIT_M);
+  coord.SetUnitType(LENGTH_UNIT_MM);
+  EXPECT_EQ(DBL_MAX, coord.GetMaxValue(LENGTH_UNIT_CM));
 }
 
 TEST(AngleEdit, DegreesAndRadiansThroughTheTruncatedFactor)
