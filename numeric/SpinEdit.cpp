@@ -122,32 +122,16 @@ bool CSpinEdit::validateData(unsigned long ulMode)
   GetWindowText(strText);
   PreAnalyze();
   if (strText.IsEmpty())
-  {
-    if ((ulMode & VALIDATE_ALLOW_EMPTY) == 0)
-    {
-      AfxMessageBeep(BEEP_DEFAULT);
-      return false;
-    }
-    Set(0.0, false, false);
-    InitNumExpression();
-    setWindowText(CString());
-    return true;
-  }
+    return acceptEmpty(ulMode);
   aCNumericalAnalyze analyzer(m_pVariableExpression);
   int bExpression = 0;
-  if ((!analyzer.Analyze(strText, &bExpression) &&
-       !analyzer.Analyze(changeValueToCheckRange(strText), &bExpression)) ||
-      analyzer.GetCount() <= 0)
+  if (!analyze(analyzer, strText, bExpression))
   {
     AfxMessageBeep(BEEP_DEFAULT);
     return false;
   }
-  bool bSet;
-  if (m_bPairMode)
-    bSet = Set(analyzer[0], analyzer.GetCount() > 1 ? analyzer[1] : 0.0, true, false);
-  else
-    bSet = Set(analyzer[0], true, false);
-  if (!bSet)
+  // A refused value has been told by the field's own message: no beep.
+  if (!setAnalyzed(analyzer))
     return false;
   if (bExpression)
   {
@@ -245,13 +229,20 @@ void CSpinEdit::setWindowText(CString strText)
   GetSel(nStart, nEnd);
   int nOldLength = strShown.GetLength();
   SetWindowText(strText);
+  if (restoreCaret(strText, nStart, nEnd, nOldLength))
+    SendMessage(EM_SCROLLCARET);
+}
+
+bool CSpinEdit::restoreCaret(const CString& strText, int nStart, int nEnd, int nOldLength)
+{
   int nNewLength = GetWindowTextLength();
   if (nNewLength == nOldLength)
     SetSel(nStart, nEnd);
   else if (nStart == nOldLength && nEnd == nOldLength)
   {
     // A caret at the end stays before a decimal point that formatting added.
-    if (nNewLength > nOldLength && nOldLength < strText.GetLength() && strText[nOldLength] == '.')
+    bool bPointAdded = nNewLength > nOldLength && nOldLength < strText.GetLength() && strText[nOldLength] == '.';
+    if (bPointAdded)
       SetSel(nStart, nEnd);
     else
       SetSel(nNewLength, nNewLength);
@@ -259,8 +250,8 @@ void CSpinEdit::setWindowText(CString strText)
   else if (nEnd - nStart == nOldLength)
     SetSel(0, -1);
   else
-    return;
-  SendMessage(EM_SCROLLCARET);
+    return false;
+  return true;
 }
 
 int CSpinEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -288,22 +279,13 @@ void CSpinEdit::OnEnable(BOOL bEnable)
 
 void CSpinEdit::OnKillFocus(CWnd* pNewWnd)
 {
-  bool bValidate = m_bKillFocusCheck && !m_bEnter && m_bModified && IsWindowVisible() && pNewWnd != nullptr &&
-                   pNewWnd->m_hWnd != m_hWnd && pNewWnd->GetDlgCtrlID() != kCancelID &&
-                   pNewWnd->GetDlgCtrlID() != kHelpID;
-  if (!bValidate)
-  {
-    CEdit::OnKillFocus(pNewWnd);
-    return;
-  }
-  if (validateData(m_ulValidateMode))
-  {
+  bool bValidate = validatesOnFocusTo(pNewWnd);
+  bool bAccepted = bValidate && validateData(m_ulValidateMode);
+  if (bAccepted)
     m_bModified = false;
-    CEdit::OnKillFocus(pNewWnd);
-    return;
-  }
   CEdit::OnKillFocus(pNewWnd);
-  reclaimFocus();
+  if (bValidate && !bAccepted)
+    reclaimFocus();
 }
 
 void CSpinEdit::OnEnUpdate()
@@ -391,6 +373,45 @@ bool CSpinEdit::createSpinCtrl()
   }
   m_spinButtonCtrl.SetRange(0, 1);
   return true;
+}
+
+// Not towards Cancel or Help, so that the user can leave without correcting the text.
+bool CSpinEdit::validatesOnFocusTo(const CWnd* pNewWnd) const
+{
+  if (!m_bKillFocusCheck || m_bEnter || !m_bModified || !IsWindowVisible() || pNewWnd == nullptr ||
+      pNewWnd->m_hWnd == m_hWnd)
+    return false;
+  int nNewID = pNewWnd->GetDlgCtrlID();
+  return nNewID != kCancelID && nNewID != kHelpID;
+}
+
+bool CSpinEdit::acceptEmpty(unsigned long ulMode)
+{
+  if ((ulMode & VALIDATE_ALLOW_EMPTY) == 0)
+  {
+    AfxMessageBeep(BEEP_DEFAULT);
+    return false;
+  }
+  Set(0.0, false, false);
+  InitNumExpression();
+  setWindowText(CString());
+  return true;
+}
+
+// As typed first; then without a trailing unit name, which the analyser does not read.
+bool CSpinEdit::analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression)
+{
+  if (!analyzer.Analyze(strText, &bExpression) && !analyzer.Analyze(changeValueToCheckRange(strText), &bExpression))
+    return false;
+  return analyzer.GetCount() > 0;
+}
+
+// Values beyond those the field holds are ignored; a missing y of a pair is 0.
+bool CSpinEdit::setAnalyzed(const aCNumericalAnalyze& analyzer)
+{
+  if (!m_bPairMode)
+    return Set(analyzer[0], true, false);
+  return Set(analyzer[0], analyzer.GetCount() > 1 ? analyzer[1] : 0.0, true, false);
 }
 
 void CSpinEdit::reclaimFocus()

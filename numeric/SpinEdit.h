@@ -7,6 +7,7 @@
 
 #include "ValueWork.h"
 
+class aCNumericalAnalyze;
 class aCVariableExpression;
 class CSpinEdit;
 
@@ -150,6 +151,14 @@ protected:
 
 private:
   bool createSpinCtrl();
+  // Where the caret goes after the text changed from nOldLength characters; false when it
+  // stays where setting the text left it.
+  bool restoreCaret(const CString& strText, int nStart, int nEnd, int nOldLength);
+  bool validatesOnFocusTo(const CWnd* pNewWnd) const;
+  // An empty text: refused with a beep, or accepted as 0 and shown empty (validate mode).
+  bool acceptEmpty(unsigned long ulMode);
+  bool analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression);
+  bool setAnalyzed(const aCNumericalAnalyze& analyzer);
   // Focus back to the field with its whole text selected, after a refused text.
   void reclaimFocus();
   void selectAllAndScroll();
