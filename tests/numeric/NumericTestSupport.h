@@ -5,6 +5,7 @@
 #include <ZuntCtrl.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,7 +31,18 @@ public:
 
 CNumericTestApp& TestApp();
 
-// A field whose hidden state a test may read.
+// A keyboard message as a window received it.
+struct SKeyMessage
+{
+  UINT nMessage;
+  WPARAM wParam;
+  bool operator==(const SKeyMessage& other) const { return nMessage == other.nMessage && wParam == other.wParam; }
+};
+typedef std::vector<SKeyMessage> KeySequence;
+std::ostream& operator<<(std::ostream& out, const SKeyMessage& key);
+
+// A field whose hidden state a test may read, and which records the keyboard messages that
+// reach its window procedure.
 template <class TField>
 class CTestField : public TField
 {
@@ -39,6 +51,16 @@ public:
   bool IsModified() const { return this->m_bModified; }
   using TField::checkRange;
   using TField::setWindowText;
+
+  KeySequence m_keys;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR)
+      m_keys.push_back({message, wParam});
+    return TField::WindowProc(message, wParam, lParam);
+  }
 };
 
 // Steps run one by one from posted messages, each after the input that the steps before it

@@ -278,3 +278,34 @@ TEST(VariableExpression, UnknownNamesAndFieldsWithoutASetAreRefused)
       },
   });
 }
+
+TEST(VariableExpression, ConsumedEnterNeverReachesTheFieldOrTheDialog)
+{
+  aCVariableExpression variables;
+  ASSERT_NE(0, variables.AddVariable(new aCVarValue("K", 2.0, 0)));
+  CNumericDialog dlg;
+  dlg.m_double.SetVariableExpression(&variables);
+  INT_PTR nResult = dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetFocus();
+        TypeText(d.m_double, "K+1");
+      },
+      [](CNumericDialog& d) {
+        d.m_double.m_keys.clear();
+        PressKey(d.m_double, VK_RETURN);
+      },
+      [](CNumericDialog& d) {
+        // The key-down was taken in pre-translation: no character, no default button.
+        const KeySequence expected = {{WM_KEYUP, VK_RETURN}};
+        EXPECT_EQ(expected, d.m_double.m_keys);
+        EXPECT_EQ(0, d.m_nOKPressed);
+        EXPECT_EQ("3.000000", TextOf(d.m_double));
+        d.m_double.m_keys.clear();
+        PressKey(d.m_double, VK_RETURN);
+      },
+  });
+  // The second Enter goes to the dialog, which turns it into its default button's command.
+  EXPECT_EQ(IDOK, nResult);
+  const KeySequence expected = {};
+  EXPECT_EQ(expected, dlg.m_double.m_keys);
+}
