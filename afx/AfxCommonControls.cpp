@@ -31,15 +31,15 @@ TOOLINFO CToolTipCtrl::toolInfo(CWnd* pWnd, UINT_PTR nIDTool) const
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
 {
+  // No TTF_SUBCLASS: the owner relays the mouse messages (RelayEvent), as framework code does.
   TOOLINFO info = toolInfo(pWnd, nIDTool);
-  info.uFlags = TTF_SUBCLASS;
   if (lpRectTool != nullptr)
   {
     info.rect = *lpRectTool;
   }
   else
   {
-    info.uFlags |= TTF_IDISHWND;
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = ::GetParent(pWnd->m_hWnd) != nullptr ? ::GetParent(pWnd->m_hWnd) : pWnd->m_hWnd;
     info.uId = reinterpret_cast<UINT_PTR>(pWnd->m_hWnd);
   }
@@ -66,6 +66,8 @@ void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
   info.rect = *lpRect;
   SendMessage(TTM_NEWTOOLRECT, 0, reinterpret_cast<LPARAM>(&info));
 }
+
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 

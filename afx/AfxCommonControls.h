@@ -43,6 +43,17 @@ protected:
   TOOLINFO toolInfo(CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
+class ZUNTAFX_API CHeaderCtrl : public CWnd
+{
+  DECLARE_DYNAMIC(CHeaderCtrl)
+public:
+  ZAFX_CONTROL_CREATE(CHeaderCtrl, WC_HEADER)
+  int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
+  BOOL GetItemRect(int nIndex, LPRECT lpRect) const { return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect))); }
+  BOOL GetItem(int nPos, HDITEM* pHeaderItem) const { return static_cast<BOOL>(SendMessage(HDM_GETITEM, nPos, reinterpret_cast<LPARAM>(pHeaderItem))); }
+  BOOL SetItem(int nPos, HDITEM* pHeaderItem) { return static_cast<BOOL>(SendMessage(HDM_SETITEM, nPos, reinterpret_cast<LPARAM>(pHeaderItem))); }
+};
+
 class ZUNTAFX_API CListCtrl : public CWnd
 {
   DECLARE_DYNAMIC(CListCtrl)
@@ -55,7 +66,8 @@ public:
   BOOL SetColumn(int nCol, const LVCOLUMN* pColumn) { return static_cast<BOOL>(SendMessage(LVM_SETCOLUMN, nCol, reinterpret_cast<LPARAM>(pColumn))); }
   int GetColumnWidth(int nCol) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, nCol)); }
   BOOL SetColumnWidth(int nCol, int cx) { return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(cx, 0))); }
-  CWnd* GetHeaderCtrl() const { return FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER))); }
+  // The wrapper of a window made by the control: a temporary of the framework's kind.
+  CHeaderCtrl* GetHeaderCtrl() const { return static_cast<CHeaderCtrl*>(FromHandle(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)))); }
   int InsertItem(const LVITEM* pItem) { return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(pItem))); }
   int InsertItem(int nItem, LPCTSTR lpszItem);
   int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
@@ -129,6 +141,7 @@ public:
   BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
   BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
   BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
+  CEdit* GetEditControl() const { return static_cast<CEdit*>(FromHandle(reinterpret_cast<HWND>(SendMessage(TVM_GETEDITCONTROL)))); }
   BOOL Expand(HTREEITEM hItem, UINT nCode) { return static_cast<BOOL>(SendMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem))); }
   BOOL EnsureVisible(HTREEITEM hItem) { return static_cast<BOOL>(SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem))); }
   HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;

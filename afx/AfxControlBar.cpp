@@ -121,15 +121,31 @@ END_MESSAGE_MAP()
 
 namespace
 {
-// The toolbar resource as the resource compiler lays it out.
-struct CToolBarData
+// The toolbar resource: Microsoft's resource compiler writes WORDs (version 1, width, height,
+// count, ids); GNU windres writes DWORDs without the version. The size tells them apart.
+struct SToolBarResource
 {
-  WORD wVersion;
-  WORD wWidth;
-  WORD wHeight;
-  WORD wItemCount;
-  const WORD* Items() const { return reinterpret_cast<const WORD*>(this + 1); }
+  CSize sizeImage;
+  std::vector<UINT> ids;
 };
+
+template <class TField>
+bool ReadToolBarFields(const TField* pFields, size_t nFields, SToolBarResource* pResource)
+{
+  if (nFields < 3 || nFields != 3 + static_cast<size_t>(pFields[2]))
+    return false;
+  pResource->sizeImage = CSize(static_cast<int>(pFields[0]), static_cast<int>(pFields[1]));
+  pResource->ids.assign(pFields + 3, pFields + nFields);
+  return true;
+}
+
+bool ReadToolBarResource(const void* pData, DWORD dwSize, SToolBarResource* pResource)
+{
+  const auto* pWords = static_cast<const WORD*>(pData);
+  if (dwSize >= 2 && pWords[0] == 1 && ReadToolBarFields(pWords + 1, dwSize / 2 - 1, pResource))
+    return true;
+  return dwSize % 4 == 0 && ReadToolBarFields(static_cast<const DWORD*>(pData), dwSize / 4, pResource);
+}
 
 // Enables and checks one toolbar button.
 class CToolCmdUI : public CCmdUI
@@ -195,15 +211,13 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName)
 {
   HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR);
   HRSRC hResource = ::FindResource(hInstance, lpszResourceName, RT_TOOLBAR);
-  const auto* pData = hResource != nullptr
-                        ? static_cast<const CToolBarData*>(::LockResource(::LoadResource(hInstance, hResource)))
-                        : nullptr;
-  if (pData == nullptr || pData->wVersion != 1)
+  const void* pData = hResource != nullptr ? ::LockResource(::LoadResource(hInstance, hResource)) : nullptr;
+  SToolBarResource toolBar;
+  if (pData == nullptr || !ReadToolBarResource(pData, ::SizeofResource(hInstance, hResource), &toolBar))
     return FALSE;
-  std::vector<UINT> ids(pData->Items(), pData->Items() + pData->wItemCount);
   // The framework's button is seven pixels larger than its image.
-  SetSizes(CSize(pData->wWidth + 7, pData->wHeight + 7), CSize(pData->wWidth, pData->wHeight));
-  return SetButtons(ids.data(), static_cast<int>(ids.size())) && LoadBitmap(lpszResourceName);
+  SetSizes(CSize(toolBar.sizeImage.cx + 7, toolBar.sizeImage.cy + 7), toolBar.sizeImage);
+  return SetButtons(toolBar.ids.data(), static_cast<int>(toolBar.ids.size())) && LoadBitmap(lpszResourceName);
 }
 
 BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)

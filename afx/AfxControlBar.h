@@ -93,8 +93,9 @@ public:
   virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                         DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
                         UINT nID = AFX_IDW_TOOLBAR);
-  // The toolbar resource (RT_TOOLBAR: version 1, image width and height, the button ids with 0
-  // for separators) and the bitmap of the same name, both through the resource chain.
+  // The toolbar resource (RT_TOOLBAR: image width and height, the button ids with 0 for
+  // separators, as either resource compiler writes it) and the bitmap of the same name, both
+  // through the resource chain.
   BOOL LoadToolBar(LPCTSTR lpszResourceName);
   BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCE(nIDResource)); }
   BOOL LoadBitmap(LPCTSTR lpszResourceName);

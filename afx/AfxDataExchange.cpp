@@ -1,5 +1,5 @@
 #include "AfxDataExchange.h"
-#include "AfxRes.h"
+#include "AfxResourceIds.h"
 #include "AfxWinApp.h"
 
 #include <cerrno>
@@ -60,20 +60,11 @@ void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 
 namespace
 {
-HMODULE FrameworkModule()
-{
-  HMODULE hModule = nullptr;
-  ::GetModuleHandleEx(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                      reinterpret_cast<LPCTSTR>(&FrameworkModule), &hModule);
-  return hModule;
-}
-
-// Tells the user what the field needs, then fails the exchange on that field.
+// Tells the user what the field needs (the framework's text, which a host may override), then
+// fails the exchange on that field.
 [[noreturn]] void FailParse(CDataExchange* pDX, UINT nIDPrompt)
 {
-  CString strPrompt;
-  strPrompt.LoadString(FrameworkModule(), nIDPrompt);
-  AfxMessageBox(strPrompt, MB_ICONEXCLAMATION, nIDPrompt);
+  AfxMessageBox(nIDPrompt);
   pDX->Fail();
 }
 

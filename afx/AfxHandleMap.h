@@ -45,10 +45,11 @@ public:
     pObject->*pHandle = h;
     return TRUE;
   }
+  // A temporary wrapper lets go of its handle without unbinding the object bound to it since.
   THandle Detach(TObject* pObject)
   {
     THandle h = pObject->*pHandle;
-    if (h != nullptr)
+    if (h != nullptr && LookupPermanent(h) == pObject)
       m_permanent.erase(h);
     pObject->*pHandle = nullptr;
     return h;

@@ -29,14 +29,6 @@ bool HasString(HINSTANCE hModule, UINT nID)
   return pEntry < pEnd && *pEntry != 0;
 }
 
-HINSTANCE FrameworkModule()
-{
-  HMODULE hModule = nullptr;
-  ::GetModuleHandleEx(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                      reinterpret_cast<LPCTSTR>(&FrameworkModule), &hModule);
-  return hModule;
-}
-
 template <class Holds>
 HINSTANCE SearchChain(Holds holds)
 {
@@ -53,9 +45,7 @@ HINSTANCE SearchChain(Holds holds)
         return pDLL->m_hResource;
     }
   }
-  // The framework's own texts (its standard prompts) close the chain.
-  HINSTANCE hFramework = FrameworkModule();
-  return holds(hFramework) ? hFramework : nullptr;
+  return nullptr;
 }
 }
 

@@ -66,12 +66,6 @@ BOOL u_v(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
   return TRUE;
 }
 
-BOOL v_u(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
-{
-  (p->*Handler<void (CCmdTarget::*)(UINT)>(pfn))(static_cast<UINT>(call.wParam));
-  return TRUE;
-}
-
 BOOL v_b(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
   (p->*Handler<void (CCmdTarget::*)(BOOL)>(pfn))(static_cast<BOOL>(call.wParam));

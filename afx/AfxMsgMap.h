@@ -12,7 +12,6 @@ namespace AfxSig
 ZUNTAFX_API BOOL v_v(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);          // void ()
 ZUNTAFX_API BOOL b_v(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);          // BOOL ()
 ZUNTAFX_API BOOL u_v(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);          // UINT ()
-ZUNTAFX_API BOOL v_u(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);          // void (UINT) from wParam
 ZUNTAFX_API BOOL v_b(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);          // void (BOOL) from wParam
 ZUNTAFX_API BOOL v_id(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);         // void (UINT nID), command ranges
 ZUNTAFX_API BOOL v_cmdui(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);      // void (CCmdUI*)

@@ -1,4 +1,5 @@
 #include "AfxWnd.h"
+#include "AfxDataExchange.h"
 #include "AfxFrameWnd.h"
 #include "AfxMsgMap.h"
 #include "AfxModule.h"
@@ -37,7 +38,6 @@ WNDPROC SubclassedProc(HWND hWnd)
     ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
   return pfnOld == &AfxWndProc ? &::DefWindowProc : pfnOld;
 }
-
 }
 
 void AfxHookWindowCreate(CWnd* pWnd)
@@ -79,9 +79,13 @@ void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
   pWnd->PostNcDestroy();
 }
 
-// An exception may not cross the system's window procedure; the framework's own are reported.
+// An exception may not cross the system's window procedure. The user was told of a failed
+// data exchange already; other framework exceptions are reported with their own text.
 LRESULT ProcessWndProcException(CException* e, const MSG& msg)
 {
+  char szMessage[512];
+  if (!e->IsKindOf(RUNTIME_CLASS(CUserException)) && e->GetErrorMessage(szMessage, sizeof szMessage))
+    AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
   e->Delete();
   if (msg.message == WM_CREATE || msg.message == WM_NCCREATE)
     return msg.message == WM_CREATE ? -1 : FALSE;

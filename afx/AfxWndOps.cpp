@@ -252,8 +252,10 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
   return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
 
+// Every control wrapper sends through here: a wrapper of no window is the caller's mistake.
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
+  ASSERT(::IsWindow(m_hWnd));
   return ::SendMessage(m_hWnd, message, wParam, lParam);
 }
 

@@ -4,6 +4,7 @@
 #include "afxcoll.h"
 #include "AfxModule.h"
 #include "AfxDlgInit.h"
+#include "AfxResourceIds.h"
 #include "AfxTypes.h"
 #include "AfxCmdTarget.h"
 #include "AfxWnd.h"

@@ -68,7 +68,12 @@ function(zunt_test name)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE gtest_main)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  # Both trees report in one CTest summary: the native entry carries the tree's name.
+  set(entry ${name})
+  if(NOT WIN32)
+    set(entry ${name}_native)
+  endif()
+  add_test(NAME ${entry} COMMAND ${name} --gtest_color=no)
 endfunction()
 
 # The SDK: include/ (every public header, flat), lib/ (import libraries and the CMake package),

@@ -1,7 +1,5 @@
 #include "DataExchange.h"
 
-#include <AfxRes.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "RoundOff.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,14 +16,6 @@ const int kSixty = 60;
 bool isSexagesimal(int n)
 {
   return n >= 0 && n < kSixty;
-}
-
-// Whole degrees beyond int saturate rather than reach an undefined cast.
-int truncatedToInt(double whole)
-{
-  if (whole >= 2147483647.0)
-    return 2147483647;
-  return int(whole);
 }
 
 }  // namespace
@@ -103,16 +96,20 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
     return;
   double whole;
   const double fraction = std::modf(std::fabs(dDegree10), &whole);
-  m_nDegree = truncatedToInt(whole);
+  if (whole >= INT_MAX) {  // beyond int: the largest angle it holds, with no carry to come
+    m_nDegree = INT_MAX;
+    return;
+  }
+  m_nDegree = int(whole);
   const double minuteFraction = std::modf(fraction * kSixty, &whole);
-  m_nMinute = truncatedToInt(whole);
+  m_nMinute = int(whole);
   const double seconds = minuteFraction * kSixty;
-  m_nSecond = truncatedToInt(seconds);
+  m_nSecond = int(seconds);
   if (!bRoundSecond)
     return;
   const double rounded = CRoundOff::Normal(seconds, 0);
   if (rounded < kSixty) {
-    m_nSecond = truncatedToInt(rounded);
+    m_nSecond = int(rounded);
     return;
   }
   m_nSecond = 0;
@@ -124,7 +121,16 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
 
 int CAngle60::readInt(const CString& strText)
 {
-  return std::atoi(strText);
+  const long value = std::strtol(strText, nullptr, 10);
+  if (value > INT_MAX)
+    return INT_MAX;
+  return value < INT_MIN ? INT_MIN : int(value);
+}
+
+int CAngle60::readMagnitude(const CString& strText)
+{
+  const int value = readInt(strText);
+  return value == INT_MIN ? INT_MAX : std::abs(value);
 }
 
 // The parser reads as far as the marks it finds and checks no ranges: "45" is 45 degrees,
@@ -138,17 +144,17 @@ void CAngle60::SetAngle(CString strAngle)
   CString rest = strAngle;
   const int degreeAt = strAngle.Find(m_cDegreeMark);
   if (degreeAt >= 0) {
-    m_nDegree = degreeAt == 0 ? 0 : std::abs(readInt(strAngle.Left(degreeAt)));
+    m_nDegree = readMagnitude(strAngle.Left(degreeAt));
     rest = strAngle.Mid(degreeAt + 1);
   } else if (strAngle.Find(m_cMinuteMark) < 0 && strAngle.Find(m_cSecondMark) < 0) {
-    m_nDegree = std::abs(readInt(strAngle));
+    m_nDegree = readMagnitude(strAngle);
     return;
   }
 
   CString remainder = rest;
   const int minuteAt = rest.Find(m_cMinuteMark);
   if (minuteAt >= 0) {
-    m_nMinute = minuteAt == 0 ? 0 : std::abs(readInt(rest.Left(minuteAt)));
+    m_nMinute = readMagnitude(rest.Left(minuteAt));
     remainder = rest.Mid(minuteAt + 1);
   } else if (rest.Find(m_cSecondMark) < 0) {
     m_nMinute = readInt(rest);
@@ -157,7 +163,7 @@ void CAngle60::SetAngle(CString strAngle)
 
   const int secondAt = remainder.Find(m_cSecondMark);
   if (secondAt >= 0)
-    m_nSecond = secondAt == 0 ? 0 : std::abs(readInt(remainder.Left(secondAt)));
+    m_nSecond = readMagnitude(remainder.Left(secondAt));
   else
     m_nSecond = readInt(remainder);
 }

@@ -18,7 +18,8 @@ public:
 
   void SetAngle(bool bSign, int nDegree, int nMinute, int nSecond);  // stored unchecked
   void SetAngle(CString strAngle);
-  void SetAngle(const double& dDegree10, bool bRoundSecond);  // infinity and NaN give 0
+  // Infinity and NaN give 0; degrees beyond int give INT_MAX degrees, 0 minutes, 0 seconds.
+  void SetAngle(const double& dDegree10, bool bRoundSecond);
 
   // 0.0 when the minutes or the seconds lie outside 0 to 59.
   double GetDegree10() const;
@@ -32,8 +33,9 @@ public:
 
 private:
   void initMarks();
-  // The integer that starts the text, as atoi reads it.
+  // The integer that starts the text, as atoi reads it, and its absolute value.
   static int readInt(const CString& strText);
+  static int readMagnitude(const CString& strText);
 
   bool m_bSign;     // true for zero or positive
   int m_nDegree;

@@ -1,5 +1,14 @@
 #include "LengthUnit.h"
 
+namespace {
+
+bool isLengthUnit(ELengthUnitType eType)
+{
+  return eType >= LENGTH_UNIT_MM && eType <= LENGTH_UNIT_YARD;
+}
+
+}  // namespace
+
 const double CLengthUnit::sm_acdFactors[LENGTH_UNIT_COUNT][LENGTH_UNIT_COUNT] = {
   {1.0, 10.0, 1000.0, 25.4, 304.8, 914.4},
   {10.0, 1.0, 100.0, 2.54, 30.48, 91.44},
@@ -58,6 +67,8 @@ ELengthUnitType CLengthUnit::GetBaseType() const
 double CLengthUnit::ConvUnit(const ELengthUnitType& eFrom, const double& dValue,
                              const ELengthUnitType& eTo) const
 {
+  if (!isLengthUnit(eFrom) || !isLengthUnit(eTo))
+    return 0.0;
   if (eFrom == eTo)
     return dValue;
   const double factor = sm_acdFactors[eFrom][eTo];

@@ -1,6 +1,5 @@
 #include "RoundOff.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,15 +10,11 @@
 
 // The rounding keeps the first digits of the exact decimal expansion of the value, rounds at
 // the first dropped digit and reads the kept digits back as the nearest double. Exact integer
-// arithmetic replaces the digit string: floor(|v| * 10^(n+1)) holds the kept digits and, as
-// its last digit, the first dropped one. 128-bit products cover every value below 10^15; the
-// rest (at most 15 significant digits survive there) goes through a small exact bignum.
+// arithmetic on the mantissa replaces the digit string: at most 16 digits are ever read (15
+// kept and the first dropped one), and a 128-bit product gives them for every value below
+// 2^64; larger values go through a small exact multi-word conversion.
 
 namespace {
-
-#ifdef __SIZEOF_INT128__
-using u128 = unsigned __int128;
-#endif
 
 const int kMaxFigure = 10;
 const int kMaxDigits = 15;
@@ -29,7 +24,10 @@ const int kJisPlaces = 13;  // the JIS test reads the value as printed with 13 d
 const uint64_t kPow10[] = {
   1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull, 100000000ull,
   1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull, 10000000000000ull,
-  100000000000000ull, 1000000000000000ull, 10000000000000000ull};
+  100000000000000ull, 1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
+  1000000000000000000ull, 10000000000000000000ull};
+const int kMaxUint64Digits = 20;
+const int kMaxUint64Shift = 11;  // a 53-bit mantissa shifted by up to 11 bits fits 64 bits
 
 // Powers of ten that a double holds exactly.
 const double kPow10Exact[] = {
@@ -81,153 +79,132 @@ double fromDecimal(uint64_t kept, int exponent)
   return std::strtod(text, nullptr);
 }
 
-// --- exact path for large values ---------------------------------------------------------
-
-using Limbs = std::vector<uint32_t>;  // little-endian base 2^32
-
-void multiplySmall(Limbs& a, uint32_t factor)
+// A 128-bit product as two halves. Built from 32-bit halves so that the 32-bit library runs
+// the same code as the tested 64-bit one.
+struct Wide
 {
-  uint64_t carry = 0;
-  for (uint32_t& limb : a) {
-    const uint64_t product = uint64_t(limb) * factor + carry;
-    limb = uint32_t(product);
-    carry = product >> 32;
+  uint64_t high;
+  uint64_t low;
+};
+
+Wide multiply(uint64_t a, uint64_t b)
+{
+  const uint64_t mask = 0xFFFFFFFFull;
+  const uint64_t lowLow = (a & mask) * (b & mask);
+  const uint64_t lowHigh = (a & mask) * (b >> 32);
+  const uint64_t highLow = (a >> 32) * (b & mask);
+  const uint64_t middle = (lowLow >> 32) + (lowHigh & mask) + (highLow & mask);
+  return {(a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+          (middle << 32) | (lowLow & mask)};
+}
+
+// floor(w / 2^shift) for a shift of 1 or more; false when that does not fit in 64 bits.
+bool shiftedDown(const Wide& w, int shift, uint64_t& result)
+{
+  if (shift >= 128) {
+    result = 0;
+    return true;
   }
-  if (carry)
-    a.push_back(uint32_t(carry));
-}
-
-void shiftLeft(Limbs& a, int bits)
-{
-  a.insert(a.begin(), size_t(bits / 32), 0u);
-  const int rest = bits % 32;
-  if (rest == 0)
-    return;
-  uint32_t carry = 0;
-  for (uint32_t& limb : a) {
-    const uint32_t next = limb >> (32 - rest);
-    limb = (limb << rest) | carry;
-    carry = next;
+  if (shift >= 64) {
+    result = w.high >> (shift - 64);
+    return true;
   }
-  if (carry)
-    a.push_back(carry);
-}
-
-void shiftRight(Limbs& a, int bits)
-{
-  const size_t whole = size_t(bits / 32);
-  if (whole >= a.size()) {
-    a.assign(1, 0u);
-    return;
-  }
-  a.erase(a.begin(), a.begin() + long(whole));
-  const int rest = bits % 32;
-  if (rest == 0)
-    return;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const uint32_t high = i + 1 < a.size() ? a[i + 1] << (32 - rest) : 0u;
-    a[i] = (a[i] >> rest) | high;
-  }
-}
-
-uint32_t divideSmall(Limbs& a, uint32_t divisor)
-{
-  uint64_t remainder = 0;
-  for (size_t i = a.size(); i-- > 0;) {
-    const uint64_t current = (remainder << 32) | a[i];
-    a[i] = uint32_t(current / divisor);
-    remainder = current % divisor;
-  }
-  while (a.size() > 1 && a.back() == 0)
-    a.pop_back();
-  return uint32_t(remainder);
-}
-
-bool isZero(const Limbs& a)
-{
-  return a.size() == 1 && a[0] == 0;
-}
-
-// The decimal digits of floor(v * 10^places), most significant first; "" for zero.
-std::string exactScaledDigits(const Binary& b, int places)
-{
-  Limbs a{uint32_t(b.m), uint32_t(b.m >> 32)};
-  for (int i = 0; i < places; ++i)
-    multiplySmall(a, 10);
-  if (b.e > 0)
-    shiftLeft(a, b.e);
-  else
-    shiftRight(a, -b.e);
-  while (a.size() > 1 && a.back() == 0)
-    a.pop_back();
-  std::string reversed;
-  while (!isZero(a)) {
-    uint32_t chunk = divideSmall(a, 1000000000u);
-    for (int i = 0; i < 9; ++i, chunk /= 10)
-      reversed.push_back(char('0' + chunk % 10));
-  }
-  while (!reversed.empty() && reversed.back() == '0')
-    reversed.pop_back();
-  return std::string(reversed.rbegin(), reversed.rend());
-}
-
-// At most 15 significant digits survive: keep them, round at the sixteenth.
-double roundLong(const Binary& b, int n, Mode mode, bool negative)
-{
-  const std::string digits = exactScaledDigits(b, n + 1);
-  const int dec = int(digits.size()) - (n + 1);  // digits before the decimal point
-  int keep = dec + n;
-  if (keep < 0)
-    return 0.0;  // below every kept place: no sign either
-  if (keep > kMaxDigits)
-    keep = kMaxDigits;
-  uint64_t kept = 0;
-  for (int i = 0; i < keep; ++i)
-    kept = kept * 10 + uint64_t(digits[size_t(i)] - '0');
-  if (mode == Mode::Round && digits[size_t(keep)] >= '5')
-    ++kept;
-  const double magnitude = fromDecimal(kept, dec - keep);
-  return negative ? -magnitude : magnitude;
-}
-
-// --- the common path ---------------------------------------------------------------------
-
-// floor(v * 10^(n+1)) when 128-bit arithmetic gives it and it has at most 16 digits, so that
-// no more than 15 digits are kept; false sends the caller to the exact long path.
-bool scaledByPlaces(const Binary& b, int n, uint64_t& scaled)
-{
-#ifndef __SIZEOF_INT128__
-  (void)b, (void)n, (void)scaled;
-  return false;  // 32-bit builds take the exact long path
-#else
-  if (b.e >= 0)
+  if (w.high >> shift)
     return false;
-  const int shift = -b.e;
-  const u128 product = u128(b.m) * kPow10[n + 1];
-  const u128 quotient = shift >= 128 ? 0 : product >> shift;
-  if (quotient >= kPow10[kMaxDigits + 1])
-    return false;
-  scaled = uint64_t(quotient);
+  result = (w.low >> shift) | (w.high << (64 - shift));
   return true;
-#endif
+}
+
+bool bitAt(const Wide& w, int index)
+{
+  if (index >= 128)
+    return false;
+  return (index >= 64 ? w.high >> (index - 64) : w.low >> index) & 1;
+}
+
+int digitCount(uint64_t x)
+{
+  int count = 0;
+  while (count < kMaxUint64Digits && x >= kPow10[count])
+    ++count;
+  return count;
+}
+
+// The digits the rounding reads, as an integer: the exact decimal expansion of the value cut
+// after n + 1 places, or after its 16th significant digit when that comes first. Its last
+// digit is the first dropped one and stands for 10^exponent.
+struct Leading
+{
+  uint64_t digits;
+  int exponent;
+};
+
+Leading sixteenDigits(uint64_t integer, int exponent)
+{
+  const int extra = digitCount(integer) - (kMaxDigits + 1);
+  if (extra <= 0)
+    return {integer, exponent};
+  return {integer / kPow10[extra], exponent + extra};
+}
+
+// Values of 2^64 and more are integers too long for 64 bits: an exact multi-word shift,
+// then the decimal digits of the result, of which the first 16 count.
+Leading hugeLeading(const Binary& b)
+{
+  std::vector<uint32_t> limbs(size_t(b.e / 32), 0u);  // little-endian base 2^32
+  const int rest = b.e % 32;
+  limbs.push_back(uint32_t(b.m << rest));
+  limbs.push_back(uint32_t(b.m >> (32 - rest)));
+  limbs.push_back(uint32_t(rest ? b.m >> (64 - rest) : 0));
+  std::string reversed;
+  while (!limbs.empty()) {
+    uint64_t remainder = 0;
+    for (size_t i = limbs.size(); i-- > 0;) {
+      const uint64_t current = (remainder << 32) | limbs[i];
+      limbs[i] = uint32_t(current / 1000000000u);
+      remainder = current % 1000000000u;
+    }
+    while (!limbs.empty() && limbs.back() == 0)
+      limbs.pop_back();
+    for (int i = 0; i < 9; ++i, remainder /= 10)
+      reversed.push_back(char('0' + remainder % 10));
+  }
+  while (reversed.back() == '0')
+    reversed.pop_back();
+  const int length = int(reversed.size());
+  uint64_t digits = 0;
+  for (int i = 0; i < kMaxDigits + 1; ++i)
+    digits = digits * 10 + uint64_t(reversed[size_t(length - 1 - i)] - '0');
+  return {digits, length - (kMaxDigits + 1)};
+}
+
+Leading leadingDigits(const Binary& b, int n)
+{
+  if (b.e > kMaxUint64Shift)
+    return hugeLeading(b);
+  if (b.e >= 0)  // an integer below 2^64
+    return sixteenDigits(b.m << b.e, 0);
+  uint64_t scaled;
+  if (shiftedDown(multiply(b.m, kPow10[n + 1]), -b.e, scaled))
+    return sixteenDigits(scaled, -(n + 1));
+  // Too long for 64 bits at n + 1 places (the value is above 10^8): scale to 16 digits.
+  const int places = kMaxDigits + 1 - digitCount(b.m >> -b.e);
+  shiftedDown(multiply(b.m, kPow10[places]), -b.e, scaled);
+  return {scaled, -places};
 }
 
 double roundDecimal(double v, int n, Mode mode)
 {
   if (!std::isfinite(v))
     return v;
-  const Binary b = decompose(std::fabs(v));
-  const bool negative = std::signbit(v);
-  uint64_t scaled;
-  if (!scaledByPlaces(b, n, scaled))
-    return roundLong(b, n, mode, negative);
-  if (scaled == 0)
+  const Leading lead = leadingDigits(decompose(std::fabs(v)), n);
+  if (lead.digits == 0)
     return 0.0;  // below every kept place: no sign either
-  uint64_t kept = scaled / 10;
-  if (mode == Mode::Round && scaled % 10 >= 5)
+  uint64_t kept = lead.digits / 10;
+  if (mode == Mode::Round && lead.digits % 10 >= 5)
     ++kept;
-  const double magnitude = fromDecimal(kept, -n);
-  return negative ? -magnitude : magnitude;
+  const double magnitude = fromDecimal(kept, lead.exponent + 1);
+  return std::signbit(v) ? -magnitude : magnitude;
 }
 
 // The value as "%.13f" would print it: its integer part and 13 fraction digits. Only called
@@ -240,44 +217,21 @@ struct Printed13
   uint64_t fraction;
 };
 
-#ifdef __SIZEOF_INT128__
 Printed13 printedWith13Places(double v)
 {
   const Binary b = decompose(v);
   const int shift = -b.e;  // positive: v < 2^52
-  if (shift >= 128)
-    return {0, 0};
   const uint64_t integer = shift >= 64 ? 0 : b.m >> shift;
-  const u128 fractionBits = shift >= 64 ? u128(b.m) : u128(b.m & ((1ull << shift) - 1));
-  const u128 scaled = fractionBits * kPow10[kJisPlaces];
-  if (shift >= 127)  // scaled < 2^97 is below half of 2^shift
-    return {integer, 0};
-  u128 quotient = scaled >> shift;
-  const u128 remainder = scaled - (quotient << shift);
-  if (remainder >= u128(1) << (shift - 1))
-    ++quotient;
-  if (quotient == kPow10[kJisPlaces])
+  const uint64_t fractionBits = shift >= 64 ? b.m : b.m & ((1ull << shift) - 1);
+  const Wide scaled = multiply(fractionBits, kPow10[kJisPlaces]);
+  uint64_t fraction = 0;
+  shiftedDown(scaled, shift, fraction);  // below 10^13: the fraction bits are below 2^shift
+  if (bitAt(scaled, shift - 1))          // the remainder is half of 2^shift or more
+    ++fraction;
+  if (fraction == kPow10[kJisPlaces])
     return {integer + 1, 0};
-  return {integer, uint64_t(quotient)};
+  return {integer, fraction};
 }
-#else
-Printed13 printedWith13Places(double v)
-{
-  // floor(v * 10^14) in decimal, then half up at the 13th place.
-  std::string digits = exactScaledDigits(decompose(v), kJisPlaces + 1);
-  digits.insert(0, size_t(std::max(0, kJisPlaces + 2 - int(digits.size()))), '0');
-  int carry = 5;
-  for (size_t i = digits.size(); i-- > 0 && carry;) {
-    const int d = digits[i] - '0' + carry;
-    digits[i] = char('0' + d % 10);
-    carry = d / 10;
-  }
-  digits.pop_back();
-  const size_t split = digits.size() - size_t(kJisPlaces);
-  return {std::strtoull(digits.substr(0, split).c_str(), nullptr, 10),
-          std::strtoull(digits.substr(split).c_str(), nullptr, 10)};
-}
-#endif
 
 // The digit `place` places after the point (0: the units digit) of the printed value.
 int printedDigit(const Printed13& p, int place)
@@ -336,6 +290,6 @@ double CRoundOff::calcJIS(double dValue, int nFigure)
   if (!std::isfinite(dValue))
     return dValue;  // printed without a decimal point
   if (isHalfAfterEven(dValue, nFigure))
-    dValue -= std::pow(10.0, -nFigure) * 0.1;
+    dValue -= 1.0 / kPow10Exact[nFigure] * 0.1;  // 10^-n as pow gives it, times 0.1
   return Normal(dValue, nFigure);
 }

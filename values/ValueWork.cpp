@@ -53,6 +53,23 @@ bool endsWithName(const CString& strText, const CString& strName)
   return i == start && strText.Mid(start).CompareNoCase(strName) == 0;
 }
 
+bool isDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+
+// Whether the text ends in a non-digit (the point) followed by exactly nDigits digits.
+bool endsInFraction(const CString& strText, int nDigits)
+{
+  const int point = strText.GetLength() - nDigits - 1;
+  if (point < 0 || isDigit(strText[point]))
+    return false;
+  for (int i = point + 1; i < strText.GetLength(); ++i)
+    if (!isDigit(strText[i]))
+      return false;
+  return true;
+}
+
 bool isZero(int n)
 {
   return n == 0;
@@ -247,7 +264,7 @@ CString CValueWork::changeZeroSuppress(CString strValue) const
 {
   const int n = m_nFigure;
   const int length = strValue.GetLength();
-  if (n == 0 || length < n + 1)
+  if (n == 0 || !endsInFraction(strValue, n))
     return strValue;
   int kept = n;
   while (kept > 0 && strValue[length - n + kept - 1] == '0')

@@ -61,16 +61,17 @@ public:
   bool checkRange(double dValue) const;
 
   // The range message for the bounds and flags, from the library's string table.
-  // With both bounds absent only a zero ban can refuse a value; the message is then the
-  // zero-ban sentence of the table alone ("ただし 0 の入力は禁止します"). Without a zero ban
-  // the only refusals left are an open bound at the largest double, and the message shows
-  // that bound.
+  // A bound is absent while both its forms (integer and double) hold their extreme values.
+  // With both bounds absent the only ordinary refusal is a zero ban, and the message is the
+  // zero-ban sentence of the table alone ("ただし 0 の入力は禁止します"): a range of
+  // 309-digit numbers would tell the user nothing. Without a zero ban the upper-bound row
+  // is used, with the maximum's text.
   CString displayIntErrMsg() const;
   CString displayDblErrMsg() const;
   CString displayErrMsg(CString strMin, CString strMax) const;
 
-  // "12.340" at three places gives "12.34", "2.000" gives "2". Texts not formatted with
-  // exactly the figure's decimals come back unchanged.
+  // "12.340" at three places gives "12.34", "2.000" gives "2". A text that does not end in
+  // a non-digit (the point) and exactly figure digits comes back unchanged.
   CString changeZeroSuppress(CString strValue) const;
 
   // The text without a trailing unit name (any case, names tried in table order, so "mm"

@@ -1,5 +1,6 @@
 // Command routing (window, then application), command UI updates, ranges, messages by number
 // and registered messages, and PreTranslateMessage from the target up to its top-level window.
+#include "AfxTestResources.h"
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,24 @@ TEST_F(CommandTest, ThePaneFillsWhatTheBarsLeave)
   EXPECT_FALSE(pBar->SendMessage(TB_ISBUTTONENABLED, ID_DISABLED_COMMAND));
   EXPECT_TRUE(pBar->SendMessage(TB_ISBUTTONENABLED, ID_FRAME_COMMAND));
   EXPECT_TRUE(pBar->SendMessage(TB_ISBUTTONCHECKED, ID_FRAME_COMMAND));
+}
+
+TEST_F(CommandTest, AToolBarLoadsItsButtonsAndImagesFromTheResource)
+{
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(m_pFrame));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
+  EXPECT_EQ(bar.GetCount(), 3);
+  EXPECT_EQ(bar.GetItemID(0), ID_TOOL_FIRST);
+  EXPECT_EQ(bar.GetItemID(1), 0u);  // the separator
+  EXPECT_EQ(bar.GetItemID(2), ID_TOOL_SECOND);
+  EXPECT_EQ(bar.GetImageSize(), CSize(16, 15));
+  EXPECT_EQ(LOWORD(bar.GetButtonStyle(1)), BTNS_SEP);
+  // The second button shows the second image of the strip.
+  TBBUTTON button = {};
+  ASSERT_TRUE(bar.SendMessage(TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&button)));
+  EXPECT_EQ(button.iBitmap, 1);
+  EXPECT_FALSE(bar.LoadToolBar(4321));  // no such resource
 }
 
 namespace

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -129,6 +131,51 @@ TEST(DialogTest, KeysGoThroughTheDialogManagerOfTheModalLoop)
   EXPECT_STREQ(dialog.m_strText, "");  // cancelled: nothing saved
 }
 
+namespace
+{
+std::vector<std::string> g_keyWalk;
+
+// Takes the Enter key for itself, as a numeric field does to validate.
+class CEnterTakingEdit : public CEdit
+{
+public:
+  BOOL PreTranslateMessage(MSG* pMsg) override
+  {
+    if (pMsg->message != WM_KEYDOWN)
+      return FALSE;
+    g_keyWalk.push_back("edit " + std::to_string(pMsg->wParam));
+    return pMsg->wParam == VK_RETURN;
+  }
+};
+
+class CWalkedDialog : public CScriptedDialog
+{
+public:
+  CEnterTakingEdit m_number;
+  BOOL PreTranslateMessage(MSG* pMsg) override
+  {
+    if (pMsg->message == WM_KEYDOWN)
+      g_keyWalk.push_back("dialog " + std::to_string(pMsg->wParam));
+    return CScriptedDialog::PreTranslateMessage(pMsg);
+  }
+};
+}
+
+TEST(DialogTest, ControlsSeeKeysBeforeTheDialogManager)
+{
+  g_keyWalk.clear();
+  CWalkedDialog dialog;
+  dialog.m_onInit = [&dialog](CScriptedDialog& dlg) {
+    ASSERT_TRUE(dialog.m_number.SubclassDlgItem(IDC_NUMBER, &dlg));
+    dlg.GotoDlgCtrl(&dialog.m_number);
+    // Enter would press the default button, OK; the field takes it first. Escape passes.
+    dialog.m_number.PostMessage(WM_KEYDOWN, VK_RETURN, 1);
+    dialog.m_number.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+  };
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(g_keyWalk, (std::vector<std::string>{"edit 13", "edit 27", "dialog 27"}));
+}
+
 TEST(DialogTest, AFailingExchangeKeepsTheValueAndTheFocusOnTheControl)
 {
   CMessageBoxCatcher catcher(IDOK);
@@ -196,12 +243,16 @@ TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
   CTestParent parent;
   CScriptedDialog dialog(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent);
   ASSERT_TRUE(dialog.Create(MAKEINTRESOURCE(IDD_TEST_DIALOG), &parent));
+  const std::string strInteger = cp932("整数を入力してください。");
+  const std::string strNumber = cp932("数値を入力してください。");
   struct
   {
     int nIDC;
     const char* pszText;
-  } refused[] = {{IDC_NUMBER, "2147483648"}, {IDC_NUMBER, ""}, {IDC_NUMBER, "1.5"},
-                 {IDC_REAL, "1.2.3"},        {IDC_REAL, "abc"}, {IDC_REAL, "1e999"}};
+    const std::string& prompt;
+  } refused[] = {{IDC_NUMBER, "2147483648", strInteger}, {IDC_NUMBER, "", strInteger},
+                 {IDC_NUMBER, "1.5", strInteger},        {IDC_REAL, "1.2.3", strNumber},
+                 {IDC_REAL, "abc", strNumber},           {IDC_REAL, "1e999", strNumber}};
   for (const auto& entry : refused)
   {
     SCOPED_TRACE(entry.pszText);
@@ -211,7 +262,10 @@ TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     EXPECT_EQ(dialog.m_nNumber, 5);
     EXPECT_DOUBLE_EQ(dialog.m_dReal, 2.5);
-    EXPECT_EQ(catcher.m_boxes.size(), 1u);
+    ASSERT_EQ(catcher.m_boxes.size(), 1u);
+    // The framework's own texts, found last in the resource chain.
+    EXPECT_EQ(catcher.m_boxes[0].text, entry.prompt);
+    EXPECT_EQ(catcher.m_boxes[0].buttons, std::vector<int>{IDOK});
   }
   dialog.DestroyWindow();
 }

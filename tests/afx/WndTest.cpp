@@ -44,6 +44,34 @@ BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
+// Throws the framework's exceptions from its handlers.
+class CThrowingWnd : public CWnd
+{
+public:
+  BOOL m_bThrowOnCreate = FALSE;
+
+protected:
+  int OnCreate(LPCREATESTRUCT lpCreateStruct)
+  {
+    if (m_bThrowOnCreate)
+      AfxThrowResourceException();
+    return CWnd::OnCreate(lpCreateStruct);
+  }
+  LRESULT OnThrowFile(WPARAM, LPARAM)
+  {
+    AfxThrowFileException(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, "missing.dat");
+  }
+  LRESULT OnThrowUser(WPARAM, LPARAM) { AfxThrowUserException(); }
+  DECLARE_MESSAGE_MAP()
+};
+const UINT WM_THROW_FILE = WM_APP + 1;
+const UINT WM_THROW_USER = WM_APP + 2;
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+  ON_WM_CREATE()
+  ON_MESSAGE(WM_THROW_FILE, OnThrowFile)
+  ON_MESSAGE(WM_THROW_USER, OnThrowUser)
+END_MESSAGE_MAP()
+
 const CRect kEditRect(10, 10, 200, 34);
 }
 
@@ -117,6 +145,27 @@ TEST(WndTest, RefusedCreationLeavesTheObjectUnbound)
   EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
   EXPECT_EQ(::GetWindow(parent.m_hWnd, GW_CHILD), nullptr);
+}
+
+TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
+{
+  CTestParent parent;
+  CThrowingWnd refusing;
+  refusing.m_bThrowOnCreate = TRUE;
+  {
+    CMessageBoxCatcher catcher(IDOK);
+    EXPECT_FALSE(refusing.Create(nullptr, "", WS_CHILD, kEditRect, &parent, 107));
+    EXPECT_EQ(catcher.m_boxes.size(), 1u);  // the resource failure is reported
+  }
+  CThrowingWnd wnd;
+  ASSERT_TRUE(wnd.Create(nullptr, "", WS_CHILD, kEditRect, &parent, 108));
+  CMessageBoxCatcher catcher(IDOK);
+  EXPECT_EQ(wnd.SendMessage(WM_THROW_FILE), 0);
+  ASSERT_EQ(catcher.m_boxes.size(), 1u);
+  EXPECT_NE(catcher.m_boxes[0].text.find("missing.dat"), std::string::npos);
+  // A failed exchange has told the user already.
+  EXPECT_EQ(wnd.SendMessage(WM_THROW_USER), 0);
+  EXPECT_EQ(catcher.m_boxes.size(), 1u);
 }
 
 TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "../TextCodes.h"
+
 namespace {
 
 TEST(LengthUnit, ConvertsThroughTheFactorTable)
@@ -19,9 +21,17 @@ TEST(LengthUnit, ConvertsThroughTheFactorTable)
   const double odd = 0.1 + 0.2;
   const double same = unit.ConvUnit(LENGTH_UNIT_FEET, odd, LENGTH_UNIT_FEET);
   EXPECT_EQ(std::memcmp(&same, &odd, sizeof odd), 0);
+  // Every pair agrees with going through millimetres, with the units' sizes in millimetres.
+  const double millimetres[LENGTH_UNIT_COUNT] = {1.0, 10.0, 1000.0, 25.4, 304.8, 914.4};
   for (int i = 0; i < LENGTH_UNIT_COUNT; ++i)
     for (int j = 0; j < LENGTH_UNIT_COUNT; ++j)
-      EXPECT_EQ(CLengthUnit::sm_acdFactors[i][j], CLengthUnit::sm_acdFactors[j][i]);
+      EXPECT_NEAR(unit.ConvUnit(ELengthUnitType(i), 7.0, ELengthUnitType(j)),
+                  7.0 * millimetres[i] / millimetres[j], 1e-12 * 7.0 * millimetres[i])
+          << i << " to " << j;
+  // A type outside the table is refused, not looked up.
+  EXPECT_EQ(unit.ConvUnit(ELengthUnitType(6), 2.0, LENGTH_UNIT_MM), 0.0);
+  EXPECT_EQ(unit.ConvUnit(LENGTH_UNIT_MM, 2.0, ELengthUnitType(-1)), 0.0);
+  EXPECT_EQ(unit.ConvUnit(ELengthUnitType(1000000), 2.0, ELengthUnitType(1000000)), 0.0);
 }
 
 TEST(LengthUnit, BaseUnitIsReadThroughTheVirtualGetter)
@@ -87,7 +97,10 @@ TEST(Angle60, FromDecimalDegrees)
   expectAngle(CAngle60(10.999999, false), true, 10, 59, 59);
   expectAngle(CAngle60(12.5041666, true), true, 12, 30, 15);
   expectAngle(CAngle60(0.0, true), true, 0, 0, 0);
+  // Degrees beyond int saturate; a carry reaches the largest int but never passes it.
   expectAngle(CAngle60(1e300, true), true, 2147483647, 0, 0);
+  expectAngle(CAngle60(-2147483647.9999999, true), false, 2147483647, 0, 0);
+  expectAngle(CAngle60(2147483646.9999999, true), true, 2147483647, 0, 0);
   EXPECT_EQ(CAngle60(true, 1, 60, 0).GetDegree10(), 0.0);
   EXPECT_EQ(CAngle60(true, 1, 0, -1).GetDegree10(), 0.0);
   EXPECT_DOUBLE_EQ(CAngle60(true, 1, 30, 36).GetDegree10(), 1.51);
@@ -116,6 +129,21 @@ TEST(Angle60, ParsesWhatItWritesAndPartialTexts)
   expectAngle(CAngle60(marks("1@'\"")), true, 1, 0, 0);
   expectAngle(CAngle60(marks("1@-5")), true, 1, -5, 0);  // no mark: the sign is kept
   expectAngle(CAngle60(marks("")), true, 0, 0, 0);
+  // The trail byte of ≡ (0x81 0xDF) is not the degree mark.
+  expectAngle(CAngle60(CString(cp932(u8"12≡30'").c_str())), true, 0, 12, 0);
+  // Numbers beyond int saturate; their magnitudes stay non-negative.
+  expectAngle(CAngle60(marks("-99999999999@-2147483648'2147483648")), false, 2147483647,
+              2147483647, 2147483647);
+
+  // Decimal degrees to text and back: the text holds the angle to the nearest second.
+  for (int i = -200; i <= 200; ++i) {
+    const double degrees = i * 1.8372917 + i % 7 * 1e-7;
+    const CAngle60 fromDegrees(degrees, true);
+    const CAngle60 parsed(fromDegrees.GetString(false));
+    EXPECT_EQ(parsed, fromDegrees) << degrees;
+    EXPECT_NEAR(parsed.GetDegree10(), degrees, 0.5 / 3600 + 1e-9) << degrees;
+    EXPECT_LT(parsed.GetSecond(), 60);
+  }
 
   CAngle60 angle(false, 3, 2, 1);
   angle.SetAngle(marks("4@5'6\""));

@@ -7,25 +7,12 @@
 #include <cfloat>
 #include <climits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "../TextCodes.h"
 
 namespace {
-
-// A string of the library's table, read independently of the code under test.
-CString tableString(UINT nID)
-{
-  char buffer[512] = {};
-  ::LoadStringA(GetZuntCtrlModuleHandle(), nID, buffer, sizeof buffer);
-  return CString(buffer);
-}
-
-CString formatted(UINT nID, const char* first, const char* second = nullptr)
-{
-  CString text;
-  text.Format(tableString(nID), first, second);
-  return text;
-}
 
 TEST(ValueWork, DefaultsAcceptEveryFiniteValue)
 {
@@ -138,75 +125,170 @@ TEST(ValueWork, ZeroSuppression)
   EXPECT_EQ(value.changeZeroSuppress("2.000"), "2");
   EXPECT_EQ(value.changeZeroSuppress("-0.500"), "-0.5");
   EXPECT_EQ(value.changeZeroSuppress("1.234"), "1.234");
+  EXPECT_EQ(value.changeZeroSuppress("2,500"), "2,5");  // a point of another locale
   EXPECT_EQ(value.changeZeroSuppress(""), "");
-  EXPECT_EQ(value.changeZeroSuppress("00"), "00");  // too short to hold three decimals
+  // Texts not formatted with three decimals are left alone.
+  for (const char* odd : {"00", "000", "1000", "12.34", "1.2e+05", "inf"})
+    EXPECT_EQ(value.changeZeroSuppress(odd), odd);
   value.SetFigure(0);
   EXPECT_EQ(value.changeZeroSuppress("100"), "100");
 }
 
-// Every combination of present bounds and flags selects its message from the table.
+// The message for a range, written out from what each table entry says: the comparison
+// signs for the open and closed bounds and the zero-ban sentence.
+std::string expectedMessage(const char* minText, const char* maxText, bool zero, bool lowOpen,
+                            bool highOpen)
+{
+  const std::string low = lowOpen ? u8"＜" : u8"≦", high = highOpen ? u8"＜" : u8"≦";
+  std::string text;
+  if (minText && maxText)
+    text = std::string(u8"値は ") + minText + " " + low + u8"値" + high + " " + maxText;
+  else if (minText)
+    text = std::string(minText) + " " + low + u8"値";
+  else
+    text = u8"値" + high + " " + maxText;
+  text += u8" の範囲内で入力してください";
+  if (zero)
+    text += u8"\nただし 0 の入力は禁止します";
+  return cp932(text.c_str());
+}
+
+enum class Bounds { Both, LowerOnly, UpperOnly };
+
+// Every combination of present bounds and flags, for double and integer ranges.
 TEST(ValueWork, RangeMessageForEveryCombination)
 {
-  struct Bounds
-  {
-    bool lower, upper;
-  };
-  for (Bounds b : {Bounds{true, true}, Bounds{true, false}, Bounds{false, true}}) {
+  for (Bounds bounds : {Bounds::Both, Bounds::LowerOnly, Bounds::UpperOnly}) {
     for (int flags = 0; flags < 8; ++flags) {
       const bool zero = flags & 1, lowOpen = flags & 2, highOpen = flags & 4;
-      SCOPED_TRACE(testing::Message() << "lower " << b.lower << " upper " << b.upper
-                                      << " flags " << flags);
-      CValueWork value;
-      value.SetFigure(3);
-      if (b.lower)
-        value.SetMinRange(0.0);
-      if (b.upper)
-        value.SetMaxRange(100.0);
-      value.SetOptionCheck(zero, lowOpen, highOpen);
-      UINT expectedId;
-      CString expected;
-      if (b.lower && b.upper) {
-        expectedId = IDS_RANGE_LE_LE + zero + 2 * lowOpen + 4 * highOpen;
-        expected = formatted(expectedId, "0", "100");
-      } else if (b.lower) {
-        expectedId = IDS_RANGE_MIN_LE + zero + 2 * lowOpen;
-        expected = formatted(expectedId, "0");
-      } else {
-        expectedId = IDS_RANGE_MAX_LE + zero + 2 * highOpen;
-        expected = formatted(expectedId, "100");
+      SCOPED_TRACE(testing::Message() << "bounds " << int(bounds) << " flags " << flags);
+      const bool lower = bounds != Bounds::UpperOnly, upper = bounds != Bounds::LowerOnly;
+      CValueWork dbl, integer;
+      dbl.SetFigure(3);
+      if (lower) {
+        dbl.SetMinRange(-2.5);
+        integer.SetMinRange(-3);
       }
-      EXPECT_EQ(value.displayDblErrMsg(), expected);
+      if (upper) {
+        dbl.SetMaxRange(100.0);
+        integer.SetMaxRange(12);
+      }
+      dbl.SetOptionCheck(zero, lowOpen, highOpen);
+      integer.SetOptionCheck(zero, lowOpen, highOpen);
+      EXPECT_EQ(std::string(dbl.displayDblErrMsg()),
+                expectedMessage(lower ? "-2.5" : nullptr, upper ? "100" : nullptr, zero,
+                                lowOpen, highOpen));
+      EXPECT_EQ(std::string(integer.displayIntErrMsg()),
+                expectedMessage(lower ? "-3" : nullptr, upper ? "12" : nullptr, zero, lowOpen,
+                                highOpen));
     }
   }
 }
 
-TEST(ValueWork, RangeMessageTexts)
+TEST(ValueWork, RangeMessageWithBothBoundsAbsent)
 {
   CValueWork value;
-  value.SetFigure(3);
-  value.SetRange(0.0, 100.0);
-  value.SetOptionCheck(true, true, false);
-  EXPECT_EQ(std::string(value.displayDblErrMsg()),
-            cp932(u8"値は 0 ＜値≦ 100 の範囲内で入力してください\nただし 0 の入力は禁止します"));
-
-  CValueWork upperOnly;
-  upperOnly.SetMaxRange(100.0);
-  upperOnly.SetNotEqualToMaxValue(true);
-  EXPECT_EQ(std::string(upperOnly.displayDblErrMsg()),
-            cp932(u8"値＜ 100 の範囲内で入力してください"));
-
-  CValueWork integers;
-  integers.SetRange(-3, 12);
-  EXPECT_EQ(std::string(integers.displayIntErrMsg()),
-            cp932(u8"値は -3 ≦値≦ 12 の範囲内で入力してください"));
-  CValueWork lowerInt;
-  lowerInt.SetMinRange(1);
-  EXPECT_EQ(std::string(lowerInt.displayIntErrMsg()), cp932(u8"1 ≦値 の範囲内で入力してください"));
-
-  CValueWork zeroOnly;
-  zeroOnly.SetNotEqualZero(true);
-  EXPECT_EQ(std::string(zeroOnly.displayDblErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
+  value.SetNotEqualZero(true);
+  EXPECT_EQ(std::string(value.displayDblErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
+  EXPECT_EQ(std::string(value.displayIntErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
+  value.SetOptionCheck(false, false, true);
+  EXPECT_EQ(std::string(value.displayIntErrMsg()),
+            expectedMessage(nullptr, "2147483647", false, false, true));
 }
+
+// A bound set in either form is present for both messages; a form set to its extreme value
+// leaves the bound absent.
+TEST(ValueWork, BoundsArePresentWhenEitherFormIsSet)
+{
+  CValueWork value;
+  value.SetMinRange(5);
+  value.SetMaxRange(DBL_MAX);
+  value.SetMaxRange(INT_MAX);
+  EXPECT_EQ(std::string(value.displayIntErrMsg()),
+            expectedMessage("5", nullptr, false, false, false));
+  value.SetFigure(0);
+  CString strMin;
+  strMin.Format("%.0f", -DBL_MAX);
+  EXPECT_EQ(std::string(value.displayDblErrMsg()),
+            expectedMessage(strMin, nullptr, false, false, false));
+
+  CValueWork upper;
+  upper.SetMaxRange(1.5);
+  upper.SetFigure(2);
+  upper.SetNotEqualToMaxValue(true);
+  EXPECT_EQ(std::string(upper.displayIntErrMsg()),
+            expectedMessage(nullptr, "2147483647", false, false, true));
+  EXPECT_EQ(std::string(upper.displayDblErrMsg()),
+            expectedMessage(nullptr, "1.5", false, false, true));
+}
+
+TEST(ValueWork, RangeMessageWithCallersTexts)
+{
+  CValueWork value;
+  value.SetRange(0, 10);
+  value.SetNotEqualToMinValue(true);
+  EXPECT_EQ(std::string(value.displayErrMsg("a", "b")),
+            expectedMessage("a", "b", false, true, false));
+}
+
+#ifndef _WIN32
+CString tableString(UINT nID)
+{
+  char buffer[512] = {};
+  ::LoadStringA(GetZuntCtrlModuleHandle(), nID, buffer, sizeof buffer);
+  return CString(buffer);
+}
+
+// Natively the library's table lives in the shim, so a test can take strings away: an empty
+// string cannot be loaded, as on Windows.
+class MissingStrings
+{
+public:
+  explicit MissingStrings(std::initializer_list<UINT> ids)
+  {
+    for (UINT nID : ids) {
+      m_saved.emplace_back(nID, tableString(nID));
+      WinShimRegisterString(GetZuntCtrlModuleHandle(), nID, "");
+    }
+  }
+  ~MissingStrings()
+  {
+    for (const auto& entry : m_saved)
+      WinShimRegisterString(GetZuntCtrlModuleHandle(), entry.first, entry.second);
+  }
+
+private:
+  std::vector<std::pair<UINT, CString>> m_saved;
+};
+
+TEST(ValueWork, FixedTextsStandInForMissingStrings)
+{
+  CValueWork value;
+  value.SetRange(1, 9);
+  value.SetRange(1.0, 9.0);
+  {
+    MissingStrings missing{IDS_FORMAT_INTEGER, IDS_FORMAT_FIXED, IDS_FORMAT_COORD};
+    EXPECT_EQ(value.SetValue(4), "0");
+    EXPECT_EQ(value.SetValue(4.5), "0.0");
+    EXPECT_EQ(value.SetValue(4.5, 5.5), "0.0");
+    EXPECT_EQ(value.displayIntErrMsg(), "Error!");
+    EXPECT_EQ(value.displayDblErrMsg(), "Error!");
+    EXPECT_EQ(value.GetIntValue(), 4);
+    EXPECT_EQ(value.GetDblValue(), 4.5);
+    EXPECT_EQ(value.GetCyValue(), 5.5);
+  }
+  {
+    MissingStrings missing{IDS_RANGE_LE_LE, IDS_UNIT_MM};
+    EXPECT_EQ(value.displayIntErrMsg(), "Error!!");
+    EXPECT_EQ(value.displayDblErrMsg(), "Error!!");
+    EXPECT_EQ(value.GetUnitString(LENGTH_UNIT_MM), "");
+    // Without its name millimetre is not stripped; "m" still is.
+    EXPECT_EQ(value.changeLenValToCheckRange("5mm", LENGTH_UNIT_INCH), "5m");
+    EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_M);
+  }
+  EXPECT_EQ(value.SetValue(4), "4");
+}
+#endif
 
 TEST(ValueWork, UnitNamesAndStripping)
 {
@@ -218,18 +300,25 @@ TEST(ValueWork, UnitNamesAndStripping)
   EXPECT_EQ(value.GetUnitString(ANGLE_UNIT_RAD), "rad");
   EXPECT_EQ(value.GetUnitString(ELengthUnitType(9)), "");
 
-  EXPECT_EQ(value.changeLenValToCheckRange("3.5 CM", LENGTH_UNIT_MM), "3.5 ");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_CM);
-  EXPECT_EQ(value.changeLenValToCheckRange("12mm  ", LENGTH_UNIT_INCH), "12");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_MM);
-  EXPECT_EQ(value.changeLenValToCheckRange("12m", LENGTH_UNIT_INCH), "12");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_M);
-  EXPECT_EQ(value.changeLenValToCheckRange("2Ya", LENGTH_UNIT_MM), "2");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_YARD);
-  EXPECT_EQ(value.changeLenValToCheckRange("m", LENGTH_UNIT_CM), "m");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_CM);
-  EXPECT_EQ(value.changeLenValToCheckRange("7 ", LENGTH_UNIT_FEET), "7 ");
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_FEET);
+  struct Case
+  {
+    const char* text;
+    ELengthUnitType eDefault;
+    const char* stripped;
+    ELengthUnitType eFound;
+  };
+  const Case cases[] = {
+    {"3.5 CM", LENGTH_UNIT_MM, "3.5 ", LENGTH_UNIT_CM},  // case ignored, the blank stays
+    {"12mm  ", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_MM},  // trimmed; "mm" before "m"
+    {"12m", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_M},
+    {"2Ya", LENGTH_UNIT_MM, "2", LENGTH_UNIT_YARD},
+    {"m", LENGTH_UNIT_CM, "m", LENGTH_UNIT_CM},  // a name must be shorter than the text
+    {"7 ", LENGTH_UNIT_FEET, "7 ", LENGTH_UNIT_FEET},  // no unit: returned untrimmed
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(value.changeLenValToCheckRange(c.text, c.eDefault), c.stripped) << c.text;
+    EXPECT_EQ(value.GetLenCheckType(), c.eFound) << c.text;
+  }
   // The trail byte of ム (0x83 0x6D) is an "m" but not a unit.
   const CString katakana = cp932(u8"5ム").c_str();
   EXPECT_EQ(value.changeLenValToCheckRange(katakana, LENGTH_UNIT_INCH), katakana);
