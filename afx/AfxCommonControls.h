@@ -7,7 +7,7 @@ class ZUNTAFX_API CSpinButtonCtrl : public CWnd
 {
   DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
-  ZAFX_CONTROL_CREATE(CSpinButtonCtrl, UPDOWN_CLASS)
+  ZAFX_CONTROL_CREATE(UPDOWN_CLASS)
   CWnd* SetBuddy(CWnd* pWndBuddy) { return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd())))); }
   CWnd* GetBuddy() const { return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY))); }
   void SetRange(short nLower, short nUpper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
@@ -47,7 +47,7 @@ class ZUNTAFX_API CHeaderCtrl : public CWnd
 {
   DECLARE_DYNAMIC(CHeaderCtrl)
 public:
-  ZAFX_CONTROL_CREATE(CHeaderCtrl, WC_HEADER)
+  ZAFX_CONTROL_CREATE(WC_HEADER)
   int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
   BOOL GetItemRect(int nIndex, LPRECT lpRect) const { return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect))); }
   BOOL GetItem(int nPos, HDITEM* pHeaderItem) const { return static_cast<BOOL>(SendMessage(HDM_GETITEM, nPos, reinterpret_cast<LPARAM>(pHeaderItem))); }
@@ -58,7 +58,7 @@ class ZUNTAFX_API CListCtrl : public CWnd
 {
   DECLARE_DYNAMIC(CListCtrl)
 public:
-  ZAFX_CONTROL_CREATE(CListCtrl, WC_LISTVIEW)
+  ZAFX_CONTROL_CREATE(WC_LISTVIEW)
   int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
   int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
   BOOL DeleteColumn(int nCol) { return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, nCol)); }
@@ -111,7 +111,7 @@ class ZUNTAFX_API CTreeCtrl : public CWnd
 {
   DECLARE_DYNAMIC(CTreeCtrl)
 public:
-  ZAFX_CONTROL_CREATE(CTreeCtrl, WC_TREEVIEW)
+  ZAFX_CONTROL_CREATE(WC_TREEVIEW)
   HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct) { return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(lpInsertStruct))); }
   HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
   HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,

@@ -6,7 +6,7 @@
 class CBitmap;
 
 // Create of a control wrapper: a child window of the control's class.
-#define ZAFX_CONTROL_CREATE(class_name, window_class)                                    \
+#define ZAFX_CONTROL_CREATE(window_class)                                    \
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)       \
   {                                                                                      \
     return CWnd::Create(window_class, nullptr, dwStyle, rect, pParentWnd, nID);          \
@@ -62,7 +62,7 @@ class ZUNTAFX_API CEdit : public CWnd
 {
   DECLARE_DYNAMIC(CEdit)
 public:
-  ZAFX_CONTROL_CREATE(CEdit, "EDIT")
+  ZAFX_CONTROL_CREATE("EDIT")
   BOOL CanUndo() const { return static_cast<BOOL>(SendMessage(EM_CANUNDO)); }
   BOOL Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO)); }
   void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
@@ -96,7 +96,7 @@ class ZUNTAFX_API CComboBox : public CWnd
 {
   DECLARE_DYNAMIC(CComboBox)
 public:
-  ZAFX_CONTROL_CREATE(CComboBox, "COMBOBOX")
+  ZAFX_CONTROL_CREATE("COMBOBOX")
   int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
   int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
   int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, nSelect)); }
@@ -133,7 +133,7 @@ class ZUNTAFX_API CListBox : public CWnd
 {
   DECLARE_DYNAMIC(CListBox)
 public:
-  ZAFX_CONTROL_CREATE(CListBox, "LISTBOX")
+  ZAFX_CONTROL_CREATE("LISTBOX")
   int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
   int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
   int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(LB_SETCURSEL, nSelect)); }
@@ -171,7 +171,7 @@ class ZUNTAFX_API CScrollBar : public CWnd
 {
   DECLARE_DYNAMIC(CScrollBar)
 public:
-  ZAFX_CONTROL_CREATE(CScrollBar, "SCROLLBAR")
+  ZAFX_CONTROL_CREATE("SCROLLBAR")
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
   int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
   void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }

@@ -310,7 +310,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   }
   else if (message == WM_NOTIFY)
   {
-    bHandled = reinterpret_cast<NMHDR*>(lParam)->hwndFrom != nullptr && OnNotify(wParam, lParam, &lResult);
+    auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    bHandled = pNMHDR != nullptr && pNMHDR->hwndFrom != nullptr && OnNotify(wParam, lParam, &lResult);
   }
   else
   {
@@ -370,6 +371,9 @@ BOOL MeasureMenuItem(HWND hWnd, LPMEASUREITEMSTRUCT lpMeasureItemStruct, LRESULT
 
 BOOL CWnd::offerToSender(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+  // Every message offered names its sender through lParam, directly or in a structure.
+  if (lParam == 0)
+    return FALSE;
   HWND hWndSender = nullptr;
   switch (message)
   {
