@@ -31,6 +31,7 @@ struct SGalleryPage
 };
 
 CGalleryPage* NewModulePage();
+CGalleryPage* NewNumericPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

@@ -20,6 +20,7 @@ const UINT IDC_FIRST_PAGE = 200;
 
 const SGalleryPage kPages[] = {
   {"Module", NewModulePage},
+  {"Numeric entry", NewNumericPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.

@@ -10,6 +10,15 @@
 #include "EnteredText.h"
 #include "EnteredHistory.h"
 #include "HistoryMap.h"
+#ifdef _WIN32
+#include "SpinEdit.h"
+#include "DoubleEdit.h"
+#include "IntegerEdit.h"
+#include "LengthEdit.h"
+#include "AngleEdit.h"
+#include "CoordEdit.h"
+#include "DataExchange.h"
+#endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
 #include "TreeOptionMessages.h"

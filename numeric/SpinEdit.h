@@ -1,0 +1,169 @@
+// The base of the numeric entry fields: an edit control with an optional spin button at its
+// right edge. It decides when a typed text is validated (focus loss, Enter, data exchange),
+// reads the text into numbers through the variable library's analyser and hands them to the
+// virtual Set of the concrete field, which checks the range and shows the formatted value.
+#pragma once
+#include <afxcmn.h>
+
+#include "ValueWork.h"
+
+class aCNumericalAnalyze;
+class aCVariableExpression;
+class CSpinEdit;
+
+// The spin button of one CSpinEdit: every click or arrow key is one step that the field
+// computes itself; the button's own position means nothing.
+class AFX_EXT_CLASS CEditSpinButtonCtrl : public CSpinButtonCtrl
+{
+  DECLARE_DYNAMIC(CEditSpinButtonCtrl)
+public:
+  CEditSpinButtonCtrl();
+  ~CEditSpinButtonCtrl() override;
+
+  // Nonzero on success; fails for a null owner. The buddy is always the owner.
+  BOOL Create(CSpinEdit* pOwner, unsigned long dwStyle, const RECT& rect, CWnd* pParentWnd);
+
+protected:
+  afx_msg void OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult);
+  DECLARE_MESSAGE_MAP()
+
+private:
+  CSpinEdit* m_pOwner;
+};
+
+class AFX_EXT_CLASS CSpinEdit : public CEdit
+{
+  DECLARE_DYNAMIC(CSpinEdit)
+public:
+  // Bit 0 of the validate mode: an empty text is accepted (as 0, shown empty).
+  enum { VALIDATE_ALLOW_EMPTY = 0x1 };
+
+  CSpinEdit();
+  ~CSpinEdit() override;
+
+  // The host's check of a modified, enabled field; does not move the focus.
+  virtual bool ValidateData();
+  // Runs before a text is analysed: clears the number-expression text and flag.
+  virtual void PreAnalyze();
+  // Set a pair, a real number or an integer. bCheck runs the range test, bQuiet suppresses
+  // the message when it fails. The base accepts nothing.
+  virtual bool Set(double dX, double dY, bool bCheck, bool bQuiet);
+  virtual bool Set(double dValue, bool bCheck, bool bQuiet);
+  virtual bool Set(int nValue, bool bCheck, bool bQuiet);
+  // One spin step; the base does nothing.
+  virtual void OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult);
+
+protected:
+  virtual bool validateData(unsigned long ulMode);
+  virtual bool checkRange(double dX, double dY);
+  virtual bool checkRange(double dValue);
+  // The text to analyse again after the analyser refused it as typed.
+  virtual CString changeValueToCheckRange(CString strValue);
+  virtual void displayErrMsg();
+
+public:
+  CString GetValueString() const { return m_strValue; }
+  void DisplayValue() { setWindowText(m_strValue); }
+
+  void SetValidateMode(unsigned long ulMode) { m_ulValidateMode = ulMode; }
+  unsigned long GetValidateMode() const { return m_ulValidateMode; }
+  void SetKillFocusCheck(bool bCheck) { m_bKillFocusCheck = bCheck; }
+  bool GetKillFocusCheck() const { return m_bKillFocusCheck; }
+  // Takes effect at the next creation or subclassing of the field.
+  void SetCreateSpinButtonCtrl(bool bCreate) { m_bCreateSpinButtonCtrl = bCreate; }
+  bool GetCreateSpinButtonCtrl() const { return m_bCreateSpinButtonCtrl; }
+  void SetEmpty(bool bEmpty) { m_bEmpty = bEmpty; }
+  bool GetEmpty() const { return m_bEmpty; }
+  // Null unless the create-spin-button option is set.
+  CEditSpinButtonCtrl* GetSpinButtonCtrl();
+
+  // Zero forbidden, minimum excluded, maximum excluded.
+  void SetOptionCheck(bool bNotZero, bool bNotMin, bool bNotMax);
+  void SetNotEqualZero(bool bNot) { m_valueWork.SetNotEqualZero(bNot); }
+  bool GetNonEqualZero() const { return m_valueWork.GetNonEqualZero(); }
+  void SetNotEqualToMinValue(bool bNot) { m_valueWork.SetNotEqualToMinValue(bNot); }
+  bool GetNotEqualToMinValue() const { return m_valueWork.GetNotEqualToMinValue(); }
+  void SetNotEqualToMaxValue(bool bNot) { m_valueWork.SetNotEqualToMaxValue(bNot); }
+  bool GetNotEqualToMaxValue() const { return m_valueWork.GetNotEqualToMaxValue(); }
+
+  void InitNumExpression();
+  CString GetNumExpression() const { return m_strNumExpression; }
+  bool IsNumExpression() const { return m_bNumExpression; }
+  // The variable set that expressions are evaluated on; the host keeps it.
+  void SetVariableExpression(aCVariableExpression* pVariableExpression) { m_pVariableExpression = pVariableExpression; }
+
+  // Validation for the Enter key; true when the key is consumed. The argument is not used.
+  bool DoValidate(UINT nID = 0);
+
+  void PreSubclassWindow() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+  enum { BEEP_DEFAULT = 0xFFFF };
+
+  // Shows a formatted value without losing the caret, and remembers it as the value text.
+  void setWindowText(CString strText);
+  // The first step of every Set: a value outside the range marks the field modified and,
+  // unless quiet, shows the range message; false then. A value let in clears the flag.
+  bool admit(bool bInRange, bool bQuiet);
+  // Remembers and shows the expression that produced the stored value.
+  void showNumExpression(const CString& strExpression);
+  // A range whose ends are equal leaves nothing to step.
+  void enableSpinButton(bool bEnable);
+  // A spin step starts from the shown text when it holds only these characters; else a beep.
+  bool isSteppable(const CString& strText, LPCTSTR pszAllowed);
+  static int stepCount(const NMHDR* pNMHDR) { return reinterpret_cast<const NMUPDOWN*>(pNMHDR)->iDelta; }
+  // The step is refused whole, with a beep, when the start or the result lies outside the
+  // range: the value is never clamped to the nearer end.
+  template <class TValue>
+  void stepTo(TValue current, TValue next)
+  {
+    if (!checkRange(static_cast<double>(current)) || !Set(next, true, true))
+      AfxMessageBeep(BEEP_DEFAULT);
+  }
+
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  afx_msg void OnEnable(BOOL bEnable);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg void OnEnUpdate();
+  afx_msg void OnEditUndo();
+  afx_msg void OnEditCut();
+  afx_msg void OnEditCopy();
+  afx_msg void OnEditPaste();
+  afx_msg void OnEditClear();
+  afx_msg void OnEditAllSelect();
+  DECLARE_MESSAGE_MAP()
+
+  bool m_bModified;
+  bool m_bCreateSpinButtonCtrl;
+  CEditSpinButtonCtrl m_spinButtonCtrl;
+  CValueWork m_valueWork;
+  aCVariableExpression* m_pVariableExpression;  // not owned
+  CString m_strNumExpression;
+  CString m_strValue;
+  bool m_bNumExpression;
+  bool m_bPairMode;
+  bool m_bEnter;  // Enter is being validated; cleared by the next pre-translated message
+  bool m_bKillFocusCheck;
+  bool m_bEmpty;
+  unsigned long m_ulValidateMode;
+
+private:
+  bool createSpinCtrl();
+  // Where the caret goes after the text changed from nOldLength characters; false when it
+  // stays where setting the text left it.
+  bool restoreCaret(const CString& strText, int nStart, int nEnd, int nOldLength);
+  bool validatesOnFocusTo(const CWnd* pNewWnd) const;
+  // An empty text: refused with a beep, or accepted as 0 and shown empty (validate mode).
+  bool acceptEmpty(unsigned long ulMode);
+  bool analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression);
+  bool setAnalyzed(const aCNumericalAnalyze& analyzer);
+  // Focus back to the field with its whole text selected, after a refused text.
+  void reclaimFocus();
+  void selectAllAndScroll();
+};
+
+// Subclasses the dialog item on first use; saving validates the field and fails the exchange
+// on refusal, loading shows the value text again.
+AFX_EXT_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CSpinEdit& rControl);

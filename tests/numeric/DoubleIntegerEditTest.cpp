@@ -1,0 +1,216 @@
+// The real-number and integer fields: the Set convention (check, quiet), open bounds and the
+// zero ban, truncation, values shown as expressions, and spin steps that are refused whole.
+#include "NumericTestSupport.h"
+#include "../TextCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+
+namespace
+{
+// Fields that are never created: Set and the range tests need no window.
+class DoubleEditSet : public ::testing::Test
+{
+protected:
+  void SetUp() override { TestApp().Reset(); }
+  CTestField<CDoubleEdit> m_field;
+};
+}
+
+TEST_F(DoubleEditSet, ConstructionDefaults)
+{
+  EXPECT_DOUBLE_EQ(0.0, m_field.GetValue());
+  EXPECT_EQ(6, m_field.GetFigure());
+  EXPECT_EQ(-DBL_MAX, m_field.GetMinValue());
+  EXPECT_EQ(DBL_MAX, m_field.GetMaxValue());
+  EXPECT_DOUBLE_EQ(1.0, m_field.GetSpinInc());
+  EXPECT_FALSE(m_field.GetNonEqualZero());
+  EXPECT_FALSE(m_field.GetCreateSpinButtonCtrl());
+  EXPECT_FALSE(m_field.GetKillFocusCheck());
+  EXPECT_EQ(0u, m_field.GetValidateMode());
+  CIntegerEdit integer;
+  EXPECT_EQ(INT_MIN, integer.GetMinValue());
+  EXPECT_EQ(INT_MAX, integer.GetMaxValue());
+  EXPECT_EQ(1, integer.GetSpinInc());
+}
+
+TEST_F(DoubleEditSet, OpenUpperBoundRefusesItsEndWithMessageUnlessQuietOrUnchecked)
+{
+  m_field.SetRange(0.0, 10.0);
+  m_field.SetNotEqualToMaxValue(true);
+  m_field.SetFigure(2);
+
+  EXPECT_FALSE(m_field.Set(10.0, true, false));
+  ASSERT_EQ(1u, TestApp().m_messages.size());
+  EXPECT_EQ(cp932("値は 0 ≦値＜ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
+  EXPECT_EQ(UINT(MB_OK), TestApp().m_messages[0].nType);
+  EXPECT_EQ(0u, TestApp().m_messages[0].nIDHelp);
+  EXPECT_TRUE(m_field.IsModified());
+  EXPECT_DOUBLE_EQ(0.0, m_field.GetValue());
+
+  EXPECT_FALSE(m_field.Set(10.0, true, true));
+  EXPECT_EQ(1u, TestApp().m_messages.size()) << "quiet";
+
+  EXPECT_TRUE(m_field.Set(10.0, false, false));
+  EXPECT_FALSE(m_field.IsModified());
+  EXPECT_DOUBLE_EQ(10.0, m_field.GetValue());
+  EXPECT_EQ("10.00", std::string(m_field.GetValueString()));
+
+  EXPECT_TRUE(m_field.Set(9.99, true, false));
+  m_field.SetNotEqualToMinValue(true);
+  EXPECT_FALSE(m_field.Set(0.0, true, true));
+  EXPECT_TRUE(m_field.Set(1e-9, true, true)) << "exact comparisons, no tolerance";
+}
+
+TEST_F(DoubleEditSet, ZeroBanWithoutBoundsStillShowsAMessage)
+{
+  m_field.SetNotEqualZero(true);
+  EXPECT_FALSE(m_field.Set(0.0, true, true));
+  EXPECT_TRUE(TestApp().m_messages.empty());
+  EXPECT_FALSE(m_field.Set(0.0, true, false));
+  ASSERT_EQ(1u, TestApp().m_messages.size());
+  EXPECT_FALSE(TestApp().m_messages[0].text.empty());
+  EXPECT_TRUE(m_field.Set(-0.5, true, false));
+}
+
+TEST_F(DoubleEditSet, OptionCheckSetsTheThreeFlags)
+{
+  m_field.SetOptionCheck(true, false, true);
+  EXPECT_TRUE(m_field.GetNonEqualZero());
+  EXPECT_FALSE(m_field.GetNotEqualToMinValue());
+  EXPECT_TRUE(m_field.GetNotEqualToMaxValue());
+}
+
+TEST_F(DoubleEditSet, FigureIsKeptWithinZeroToTen)
+{
+  m_field.SetFigure(-1);
+  EXPECT_EQ(0, m_field.GetFigure());
+  m_field.SetFigure(15);
+  EXPECT_EQ(10, m_field.GetFigure());
+}
+
+TEST_F(DoubleEditSet, ExpressionIsShownAndItsValueCheckedSilently)
+{
+  m_field.SetRange(0.0, 10.0);
+  m_field.SetValue(12.0, CString("A*3"));
+  EXPECT_DOUBLE_EQ(12.0, m_field.GetValue());
+  EXPECT_EQ("A*3", std::string(m_field.GetValueString()));
+  EXPECT_EQ("A*3", std::string(m_field.GetNumExpression()));
+  EXPECT_TRUE(m_field.IsNumExpression());
+  EXPECT_TRUE(m_field.IsModified()) << "out of range: the next validation tells";
+  EXPECT_TRUE(TestApp().m_messages.empty());
+
+  m_field.SetValue(6.0, CString("A*3"));
+  EXPECT_FALSE(m_field.IsModified());
+
+  m_field.SetFigure(1);
+  m_field.SetValue(2.0, CString());
+  EXPECT_EQ("2.0", std::string(m_field.GetValueString()));
+  EXPECT_FALSE(m_field.IsNumExpression());
+}
+
+TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
+{
+  TestApp().Reset();
+  CTestField<CIntegerEdit> field;
+  EXPECT_TRUE(field.Set(2.9, true, false));
+  EXPECT_EQ(2, field.GetValue());
+  EXPECT_EQ("2", std::string(field.GetValueString()));
+  EXPECT_TRUE(field.Set(-2.9, true, false));
+  EXPECT_EQ(-2, field.GetValue());
+
+  field.SetRange(0, 10);
+  EXPECT_TRUE(field.Set(10.9, true, false)) << "10.9 is tested as 10";
+  EXPECT_FALSE(field.Set(1e12, true, true));
+  EXPECT_FALSE(field.checkRange(-0.5 - 1.0));
+  field.SetNotEqualToMinValue(true);
+  EXPECT_FALSE(field.Set(0, true, false));
+  ASSERT_EQ(1u, TestApp().m_messages.size());
+  EXPECT_EQ(cp932("値は 0 ＜値≦ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
+  EXPECT_EQ(10, field.GetValue());
+
+  field.SetValue(40, CString("N+1"));
+  EXPECT_EQ(40, field.GetValue());
+  EXPECT_TRUE(field.IsModified());
+  EXPECT_EQ("N+1", std::string(field.GetValueString()));
+}
+
+TEST(DoubleEditSpin, StepsAreRefusedWholeAtTheRangeEnds)
+{
+  CNumericDialog dlg;
+  dlg.m_double.SetCreateSpinButtonCtrl(true);
+  dlg.m_double.SetFigure(1);
+  dlg.m_double.SetRange(0.0, 10.0);
+  dlg.m_double.SetValue(10.0);
+  dlg.Run({
+      [](CNumericDialog& d) { ClickSpin(d.m_double, true); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps);
+        EXPECT_EQ("10.0", TextOf(d.m_double));
+        d.m_double.SetValue(9.5);
+        ClickSpin(d.m_double, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(2, TestApp().m_nBeeps) << "10.5 is refused, not clamped to 10";
+        EXPECT_EQ("9.5", TextOf(d.m_double));
+        EXPECT_DOUBLE_EQ(9.5, d.m_double.GetValue());
+        EXPECT_TRUE(TestApp().m_messages.empty()) << "a refused step only beeps";
+        d.m_double.SetWindowText("1e3");
+        ClickSpin(d.m_double, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(3, TestApp().m_nBeeps);
+        EXPECT_EQ("1e3", TextOf(d.m_double));
+        d.m_double.SetWindowText("1.2.3");
+        ClickSpin(d.m_double, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("2.2", TextOf(d.m_double)) << "the step starts from 1.2";
+        d.m_double.SetWindowText("12");
+        ClickSpin(d.m_double, false);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(4, TestApp().m_nBeeps) << "a start outside the range is refused";
+        EXPECT_EQ("12", TextOf(d.m_double));
+        d.m_double.SetRange(5.0, 5.0);
+        EXPECT_FALSE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled());
+        d.m_double.SetRange(5.0, 6.0);
+        EXPECT_TRUE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled());
+        d.m_double.SetMinRange(6.0);
+        EXPECT_TRUE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled()) << "one end alone leaves the button";
+      },
+  });
+}
+
+TEST(IntegerEditSpin, StepsByTheIncrementAndBeepsOnSigns)
+{
+  CNumericDialog dlg;
+  dlg.m_integer.SetCreateSpinButtonCtrl(true);
+  dlg.m_integer.SetSpinInc(5);
+  dlg.m_integer.SetValue(3);
+  dlg.Run({
+      [](CNumericDialog& d) { ClickSpin(d.m_integer, true); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("8", TextOf(d.m_integer));
+        EXPECT_EQ(8, d.m_integer.GetValue());
+        ClickSpin(d.m_integer, false);
+        ClickSpin(d.m_integer, false);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("-2", TextOf(d.m_integer));
+        EXPECT_EQ(0, TestApp().m_nBeeps);
+        ClickSpin(d.m_integer, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps) << "a negative integer cannot be stepped";
+        EXPECT_EQ("-2", TextOf(d.m_integer));
+        d.m_integer.SetWindowText("2147483647");
+        ClickSpin(d.m_integer, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("-2147483644", TextOf(d.m_integer)) << "32-bit arithmetic";
+      },
+  });
+}

@@ -1,0 +1,147 @@
+#include "NumericTestSupport.h"
+
+#include "NumericTestResources.h"
+
+#include <commctrl.h>
+
+namespace
+{
+const UINT WM_TEST_STEP = WM_APP + 60;
+
+CNumericTestApp theApp;
+
+void AFXAPI CountBeep(UINT)
+{
+  ++theApp.m_nBeeps;
+}
+}
+
+CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0)
+{
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  AfxSetMessageBeepObserver(&CountBeep);
+}
+
+int CNumericTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+  m_messages.push_back({lpszPrompt, nType, nIDPrompt});
+  return IDOK;
+}
+
+void CNumericTestApp::Reset()
+{
+  m_messages.clear();
+  m_nBeeps = 0;
+}
+
+CNumericTestApp& TestApp()
+{
+  return theApp;
+}
+
+BEGIN_MESSAGE_MAP(CNumericDialog, CDialog)
+  ON_MESSAGE(WM_TEST_STEP, OnStep)
+END_MESSAGE_MAP()
+
+CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true)
+{
+}
+
+INT_PTR CNumericDialog::Run(std::vector<Step> steps)
+{
+  m_steps = std::move(steps);
+  TestApp().Reset();
+  return DoModal();
+}
+
+BOOL CNumericDialog::OnInitDialog()
+{
+  CDialog::OnInitDialog();
+  PostMessage(WM_TEST_STEP, 0);
+  return TRUE;
+}
+
+void CNumericDialog::DoDataExchange(CDataExchange* pDX)
+{
+  DDX_Control(pDX, IDC_DOUBLE, m_double);
+  DDX_Control(pDX, IDC_INTEGER, m_integer);
+  DDX_Control(pDX, IDC_LENGTH, m_length);
+  DDX_Control(pDX, IDC_ANGLE, m_angle);
+  DDX_Control(pDX, IDC_COORD, m_coord);
+  if (m_exchange)
+    m_exchange(pDX);
+}
+
+void CNumericDialog::OnOK()
+{
+  ++m_nOKPressed;
+  if (m_onOK)
+    m_onOK(*this);
+  if (m_bEndOnOK)
+    CDialog::OnOK();
+}
+
+LRESULT CNumericDialog::OnStep(WPARAM wParam, LPARAM)
+{
+  size_t nStep = wParam;
+  if (nStep >= m_steps.size())
+  {
+    EndDialog(SCRIPT_END);
+    return 0;
+  }
+  m_steps[nStep](*this);
+  PostMessage(WM_TEST_STEP, nStep + 1);
+  return 0;
+}
+
+void TypeText(CWnd& wnd, const char* pszText)
+{
+  for (const char* pch = pszText; *pch != '\0'; ++pch)
+    wnd.PostMessage(WM_CHAR, static_cast<BYTE>(*pch), 1);
+}
+
+void PressKey(CWnd& wnd, UINT nVirtualKey)
+{
+  wnd.PostMessage(WM_KEYDOWN, nVirtualKey, 1);
+  wnd.PostMessage(WM_KEYUP, nVirtualKey, 0xC0000001);
+}
+
+void ClickSpin(CSpinEdit& field, bool bUp)
+{
+  CEditSpinButtonCtrl* pSpin = field.GetSpinButtonCtrl();
+  CRect rcSpin;
+  pSpin->GetClientRect(&rcSpin);
+  LPARAM lPoint = MAKELPARAM(rcSpin.Width() / 2, bUp ? rcSpin.Height() / 4 : rcSpin.Height() * 3 / 4);
+  pSpin->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+  pSpin->PostMessage(WM_LBUTTONUP, 0, lPoint);
+}
+
+void EnterText(CSpinEdit& field, const char* pszText)
+{
+  field.SetFocus();
+  field.SetSel(0, -1);
+  TypeText(field, pszText);
+  PressKey(field, VK_RETURN);
+}
+
+std::ostream& operator<<(std::ostream& out, const SKeyMessage& key)
+{
+  const char* pszName = key.nMessage == WM_KEYDOWN ? "WM_KEYDOWN" : key.nMessage == WM_KEYUP ? "WM_KEYUP" : "WM_CHAR";
+  return out << pszName << " 0x" << std::hex << key.wParam << std::dec;
+}
+
+std::string TextOf(const CWnd& wnd)
+{
+  CString strText;
+  wnd.GetWindowText(strText);
+  return static_cast<LPCTSTR>(strText);
+}
+
+std::pair<int, int> SelectionOf(const CEdit& edit)
+{
+  int nStart = 0;
+  int nEnd = 0;
+  edit.GetSel(nStart, nEnd);
+  return {nStart, nEnd};
+}

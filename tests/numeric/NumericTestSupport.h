@@ -1,0 +1,110 @@
+// Shared by the numeric field tests: an application that records its message boxes and the
+// beeps instead of showing and sounding them, a dialog with a field of each kind that a test
+// drives with a script of steps, and helpers that post real input to its windows.
+#pragma once
+#include <ZuntCtrl.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct SShownMessage
+{
+  std::string text;
+  UINT nType;
+  UINT nIDHelp;
+};
+
+class CNumericTestApp : public CWinApp
+{
+public:
+  CNumericTestApp();
+  // Records the box and answers it with OK, without a window: no focus moves meanwhile.
+  int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
+  void Reset();
+
+  std::vector<SShownMessage> m_messages;
+  int m_nBeeps;
+};
+
+CNumericTestApp& TestApp();
+
+// A keyboard message as a window received it.
+struct SKeyMessage
+{
+  UINT nMessage;
+  WPARAM wParam;
+  bool operator==(const SKeyMessage& other) const { return nMessage == other.nMessage && wParam == other.wParam; }
+};
+typedef std::vector<SKeyMessage> KeySequence;
+std::ostream& operator<<(std::ostream& out, const SKeyMessage& key);
+
+// A field whose hidden state a test may read, and which records the keyboard messages that
+// reach its window procedure.
+template <class TField>
+class CTestField : public TField
+{
+public:
+  using TField::TField;
+  bool IsModified() const { return this->m_bModified; }
+  using TField::checkRange;
+  using TField::setWindowText;
+
+  KeySequence m_keys;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR)
+      m_keys.push_back({message, wParam});
+    return TField::WindowProc(message, wParam, lParam);
+  }
+};
+
+// Steps run one by one from posted messages, each after the input that the steps before it
+// posted; after the last one the dialog ends with SCRIPT_END unless something ended it first.
+class CNumericDialog : public CDialog
+{
+public:
+  enum { SCRIPT_END = 100 };
+  typedef std::function<void(CNumericDialog&)> Step;
+
+  CNumericDialog();
+  INT_PTR Run(std::vector<Step> steps);
+
+  CTestField<CDoubleEdit> m_double;
+  CTestField<CIntegerEdit> m_integer;
+  CTestField<CLengthEdit> m_length;
+  CTestField<CAngleEdit> m_angle;
+  CTestField<CCoordEdit> m_coord;
+  // A test's own exchange, after the fields'.
+  std::function<void(CDataExchange*)> m_exchange;
+  // Runs when OK is pressed, before the dialog validates and ends.
+  Step m_onOK;
+  int m_nOKPressed;
+  // False keeps the dialog open on OK, for scripts that press Enter more than once.
+  bool m_bEndOnOK;
+
+protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+  void OnOK() override;
+  afx_msg LRESULT OnStep(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+private:
+  std::vector<Step> m_steps;
+};
+
+// Input posted to the window, as the keyboard and the mouse would deliver it.
+void TypeText(CWnd& wnd, const char* pszText);
+void PressKey(CWnd& wnd, UINT nVirtualKey);
+void ClickSpin(CSpinEdit& field, bool bUp);
+// Focuses the field, types the text over all of it and presses Enter.
+void EnterText(CSpinEdit& field, const char* pszText);
+
+typedef std::pair<int, int> Sel;
+std::string TextOf(const CWnd& wnd);
+std::pair<int, int> SelectionOf(const CEdit& edit);

@@ -1,0 +1,311 @@
+// The length, angle and coordinate fields: numbers typed with another unit's name in any letter
+// case, the display unit changed under a value, the coordinate pair, and expressions on a
+// variable set shown as values and shown again.
+#include "NumericTestSupport.h"
+#include "../TextCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <ZuntVariable.h>
+
+#include <cfloat>
+
+TEST(LengthEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
+{
+  CNumericDialog dlg;
+  dlg.m_length.SetFigure(2);
+  dlg.m_length.SetRange(0.0, 100.0, LENGTH_UNIT_MM);
+  struct SCase
+  {
+    const char* pszTyped;
+    const char* pszShown;
+  };
+  static const SCase cases[] = {
+      {"5cm", "50.00mm"}, {"5Cm", "50.00mm"}, {"0.05M", "50.00mm"}, {"3mm", "3.00mm"},
+      {"3 MM", "3.00mm"}, {"1in", "25.40mm"}, {"7", "7.00mm"},
+  };
+  std::vector<CNumericDialog::Step> steps;
+  for (const SCase& c : cases)
+  {
+    steps.push_back([&c](CNumericDialog& d) { EnterText(d.m_length, c.pszTyped); });
+    steps.push_back([&c](CNumericDialog& d) {
+      EXPECT_EQ(c.pszShown, TextOf(d.m_length)) << "typed " << c.pszTyped;
+      EXPECT_FALSE(d.m_length.IsNumExpression()) << "typed " << c.pszTyped;
+    });
+  }
+  steps.push_back([](CNumericDialog& d) { EnterText(d.m_length, "15CM"); });
+  steps.push_back([](CNumericDialog& d) {
+    ASSERT_EQ(1u, TestApp().m_messages.size());
+    EXPECT_EQ(cp932("値は 0 ≦値≦ 100 の範囲内で入力してください"), TestApp().m_messages[0].text)
+        << "the range in the display unit";
+    EXPECT_EQ("15CM", TextOf(d.m_length));
+    EXPECT_DOUBLE_EQ(7.0, d.m_length.GetValue(LENGTH_UNIT_MM));
+    EXPECT_DOUBLE_EQ(0.7, d.m_length.GetValue(LENGTH_UNIT_CM));
+  });
+  // Each accepted Enter reaches OK; the dialog stays for the next case.
+  dlg.m_bEndOnOK = false;
+  EXPECT_EQ(CNumericDialog::SCRIPT_END, dlg.Run(steps));
+  EXPECT_EQ(int(sizeof cases / sizeof cases[0]), dlg.m_nOKPressed);
+}
+
+TEST(LengthEdit, BlankBeforeUnitNameStaysForTheAnalyser)
+{
+  CNumericDialog dlg;
+  dlg.m_bEndOnOK = false;
+  dlg.Run({
+      [](CNumericDialog& d) { EnterText(d.m_length, "2 m"); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("2000.000000mm", TextOf(d.m_length));
+        EXPECT_EQ(0, TestApp().m_nBeeps);
+        EnterText(d.m_length, "2 x");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps) << "no unit name: refused";
+        EnterText(d.m_length, "cm");
+      },
+      [](CNumericDialog& d) { EXPECT_EQ(2, TestApp().m_nBeeps) << "a unit name alone is no number"; },
+  });
+}
+
+TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrement)
+{
+  TestApp().Reset();
+  CTestField<CLengthEdit> field(LENGTH_UNIT_MM);
+  field.SetFigure(2);
+  field.SetRange(0.0, 254.0, LENGTH_UNIT_MM);
+  field.SetSpinInc(1.0, LENGTH_UNIT_MM);
+  field.SetValue(25.4, LENGTH_UNIT_MM);
+  EXPECT_EQ("25.40mm", std::string(field.GetValueString()));
+
+  field.SetUnitType(LENGTH_UNIT_INCH);
+  EXPECT_EQ(LENGTH_UNIT_INCH, field.GetUnitType());
+  EXPECT_EQ("1.00in", std::string(field.GetValueString()));
+  EXPECT_DOUBLE_EQ(1.0, field.GetValue(LENGTH_UNIT_INCH));
+  EXPECT_DOUBLE_EQ(0.0, field.GetMinValue(LENGTH_UNIT_INCH));
+  EXPECT_DOUBLE_EQ(10.0, field.GetMaxValue(LENGTH_UNIT_INCH));
+  EXPECT_DOUBLE_EQ(1.0 / 25.4, field.GetSpinInc(LENGTH_UNIT_INCH));
+  EXPECT_DOUBLE_EQ(254.0, field.GetMaxValue(LENGTH_UNIT_MM));
+
+  // Set takes the number in the unit it was typed in: now inches.
+  EXPECT_TRUE(field.Set(2.0, true, false));
+  EXPECT_DOUBLE_EQ(50.8, field.GetValue(LENGTH_UNIT_MM));
+  EXPECT_FALSE(field.Set(11.0, true, true));
+
+  field.SetValue(10.0, CString("L/2"), LENGTH_UNIT_CM);
+  EXPECT_EQ("L/2", std::string(field.GetValueString()));
+  EXPECT_DOUBLE_EQ(100.0, field.GetValue(LENGTH_UNIT_MM));
+  EXPECT_FALSE(field.IsModified());
+  field.SetValue(1.0, CString("L*2"), LENGTH_UNIT_M);
+  EXPECT_TRUE(field.IsModified()) << "1 m lies beyond 10 in";
+  EXPECT_TRUE(TestApp().m_messages.empty());
+}
+
+TEST(LengthEdit, AbsentBoundsStayAbsentInEveryUnit)
+{
+  CLengthEdit field(LENGTH_UNIT_INCH);
+  field.SetUnitType(LENGTH_UNIT_MM);
+  EXPECT_EQ(DBL_MAX, field.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_YARD));
+  field.SetMaxRange(10.0, LENGTH_UNIT_INCH);
+  EXPECT_DOUBLE_EQ(254.0, field.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_MM));
+  CCoordEdit coord(LENGTH_UNIT_M);
+  coord.SetUnitType(LENGTH_UNIT_MM);
+  EXPECT_EQ(DBL_MAX, coord.GetMaxValue(LENGTH_UNIT_CM));
+}
+
+TEST(AngleEdit, DegreesAndRadiansThroughTheTruncatedFactor)
+{
+  TestApp().Reset();
+  CTestField<CAngleEdit> field;
+  field.SetFigure(3);
+  field.SetValue(180.0, ANGLE_UNIT_DEG);
+  EXPECT_EQ("180.000deg", std::string(field.GetValueString()));
+  EXPECT_EQ(180.0 * 0.017453292519943, field.GetValue(ANGLE_UNIT_RAD));
+  EXPECT_EQ(0.0, field.GetValue(static_cast<EAngleUnitType>(7))) << "no such unit";
+
+  field.SetRange(0.0, 3.14159, ANGLE_UNIT_RAD);
+  field.SetUnitType(ANGLE_UNIT_RAD);
+  EXPECT_EQ("3.142rad", std::string(field.GetValueString()));
+  EXPECT_NEAR(180.0, field.GetMaxValue(ANGLE_UNIT_DEG), 1e-3);
+  EXPECT_FALSE(field.Set(190.0 * 0.017453292519943, true, true));
+}
+
+TEST(AngleEdit, TypedDegreesInARadianFieldAndSpinSteps)
+{
+  CNumericDialog dlg;
+  dlg.m_bEndOnOK = false;
+  dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_angle.SetFigure(4);
+        d.m_angle.SetUnitType(ANGLE_UNIT_RAD);
+        EnterText(d.m_angle, "90DEG");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("1.5708rad", TextOf(d.m_angle));
+        EXPECT_NEAR(90.0, d.m_angle.GetValue(ANGLE_UNIT_DEG), 1e-9);
+        EXPECT_EQ(0, TestApp().m_nBeeps);
+      },
+  });
+}
+
+TEST(LengthEdit, SpinRewritesANumberTypedInAnotherUnit)
+{
+  CNumericDialog dlg;
+  dlg.m_length.SetCreateSpinButtonCtrl(true);
+  dlg.m_length.SetFigure(1);
+  dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_length.SetFocus();
+        TypeText(d.m_length, "1in");
+        ClickSpin(d.m_length, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("26.4mm", TextOf(d.m_length));
+        EXPECT_DOUBLE_EQ(26.4, d.m_length.GetValue(LENGTH_UNIT_MM));
+        d.m_length.SetWindowText("1 cm");
+        ClickSpin(d.m_length, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps) << "a blank is not a digit";
+        EXPECT_EQ("1 cm", TextOf(d.m_length));
+      },
+  });
+}
+
+TEST(CoordEdit, PairsSingleNumbersUnitsAndRefusals)
+{
+  CNumericDialog dlg;
+  dlg.m_bEndOnOK = false;
+  dlg.m_coord.SetCreateSpinButtonCtrl(true);
+  dlg.m_coord.SetRange(0.0, 10.0, LENGTH_UNIT_MM);
+  dlg.Run({
+      [](CNumericDialog& d) { EnterText(d.m_coord, "10"); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("10.000000, 0.000000 ", TextOf(d.m_coord));
+        EXPECT_DOUBLE_EQ(10.0, d.m_coord.GetCxValue(LENGTH_UNIT_MM));
+        EXPECT_DOUBLE_EQ(0.0, d.m_coord.GetCyValue(LENGTH_UNIT_MM));
+        EnterText(d.m_coord, "0.2, 0.5cm");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("2.000000, 5.000000 ", TextOf(d.m_coord)) << "the unit name counts for both numbers";
+        EXPECT_EQ(2, d.m_nOKPressed) << "accepted values let Enter through";
+        EnterText(d.m_coord, "5, 20");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_TRUE(TestApp().m_messages.empty()) << "a refused pair shows no message";
+        EXPECT_EQ(0, TestApp().m_nBeeps);
+        EXPECT_EQ(2, d.m_nOKPressed) << "a refused pair keeps Enter";
+        EXPECT_EQ(d.m_coord.m_hWnd, ::GetFocus());
+        EXPECT_EQ("5, 20", TextOf(d.m_coord));
+        EXPECT_DOUBLE_EQ(5.0, d.m_coord.GetCyValue(LENGTH_UNIT_MM));
+        d.m_coord.SetRange(3.0, 3.0, LENGTH_UNIT_MM);
+        EXPECT_TRUE(d.m_coord.GetSpinButtonCtrl()->IsWindowEnabled());
+        d.m_coord.SetValue(1.0, 2.0, LENGTH_UNIT_CM);
+        ClickSpin(d.m_coord, true);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("10.000000, 20.000000 ", TextOf(d.m_coord)) << "the spin does nothing";
+        EXPECT_EQ(0, TestApp().m_nBeeps);
+        d.m_coord.SetUnitType(LENGTH_UNIT_CM);
+        EXPECT_EQ("1.000000, 2.000000 ", TextOf(d.m_coord));
+        EXPECT_DOUBLE_EQ(0.3, d.m_coord.GetMinValue(LENGTH_UNIT_CM));
+        EXPECT_FALSE(d.m_coord.checkRange(0.3, 0.4)) << "one end of the pair outside";
+        EXPECT_TRUE(d.m_coord.checkRange(0.3, 0.3));
+      },
+  });
+}
+
+TEST(VariableExpression, EnterShowsTheValueFirstAndReachesTheDialogSecond)
+{
+  aCVariableExpression variables;
+  ASSERT_NE(0, variables.AddVariable(new aCVarLength("WIDTH", 12.5, 0)));
+  CNumericDialog dlg;
+  dlg.m_length.SetFigure(2);
+  dlg.m_length.SetRange(0.0, 100.0, LENGTH_UNIT_MM);
+  dlg.m_length.SetVariableExpression(&variables);
+  INT_PTR nResult = dlg.Run({
+      [](CNumericDialog& d) { EnterText(d.m_length, "width*2"); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(0, d.m_nOKPressed) << "the first Enter shows the value";
+        EXPECT_EQ("25.00mm", TextOf(d.m_length));
+        EXPECT_TRUE(d.m_length.IsNumExpression());
+        EXPECT_EQ("width*2", std::string(d.m_length.GetNumExpression()));
+        EXPECT_FALSE(d.m_length.IsModified());
+        EXPECT_EQ(Sel(0, 7), SelectionOf(d.m_length));
+        // Shown again, the expression is what the field holds.
+        d.m_length.SetValue(d.m_length.GetValue(LENGTH_UNIT_MM), d.m_length.GetNumExpression(), LENGTH_UNIT_MM);
+        EXPECT_EQ("width*2", TextOf(d.m_length));
+        EXPECT_FALSE(d.m_length.IsModified());
+        EnterText(d.m_length, "WIDTH*10");
+      },
+      [](CNumericDialog& d) {
+        ASSERT_EQ(1u, TestApp().m_messages.size()) << "125 mm is beyond the range";
+        EXPECT_FALSE(d.m_length.IsNumExpression());
+        EXPECT_DOUBLE_EQ(25.0, d.m_length.GetValue(LENGTH_UNIT_MM));
+        EnterText(d.m_length, "(WIDTH+1.5)/2");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("7.00mm", TextOf(d.m_length));
+        PressKey(d.m_length, VK_RETURN);
+      },
+  });
+  EXPECT_EQ(IDOK, nResult) << "the second Enter reaches the dialog";
+  EXPECT_DOUBLE_EQ(7.0, dlg.m_length.GetValue(LENGTH_UNIT_MM));
+}
+
+TEST(VariableExpression, UnknownNamesAndFieldsWithoutASetAreRefused)
+{
+  aCVariableExpression variables;
+  ASSERT_NE(0, variables.AddVariable(new aCVarValue("N", 3.0, 0)));
+  CNumericDialog dlg;
+  dlg.m_bEndOnOK = false;
+  dlg.m_integer.SetVariableExpression(&variables);
+  dlg.Run({
+      [](CNumericDialog& d) { EnterText(d.m_integer, "N*M"); },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps);
+        EnterText(d.m_double, "N*2");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(2, TestApp().m_nBeeps) << "the double field has no variable set";
+        EnterText(d.m_integer, "N*2.5");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("7", TextOf(d.m_integer));
+        EXPECT_EQ(7, d.m_integer.GetValue());
+        EXPECT_TRUE(d.m_integer.IsNumExpression());
+      },
+  });
+}
+
+TEST(VariableExpression, ConsumedEnterNeverReachesTheFieldOrTheDialog)
+{
+  aCVariableExpression variables;
+  ASSERT_NE(0, variables.AddVariable(new aCVarValue("K", 2.0, 0)));
+  CNumericDialog dlg;
+  dlg.m_double.SetVariableExpression(&variables);
+  INT_PTR nResult = dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetFocus();
+        TypeText(d.m_double, "K+1");
+      },
+      [](CNumericDialog& d) {
+        d.m_double.m_keys.clear();
+        PressKey(d.m_double, VK_RETURN);
+      },
+      [](CNumericDialog& d) {
+        // The key-down was taken in pre-translation: no character, no default button.
+        const KeySequence expected = {{WM_KEYUP, VK_RETURN}};
+        EXPECT_EQ(expected, d.m_double.m_keys);
+        EXPECT_EQ(0, d.m_nOKPressed);
+        EXPECT_EQ("3.000000", TextOf(d.m_double));
+        d.m_double.m_keys.clear();
+        PressKey(d.m_double, VK_RETURN);
+      },
+  });
+  // The second Enter goes to the dialog, which turns it into its default button's command.
+  EXPECT_EQ(IDOK, nResult);
+  const KeySequence expected = {};
+  EXPECT_EQ(expected, dlg.m_double.m_keys);
+}
