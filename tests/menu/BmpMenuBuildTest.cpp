@@ -342,3 +342,35 @@ TEST(BmpMenuTrack, ATrackedContextMenuIsMeasuredAndDrawnByItself)
   menu.DestroyMenu();
   owner.DestroyWindow();
 }
+
+TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
+{
+  CMenuLookScope flat(true);
+  CBmpMenu::SetXPBitmap3D(TRUE);
+  const int kCommand = 40100;  // on no toolbar: the strip's first image, red
+  CBmpMenu menu;
+  menu.CreatePopupMenu();
+  ASSERT_TRUE(menu.AppendMenu(MF_STRING, kCommand, "3D", IDR_MENU_TOOLBAR));
+  const int nSlot = menu.m_Items[0]->globalIndex;
+  ASSERT_GE(nSlot, 0);
+  ASSERT_EQ(CBmpMenu::m_AllImagesID.GetSize(), static_cast<INT_PTR>(nSlot + 4));
+  for (int i = 1; i < 4; ++i)
+    EXPECT_EQ(CBmpMenu::m_AllImagesID[nSlot + i], kCommand);
+  EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
+
+  // The pad grows to 7: column 23, image origin (4, 4) in an item of 22.
+  CMenuTestCanvas canvas(200, 22);
+  const CRect rect(0, 0, 200, 22);
+  DrawMenuItem(menu, 0, canvas.DC(), rect, 0);
+  EXPECT_EQ(canvas.Pixel(4 + 8, 4 + 7), CBmpMenu::LightenColor(RGB(255, 0, 0), 0.3));  // faded
+  DrawMenuItem(menu, 0, canvas.DC(), rect, ODS_SELECTED);
+  EXPECT_EQ(canvas.Pixel(4 + 8 - 1, 4 + 7 - 1), RGB(255, 0, 0));  // raised over its shadow
+  EXPECT_EQ(canvas.Pixel(4 + 12 + 1, 4 + 11 + 1), CBmpMenu::LightenColor(::GetSysColor(COLOR_3DSHADOW), 0.49));
+  DrawMenuItem(menu, 0, canvas.DC(), rect, ODS_GRAYED);
+  EXPECT_EQ(canvas.Pixel(4 + 8, 4 + 7), CBmpMenu::LightenColor(::GetSysColor(COLOR_3DSHADOW), (255 / 3) / 255.0));
+
+  // Loading again replaces all four slots in place.
+  ASSERT_TRUE(menu.ModifyODMenuA(nullptr, kCommand, IDR_MENU_TOOLBAR));
+  EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
+  EXPECT_EQ(menu.m_Items[0]->globalIndex, nSlot);
+}
