@@ -374,3 +374,45 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
   EXPECT_EQ(menu.m_Items[0]->globalIndex, nSlot);
 }
+
+TEST(BmpMenuImages, AToolbarWindowGivesItsItemsOwnImageLists)
+{
+  CMenuLookScope flat(true);
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&parent));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_MENU_TOOLBAR));
+  CBmpMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
+  menu.AddFromToolBar(&bar, IDR_MENU_TOOLBAR);
+  CBmpMenu* pFile = popupAt(menu, 0);
+  CBmpMenuData* pOpen = pFile->m_Items[1];
+  EXPECT_EQ(pOpen->iconId, IDR_MENU_TOOLBAR);
+  EXPECT_EQ(pOpen->imageIndex, 1);
+  ASSERT_NE(pOpen->imageList, nullptr);
+  EXPECT_EQ(pOpen->imageList->GetImageCount(), 3);
+  EXPECT_EQ(ItemData(*pFile, 1), pOpen);
+  EXPECT_EQ(popupAt(menu, 1)->m_Items[1]->imageList, nullptr);  // copy is not on the bar
+
+  CMenuTestCanvas canvas(200, 22);
+  DrawMenuItem(*pFile, 1, canvas.DC(), CRect(0, 0, 200, 22), 0);
+  EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
+  parent.DestroyWindow();
+}
+
+TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
+{
+  // Nothing else asks on this platform (version class 1 is never Luna), so this is the first.
+  const char* kKey = "Software\\Microsoft\\Plus!\\Themes\\Current";
+  HKEY hKey = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr),
+            ERROR_SUCCESS);
+  const char kTheme[] = "C:\\Windows\\Resources\\Themes\\WINDOWS CLASSIC.THEME";
+  ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(kTheme), sizeof kTheme);
+  EXPECT_TRUE(CBmpMenu::IsWindowsClassicTheme());
+  ::RegDeleteValueA(hKey, nullptr);
+  ::RegCloseKey(hKey);
+  ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+  EXPECT_TRUE(CBmpMenu::IsWindowsClassicTheme());  // not read again
+}
