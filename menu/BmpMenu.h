@@ -38,7 +38,9 @@ public:
   // Frees the records, the popup objects and the platform menu.
   virtual BOOL DestroyMenu();
 
-  // Appending. An id of 0 makes a separator; a popup's id is its menu handle.
+  // Appending. An id of 0 makes a separator; a popup's id is its menu handle, and a popup
+  // handle appended here becomes this menu's: its CBmpMenu object (heap-allocated) is deleted
+  // with the menu. AppendODPopupMenu makes such a popup.
   BOOL AppendODMenuA(const char* lpstrText, UINT nFlags = MF_OWNERDRAW, UINT_PTR nID = 0, int nIconNormal = -1);
   BOOL AppendODMenuW(const wchar_t* lpstrText, UINT nFlags = MF_OWNERDRAW, UINT_PTR nID = 0, int nIconNormal = -1);
   BOOL AppendODMenuA(const char* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
@@ -241,6 +243,7 @@ private:
   void setGlobalImage(CBmpMenuData* pData, UINT_PTR nID, int nIconNormal);
   BOOL removeItem(UINT uiId, UINT nFlags, BOOL bDelete);
   int removeByText(const wchar_t* lpstrText, BC_Seperator sPos, BOOL bDelete);
+  void forgetCheckImages(const CImageList* pList);
   static void resetOwnList(CBmpMenuData* pData);
   static void dropOwnList(CBmpMenuData* pData);
   void appendVariants(CImageList* list, int nIndex);

@@ -309,17 +309,34 @@ BOOL CBmpMenu::LoadCheckmarkBitmap(int unselect, int select)
     return FALSE;
   m_UnselectCheckId = unselect;
   m_SelectCheckId = select;
-  if (m_CheckImages == nullptr)
+  // A popup that shared its parent's images gets its own.
+  if (m_CheckImages == nullptr || m_CheckImagesShared)
     m_CheckImages = new CImageList;
   else
     m_CheckImages->DeleteImageList();
+  m_CheckImagesShared = FALSE;
   m_CheckImages->Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
   if (AddBitmapToImageList(m_CheckImages, static_cast<UINT>(unselect))
       && AddBitmapToImageList(m_CheckImages, static_cast<UINT>(select)))
     return TRUE;
+  forgetCheckImages(m_CheckImages);
   delete m_CheckImages;
   m_CheckImages = nullptr;
   return FALSE;
+}
+
+// Popups made earlier share the list: they must not keep a pointer to a deleted one.
+void CBmpMenu::forgetCheckImages(const CImageList* pList)
+{
+  for (INT_PTR i = 0; i < m_SubMenuHandles.GetSize(); ++i)
+  {
+    CBmpMenu* pPopup = DYNAMIC_DOWNCAST(CBmpMenu, CMenu::FromHandlePermanent(m_SubMenuHandles[i]));
+    if (pPopup != nullptr && pPopup->m_CheckImages == pList)
+    {
+      pPopup->forgetCheckImages(pList);
+      pPopup->m_CheckImages = nullptr;
+    }
+  }
 }
 
 BOOL CBmpMenu::GetBitmapFromImageList(CDC* pDC, CImageList* imglist, int nIndex, CBitmap& bmp)

@@ -416,3 +416,24 @@ TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
   ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
   EXPECT_TRUE(CBmpMenu::IsWindowsClassicTheme());  // not read again
 }
+
+TEST(BmpMenuImages, PopupsShareTheCheckImagesUntilTheyFailToLoad)
+{
+  CMenuLookScope flat(true);
+  CBmpMenu menu;
+  menu.CreatePopupMenu();
+  ASSERT_TRUE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
+  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
+  EXPECT_EQ(pPopup->m_CheckImages, menu.m_CheckImages);
+  EXPECT_TRUE(pPopup->m_CheckImagesShared);
+  EXPECT_EQ(pPopup->m_SelectCheckId, IDB_CHECK_ON);
+
+  // A failed reload deletes the list; the popup forgets it rather than keep a dangling pointer.
+  EXPECT_FALSE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_NOT_THERE));
+  EXPECT_EQ(menu.m_CheckImages, nullptr);
+  EXPECT_EQ(pPopup->m_CheckImages, nullptr);
+  ASSERT_TRUE(pPopup->AppendMenu(MF_STRING | MF_CHECKED, 1, "x"));
+  CMenuTestCanvas canvas(200, 22);
+  DrawMenuItem(*pPopup, 0, canvas.DC(), CRect(0, 0, 200, 22), ODS_CHECKED);
+  EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
+}
