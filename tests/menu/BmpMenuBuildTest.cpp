@@ -437,3 +437,51 @@ TEST(BmpMenuImages, PopupsShareTheCheckImagesUntilTheyFailToLoad)
   DrawMenuItem(*pPopup, 0, canvas.DC(), CRect(0, 0, 200, 22), ODS_CHECKED);
   EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
 }
+
+TEST(BmpMenuEdit, SynchronizingFollowsWhatTheFrameworkChanged)
+{
+  CTestBmpMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendMenuW(MF_STRING, 1, L"一");
+  menu.AppendMenu(MF_SEPARATOR);
+  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
+  menu.AppendMenuW(MF_STRING, 2, L"二");
+  CBmpMenuData* pKept = menu.m_Items[3];
+  // Behind the menu's back: the first item goes, a plain item comes in front, the last is grayed.
+  ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
+  ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 3, L"三");
+  ::EnableMenuItem(menu.m_hMenu, 2, MF_BYCOMMAND | MF_GRAYED);
+  CBmpMenu::UpdateMenu(&menu);
+  expectRecordsInStep(menu);
+  ASSERT_EQ(menu.GetMenuItemCount(), 4u);
+  EXPECT_EQ(recordText(menu, 0), L"三");
+  EXPECT_EQ(menu.m_Items[0]->id, 3u);
+  EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_TRUE(menu.m_Items[1]->flags & MF_SEPARATOR);
+  EXPECT_EQ(menu.m_Items[2]->id, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu));
+  EXPECT_EQ(menu.m_Items[2]->flags, 0x510u);
+  EXPECT_EQ(menu.m_Items[3], pKept);
+  EXPECT_TRUE(pKept->flags & MF_GRAYED);
+  EXPECT_EQ(::GetSubMenu(menu.m_hMenu, 2), pPopup->m_hMenu);
+}
+
+TEST(BmpMenuEdit, PopupsAddedToALoadedBarKeepItsTitlesPlain)
+{
+  CBmpMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
+  CBmpMenu* pHelp = menu.AppendODPopupMenuW(L"ヘルプ(&H)");
+  ASSERT_NE(pHelp, nullptr);
+  ASSERT_EQ(menu.GetMenuItemCount(), 3u);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_FALSE(menu.GetMenuState(i, MF_BYPOSITION) & MF_OWNERDRAW) << i;
+  EXPECT_EQ(platformText(menu, 2), L"ヘルプ(&H)");
+  EXPECT_EQ(menu.GetSubMenu(static_cast<const wchar_t*>(L"ヘルプ(&H)")), pHelp);
+
+  CBmpMenu* pView = new CBmpMenu;
+  pView->CreatePopupMenu();
+  ASSERT_TRUE(menu.InsertMenuW(1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(pView->m_hMenu), L"表示(&V)"));
+  expectRecordsInStep(menu);
+  EXPECT_EQ(platformText(menu, 1), L"表示(&V)");
+  EXPECT_FALSE(menu.GetMenuState(1, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(menu.m_SubMenuHandles[1], pView->m_hMenu);
+}
