@@ -321,3 +321,30 @@ TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
   EXPECT_EQ(m_canvas.Pixel(2 + 7, 4 + 6), RGB(255, 0, 255));
   EXPECT_FALSE(m_menu.LoadCheckmarkBitmap(0, IDB_CHECK_ON));
 }
+
+TEST_F(BmpMenuDrawTest, OtherEmbossesOfDisabledImages)
+{
+  CImageList red;
+  makeRedList(red);
+  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING | MF_GRAYED, kCommand, "無効", &red, 0));
+  {
+    // The old monochrome emboss: highlight one pixel down and right, shadow on top.
+    CMenuLookScope flat(true);
+    m_menu.SetDisableOldStyle();
+    draw(0, ODS_GRAYED);
+    m_menu.UnSetDisableOldStyle();
+    const CRect column(0, 0, 20, kItemHeight);
+    EXPECT_EQ(m_canvas.CountColour(column, kRed), 0);
+    EXPECT_EQ(m_canvas.Pixel(2 + 8, 4 + 7), sys(COLOR_3DSHADOW));
+    EXPECT_EQ(m_canvas.Pixel(2 + 16, 4 + 15), sys(COLOR_3DHILIGHT));  // below-right of the last pixel
+  }
+  {
+    // After a high-colour bitmap the classic look greys each pixel by its brightness.
+    CMenuLookScope classic(false);
+    const BOOL bHicolor = CBmpMenu::hicolor_bitmaps;
+    CBmpMenu::hicolor_bitmaps = TRUE;
+    draw(0, ODS_GRAYED);
+    CBmpMenu::hicolor_bitmaps = bHicolor;
+    EXPECT_EQ(m_canvas.Pixel(2 + 8, 1 + 2 + 7), CBmpMenu::LightenColor(sys(COLOR_3DSHADOW), (255 / 3) / 255.0));
+  }
+}
