@@ -1,5 +1,6 @@
 #include "SpinEdit.h"
 
+#include "BmpMenu.h"
 #include "DlgVarAdd.h"
 #include "DlgVariableSelect.h"
 #include "LibraryText.h"
@@ -515,28 +516,26 @@ void CSpinEdit::OnContextMenu(CWnd* pWnd, CPoint point)
     return;
   }
   SetFocus();
-  // Until the bitmap menu lands, the framework's menu stands in for it: CBmpMenu with both
-  // draw modes set to the flat look (1) replaces this CMenu.
-  CMenu menu;
-  if (!menu.LoadMenu(IDR_MENU_EDIT_POPUP))
+  CBmpMenu menu;
+  CMenu* pPopup = menu.LoadMenu(IDR_MENU_EDIT_POPUP) ? CMenu::FromHandle(::GetSubMenu(menu.m_hMenu, 0)) : nullptr;
+  if (pPopup == nullptr)
     return;
-  CMenu* pPopup = menu.GetSubMenu(0);
-  if (pPopup != nullptr)
+  if (point.x == -1 && point.y == -1)
   {
-    if (point.x == -1 && point.y == -1)
-    {
-      CRect rcWindow;
-      GetWindowRect(&rcWindow);
-      point = CPoint((rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcWindow.bottom) / 2);
-    }
-    SetVariableMenu(pPopup);
-    greyEditCommands(*pPopup);
-    if (showsExpression())
-      SetDispValueMenu(pPopup);
-    if (showsValueOfExpression())
-      SetDispExpMenu(pPopup);
-    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    point = CPoint((rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcWindow.bottom) / 2);
   }
+  SetVariableMenu(pPopup);
+  greyEditCommands(*pPopup);
+  if (showsExpression())
+    SetDispValueMenu(pPopup);
+  if (showsValueOfExpression())
+    SetDispExpMenu(pPopup);
+  // The flat look, for every bitmap menu from now on.
+  CBmpMenu::original_drawmode = 1;
+  CBmpMenu::xp_drawmode = 1;
+  pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
   menu.DestroyMenu();
 }
 

@@ -174,10 +174,14 @@ std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, s
       strMenu += strText + "[" + DescribeMenu(hSubMenu, tags) + "]";
     else
     {
-      // Untagged texts that are not ASCII (the menu resource's own) show only as their ids.
+      // An owner-drawn item keeps its text in its own record; untagged texts that are not
+      // ASCII (the menu resource's own) show only as their ids.
       bool bAscii = std::all_of(strText.begin(), strText.end(), [](char ch) { return (ch & 0x80) == 0; });
       std::string strID = std::to_string(::GetMenuItemID(hMenu, i));
-      strMenu += bAscii ? strText + ":" + strID : strID;
+      if ((nState & MF_OWNERDRAW) != 0)
+        strMenu += "*" + strID;
+      else
+        strMenu += bAscii ? strText + ":" + strID : strID;
     }
     if ((nState & MF_GRAYED) != 0)
       strMenu += '~';

@@ -43,7 +43,8 @@ struct SKeyMessage
 typedef std::vector<SKeyMessage> KeySequence;
 std::ostream& operator<<(std::ostream& out, const SKeyMessage& key);
 
-// A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII),
+// A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII,
+// "*id" when it is owner-drawn),
 // tags replacing the texts the test names; "~" marks a grayed item, "-" a separator, a popup
 // is its text with its items in brackets.
 std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags);

@@ -171,8 +171,12 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
         SetClipboardText(d, "7");
         d.m_double.SetWindowText("12.5");
         d.m_double.SetSel(2, 2);
+        CBmpMenu::original_drawmode = 0;
+        CBmpMenu::xp_drawmode = 0;
         OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
-        EXPECT_EQ(std::string("32789~ - 32790~ 32791~ 32792 32793~ - 32781 - ") + kVariableSubmenus,
+        EXPECT_EQ(1u, CBmpMenu::original_drawmode) << "the flat look stays for every bitmap menu";
+        EXPECT_EQ(1u, CBmpMenu::xp_drawmode);
+        EXPECT_EQ(std::string("*32789~ - *32790~ *32791~ *32792 *32793~ - *32781 - ") + kVariableSubmenus,
                   d.m_double.m_strMenu);
       },
       [](CNumericDialog& d) {
@@ -183,7 +187,7 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
       [](CNumericDialog& d) {
         d.m_double.SetSel(0, -1);
         OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
-        EXPECT_EQ(std::string("32789 - 32790 32791 32792~ 32793 - 32781~ - ") + kVariableSubmenus,
+        EXPECT_EQ(std::string("*32789 - *32790 *32791 *32792~ *32793 - *32781~ - ") + kVariableSubmenus,
                   d.m_double.m_strMenu);
         EXPECT_EQ("12.5", TextOf(d.m_double)) << "cancelled: nothing happens";
       },
