@@ -24,14 +24,13 @@ void CDlgVariableSelect::DoDataExchange(CDataExchange* pDX)
 BOOL CDlgVariableSelect::OnInitDialog()
 {
   CDialog::OnInitDialog();
-  if (m_pVariableList != nullptr)
+  // Each line remembers its place in the list, which null elements make differ from the line.
+  POSITION pos = m_pVariableList != nullptr ? m_pVariableList->GetHeadPosition() : nullptr;
+  for (int nIndex = 0; pos != nullptr; ++nIndex)
   {
-    for (POSITION pos = m_pVariableList->GetHeadPosition(); pos != nullptr;)
-    {
-      const aCVariableBase* pVariable = m_pVariableList->GetNext(pos);
-      if (pVariable != nullptr)
-        m_listVariable.AddString(pVariable->GetName());
-    }
+    const aCVariableBase* pVariable = m_pVariableList->GetNext(pos);
+    if (pVariable != nullptr)
+      m_listVariable.SetItemData(m_listVariable.AddString(pVariable->GetName()), nIndex);
   }
   m_listVariable.SetFocus();
   m_listVariable.SetCurSel(0);
@@ -42,7 +41,7 @@ void CDlgVariableSelect::OnOK()
 {
   int nSelected = m_listVariable.GetCurSel();
   if (nSelected != LB_ERR)
-    m_nIndex = nSelected;
+    m_nIndex = static_cast<int>(m_listVariable.GetItemData(nSelected));
   CDialog::OnOK();
 }
 

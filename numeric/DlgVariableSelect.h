@@ -12,7 +12,7 @@ public:
   ~CDlgVariableSelect() override;
 
   aCVariableList* m_pVariableList;  // not owned
-  // The line chosen when the dialog ended with OK.
+  // The position in the list of the variable chosen when the dialog ended with OK.
   int m_nIndex;
   CListBox m_listVariable;
 

@@ -248,6 +248,7 @@ TEST_F(VariableFieldTest, ExpressionAndItsValueAreShownInTurn)
 
 TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
 {
+  m_variables.GetVariableList(aCVariableExpression::KIND_LENGTH)->AddHead(nullptr);
   m_dlg.Run({
       [](CNumericDialog& d) {
         d.m_double.SetWindowText("2*");
@@ -275,7 +276,7 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
         CWnd* pDlg = OpenedDialog(d);
         ASSERT_NE(nullptr, pDlg);
         CListBox* pList = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_LIST_VARIABLE));
-        ASSERT_EQ(2, pList->GetCount()) << "the null element is skipped";
+        ASSERT_EQ(2, pList->GetCount()) << "null elements are skipped";
         CRect rcItem;
         pList->GetItemRect(1, &rcItem);
         LPARAM lPoint = MAKELPARAM(rcItem.CenterPoint().x, rcItem.CenterPoint().y);
