@@ -11,6 +11,8 @@ class CGalleryPage : public CDialog
 public:
   CGalleryPage();
   BOOL CreatePage(CWnd* pFrame, const CRect& rcPage);
+  // A control whose context menu the screenshots also show, or null.
+  virtual CWnd* GetContextMenuSample() { return nullptr; }
 
 protected:
   BOOL OnInitDialog() override;

@@ -53,6 +53,7 @@ class CGalleryFrame : public CFrameWnd
 public:
   void ShowPage(size_t nShown);
   size_t GetPageCount() const { return std::size(kPages); }
+  CGalleryPage* GetPage(size_t nPage) const { return m_pages[nPage].get(); }
 
 protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -122,6 +123,7 @@ public:
 
 private:
   void writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder);
+  void writeContextMenuScreenshot(CGalleryFrame* pFrame, CWnd* pSample, const std::string& path);
   int m_nExitCode;
 };
 
@@ -161,7 +163,30 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
     std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
     if (!SaveWindowAsPng(pFrame->m_hWnd, path.c_str()))
       m_nExitCode = 1;
+    if (CWnd* pSample = pFrame->GetPage(nPage)->GetContextMenuSample())
+      writeContextMenuScreenshot(pFrame, pSample, std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
   }
+}
+
+// The menu is tracked modally: a timer, which the menu loop dispatches, takes the picture
+// once the menu has painted and closes it.
+void CGalleryApp::writeContextMenuScreenshot(CGalleryFrame* pFrame, CWnd* pSample, const std::string& path)
+{
+  static std::string s_path;
+  static bool s_bSaved;
+  s_path = path;
+  s_bSaved = false;
+  const UINT_PTR kShotTimer = 1;
+  ::SetTimer(pFrame->m_hWnd, kShotTimer, 500, [](HWND hWnd, UINT, UINT_PTR nTimer, DWORD) {
+    ::KillTimer(hWnd, nTimer);
+    s_bSaved = SaveWindowAsPng(hWnd, s_path.c_str()) != FALSE;
+    ::EndMenu();
+  });
+  pSample->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pSample->m_hWnd), MAKELPARAM(-1, -1));
+  ::KillTimer(pFrame->m_hWnd, kShotTimer);
+  PumpMessages(100);
+  if (!s_bSaved)
+    m_nExitCode = 1;
 }
 
 int CGalleryApp::ExitInstance()

@@ -36,6 +36,8 @@ class CNumericPage : public CGalleryPage
   DECLARE_MESSAGE_MAP()
 public:
   CNumericPage() : m_inch(LENGTH_UNIT_INCH), m_radian(ANGLE_UNIT_RAD), m_dScale(1.5), m_dwPaper(3) {}
+  // The variables, select and add entries and the show-expression entry of a bound field.
+  CWnd* GetContextMenuSample() override { return &m_byWidth; }
 
 protected:
   void FillPage(const CRect&) override

@@ -18,6 +18,8 @@
 #include "AngleEdit.h"
 #include "CoordEdit.h"
 #include "DataExchange.h"
+#include "DlgVariableSelect.h"
+#include "DlgVarAdd.h"
 #include "BmpMenu.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.

@@ -1,5 +1,9 @@
 #include "SpinEdit.h"
 
+#include "BmpMenu.h"
+#include "DlgVarAdd.h"
+#include "DlgVariableSelect.h"
+#include "LibraryText.h"
 #include "Resource.h"
 #include "ZuntModule.h"
 #include "ZuntVariable.h"
@@ -8,6 +12,68 @@ namespace
 {
 const int kCancelID = 2;
 const int kHelpID = 9;
+const UINT kVariableTitleIDs[aCVariableExpression::KIND_COUNT] = {IDS_MENU_LENGTH_VARIABLES, IDS_MENU_ANGLE_VARIABLES,
+                                                                  IDS_MENU_GENERAL_VARIABLES};
+
+// The kind of a command in a block of ids, one a kind VARIABLE_KIND_STEP apart from the
+// first; -1 when the id is not one of them.
+int kindOfCommand(UINT nID, UINT nFirst, UINT nPerKind)
+{
+  if (nID < nFirst)
+    return -1;
+  UINT nOffset = nID - nFirst;
+  UINT nKind = nOffset / nPerKind;
+  return nKind < UINT(aCVariableExpression::KIND_COUNT) ? int(nKind) : -1;
+}
+
+aCVariableBase* variableAt(aCVariableExpression* pSet, int nKind, int nIndex)
+{
+  aCVariableList* pList = pSet != nullptr ? pSet->GetVariableList(nKind) : nullptr;
+  POSITION pos = pList != nullptr && nIndex >= 0 ? pList->FindIndex(nIndex) : nullptr;
+  return pos != nullptr ? pList->GetAt(pos) : nullptr;
+}
+
+// The set takes the new variable, or it is deleted here.
+template <class TVariable>
+aCVariableBase* adoptVariable(aCVariableExpression& set, const CString& strName, double dValue)
+{
+  TVariable* pVariable = new TVariable(strName, dValue, 1);
+  if (set.AddVariable(pVariable))
+    return pVariable;
+  delete pVariable;
+  return nullptr;
+}
+
+aCVariableBase* createVariable(aCVariableExpression& set, int nKind, const CString& strName, double dValue)
+{
+  switch (nKind)
+  {
+  case aCVariableExpression::KIND_LENGTH:
+    return adoptVariable<aCVarLength>(set, strName, dValue);
+  case aCVariableExpression::KIND_ANGLE:
+    return adoptVariable<aCVarAngle>(set, strName, dValue);
+  default:
+    return adoptVariable<aCVarValue>(set, strName, dValue);
+  }
+}
+
+// A separator and a command item whose text comes from the table; false when it is missing.
+bool appendLoadedItem(CMenu& menu, UINT nTextID, UINT nCommandID, bool bSeparator)
+{
+  CString strText = LoadLibraryText(nTextID);
+  if (strText.IsEmpty())
+    return false;
+  if (bSeparator)
+    menu.AppendMenu(MF_SEPARATOR);
+  menu.AppendMenu(MF_STRING, nCommandID, strText);
+  return true;
+}
+
+void greyIf(CMenu& menu, UINT nID, bool bGrey)
+{
+  if (bGrey)
+    menu.EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
+}
 }
 
 // CEditSpinButtonCtrl
@@ -63,6 +129,16 @@ BEGIN_MESSAGE_MAP(CSpinEdit, CEdit)
   ON_COMMAND(ID_POPUP_PASTE, OnEditPaste)
   ON_COMMAND(ID_POPUP_DELETE, OnEditClear)
   ON_COMMAND(ID_POPUP_SELECT_ALL, OnEditAllSelect)
+  ON_WM_CONTEXTMENU()
+  ON_COMMAND_RANGE(ID_VARIABLE_FIRST, ID_VARIABLE_FIRST + MENU_VARIABLES_MAX - 1, OnVariable)
+  ON_COMMAND_RANGE(ID_VARIABLE_FIRST + VARIABLE_KIND_STEP,
+                   ID_VARIABLE_FIRST + VARIABLE_KIND_STEP + MENU_VARIABLES_MAX - 1, OnVariable)
+  ON_COMMAND_RANGE(ID_VARIABLE_FIRST + 2 * VARIABLE_KIND_STEP,
+                   ID_VARIABLE_FIRST + 2 * VARIABLE_KIND_STEP + MENU_VARIABLES_MAX - 1, OnVariable)
+  ON_COMMAND_RANGE(ID_VARIABLE_SELECT_FIRST, ID_VARIABLE_SELECT_FIRST + 2, OnVariableSelect)
+  ON_COMMAND_RANGE(ID_VARIABLE_ADD_FIRST, ID_VARIABLE_ADD_FIRST + 2, OnVariableAdd)
+  ON_COMMAND(ID_DISP_VALUE, OnDispValue)
+  ON_COMMAND(ID_DISP_EXP, OnDispExp)
 END_MESSAGE_MAP()
 
 CSpinEdit::CSpinEdit()
@@ -125,7 +201,8 @@ bool CSpinEdit::validateData(unsigned long ulMode)
     return acceptEmpty(ulMode);
   aCNumericalAnalyze analyzer(m_pVariableExpression);
   int bExpression = 0;
-  if (!analyze(analyzer, strText, bExpression))
+  CString strConverted;
+  if (!analyze(analyzer, strText, bExpression, strConverted))
   {
     AfxMessageBeep(BEEP_DEFAULT);
     return false;
@@ -399,10 +476,15 @@ bool CSpinEdit::acceptEmpty(unsigned long ulMode)
 }
 
 // As typed first; then without a trailing unit name, which the analyser does not read.
-bool CSpinEdit::analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression)
+bool CSpinEdit::analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression, CString& strConverted)
 {
-  if (!analyzer.Analyze(strText, &bExpression) && !analyzer.Analyze(changeValueToCheckRange(strText), &bExpression))
-    return false;
+  strConverted.Empty();
+  if (!analyzer.Analyze(strText, &bExpression))
+  {
+    strConverted = changeValueToCheckRange(strText);
+    if (!analyzer.Analyze(strConverted, &bExpression))
+      return false;
+  }
   return analyzer.GetCount() > 0;
 }
 
@@ -424,6 +506,214 @@ void CSpinEdit::selectAllAndScroll()
 {
   SetSel(0, -1);
   SendMessage(EM_SCROLLCARET);
+}
+
+void CSpinEdit::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+  if (m_pVariableExpression == nullptr)
+  {
+    CEdit::OnContextMenu(pWnd, point);
+    return;
+  }
+  SetFocus();
+  CBmpMenu menu;
+  CMenu* pPopup = menu.LoadMenu(IDR_MENU_EDIT_POPUP) ? CMenu::FromHandle(::GetSubMenu(menu.m_hMenu, 0)) : nullptr;
+  if (pPopup == nullptr)
+    return;
+  if (point.x == -1 && point.y == -1)
+  {
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    point = CPoint((rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcWindow.bottom) / 2);
+  }
+  SetVariableMenu(pPopup);
+  greyEditCommands(*pPopup);
+  if (showsExpression())
+    SetDispValueMenu(pPopup);
+  if (showsValueOfExpression())
+    SetDispExpMenu(pPopup);
+  // The flat look, for every bitmap menu from now on.
+  CBmpMenu::original_drawmode = 1;
+  CBmpMenu::xp_drawmode = 1;
+  pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
+  menu.DestroyMenu();
+}
+
+void CSpinEdit::SetVariableMenu(CMenu* pMenu)
+{
+  if (m_pVariableExpression == nullptr || pMenu == nullptr)
+    return;
+  for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind)
+    if (!appendVariablePopup(*pMenu, nKind))
+      return;
+}
+
+void CSpinEdit::SetDispValueMenu(CMenu* pMenu)
+{
+  if (pMenu == nullptr)
+    return;
+  pMenu->AppendMenu(MF_SEPARATOR);
+  appendLoadedItem(*pMenu, IDS_MENU_SHOW_VALUE, ID_DISP_VALUE, false);
+}
+
+void CSpinEdit::SetDispExpMenu(CMenu* pMenu)
+{
+  if (pMenu == nullptr)
+    return;
+  pMenu->AppendMenu(MF_SEPARATOR);
+  appendLoadedItem(*pMenu, IDS_MENU_SHOW_EXPRESSION, ID_DISP_EXP, false);
+}
+
+void CSpinEdit::OnVariable(UINT nID)
+{
+  int nKind = kindOfCommand(nID, ID_VARIABLE_FIRST, VARIABLE_KIND_STEP);
+  int nIndex = int(nID - ID_VARIABLE_FIRST) % VARIABLE_KIND_STEP;
+  if (nKind >= 0 && nIndex < MENU_VARIABLES_MAX)
+    insertName(variableAt(m_pVariableExpression, nKind, nIndex));
+}
+
+void CSpinEdit::OnVariableSelect(UINT nID)
+{
+  int nKind = kindOfCommand(nID, ID_VARIABLE_SELECT_FIRST, 1);
+  if (nKind < 0 || m_pVariableExpression == nullptr)
+    return;
+  CDlgVariableSelect dlg(this);
+  dlg.m_pVariableList = m_pVariableExpression->GetVariableList(nKind);
+  if (dlg.DoModal() == IDOK)
+    insertName(variableAt(m_pVariableExpression, nKind, dlg.m_nIndex));
+}
+
+void CSpinEdit::OnVariableAdd(UINT nID)
+{
+  int nKind = kindOfCommand(nID, ID_VARIABLE_ADD_FIRST, 1);
+  if (nKind < 0 || m_pVariableExpression == nullptr)
+    return;
+  CDlgVarAdd dlg(this);
+  offerSelection(dlg);
+  dlg.m_nKind = nKind;
+  dlg.m_pVariableExpression = m_pVariableExpression;
+  if (dlg.DoModal() != IDOK)
+    return;
+  aCVariableBase* pVariable = createVariable(*m_pVariableExpression, nKind, dlg.m_strName, dlg.m_dValue);
+  if (pVariable == nullptr)
+    return;
+  if (!dlg.m_strExpression.IsEmpty())
+    addExpression(pVariable, dlg.m_strExpression);
+  if (!dlg.m_strName.IsEmpty() &&
+      AfxMessageBox(LoadLibraryText(IDS_VAR_USE_ADDED, LIBRARY_TEXT_LONG), MB_YESNO | MB_ICONQUESTION) == IDYES)
+    ReplaceSel(dlg.m_strName, TRUE);
+}
+
+void CSpinEdit::OnDispValue()
+{
+  if (m_strValue.IsEmpty())
+    return;
+  validateData(m_ulValidateMode);
+  m_bModified = false;
+}
+
+void CSpinEdit::OnDispExp()
+{
+  if (m_strValue.IsEmpty() || m_strNumExpression.IsEmpty())
+    return;
+  setWindowText(m_strNumExpression);
+  m_bModified = false;
+}
+
+void CSpinEdit::addExpression(aCVariableBase* pVariable, CString strText)
+{
+  if (m_pVariableExpression == nullptr)
+    return;
+  aCExpression expression(strText);
+  aCSbstExpr* pSbst = new aCSbstExpr(pVariable, expression);
+  if (!m_pVariableExpression->AddExprSbst(pSbst))
+    delete pSbst;
+}
+
+void CSpinEdit::greyEditCommands(CMenu& menu)
+{
+  int nStart = 0;
+  int nEnd = 0;
+  GetSel(nStart, nEnd);
+  int nLength = GetWindowTextLength();
+  bool bNoSelection = nStart == nEnd;
+  greyIf(menu, ID_POPUP_UNDO, !CanUndo());
+  greyIf(menu, ID_POPUP_CUT, bNoSelection);
+  greyIf(menu, ID_POPUP_COPY, bNoSelection);
+  greyIf(menu, ID_POPUP_DELETE, bNoSelection);
+  greyIf(menu, ID_POPUP_SELECT_ALL, nLength == 0 || (nStart == 0 && nEnd == nLength));
+  greyIf(menu, ID_POPUP_PASTE, !::IsClipboardFormatAvailable(CF_TEXT));
+}
+
+// The shown text is the expression itself, as typed or shown again.
+bool CSpinEdit::showsExpression() const
+{
+  return !m_strValue.IsEmpty() && m_strValue == m_strNumExpression && !m_bModified;
+}
+
+// The shown text is the value an expression gave.
+bool CSpinEdit::showsValueOfExpression() const
+{
+  return !m_strValue.IsEmpty() && !m_strNumExpression.IsEmpty() && m_strValue != m_strNumExpression && !m_bModified;
+}
+
+// A missing string stops the building and drops the unfinished popup.
+bool CSpinEdit::appendVariablePopup(CMenu& menu, int nKind)
+{
+  CMenu popup;
+  popup.CreatePopupMenu();
+  CString strTitle = LoadLibraryText(kVariableTitleIDs[nKind]);
+  if (!fillVariablePopup(popup, nKind) || strTitle.IsEmpty())
+  {
+    popup.DestroyMenu();
+    return false;
+  }
+  menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), strTitle);
+  return true;
+}
+
+// Null elements use up their ids; the variables beyond the first ones are reached through
+// the select dialog.
+bool CSpinEdit::fillVariablePopup(CMenu& popup, int nKind)
+{
+  const aCVariableList* pList = m_pVariableExpression->GetVariableList(nKind);
+  UINT nFirstID = ID_VARIABLE_FIRST + nKind * VARIABLE_KIND_STEP;
+  POSITION pos = pList->GetHeadPosition();
+  for (int i = 0; i < MENU_VARIABLES_MAX && pos != nullptr; ++i)
+  {
+    const aCVariableBase* pVariable = pList->GetNext(pos);
+    if (pVariable != nullptr)
+      popup.AppendMenu(MF_STRING, nFirstID + i, pVariable->GetName());
+  }
+  if (!pList->IsEmpty() && !appendLoadedItem(popup, IDS_MENU_SELECT_VARIABLE, ID_VARIABLE_SELECT_FIRST + nKind, true))
+    return false;
+  return appendLoadedItem(popup, IDS_MENU_ADD_VARIABLE, ID_VARIABLE_ADD_FIRST + nKind, false);
+}
+
+void CSpinEdit::insertName(const aCVariableBase* pVariable)
+{
+  if (pVariable != nullptr)
+    ReplaceSel(pVariable->GetName(), TRUE);
+}
+
+void CSpinEdit::offerSelection(CDlgVarAdd& dlg)
+{
+  CString strText;
+  GetWindowText(strText);
+  int nStart = 0;
+  int nEnd = 0;
+  GetSel(nStart, nEnd);
+  CString strTaken = nStart < strText.GetLength() ? strText.Mid(nStart, nEnd - nStart) : CString();
+  aCNumericalAnalyze analyzer(m_pVariableExpression);
+  int bExpression = 0;
+  CString strConverted;
+  if (!analyze(analyzer, strTaken, bExpression, strConverted))
+    return;
+  CString strOffered = strConverted.IsEmpty() ? strTaken : strConverted;
+  if (bExpression)
+    dlg.m_strExpression = strOffered;
+  else
+    dlg.m_strValue = strOffered;
 }
 
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CSpinEdit& rControl)

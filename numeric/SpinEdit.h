@@ -8,7 +8,9 @@
 #include "ValueWork.h"
 
 class aCNumericalAnalyze;
+class aCVariableBase;
 class aCVariableExpression;
+class CDlgVarAdd;
 class CSpinEdit;
 
 // The spin button of one CSpinEdit: every click or arrow key is one step that the field
@@ -37,6 +39,18 @@ class AFX_EXT_CLASS CSpinEdit : public CEdit
 public:
   // Bit 0 of the validate mode: an empty text is accepted (as 0, shown empty).
   enum { VALIDATE_ALLOW_EMPTY = 0x1 };
+  // Commands of the variable entries of the context menu. A kind (0 length, 1 angle,
+  // 2 general) inserts the name of its variable i with ID_VARIABLE_FIRST + kind * 100 + i.
+  enum
+  {
+    ID_VARIABLE_FIRST = 32800,
+    ID_VARIABLE_SELECT_FIRST = 33100,
+    ID_VARIABLE_ADD_FIRST = 33110,
+    ID_DISP_VALUE = 33200,
+    ID_DISP_EXP = 33201,
+    VARIABLE_KIND_STEP = 100,
+    MENU_VARIABLES_MAX = 10
+  };
 
   CSpinEdit();
   ~CSpinEdit() override;
@@ -92,6 +106,12 @@ public:
   // The variable set that expressions are evaluated on; the host keeps it.
   void SetVariableExpression(aCVariableExpression* pVariableExpression) { m_pVariableExpression = pVariableExpression; }
 
+  // The variable submenus (one a kind, with its first variables and the select and add
+  // entries), and the entries that switch between an expression and its value.
+  void SetVariableMenu(CMenu* pMenu);
+  void SetDispValueMenu(CMenu* pMenu);
+  void SetDispExpMenu(CMenu* pMenu);
+
   // Validation for the Enter key; true when the key is consumed. The argument is not used.
   bool DoValidate(UINT nID = 0);
 
@@ -108,6 +128,8 @@ protected:
   bool admit(bool bInRange, bool bQuiet);
   // Remembers and shows the expression that produced the stored value.
   void showNumExpression(const CString& strExpression);
+  // Binds the variable to the expression in the variable set; a binding refused is dropped.
+  void addExpression(aCVariableBase* pVariable, CString strText);
   // A range whose ends are equal leaves nothing to step.
   void enableSpinButton(bool bEnable);
   // A spin step starts from the shown text when it holds only these characters; else a beep.
@@ -133,6 +155,12 @@ protected:
   afx_msg void OnEditPaste();
   afx_msg void OnEditClear();
   afx_msg void OnEditAllSelect();
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg void OnVariable(UINT nID);
+  afx_msg void OnVariableSelect(UINT nID);
+  afx_msg void OnVariableAdd(UINT nID);
+  afx_msg void OnDispValue();
+  afx_msg void OnDispExp();
   DECLARE_MESSAGE_MAP()
 
   bool m_bModified;
@@ -157,11 +185,21 @@ private:
   bool validatesOnFocusTo(const CWnd* pNewWnd) const;
   // An empty text: refused with a beep, or accepted as 0 and shown empty (validate mode).
   bool acceptEmpty(unsigned long ulMode);
-  bool analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression);
+  // strConverted is the text read after the first reading failed, else empty.
+  bool analyze(aCNumericalAnalyze& analyzer, const CString& strText, int& bExpression, CString& strConverted);
   bool setAnalyzed(const aCNumericalAnalyze& analyzer);
   // Focus back to the field with its whole text selected, after a refused text.
   void reclaimFocus();
   void selectAllAndScroll();
+  void greyEditCommands(CMenu& menu);
+  bool showsExpression() const;
+  bool showsValueOfExpression() const;
+  bool appendVariablePopup(CMenu& menu, int nKind);
+  bool fillVariablePopup(CMenu& popup, int nKind);
+  // Replaces the selection with the variable's name, undoably; nothing for null.
+  void insertName(const aCVariableBase* pVariable);
+  // Offers the selected text to the add dialog as a value or an expression when it reads.
+  void offerSelection(CDlgVarAdd& dlg);
 };
 
 // Subclasses the dialog item on first use; saving validates the field and fails the exchange

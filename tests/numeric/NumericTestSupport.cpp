@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace
 {
 const UINT WM_TEST_STEP = WM_APP + 60;
@@ -16,7 +18,7 @@ void AFXAPI CountBeep(UINT)
 }
 }
 
-CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0)
+CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0), m_nYesNoAnswer(IDNO)
 {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
@@ -26,13 +28,14 @@ CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0)
 int CNumericTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
   m_messages.push_back({lpszPrompt, nType, nIDPrompt});
-  return IDOK;
+  return (nType & MB_TYPEMASK) == MB_YESNO ? m_nYesNoAnswer : IDOK;
 }
 
 void CNumericTestApp::Reset()
 {
   m_messages.clear();
   m_nBeeps = 0;
+  m_nYesNoAnswer = IDNO;
 }
 
 CNumericTestApp& TestApp()
@@ -144,4 +147,44 @@ std::pair<int, int> SelectionOf(const CEdit& edit)
   int nEnd = 0;
   edit.GetSel(nStart, nEnd);
   return {nStart, nEnd};
+}
+
+std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags)
+{
+  std::string strMenu;
+  for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+  {
+    if (i > 0)
+      strMenu += ' ';
+    HMENU hSubMenu = ::GetSubMenu(hMenu, i);
+    // A popup's state carries its item count in the high byte.
+    UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION) & (hSubMenu != nullptr ? 0xFF : ~0u);
+    if ((nState & MF_SEPARATOR) != 0)
+    {
+      strMenu += '-';
+      continue;
+    }
+    char text[256] = "";
+    ::GetMenuStringA(hMenu, i, text, sizeof text, MF_BYPOSITION);
+    std::string strText = text;
+    for (const auto& tag : tags)
+      if (tag.first == strText)
+        strText = tag.second;
+    if (hSubMenu != nullptr)
+      strMenu += strText + "[" + DescribeMenu(hSubMenu, tags) + "]";
+    else
+    {
+      // An owner-drawn item keeps its text in its own record; untagged texts that are not
+      // ASCII (the menu resource's own) show only as their ids.
+      bool bAscii = std::all_of(strText.begin(), strText.end(), [](char ch) { return (ch & 0x80) == 0; });
+      std::string strID = std::to_string(::GetMenuItemID(hMenu, i));
+      if ((nState & MF_OWNERDRAW) != 0)
+        strMenu += "*" + strID;
+      else
+        strMenu += bAscii ? strText + ":" + strID : strID;
+    }
+    if ((nState & MF_GRAYED) != 0)
+      strMenu += '~';
+  }
+  return strMenu;
 }

@@ -21,12 +21,14 @@ class CNumericTestApp : public CWinApp
 {
 public:
   CNumericTestApp();
-  // Records the box and answers it with OK, without a window: no focus moves meanwhile.
+  // Records the box and answers it without a window, so that no focus moves meanwhile: OK,
+  // or the given answer to a Yes/No question.
   int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
   void Reset();
 
   std::vector<SShownMessage> m_messages;
   int m_nBeeps;
+  int m_nYesNoAnswer;
 };
 
 CNumericTestApp& TestApp();
@@ -41,8 +43,15 @@ struct SKeyMessage
 typedef std::vector<SKeyMessage> KeySequence;
 std::ostream& operator<<(std::ostream& out, const SKeyMessage& key);
 
+// A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII,
+// "*id" when it is owner-drawn),
+// tags replacing the texts the test names; "~" marks a grayed item, "-" a separator, a popup
+// is its text with its items in brackets.
+std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags);
+
 // A field whose hidden state a test may read, and which records the keyboard messages that
-// reach its window procedure.
+// reach its window procedure. When a menu it owns is tracked, the menu is described and the
+// keys given for it are posted, which choose an item or cancel.
 template <class TField>
 class CTestField : public TField
 {
@@ -53,14 +62,39 @@ public:
   using TField::setWindowText;
 
   KeySequence m_keys;
+  std::vector<std::pair<std::string, std::string>> m_menuTags;
+  std::string m_strMenu;
+  int m_nMenusShown = 0;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
     if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR)
       m_keys.push_back({message, wParam});
+    // Tracking has gone idle with the menu shown; lParam is the root menu's window.
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !m_bMenuSeen)
+    {
+      m_bMenuSeen = true;
+      ++m_nMenusShown;
+      HWND hMenuWnd = reinterpret_cast<HWND>(lParam);
+      m_strMenu = DescribeMenu(reinterpret_cast<HMENU>(::SendMessage(hMenuWnd, MN_GETHMENU, 0, 0)), m_menuTags);
+      for (const SKeyMessage& key : m_menuKeys)
+        ::PostMessage(hMenuWnd, key.nMessage, key.wParam, key.nMessage == WM_KEYUP ? 0xC0000001 : 1);
+    }
     return TField::WindowProc(message, wParam, lParam);
   }
+
+public:
+  // The next menu tracked is described and gets the keys.
+  void ExpectMenu(const KeySequence& keys)
+  {
+    m_menuKeys = keys;
+    m_bMenuSeen = false;
+  }
+
+private:
+  KeySequence m_menuKeys;
+  bool m_bMenuSeen = true;
 };
 
 // Steps run one by one from posted messages, each after the input that the steps before it

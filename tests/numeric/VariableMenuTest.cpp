@@ -1,0 +1,476 @@
+// Variables in a numeric field, driven through a real dialog: the context menu read while it is
+// tracked and chosen from with the keyboard, the select and add dialogs worked as a user would
+// (each refusal's message checked), and switching between an expression and its value.
+#include "NumericTestResources.h"
+#include "NumericTestSupport.h"
+
+#include <ZuntVariable.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+std::string LibraryText(UINT nID)
+{
+  char buffer[256] = "";
+  ::LoadStringA(GetZuntCtrlModuleHandle(), nID, buffer, sizeof buffer);
+  return buffer;
+}
+
+// A message of the table with another entry in place of its %s.
+std::string Formatted(UINT nFormatID, UINT nArgumentID)
+{
+  std::string strFormat = LibraryText(nFormatID);
+  std::string strArgument = LibraryText(nArgumentID);
+  size_t nAt = strFormat.find("%s");
+  EXPECT_NE(std::string::npos, nAt) << nFormatID;
+  return nAt == std::string::npos ? strFormat : strFormat.replace(nAt, 2, strArgument);
+}
+
+std::vector<std::pair<std::string, std::string>> MenuTags()
+{
+  return {{LibraryText(IDS_MENU_SELECT_VARIABLE), "<select>"}, {LibraryText(IDS_MENU_ADD_VARIABLE), "<add>"},
+          {LibraryText(IDS_MENU_LENGTH_VARIABLES), "<length>"}, {LibraryText(IDS_MENU_ANGLE_VARIABLES), "<angle>"},
+          {LibraryText(IDS_MENU_GENERAL_VARIABLES), "<general>"}, {LibraryText(IDS_MENU_SHOW_VALUE), "<value>"},
+          {LibraryText(IDS_MENU_SHOW_EXPRESSION), "<expression>"}};
+}
+
+void SetClipboardText(CWnd& owner, const char* pszText)
+{
+  ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
+  ::EmptyClipboard();
+  if (pszText != nullptr)
+  {
+    size_t nSize = strlen(pszText) + 1;
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    memcpy(::GlobalLock(hText), pszText, nSize);
+    ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText);
+  }
+  ::CloseClipboard();
+}
+
+SKeyMessage Char(char ch)
+{
+  return {WM_CHAR, static_cast<WPARAM>(ch)};
+}
+
+KeySequence Keys(UINT nVirtualKey)
+{
+  return {{WM_KEYDOWN, nVirtualKey}, {WM_KEYUP, nVirtualKey}};
+}
+
+KeySequence operator+(KeySequence first, const KeySequence& second)
+{
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
+
+// Opens the field's context menu from the keyboard; returns once the menu is closed.
+template <class TField>
+void OpenContextMenu(TField& field, const KeySequence& keys)
+{
+  field.m_menuTags = MenuTags();
+  field.ExpectMenu(keys);
+  field.SetFocus();
+  field.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field.m_hWnd), MAKELPARAM(-1, -1));
+}
+
+// The dialog that a field's command opened over the test dialog. Its modal loop shows it
+// when idle, which a running script never lets it be: shown here instead.
+CWnd* OpenedDialog(CWnd& owner)
+{
+  struct SSearch
+  {
+    HWND hOwner;
+    HWND hFound;
+  } search = {owner.m_hWnd, nullptr};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        SSearch* pSearch = reinterpret_cast<SSearch*>(lParam);
+        char className[16] = "";
+        ::GetClassNameA(hWnd, className, sizeof className);
+        if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || std::string(className) != "#32770")
+          return TRUE;
+        pSearch->hFound = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (search.hFound == nullptr)
+    return nullptr;
+  ::ShowWindow(search.hFound, SW_SHOWNORMAL);
+  return CWnd::FromHandle(search.hFound);
+}
+
+void Click(CWnd& dlg, int nID)
+{
+  dlg.GetDlgItem(nID)->PostMessage(BM_CLICK);
+}
+
+// Types over the whole text of an edit of the dialog.
+void TypeInto(CWnd& dlg, int nID, const char* pszText)
+{
+  CEdit* pEdit = static_cast<CEdit*>(dlg.GetDlgItem(nID));
+  pEdit->SetFocus();
+  pEdit->SetSel(0, -1);
+  TypeText(*pEdit, pszText);
+}
+
+std::string LastMessage()
+{
+  const std::vector<SShownMessage>& messages = TestApp().m_messages;
+  return messages.empty() ? std::string("(none)") : messages.back().text;
+}
+
+// A set with two length variables and a null element, no angle variables and twelve general
+// ones, G1 to G12.
+class VariableFieldTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    m_variables.AddVariable(new aCVarLength("WIDTH", 40.0, 0));
+    m_variables.AddVariable(new aCVarLength("HEIGHT", 25.0, 0));
+    m_variables.GetVariableList(aCVariableExpression::KIND_LENGTH)->AddTail(nullptr);
+    for (int i = 1; i <= 12; ++i)
+      m_variables.AddVariable(new aCVarValue(CString(("G" + std::to_string(i)).c_str()), i, 0));
+    m_dlg.m_double.SetVariableExpression(&m_variables);
+    m_dlg.m_double.SetFigure(2);
+    m_dlg.m_length.SetVariableExpression(&m_variables);
+  }
+
+  aCVariableExpression m_variables;
+  CNumericDialog m_dlg;
+};
+
+const char kVariableSubmenus[] =
+    "<length>[WIDTH:32800 HEIGHT:32801 - <select>:33100 <add>:33110] <angle>[<add>:33111] "
+    "<general>[G1:33000 G2:33001 G3:33002 G4:33003 G5:33004 G6:33005 G7:33006 G8:33007 G9:33008 G10:33009 - "
+    "<select>:33102 <add>:33112]";
+}
+
+TEST_F(VariableFieldTest, FieldWithoutVariablesShowsThePlatformsEditMenu)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_integer.SetWindowText("12");
+        OpenContextMenu(d.m_integer, Keys(VK_ESCAPE));
+        EXPECT_EQ(1, d.m_integer.m_nMenusShown);
+        EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("32789")) << d.m_integer.m_strMenu;
+        EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("<length>")) << d.m_integer.m_strMenu;
+      },
+  });
+}
+
+TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        SetClipboardText(d, "7");
+        d.m_double.SetWindowText("12.5");
+        d.m_double.SetSel(2, 2);
+        CBmpMenu::original_drawmode = 0;
+        CBmpMenu::xp_drawmode = 0;
+        OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
+        EXPECT_EQ(1u, CBmpMenu::original_drawmode) << "the flat look stays for every bitmap menu";
+        EXPECT_EQ(1u, CBmpMenu::xp_drawmode);
+        EXPECT_EQ(std::string("*32789~ - *32790~ *32791~ *32792 *32793~ - *32781 - ") + kVariableSubmenus,
+                  d.m_double.m_strMenu);
+      },
+      [](CNumericDialog& d) {
+        SetClipboardText(d, nullptr);
+        d.m_double.SetWindowText("");
+        TypeText(d.m_double, "12.5");
+      },
+      [](CNumericDialog& d) {
+        d.m_double.SetSel(0, -1);
+        OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
+        EXPECT_EQ(std::string("*32789 - *32790 *32791 *32792~ *32793 - *32781~ - ") + kVariableSubmenus,
+                  d.m_double.m_strMenu);
+        EXPECT_EQ("12.5", TextOf(d.m_double)) << "cancelled: nothing happens";
+      },
+  });
+}
+
+TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionUndoably)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetWindowText("1+X");
+        d.m_double.SetSel(2, 3);
+        // The length submenu by its mnemonic, then its second line.
+        OpenContextMenu(d.m_double, KeySequence{Char('l')} + Keys(VK_DOWN) + KeySequence{Char('\r')});
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("1+HEIGHT", TextOf(d.m_double));
+        EXPECT_TRUE(d.m_double.IsModified());
+        EXPECT_TRUE(d.m_double.CanUndo());
+        PressKey(d.m_double, VK_RETURN);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("26.00", TextOf(d.m_double));
+        EXPECT_EQ("1+HEIGHT", std::string(d.m_double.GetNumExpression()));
+      },
+  });
+  EXPECT_DOUBLE_EQ(26.0, m_dlg.m_double.GetValue());
+}
+
+TEST_F(VariableFieldTest, ExpressionAndItsValueAreShownInTurn)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) { EnterText(d.m_double, "WIDTH/2"); },
+      [](CNumericDialog& d) {
+        ASSERT_EQ("20.00", TextOf(d.m_double));
+        OpenContextMenu(d.m_double, KeySequence{Char('e')});
+        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <expression>:33201"))
+            << d.m_double.m_strMenu;
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("WIDTH/2", TextOf(d.m_double));
+        EXPECT_FALSE(d.m_double.IsModified());
+        OpenContextMenu(d.m_double, KeySequence{Char('i')});
+        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <value>:33200"))
+            << d.m_double.m_strMenu;
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("20.00", TextOf(d.m_double));
+        EXPECT_FALSE(d.m_double.IsModified());
+        TypeText(d.m_double, "1");
+      },
+      [](CNumericDialog& d) {
+        OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
+        EXPECT_EQ(std::string::npos, d.m_double.m_strMenu.find("3320")) << "a modified text offers neither";
+      },
+  });
+}
+
+TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
+{
+  m_variables.GetVariableList(aCVariableExpression::KIND_LENGTH)->AddHead(nullptr);
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetWindowText("2*");
+        d.m_double.SetSel(2, 2);
+        OpenContextMenu(d.m_double, KeySequence{Char('n'), Char('s')});
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        CListBox* pList = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_LIST_VARIABLE));
+        ASSERT_EQ(12, pList->GetCount());
+        CString strLast;
+        pList->GetText(11, strLast);
+        EXPECT_EQ("G12", std::string(strLast));
+        EXPECT_EQ(0, pList->GetCurSel());
+        EXPECT_EQ(pList->m_hWnd, ::GetFocus());
+        PressKey(*pList, VK_END);
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("2*G12", TextOf(d.m_double));
+        d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_SELECT_FIRST);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        CListBox* pList = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_LIST_VARIABLE));
+        ASSERT_EQ(2, pList->GetCount()) << "null elements are skipped";
+        CRect rcItem;
+        pList->GetItemRect(1, &rcItem);
+        LPARAM lPoint = MAKELPARAM(rcItem.CenterPoint().x, rcItem.CenterPoint().y);
+        pList->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        pList->PostMessage(WM_LBUTTONUP, 0, lPoint);
+        pList->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
+        pList->PostMessage(WM_LBUTTONUP, 0, lPoint);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(nullptr, OpenedDialog(d)) << "a double click ends the dialog";
+        EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double));
+        d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_SELECT_FIRST + 2);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        Click(*pDlg, IDCANCEL);
+      },
+      [](CNumericDialog& d) { EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double)) << "cancelled"; },
+  });
+}
+
+TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen)
+{
+  std::vector<std::string> messages;
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetWindowText("");
+        OpenContextMenu(d.m_double, KeySequence{Char('l'), Char('v')});
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        CComboBox* pKind = static_cast<CComboBox*>(pDlg->GetDlgItem(IDC_COMBO_KIND));
+        EXPECT_EQ(0, pKind->GetCurSel());
+        EXPECT_FALSE(pKind->IsWindowEnabled()) << "the command fixed the kind";
+        EXPECT_TRUE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
+        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_NAME), LastMessage());
+        EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
+        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_NAME)->m_hWnd, ::GetFocus());
+        TypeInto(*pDlg, IDC_EDIT_NAME, "1abc");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_VALUE), LastMessage());
+        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_VALUE)->m_hWnd, ::GetFocus());
+        TypeInto(*pDlg, IDC_EDIT_VALUE, "5");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_NAME), LastMessage());
+        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
+        EXPECT_EQ(pName->m_hWnd, ::GetFocus());
+        EXPECT_EQ(Sel(0, 4), SelectionOf(*pName));
+        TypeText(*pName, "width");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(LibraryText(IDS_VAR_NAME_EXISTS), LastMessage()) << "the existence test ignores case";
+        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
+        EXPECT_EQ(Sel(0, 5), SelectionOf(*pName));
+        TypeText(*pName, "depth");
+        TypeInto(*pDlg, IDC_EDIT_VALUE, "1,2");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "a comma";
+        CEdit* pValue = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_VALUE));
+        EXPECT_EQ(pValue->m_hWnd, ::GetFocus());
+        EXPECT_EQ(Sel(0, 3), SelectionOf(*pValue));
+        TypeText(*pValue, "abc+");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "unreadable";
+        TypeInto(*pDlg, IDC_EDIT_VALUE, "WIDTH*2");
+        Click(*pDlg, IDOK);
+      },
+      [&messages](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(LibraryText(IDS_VAR_EXPRESSION_ENTERED), LastMessage());
+        TestApp().m_nYesNoAnswer = IDYES;
+        TypeInto(*pDlg, IDC_EDIT_VALUE, "7.5");
+        Click(*pDlg, IDOK);
+        messages.clear();
+        for (const SShownMessage& message : TestApp().m_messages)
+          messages.push_back(message.text);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(nullptr, OpenedDialog(d));
+        EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
+        EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
+        EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
+      },
+  });
+  EXPECT_EQ(7u, messages.size()) << "one message for each refusal";
+  aCVariableBase* pDepth = m_variables.FindVariable("DEPTH");
+  ASSERT_NE(nullptr, pDepth);
+  EXPECT_EQ("DEPTH", std::string(pDepth->GetName()));
+  EXPECT_TRUE(pDepth->IsKindOf(RUNTIME_CLASS(aCVarLength)));
+  EXPECT_DOUBLE_EQ(7.5, pDepth->GetValue());
+  EXPECT_TRUE(pDepth->IsUserDefined());
+  EXPECT_EQ(nullptr, m_variables.FindExprSbst(pDepth));
+}
+
+TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToIt)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_double.SetWindowText("width*2");
+        d.m_double.SetSel(0, -1);
+        d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST + 2);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        EXPECT_EQ(2, static_cast<CComboBox*>(pDlg->GetDlgItem(IDC_COMBO_KIND))->GetCurSel());
+        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_EXPRESSION));
+        EXPECT_EQ("width*2", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        Click(*pDlg, IDC_RADIO_VALUE);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_TRUE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
+        TypeInto(*pDlg, IDC_EDIT_NAME, "half");
+        TypeInto(*pDlg, IDC_EDIT_VALUE, "WIDTH+1");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(LibraryText(IDS_VAR_EXPRESSION_ENTERED), LastMessage());
+        Click(*pDlg, IDC_RADIO_EXPRESSION);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        TypeInto(*pDlg, IDC_EDIT_EXPRESSION, "5");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        EXPECT_EQ(LibraryText(IDS_VAR_ENTER_EXPRESSION), LastMessage());
+        CEdit* pExpression = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION));
+        EXPECT_EQ(pExpression->m_hWnd, ::GetFocus());
+        TypeText(*pExpression, "width/4");
+        Click(*pDlg, IDOK);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(nullptr, OpenedDialog(d));
+        EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
+        EXPECT_EQ("width*2", TextOf(d.m_double)) << "answered no";
+      },
+  });
+  aCVariableBase* pHalf = m_variables.FindVariable("HALF");
+  ASSERT_NE(nullptr, pHalf);
+  EXPECT_TRUE(pHalf->IsKindOf(RUNTIME_CLASS(aCVarValue)));
+  EXPECT_DOUBLE_EQ(10.0, pHalf->GetValue());
+  const aCSbstExpr* pSbst = dynamic_cast<const aCSbstExpr*>(m_variables.FindExprSbst(pHalf));
+  ASSERT_NE(nullptr, pSbst);
+  EXPECT_EQ("WIDTH/4", std::string(pSbst->GetExpression().GetText()));
+}
+
+TEST_F(VariableFieldTest, LengthWithItsUnitIsOfferedAsTheNumberAndCancelAddsNothing)
+{
+  m_dlg.Run({
+      [](CNumericDialog& d) {
+        d.m_length.SetWindowText("25mm");
+        d.m_length.SetSel(0, -1);
+        d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE)));
+        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
+        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
+        Click(*pDlg, IDCANCEL);
+      },
+      [](CNumericDialog& d) { EXPECT_EQ(nullptr, OpenedDialog(d)); },
+  });
+  EXPECT_EQ(0, m_variables.IsVariableExist("SIDE"));
+  EXPECT_TRUE(TestApp().m_messages.empty());
+}
