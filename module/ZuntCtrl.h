@@ -18,6 +18,9 @@
 #include "AngleEdit.h"
 #include "CoordEdit.h"
 #include "DataExchange.h"
+#include "HistoryEnumString.h"
+#include "ACEdit.h"
+#include "ACComboBox.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
