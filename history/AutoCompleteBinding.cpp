@@ -23,6 +23,16 @@ BOOL CALLBACK FindSuggestList(HWND hWnd, LPARAM lParam)
   return FALSE;
 }
 
+// The byte offset of a character position in a multi-byte text.
+int ByteOffset(const CString& strText, int nChars)
+{
+  LPCTSTR pszStart = strText;
+  LPCTSTR psz = pszStart;
+  for (; nChars > 0 && *psz != '\0'; --nChars)
+    psz = ::CharNextA(psz);
+  return static_cast<int>(psz - pszStart);
+}
+
 // Another interface of the auto-complete object, released when it goes out of scope.
 template <class TInterface>
 class CQueried
@@ -50,7 +60,7 @@ private:
 
 CAutoCompleteBinding::CAutoCompleteBinding(ETextField field)
   : m_pHistoryMap(nullptr), m_pAutoComplete(nullptr), m_pEnumString(nullptr), m_dwOptions(OPTIONS_UNSET),
-    m_field(field)
+    m_field(field), m_hWndField(nullptr)
 {
 }
 
@@ -77,6 +87,7 @@ int CAutoCompleteBinding::Init(CHistoryMap* pMap, const char* pszKey, const CWnd
   else
     m_strKey.Format("%d", control.GetDlgCtrlID());
   release();
+  m_hWndField = hWndField;
   if (hWndField == nullptr)
     return TRUE;
 
@@ -193,6 +204,17 @@ void CAutoCompleteBinding::putCaretAtEnd(CWnd& control, int nLength) const
   control.SendMessage(EM_SCROLLCARET);
 }
 
+// Windows' edit counts the bytes of a multi-byte text; Wine's counts characters even in a
+// multi-byte window. The field's own length of the text tells which it does.
+CSize CAutoCompleteBinding::getSelBytes(const CWnd& control, const CString& strText) const
+{
+  CSize sel = getSel(control);
+  int nFieldLength = static_cast<int>(::SendMessage(m_hWndField, EM_LINELENGTH, 0, 0));
+  if (nFieldLength == strText.GetLength())
+    return sel;
+  return CSize(ByteOffset(strText, sel.cx), ByteOffset(strText, sel.cy));
+}
+
 BOOL CAutoCompleteBinding::PreTranslateKeyDown(CWnd& control, UINT nKey)
 {
   if (nKey != VK_RETURN && nKey != VK_ESCAPE)
@@ -202,7 +224,7 @@ BOOL CAutoCompleteBinding::PreTranslateKeyDown(CWnd& control, UINT nKey)
     return FALSE;
   CString strText;
   control.GetWindowText(strText);
-  CSize sel = getSel(control);
+  CSize sel = getSelBytes(control, strText);
   bool bSelected = sel.cx != sel.cy;
   if (nKey == VK_RETURN)
   {

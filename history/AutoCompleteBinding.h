@@ -54,7 +54,11 @@ private:
   bool applyOptions(DWORD dwOptions) const;
   void resetEnumerator() const;
   CSize getSel(const CWnd& control) const;
+  // The selection as byte offsets into the text.
+  CSize getSelBytes(const CWnd& control, const CString& strText) const;
   void putCaretAtEnd(CWnd& control, int nLength) const;
 
   ETextField m_field;
+  // The window the auto-complete object works on.
+  HWND m_hWndField;
 };

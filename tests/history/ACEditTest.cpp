@@ -2,6 +2,7 @@
 // key, options, switching off and on, suggestions that follow EnteredText without binding
 // again, and Enter and Escape while the suggestion list is open.
 #include "AutoCompleteTestSupport.h"
+#include "../TextCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -180,4 +181,33 @@ TEST(ACEdit, EnterAcceptsTheCompletionHidesTheListAndReachesTheDialog)
   EXPECT_EQ("alpha", strAtOK);
   EXPECT_EQ(Sel(5, 5), selAtOK);
   EXPECT_FALSE(::IsWindowVisible(list.m_hWnd));
+}
+
+// Wine's edit counts the selection in characters even in a multi-byte window, Windows' in bytes;
+// the completion taken back must end on the same character either way. (The byte-counting
+// side could only be checked on Windows.)
+TEST(ACEdit, EscapeTakesBackACompletionAfterJapaneseText)
+{
+  CHistoryMap map;
+  CSuggestListStandIn list;
+  std::string strAfterEscape;
+  CAutoCompleteDialog dlg(&map);
+  INT_PTR nResult = dlg.Run({
+      [](CAutoCompleteDialog& d) {
+        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        d.m_edit.SetFocus();
+        d.m_edit.SetWindowText(cp932("部品ボルト").c_str());
+        // After the first two characters, counted as this edit counts them.
+        int nAfterTwo = ::SendMessage(d.m_edit, EM_LINELENGTH, 0, 0) == 5 ? 2 : 4;
+        d.m_edit.SetSel(nAfterTwo, -1);
+        PressKey(d.m_edit, VK_ESCAPE);
+      },
+      [&](CAutoCompleteDialog& d) {
+        strAfterEscape = TextOf(d.m_edit);
+        d.EndDialog(IDOK);
+      },
+  });
+  EXPECT_EQ(IDOK, nResult);
+  EXPECT_EQ(cp932("部品"), strAfterEscape);
 }
