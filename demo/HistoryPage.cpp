@@ -123,7 +123,8 @@ protected:
   {
     bool bLoaded = loadFile();
     showStatus((bLoaded ? "Loaded from " : "Could not load ") + m_strPath);
-    fillLayerList();
+    // Loading replaces the histories of the keys in the file: the controls bind to the new ones.
+    bindControls();
     showListing();
   }
 
