@@ -107,18 +107,23 @@ int CAutoCompleteBinding::Init(CHistoryMap* pMap, const char* pszKey, const CWnd
   }
   m_pAutoComplete = pAutoComplete;
   m_pEnumString = pEnumString;
-  if (static_cast<LONG>(m_dwOptions) < 0)
-    m_dwOptions = readOptions();
+  // An object without IAutoComplete2 leaves the options unset.
+  DWORD dwOptions = 0;
+  if (static_cast<LONG>(m_dwOptions) < 0 && readOptions(dwOptions))
+    m_dwOptions = dwOptions;
   return TRUE;
 }
 
-DWORD CAutoCompleteBinding::readOptions() const
+bool CAutoCompleteBinding::readOptions(DWORD& dwOptions) const
 {
-  DWORD dwOptions = 0;
+  dwOptions = 0;
   CQueried<IAutoComplete2> autoComplete2(m_pAutoComplete, IID_IAutoComplete2);
-  if (autoComplete2 && FAILED(autoComplete2->GetOptions(&dwOptions)))
+  if (!autoComplete2 || FAILED(autoComplete2->GetOptions(&dwOptions)))
+  {
     dwOptions = 0;
-  return dwOptions;
+    return false;
+  }
+  return true;
 }
 
 bool CAutoCompleteBinding::applyOptions(DWORD dwOptions) const
@@ -153,7 +158,9 @@ void CAutoCompleteBinding::EnteredText(const char* pszText)
   if (m_pHistoryMap == nullptr || m_pAutoComplete == nullptr || pszText == nullptr || *pszText == '\0')
     return;
   // Switched off, the control records nothing.
-  if (readOptions() == 0)
+  DWORD dwOptions = 0;
+  readOptions(dwOptions);
+  if (dwOptions == 0)
     return;
   m_pHistoryMap->SetAt(m_strKey, pszText, CTime(_time64(nullptr)));
   m_pEnumString->UpdateHistory(m_pHistoryMap->Enumrate(m_strKey));

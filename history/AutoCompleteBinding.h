@@ -50,7 +50,8 @@ public:
 private:
   void release();
   bool isSuggesting() const;
-  DWORD readOptions() const;
+  // The object's current options; false (and 0) when it cannot tell.
+  bool readOptions(DWORD& dwOptions) const;
   bool applyOptions(DWORD dwOptions) const;
   void resetEnumerator() const;
   CSize getSel(const CWnd& control) const;
