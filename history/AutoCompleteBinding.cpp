@@ -90,11 +90,21 @@ int CAutoCompleteBinding::Init(CHistoryMap* pMap, const char* pszKey, const CWnd
   m_hWndField = hWndField;
   if (hWndField == nullptr)
     return TRUE;
+  if (!bindObject(hWndField))
+    return FALSE;
+  // An object without IAutoComplete2 leaves the options unset.
+  DWORD dwOptions = 0;
+  if (static_cast<LONG>(m_dwOptions) < 0 && readOptions(dwOptions))
+    m_dwOptions = dwOptions;
+  return TRUE;
+}
 
+bool CAutoCompleteBinding::bindObject(HWND hWndField)
+{
   IAutoComplete* pAutoComplete = nullptr;
   if (FAILED(::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IAutoComplete,
                                 reinterpret_cast<void**>(&pAutoComplete))))
-    return FALSE;
+    return false;
   auto pEnumString = new CHistoryEnumString(m_pHistoryMap->Enumrate(m_strKey));
   // Held across Init, so that a refusal frees it and an acceptance leaves it to the object.
   pEnumString->AddRef();
@@ -103,15 +113,11 @@ int CAutoCompleteBinding::Init(CHistoryMap* pMap, const char* pszKey, const CWnd
   if (FAILED(hr))
   {
     pAutoComplete->Release();
-    return FALSE;
+    return false;
   }
   m_pAutoComplete = pAutoComplete;
   m_pEnumString = pEnumString;
-  // An object without IAutoComplete2 leaves the options unset.
-  DWORD dwOptions = 0;
-  if (static_cast<LONG>(m_dwOptions) < 0 && readOptions(dwOptions))
-    m_dwOptions = dwOptions;
-  return TRUE;
+  return true;
 }
 
 bool CAutoCompleteBinding::readOptions(DWORD& dwOptions) const

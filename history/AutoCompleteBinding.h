@@ -49,6 +49,8 @@ public:
 
 private:
   void release();
+  // A new auto-complete object on the window with an enumerator of the key's history.
+  bool bindObject(HWND hWndField);
   bool isSuggesting() const;
   // The object's current options; false (and 0) when it cannot tell.
   bool readOptions(DWORD& dwOptions) const;
