@@ -99,6 +99,46 @@ TEST(ACEdit, SuggestionsFollowEnteredTextWithoutBindingAgain)
 // it and the keys go on to the dialog. What the control does with Windows' list is shown here
 // with a stand-in window of that class; that the real list is found on Windows could only be
 // checked on Windows.
+// The number of suggestions in Wine's list: the list box inside its visible popup. Wine keeps
+// the texts themselves outside the list box, so only their number can be read.
+int WineListCount()
+{
+  int nCount = 0;
+  for (HWND hWndPopup : VisibleThreadWindows("Static"))
+  {
+    HWND hWndList = ::FindWindowExA(hWndPopup, nullptr, "ListBox", nullptr);
+    if (hWndList != nullptr)
+      nCount += static_cast<int>(::SendMessage(hWndList, LB_GETCOUNT, 0, 0));
+  }
+  return nCount;
+}
+
+TEST(ACEdit, UnderWineTheListShowsEnteredTextsAtOnce)
+{
+  CHistoryMap map;
+  map.SetAt("key", "beta", CTime(100));
+  int nBefore = 0;
+  int nAfter = 0;
+  CAutoCompleteDialog dlg(&map);
+  dlg.Run({
+      [](CAutoCompleteDialog& d) {
+        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
+        d.m_edit.SetAutoCompleteOption(ACO_AUTOSUGGEST);
+        RetypeText(d.m_edit, "b");
+      },
+      [&](CAutoCompleteDialog& d) {
+        nBefore = WineListCount();
+        d.m_edit.EnteredText("bravo");
+        d.m_edit.EnteredText("alpha");
+        RetypeText(d.m_edit, "b");
+      },
+      [&](CAutoCompleteDialog&) { nAfter = WineListCount(); },
+  });
+  EXPECT_EQ(1, nBefore);
+  // The new text of the same start joins; the one of another start stays out.
+  EXPECT_EQ(2, nAfter);
+}
+
 TEST(ACEdit, UnderWineTheListIsNotFoundAndEscapeClosesTheDialog)
 {
   CHistoryMap map;
