@@ -71,11 +71,7 @@ TEST(ACEdit, SuggestionsFollowEnteredTextWithoutBindingAgain)
   CHistoryMap map;
   CAutoCompleteDialog dlg(&map);
   dlg.Run({
-      [](CAutoCompleteDialog& d) {
-        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "parts"));
-        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-        RetypeText(d.m_edit, "bo");
-      },
+      [](CAutoCompleteDialog& d) { BindEditAndType(d, "parts", kSuggestAndAppend, "bo"); },
       [](CAutoCompleteDialog& d) {
         EXPECT_EQ("bo", TextOf(d.m_edit)) << "a key without history suggests nothing";
         d.m_edit.EnteredText("bolt M6");
@@ -121,11 +117,7 @@ TEST(ACEdit, UnderWineTheListShowsEnteredTextsAtOnce)
   int nAfter = 0;
   CAutoCompleteDialog dlg(&map);
   dlg.Run({
-      [](CAutoCompleteDialog& d) {
-        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
-        d.m_edit.SetAutoCompleteOption(ACO_AUTOSUGGEST);
-        RetypeText(d.m_edit, "b");
-      },
+      [](CAutoCompleteDialog& d) { BindEditAndType(d, "key", ACO_AUTOSUGGEST, "b"); },
       [&](CAutoCompleteDialog& d) {
         nBefore = WineListCount();
         d.m_edit.EnteredText("bravo");
@@ -146,11 +138,7 @@ TEST(ACEdit, UnderWineTheListIsNotFoundAndEscapeClosesTheDialog)
   bool bWineListShown = false;
   CAutoCompleteDialog dlg(&map);
   INT_PTR nResult = dlg.Run({
-      [](CAutoCompleteDialog& d) {
-        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
-        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-        RetypeText(d.m_edit, "al");
-      },
+      [](CAutoCompleteDialog& d) { BindEditAndType(d, "key", kSuggestAndAppend, "al"); },
       [&](CAutoCompleteDialog& d) {
         EXPECT_EQ("alpha", TextOf(d.m_edit));
         bWineListShown = !VisibleThreadWindows("Static").empty();
@@ -210,11 +198,7 @@ TEST(ACEdit, EnterAcceptsTheCompletionHidesTheListAndReachesTheDialog)
     selAtOK = EditSelectionOf(d.m_edit);
   };
   INT_PTR nResult = dlg.Run({
-      [](CAutoCompleteDialog& d) {
-        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
-        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-        RetypeText(d.m_edit, "al");
-      },
+      [](CAutoCompleteDialog& d) { BindEditAndType(d, "key", kSuggestAndAppend, "al"); },
       [](CAutoCompleteDialog& d) { PressKey(d.m_edit, VK_RETURN); },
   });
   EXPECT_EQ(IDOK, nResult);

@@ -126,6 +126,13 @@ CSuggestListStandIn::~CSuggestListStandIn()
   ::DestroyWindow(m_hWnd);
 }
 
+void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped)
+{
+  ASSERT_TRUE(dlg.m_edit.InitAutoComplete(dlg.m_pHistoryMap, pszKey));
+  dlg.m_edit.SetAutoCompleteOption(dwOptions);
+  RetypeText(dlg.m_edit, pszTyped);
+}
+
 void TypeText(HWND hWnd, const char* pszText)
 {
   for (const char* pch = pszText; *pch != '\0'; ++pch)

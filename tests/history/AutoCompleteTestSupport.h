@@ -72,6 +72,9 @@ public:
   HWND m_hWnd;
 };
 
+// Binds the dialog's edit to a key with the options, then types the text into it.
+void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped);
+
 // Input posted to the window, as the keyboard would deliver it.
 void TypeText(CWnd& wnd, const char* pszText);
 void TypeText(HWND hWnd, const char* pszText);
