@@ -1,6 +1,7 @@
 #include "AutoCompleteTestSupport.h"
 
 #include "AutoCompleteTestResources.h"
+#include "../ScriptStep.h"
 
 #include <gtest/gtest.h>
 
@@ -98,14 +99,7 @@ void CAutoCompleteDialog::OnCancel()
 
 LRESULT CAutoCompleteDialog::OnStep(WPARAM wParam, LPARAM)
 {
-  size_t nStep = wParam;
-  if (nStep >= m_steps.size())
-  {
-    EndDialog(SCRIPT_END);
-    return 0;
-  }
-  m_steps[nStep](*this);
-  PostMessage(WM_TEST_STEP, nStep + 1);
+  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
   return 0;
 }
 
