@@ -262,6 +262,20 @@ BOOL CToolBar::getButton(int nIndex, TBBUTTON* pButton) const
   return static_cast<BOOL>(SendMessage(TB_GETBUTTON, nIndex, reinterpret_cast<LPARAM>(pButton)));
 }
 
+int CToolBar::GetCount() const
+{
+  return static_cast<int>(SendMessage(TB_BUTTONCOUNT));
+}
+
+void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const
+{
+  TBBUTTON button = {};
+  getButton(nIndex, &button);
+  nID = static_cast<UINT>(button.idCommand);
+  nStyle = MAKELONG(button.fsStyle, button.fsState);
+  iImage = button.iBitmap;
+}
+
 UINT CToolBar::GetItemID(int nIndex) const
 {
   TBBUTTON button = {};

@@ -102,7 +102,9 @@ public:
   BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
   void SetSizes(SIZE sizeButton, SIZE sizeImage);
 
+  int GetCount() const;
   UINT GetItemID(int nIndex) const;
+  void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
   void GetItemRect(int nIndex, LPRECT lpRect) const;
   int CommandToIndex(UINT nIDFind) const;
   UINT GetButtonStyle(int nIndex) const;

@@ -1,6 +1,7 @@
 // ZuntGallery.exe: every control of the library on pages of one frame window. With
 // "/screenshots <dir>" it writes <dir>/<page>.png for each page and exits.
 #include "Gallery.h"
+#include "GalleryResource.h"
 
 #include <Resource.h>
 #include <commctrl.h>
@@ -22,6 +23,7 @@ const SGalleryPage kPages[] = {
   {"Module", NewModulePage},
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
+  {"Bitmap menus", NewMenuPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.
@@ -59,6 +61,7 @@ protected:
 
 private:
   CListBox m_pageList;
+  CBmpMenu m_menuBar;
   std::unique_ptr<CGalleryPage> m_pages[std::size(kPages)];
 };
 
@@ -73,6 +76,12 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
     return -1;
+  // The menu bar is a bitmap menu with the images of the gallery's toolbar.
+  if (m_menuBar.LoadMenu(IDR_GALLERY_MENU))
+  {
+    m_menuBar.LoadToolbar(IDR_GALLERY_TOOLBAR);
+    SetMenu(&m_menuBar);
+  }
   CRect rcClient;
   GetClientRect(&rcClient);
   if (!m_pageList.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY,

@@ -21,6 +21,7 @@
 #include "HistoryEnumString.h"
 #include "ACEdit.h"
 #include "ACComboBox.h"
+#include "BmpMenu.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
