@@ -35,6 +35,7 @@ struct SGalleryPage
 CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
+CGalleryPage* NewHistoryPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

@@ -22,6 +22,7 @@ const UINT IDC_FIRST_PAGE = 200;
 const SGalleryPage kPages[] = {
   {"Module", NewModulePage},
   {"Numeric entry", NewNumericPage},
+  {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
 };
 
@@ -136,6 +137,12 @@ BOOL CGalleryApp::InitInstance()
 {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
+  // The auto-complete controls use the shell's objects through COM.
+  if (FAILED(::CoInitialize(nullptr)))
+  {
+    m_nExitCode = 1;
+    return FALSE;
+  }
   auto* pFrame = new CGalleryFrame;
   if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1180, 680)))
   {
@@ -192,6 +199,7 @@ void CGalleryApp::writeContextMenuScreenshot(CGalleryFrame* pFrame, CWnd* pSampl
 int CGalleryApp::ExitInstance()
 {
   CWinApp::ExitInstance();
+  ::CoUninitialize();
   return m_nExitCode;
 }
 

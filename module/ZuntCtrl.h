@@ -20,6 +20,9 @@
 #include "DataExchange.h"
 #include "DlgVariableSelect.h"
 #include "DlgVarAdd.h"
+#include "HistoryEnumString.h"
+#include "ACEdit.h"
+#include "ACComboBox.h"
 #include "BmpMenu.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.

@@ -1,6 +1,7 @@
 #include "NumericTestSupport.h"
 
 #include "NumericTestResources.h"
+#include "../ScriptStep.h"
 
 #include <commctrl.h>
 
@@ -87,14 +88,7 @@ void CNumericDialog::OnOK()
 
 LRESULT CNumericDialog::OnStep(WPARAM wParam, LPARAM)
 {
-  size_t nStep = wParam;
-  if (nStep >= m_steps.size())
-  {
-    EndDialog(SCRIPT_END);
-    return 0;
-  }
-  m_steps[nStep](*this);
-  PostMessage(WM_TEST_STEP, nStep + 1);
+  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
   return 0;
 }
 

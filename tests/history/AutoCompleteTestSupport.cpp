@@ -1,0 +1,215 @@
+#include "AutoCompleteTestSupport.h"
+
+#include "AutoCompleteTestResources.h"
+#include "../ScriptStep.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlguid.h>
+
+namespace
+{
+const UINT WM_TEST_STEP = WM_APP + 61;
+const char kStandInClass[] = "Auto-Suggest Dropdown";
+
+class CAutoCompleteTestApp : public CWinApp
+{
+public:
+  CAutoCompleteTestApp() : CWinApp("ZuntAutoCompleteTest")
+  {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+  }
+};
+
+CAutoCompleteTestApp theApp;
+
+// The host initialises COM on its thread; the library relies on it.
+class CComEnvironment : public ::testing::Environment
+{
+public:
+  void SetUp() override { ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr))); }
+  void TearDown() override { ::CoUninitialize(); }
+};
+
+::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
+
+struct SFoundWindows
+{
+  const char* pszClass;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectVisible(HWND hWnd, LPARAM lParam)
+{
+  auto* pFound = reinterpret_cast<SFoundWindows*>(lParam);
+  char szClass[100] = "";
+  ::GetClassNameA(hWnd, szClass, sizeof szClass);
+  if (lstrcmpiA(szClass, pFound->pszClass) == 0 && ::IsWindowVisible(hWnd))
+    pFound->windows.push_back(hWnd);
+  return TRUE;
+}
+}
+
+BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
+  ON_MESSAGE(WM_TEST_STEP, OnStep)
+END_MESSAGE_MAP()
+
+CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
+  : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nOKPressed(0), m_nCancelPressed(0)
+{
+}
+
+INT_PTR CAutoCompleteDialog::Run(std::vector<Step> steps)
+{
+  m_steps = std::move(steps);
+  return DoModal();
+}
+
+BOOL CAutoCompleteDialog::OnInitDialog()
+{
+  CDialog::OnInitDialog();
+  m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                 CRect(8, 80, 200, 200), this, IDC_AC_COMBO);
+  PostMessage(WM_TEST_STEP, 0);
+  return TRUE;
+}
+
+void CAutoCompleteDialog::DoDataExchange(CDataExchange* pDX)
+{
+  DDX_Control(pDX, IDC_AC_EDIT, m_edit);
+  DDX_Control(pDX, IDC_AC_TEMPLATE_COMBO, m_templateCombo);
+}
+
+void CAutoCompleteDialog::OnOK()
+{
+  ++m_nOKPressed;
+  if (m_onOK)
+    m_onOK(*this);
+  CDialog::OnOK();
+}
+
+void CAutoCompleteDialog::OnCancel()
+{
+  ++m_nCancelPressed;
+  CDialog::OnCancel();
+}
+
+LRESULT CAutoCompleteDialog::OnStep(WPARAM wParam, LPARAM)
+{
+  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
+  return 0;
+}
+
+CSuggestListStandIn::CSuggestListStandIn()
+{
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = ::DefWindowProcA;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kStandInClass;
+  ::RegisterClassA(&windowClass);
+  m_hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kStandInClass, nullptr, WS_POPUP | WS_BORDER,
+                             0, 0, 100, 60, nullptr, nullptr, windowClass.hInstance, nullptr);
+  ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+}
+
+CSuggestListStandIn::~CSuggestListStandIn()
+{
+  ::DestroyWindow(m_hWnd);
+}
+
+void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped)
+{
+  ASSERT_TRUE(dlg.m_edit.InitAutoComplete(dlg.m_pHistoryMap, pszKey));
+  dlg.m_edit.SetAutoCompleteOption(dwOptions);
+  RetypeText(dlg.m_edit, pszTyped);
+}
+
+void TypeText(HWND hWnd, const char* pszText)
+{
+  for (const char* pch = pszText; *pch != '\0'; ++pch)
+    ::PostMessage(hWnd, WM_CHAR, static_cast<BYTE>(*pch), 1);
+}
+
+void TypeText(CWnd& wnd, const char* pszText)
+{
+  TypeText(wnd.m_hWnd, pszText);
+}
+
+void PressKey(HWND hWnd, UINT nVirtualKey)
+{
+  ::PostMessage(hWnd, WM_KEYDOWN, nVirtualKey, 1);
+  ::PostMessage(hWnd, WM_KEYUP, nVirtualKey, 0xC0000001);
+}
+
+void RetypeText(HWND hWndField, const char* pszText)
+{
+  ::SetFocus(hWndField);
+  ::SetWindowTextA(hWndField, "");
+  TypeText(hWndField, pszText);
+}
+
+std::string TextOf(HWND hWnd)
+{
+  char szText[256] = "";
+  ::GetWindowTextA(hWnd, szText, sizeof szText);
+  return szText;
+}
+
+Sel EditSelectionOf(HWND hWndEdit)
+{
+  DWORD dwStart = 0;
+  DWORD dwEnd = 0;
+  ::SendMessage(hWndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+  return {static_cast<int>(dwStart), static_cast<int>(dwEnd)};
+}
+
+std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
+{
+  std::vector<std::string> texts;
+  CEnteredHistory* pHistory = map.Enumrate(pszKey);
+  for (int n = 0; pHistory != nullptr && n < pHistory->GetCount(); ++n)
+    texts.push_back(static_cast<LPCTSTR>(pHistory->GetAt(n)->GetText()));
+  return texts;
+}
+
+std::vector<HWND> VisibleThreadWindows(const char* pszClass)
+{
+  SFoundWindows found = {pszClass, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+namespace
+{
+DWORD OptionsOf(IUnknown* pAutoComplete)
+{
+  DWORD dwOptions = 0;
+  IAutoComplete2* pAutoComplete2 = nullptr;
+  if (pAutoComplete != nullptr &&
+      SUCCEEDED(pAutoComplete->QueryInterface(IID_IAutoComplete2, reinterpret_cast<void**>(&pAutoComplete2))))
+  {
+    pAutoComplete2->GetOptions(&dwOptions);
+    pAutoComplete2->Release();
+  }
+  return dwOptions;
+}
+}
+
+DWORD PlatformOptions(const CAutoCompleteBinding& binding)
+{
+  return OptionsOf(binding.m_pAutoComplete);
+}
+
+DWORD NewObjectOptions()
+{
+  IUnknown* pAutoComplete = nullptr;
+  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                     reinterpret_cast<void**>(&pAutoComplete)));
+  DWORD dwOptions = OptionsOf(pAutoComplete);
+  if (pAutoComplete != nullptr)
+    pAutoComplete->Release();
+  return dwOptions;
+}
