@@ -184,7 +184,7 @@ Leading leadingDigits(const Binary& b, int n)
     return hugeLeading(b);
   if (b.e >= 0)  // an integer below 2^64
     return sixteenDigits(b.m << b.e, 0);
-  uint64_t scaled;
+  uint64_t scaled = 0;
   if (shiftedDown(multiply(b.m, kPow10[n + 1]), -b.e, scaled))
     return sixteenDigits(scaled, -(n + 1));
   // Too long for 64 bits at n + 1 places (the value is above 10^8): scale to 16 digits.
