@@ -6,6 +6,7 @@
 #include "AfxFile.h"
 #include "AfxTime.h"
 
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -119,6 +120,12 @@ private:
   template <typename T>
   CArchive& readValue(T& value)
   {
+    // Most values lie whole in the buffer: copy them without the general read's loop.
+    if (m_pFile && (m_nMode & load) && m_nBufMax - m_nBufCur >= sizeof value) {
+      std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
+      m_nBufCur += sizeof value;
+      return *this;
+    }
     readExactly(&value, sizeof value);
     return *this;
   }
