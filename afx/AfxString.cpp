@@ -502,37 +502,39 @@ void CString::ReleaseBuffer(int nNewLength)
   m_str.resize(size_t(nNewLength));
 }
 
-CString AFXAPI operator+(const CString& a, const CString& b)
+namespace {
+
+template <typename Left, typename Right>
+CString concat(Left a, Right b)
 {
   CString result(a);
   result += b;
   return result;
+}
+
+}  // namespace
+
+CString AFXAPI operator+(const CString& a, const CString& b)
+{
+  return concat<const CString&, const CString&>(a, b);
 }
 
 CString AFXAPI operator+(const CString& a, LPCTSTR b)
 {
-  CString result(a);
-  result += b;
-  return result;
+  return concat<const CString&, LPCTSTR>(a, b);
 }
 
 CString AFXAPI operator+(LPCTSTR a, const CString& b)
 {
-  CString result(a);
-  result += b;
-  return result;
+  return concat<LPCTSTR, const CString&>(a, b);
 }
 
 CString AFXAPI operator+(const CString& a, char b)
 {
-  CString result(a);
-  result += b;
-  return result;
+  return concat<const CString&, char>(a, b);
 }
 
 CString AFXAPI operator+(char a, const CString& b)
 {
-  CString result(a);
-  result += b;
-  return result;
+  return concat<char, const CString&>(a, b);
 }
