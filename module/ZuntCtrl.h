@@ -24,6 +24,13 @@
 #include "ACEdit.h"
 #include "ACComboBox.h"
 #include "BmpMenu.h"
+#include "CtrlSplitter.h"
+#include "ResizingDialog.h"
+#include "XoExPanel.h"
+#include "XoExPanelWnd.h"
+#include "DlgBrowseForFolder.h"
+#include "InputStringDlg.h"
+#include "AFontComboBox.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
