@@ -42,7 +42,9 @@ int CCtrlSplitter::Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* 
                           const CRect& rect, UINT nPos, UINT)
 {
   m_nID = nID;
-  CStatic::Create("", dwStyle, rect, pParent, nID);
+  // The panes stay where they are when there is no splitter to hold them.
+  if (!CStatic::Create("", dwStyle, rect, pParent, nID))
+    return 1;
   // Panes that report to their owner keep reporting to the dialog.
   for (CWnd* pPane : {pFirstPane, pSecondPane})
   {

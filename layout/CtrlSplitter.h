@@ -29,7 +29,8 @@ public:
   CCtrlSplitter();
 
   // Makes both panes children of the splitter, their owner the parent. With a vertical split
-  // nPos is the left pane's width, with a horizontal one the bottom pane's height. Always 1.
+  // nPos is the left pane's width, with a horizontal one the bottom pane's height. Always 1,
+  // even when the window cannot be made (the panes are then left alone).
   int Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* pSecondPane, UINT nID, const CRect& rect,
              UINT nPos, UINT nUnused);
   // 1 vertical, 2 horizontal, 0 none.

@@ -136,6 +136,16 @@ TEST_F(CtrlSplitterTest, WithoutAKindNothingIsLaidOut)
   ExpectPanes(CRect(0, 0, 50, 20), CRect(0, 0, 50, 20), __LINE__);
 }
 
+TEST_F(CtrlSplitterTest, WithoutAParentThePanesStayPut)
+{
+  EXPECT_EQ(m_splitter.Create(WS_CHILD | CTRLSPLITTER_VERT, nullptr, &m_first, &m_second, IDC_SPLITTER,
+                              kSplitterRect, 100, 0),
+            1);
+  EXPECT_EQ(m_splitter.m_hWnd, nullptr);
+  EXPECT_EQ(m_first.GetParent(), &m_host);
+  ExpectPanes(CRect(0, 0, 50, 20), CRect(0, 0, 50, 20), __LINE__);
+}
+
 TEST_F(CtrlSplitterTest, DraggingTheVerticalBarMovesThePanesOnRelease)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);
