@@ -13,6 +13,9 @@ public:
   BOOL CreatePage(CWnd* pFrame, const CRect& rcPage);
   // A control whose context menu the screenshots also show, or null.
   virtual CWnd* GetContextMenuSample() { return nullptr; }
+  // Further states the screenshots also show: shows state nState (from 0) and names it, or
+  // puts the page back and returns false when there are no more.
+  virtual bool ShowExtraState(int nState, CString& strName) { return false; }
 
 protected:
   BOOL OnInitDialog() override;
@@ -36,6 +39,7 @@ CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
+CGalleryPage* NewLayoutPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

@@ -24,6 +24,7 @@ const SGalleryPage kPages[] = {
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
+  {"Layout", NewLayoutPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.
@@ -43,6 +44,13 @@ void PumpMessages(DWORD dwMilliseconds)
       }
     }
   }
+}
+
+// Paints the whole frame again and lets it settle before a screenshot.
+void RedrawAndPump(CWnd* pFrame)
+{
+  pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessages(500);
 }
 }
 
@@ -165,13 +173,20 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
   for (size_t nPage = 0; nPage < pFrame->GetPageCount(); ++nPage)
   {
     pFrame->ShowPage(nPage);
-    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages(500);
+    RedrawAndPump(pFrame);
     std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
     if (!SaveWindowAsPng(pFrame->m_hWnd, path.c_str()))
       m_nExitCode = 1;
     if (CWnd* pSample = pFrame->GetPage(nPage)->GetContextMenuSample())
       writeContextMenuScreenshot(pFrame, pSample, std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
+    CString strState;
+    for (int nState = 0; pFrame->GetPage(nPage)->ShowExtraState(nState, strState); ++nState)
+    {
+      RedrawAndPump(pFrame);
+      std::string statePath = std::string(pszFolder) + "/" + kPages[nPage].pszName + ", " + strState.GetString() + ".png";
+      if (!SaveWindowAsPng(pFrame->m_hWnd, statePath.c_str()))
+        m_nExitCode = 1;
+    }
   }
 }
 

@@ -18,3 +18,9 @@
 #define ID_GALLERY_SELECT_ALL 40207
 #define ID_GALLERY_GRID 40208
 #define ID_GALLERY_RULER 40209
+
+// The layout page: the panel's template and the texts of its string input dialog.
+#define IDD_GALLERY_PANEL 120
+#define IDS_TAB_TITLE 121
+#define IDS_TAB_PROMPT 122
+#define IDS_TAB_SAMPLE 123
