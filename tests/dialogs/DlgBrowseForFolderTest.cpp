@@ -7,6 +7,9 @@
 
 #include <shlobj.h>
 
+#include <commctrl.h>
+
+#include <functional>
 #include <string>
 
 namespace
@@ -21,6 +24,8 @@ struct SBrowserSeen
   std::string strStatus;
   std::string strPrompt;
   int nPress = IDOK;
+  // More to do with the open browser before the button is pressed.
+  std::function<void(HWND hBrowser)> more;
 };
 SBrowserSeen g_seen;
 HWND g_hOwner = nullptr;
@@ -64,6 +69,8 @@ void CALLBACK LookAtBrowser(HWND, UINT, UINT_PTR nTimer, DWORD)
   g_seen.bOKEnabled = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
   g_seen.strStatus = ItemText(hBrowser, IDC_BROWSE_STATUS);
   g_seen.strPrompt = FindPrompt(hBrowser, g_seen.strPrompt);
+  if (g_seen.more)
+    g_seen.more(hBrowser);
   ::PostMessage(hBrowser, WM_COMMAND, g_seen.nPress, 0);
 }
 
@@ -78,11 +85,13 @@ protected:
   void TearDown() override { m_owner.DestroyWindow(); }
 
   // Opens the browser; the timer presses nPress. The prompt is looked for by its text.
-  INT_PTR Browse(CDlgBrowseForFolder& dlg, int nPress, const std::string& strPrompt = std::string())
+  INT_PTR Browse(CDlgBrowseForFolder& dlg, int nPress, const std::string& strPrompt = std::string(),
+                 std::function<void(HWND)> more = nullptr)
   {
     g_seen = SBrowserSeen();
     g_seen.nPress = nPress;
     g_seen.strPrompt = strPrompt;
+    g_seen.more = std::move(more);
     UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, &LookAtBrowser);
     INT_PTR nResult = dlg.DoModal();
     ::KillTimer(nullptr, nTimer);
@@ -127,6 +136,37 @@ TEST_F(DlgBrowseForFolderTest, WithoutAPathOKStartsDisabledAndCancelKeepsThePath
   dlg.SetPath("C:\\");
   EXPECT_EQ(Browse(dlg, IDCANCEL), IDCANCEL);
   EXPECT_STREQ(dlg.GetPath(), "C:\\");
+}
+
+TEST_F(DlgBrowseForFolderTest, FoldersWithoutAPathCannotBeChosen)
+{
+  // The desktop's children, clicked one by one: the computer has no file-system path (OK goes
+  // off), a folder such as the user's documents has one (the status line shows it).
+  int nWithPath = 0;
+  int nWithoutPath = 0;
+  auto clickEachChild = [&](HWND hBrowser) {
+    HWND hTree = ::FindWindowExA(hBrowser, nullptr, WC_TREEVIEWA, nullptr);
+    ASSERT_NE(hTree, nullptr);
+    HTREEITEM hRoot = TreeView_GetRoot(hTree);
+    TreeView_Expand(hTree, hRoot, TVE_EXPAND);
+    for (HTREEITEM hItem = TreeView_GetChild(hTree, hRoot); hItem != nullptr; hItem = TreeView_GetNextSibling(hTree, hItem))
+    {
+      ::SetDlgItemTextA(hBrowser, IDC_BROWSE_STATUS, "");
+      ::EnableWindow(::GetDlgItem(hBrowser, IDOK), TRUE);
+      TreeView_SelectItem(hTree, hItem);
+      const bool bOK = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
+      const std::string strStatus = ItemText(hBrowser, IDC_BROWSE_STATUS);
+      EXPECT_EQ(bOK, !strStatus.empty()) << "a status text exactly where OK stays on: " << strStatus;
+      if (bOK)
+        ++nWithPath;
+      else
+        ++nWithoutPath;
+    }
+  };
+  CDlgBrowseForFolder dlg(&m_owner);
+  EXPECT_EQ(Browse(dlg, IDCANCEL, std::string(), clickEachChild), IDCANCEL);
+  EXPECT_GT(nWithPath, 0);
+  EXPECT_GT(nWithoutPath, 0);
 }
 
 TEST_F(DlgBrowseForFolderTest, ALongPathIsShortenedInTheMiddleOfTheStatusLine)
