@@ -32,6 +32,9 @@ bool CAFontComboBox::Initialize()
 
 void CAFontComboBox::EnumerateFont(const CDC& dc)
 {
+  // Without a list there is nowhere to keep the records.
+  if (!::IsWindow(m_hWnd))
+    return;
   CString strShown;
   GetFontName(strShown);
   freeItemRecords();
@@ -108,7 +111,9 @@ void CAFontComboBox::freeItemRecords()
 
 int CAFontComboBox::SetFontName(const char* pszName, bool bExact)
 {
-  const int nIndex = bExact ? FindStringExact(-1, pszName) : FindString(-1, pszName);
+  int nIndex = -1;
+  if (pszName != nullptr)
+    nIndex = bExact ? FindStringExact(-1, pszName) : FindString(-1, pszName);
   if (nIndex >= 0)
     return SetCurSel(nIndex);
   SetCurSel(-1);

@@ -28,10 +28,11 @@ public:
   // The next enumeration lists the vertical "@" faces too.
   void InsertVerticallyFont() { m_bShowVerticalFonts = true; }
   // Refills the list from the DC's device, the screen when the DC holds none, and selects
-  // again the first font that begins with the text shown before.
+  // again the first font that begins with the text shown before. Nothing without a window.
   void EnumerateFont(const CDC& dc);
   // Selects the first font of that name (exactly, or beginning with it), without regard to
-  // case; when none matches, clears the selection and the text. The index, or -1.
+  // case; when none matches (or there is no name), clears the selection and the text. The
+  // index, or -1.
   int SetFontName(const char* pszName, bool bExact);
   // The selected font's name, or the typed text when nothing is selected.
   void GetFontName(CString& strName) const;

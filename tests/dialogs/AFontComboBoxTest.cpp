@@ -127,6 +127,15 @@ TEST_F(AFontComboBoxTest, ChoosingAFontByName)
   m_combo.SetCurSel(-1);
   m_combo.SetWindowText("Some typed name");
   EXPECT_EQ(FontName(), "Some typed name");
+  EXPECT_EQ(m_combo.SetFontName(nullptr, false), -1);
+  EXPECT_EQ(FontName(), "");
+}
+
+TEST(AFontComboBox, WithoutAWindowNothingIsListed)
+{
+  CAFontComboBox combo;
+  combo.EnumerateFont(CDC());
+  EXPECT_EQ(combo.m_hWnd, nullptr);
 }
 
 TEST_F(AFontComboBoxTest, ARefillKeepsTheChoice)
