@@ -111,10 +111,12 @@ public:
   using CResizingDialog::m_rcGrip;
 };
 
-class CRecordingPanel : public CXoExPanel
+// A panel of either kind that records the handlers the entry points reach.
+template <class TPanel>
+class CRecordingEvents : public TPanel
 {
 public:
-  CRecordingPanel() : CXoExPanel(IDD_PANEL_TEST) {}
+  using TPanel::TPanel;
   std::vector<std::string> m_calls;
 
   void OnCloseActiveDocument(int n) override { record("CloseActive", n); }
@@ -133,6 +135,42 @@ private:
     m_calls.push_back(std::string(pszName) + " " + std::to_string(n) + (m != -99 ? " " + std::to_string(m) : ""));
   }
 };
+
+class CRecordingPanel : public CRecordingEvents<CXoExPanel>
+{
+public:
+  CRecordingPanel() : CRecordingEvents<CXoExPanel>(IDD_PANEL_TEST) {}
+};
+
+// Events for documents 3 (made active, then closed), 4 and 5, and for partitions and layers.
+template <class TPanel>
+void ExpectDocumentFilter(CRecordingEvents<TPanel>& panel)
+{
+  EXPECT_EQ(panel.GetActiveDocument(), -1);
+  panel.SetChangeActiveDocument(3);
+  panel.SetChangeActiveDocument(3);
+  panel.SetReDispActiveDocument(3);
+  panel.SetReDispActiveDocument(4);
+  panel.SetUpdateActiveAttribute(3, 7);
+  panel.SetUpdateActiveAttribute(4, 7);
+  panel.UpdateProtectDocument(3, 1);
+  panel.UpdateProtectDocument(5, 1);
+  panel.SetUpdatePartitionView(2);
+  panel.SelectPartitionLayer(2, 9);
+  panel.EnableLayerControl(0);
+  panel.SetCloseActiveDocument(4);
+  panel.SetCloseActiveDocument(3);
+  EXPECT_EQ(panel.GetActiveDocument(), -1);
+  panel.SetReDispActiveDocument(3);
+  const std::vector<std::string> expected = {
+    "ChangeActive 3",    "ReDisp 3",          "UpdateAttribute 3 7", "Protect 3 1",   "PartitionView 2",
+    "PartitionLayer 2 9", "LayerControl 0",   "CloseNonActive 4",    "CloseActive 3",
+  };
+  EXPECT_EQ(panel.m_calls, expected);
+  CWnd frame;
+  panel.setMainFrame(&frame);
+  EXPECT_EQ(panel.GetMainFrame(), &frame);
+}
 
 class ResizingDialogTest : public ::testing::Test
 {
@@ -324,32 +362,11 @@ TEST_F(ResizingDialogTest, APanelSwallowsTheWheel)
 TEST(PanelNotifications, DocumentEventsReachOnlyTheActiveDocument)
 {
   CRecordingPanel panel;
-  EXPECT_EQ(panel.GetActiveDocument(), -1);
-  panel.SetChangeActiveDocument(3);
-  panel.SetChangeActiveDocument(3);
-  panel.SetReDispActiveDocument(3);
-  panel.SetReDispActiveDocument(4);
-  panel.SetUpdateActiveAttribute(3, 7);
-  panel.SetUpdateActiveAttribute(4, 7);
-  panel.UpdateProtectDocument(3, 1);
-  panel.UpdateProtectDocument(5, 1);
-  panel.SetUpdatePartitionView(2);
-  panel.SelectPartitionLayer(2, 9);
-  panel.EnableLayerControl(0);
-  panel.SetCloseActiveDocument(4);
-  panel.SetCloseActiveDocument(3);
-  EXPECT_EQ(panel.GetActiveDocument(), -1);
-  panel.SetReDispActiveDocument(3);
-  const std::vector<std::string> expected = {
-    "ChangeActive 3",    "ReDisp 3",          "UpdateAttribute 3 7", "Protect 3 1",   "PartitionView 2",
-    "PartitionLayer 2 9", "LayerControl 0",   "CloseNonActive 4",    "CloseActive 3",
-  };
-  EXPECT_EQ(panel.m_calls, expected);
-
-  CWnd frame;
-  panel.setMainFrame(&frame);
-  EXPECT_EQ(panel.GetMainFrame(), &frame);
+  ExpectDocumentFilter(panel);
   EXPECT_FALSE(panel.IsActivePanel());
   panel.SetActivePanel(true);
   EXPECT_TRUE(panel.IsActivePanel());
+
+  CRecordingEvents<CXoExPanelWnd> window;
+  ExpectDocumentFilter(window);
 }
