@@ -110,7 +110,7 @@ CTreeOptionItemCheckBox* CTreeOptionPage::addCheck(const char* pszLabel, const c
 
 void CTreeOptionPage::fillOptions()
 {
-  CTreeOptionItem* pDrawing = addRow(new CValueRow("Drawing", "", "Settings of new drawings."), nullptr);
+  CTreeOptionItem* pDrawing = addRow(new CValueRow("Settings of new drawings", "", "Units and grid of the drawings made from now on."), nullptr);
   pDrawing->SetOptionButton1("Defaults");
   pDrawing->SetOptionButton2("Apply to all");
   addRow(new CValueRow("Length unit", "mm", "The unit of lengths typed without one."), pDrawing);
