@@ -261,3 +261,16 @@ TEST_F(TreeChildList, ContextMenuShowsTheEntriesAndSendsTheCommand)
   showMenu();
   EXPECT_EQ(std::vector<int>{10}, m_tree.m_driver.m_commands);
 }
+
+TEST_F(TreeChildList, DropTargetFollowsThePointer)
+{
+  CPoint point = labelPoint(m_hViews);
+  m_tree.ClientToScreen(&point);
+  ::SetCursorPos(point.x, point.y);
+  EXPECT_EQ(m_hViews, m_tree.GetDropTarget());
+  EXPECT_EQ(m_hViews, m_tree.GetNextItem(nullptr, TVGN_DROPHILITE));
+  point = CPoint(100, 280);
+  m_tree.ClientToScreen(&point);
+  ::SetCursorPos(point.x, point.y);
+  EXPECT_EQ(nullptr, m_tree.GetDropTarget());
+}

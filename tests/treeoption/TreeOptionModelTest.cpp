@@ -259,3 +259,28 @@ TEST_F(TreeOptionModel, LargestLabelSkipsHeadersAndBlankLabels)
   EXPECT_TRUE(m_pSpacing->GetLabelRect().IsRectEmpty());
   EXPECT_NE(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);
 }
+
+TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
+{
+  CWnd& info = *m_tree.GetInfoWindow();
+  auto textPixels = [&info](COLORREF colour) {
+    info.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CRect rcText;
+    info.GetClientRect(rcText);
+    rcText.DeflateRect(4, 4);
+    return CPixelCanvas(info).Count(rcText, colour);
+  };
+  const COLORREF crText = Sys(COLOR_BTNTEXT);
+  EXPECT_EQ(0, textPixels(crText));
+  m_tree.SetDefInfoTextNoSel(TRUE);
+  const int nDefault = textPixels(crText);
+  EXPECT_GT(nDefault, 0);
+  m_tree.SetFocusedItem(m_pUnits);
+  const int nUnits = textPixels(crText);
+  EXPECT_GT(nUnits, 0);
+  EXPECT_NE(nDefault, nUnits);
+  m_tree.EnableWindow(FALSE);
+  EXPECT_EQ(0, textPixels(crText));
+  EXPECT_GT(textPixels(Sys(COLOR_GRAYTEXT)), 0);
+  m_tree.EnableWindow(TRUE);
+}
