@@ -24,6 +24,7 @@ const SGalleryPage kPages[] = {
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
+  {"Option tree", NewTreeOptionPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.
@@ -135,7 +136,7 @@ CGalleryApp theApp;
 
 BOOL CGalleryApp::InitInstance()
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
   // The auto-complete controls use the shell's objects through COM.
   if (FAILED(::CoInitialize(nullptr)))

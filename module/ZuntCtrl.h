@@ -24,6 +24,9 @@
 #include "ACEdit.h"
 #include "ACComboBox.h"
 #include "BmpMenu.h"
+#include "TreeOption.h"
+#include "TreeOptionItemCheckBox.h"
+#include "TreeChildList.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
