@@ -39,6 +39,7 @@ CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
+CGalleryPage* NewTreeOptionPage();
 CGalleryPage* NewLayoutPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.

@@ -19,6 +19,9 @@
 #define ID_GALLERY_GRID 40208
 #define ID_GALLERY_RULER 40209
 
+// The option tree's divider cursor, which the host supplies under this number.
+#define IDC_GALLERY_SPLITTER 130
+
 // The layout page: the panel's template and the texts of its string input dialog.
 #define IDD_GALLERY_PANEL 120
 #define IDS_TAB_TITLE 121
