@@ -24,6 +24,9 @@
 #include "ACEdit.h"
 #include "ACComboBox.h"
 #include "BmpMenu.h"
+#include "SizingControlBar.h"
+#include "SizingControlBarG.h"
+#include "SizingControlBarCF.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
