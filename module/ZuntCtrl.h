@@ -27,6 +27,9 @@
 #include "SizingControlBar.h"
 #include "SizingControlBarG.h"
 #include "SizingControlBarCF.h"
+#include "PinDockBar.h"
+#include "DrawFrame.h"
+#include "AutoHideBar.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
