@@ -25,7 +25,7 @@ public:
     if (m_pDockBar != nullptr)
       m_pDockBar->RemoveControlBar(this);
     m_pDockBar = nullptr;
-    pStrip->AddButton("Layers", AHB_GROUPSELECT, this, GetParent(), &rcDocked, this);
+    pStrip->AddButton("Layers", AHB_GROUPSELECT | AHB_ACTIVE, this, GetParent(), &rcDocked, this);
     autoHideStatus = true;
   }
   void LeaveAutoHide(CAutoHideBar* pStrip, BOOL) override

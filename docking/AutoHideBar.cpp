@@ -87,16 +87,18 @@ BOOL CAutoHideBar::samePin(const CDrawButtonInfo* pA, const CDrawButtonInfo* pB)
 void CAutoHideBar::AddButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked,
                              CPinDockBar* pPin, int nImage)
 {
-  InsertButton(lpszName, dwStyle | 0x80000000u, pBar, pOldParent, pDocked, pPin, nImage,
-               static_cast<int>(buttons.GetSize()));
+  insertButton(lpszName, dwStyle, pBar, pOldParent, pDocked, pPin, nImage, static_cast<int>(buttons.GetSize()), TRUE);
 }
 
 void CAutoHideBar::InsertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked,
                                 CPinDockBar* pPin, int nImage, int nIndex)
 {
-  // The top bit marks AddButton's call: the style stands as given.
-  const BOOL bAsGiven = (dwStyle & 0x80000000u) != 0;
-  dwStyle &= ~0x80000000u;
+  insertButton(lpszName, dwStyle, pBar, pOldParent, pDocked, pPin, nImage, nIndex, FALSE);
+}
+
+void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked,
+                                CPinDockBar* pPin, int nImage, int nIndex, BOOL bAsGiven)
+{
   auto* pInfo = new CDrawButtonInfo;
   pInfo->name = lpszName != nullptr ? lpszName : "";
   pInfo->bar = pBar;

@@ -77,6 +77,9 @@ public:
 
 protected:
   void _CheckItemChange(UINT nFlags, CPoint point, BOOL bClick);
+  // bAsGiven keeps the style; otherwise the button is its group's active one unless another is.
+  void insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
+                    int nImage, int nIndex, BOOL bAsGiven);
   // Makes the button the shown one, active in its group, and slides its bar out.
   void openButton(int nIndex, BOOL bTimer);
   int groupCount() const;
