@@ -1,5 +1,7 @@
 #include "AfxControlBar.h"
 #include "AfxDC.h"
+#include "AfxDockBar.h"
+#include "AfxDockContext.h"
 #include "AfxModule.h"
 #include "AfxMsgMap.h"
 
@@ -12,12 +14,83 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
   ON_WM_PAINT()
   ON_WM_ERASEBKGND()
+  ON_WM_CREATE()
+  ON_WM_DESTROY()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar()
   : m_pDockSite(nullptr), m_bAutoDelete(FALSE), m_dwStyle(0), m_cxLeftBorder(6), m_cxRightBorder(0),
-    m_cyTopBorder(2), m_cyBottomBorder(2), m_nCount(0)
+    m_cyTopBorder(2), m_cyBottomBorder(2), m_dwDockStyle(0), m_pDockBar(nullptr), m_pDockContext(nullptr),
+    m_nCount(0)
 {
+}
+
+CControlBar::~CControlBar()
+{
+  delete m_pDockContext;
+}
+
+BOOL CControlBar::IsFloating() const
+{
+  return m_pDockBar != nullptr && m_pDockBar->m_bFloating;
+}
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+  m_dwDockStyle = dwDockStyle;
+  if (m_pDockContext == nullptr && dwDockStyle != 0)
+    m_pDockContext = new CDockContext(this);
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const
+{
+  return GetParentFrame();
+}
+
+// A bar made inside a frame has that frame as its dock site.
+int CControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+  if (CWnd::OnCreate(lpCreateStruct) == -1)
+    return -1;
+  if (m_pDockSite == nullptr)
+    m_pDockSite = DYNAMIC_DOWNCAST(CFrameWnd, GetParent());
+  if (m_pDockSite != nullptr)
+    m_pDockSite->AddControlBar(this);
+  return 0;
+}
+
+void CControlBar::OnDestroy()
+{
+  if (m_pDockBar != nullptr)
+    m_pDockBar->RemoveControlBar(this);
+  m_pDockBar = nullptr;
+  if (m_pDockSite != nullptr)
+    m_pDockSite->RemoveControlBar(this);
+  CWnd::OnDestroy();
+}
+
+// A press on a bar in a dock bar drags it; a double click docks or floats it.
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+  if (m_pDockBar == nullptr || m_pDockContext == nullptr)
+  {
+    CWnd::OnLButtonDown(nFlags, point);
+    return;
+  }
+  ClientToScreen(&point);
+  m_pDockContext->StartDrag(point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+  if (m_pDockBar == nullptr || m_pDockContext == nullptr)
+  {
+    CWnd::OnLButtonDblClk(nFlags, point);
+    return;
+  }
+  m_pDockContext->ToggleDocking();
 }
 
 void CControlBar::PostNcDestroy()
@@ -57,7 +130,7 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
   auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-  if (!IsWindowVisible() || (m_dwStyle & CBRS_ALIGN_ANY) == 0)
+  if (!IsVisible() || (m_dwStyle & CBRS_ALIGN_ANY) == 0)
     return 0;
   CRect rcAvailable(pLayout->rect);
   CSize size = CalcFixedLayout(pLayout->bStretch, IsHorz());

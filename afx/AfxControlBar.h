@@ -1,47 +1,14 @@
 // CControlBar: the base of bars along a frame's edges (the frame lays them out through
-// WM_SIZEPARENT and updates their command UI at idle time), and CToolBar over the common
-// toolbar control, loaded from the framework's toolbar resource.
+// WM_SIZEPARENT and updates their command UI at idle time; a bar with docking enabled lives in
+// a dock bar or floats), and CToolBar over the common toolbar control, loaded from the
+// framework's toolbar resource.
 #pragma once
 #include "AfxFrameWnd.h"
 
 #include <commctrl.h>
 
-// Bar styles (m_dwStyle).
-#define CBRS_ALIGN_LEFT 0x1000L
-#define CBRS_ALIGN_TOP 0x2000L
-#define CBRS_ALIGN_RIGHT 0x4000L
-#define CBRS_ALIGN_BOTTOM 0x8000L
-#define CBRS_ALIGN_ANY 0xF000L
-#define CBRS_BORDER_LEFT 0x0100L
-#define CBRS_BORDER_TOP 0x0200L
-#define CBRS_BORDER_RIGHT 0x0400L
-#define CBRS_BORDER_BOTTOM 0x0800L
-#define CBRS_BORDER_ANY 0x0F00L
-#define CBRS_TOOLTIPS 0x0010L
-#define CBRS_FLYBY 0x0020L
-#define CBRS_FLOAT_MULTI 0x0040L
-#define CBRS_BORDER_3D 0x0080L
-#define CBRS_HIDE_INPLACE 0x0008L
-#define CBRS_SIZE_DYNAMIC 0x0004L
-#define CBRS_SIZE_FIXED 0x0002L
-#define CBRS_FLOATING 0x0001L
-#define CBRS_GRIPPER 0x00400000L
-#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
-#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
-#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
-#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
-#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
-#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
-#define CBRS_ALL 0x0040FFFFL
-
-// CalcDynamicLayout modes.
-#define LM_STRETCH 0x0001
-#define LM_HORZ 0x0002
-#define LM_MRUWIDTH 0x0004
-#define LM_HORZDOCK 0x0008
-#define LM_VERTDOCK 0x0010
-#define LM_LENGTHY 0x0020
-#define LM_COMMIT 0x0040
+class CDockBar;
+class CDockContext;
 
 class ZUNTAFX_API CControlBar : public CWnd
 {
@@ -49,6 +16,7 @@ class ZUNTAFX_API CControlBar : public CWnd
   DECLARE_MESSAGE_MAP()
 public:
   CControlBar();
+  ~CControlBar() override;
 
   // The bar's size along its edge; bStretch asks for the whole edge.
   virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
@@ -59,18 +27,31 @@ public:
 
   DWORD GetBarStyle() const { return m_dwStyle; }
   virtual void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
-  BOOL IsFloating() const { return FALSE; }
+  BOOL IsFloating() const;
+  virtual BOOL IsDockBar() const { return FALSE; }
+  // The sides (CBRS_ALIGN_*) the bar may dock to; 0 turns dragging off.
+  void EnableDocking(DWORD dwDockStyle);
+  // The frame that lays the bar out: the dock site, or the floating frame around the bar.
+  CFrameWnd* GetDockingFrame() const;
   BOOL IsHorz() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
-  BOOL IsVisible() const { return IsWindowVisible(); }
+  // The bar's own visibility, whether or not its parent is shown.
+  BOOL IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }
   int GetCount() const { return m_nCount; }
 
   CFrameWnd* m_pDockSite;
   BOOL m_bAutoDelete;  // deletes itself with its window
   DWORD m_dwStyle;
   int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
+  DWORD m_dwDockStyle;
+  CDockBar* m_pDockBar;          // the dock bar holding the bar, or null
+  CDockContext* m_pDockContext;  // drags and toggles the bar; null until EnableDocking
 
 protected:
   void PostNcDestroy() override;
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   void CalcInsideRect(CRect& rect, BOOL bHorz) const;
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);

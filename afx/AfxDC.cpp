@@ -258,3 +258,21 @@ CWindowDC::~CWindowDC()
 {
   ::ReleaseDC(m_hWnd, Detach());
 }
+
+CBrush* PASCAL CDC::GetHalftoneBrush()
+{
+  static CBrush s_brush;
+  if (s_brush.m_hObject == nullptr)
+  {
+    WORD grayPattern[8];
+    for (int i = 0; i < 8; ++i)
+      grayPattern[i] = static_cast<WORD>(0x5555u << (i & 1));
+    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
+    if (hBitmap != nullptr)
+    {
+      s_brush.Attach(::CreatePatternBrush(hBitmap));
+      ::DeleteObject(hBitmap);
+    }
+  }
+  return &s_brush;
+}

@@ -22,6 +22,8 @@ public:
 
   static CDC* PASCAL FromHandle(HDC hDC);
   static void PASCAL DeleteTempMap();
+  // The 50% grey checker that tracking rectangles are inverted with; the framework keeps it.
+  static CBrush* PASCAL GetHalftoneBrush();
   BOOL Attach(HDC hDC);
   HDC Detach();
   BOOL CreateCompatibleDC(CDC* pDC);

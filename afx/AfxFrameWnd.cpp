@@ -1,5 +1,8 @@
 #include "AfxFrameWnd.h"
 #include "AfxControlBar.h"
+#include "AfxDockBar.h"
+#include "AfxDockContext.h"
+#include "AfxMiniFrameWnd.h"
 #include "AfxMenu.h"
 #include "AfxModule.h"
 #include "AfxMsgMap.h"
@@ -10,11 +13,13 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_SIZE()
   ON_WM_INITMENUPOPUP()
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
-CFrameWnd::CFrameWnd() : m_bAutoMenuEnable(TRUE), m_hMenuDefault(nullptr), m_bInRecalcLayout(FALSE)
+CFrameWnd::CFrameWnd()
+  : m_bAutoMenuEnable(TRUE), m_nIdleFlags(0), m_hMenuDefault(nullptr), m_bInRecalcLayout(FALSE)
 {
 }
 
@@ -72,12 +77,16 @@ void CFrameWnd::RecalcLayout(BOOL)
   m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, LPRECT lpRectClient)
+void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,
+                               LPCRECT lpRectClient, BOOL bStretch)
 {
   AFX_SIZEPARENTPARAMS layout = {};
-  layout.bStretch = TRUE;
-  GetClientRect(&layout.rect);
-  layout.hDWP = ::BeginDeferWindowPos(8);
+  layout.bStretch = bStretch;
+  if (lpRectClient != nullptr)
+    layout.rect = *lpRectClient;
+  else
+    GetClientRect(&layout.rect);
+  layout.hDWP = nFlag == reposQuery ? nullptr : ::BeginDeferWindowPos(8);
   HWND hWndLeftOver = nullptr;
   for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
        hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
@@ -88,8 +97,8 @@ void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, LP
     else if (nID >= nIDFirst && nID <= nIDLast)
       ::SendMessage(hWndChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
   }
-  if (lpRectClient != nullptr)
-    *lpRectClient = layout.rect;
+  if (lpRectParam != nullptr)
+    *lpRectParam = layout.rect;
   if (hWndLeftOver != nullptr && layout.hDWP != nullptr)
     layout.hDWP = ::DeferWindowPos(layout.hDWP, hWndLeftOver, nullptr, layout.rect.left, layout.rect.top,
                                    layout.rect.right - layout.rect.left, layout.rect.bottom - layout.rect.top,
@@ -103,11 +112,157 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID)
   return DYNAMIC_DOWNCAST(CControlBar, FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(nID))));
 }
 
+// A floating bar shows and hides with its frame.
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
   pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
-  if (!bDelay)
-    RecalcLayout();
+  CFrameWnd* pFrame = pBar->GetDockingFrame();
+  if (pBar->IsFloating() && pFrame != nullptr)
+  {
+    pFrame->RecalcLayout();
+    pFrame->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    return;
+  }
+  if (pFrame == nullptr)
+    pFrame = this;
+  if (bDelay)
+    pFrame->DelayRecalcLayout();
+  else
+    pFrame->RecalcLayout();
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
+{
+  m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+  if (m_nIdleFlags & idleLayout)
+    RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+  m_nIdleFlags = 0;
+  for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+  {
+    auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+    CFrameWnd* pFloatingFrame = pBar->IsFloating() ? pBar->GetDockingFrame() : nullptr;
+    if (pFloatingFrame != nullptr && pFloatingFrame->IsWindowVisible())
+    {
+      pFloatingFrame->SendMessage(WM_IDLEUPDATECMDUI, wParam);
+      pFloatingFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE);
+    }
+  }
+  return 0;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+  if (m_listControlBars.Find(pBar) == nullptr)
+    m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+  if (POSITION pos = m_listControlBars.Find(pBar))
+    m_listControlBars.RemoveAt(pos);
+}
+
+namespace
+{
+// The dock bars in the order a bar without a wish tries them.
+const struct
+{
+  UINT nID;
+  DWORD dwStyle;
+} kDockBars[] = {
+  {AFX_IDW_DOCKBAR_TOP, CBRS_TOP},
+  {AFX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM},
+  {AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT},
+  {AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT},
+};
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+  for (const auto& dock : kDockBars)
+  {
+    if ((dwDockStyle & dock.dwStyle & CBRS_ALIGN_ANY) == 0 || GetControlBar(dock.nID) != nullptr)
+      continue;
+    auto* pDockBar = new CDockBar;
+    pDockBar->m_bAutoDelete = TRUE;
+    if (!pDockBar->Create(this, WS_VISIBLE | dock.dwStyle, dock.nID))
+    {
+      delete pDockBar;
+      AfxThrowResourceException();
+    }
+  }
+}
+
+DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar)
+{
+  for (const auto& dock : kDockBars)
+  {
+    auto* pDockBar = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(dock.nID));
+    if (pDockBar == nullptr || (dwDockStyle & dock.dwStyle & CBRS_ALIGN_ANY) == 0)
+      continue;
+    // An empty dock bar still has its line along the frame's edge.
+    CRect rcDockBar;
+    pDockBar->GetWindowRect(&rcDockBar);
+    if (rcDockBar.Width() == 0)
+      rcDockBar.right++;
+    if (rcDockBar.Height() == 0)
+      rcDockBar.bottom++;
+    if (rcDockBar.IntersectRect(&rcDockBar, &rect))
+    {
+      if (ppDockBar != nullptr)
+        *ppDockBar = pDockBar;
+      return dock.dwStyle & CBRS_ALIGN_ANY;
+    }
+  }
+  return 0;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+  CDockBar* pDockBar = nDockBarID != 0 ? DYNAMIC_DOWNCAST(CDockBar, GetControlBar(nDockBarID)) : nullptr;
+  for (size_t i = 0; pDockBar == nullptr && nDockBarID == 0 && i < sizeof kDockBars / sizeof kDockBars[0]; ++i)
+  {
+    if (pBar->m_dwDockStyle & kDockBars[i].dwStyle & CBRS_ALIGN_ANY)
+      pDockBar = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kDockBars[i].nID));
+  }
+  if (pDockBar != nullptr)
+    DockControlBar(pBar, pDockBar, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+  if (pDockBar == nullptr || (pBar->m_dwDockStyle & pDockBar->m_dwStyle & CBRS_ALIGN_ANY) == 0)
+    return;
+  pDockBar->DockControlBar(pBar, lpRect);
+  if (pBar->m_pDockContext != nullptr)
+    pBar->m_pDockContext->m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+  if (pBar->IsFloating() && pBar->m_pDockBar->GetDockedCount() == 1)
+  {
+    CFrameWnd* pFrame = pBar->GetDockingFrame();
+    pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->RecalcLayout();
+    return;
+  }
+  auto* pFrame = new CMiniDockFrameWnd;
+  if (!pFrame->Create(this, dwStyle))
+  {
+    delete pFrame;
+    AfxThrowResourceException();
+  }
+  pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  pFrame->m_wndDockBar.DockControlBar(pBar);
+  pFrame->RecalcLayout();
+  if (pBar->IsVisible())
+    pFrame->ShowWindow(SW_SHOWNA);
+  RecalcLayout();
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

@@ -2,3 +2,6 @@
 #pragma once
 #include "afxwin.h"
 #include "AfxControlBar.h"
+#include "AfxDockBar.h"
+#include "AfxDockContext.h"
+#include "AfxMiniFrameWnd.h"

@@ -47,3 +47,19 @@ HFONT GalleryFont();
 
 // Writes what the window's client area shows now to a PNG file. FALSE on failure.
 BOOL SaveWindowAsPng(HWND hWnd, const char* pszPath);
+
+// The frame's docking bars: two caption bars sharing the bottom row, a gripper bar at the top
+// and, hidden in the auto-hide strip on the left, a pin bar that slides out.
+class CGalleryDocking
+{
+public:
+  CGalleryDocking();
+  ~CGalleryDocking();
+  BOOL Create(CFrameWnd* pFrame);
+  // Slides the hidden bar out and waits (pumping) until it stands at full length.
+  BOOL SlideOut(DWORD dwTimeout);
+
+private:
+  struct SBars;
+  SBars* m_pBars;
+};

@@ -64,6 +64,9 @@ public:
   void ShowPage(size_t nShown);
   size_t GetPageCount() const { return std::size(kPages); }
   CGalleryPage* GetPage(size_t nPage) const { return m_pages[nPage].get(); }
+  CGalleryDocking& Docking() { return m_docking; }
+  // The bars first; the page list and the pages in what they leave.
+  void RecalcLayout(BOOL bNotify = TRUE) override;
 
 protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -72,6 +75,7 @@ protected:
 private:
   CListBox m_pageList;
   CBmpMenu m_menuBar;
+  CGalleryDocking m_docking;
   std::unique_ptr<CGalleryPage> m_pages[std::size(kPages)];
 };
 
@@ -92,13 +96,16 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_menuBar.LoadToolbar(IDR_GALLERY_TOOLBAR);
     SetMenu(&m_menuBar);
   }
+  if (!m_docking.Create(this))
+    return -1;
   CRect rcClient;
-  GetClientRect(&rcClient);
+  RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcClient);
   if (!m_pageList.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY,
-                           CRect(0, 0, kPageListWidth, rcClient.bottom), this, IDC_PAGE_LIST))
+                           CRect(rcClient.left, rcClient.top, rcClient.left + kPageListWidth, rcClient.bottom), this, IDC_PAGE_LIST))
     return -1;
   m_pageList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
-  CRect rcPage(kPageListWidth + kMargin, kMargin, rcClient.right - kMargin, rcClient.bottom - kMargin);
+  CRect rcPage(rcClient.left + kPageListWidth + kMargin, rcClient.top + kMargin, rcClient.right - kMargin,
+               rcClient.bottom - kMargin);
   for (size_t nPage = 0; nPage < std::size(kPages); ++nPage)
   {
     m_pageList.AddString(kPages[nPage].pszName);
@@ -109,6 +116,22 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
   }
   ShowPage(0);
   return 0;
+}
+
+void CGalleryFrame::RecalcLayout(BOOL bNotify)
+{
+  CFrameWnd::RecalcLayout(bNotify);
+  if (m_pageList.m_hWnd == nullptr)
+    return;
+  CRect rcLeft;
+  RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcLeft);
+  m_pageList.MoveWindow(rcLeft.left, rcLeft.top, kPageListWidth, rcLeft.Height());
+  for (const auto& page : m_pages)
+  {
+    if (page && page->m_hWnd != nullptr)
+      page->SetWindowPos(nullptr, rcLeft.left + kPageListWidth + kMargin, rcLeft.top + kMargin, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void CGalleryFrame::ShowPage(size_t nShown)
@@ -153,7 +176,7 @@ BOOL CGalleryApp::InitInstance()
     return FALSE;
   }
   auto* pFrame = new CGalleryFrame;
-  if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1180, 680)))
+  if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1204, 910)))
   {
     m_nExitCode = 1;
     return FALSE;
@@ -189,6 +212,14 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
         m_nExitCode = 1;
     }
   }
+  // The hidden bar of the auto-hide strip, slid out over the first page.
+  pFrame->ShowPage(0);
+  PumpMessages(200);
+  if (!pFrame->Docking().SlideOut(3000))
+    m_nExitCode = 1;
+  PumpMessages(300);
+  if (!SaveWindowAsPng(pFrame->m_hWnd, (std::string(pszFolder) + "/Docking bars, slid out.png").c_str()))
+    m_nExitCode = 1;
 }
 
 // The menu is tracked modally: a timer, which the menu loop dispatches, takes the picture

@@ -1,0 +1,111 @@
+// The auto-hide strip: a thin bar along one edge of the frame's client area with one tab-like
+// button per hidden bar; pointing at (or clicking) a button slides its bar out in a CDrawFrame.
+// The host frame fills it through AddButton and InsertButton and hears of its options.
+#pragma once
+#include "DrawFrame.h"
+
+#include <afxcmn.h>
+
+// One button of the strip, or a separator between the groups of two pin bars.
+class AFX_EXT_CLASS CDrawButtonInfo
+{
+public:
+  CDrawButtonInfo() : style(0), bar(nullptr), oldParent(nullptr), pinBar(nullptr), image(-1), textWidth(0) {}
+  CString name;
+  DWORD style;  // 0x1 always named, 0x2 group selection, 0x4 active, 0x8 separator
+  CWnd* bar;
+  CDrawFrame frame;
+  CRect rect;
+  CWnd* oldParent;
+  CRect dockedRect;
+  CPinDockBar* pinBar;
+  int image;
+  int textWidth;
+};
+
+#define AHB_ALWAYSNAME 0x1
+#define AHB_GROUPSELECT 0x2
+#define AHB_ACTIVE 0x4
+#define AHB_SEPARATOR 0x8
+
+class AFX_EXT_CLASS CAutoHideBar : public CWnd
+{
+  DECLARE_DYNAMIC(CAutoHideBar)
+  DECLARE_MESSAGE_MAP()
+public:
+  CAutoHideBar();
+  ~CAutoHideBar() override;
+
+  // side: 0 top, 1 left, 2 right, 3 bottom.
+  BOOL Create(int nSide, CWnd* pFrame);
+  void AddButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
+                 int nImage = -1);
+  void InsertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked,
+                    CPinDockBar* pPin, int nImage, int nIndex);
+  void RemoveButton(CWnd* pBar);
+  void Shrink();
+  void SetButtonStyle(int nIndex, int nStyle);
+  BOOL SetDisplayPage(int nIndex, BOOL bTimer);
+
+  void CalcLayout();
+  void SetRecalcLayout();
+  void Draw(CDC* pDC);
+  int RecalcHeight(int nIndex, int nHeight);
+  int GetNonActiveItemSize(int nIndex);
+  BOOL IsAllTableNameDisplay();
+
+  int GetCurSel();
+  int ButtonIndexToTabIndex(int nIndex);
+  int TabIndexToButtonIndex(CPinDockBar* pPin, int nTab);
+  CPinDockBar* FindCtrlBar(CWnd* pBar);
+  int GetAHWindowSize(CWnd* pBar);
+  BOOL IsEnableAutoHideBar() const { return buttons.GetSize() > 0; }
+  BOOL IsBarPtInRect(CPoint point);
+  BOOL IsMainFrameInRect(CPoint point);
+  static void SetDrawFrameOnDrawBarOffset(int nPixels) { CDrawFrame::SetOnDrawBarOffset(nPixels); }
+  static void SetDrawFrameShowHideTimer(int nMilliseconds) { CDrawFrame::SetAutoShowHideTimer(nMilliseconds); }
+
+  int GetSide() const { return side; }
+  BOOL IsHorzStrip() const { return side == 0 || side == 3; }
+  int GetButtonCount() const { return static_cast<int>(buttons.GetSize()); }
+  CDrawButtonInfo* GetButton(int nIndex) const { return buttons[nIndex]; }
+  void SetImageList(CImageList* pImages) { buttonImages = pImages; }
+  void SetTabDisplayMode(int nMode) { tabDisplayMode = nMode; }
+  int GetTabDisplayMode() const { return tabDisplayMode; }
+  void SetClickOpenMode(BOOL bClick) { clickOpen = bClick; }
+  BOOL GetClickOpenMode() const { return clickOpen; }
+
+protected:
+  void _CheckItemChange(UINT nFlags, CPoint point, BOOL bClick);
+  // bAsGiven keeps the style; otherwise the button is its group's active one unless another is.
+  void insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
+                    int nImage, int nIndex, BOOL bAsGiven);
+  // Makes the button the shown one, active in its group, and slides its bar out.
+  void openButton(int nIndex, BOOL bTimer);
+  int groupCount() const;
+  int groupButtonCount(int nIndex) const;
+  int hitButton(CPoint point) const;
+  BOOL samePin(const CDrawButtonInfo* pA, const CDrawButtonInfo* pB) const;
+  void sendOptions();
+
+  CArray<CDrawButtonInfo*, CDrawButtonInfo*> buttons;
+  int side;
+  int barThickness;
+  CFont fontHorz;
+  CFont fontVert;
+  int curSel;
+  CImageList* buttonImages;
+  CWnd* mainFrame;
+  int tabDisplayMode;
+  BOOL clickOpen;
+  BOOL allNamesFit;
+  int itemLength;
+
+  afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnPaint();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+};

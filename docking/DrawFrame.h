@@ -1,0 +1,58 @@
+// The popup in which a bar hidden in the auto-hide strip slides out: it grows out of the strip
+// edge in steps, stays open while the mouse is over it or the strip, closes when the mouse has
+// stayed away, sizes only on its free edge and sends the bars back to their dock by its pin.
+#pragma once
+#include "PinDockBar.h"
+
+class CAutoHideBar;
+
+class AFX_EXT_CLASS CDrawFrame : public CWnd
+{
+  DECLARE_DYNAMIC(CDrawFrame)
+  DECLARE_MESSAGE_MAP()
+public:
+  CDrawFrame();
+
+  void SetShowHideTimer();
+  BOOL IsShowByForce() const { return showByForce; }
+  // Whether a screen point counts as over the strip or the open frame.
+  BOOL IsOnDrawBar(const CPoint& point);
+  BOOL IsOnDrawBar();
+  static void SetAutoShowHideTimer(int nMilliseconds) { st_nAutoShowHideTimer = nMilliseconds; }
+  static void SetOnDrawBarOffset(int nPixels) { st_nOnDrawBarOffset = nPixels; }
+  // The caption strip with the name and the pin, in window coordinates.
+  void DrawCaption(CDC* pDC);
+
+  static int st_nAutoShowHideTimer;
+  static int st_nOnDrawBarOffset;
+
+  int slideLength;
+  CAutoHideBar* autoHideBar;
+  int captionHeight;
+  CString caption;
+  CString captionFontFace;
+  CSCBPinButton pinButton;
+  BOOL sliding;
+  BOOL showByForce;
+
+protected:
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+  CWnd* bar() const { return GetWindow(GW_CHILD); }
+  BOOL isHorzStrip() const;
+  CRect captionRect() const;
+
+  afx_msg LRESULT ShowOff(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT ShowHide(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT ShowDockBar(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT ShowAllHide(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT SetShowByForceFlg(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+  afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+  afx_msg void OnNcPaint();
+  afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+};

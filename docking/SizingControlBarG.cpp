@@ -1,0 +1,139 @@
+#include "SizingControlBarG.h"
+
+CSCBButton::CSCBButton() : bPushed(FALSE), bRaised(FALSE), ptOrg(0, 0)
+{
+}
+
+void CSCBButton::Paint(CDC* pDC) const
+{
+  CRect rc = GetRect();
+  if (bPushed)
+    pDC->Draw3dRect(&rc, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DHILIGHT));
+  else if (bRaised)
+    pDC->Draw3dRect(&rc, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
+  PaintGlyph(pDC);
+}
+
+void CSCBButton::PaintGlyph(CDC* pDC) const
+{
+  const int s = pDC->GetDeviceCaps(LOGPIXELSY) * 6 / 72;
+  CPen pen(PS_SOLID, 2, ::GetSysColor(COLOR_BTNTEXT));
+  CPen* pOldPen = pDC->SelectObject(&pen);
+  pDC->MoveTo(ptOrg.x, ptOrg.y);
+  pDC->LineTo(ptOrg.x + s, ptOrg.y + s);
+  pDC->MoveTo(ptOrg.x + s, ptOrg.y);
+  pDC->LineTo(ptOrg.x, ptOrg.y + s);
+  pDC->SelectObject(pOldPen);
+}
+
+BOOL CSCBButton::Update(BOOL bHit, BOOL bButtonDown)
+{
+  const BOOL bWasPushed = bPushed, bWasRaised = bRaised;
+  bPushed = bHit && bButtonDown;
+  bRaised = bHit && !bButtonDown;
+  return bPushed != bWasPushed || bRaised != bWasRaised;
+}
+
+IMPLEMENT_DYNAMIC(CSizingControlBarG, CSizingControlBar)
+
+BEGIN_MESSAGE_MAP(CSizingControlBarG, CSizingControlBar)
+  ON_WM_NCHITTEST()
+  ON_WM_NCLBUTTONUP()
+END_MESSAGE_MAP()
+
+CSizingControlBarG::CSizingControlBarG() : gripperSize(12)
+{
+}
+
+BOOL CSizingControlBarG::HasGripper() const
+{
+  return !IsFloating();
+}
+
+void CSizingControlBarG::NcCalcClient(LPRECT pRc, UINT nDockBarID)
+{
+  const CPoint ptWindow(pRc->left, pRc->top);
+  CSizingControlBar::NcCalcClient(pRc, nDockBarID);
+  if (!HasGripper())
+    return;
+  CRect rc(pRc);
+  if (IsHorzDocked())
+  {
+    rc.left += gripperSize;
+    closeButton.ptOrg = CPoint(rc.left - 13 - ptWindow.x, rc.top - ptWindow.y);
+  }
+  else
+  {
+    rc.top += gripperSize;
+    closeButton.ptOrg = CPoint(rc.right - 12 - ptWindow.x, rc.top - 13 - ptWindow.y);
+  }
+  *pRc = rc;
+}
+
+CRect CSizingControlBarG::buttonScreenRect(const CSCBButton& button)
+{
+  CRect rcBar;
+  GetWindowRect(&rcBar);
+  CRect rc = button.GetRect();
+  rc.OffsetRect(rcBar.left, rcBar.top);
+  return rc;
+}
+
+UINT CSizingControlBarG::buttonHitTest(CPoint point)
+{
+  return HasGripper() && buttonScreenRect(closeButton).PtInRect(point) ? HTCLOSE : 0;
+}
+
+LRESULT CSizingControlBarG::OnNcHitTest(CPoint point)
+{
+  LRESULT nHit = CSizingControlBar::OnNcHitTest(point);
+  if (nHit != HTCLIENT)
+    return nHit;
+  UINT nButton = buttonHitTest(point);
+  return nButton != 0 ? nButton : HTCLIENT;
+}
+
+void CSizingControlBarG::OnNcLButtonUp(UINT nHitTest, CPoint point)
+{
+  if (nHitTest == HTCLOSE && m_pDockSite != nullptr)
+    m_pDockSite->ShowControlBar(this, FALSE, FALSE);
+  CSizingControlBar::OnNcLButtonUp(nHitTest, point);
+}
+
+void CSizingControlBarG::OnUpdateCmdUI(CFrameWnd*, BOOL)
+{
+  if (!HasGripper())
+    return;
+  CPoint pt;
+  ::GetCursorPos(&pt);
+  const BOOL bHit = buttonHitTest(pt) == HTCLOSE;
+  if (closeButton.Update(bHit, ::GetKeyState(VK_LBUTTON) < 0))
+    repaintNonClient();
+}
+
+void CSizingControlBarG::NcPaintGripper(CDC* pDC, CRect rcClient)
+{
+  if (!HasGripper())
+    return;
+  CRect rcGrip = rcClient;
+  rcGrip.DeflateRect(1, 1);
+  const BOOL bHorz = IsHorzDocked();
+  if (bHorz)
+  {
+    rcGrip.left -= gripperSize;
+    rcGrip.right = rcGrip.left + 3;
+    rcGrip.top = closeButton.ptOrg.y + 14;
+  }
+  else
+  {
+    rcGrip.top -= gripperSize;
+    rcGrip.bottom = rcGrip.top + 3;
+    rcGrip.right = closeButton.ptOrg.x - 3;
+  }
+  for (int nBar = 0; nBar < 2; ++nBar)
+  {
+    pDC->Draw3dRect(&rcGrip, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
+    rcGrip.OffsetRect(bHorz ? 3 : 0, bHorz ? 0 : 3);
+  }
+  closeButton.Paint(pDC);
+}

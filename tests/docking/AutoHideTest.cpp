@@ -1,0 +1,319 @@
+// The pin bar, the auto-hide strip and its slide-out frames in a real frame, driven by mouse
+// messages and the frames' own timers.
+#include "DockingTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+// The host's pin bar: records what the strip and the frame ask of it.
+class CTestPinBar : public CPinDockBar
+{
+public:
+  using CPinDockBar::pinButton;
+  using CSizingControlBar::drawNonClient;
+  void EnterAutoHide(CAutoHideBar*) override {}
+  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL bAll) override
+  {
+    m_nLeft++;
+    m_bAll = bAll;
+    pStrip->RemoveButton(this);
+  }
+  void AfterLeaveAutoHide(BOOL) override { m_nAfter++; }
+  BOOL CanLeaveAutoHide() override { return TRUE; }
+  int GetDockBarType() override { return m_nType; }
+  BOOL TabSelChange(int nTab) override
+  {
+    m_tabs.push_back(nTab);
+    return TRUE;
+  }
+  int m_nType = 0, m_nLeft = 0, m_nAfter = 0;
+  BOOL m_bAll = FALSE;
+  std::vector<int> m_tabs;
+};
+
+// A frame that records the pin requests.
+class CPinFrame : public CDockTestFrame
+{
+public:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message == WM_PINDOCKBAR_PUSHPIN)
+      m_pinned.push_back(reinterpret_cast<CWnd*>(lParam));
+    if (message == WM_AUTOHIDE_OPTIONS)
+      m_options.push_back(static_cast<int>(wParam * 10 + lParam));
+    return CDockTestFrame::WindowProc(message, wParam, lParam);
+  }
+  std::vector<CWnd*> m_pinned;
+  std::vector<int> m_options;
+};
+
+class AutoHideTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    m_pFrame = new CPinFrame;
+    ASSERT_TRUE(m_pFrame->Create(nullptr, "AutoHide", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)));
+    AfxGetApp()->m_pMainWnd = m_pFrame;
+    m_nTimer = CDrawFrame::st_nAutoShowHideTimer;
+    CDrawFrame::st_nAutoShowHideTimer = 0;
+    // Outside the frame the pointer keeps every slid-out bar open.
+    ::SetCursorPos(1, 1);
+  }
+  void TearDown() override
+  {
+    CDrawFrame::st_nAutoShowHideTimer = m_nTimer;
+    AfxGetApp()->m_pMainWnd = nullptr;
+    m_strip.reset();
+    if (::IsWindow(m_pFrame->m_hWnd))
+      m_pFrame->DestroyWindow();
+    m_bars.clear();
+  }
+  CTestPinBar& AddPinBar(UINT nDockBarID, const char* pszName)
+  {
+    m_bars.emplace_back(new CTestPinBar);
+    CTestPinBar& bar = *m_bars.back();
+    EXPECT_TRUE(bar.Create(pszName, m_pFrame, 3000 + static_cast<UINT>(m_bars.size()),
+                           WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar, nDockBarID);
+    return bar;
+  }
+  // The strip on a side with one hidden bar per name.
+  CAutoHideBar& MakeStrip(int nSide, std::initializer_list<const char*> names, CRect rcDocked = CRect(0, 0, 150, 150))
+  {
+    m_strip.reset(new CAutoHideBar);
+    EXPECT_TRUE(m_strip->Create(nSide, m_pFrame));
+    for (const char* pszName : names)
+    {
+      CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, pszName);
+      m_strip->InsertButton(pszName, AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1, m_strip->GetButtonCount());
+    }
+    m_pFrame->RecalcLayout();
+    m_strip->SetRecalcLayout();
+    return *m_strip;
+  }
+  CPoint ButtonCentre(int nIndex)
+  {
+    return m_strip->GetButton(nIndex)->rect.CenterPoint();
+  }
+  CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
+
+  CPinFrame* m_pFrame = nullptr;
+  std::unique_ptr<CAutoHideBar> m_strip;
+  std::vector<std::unique_ptr<CTestPinBar>> m_bars;
+  int m_nTimer = 0;
+};
+
+TEST_F(AutoHideTest, StripTakesItsEdgeOnlyWithEntries)
+{
+  m_strip.reset(new CAutoHideBar);
+  ASSERT_TRUE(m_strip->Create(1, m_pFrame));
+  EXPECT_EQ(m_strip->GetDlgCtrlID(), 0xEA);
+  m_pFrame->RecalcLayout();
+  EXPECT_FALSE(m_strip->IsWindowVisible());
+  EXPECT_EQ(m_pFrame->PaneRect().left, 0);
+  EXPECT_FALSE(m_strip->IsEnableAutoHideBar());
+
+  CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "One");
+  CRect rcDocked(0, 0, 150, 300);
+  m_strip->AddButton("One", AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar);
+  m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
+  EXPECT_TRUE(m_strip->IsWindowVisible());
+  EXPECT_EQ(RectIn(m_strip.get(), m_pFrame).Width(), 24);
+  EXPECT_EQ(m_pFrame->PaneRect().left, 24);
+  // The bar now lives in its slide-out frame, as long as the docked width and the borders.
+  EXPECT_EQ(bar.GetParent(), &Frame(0));
+  EXPECT_EQ(m_strip->GetAHWindowSize(&bar), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
+  EXPECT_EQ(m_strip->GetAHWindowSize(m_pFrame), 200);
+  EXPECT_EQ(m_strip->FindCtrlBar(&bar), &bar);
+}
+
+TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"First", "Second"});
+  ASSERT_TRUE(strip.IsWindowVisible());
+  const CPoint pt = ButtonCentre(1);
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  CDrawFrame& frame = Frame(1);
+  ASSERT_TRUE(frame.IsWindowVisible());
+  EXPECT_FALSE(Frame(0).IsWindowVisible());
+  const CRect rcFrame = WindowRect(&frame), rcStrip = WindowRect(&strip);
+  EXPECT_EQ(rcFrame.left, rcStrip.right);
+  EXPECT_EQ(rcFrame.Width(), frame.slideLength);
+  EXPECT_EQ(rcFrame.Height(), rcStrip.Height());
+  EXPECT_EQ(strip.GetCurSel(), 1);
+  EXPECT_EQ(m_bars[1]->m_tabs, std::vector<int>{1});
+  EXPECT_TRUE(m_bars[1]->IsWindowVisible());
+  // The bar fills the frame.
+  CRect rcClient;
+  frame.GetClientRect(&rcClient);
+  EXPECT_EQ(WindowRect(m_bars[1].get()).Size(), rcClient.Size());
+
+  // Hovering the other button closes this one and opens that.
+  const CPoint ptOther = ButtonCentre(0);
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptOther.x, ptOther.y));
+  EXPECT_TRUE(Frame(0).IsWindowVisible());
+  EXPECT_FALSE(frame.IsWindowVisible());
+
+  // A click in hover mode opens nothing new.
+  Frame(0).SendMessage(WM_DRAWFRAME_SHOWHIDE);
+  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  EXPECT_FALSE(frame.IsWindowVisible());
+}
+
+TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
+{
+  CAutoHideBar& strip = MakeStrip(2, {"Click"});
+  strip.SetClickOpenMode(TRUE);
+  const CPoint pt = ButtonCentre(0);
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  EXPECT_FALSE(Frame(0).IsWindowVisible());
+  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  EXPECT_TRUE(Frame(0).IsWindowVisible());
+  // A right strip opens to the left.
+  EXPECT_EQ(WindowRect(&Frame(0)).right, WindowRect(&strip).left);
+  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  EXPECT_FALSE(Frame(0).IsWindowVisible());
+
+  // SetDisplayPage: out of range is refused, a separator changes nothing.
+  EXPECT_FALSE(strip.SetDisplayPage(5, FALSE));
+  EXPECT_FALSE(strip.SetDisplayPage(-1, FALSE));
+  strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 1);
+  EXPECT_TRUE(strip.SetDisplayPage(1, FALSE));
+  EXPECT_FALSE(Frame(0).IsWindowVisible());
+  EXPECT_TRUE(strip.SetDisplayPage(0, FALSE));
+  EXPECT_TRUE(Frame(0).IsWindowVisible());
+}
+
+TEST_F(AutoHideTest, TopStripSlidesOutInStepsOnTheTimer)
+{
+  CAutoHideBar& strip = MakeStrip(0, {"Top"});
+  CDrawFrame& frame = Frame(0);
+  frame.slideLength = 400;
+  strip.SetDisplayPage(0, FALSE);
+  std::vector<int> heights{WindowRect(&frame).Height()};
+  ASSERT_TRUE(PumpUntil([&] {
+    const int nHeight = WindowRect(&frame).Height();
+    if (nHeight != heights.back())
+      heights.push_back(nHeight);
+    return nHeight == 400;
+  }));
+  EXPECT_EQ(heights, (std::vector<int>{160, 320, 400}));
+  EXPECT_EQ(WindowRect(&frame).top, WindowRect(&strip).bottom);
+  EXPECT_TRUE(PumpUntil([&] { return !frame.sliding; }));
+
+  // Resized by the user, the frame opens that long the next time.
+  frame.SetWindowPos(nullptr, 0, 0, WindowRect(&frame).Width(), 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(frame.slideLength, 300);
+  frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
+  strip.SetDisplayPage(0, FALSE);
+  ASSERT_TRUE(PumpUntil([&] { return !frame.sliding; }));
+  EXPECT_EQ(WindowRect(&frame).Height(), 300);
+
+  // Only the free edge sizes the frame.
+  CRect rc = WindowRect(&frame);
+  EXPECT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.CenterPoint().x, rc.bottom - 1)), HTBOTTOM);
+  EXPECT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left, rc.CenterPoint().y)), HTNOWHERE);
+}
+
+TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAway)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Away"});
+  CDrawFrame::st_nAutoShowHideTimer = 100;
+  CDrawFrame& frame = Frame(0);
+  strip.SetDisplayPage(0, TRUE);
+  ASSERT_TRUE(frame.IsWindowVisible());
+  // Within the margin around the frame it stays open.
+  CRect rc = WindowRect(&frame);
+  EXPECT_TRUE(frame.IsOnDrawBar(CPoint(rc.right + 9, rc.CenterPoint().y)));
+  EXPECT_FALSE(frame.IsOnDrawBar(CPoint(rc.right + 12, rc.CenterPoint().y)));
+  // Forced open it stays; released, the pointer over the pane closes it.
+  frame.SendMessage(WM_DRAWFRAME_SHOWBYFORCE, TRUE);
+  CRect rcPane = m_pFrame->PaneRect();
+  m_pFrame->ClientToScreen(&rcPane);
+  ::SetCursorPos(rcPane.right - 20, rcPane.bottom - 20);
+  EXPECT_FALSE(PumpUntil([&] { return !frame.IsWindowVisible(); }, 400));
+  frame.SendMessage(WM_DRAWFRAME_SHOWBYFORCE, FALSE);
+  EXPECT_TRUE(PumpUntil([&] { return !frame.IsWindowVisible(); }));
+  EXPECT_FALSE(m_bars[0]->IsWindowVisible());
+}
+
+TEST_F(AutoHideTest, PinOfTheFrameSendsTheBarsBack)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
+  strip.SetDisplayPage(0, FALSE);
+  CDrawFrame& frame = Frame(0);
+  CRect rc = WindowRect(&frame);
+  CPoint ptPin = frame.pinButton.GetRect().CenterPoint();
+  ptPin.Offset(rc.left, rc.top);
+  ASSERT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
+  frame.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));
+  PumpUntil([&] { return strip.GetButtonCount() == 0; });
+  EXPECT_EQ(strip.GetButtonCount(), 0);
+  EXPECT_EQ(m_bars[0]->m_nLeft, 1);
+  EXPECT_EQ(m_bars[1]->m_nAfter, 1);
+  // Each bar went back to its old parent.
+  EXPECT_EQ(m_bars[0]->GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+}
+
+TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"A"});
+  CTestPinBar& pin = *m_bars[0];
+  CTestPinBar& other = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Other");
+  // Buttons of one pin bar form a group: the first is its active one.
+  strip.InsertButton("B", AHB_GROUPSELECT, &other, other.GetParent(), nullptr, &pin, -1, 1);
+  EXPECT_TRUE(strip.GetButton(0)->style & AHB_ACTIVE);
+  EXPECT_FALSE(strip.GetButton(1)->style & AHB_ACTIVE);
+  strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 0);
+  strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 2);
+  strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 2);
+  strip.AddButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_EQ(strip.GetButtonCount(), 6);
+  EXPECT_EQ(strip.ButtonIndexToTabIndex(5), 1);
+  strip.Shrink();
+  ASSERT_EQ(strip.GetButtonCount(), 3);
+  EXPECT_TRUE(strip.GetButton(1)->style & AHB_SEPARATOR);
+  EXPECT_EQ(strip.TabIndexToButtonIndex(&pin, 1), 2);
+
+  // Removing the active button makes the next of its pin bar active; the bar goes home.
+  CWnd* pOldParent = strip.GetButton(0)->oldParent;
+  strip.RemoveButton(&pin);
+  EXPECT_EQ(pin.GetParent(), pOldParent);
+  ASSERT_EQ(strip.GetButtonCount(), 2);
+  EXPECT_TRUE(strip.GetButton(1)->style & AHB_ACTIVE);
+}
+
+TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
+{
+  CTestPinBar& first = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "First");
+  CTestPinBar& second = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Second");
+  CTestPinBar& right = AddPinBar(AFX_IDW_DOCKBAR_RIGHT, "Right");
+  second.m_nType = CPinDockBar::DOCKBARTYPE_PINFIRST;
+  m_pFrame->RecalcLayout();
+  // The pin of the docked bar: hit test, then the release.
+  CRect rc = WindowRect(&first);
+  CPoint ptPin = first.pinButton.GetRect().CenterPoint();
+  ptPin.Offset(rc.left, rc.top);
+  ASSERT_EQ(first.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
+  first.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));
+  EXPECT_EQ(m_pFrame->m_pinned, (std::vector<CWnd*>{&second, &first}));
+  (void)right;
+
+  // The standing pin: a line across at three quarters, the head above it.
+  CDockTestCanvas canvas(rc.Width(), rc.Height());
+  first.drawNonClient(&canvas.DC());
+  const CPoint org = first.pinButton.ptOrg;
+  const int s = 96 * 6 / 72, q = s / 4;
+  const COLORREF clrText = ::GetSysColor(COLOR_BTNTEXT);
+  EXPECT_EQ(canvas.Pixel(org.x + 1, org.y + 3 * q), clrText);
+  EXPECT_EQ(canvas.Pixel(org.x + s / 2, org.y + s), clrText);
+  EXPECT_EQ(canvas.Pixel(org.x + 2 * q, org.y + 1), clrText);
+  EXPECT_NE(canvas.Pixel(org.x + s, org.y + 1), clrText);
+}
+}

@@ -1,0 +1,175 @@
+#include "DockingTestSupport.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace
+{
+std::string ProfilePath()
+{
+  char szTemp[MAX_PATH] = {};
+  ::GetTempPathA(sizeof szTemp, szTemp);
+  return std::string(szTemp) + "ZuntDockingTest.ini";
+}
+
+class CDockingTestApp : public CWinApp
+{
+public:
+  CDockingTestApp() : CWinApp("ZuntDockingTest")
+  {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    static const std::string s_path = ProfilePath();
+    ::DeleteFileA(s_path.c_str());
+    m_pszProfileName = s_path.c_str();
+  }
+};
+
+CDockingTestApp theApp;
+}
+
+const char* TestProfilePath()
+{
+  return theApp.m_pszProfileName;
+}
+
+IMPLEMENT_DYNAMIC(CDockTestFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CDockTestFrame* CDockTestFrame::New()
+{
+  auto* pFrame = new CDockTestFrame;
+  if (!pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)))
+    return nullptr;
+  return pFrame;
+}
+
+int CDockTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+  if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+    return -1;
+  if (!m_wndPane.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST))
+    return -1;
+  EnableDocking(CBRS_ALIGN_ANY);
+  return 0;
+}
+
+CRect CDockTestFrame::PaneRect()
+{
+  return RectIn(&m_wndPane, this);
+}
+
+bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout)
+{
+  const DWORD dwEnd = ::GetTickCount() + dwTimeout;
+  while (!predicate())
+  {
+    const DWORD dwNow = ::GetTickCount();
+    if (static_cast<LONG>(dwEnd - dwNow) <= 0)
+      return predicate();
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, dwEnd - dwNow, QS_ALLINPUT);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+  return true;
+}
+
+void PumpAndIdle()
+{
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+  {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); ++lCount)
+  {
+  }
+}
+
+void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen)
+{
+  pWnd->SendMessage(WM_NCLBUTTONDOWN, nHitTest, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
+namespace
+{
+LPARAM ClientPoint(CWnd* pWnd, CPoint ptScreen)
+{
+  pWnd->ScreenToClient(&ptScreen);
+  return MAKELPARAM(ptScreen.x, ptScreen.y);
+}
+}
+
+void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys)
+{
+  pWnd->SendMessage(WM_MOUSEMOVE, wKeys, ClientPoint(pWnd, ptScreen));
+}
+
+void SendButtonUp(CWnd* pWnd, CPoint ptScreen)
+{
+  pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen));
+}
+
+void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys)
+{
+  pWnd->PostMessage(nMessage, wKeys, ClientPoint(pWnd, ptScreen));
+}
+
+CRect WindowRect(CWnd* pWnd)
+{
+  CRect rect;
+  pWnd->GetWindowRect(&rect);
+  return rect;
+}
+
+CRect RectIn(CWnd* pWnd, CWnd* pOther)
+{
+  CRect rect = WindowRect(pWnd);
+  pOther->ScreenToClient(&rect);
+  return rect;
+}
+
+CDockTestCanvas::CDockTestCanvas(int cx, int cy) : m_pOldBitmap(nullptr)
+{
+  m_dc.CreateCompatibleDC(nullptr);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = cx;
+  info.bmiHeader.biHeight = -cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* pBits = nullptr;
+  m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+  m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
+  m_dc.FillSolidRect(0, 0, cx, cy, RGB(1, 2, 3));
+}
+
+CDockTestCanvas::~CDockTestCanvas()
+{
+  m_dc.SelectObject(m_pOldBitmap);
+}
+
+COLORREF CDockTestCanvas::Pixel(int x, int y) const
+{
+  return m_dc.GetPixel(x, y);
+}
+
+int CDockTestCanvas::CountColour(const RECT& rect, COLORREF colour) const
+{
+  int nCount = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+  {
+    for (int x = rect.left; x < rect.right; ++x)
+      nCount += Pixel(x, y) == colour ? 1 : 0;
+  }
+  return nCount;
+}

@@ -1,0 +1,54 @@
+// Shared by the docking tests: the application object (its profile an INI file of the test's
+// own), a frame with docking on every side and a pane, bounded message pumps, mouse messages
+// the way the system sends them, and a 32-bit canvas whose pixels read back as drawn.
+#pragma once
+#include <ZuntCtrl.h>
+
+#include <functional>
+
+// The INI file the application object's profile lives in.
+const char* TestProfilePath();
+
+// A frame 800 x 600 with dock bars on all four sides and a pane (a static) in the middle.
+class CDockTestFrame : public CFrameWnd
+{
+  DECLARE_DYNAMIC(CDockTestFrame)
+  DECLARE_MESSAGE_MAP()
+public:
+  static CDockTestFrame* New();
+  CWnd m_wndPane;
+  CRect PaneRect();
+
+protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+};
+
+// Pumps until the predicate holds or the time is up; the predicate's last answer.
+bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout = 2000);
+// Lets everything queued run, then the idle update the framework runs between messages.
+void PumpAndIdle();
+
+// Mouse messages: screen points, turned into what the window receives.
+void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen);
+void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys = MK_LBUTTON);
+void SendButtonUp(CWnd* pWnd, CPoint ptScreen);
+void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
+
+CRect WindowRect(CWnd* pWnd);
+// A rectangle relative to another window's client area.
+CRect RectIn(CWnd* pWnd, CWnd* pOther);
+
+class CDockTestCanvas
+{
+public:
+  CDockTestCanvas(int cx, int cy);
+  ~CDockTestCanvas();
+  CDC& DC() { return m_dc; }
+  COLORREF Pixel(int x, int y) const;
+  int CountColour(const RECT& rect, COLORREF colour) const;
+
+private:
+  CDC m_dc;
+  CBitmap m_bitmap;
+  CBitmap* m_pOldBitmap;
+};

@@ -1,0 +1,459 @@
+// The sizing bars in a real frame: docking to each side, floating and docking again by mouse,
+// sharing a row, dragging edges, the profile, and the gripper and caption pixels.
+#include "DockingTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+const UINT kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC;
+
+// A caption bar whose protected state a test can read.
+class CTestBar : public CSizingControlBarCF
+{
+public:
+  using CSizingControlBar::drawNonClient;
+  using CSizingControlBar::dragFullWindows;
+  using CSizingControlBar::keepSize;
+  using CSizingControlBar::scbStyle;
+  using CSizingControlBarCF::captionActive;
+  using CSizingControlBarG::closeButton;
+};
+
+class CTestGripBar : public CSizingControlBarG
+{
+public:
+  using CSizingControlBar::drawNonClient;
+};
+
+// A frame with bars; the frame goes with the fixture.
+class SizingBarTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    m_pFrame = CDockTestFrame::New();
+    ASSERT_NE(m_pFrame, nullptr);
+    // Idle time reaches the main window.
+    AfxGetApp()->m_pMainWnd = m_pFrame;
+  }
+  void TearDown() override
+  {
+    AfxGetApp()->m_pMainWnd = nullptr;
+    if (::IsWindow(m_pFrame->m_hWnd))
+      m_pFrame->DestroyWindow();
+    m_bars.clear();
+  }
+  CTestBar& AddBar(UINT nDockBarID, const char* pszName = "Bar", UINT nID = 0)
+  {
+    m_bars.emplace_back(new CTestBar);
+    CTestBar& bar = *m_bars.back();
+    EXPECT_TRUE(bar.Create(pszName, m_pFrame, nID != 0 ? nID : 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar, nDockBarID);
+    return bar;
+  }
+  // Docks a bar into the row of another, right of (below) it.
+  CTestBar& AddBarBeside(CTestBar& other)
+  {
+    m_bars.emplace_back(new CTestBar);
+    CTestBar& bar = *m_bars.back();
+    EXPECT_TRUE(bar.Create("Beside", m_pFrame, 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->RecalcLayout();
+    CRect rcOther = WindowRect(&other);
+    CRect rcDrop = other.IsHorzDocked() ? CRect(rcOther.right - 4, rcOther.top, rcOther.right + 100, rcOther.bottom)
+                                        : CRect(rcOther.left, rcOther.bottom - 4, rcOther.right, rcOther.bottom + 100);
+    m_pFrame->DockControlBar(&bar, other.GetParent()->GetDlgCtrlID(), &rcDrop);
+    return bar;
+  }
+  void Layout()
+  {
+    m_pFrame->RecalcLayout();
+    PumpAndIdle();
+  }
+  CRect ClientRect()
+  {
+    CRect rc;
+    m_pFrame->GetClientRect(&rc);
+    return rc;
+  }
+  // Drags an edge of a bar by the offset with real mouse messages.
+  void DragEdge(CTestBar& bar, UINT nHitTest, CSize offset)
+  {
+    CRect rc = WindowRect(&bar);
+    CPoint pt = rc.CenterPoint();
+    if (nHitTest == HTRIGHT)
+      pt.x = rc.right - 4;
+    else if (nHitTest == HTBOTTOM)
+      pt.y = rc.bottom - 4;
+    else if (nHitTest == HTLEFT)
+      pt.x = rc.left + 4;
+    else
+      pt.y = rc.top + 4;
+    ASSERT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), static_cast<LRESULT>(nHitTest));
+    SendNcButtonDown(&bar, nHitTest, pt);
+    ASSERT_EQ(::GetCapture(), bar.m_hWnd);
+    pt.Offset(offset.cx, offset.cy);
+    SendMouseMove(&bar, pt);
+    SendButtonUp(&bar, pt);
+    EXPECT_EQ(::GetCapture(), nullptr);
+  }
+
+  CDockTestFrame* m_pFrame = nullptr;
+  std::vector<std::unique_ptr<CTestBar>> m_bars;
+};
+
+TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
+{
+  CTestBar& top = AddBar(AFX_IDW_DOCKBAR_TOP, "Top");
+  CTestBar& bottom = AddBar(AFX_IDW_DOCKBAR_BOTTOM, "Bottom");
+  CTestBar& left = AddBar(AFX_IDW_DOCKBAR_LEFT, "Left");
+  CTestBar& right = AddBar(AFX_IDW_DOCKBAR_RIGHT, "Right");
+  top.sizeHorz.cy = 90;
+  bottom.sizeHorz.cy = 70;
+  left.sizeVert.cx = 150;
+  right.sizeVert.cx = 120;
+  Layout();
+
+  EXPECT_TRUE(top.IsHorzDocked() && bottom.IsHorzDocked());
+  EXPECT_TRUE(left.IsVertDocked() && right.IsVertDocked());
+  EXPECT_FALSE(top.IsFloating());
+  const CRect rcClient = ClientRect();
+  const CRect rcPane = m_pFrame->PaneRect();
+  EXPECT_EQ(rcPane, CRect(150, 90, rcClient.right - 120, rcClient.bottom - 70));
+  EXPECT_EQ(RectIn(&top, m_pFrame).top, 0);
+  EXPECT_EQ(RectIn(&top, m_pFrame).Height(), 90);
+  EXPECT_EQ(RectIn(&bottom, m_pFrame).bottom, rcClient.bottom);
+  EXPECT_EQ(RectIn(&left, m_pFrame).Width(), 150);
+  EXPECT_EQ(RectIn(&right, m_pFrame).right, rcClient.right);
+  // One bar fills its row: its length minus the overlap is the row's length.
+  EXPECT_EQ(top.sizeHorz.cx - 2, rcClient.Width() + 2);
+  EXPECT_EQ(left.sizeVert.cy - 2, rcPane.Height() - 2);
+
+  // A bar alone in its row sizes only on the edge toward the pane.
+  EXPECT_EQ(top.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGEBOTTOM));
+  EXPECT_EQ(bottom.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGETOP));
+  EXPECT_EQ(left.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGERIGHT));
+  EXPECT_EQ(right.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT));
+}
+
+TEST_F(SizingBarTest, BarsShareTheirRow)
+{
+  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
+  CTestBar& second = AddBarBeside(first);
+  CTestBar& third = AddBarBeside(second);
+  first.sizeHorz = CSize(300, 80);
+  second.sizeHorz = CSize(300, 120);
+  third.sizeHorz = CSize(300, 60);
+  Layout();
+
+  CSCBArray row;
+  int nThis = -1;
+  second.GetRowSizingBars(row, nThis);
+  ASSERT_EQ(row.GetSize(), 3);
+  EXPECT_EQ(nThis, 1);
+  EXPECT_EQ(row[0], &first);
+  EXPECT_EQ(row[2], &third);
+  // Every bar takes the row's largest thickness; the lengths fill the row.
+  const int nTotal = ClientRect().Width() + 2;
+  EXPECT_EQ(first.sizeHorz.cy, 120);
+  EXPECT_EQ(third.sizeHorz.cy, 120);
+  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  // Bars just docked (shown while docked) keep their length while another can take it.
+  EXPECT_EQ(second.sizeHorz.cx, 300);
+  EXPECT_EQ(third.sizeHorz.cx, 300);
+  EXPECT_TRUE(second.keepSize && third.keepSize);
+  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&first, m_pFrame).right - 2);
+  EXPECT_EQ(m_pFrame->PaneRect().top, 120);
+  // The middle bar sizes on three edges, the ends on two.
+  EXPECT_EQ(second.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
+  EXPECT_EQ(first.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
+  EXPECT_EQ(third.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGEBOTTOM));
+
+  // Otherwise the difference is spread a pixel at a time over the bars.
+  first.keepSize = second.keepSize = third.keepSize = FALSE;
+  first.sizeHorz.cx = second.sizeHorz.cx = third.sizeHorz.cx = 200;
+  Layout();
+  EXPECT_LE(std::abs(first.sizeHorz.cx - third.sizeHorz.cx), 1);
+  EXPECT_LE(std::abs(first.sizeHorz.cx - second.sizeHorz.cx), 1);
+  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+
+  // A bar that is hidden leaves its length to the others.
+  m_pFrame->ShowControlBar(&second, FALSE, FALSE);
+  PumpAndIdle();
+  EXPECT_EQ(first.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+}
+
+TEST_F(SizingBarTest, RowTooShortForTheMinimumsBreaks)
+{
+  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
+  CTestBar& second = AddBarBeside(first);
+  first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
+  Layout();
+  Layout();
+  CSCBArray row;
+  first.GetRowSizingBars(row);
+  EXPECT_EQ(row.GetSize(), 1);
+  EXPECT_GE(RectIn(&second, m_pFrame).top, RectIn(&first, m_pFrame).bottom);
+}
+
+TEST_F(SizingBarTest, DraggingTheSharedEdgeMovesLengthBetweenNeighbours)
+{
+  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
+  CTestBar& second = AddBarBeside(first);
+  Layout();
+  const LONG nFirst = first.sizeHorz.cx, nSecond = second.sizeHorz.cx;
+
+  DragEdge(first, HTRIGHT, CSize(10, 0));
+  EXPECT_EQ(first.sizeHorz.cx, nFirst + 10);
+  EXPECT_EQ(second.sizeHorz.cx, nSecond - 10);
+  Layout();
+  EXPECT_EQ(RectIn(&first, m_pFrame).Width(), nFirst + 10);
+  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&first, m_pFrame).right - 2);
+
+  // The same edge seen from the right bar, pulled far: the left bar stops at its minimum.
+  DragEdge(second, HTLEFT, CSize(-2000, 0));
+  EXPECT_EQ(first.sizeHorz.cx, first.sizeMinHorz.cx);
+  EXPECT_EQ(first.sizeHorz.cx + second.sizeHorz.cx, nFirst + nSecond);
+}
+
+TEST_F(SizingBarTest, DraggingTheEdgeTowardThePaneSetsTheRowThickness)
+{
+  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
+  CTestBar& second = AddBarBeside(first);
+  first.sizeHorz.cy = second.sizeHorz.cy = 100;
+  Layout();
+  DragEdge(first, HTBOTTOM, CSize(0, 30));
+  EXPECT_EQ(first.sizeHorz.cy, 130);
+  EXPECT_EQ(second.sizeHorz.cy, 130);
+  Layout();
+  EXPECT_EQ(m_pFrame->PaneRect().top, 130);
+
+  // Not thinner than the minimum, not past what the pane has.
+  DragEdge(first, HTBOTTOM, CSize(0, -500));
+  EXPECT_EQ(first.sizeHorz.cy, first.sizeMinHorz.cy);
+  Layout();
+  DragEdge(first, HTBOTTOM, CSize(0, 2000));
+  Layout();
+  EXPECT_GE(m_pFrame->PaneRect().Height(), 2);
+  EXPECT_LE(m_pFrame->PaneRect().Height(), 4);
+
+  // A bar docked on the left grows to the right.
+  CTestBar& left = AddBar(AFX_IDW_DOCKBAR_LEFT, "Left");
+  first.sizeHorz.cy = 100;
+  Layout();
+  const LONG nWidth = left.sizeVert.cx;
+  DragEdge(left, HTRIGHT, CSize(25, 0));
+  EXPECT_EQ(left.sizeVert.cx, nWidth + 25);
+}
+
+TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
+  Layout();
+  bar.dragFullWindows = FALSE;
+  const CRect rcBefore = WindowRect(&bar);
+  CPoint pt(rcBefore.CenterPoint().x, rcBefore.bottom - 4);
+  SendNcButtonDown(&bar, HTBOTTOM, pt);
+  SendMouseMove(&bar, CPoint(pt.x, pt.y + 40));
+  PumpAndIdle();
+  EXPECT_EQ(WindowRect(&bar), rcBefore);
+  SendButtonUp(&bar, CPoint(pt.x, pt.y + 40));
+  PumpAndIdle();
+  EXPECT_EQ(WindowRect(&bar).Height(), rcBefore.Height() + 40);
+
+  // A right press cancels a drag where it stands.
+  SendNcButtonDown(&bar, HTBOTTOM, CPoint(pt.x, pt.y + 40));
+  bar.SendMessage(WM_RBUTTONDOWN, 0, 0);
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(SizingBarTest, FloatsAndDocksAgain)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Floating");
+  bar.sizeFloat = CSize(220, 160);
+  Layout();
+
+  // A double click floats the bar in a mini frame of its own, titled like the bar.
+  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+  ASSERT_TRUE(bar.IsFloating());
+  CFrameWnd* pFloating = bar.GetParentFrame();
+  ASSERT_TRUE(pFloating->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
+  EXPECT_TRUE(pFloating->IsWindowVisible());
+  CString strTitle;
+  pFloating->GetWindowText(strTitle);
+  EXPECT_STREQ(strTitle, "Floating");
+  EXPECT_EQ(WindowRect(&bar).Size(), CSize(220, 160));
+  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
+
+  // Sizing the floating frame sizes the bar, never below its minimum.
+  pFloating->SetWindowPos(nullptr, 0, 0, 300, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(bar.sizeFloat.cy, bar.sizeMinFloat.cy);
+  EXPECT_GT(bar.sizeFloat.cx, 220);
+  EXPECT_EQ(WindowRect(&bar).Size(), bar.sizeFloat);
+
+  // Another double click docks it where it was; the floating frame goes.
+  HWND hFloating = pFloating->m_hWnd;
+  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_TRUE(bar.IsHorzDocked());
+  EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+  EXPECT_FALSE(::IsWindow(hFloating));
+  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
+}
+
+TEST_F(SizingBarTest, DraggedAwayItFloatsAndDraggedToAnEdgeItDocks)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Drag");
+  Layout();
+  // Pressed inside the bar: the drag runs on the messages queued for the bar.
+  CRect rcBar = WindowRect(&bar);
+  CPoint ptStart = rcBar.CenterPoint();
+  CPoint ptAway(1100, 800);
+  PostMouse(&bar, WM_MOUSEMOVE, ptAway, MK_LBUTTON);
+  PostMouse(&bar, WM_LBUTTONUP, ptAway);
+  bar.ScreenToClient(&ptStart);
+  bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptStart.x, ptStart.y));
+  ASSERT_TRUE(bar.IsFloating());
+  CFrameWnd* pFloating = bar.GetParentFrame();
+  EXPECT_TRUE(WindowRect(pFloating).PtInRect(ptAway));
+
+  // The floating frame's caption drags it onto the frame's left edge.
+  CRect rcFloating = WindowRect(pFloating);
+  CPoint ptCaption(rcFloating.CenterPoint().x, rcFloating.top + 4);
+  CRect rcClient = ClientRect();
+  m_pFrame->ClientToScreen(&rcClient);
+  CPoint ptEdge(rcClient.left + 5, rcClient.CenterPoint().y);
+  PostMouse(&bar, WM_MOUSEMOVE, ptEdge, MK_LBUTTON);
+  PostMouse(&bar, WM_LBUTTONUP, ptEdge);
+  SendNcButtonDown(pFloating, HTCAPTION, ptCaption);
+  EXPECT_TRUE(bar.IsVertDocked());
+  EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+  EXPECT_EQ(m_pFrame->PaneRect().left, bar.sizeVert.cx);
+
+  // Escape cancels a drag and leaves the bar docked.
+  bar.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+  bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 30));
+  EXPECT_TRUE(bar.IsVertDocked());
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Profile", 4711);
+  CTestBar& other = AddBar(AFX_IDW_DOCKBAR_LEFT, "Other", 4712);
+  bar.sizeHorz = CSize(310, 120);
+  bar.sizeVert = CSize(140, 260);
+  bar.sizeFloat = CSize(230, 180);
+  ASSERT_TRUE(bar.SaveState("Dock"));
+  const char* pszPath = TestProfilePath();
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeHorzCX", -1, pszPath), 310u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeHorzCY", -1, pszPath), 120u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeVertCX", -1, pszPath), 140u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeVertCY", -1, pszPath), 260u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeFloatCX", -1, pszPath), 230u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeFloatCY", -1, pszPath), 180u);
+
+  bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(50, 50);
+  ::WritePrivateProfileStringA("Dock-SCBar-4711", "sizeVertCX", "10", pszPath);
+  ASSERT_TRUE(bar.LoadState("Dock"));
+  EXPECT_EQ(bar.sizeHorz, CSize(310, 120));
+  EXPECT_EQ(bar.sizeVert, CSize(33, 260));
+  EXPECT_EQ(bar.sizeFloat, CSize(230, 180));
+  // A section that is not there keeps the sizes.
+  ASSERT_TRUE(bar.LoadState("Nothing"));
+  EXPECT_EQ(bar.sizeHorz, CSize(310, 120));
+
+  // The whole frame: every sizing bar of its list, nothing else.
+  other.sizeVert = CSize(77, 99);
+  ASSERT_TRUE(CSizingControlBar::GlobalSaveState(m_pFrame, "All"));
+  EXPECT_EQ(::GetPrivateProfileIntA("All-SCBar-4712", "sizeVertCX", -1, pszPath), 77u);
+  EXPECT_EQ(::GetPrivateProfileIntA("All-SCBar-4711", "sizeHorzCX", -1, pszPath), 310u);
+  other.sizeVert = CSize(40, 40);
+  ASSERT_TRUE(CSizingControlBar::GlobalLoadState(m_pFrame, "All"));
+  EXPECT_EQ(other.sizeVert, CSize(77, 99));
+}
+
+TEST_F(SizingBarTest, CloseButtonHidesTheBar)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
+  Layout();
+  CRect rcBar = WindowRect(&bar);
+  CPoint ptClose = bar.closeButton.GetRect().CenterPoint();
+  ptClose.Offset(rcBar.left, rcBar.top);
+  EXPECT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptClose.x, ptClose.y)), HTCLOSE);
+  bar.SendMessage(WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(ptClose.x, ptClose.y));
+  EXPECT_FALSE(bar.IsWindowVisible());
+  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
+  m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
+  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
+}
+
+// The gripper bar's look: two raised lines beside the client area, the close cross.
+TEST_F(SizingBarTest, GripperPixels)
+{
+  auto* pGripBar = new CTestGripBar;
+  ASSERT_TRUE(pGripBar->Create("Grip", m_pFrame, 2001, kBarStyle));
+  pGripBar->m_bAutoDelete = TRUE;
+  pGripBar->EnableDocking(CBRS_ALIGN_ANY);
+  m_pFrame->DockControlBar(pGripBar, AFX_IDW_DOCKBAR_TOP);
+  Layout();
+  const CRect rcBar = WindowRect(pGripBar);
+  CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+  pGripBar->drawNonClient(&canvas.DC());
+  // Window (0, 0, w, h): client from (5 + 12, 5); the lines start 14 below the button at (4, 5).
+  const COLORREF clrHilite = ::GetSysColor(COLOR_3DHILIGHT), clrShadow = ::GetSysColor(COLOR_3DSHADOW);
+  ASSERT_NE(clrHilite, clrShadow);
+  const int y = 40;
+  EXPECT_EQ(canvas.Pixel(6, y), clrHilite);
+  EXPECT_EQ(canvas.Pixel(8, y), clrShadow);
+  EXPECT_EQ(canvas.Pixel(9, y), clrHilite);
+  EXPECT_EQ(canvas.Pixel(11, y), clrShadow);
+  EXPECT_EQ(canvas.Pixel(7, y), ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(canvas.Pixel(6, 18), ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(canvas.Pixel(6, 19), clrHilite);
+  EXPECT_GT(canvas.CountColour(CRect(4, 5, 15, 16), ::GetSysColor(COLOR_BTNTEXT)), 10);
+  // The edge toward the pane: a raised frame along the bottom.
+  EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, rcBar.Height() - 2), clrShadow);
+  EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, rcBar.Height() - 6), clrHilite);
+}
+
+TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
+  CEdit edit;
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &bar, 1));
+  Layout();
+  const CRect rcBar = WindowRect(&bar);
+  CRect rcClient;
+  bar.GetClientRect(&rcClient);
+  bar.ClientToScreen(&rcClient);
+  rcClient.OffsetRect(-rcBar.left, -rcBar.top);
+  // Docked on the left: the strip lies above the client area, from its left end.
+  const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);
+  auto paint = [&](CDockTestCanvas& canvas) { bar.drawNonClient(&canvas.DC()); };
+  {
+    CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+    paint(canvas);
+    EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_GT(canvas.CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
+                                 ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 0);
+    EXPECT_GT(canvas.CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
+  }
+  m_pFrame->SetForegroundWindow();
+  edit.SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit.m_hWnd; }));
+  bar.OnUpdateCmdUI(m_pFrame, TRUE);
+  EXPECT_TRUE(bar.captionActive);
+  {
+    CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+    paint(canvas);
+    EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_ACTIVECAPTION));
+  }
+  m_pFrame->SetFocus();
+  bar.OnUpdateCmdUI(m_pFrame, TRUE);
+  EXPECT_FALSE(bar.captionActive);
+}
+}
