@@ -24,6 +24,12 @@
 #include "ACEdit.h"
 #include "ACComboBox.h"
 #include "BmpMenu.h"
+#include "XPTheme.h"
+#include "XPButtonEx.h"
+#include "PaletteWnd.h"
+#include "PaletteButton.h"
+#include "CharPaletteCtrl.h"
+#include "ColorPaletteCtrl.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
