@@ -150,11 +150,18 @@ int CRecordingWnd::Count(UINT nMessage) const
                                         [&](const SSentMessage& sent) { return sent.nMessage == nMessage; }));
 }
 
+const SSentMessage* CRecordingWnd::First(UINT nMessage) const
+{
+  auto found = std::find_if(m_sent.begin(), m_sent.end(),
+                            [&](const SSentMessage& sent) { return sent.nMessage == nMessage; });
+  return found != m_sent.end() ? &*found : nullptr;
+}
+
 std::vector<UINT> PaletteMessages()
 {
   return {PaletteWnd_Msg_BeginPopup,    PaletteWnd_Msg_DrawCell, PaletteWnd_Msg_SelChanged,
           PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup, CCharPaletteCtrl_Msg_SelChanged,
-          TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED};
+          TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED, WM_KEYDOWN};
 }
 
 void PumpMessages(DWORD dwMilliseconds)
@@ -177,8 +184,18 @@ void PumpMessages(DWORD dwMilliseconds)
 
 void PressKey(HWND hWnd, UINT nKey)
 {
-  ::PostMessage(hWnd, WM_KEYDOWN, nKey, 1);
-  PumpMessages(20);
+  // Keyboard hooks see input from the keyboard, not posted key messages.
+  ::SetForegroundWindow(hWnd);
+  ::SetFocus(hWnd);
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs)
+  {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(nKey);
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
+  PumpMessages(30);
 }
 
 HICON CreateMarkerIcon(COLORREF crMarker)

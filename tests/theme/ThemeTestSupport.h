@@ -64,6 +64,8 @@ public:
   // The recorded messages without the cell drawing requests.
   std::vector<UINT> Sequence() const;
   int Count(UINT nMessage) const;
+  // The first one of a message; null when it never came.
+  const SSentMessage* First(UINT nMessage) const;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -72,11 +74,11 @@ private:
   std::vector<UINT> m_messages;
 };
 
-// The palette messages of an owner, and a parent's palette-button messages.
+// The palette messages of an owner, a parent's palette-button messages, and key presses.
 std::vector<UINT> PaletteMessages();
 
 void PumpMessages(DWORD dwMilliseconds = 50);
-// Posts a key down to the thread's queue (through a window) and lets the hooks see it.
+// Types a key (down and up) into the window, made the focus, and handles what follows.
 void PressKey(HWND hWnd, UINT nKey);
 // An icon of 32 by 32 whose only visible pixel is the top-left one, in that colour.
 HICON CreateMarkerIcon(COLORREF crMarker);
