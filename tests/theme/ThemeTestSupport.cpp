@@ -74,8 +74,13 @@ int CPixelCanvas::CountColour(const RECT& rect, COLORREF crColour) const
 
 CRect CPixelCanvas::BoundsOf(COLORREF crColour) const
 {
+  return BoundsOf(crColour, CRect(0, 0, m_cx, m_cy));
+}
+
+CRect CPixelCanvas::BoundsOf(COLORREF crColour, const RECT& area) const
+{
   CRect bounds(0, 0, 0, 0);
-  forEach(CRect(0, 0, m_cx, m_cy), [&](int x, int y, COLORREF crPixel) {
+  forEach(area, [&](int x, int y, COLORREF crPixel) {
     if (crPixel != crColour)
       return;
     if (bounds.IsRectEmpty())

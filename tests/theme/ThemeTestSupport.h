@@ -18,8 +18,10 @@ public:
   CDC& DC() { return m_dc; }
   COLORREF Pixel(int x, int y) const;
   int CountColour(const RECT& rect, COLORREF crColour) const;
-  // The smallest rectangle holding every pixel of the colour; empty when there is none.
+  // The smallest rectangle holding every pixel of the colour (within the area, or anywhere);
+  // empty when there is none.
   CRect BoundsOf(COLORREF crColour) const;
+  CRect BoundsOf(COLORREF crColour, const RECT& area) const;
   // The pixels of a rectangle, row by row.
   std::vector<COLORREF> Pixels(const RECT& rect) const;
 
