@@ -13,6 +13,8 @@ public:
   BOOL CreatePage(CWnd* pFrame, const CRect& rcPage);
   // A control whose context menu the screenshots also show, or null.
   virtual CWnd* GetContextMenuSample() { return nullptr; }
+  // For its screenshot a page may show a popup open (true), and closes it again (false).
+  virtual void ShowOpenForScreenshot(bool bOpen) {}
 
 protected:
   BOOL OnInitDialog() override;
@@ -36,6 +38,7 @@ CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
+CGalleryPage* NewPalettePage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

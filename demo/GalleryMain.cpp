@@ -24,6 +24,7 @@ const SGalleryPage kPages[] = {
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
+  {"Palettes and themed buttons", NewPalettePage},
 };
 
 // Lets the frame and its children paint, for at most the given time.
@@ -166,10 +167,12 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
   {
     pFrame->ShowPage(nPage);
     pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pFrame->GetPage(nPage)->ShowOpenForScreenshot(true);
     PumpMessages(500);
     std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
     if (!SaveWindowAsPng(pFrame->m_hWnd, path.c_str()))
       m_nExitCode = 1;
+    pFrame->GetPage(nPage)->ShowOpenForScreenshot(false);
     if (CWnd* pSample = pFrame->GetPage(nPage)->GetContextMenuSample())
       writeContextMenuScreenshot(pFrame, pSample, std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
   }
