@@ -38,6 +38,7 @@ CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
+CGalleryPage* NewTreeOptionPage();
 CGalleryPage* NewPalettePage();
 
 // The font of the gallery's own texts: the library's Japanese face name.

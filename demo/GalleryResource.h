@@ -18,3 +18,6 @@
 #define ID_GALLERY_SELECT_ALL 40207
 #define ID_GALLERY_GRID 40208
 #define ID_GALLERY_RULER 40209
+
+// The option tree's divider cursor, which the host supplies under this number.
+#define IDC_GALLERY_SPLITTER 130
