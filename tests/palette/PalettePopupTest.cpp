@@ -20,6 +20,15 @@ CPoint CellCentre(const CPaletteWnd& palette, int nIndex)
   return frame.CenterPoint();
 }
 
+// Every cell in the palette's own look, with cell 1 selected and cell 2 under the mouse.
+void DrawSelectedAndHot(CTestPaletteWnd& palette, CPixelCanvas& canvas)
+{
+  palette.SetCurSel(1);
+  palette.m_nHotCell = 2;
+  for (int nIndex = 0; nIndex < palette.GetCellCount(); ++nIndex)
+    palette.DrawCell(canvas.DC(), nIndex);
+}
+
 int Brightness(COLORREF crColour)
 {
   return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour);
@@ -253,11 +262,8 @@ TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
   CNoThemeDllScope noDll;
   CPaletteFixture fixture(0, 4);
   CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetCurSel(1);
-  palette.m_nHotCell = 2;
   CPixelCanvas canvas(100, 30);
-  for (int nIndex = 0; nIndex < 4; ++nIndex)
-    palette.DrawCell(canvas.DC(), nIndex);
+  DrawSelectedAndHot(palette, canvas);
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(crFace, canvas.Pixel(15, 15));
   EXPECT_EQ(crFace, canvas.Pixel(5, 5)) << "a plain cell has no edge";
@@ -280,11 +286,8 @@ TEST(PalettePopup, ThemedCellsDrawTheToolbarButtonLooks)
     GTEST_SKIP() << "no visual styles on this system";
   CPaletteFixture fixture(0, 3);
   CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetCurSel(1);
-  palette.m_nHotCell = 2;
   CPixelCanvas canvas(100, 30);
-  for (int nIndex = 0; nIndex < 3; ++nIndex)
-    palette.DrawCell(canvas.DC(), nIndex);
+  DrawSelectedAndHot(palette, canvas);
   const std::vector<COLORREF> normal = canvas.Pixels(fixture.Frame(0));
   const std::vector<COLORREF> selected = canvas.Pixels(fixture.Frame(1));
   const std::vector<COLORREF> hot = canvas.Pixels(fixture.Frame(2));
