@@ -99,6 +99,10 @@ public:
   BOOL CreatePalette(LPLOGPALETTE lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
   int GetEntryCount() const;
   UINT GetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) const;
+  UINT GetNearestPaletteIndex(COLORREF crColor) const
+  {
+    return ::GetNearestPaletteIndex(static_cast<HPALETTE>(m_hObject), crColor);
+  }
 };
 
 class ZUNTAFX_API CRgn : public CGdiObject

@@ -198,6 +198,15 @@ public:
   // Enables or disables the dialog's controls through their command UI handlers.
   void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
+  // Grows a client rectangle to the window rectangle of this window's styles; adjustBorder
+  // leaves out a client edge (the frame adds its own).
+  enum AdjustType
+  {
+    adjustBorder = 0,
+    adjustOutside = 1
+  };
+  virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+
 protected:
   // Default handlers: each passes its message on to the window procedure below ours.
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -382,3 +382,11 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) { Default(); }
 int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT) { Default(); }
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+  DWORD dwExStyle = GetExStyle();
+  if (nAdjustType == adjustBorder)
+    dwExStyle &= ~WS_EX_CLIENTEDGE;
+  ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
+}

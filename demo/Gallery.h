@@ -13,6 +13,8 @@ public:
   BOOL CreatePage(CWnd* pFrame, const CRect& rcPage);
   // A control whose context menu the screenshots also show, or null.
   virtual CWnd* GetContextMenuSample() { return nullptr; }
+  // For its screenshot a page may show a popup open (true), and closes it again (false).
+  virtual void ShowOpenForScreenshot(bool bOpen) {}
   // Further states the screenshots also show: shows state nState (from 0) and names it, or
   // puts the page back and returns false when there are no more.
   virtual bool ShowExtraState(int nState, CString& strName) { return false; }
@@ -40,6 +42,7 @@ CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
 CGalleryPage* NewTreeOptionPage();
+CGalleryPage* NewPalettePage();
 CGalleryPage* NewLayoutPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.

@@ -25,6 +25,7 @@ const SGalleryPage kPages[] = {
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
   {"Option tree", NewTreeOptionPage},
+  {"Palettes and themed buttons", NewPalettePage},
   {"Layout", NewLayoutPage},
 };
 
@@ -198,9 +199,12 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
   {
     pFrame->ShowPage(nPage);
     RedrawAndPump(pFrame);
+    pFrame->GetPage(nPage)->ShowOpenForScreenshot(true);
+    PumpMessages(500);
     std::string path = std::string(pszFolder) + "/" + kPages[nPage].pszName + ".png";
     if (!SaveWindowAsPng(pFrame->m_hWnd, path.c_str()))
       m_nExitCode = 1;
+    pFrame->GetPage(nPage)->ShowOpenForScreenshot(false);
     if (CWnd* pSample = pFrame->GetPage(nPage)->GetContextMenuSample())
       writeContextMenuScreenshot(pFrame, pSample, std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
     CString strState;

@@ -40,6 +40,12 @@
 #include "DlgBrowseForFolder.h"
 #include "InputStringDlg.h"
 #include "AFontComboBox.h"
+#include "XPTheme.h"
+#include "XPButtonEx.h"
+#include "PaletteWnd.h"
+#include "PaletteButton.h"
+#include "CharPaletteCtrl.h"
+#include "ColorPaletteCtrl.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"

@@ -1,0 +1,234 @@
+#include "PaletteTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const UINT kButtonId = 12;
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+// A palette button of type TButton on a recording parent, with a palette and cells.
+template <class TButton>
+class CPaletteButtonFixture
+{
+public:
+  explicit CPaletteButtonFixture(const RECT& rect = CRect(20, 20, 100, 40)) : m_parent(PaletteMessages())
+  {
+    m_button.Create("", WS_CHILD | WS_VISIBLE, rect, &m_parent, kButtonId);
+    m_button.InitButton(0);
+  }
+  // The face drawn into a canvas of the item's size.
+  void DrawFace(CPixelCanvas& canvas, const RECT& item)
+  {
+    DRAWITEMSTRUCT draw = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, m_button.m_hWnd, canvas.DC().GetSafeHdc(),
+                           item, 0};
+    m_button.DrawItem(&draw);
+  }
+  // Picks a cell with the keyboard: Right nRight times from the selection, then Enter.
+  void Pick(int nRight)
+  {
+    m_button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    for (int n = 0; n < nRight; ++n)
+      PressKey(m_parent.m_hWnd, VK_RIGHT);
+    PressKey(m_parent.m_hWnd, VK_RETURN);
+  }
+
+  CRecordingWnd m_parent;
+  CRecordingPaletteButton<TButton> m_button;
+};
+
+// Ink of a colour in a canvas, as a rectangle.
+CRect Ink(const CPixelCanvas& canvas, COLORREF crInk)
+{
+  return canvas.BoundsOf(crInk);
+}
+}  // namespace
+
+TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColours)
+{
+  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  EXPECT_EQ(0, button.AddCell(kRed, 0, "red"));
+  EXPECT_EQ(1, button.AddCell(kBlue, 0, "blue"));
+  EXPECT_EQ(kBlue, button.GetCellColor(1));
+  EXPECT_EQ(0u, button.GetCellColor(5));
+  button.SetCellColor(5, kRed);
+  EXPECT_EQ(2, button.GetCellCount());
+
+  CNoThemeDllScope noDll;
+  CPixelCanvas canvas(60, 30);
+  CRect frame;
+  button.Palette().CalcCellFrameRect(0, frame);
+  fixture.m_button.DrawCell(canvas.DC(), 0, frame);
+  // Content 8..22: its edge in the frame colour, the colour inside.
+  EXPECT_EQ(CRect(9, 9, 21, 21), Ink(canvas, kRed));
+  EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
+  EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), canvas.Pixel(8, 8));
+  EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), canvas.Pixel(6, 6)) << "the palette's look of the selected cell 0";
+}
+
+TEST(ColorPalette, FaceShowsTheSelectedColourAndFollowsThePush)
+{
+  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  button.AddCell(kRed, 0, "red");
+  button.AddCell(kBlue, 0, "blue");
+  const CRect item(0, 0, 80, 24);
+  button.SetCurSel(1);
+  CPixelCanvas face(80, 24);
+  fixture.DrawFace(face, item);
+  // Inside 4 pixels at left, top and bottom and 18 at the right, less the frame line.
+  EXPECT_EQ(CRect(5, 5, 61, 19), Ink(face, kBlue));
+
+  button.SetState(TRUE);
+  CPixelCanvas pushed(80, 24);
+  fixture.DrawFace(pushed, item);
+  EXPECT_EQ(CRect(6, 6, 62, 20), Ink(pushed, kBlue));
+  button.SetState(FALSE);
+
+  button.SetCurSel(-1);
+  CPixelCanvas none(80, 24);
+  fixture.DrawFace(none, item);
+  EXPECT_TRUE(Ink(none, kBlue).IsRectEmpty());
+  EXPECT_TRUE(Ink(none, kRed).IsRectEmpty());
+}
+
+TEST(ColorPalette, APaletteMapsColoursToItsNearestEntry)
+{
+  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  button.AddCell(RGB(250, 10, 10), 0, "almost red");
+  struct
+  {
+    LOGPALETTE header;
+    PALETTEENTRY more[1];
+  } entries = {{0x300, 2, {{0, 0, 255, 0}}}, {{255, 0, 0, 0}}};
+  CPalette palette;
+  ASSERT_TRUE(palette.CreatePalette(&entries.header));
+  button.SetPalette(&palette);
+  EXPECT_EQ(&palette, button.GetPalette());
+  CPixelCanvas canvas(60, 30);
+  CRect frame;
+  button.Palette().CalcCellFrameRect(0, frame);
+  button.DrawCell(canvas.DC(), 0, frame);
+  EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
+  button.SetPalette(nullptr);
+}
+
+TEST(ColorPalette, APickIsSentToTheParentWithTheControlIdAndIndex)
+{
+  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
+  for (COLORREF crColour : {kRed, kBlue, RGB(0, 255, 0)})
+    fixture.m_button.AddCell(crColour, 0, "");
+  fixture.Pick(2);
+  const SSentMessage* pPick = fixture.m_parent.First(TavikColorPaletteCtrl_Msg_SelChanged);
+  ASSERT_NE(nullptr, pPick);
+  EXPECT_EQ(kButtonId, pPick->wParam);
+  EXPECT_EQ(2, pPick->lParam);
+  EXPECT_EQ(std::vector<UINT>({TavikColorPaletteCtrl_Msg_SelChanged}), fixture.m_parent.Sequence());
+  EXPECT_EQ(2, fixture.m_button.GetCurSel());
+}
+
+TEST(CharPalette, CharactersAreStoredSignExtendedAndCellsSizeToTheButton)
+{
+  CPaletteButtonFixture<CCharPaletteCtrl> fixture(CRect(20, 20, 100, 40));
+  auto& button = fixture.m_button;
+  EXPECT_EQ(0, button.AddCell('A', 5, "A"));
+  EXPECT_EQ(0, button.InsertCell(0, static_cast<char>(0x80), 0, "high"));
+  EXPECT_EQ(0xFFFFFF80u, button.GetCellData(0));
+  EXPECT_EQ(static_cast<char>(0x80), button.GetCellChar(0));
+  EXPECT_EQ('A', button.GetCellChar(1));
+  EXPECT_EQ(5u, button.GetCellExData(1));
+  EXPECT_EQ(0, button.GetCellChar(2));
+  button.AutoCellSize();
+  EXPECT_EQ(66, button.GetCellWidth());
+  EXPECT_EQ(20, button.GetCellHeight());
+}
+
+TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
+{
+  CPaletteButtonFixture<CCharPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  button.SetCellWidth(40);
+  button.SetCellHeight(40);
+  button.AddCell('H', 0, "H");
+  button.AddCell('\0', 0, "nothing");
+  const COLORREF crText = ::GetSysColor(COLOR_WINDOWTEXT);
+  CRect content;
+  button.GetCellRect(0, content);
+  auto draw = [&](int nIndex) {
+    CPixelCanvas canvas(100, 60, RGB(255, 255, 255));
+    CRect frame;
+    button.Palette().CalcCellFrameRect(nIndex, frame);
+    button.DrawCell(canvas.DC(), nIndex, frame);
+    return Ink(canvas, crText);
+  };
+  const CRect centred = draw(0);
+  ASSERT_FALSE(centred.IsRectEmpty());
+  EXPECT_GE(centred.left, content.left);
+  EXPECT_LE(centred.right, content.right);
+  EXPECT_LE(std::abs(centred.CenterPoint().x - content.CenterPoint().x), 2);
+  EXPECT_LT(centred.bottom, content.bottom - 2) << "centred, not on the edge";
+
+  button.SetAdjustCenter(false);
+  const CRect standing = draw(0);
+  EXPECT_NEAR(content.bottom, standing.bottom, 2) << "the baseline is the bottom edge";
+  EXPECT_GT(standing.bottom, centred.bottom);
+  EXPECT_TRUE(draw(1).IsRectEmpty()) << "character 0";
+}
+
+TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
+{
+  CPaletteButtonFixture<CCharPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  button.SetCellWidth(14);
+  button.SetCellHeight(40);
+  button.AddCell('W', 0, "W");
+  CRect content;
+  button.GetCellRect(0, content);
+  CPixelCanvas canvas(60, 60, RGB(255, 255, 255));
+  CRect frame;
+  button.Palette().CalcCellFrameRect(0, frame);
+  button.DrawCell(canvas.DC(), 0, frame);
+  const CRect ink = Ink(canvas, ::GetSysColor(COLOR_WINDOWTEXT));
+  ASSERT_FALSE(ink.IsRectEmpty());
+  EXPECT_LE(ink.Width(), content.Width());
+  EXPECT_LT(ink.Height(), content.Height() / 2) << "shrunk to the width";
+
+  button.EnableWindow(FALSE);
+  CPixelCanvas grey(60, 60, RGB(255, 255, 255));
+  button.DrawCell(grey.DC(), 0, frame);
+  EXPECT_TRUE(Ink(grey, ::GetSysColor(COLOR_WINDOWTEXT)).IsRectEmpty());
+  EXPECT_FALSE(Ink(grey, ::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
+}
+
+TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)
+{
+  CPaletteButtonFixture<CCharPaletteCtrl> fixture;
+  auto& button = fixture.m_button;
+  button.AddCell('X', 0, "X");
+  button.AddCell('Y', 0, "Y");
+  const COLORREF crText = ::GetSysColor(COLOR_WINDOWTEXT);
+  const CRect item(0, 0, 80, 30);
+  CPixelCanvas face(80, 30, RGB(255, 255, 255));
+  fixture.DrawFace(face, item);
+  // Left of the drop-down arrow, which is drawn in the text colour too.
+  const CRect leftOfArrow(0, 0, 66, 30);
+  const CRect ink = face.BoundsOf(crText, leftOfArrow);
+  ASSERT_FALSE(ink.IsRectEmpty()) << "cell 0 is selected from the start";
+  EXPECT_GE(ink.left, 4);
+  EXPECT_LE(ink.right, 62);
+
+  button.SetCurSel(-1);
+  CPixelCanvas none(80, 30, RGB(255, 255, 255));
+  fixture.DrawFace(none, item);
+  EXPECT_TRUE(none.BoundsOf(crText, leftOfArrow).IsRectEmpty());
+
+  fixture.Pick(1);
+  const SSentMessage* pPick = fixture.m_parent.First(CCharPaletteCtrl_Msg_SelChanged);
+  ASSERT_NE(nullptr, pPick);
+  EXPECT_EQ(kButtonId, pPick->wParam);
+  EXPECT_EQ(1, pPick->lParam);
+  EXPECT_EQ('Y', button.GetCellChar(button.GetCurSel()));
+}

@@ -1,0 +1,227 @@
+#include "ThemeTestSupport.h"
+
+#include <algorithm>
+#include <commctrl.h>
+
+namespace
+{
+class CThemeTestApp : public CWinApp
+{
+public:
+  CThemeTestApp() : CWinApp("ZuntThemeTest")
+  {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+  }
+};
+
+CThemeTestApp theApp;
+
+// Reaches the name of the DLL the wrapper loads.
+class CThemeDllName : public CXPTheme
+{
+public:
+  static void Set(const char* pszName) { m_pszThemeDllName = pszName; }
+  static const char* Get() { return m_pszThemeDllName; }
+};
+}  // namespace
+
+CPixelCanvas::CPixelCanvas(int cx, int cy, COLORREF crBackground) : m_pOldBitmap(nullptr), m_cx(cx), m_cy(cy)
+{
+  HDC hScreen = ::GetDC(nullptr);
+  m_dc.Attach(::CreateCompatibleDC(hScreen));
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = cx;
+  info.bmiHeader.biHeight = -cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* pBits = nullptr;
+  m_bitmap.Attach(::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+  ::ReleaseDC(nullptr, hScreen);
+  m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
+  m_dc.FillSolidRect(0, 0, cx, cy, crBackground);
+}
+
+CPixelCanvas::~CPixelCanvas()
+{
+  m_dc.SelectObject(m_pOldBitmap);
+  ::DeleteDC(m_dc.Detach());
+}
+
+COLORREF CPixelCanvas::Pixel(int x, int y) const
+{
+  ::GdiFlush();
+  return ::GetPixel(m_dc.GetSafeHdc(), x, y);
+}
+
+void CPixelCanvas::forEach(const RECT& rect, const std::function<void(int, int, COLORREF)>& visit) const
+{
+  ::GdiFlush();
+  for (int y = std::max<int>(rect.top, 0); y < std::min<int>(rect.bottom, m_cy); ++y)
+  {
+    for (int x = std::max<int>(rect.left, 0); x < std::min<int>(rect.right, m_cx); ++x)
+      visit(x, y, ::GetPixel(m_dc.GetSafeHdc(), x, y));
+  }
+}
+
+int CPixelCanvas::CountColour(const RECT& rect, COLORREF crColour) const
+{
+  int nCount = 0;
+  forEach(rect, [&](int, int, COLORREF crPixel) { nCount += crPixel == crColour ? 1 : 0; });
+  return nCount;
+}
+
+CRect CPixelCanvas::BoundsOf(COLORREF crColour) const
+{
+  return BoundsOf(crColour, CRect(0, 0, m_cx, m_cy));
+}
+
+CRect CPixelCanvas::BoundsOf(COLORREF crColour, const RECT& area) const
+{
+  CRect bounds(0, 0, 0, 0);
+  forEach(area, [&](int x, int y, COLORREF crPixel) {
+    if (crPixel != crColour)
+      return;
+    if (bounds.IsRectEmpty())
+      bounds.SetRect(x, y, x + 1, y + 1);
+    bounds.UnionRect(&bounds, CRect(x, y, x + 1, y + 1));
+  });
+  return bounds;
+}
+
+std::vector<COLORREF> CPixelCanvas::Pixels(const RECT& rect) const
+{
+  std::vector<COLORREF> pixels;
+  forEach(rect, [&](int, int, COLORREF crPixel) { pixels.push_back(crPixel); });
+  return pixels;
+}
+
+CNoThemeDllScope::CNoThemeDllScope()
+{
+  CThemeDllName::Set("ZuntNoSuchTheme.dll");
+  CXPTheme::Release();
+}
+
+CNoThemeDllScope::~CNoThemeDllScope()
+{
+  CThemeDllName::Set("UxTheme.dll");
+  CXPTheme::Release();
+}
+
+bool VisualStylesActive()
+{
+  CXPTheme theme(nullptr, L"Button");
+  return theme.IsAvailable() && CXPTheme::IsActive();
+}
+
+CRecordingWnd::CRecordingWnd(std::vector<UINT> messages) : m_messages(std::move(messages))
+{
+  CreateEx(0, AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), "Owner",
+           WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr);
+}
+
+CRecordingWnd::~CRecordingWnd()
+{
+  DestroyWindow();
+}
+
+LRESULT CRecordingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+  if (std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end())
+  {
+    SSentMessage sent = {message, wParam, lParam, {}};
+    if (message == PaletteWnd_Msg_DrawCell)
+      sent.drawCell = *reinterpret_cast<const PaletteDrawCellInfo*>(lParam);
+    m_sent.push_back(sent);
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+std::vector<UINT> CRecordingWnd::Sequence() const
+{
+  std::vector<UINT> sequence;
+  for (const SSentMessage& sent : m_sent)
+  {
+    if (sent.nMessage != PaletteWnd_Msg_DrawCell)
+      sequence.push_back(sent.nMessage);
+  }
+  return sequence;
+}
+
+int CRecordingWnd::Count(UINT nMessage) const
+{
+  return static_cast<int>(std::count_if(m_sent.begin(), m_sent.end(),
+                                        [&](const SSentMessage& sent) { return sent.nMessage == nMessage; }));
+}
+
+const SSentMessage* CRecordingWnd::First(UINT nMessage) const
+{
+  auto found = std::find_if(m_sent.begin(), m_sent.end(),
+                            [&](const SSentMessage& sent) { return sent.nMessage == nMessage; });
+  return found != m_sent.end() ? &*found : nullptr;
+}
+
+std::vector<UINT> PaletteMessages()
+{
+  return {PaletteWnd_Msg_BeginPopup,    PaletteWnd_Msg_DrawCell, PaletteWnd_Msg_SelChanged,
+          PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup, CCharPaletteCtrl_Msg_SelChanged,
+          TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED, WM_KEYDOWN};
+}
+
+void PumpMessages(DWORD dwMilliseconds)
+{
+  const DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
+  for (;;)
+  {
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+      ::TranslateMessage(&msg);
+      ::DispatchMessage(&msg);
+    }
+    const DWORD dwNow = ::GetTickCount();
+    if (static_cast<LONG>(dwEnd - dwNow) <= 0)
+      return;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, dwEnd - dwNow, QS_ALLINPUT);
+  }
+}
+
+void PressKey(HWND hWnd, UINT nKey)
+{
+  // Keyboard hooks see input from the keyboard, not posted key messages.
+  ::SetForegroundWindow(hWnd);
+  ::SetFocus(hWnd);
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs)
+  {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(nKey);
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
+  PumpMessages(30);
+}
+
+HICON CreateMarkerIcon(COLORREF crMarker)
+{
+  // Colour bits black, the mask transparent everywhere but the top-left pixel.
+  std::vector<BYTE> mask(32 * 32 / 8, 0xFF);
+  mask[0] = 0x7F;
+  CBitmap maskBitmap, colourBitmap;
+  maskBitmap.Attach(::CreateBitmap(32, 32, 1, 1, mask.data()));
+  HDC hScreen = ::GetDC(nullptr);
+  colourBitmap.Attach(::CreateCompatibleBitmap(hScreen, 32, 32));
+  HDC hMemory = ::CreateCompatibleDC(hScreen);
+  HGDIOBJ hOld = ::SelectObject(hMemory, colourBitmap.GetSafeHandle());
+  RECT all = {0, 0, 32, 32};
+  HBRUSH hBlack = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+  ::FillRect(hMemory, &all, hBlack);
+  ::SetPixel(hMemory, 0, 0, crMarker);
+  ::SelectObject(hMemory, hOld);
+  ::DeleteDC(hMemory);
+  ::ReleaseDC(nullptr, hScreen);
+  ICONINFO info = {TRUE, 0, 0, static_cast<HBITMAP>(maskBitmap.GetSafeHandle()),
+                   static_cast<HBITMAP>(colourBitmap.GetSafeHandle())};
+  return ::CreateIconIndirect(&info);
+}
