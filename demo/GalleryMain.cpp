@@ -24,6 +24,7 @@ const SGalleryPage kPages[] = {
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
+  {"Colour lists", NewListsPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.

@@ -18,3 +18,13 @@
 #define ID_GALLERY_SELECT_ALL 40207
 #define ID_GALLERY_GRID 40208
 #define ID_GALLERY_RULER 40209
+
+// The colour lists page: texts split at '|'. The heads are the child list's four columns and
+// the colour column's; each row is one child list row.
+#define IDS_LISTS_COLOURS 120
+#define IDS_LISTS_BY_LAYER 121
+#define IDS_LISTS_LAYERS 122
+#define IDS_LISTS_HEADS 123
+#define IDS_LISTS_MENU 124
+#define IDS_LISTS_FIRST_ROW 130
+#define IDS_LISTS_LAST_ROW 134
