@@ -70,6 +70,12 @@ bool CChildList::AddColumnItemData(CColumnItemData* pItemData)
 {
   if (pItemData == nullptr || pItemData->GetDataStringSize() != m_arrColumnHead.GetSize())
     return false;
+  // A record held twice would be deleted twice.
+  for (INT_PTR nRecord = 0; nRecord < m_arrColumnItem.GetSize(); ++nRecord)
+  {
+    if (m_arrColumnItem[nRecord] == pItemData)
+      return false;
+  }
   m_arrColumnItem.Add(pItemData);
   return true;
 }

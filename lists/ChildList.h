@@ -26,7 +26,8 @@ public:
   bool SetColumnHead(CArray<CColumnHeadData, CColumnHeadData&>& arrHead);
   bool GetColumnHead(int nIndex, CColumnHeadData& head) const;
   void RemoveAllColumnHeadData() { m_arrColumnHead.RemoveAll(); }
-  // Takes the record; refuses a null one and one whose text count is not the column count.
+  // Takes the record; refuses a null one, one it holds already and one whose text count is not
+  // the column count.
   bool AddColumnItemData(CColumnItemData* pItemData);
   void InitList();
   void InsertColumnItemData();

@@ -143,6 +143,7 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   ASSERT_EQ(1, m_nDeleted) << "a refused record stays the caller's";
   m_list.RemoveAllColumnHeadData();
   Fill();
+  EXPECT_FALSE(m_list.AddColumnItemData(m_records[1])) << "a record the list holds already";
 
   CRect rcClient;
   m_list.GetClientRect(&rcClient);
@@ -170,6 +171,33 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   unshared.InitList();
   EXPECT_EQ(0, unshared.GetHeaderCtrl()->GetItemCount()) << "no shares, no columns";
   EXPECT_EQ(0, unshared.GetItemCount());
+}
+
+TEST_F(ChildListTest, CopiesTakeTheTextsAndRecordsFillItemsWithoutAList)
+{
+  Fill();
+  int nHost = 0, nOtherHost = 0, nDeleted = 0;
+  CCountedRecord source({"p", "q"}, nDeleted, &nHost);
+  CColumnItemData copy(source);
+  EXPECT_EQ(2, copy.GetDataStringSize());
+  EXPECT_EQ(nullptr, copy.GetData()) << "a copy has no host object";
+  CCountedRecord target({"x", "y", "z"}, nDeleted, &nOtherHost);
+  static_cast<CColumnItemData&>(target) = source;
+  CString strText;
+  EXPECT_EQ(2, target.GetDataStringSize());
+  EXPECT_TRUE(target.GetDataString(1, strText));
+  EXPECT_EQ("q", std::string(strText));
+  EXPECT_FALSE(target.GetDataString(2, strText));
+  EXPECT_FALSE(target.GetDataString(-1, strText));
+  EXPECT_EQ(&nOtherHost, target.GetData()) << "assignment keeps the host object";
+
+  EXPECT_FALSE(copy.InsertItemData(0, nullptr));
+  EXPECT_FALSE(copy.UpdateItemData(0, nullptr));
+  EXPECT_TRUE(copy.UpdateItemData(3, &m_list));
+  EXPECT_EQ("q", std::string(m_list.GetItemText(3, 1)));
+  EXPECT_EQ("", std::string(m_list.GetItemText(3, 2))) << "a missing text empties the cell";
+  EXPECT_EQ(reinterpret_cast<DWORD_PTR>(&copy), m_list.GetItemData(3));
+  m_list.SetItemData(3, reinterpret_cast<DWORD_PTR>(m_records[3]));
 }
 
 TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheList)
