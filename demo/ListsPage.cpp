@@ -1,6 +1,6 @@
 // The "Colour lists" page: a layer's colour chosen from a colour combo box (with a text-only
-// "by layer" entry), a colour list box and a colour list control of layers, and a child list of
-// layers with their line settings and a context menu.
+// "by layer" entry), colour list boxes (one read-only), a colour list control of layers, and a
+// child list of layers with their line settings and a context menu.
 #include "Gallery.h"
 #include "GalleryResource.h"
 
@@ -21,6 +21,7 @@ enum
   IDC_COLOR_LIST_BOX,
   IDC_COLOR_LIST_CTRL,
   IDC_CHILD_LIST,
+  IDC_READ_ONLY_LIST_BOX,
   ID_LAYER_OPEN = 40301  // the child list's menu commands follow on
 };
 
@@ -63,17 +64,16 @@ protected:
       m_combo.SetItemDataPtr(m_combo.AddString(""), pItem.get());
     m_combo.SetItemDataPtr(m_combo.AddString(""), m_byLayer.get());
     m_combo.SetCurSel(1);
+    const int nReadOnlyTop = kListTop + 40;
+    addLabel("CColorListBox, read-only", x, nReadOnlyTop, kColourWidth);
+    addColourListBox(m_readOnly, CRect(x, nReadOnlyTop + kListTop, x + kColourWidth, kListTop + kListHeight),
+                     IDC_READ_ONLY_LIST_BOX);
+    m_readOnly.SetReadOnlyFlag(true);
+    m_readOnly.SetCurSel(2);
 
     x += kColourWidth + kGap;
     addLabel("CColorListBox", x, 0, kColourWidth);
-    m_listBox.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
-                         LBS_SORT | LBS_NOTIFY,
-                       CRect(x, kListTop, x + kColourWidth, kListTop + kListHeight), this, IDC_COLOR_LIST_BOX);
-    prepare(m_listBox);
-    // Added in reverse: the list sorts them back by their numbers.
-    for (auto it = m_colours.rbegin(); it != m_colours.rend(); ++it)
-      m_listBox.AddString(reinterpret_cast<LPCTSTR>(it->get()));
+    addColourListBox(m_listBox, CRect(x, kListTop, x + kColourWidth, kListTop + kListHeight), IDC_COLOR_LIST_BOX);
     m_listBox.SetCurSel(5);
 
     x += kColourWidth + kGap;
@@ -148,6 +148,18 @@ private:
     m_childList.SetReceiveContextCmd(this);
   }
 
+  void addColourListBox(CColorListBox& list, const CRect& rect, UINT nID)
+  {
+    list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
+                    LBS_SORT | LBS_NOTIFY,
+                  rect, this, nID);
+    prepare(list);
+    // Added in reverse: the list sorts them back by their numbers.
+    for (auto it = m_colours.rbegin(); it != m_colours.rend(); ++it)
+      list.AddString(reinterpret_cast<LPCTSTR>(it->get()));
+  }
+
   void addLabel(const char* pszText, int x, int y, int nWidth)
   {
     auto pLabel = std::make_unique<CStatic>();
@@ -163,6 +175,7 @@ private:
   std::vector<std::unique_ptr<CNameColorItem>> m_layers;
   CColorComboBox m_combo;
   CColorListBox m_listBox;
+  CColorListBox m_readOnly;
   CColorListCtrl m_listCtrl;
   CChildList m_childList;
   std::vector<std::unique_ptr<CStatic>> m_labels;
