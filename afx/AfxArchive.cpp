@@ -21,7 +21,7 @@ const UINT nMaxObjectDepth = 256;
 const bool b64BitCounts = sizeof(DWORD_PTR) == 8;
 
 // Strings are read in pieces, so that a length prefix alone never makes a large allocation.
-const ULONGLONG nStringChunk = 64 * 1024;
+const size_t nStringChunk = 64 * 1024;
 
 }  // namespace
 
@@ -33,7 +33,6 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
   if (!pFile)
     AfxThrowInvalidArgException();
   m_strFileName = pFile->GetFilePath();
-  m_loadTable.push_back(LoadSlot{nullptr, nullptr, 0});  // tag 0 is the null object
 }
 
 CArchive::~CArchive()
@@ -237,26 +236,33 @@ void CArchive::writeStringLength(ULONGLONG nLength)
   *this << DWORD(0xFFFFFFFFu) << nLength;
 }
 
-CString CArchive::readChars(ULONGLONG nLength, UINT nCharSize)
+// Straight from the buffer when the text lies whole in it, as most do; else into the string a
+// piece at a time.
+void CArchive::readNarrowChars(CString& str, size_t nLength)
 {
-  // Most texts are short: read without a buffer on the heap.
-  char szShort[256];
-  if (nCharSize == 1 && nLength <= sizeof szShort) {
-    readExactly(szShort, UINT(nLength));
-    return CString(szShort, int(nLength));
+  if (m_nBufMax - m_nBufCur >= nLength) {
+    str = CString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
+    m_nBufCur += nLength;
+    return;
   }
-  std::string bytes;
-  for (ULONGLONG nLeft = nLength * nCharSize; nLeft;) {
-    const size_t nChunk = size_t(std::min(nLeft, nStringChunk));
-    const size_t nOld = bytes.size();
-    bytes.resize(nOld + nChunk);
-    readExactly(&bytes[nOld], UINT(nChunk));
-    nLeft -= nChunk;
+  str.Empty();
+  for (size_t nDone = 0; nDone < nLength;) {
+    const size_t nChunk = std::min(nLength - nDone, nStringChunk);
+    LPTSTR pChars = str.GetBufferSetLength(int(nDone + nChunk));
+    readExactly(pChars + nDone, UINT(nChunk));
+    nDone += nChunk;
   }
-  if (nCharSize == 1)
-    return CString(bytes.data(), int(bytes.size()));
-  std::u16string wide(bytes.size() / 2, u'\0');
-  std::memcpy(&wide[0], bytes.data(), wide.size() * 2);
+}
+
+CString CArchive::readWideChars(size_t nLength)
+{
+  std::u16string wide;
+  for (size_t nDone = 0; nDone < nLength;) {
+    const size_t nChunk = std::min(nLength - nDone, nStringChunk / 2);
+    wide.resize(nDone + nChunk);
+    readExactly(&wide[nDone], UINT(nChunk * 2));
+    nDone += nChunk;
+  }
   return CString(reinterpret_cast<LPCWSTR>(wide.c_str()));
 }
 
@@ -267,7 +273,10 @@ CArchive& CArchive::operator>>(CString& str)
   // A CString holds fewer than 2^31 bytes; such a length is no string of ours.
   if (nLength >= 0x7FFFFFFFu / nCharSize)
     fail(CArchiveException::genericException);
-  str = readChars(nLength, nCharSize);
+  if (nCharSize == 1)
+    readNarrowChars(str, size_t(nLength));
+  else
+    str = readWideChars(size_t(nLength));
   return *this;
 }
 
@@ -280,19 +289,25 @@ CArchive& CArchive::operator<<(const CString& str)
 
 // --- classes and objects ----------------------------------------------------------------------
 
-DWORD CArchive::nextStoreIndex()
+// Tag 0 is the null object; numbers count from 1 in the order classes and objects appear.
+DWORD CArchive::nextMapIndex()
 {
   if (m_nMapCount >= nMaxMapCount)
     fail(CArchiveException::badIndex);
   return m_nMapCount++;
 }
 
-size_t CArchive::addLoadSlot(const LoadSlot& slot)
+size_t CArchive::addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema)
 {
-  if (m_loadTable.size() >= nMaxMapCount)
-    fail(CArchiveException::badIndex);
-  m_loadTable.push_back(slot);
+  m_loadTable.push_back(LoadSlot{nextMapIndex(), pClass, pObject, nSchema});
   return m_loadTable.size() - 1;
+}
+
+const CArchive::LoadSlot* CArchive::findLoadSlot(DWORD nTag) const
+{
+  const auto slot = std::lower_bound(m_loadTable.begin(), m_loadTable.end(), nTag,
+                                     [](const LoadSlot& slot, DWORD nTag) { return slot.nTag < nTag; });
+  return slot != m_loadTable.end() && slot->nTag == nTag ? &*slot : nullptr;
 }
 
 void CArchive::writeTag(DWORD dwIndex, BOOL bClass)
@@ -316,7 +331,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
   const WORD wLength = WORD(std::strlen(pClassRef->m_lpszClassName));
   *this << wNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << wLength;
   Write(pClassRef->m_lpszClassName, wLength);
-  m_storeMap[pClassRef] = nextStoreIndex();
+  m_storeMap[pClassRef] = nextMapIndex();
 }
 
 void CArchive::WriteObject(const CObject* pOb)
@@ -332,7 +347,7 @@ void CArchive::WriteObject(const CObject* pOb)
     return;
   }
   WriteClass(pOb->GetRuntimeClass());
-  m_storeMap[pOb] = nextStoreIndex();
+  m_storeMap[pOb] = nextMapIndex();
   const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -378,13 +393,13 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
   UINT nSchema;
   if (wTag == wNewClassTag) {
     pClass = readClassRecord(nSchema);
-    addLoadSlot(LoadSlot{pClass, nullptr, nSchema});
+    addLoadSlot(pClass, nullptr, nSchema);
   } else {
-    const DWORD dwIndex = dwTag & ~dwBigClassTag;
-    if (dwIndex == 0 || dwIndex >= m_loadTable.size() || !m_loadTable[dwIndex].pClass)
+    const LoadSlot* pSlot = findLoadSlot(dwTag & ~dwBigClassTag);
+    if (!pSlot || !pSlot->pClass)
       fail(CArchiveException::badIndex);
-    pClass = m_loadTable[dwIndex].pClass;
-    nSchema = m_loadTable[dwIndex].nSchema;
+    pClass = pSlot->pClass;
+    nSchema = pSlot->nSchema;
   }
   if (pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
     fail(CArchiveException::badClass);
@@ -409,9 +424,10 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   if (!pClass) {
     if (dwObTag == 0)
       return nullptr;
-    if (bOwned || dwObTag >= m_loadTable.size() || !m_loadTable[dwObTag].pObject)
+    const LoadSlot* pSlot = bOwned ? nullptr : findLoadSlot(dwObTag);
+    if (!pSlot || !pSlot->pObject)
       fail(CArchiveException::badIndex);
-    CObject* pOb = m_loadTable[dwObTag].pObject;
+    CObject* pOb = pSlot->pObject;
     if (pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
       fail(CArchiveException::badClass);
     return pOb;
@@ -423,15 +439,19 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   if (!pOb)
     AfxThrowMemoryException();
   ++m_nObjectDepth;
-  // Registered before its data is read: the data may refer back to it.
-  size_t nSlot = 0;
+  // A shared object is registered before its data is read: the data may refer back to it.
+  const size_t nNoSlot = size_t(-1);
+  size_t nSlot = nNoSlot;
   try {
-    nSlot = addLoadSlot(LoadSlot{nullptr, pOb, 0});
+    if (bOwned)
+      nextMapIndex();
+    else
+      nSlot = addLoadSlot(nullptr, pOb, 0);
     m_nObjectSchema = nSchema;
     pOb->Serialize(*this);
   } catch (...) {
     --m_nObjectDepth;
-    if (nSlot)
+    if (nSlot != nNoSlot)
       m_loadTable[nSlot].pObject = nullptr;
     delete pOb;
     throw;

@@ -48,7 +48,8 @@ public:
   CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
   void WriteObject(const CObject* pOb);
   // Beyond the framework, for owners that delete what they read: an object that no one else
-  // holds; a reference back to an object read earlier is a bad index.
+  // holds. It takes its tag number, but a reference back to it, from here or from a later
+  // ReadObject, is a bad index, as is a reference back to any object read earlier.
   CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
@@ -103,9 +104,10 @@ public:
   CString m_strFileName;
 
 private:
-  // One slot of the load table: a class record or an object, numbered from 1.
+  // A class record or a shared object read earlier, under its tag number.
   struct LoadSlot
   {
+    DWORD nTag;
     CRuntimeClass* pClass;
     CObject* pObject;
     UINT nSchema;
@@ -137,13 +139,15 @@ private:
   // A string's length and width, as its prefix gives them.
   ULONGLONG readStringLength(UINT& nCharSize);
   void writeStringLength(ULONGLONG nLength);
-  CString readChars(ULONGLONG nLength, UINT nCharSize);
+  void readNarrowChars(CString& str, size_t nLength);
+  CString readWideChars(size_t nLength);
 
   CObject* readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned);
   CRuntimeClass* readClassRecord(UINT& nSchema);
   void writeTag(DWORD dwIndex, BOOL bClass);
-  DWORD nextStoreIndex();
-  size_t addLoadSlot(const LoadSlot& slot);
+  DWORD nextMapIndex();
+  size_t addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema);
+  const LoadSlot* findLoadSlot(DWORD nTag) const;
 
   CFile* m_pFile;
   UINT m_nMode;
@@ -152,9 +156,10 @@ private:
   size_t m_nBufMax;  // bytes in the buffer when loading
   BOOL m_bAtEnd;     // the file has no more bytes to load
 
-  // Loading: what each tag number stands for. Storing: the number of each class and object.
+  // Loading: the classes and shared objects by rising tag number (owned objects, the most
+  // numerous, only take a number). Storing: the number of each class and object.
   std::vector<LoadSlot> m_loadTable;
   std::unordered_map<const void*, DWORD> m_storeMap;
-  DWORD m_nMapCount;  // the next number to give when storing
+  DWORD m_nMapCount;  // the next tag number to give
   UINT m_nObjectDepth;  // objects being read inside one another
 };

@@ -7,3 +7,4 @@
 #include "AfxTime.h"
 #include "AfxFile.h"
 #include "AfxArchive.h"
+#include "AfxFixedAlloc.h"

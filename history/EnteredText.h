@@ -2,9 +2,11 @@
 #pragma once
 #include <afx.h>
 
+// Entries come and go by the hundred thousand when a history loads: they share fixed-size blocks.
 class AFX_EXT_CLASS CEnteredText : public CObject
 {
   DECLARE_SERIAL(CEnteredText)
+  DECLARE_FIXED_ALLOC(CEnteredText)
 public:
   CEnteredText();
   CEnteredText(const char* pszText, CTime time);

@@ -100,6 +100,32 @@ TEST(Archive, RoundTripsObjectGraphsWithBackReferences)
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
 }
 
+// Enough objects that the store's index of numbers grows several times and spans pages.
+TEST(Archive, ManyObjectsWrittenTwiceComeBackAsTheSameObjects)
+{
+  const int nObjects = 5000;
+  const Bytes bytes = store([](CArchive& ar) {
+    std::vector<CTestLeaf> leaves(nObjects);
+    for (CTestLeaf& leaf : leaves)
+      ar << &leaf;
+    for (auto leaf = leaves.rbegin(); leaf != leaves.rend(); ++leaf)
+      ar << &*leaf;
+  });
+  CMemFile file(const_cast<BYTE*>(bytes.data()), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  std::vector<CObject*> first(nObjects);
+  for (CObject*& pOb : first)
+    ar >> pOb;
+  for (int i = nObjects - 1; i >= 0; --i) {
+    CObject* pAgain = nullptr;
+    ar >> pAgain;
+    ASSERT_EQ(pAgain, first[i]) << i;
+  }
+  for (CObject* pOb : first)
+    delete pOb;
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
+}
+
 TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
 {
   EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0xFFFE); }), bytesOf({0xFE, 0xFF}));
@@ -148,6 +174,19 @@ TEST(Archive, ReadsWideStringsIntoTheAnsiCodePage)
   ar >> first >> second;
   EXPECT_EQ(std::string(first), cp932("あA"));
   EXPECT_EQ(std::string(second), cp932("か"));
+
+  // Longer than a piece of reading: 40,000 characters of "か".
+  Bytes longWide = bytesOf({0xFF, 0xFE, 0xFF, 0xFF, 0x40, 0x9C});
+  for (int i = 0; i < 40000; ++i)
+    longWide.insert(longWide.end(), {0x4B, 0x30});
+  CMemFile longFile(longWide.data(), UINT(longWide.size()));
+  CArchive longAr(&longFile, CArchive::load);
+  CString text;
+  longAr >> text;
+  std::string expected;
+  for (int i = 0; i < 40000; ++i)
+    expected += cp932("か");
+  EXPECT_EQ(std::string(text), expected);
 }
 
 TEST(Archive, MalformedInputRaisesTheRightCause)
@@ -237,6 +276,50 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
                                     0x00, 0x00}),
                       readAny),
             CArchiveException::endOfFile);
+}
+
+TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
+{
+  const Bytes bytes = store([](CArchive& ar) {
+    CTestBranch branch;
+    branch.Add(new CTestLeaf("x", 1));
+    branch.Add(new CTestLeaf("y", 2));
+    CTestLeaf shared("z", 3);
+    ar << &branch << &shared << &shared;
+  });
+  EXPECT_EQ(loadCause(bytes, [](CArchive& ar) {
+              CTestBranch* pBranch = nullptr;
+              CTestLeaf *pShared = nullptr, *pAgain = nullptr;
+              ar >> pBranch >> pShared >> pAgain;
+              EXPECT_EQ(pBranch->GetSize(), 2);
+              ASSERT_NE(pShared, nullptr);
+              EXPECT_EQ(std::string(pShared->m_text), "z");
+              EXPECT_EQ(pAgain, pShared);  // the tag counted the owned leaves
+              delete pShared;
+              delete pBranch;
+            }),
+            -1);
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
+
+  // After the branch (objects 2 and 4), a reference back to its leaf (object 4).
+  const Bytes branchOnly = store([](CArchive& ar) {
+    CTestBranch branch;
+    branch.Add(new CTestLeaf("x", 1));
+    ar << &branch;
+  });
+  Bytes refersToLeaf = branchOnly;
+  refersToLeaf.push_back(0x04);
+  refersToLeaf.push_back(0x00);
+  EXPECT_EQ(loadCause(refersToLeaf,
+                      [](CArchive& ar) {
+                        for (;;) {
+                          CObject* pOb = nullptr;
+                          ar >> pOb;
+                          delete pOb;
+                        }
+                      }),
+            CArchiveException::badIndex);
+  EXPECT_EQ(CTestLeaf::s_nLive, 0);
 }
 
 TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)

@@ -1,0 +1,79 @@
+#include "AfxFixedAlloc.h"
+
+#include <algorithm>
+#include <new>
+#include <thread>
+
+namespace {
+
+size_t roundUpToAlignment(size_t nSize)
+{
+  const size_t nAlign = alignof(std::max_align_t);
+  return (nSize + nAlign - 1) / nAlign * nAlign;
+}
+
+}  // namespace
+
+CFixedAlloc::CGuard::CGuard(std::atomic_flag& flag) : m_flag(flag)
+{
+  while (m_flag.test_and_set(std::memory_order_acquire))
+    std::this_thread::yield();
+}
+
+CFixedAlloc::CFixedAlloc(UINT nAllocSize, UINT nBlockSize)
+  : m_nAllocSize(std::max<UINT>(nAllocSize, sizeof(CNode))), m_nBlockSize(std::max<UINT>(nBlockSize, 1)),
+    m_pNodeFree(nullptr), m_pChunks(nullptr)
+{
+}
+
+CFixedAlloc::~CFixedAlloc()
+{
+  FreeAll();
+}
+
+void* CFixedAlloc::Alloc()
+{
+  CGuard guard(m_lock);
+  if (!m_pNodeFree)
+    addChunk();
+  CNode* pNode = m_pNodeFree;
+  m_pNodeFree = pNode->pNext;
+  return pNode;
+}
+
+void CFixedAlloc::Free(void* p)
+{
+  if (!p)
+    return;
+  CGuard guard(m_lock);
+  CNode* pNode = static_cast<CNode*>(p);
+  pNode->pNext = m_pNodeFree;
+  m_pNodeFree = pNode;
+}
+
+void CFixedAlloc::FreeAll()
+{
+  CGuard guard(m_lock);
+  while (m_pChunks) {
+    CNode* pChunk = m_pChunks;
+    m_pChunks = pChunk->pNext;
+    ::operator delete(pChunk);
+  }
+  m_pNodeFree = nullptr;
+}
+
+// The chunk's first block-aligned slot holds the chain of chunks; the rest become free blocks,
+// handed out from the chunk's start.
+void CFixedAlloc::addChunk()
+{
+  const size_t nHeader = roundUpToAlignment(sizeof(CNode));
+  const size_t nSlot = roundUpToAlignment(m_nAllocSize);
+  BYTE* pChunk = static_cast<BYTE*>(::operator new(nHeader + nSlot * m_nBlockSize));
+  reinterpret_cast<CNode*>(pChunk)->pNext = m_pChunks;
+  m_pChunks = reinterpret_cast<CNode*>(pChunk);
+  for (UINT i = m_nBlockSize; i-- > 0;) {
+    CNode* pNode = reinterpret_cast<CNode*>(pChunk + nHeader + i * nSlot);
+    pNode->pNext = m_pNodeFree;
+    m_pNodeFree = pNode;
+  }
+}
