@@ -36,6 +36,7 @@ CGalleryPage* NewModulePage();
 CGalleryPage* NewNumericPage();
 CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
+CGalleryPage* NewTreeOptionPage();
 CGalleryPage* NewListsPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.

@@ -24,6 +24,7 @@ const SGalleryPage kPages[] = {
   {"Numeric entry", NewNumericPage},
   {"History", NewHistoryPage},
   {"Bitmap menus", NewMenuPage},
+  {"Option tree", NewTreeOptionPage},
   {"Colour lists", NewListsPage},
 };
 
@@ -136,7 +137,7 @@ CGalleryApp theApp;
 
 BOOL CGalleryApp::InitInstance()
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
   // The auto-complete controls use the shell's objects through COM.
   if (FAILED(::CoInitialize(nullptr)))

@@ -19,6 +19,9 @@
 #define ID_GALLERY_GRID 40208
 #define ID_GALLERY_RULER 40209
 
+// The option tree's divider cursor, which the host supplies under this number.
+#define IDC_GALLERY_SPLITTER 130
+
 // The colour lists page: texts split at '|'. The heads are the child list's four columns and
 // the colour column's; each row is one child list row.
 #define IDS_LISTS_COLOURS 120
@@ -26,5 +29,5 @@
 #define IDS_LISTS_LAYERS 122
 #define IDS_LISTS_HEADS 123
 #define IDS_LISTS_MENU 124
-#define IDS_LISTS_FIRST_ROW 130
-#define IDS_LISTS_LAST_ROW 134
+#define IDS_LISTS_FIRST_ROW 140
+#define IDS_LISTS_LAST_ROW 144

@@ -1,0 +1,314 @@
+// The option tree's list view driven with mouse and key messages: what the host is told and in
+// which order, how focus, selection, expansion and the column follow, and what is painted.
+#include "TreeOptionTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+typedef std::vector<std::string> Log;
+
+class TreeOptionView : public ::testing::Test, public CTreeOptionFixture
+{
+protected:
+  void SetUp() override
+  {
+    // The check-box row's first commit is a test of its own.
+    m_pRuler->CommitChanges();
+    TakeLog();
+  }
+  // Pixels of a colour inside the label cell of a row.
+  int labelPixels(int nRow, COLORREF colour)
+  {
+    CPixelCanvas shown(List());
+    return shown.Count(CRect(17, nRow * kRowHeight + 1, 149, (nRow + 1) * kRowHeight - 2), colour);
+  }
+};
+}
+
+TEST_F(TreeOptionView, ClicksFocusSelectAndActivate)
+{
+  Click(List(), LabelPoint(1));
+  EXPECT_EQ((Log{"-1107 Units"}), TakeLog());
+  EXPECT_EQ(m_pUnits, m_tree.GetFocusedItem());
+  EXPECT_TRUE(m_pUnits->IsSelected());
+  EXPECT_FALSE(m_pUnits->IsActivated());
+
+  Click(List(), ValuePoint(6));
+  EXPECT_EQ((Log{"-1107 Zoom", "-1110 Zoom"}), TakeLog());
+  EXPECT_TRUE(m_pZoom->IsActivated());
+  EXPECT_FALSE(m_pUnits->IsSelected());
+
+  // The host may refuse the activation; a second click on the focused row reports no change.
+  m_host.m_answers[OT_NOTIFY_ACTIVATEITEM] = 1;
+  Click(List(), ValuePoint(1));
+  Click(List(), ValuePoint(1));
+  EXPECT_EQ((Log{"-1107 Units", "-1110 Units", "-1110 Units"}), TakeLog());
+  EXPECT_FALSE(m_pUnits->IsActivated());
+
+  // A group header's right part selects it but never activates.
+  Click(List(), CPoint(290, 9));
+  EXPECT_EQ((Log{"-1107 General"}), TakeLog());
+  EXPECT_FALSE(m_pGeneral->IsActivated());
+}
+
+TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
+{
+  m_pUnits->ReadOnly();
+  Click(List(), ValuePoint(1));
+  EXPECT_TRUE(TakeLog().empty());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_FALSE(m_pUnits->IsSelected());
+
+  // Below the last row: the focus goes, reported with no item even when there was none.
+  Click(List(), CPoint(100, 200));
+  Click(List(), LabelPoint(2));
+  Click(List(), CPoint(100, 200));
+  EXPECT_EQ((Log{"-1107 null", "-1107 Grid", "-1107 null"}), TakeLog());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_FALSE(m_pGrid->IsSelected());
+
+  // Input switched off: clicks and keys do nothing.
+  m_tree.DisableInput(TRUE);
+  Click(List(), LabelPoint(1));
+  PressKey(List(), VK_HOME);
+  m_tree.DisableInput(FALSE);
+  EXPECT_TRUE(TakeLog().empty());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+}
+
+TEST_F(TreeOptionView, ExpandBoxAsksTheHostThenToggles)
+{
+  const CPoint ptGridBox(6, 2 * kRowHeight + 9);
+  Click(List(), ptGridBox);
+  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand"}), TakeLog());
+  EXPECT_FALSE(m_pGrid->IsExpanded());
+  EXPECT_FALSE(m_tree.IsItemVisible(m_pSpacing));
+  EXPECT_EQ(m_pView, m_tree.FindItem(LabelPoint(3)));
+
+  m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 1;
+  Click(List(), ptGridBox);
+  EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
+  EXPECT_FALSE(m_pGrid->IsExpanded());
+
+  // Collapsing the group of the focused row drops the focus.
+  m_host.m_answers.clear();
+  Click(List(), ptGridBox);
+  Click(List(), LabelPoint(3));
+  Click(List(), CPoint(6, 9));
+  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand", "-1107 Spacing", "-1108 General", "-1107 null", "ChangedExpand"}),
+            TakeLog());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_FALSE(m_pSpacing->IsSelected());
+}
+
+TEST_F(TreeOptionView, OptionButtonsReportAndHighlight)
+{
+  // The buttons sit beside the header's label: they work right of the divider.
+  m_tree.SetColumn(60);
+  Repaint();
+  const CPoint ptButton1 = m_pGeneral->GetOptionButton1Rect().CenterPoint();
+  const CPoint ptButton2 = m_pGeneral->GetOptionButton2Rect().CenterPoint();
+  Click(List(), ptButton1);
+  Click(List(), ptButton2);
+  EXPECT_EQ((Log{"PushOptionButton1", "PushOptionButton2"}), TakeLog());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+
+  // Inside the caption, away from the button's edges.
+  CRect rcButton1 = m_pGeneral->GetOptionButton1Rect();
+  rcButton1.DeflateRect(3, 3);
+  const COLORREF crHover = Sys(COLOR_INACTIVECAPTION);
+  MouseMove(List(), ptButton1);
+  EXPECT_TRUE(m_pGeneral->IsSelectOptionButton1());
+  EXPECT_TRUE(m_tree.IsRootItemSelectOptionButton());
+  EXPECT_GT(CPixelCanvas(List()).Count(rcButton1, crHover), 0);
+  MouseMove(List(), ptButton2);
+  EXPECT_FALSE(m_pGeneral->IsSelectOptionButton1());
+  EXPECT_TRUE(m_pGeneral->IsSelectOptionButton2());
+  EXPECT_EQ(0, CPixelCanvas(List()).Count(rcButton1, crHover));
+  MouseMove(List(), CPoint(100, 200));
+  EXPECT_FALSE(m_tree.IsRootItemSelectOptionButton());
+  // Only group headers take the hover state.
+  m_pUnits->SetSelectOptionButton1(true);
+  EXPECT_FALSE(m_pUnits->IsSelectOptionButton1());
+}
+
+TEST_F(TreeOptionView, DividerDragsWithinLimitsUnlessVetoed)
+{
+  const CPoint ptDivider(150, 27);
+  Drag(List(), ptDivider, CPoint(5, 27));
+  EXPECT_EQ(17, m_tree.GetColumn());
+  EXPECT_EQ((Log{"-1109 null"}), TakeLog());
+  Drag(List(), CPoint(17, 27), CPoint(1000, 27));
+  EXPECT_EQ(kWidth - 16, m_tree.GetColumn());
+  Drag(List(), CPoint(kWidth - 16, 27), CPoint(120, 27));
+  EXPECT_EQ(120, m_tree.GetColumn());
+  TakeLog();
+
+  m_host.m_answers[OT_NOTIFY_COLUMNCLICK] = 1;
+  Drag(List(), CPoint(120, 27), CPoint(60, 27));
+  EXPECT_EQ(120, m_tree.GetColumn());
+  EXPECT_FALSE(List().IsDragging());
+  EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(TreeOptionView, DragBarIsInvertedOverTheView)
+{
+  const CRect rcBand(99, 150, 102, 240);  // below the rows: plain window colour
+  const int nPlain = CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW));
+  List().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
+  List().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 27));
+  EXPECT_TRUE(List().IsDragging());
+  EXPECT_EQ(List().m_hWnd, ::GetCapture());
+  const int nDragging = CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW));
+  List().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 27));
+  EXPECT_EQ(3 * 90, nPlain);
+  EXPECT_LE(nDragging, nPlain / 2 + 3);
+  EXPECT_EQ(nPlain, CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW)));
+}
+
+TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
+{
+  DoubleClick(List(), CPoint(150, 27));
+  EXPECT_EQ(m_tree.GetLargestVisibleLabel().right + 5, m_tree.GetColumn());
+  TakeLog();
+
+  // Click then double click on a header's label: focused once, toggled once.
+  DoubleClick(List(), LabelPoint(5));
+  EXPECT_EQ((Log{"-1107 View", "-1108 View"}), TakeLog());
+  EXPECT_FALSE(m_pView->IsExpanded());
+  // On the expand box the click and the double click each toggle.
+  DoubleClick(List(), CPoint(6, 2 * kRowHeight + 9));
+  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand", "-1108 Grid"}), TakeLog());
+  EXPECT_TRUE(m_pGrid->IsExpanded());
+  // The value part of a row with children does nothing on a double click.
+  DoubleClick(List(), ValuePoint(2));
+  EXPECT_TRUE(m_pGrid->IsExpanded());
+}
+
+TEST_F(TreeOptionView, KeysMoveExpandAndActivate)
+{
+  PressKey(List(), VK_HOME);
+  EXPECT_EQ(m_pGeneral, m_tree.GetFocusedItem());
+  // Tab on a header neither moves nor activates.
+  PressKey(List(), VK_TAB);
+  EXPECT_EQ(m_pGeneral, m_tree.GetFocusedItem());
+  EXPECT_FALSE(m_pGeneral->IsActivated());
+  PressKey(List(), VK_DOWN);
+  PressKey(List(), VK_TAB);
+  EXPECT_EQ(m_pGrid, m_tree.GetFocusedItem());
+  EXPECT_TRUE(m_pGrid->IsActivated());
+  PressKey(List(), VK_TAB, true);
+  EXPECT_EQ(m_pUnits, m_tree.GetFocusedItem());
+  EXPECT_EQ((Log{"-1107 General", "-1107 Units", "-1107 Grid", "-1107 Units"}), TakeLog());
+
+  // Left and Right ask the host on every press, then expand, collapse or move.
+  PressKey(List(), VK_DOWN);
+  PressKey(List(), VK_LEFT);
+  EXPECT_FALSE(m_pGrid->IsExpanded());
+  PressKey(List(), VK_RIGHT);
+  EXPECT_TRUE(m_pGrid->IsExpanded());
+  PressKey(List(), VK_RIGHT);
+  EXPECT_EQ(m_pSpacing, m_tree.GetFocusedItem());
+  EXPECT_EQ((Log{"-1107 Grid", "-1108 Grid", "-1108 Grid", "-1108 Grid", "-1107 Spacing"}), TakeLog());
+  m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 1;
+  PressKey(List(), VK_UP);
+  PressKey(List(), VK_LEFT);
+  EXPECT_TRUE(m_pGrid->IsExpanded());
+  EXPECT_EQ(m_pUnits, m_tree.GetFocusedItem());
+
+  PressKey(List(), VK_END);
+  EXPECT_EQ(m_pRuler, m_tree.GetFocusedItem());
+  PressKey(List(), VK_UP);
+  EXPECT_EQ(m_pZoom, m_tree.GetFocusedItem());
+  TakeLog();
+  // Enter activates without asking.
+  PressKey(List(), VK_RETURN);
+  EXPECT_TRUE(m_pZoom->IsActivated());
+  EXPECT_TRUE(TakeLog().empty());
+  EXPECT_EQ(UINT(DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS), UINT(List().SendMessage(WM_GETDLGCODE)));
+}
+
+TEST_F(TreeOptionView, WheelAndScrollBarMoveByFixedSteps)
+{
+  List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(0, m_tree.GetOrigin().y);  // the whole tree fits
+
+  m_tree.MoveWindow(0, 0, kWidth, 50 + 3 * kRowHeight);
+  Repaint();
+  List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(18, m_tree.GetOrigin().y);
+  EXPECT_EQ(18, List().GetScrollPos(SB_VERT));
+  // Rows now sit 18 pixels higher.
+  EXPECT_EQ(m_pGrid, m_tree.FindItem(LabelPoint(1)));
+  List().SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(18 + 55, m_tree.GetOrigin().y);
+  List().SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(144 - 55, m_tree.GetOrigin().y);  // the page stays whole
+  List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(WHEEL_DELTA)), 0);
+  EXPECT_EQ(144 - 55 - 18, m_tree.GetOrigin().y);
+  List().SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 0);
+  EXPECT_EQ(40, m_tree.GetOrigin().y);
+  List().SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
+  EXPECT_EQ(0, m_tree.GetOrigin().y);
+}
+
+TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
+{
+  CPixelCanvas shown(List());
+  const COLORREF crShadow = Sys(COLOR_BTNSHADOW);
+  EXPECT_EQ(crShadow, shown.At(16, 200));                    // gutter line
+  EXPECT_EQ(crShadow, shown.At(150, kRowHeight + 9));        // divider of a row
+  EXPECT_EQ(crShadow, shown.At(200, 2 * kRowHeight - 1));    // line under a row
+  EXPECT_EQ(crShadow, shown.At(200, kRowHeight - 1));        // line under a header
+  // Grid's box: outline, the horizontal bar, no vertical bar while expanded.
+  const int nBoxTop = 2 * kRowHeight + 5;
+  EXPECT_EQ(crShadow, shown.At(4, nBoxTop));
+  EXPECT_EQ(RGB(0, 0, 0), shown.At(6, nBoxTop + 4));
+  EXPECT_EQ(Sys(COLOR_WINDOW), shown.At(8, nBoxTop + 2));
+  m_pGrid->Expand(FALSE);
+  m_tree.UpdatedItems();
+  Repaint();
+  EXPECT_EQ(RGB(0, 0, 0), CPixelCanvas(List()).At(8, nBoxTop + 2));
+
+  // The divider never crosses a header.
+  m_tree.SetColumn(250);
+  Repaint();
+  CPixelCanvas moved(List());
+  EXPECT_EQ(crShadow, moved.At(250, kRowHeight + 9));
+  EXPECT_EQ(Sys(COLOR_WINDOW), moved.At(250, 9));
+
+  // Shaded headers and gutter.
+  m_tree.ShadeRootItems(TRUE);
+  m_tree.ShadeExpandColumn(TRUE);
+  Repaint();
+  CPixelCanvas shaded(List());
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shaded.At(290, 9));
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shaded.At(8, 200));
+}
+
+TEST_F(TreeOptionView, SelectionHighlightFollowsClicks)
+{
+  const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
+  Click(List(), LabelPoint(1));
+  EXPECT_GT(labelPixels(1, crHighlight), 0);
+  // The partial repaint redraws the row that lost the selection too.
+  Click(List(), LabelPoint(6));
+  EXPECT_EQ(0, labelPixels(1, crHighlight));
+  EXPECT_GT(labelPixels(6, crHighlight), 0);
+  Click(List(), CPoint(100, 200));
+  EXPECT_EQ(0, labelPixels(6, crHighlight));
+}
+
+TEST_F(TreeOptionView, DisabledControlPaintsGreyed)
+{
+  m_tree.EnableWindow(FALSE);
+  Repaint();
+  CPixelCanvas shown(List());
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.At(200, 200));
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.At(290, 9));
+  // Disabled controls take no clicks.
+  Click(List(), LabelPoint(1));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  m_tree.EnableWindow(TRUE);
+}

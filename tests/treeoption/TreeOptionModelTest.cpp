@@ -1,0 +1,286 @@
+// The option tree's model: item ownership and identifiers, notifications of insertion and
+// deletion, hit testing, the column limits, focus movement, scrolling into view and the layout
+// of the information pane.
+#include "TreeOptionTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+typedef std::vector<std::string> Log;
+
+class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
+{
+};
+
+CTreeOptionItem* labelled(const char* pszLabel)
+{
+  CTreeOptionItem* pItem = new CTreeOptionItem;
+  pItem->SetLabelText(pszLabel);
+  return pItem;
+}
+
+// Counts the items alive, to see that the control deletes every one it owns.
+class CCountedItem : public CTreeOptionItem
+{
+public:
+  CCountedItem() { ++s_nAlive; }
+  ~CCountedItem() override { --s_nAlive; }
+  static int s_nAlive;
+};
+int CCountedItem::s_nAlive = 0;
+}
+
+TEST(TreeOptionItems, IdentifiersOwnershipAndFinding)
+{
+  {
+    CTreeOption tree;
+    EXPECT_EQ(nullptr, tree.InsertItem(nullptr));
+    CTreeOptionItem* pFirst = tree.InsertItem(new CCountedItem);
+    CTreeOptionItem* pChild = tree.InsertItem(new CCountedItem, pFirst);
+    EXPECT_EQ(1u, pFirst->GetCtrlID());
+    EXPECT_EQ(2u, pChild->GetCtrlID());
+    EXPECT_EQ(pChild, tree.FindItem(2u));
+    EXPECT_EQ(nullptr, tree.FindItem(7u));
+    EXPECT_EQ(tree.GetRootItem(), pFirst->GetParent());
+    EXPECT_EQ(pFirst, pChild->GetParent());
+    EXPECT_EQ(&tree, pChild->GetOptionsOwner());
+
+    tree.DeleteAllItems();
+    EXPECT_EQ(0, CCountedItem::s_nAlive);
+    EXPECT_EQ(nullptr, tree.GetRootItem()->GetChild());
+    // The counter restarts at 1, so the next item gets 2.
+    EXPECT_EQ(2u, tree.InsertItem(new CCountedItem)->GetCtrlID());
+    tree.InsertItem(new CCountedItem, tree.FindItem(2u));
+  }
+  EXPECT_EQ(0, CCountedItem::s_nAlive);
+}
+
+TEST(TreeOptionItems, TotalHeightCountsOnlyExpandedChildren)
+{
+  CTreeOption tree;
+  CTreeOptionItem* pGroup = tree.InsertItem(labelled("Group"));
+  CTreeOptionItem* pRow = tree.InsertItem(labelled("Row"), pGroup);
+  tree.InsertItem(labelled("Leaf"), pRow)->SetItemHeight(30);
+  EXPECT_EQ(18, pGroup->GetTotalHeight());
+  pGroup->Expand(TRUE);
+  EXPECT_EQ(36, pGroup->GetTotalHeight());
+  tree.ExpandAllItems();
+  EXPECT_EQ(66, pGroup->GetTotalHeight());
+  // Without an owner a row cannot expand.
+  CTreeOptionItem loose;
+  loose.Expand(TRUE);
+  EXPECT_FALSE(loose.IsExpanded());
+}
+
+TEST(TreeOptionItems, TextIsShortenedWithDotsKeepingWholeCharacters)
+{
+  CPixelCanvas canvas(10, 10);
+  CDC& dc = canvas.DC();
+  CFont* pOld = dc.SelectObject(CTreeOption::GetNormalFont());
+  const CString strWide = "Spacing between grid lines";
+  EXPECT_EQ(strWide, TreeOptionFitText(&dc, strWide, dc.GetTextExtent(strWide).cx + 1));
+  const CString strCut = TreeOptionFitText(&dc, strWide, dc.GetTextExtent(strWide).cx / 2);
+  EXPECT_LT(strCut.GetLength(), strWide.GetLength());
+  EXPECT_EQ(CString("..."), strCut.Right(3));
+  EXPECT_EQ(CString("S..."), TreeOptionFitText(&dc, strWide, 1));
+  // A double-byte character is never split.
+  const CString strJapanese = "\x93\xfa\x96\x7b\x8c\xea";  // 日本語
+  EXPECT_EQ(CString("\x93\xfa..."), TreeOptionFitText(&dc, strJapanese, 1));
+  dc.SelectObject(pOld);
+}
+
+TEST_F(TreeOptionModel, InsertAndDeleteReportToTheNotifyWindow)
+{
+  CTreeOptionItem* pExtra = m_tree.InsertItem(labelled("Extra"), m_pView);
+  EXPECT_EQ((Log{"-1101 Extra"}), TakeLog());
+
+  m_tree.SetFocusedItem(m_pSnap);
+  const UINT uSnap = m_pSnap->GetCtrlID();
+  m_tree.DeleteItem(m_pGrid);
+  EXPECT_EQ((Log{"-1102 Grid", "-1102 Spacing", "-1102 Snap"}), TakeLog());
+  EXPECT_EQ(nullptr, m_tree.FindItem(uSnap));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_EQ(nullptr, m_pUnits->GetSibling());
+  EXPECT_EQ(pExtra, m_tree.FindItem(pExtra->GetCtrlID()));
+
+  m_tree.Delete(nullptr);
+  const Log log = TakeLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ("-1102 null", log.front());
+  EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
+}
+
+TEST_F(TreeOptionModel, EachActivationCommitsOnce)
+{
+  m_pUnits->Activate();
+  EXPECT_TRUE(m_pUnits->IsActivated());
+  m_pUnits->CommitChanges();
+  m_pUnits->CommitChanges();
+  EXPECT_FALSE(m_pUnits->IsActivated());
+  m_pUnits->Activate();
+  m_pUnits->CommitChanges();
+  EXPECT_EQ((Log{"-1105 Units", "-1105 Units"}), TakeLog());
+}
+
+TEST_F(TreeOptionModel, NotificationsOnlyForKnownCodesAndAnsweredByTheHost)
+{
+  m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 7;
+  EXPECT_EQ(7, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1104), m_pGrid));
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1100), m_pGrid));
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1111), m_pGrid));
+  EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
+  m_tree.SetNotify(FALSE, &m_host);
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
+  m_tree.SetNotify(TRUE, nullptr);
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
+  EXPECT_TRUE(TakeLog().empty());
+}
+
+TEST_F(TreeOptionModel, HitTestTellsThePartsOfARow)
+{
+  EXPECT_EQ(OT_HIT_LABEL, m_tree.HitTest(LabelPoint(1)));
+  EXPECT_EQ(OT_HIT_ATTRIBUTE, m_tree.HitTest(ValuePoint(1)));
+  EXPECT_EQ(OT_HIT_COLUMN, m_tree.HitTest(CPoint(145, 27)));
+  EXPECT_EQ(OT_HIT_COLUMN, m_tree.HitTest(CPoint(155, 27)));
+  EXPECT_EQ(OT_HIT_ATTRIBUTE, m_tree.HitTest(CPoint(156, 27)));
+  EXPECT_EQ(OT_HIT_EXPAND, m_tree.HitTest(CPoint(6, 2 * kRowHeight + 9)));
+  EXPECT_EQ(OT_HIT_LABEL, m_tree.HitTest(CPoint(6, 1 * kRowHeight + 9)));  // Units has no children
+  EXPECT_EQ(OT_HIT_NOWHERE, m_tree.HitTest(CPoint(60, 8 * kRowHeight + 1)));
+  // A group header: never the divider, its buttons, else its right part.
+  EXPECT_EQ(OT_HIT_LABEL, m_tree.HitTest(CPoint(150, 9)));
+  EXPECT_EQ(OT_HIT_ROOTITEM, m_tree.HitTest(CPoint(295, 9)));
+  // The buttons count only right of the divider.
+  EXPECT_EQ(OT_HIT_LABEL, m_tree.HitTest(m_pGeneral->GetOptionButton1Rect().CenterPoint()));
+  m_tree.SetColumn(60);
+  Repaint();
+  EXPECT_EQ(OT_HIT_OPTIONBUTTON1, m_tree.HitTest(m_pGeneral->GetOptionButton1Rect().CenterPoint()));
+  EXPECT_EQ(OT_HIT_OPTIONBUTTON2, m_tree.HitTest(m_pGeneral->GetOptionButton2Rect().CenterPoint()));
+  EXPECT_LT(m_pGeneral->GetOptionButton1Rect().right, m_pGeneral->GetOptionButton2Rect().left);
+  // A row's bottom edge belongs to the next row.
+  EXPECT_EQ(m_pGrid, m_tree.FindItem(CPoint(60, 2 * kRowHeight)));
+  EXPECT_EQ(m_pGrid, m_tree.FindItemAll(CPoint(60, 2 * kRowHeight)));
+
+  m_tree.SetUseLabel(false);
+  m_tree.UpdatedItems();
+  EXPECT_EQ(17, m_tree.GetColumn());
+  for (int x = 0; x < kWidth; ++x)
+    ASSERT_NE(OT_HIT_COLUMN, m_tree.HitTest(CPoint(x, 27))) << "x " << x;
+}
+
+TEST_F(TreeOptionModel, ColumnStaysWithinTheControl)
+{
+  m_tree.SetColumn(0);
+  EXPECT_EQ(16, m_tree.GetColumn());
+  m_tree.SetColumn(500);
+  EXPECT_EQ(kWidth - 16, m_tree.GetColumn());
+  CTreeOption windowless;
+  windowless.SetColumn(500);
+  EXPECT_EQ(500, windowless.GetColumn());
+}
+
+TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRows)
+{
+  m_pRuler->CommitChanges();
+  TakeLog();
+  EXPECT_EQ(m_pRuler, m_tree.FocusPrev());  // no focus yet: the last drawn row
+  EXPECT_EQ(m_pGeneral, m_tree.FocusFirst());
+  EXPECT_EQ(m_pUnits, m_tree.FocusNext());
+  EXPECT_EQ(m_pGeneral, m_tree.FocusPrev());
+  EXPECT_EQ(nullptr, m_tree.FocusPrev());
+  EXPECT_EQ(m_pRuler, m_tree.FocusLast());
+  EXPECT_EQ(nullptr, m_tree.FocusNext());
+  EXPECT_EQ((Log{"-1107 Ruler", "-1107 General", "-1107 Units", "-1107 General", "-1107 Ruler"}), TakeLog());
+  EXPECT_TRUE(m_pRuler->IsSelected());
+  EXPECT_FALSE(m_pGeneral->IsSelected());
+  EXPECT_FALSE(m_pUnits->IsSelected());
+}
+
+TEST_F(TreeOptionModel, ACheckBoxRowCommitsTheFirstTimeItIsDeselected)
+{
+  // It starts uncommitted, so even a focus move elsewhere commits it, once.
+  m_tree.FocusFirst();
+  EXPECT_EQ((Log{"-1105 Ruler", "-1107 General"}), TakeLog());
+  m_tree.FocusNext();
+  EXPECT_EQ((Log{"-1107 Units"}), TakeLog());
+}
+
+TEST_F(TreeOptionModel, EnsureVisibleExpandsAncestorsAndScrolls)
+{
+  m_pGrid->Expand(FALSE);
+  m_pGeneral->Expand(FALSE);
+  m_tree.UpdatedItems();
+  Repaint();
+  EXPECT_FALSE(m_tree.IsItemVisible(m_pSpacing));
+  m_tree.EnsureVisible(m_pSpacing);
+  EXPECT_TRUE(m_pGeneral->IsExpanded());
+  EXPECT_TRUE(m_pGrid->IsExpanded());
+  EXPECT_TRUE(m_tree.IsItemVisible(m_pSpacing));
+
+  // A list three rows high: the last row ends up one row above the lower edge, as far as the
+  // range allows (range 144, page 55).
+  m_tree.MoveWindow(0, 0, kWidth, 50 + 3 * kRowHeight);
+  Repaint();
+  m_tree.FocusLast();
+  EXPECT_EQ(144 - 55, m_tree.GetOrigin().y);
+  m_tree.FocusFirst();
+  EXPECT_EQ(0, m_tree.GetOrigin().y);
+}
+
+TEST_F(TreeOptionModel, InfoPaneTakesFiftyPixelsAtTheFoot)
+{
+  CRect rcList, rcInfo;
+  List().GetWindowRect(rcList);
+  m_tree.GetInfoWindow()->GetWindowRect(rcInfo);
+  EXPECT_EQ(kListHeight, rcList.Height());
+  EXPECT_EQ(50, rcInfo.Height());
+  EXPECT_EQ(rcList.bottom, rcInfo.top);
+  m_tree.ShowInfoWindow(FALSE);
+  List().GetWindowRect(rcList);
+  EXPECT_EQ(kHeight, rcList.Height());
+  EXPECT_FALSE(m_tree.GetInfoWindow()->IsWindowVisible());
+
+  CTreeOption noInfo;
+  noInfo.SetUseInfo(false);
+  ASSERT_TRUE(noInfo.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_host, OT_OPTIONS_SHOWINFOWINDOW, 2));
+  EXPECT_EQ(nullptr, noInfo.GetInfoWindow()->GetSafeHwnd());
+  noInfo.GetListView()->GetWindowRect(rcList);
+  EXPECT_EQ(195, rcList.Height());
+}
+
+TEST_F(TreeOptionModel, LargestLabelSkipsHeadersAndBlankLabels)
+{
+  const CRect rcLargest = m_tree.GetLargestVisibleLabel();
+  EXPECT_EQ(m_pSpacing->GetLabelRect().right, rcLargest.right);  // indented one level deeper
+  EXPECT_FALSE(m_pGeneral->GetLabelRect().IsRectEmpty());
+  m_pSpacing->SetLabelText("   ");
+  Repaint();
+  EXPECT_TRUE(m_pSpacing->GetLabelRect().IsRectEmpty());
+  EXPECT_NE(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);
+}
+
+TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
+{
+  CWnd& info = *m_tree.GetInfoWindow();
+  auto textPixels = [&info](COLORREF colour) {
+    info.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CRect rcText;
+    info.GetClientRect(rcText);
+    rcText.DeflateRect(4, 4);
+    return CPixelCanvas(info).Count(rcText, colour);
+  };
+  const COLORREF crText = Sys(COLOR_BTNTEXT);
+  EXPECT_EQ(0, textPixels(crText));
+  m_tree.SetDefInfoTextNoSel(TRUE);
+  const int nDefault = textPixels(crText);
+  EXPECT_GT(nDefault, 0);
+  m_tree.SetFocusedItem(m_pUnits);
+  const int nUnits = textPixels(crText);
+  EXPECT_GT(nUnits, 0);
+  EXPECT_NE(nDefault, nUnits);
+  m_tree.EnableWindow(FALSE);
+  EXPECT_EQ(0, textPixels(crText));
+  EXPECT_GT(textPixels(Sys(COLOR_GRAYTEXT)), 0);
+  m_tree.EnableWindow(TRUE);
+}

@@ -1,0 +1,225 @@
+#include "TreeOptionTestSupport.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace
+{
+class CTreeOptionTestApp : public CWinApp
+{
+public:
+  CTreeOptionTestApp() : CWinApp("ZuntTreeOptionTest")
+  {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+  }
+};
+
+CTreeOptionTestApp theApp;
+
+std::string describe(CTreeOptionItem* pItem)
+{
+  return pItem != nullptr ? std::string(pItem->GetLabelText()) : std::string("null");
+}
+
+CTreeOptionItem* newRow(const char* pszLabel, const char* pszInfo = "")
+{
+  CTreeOptionItem* pItem = new CTreeOptionItem;
+  pItem->SetLabelText(pszLabel);
+  pItem->SetInfoText(pszInfo);
+  return pItem;
+}
+
+LPARAM pointParam(CPoint point)
+{
+  return MAKELPARAM(point.x, point.y);
+}
+}
+
+CTreeHost::CTreeHost()
+{
+  CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "Tree host",
+           WS_POPUP | WS_VISIBLE, 0, 0, 420, 420, nullptr, nullptr);
+}
+
+CTreeHost::~CTreeHost()
+{
+  DestroyWindow();
+}
+
+LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+  const int nCode = message == WM_NOTIFY ? int(reinterpret_cast<const NMHDR*>(lParam)->code) : 0;
+  // Only the option tree's codes: other controls notify the host too.
+  if (nCode >= OT_NOTIFY_ACTIVATEITEM && nCode <= OT_NOTIFY_INSERTITEM)
+  {
+    const NMTREEOPTION* pNotify = reinterpret_cast<const NMTREEOPTION*>(lParam);
+    if (std::find(m_ignored.begin(), m_ignored.end(), nCode) == m_ignored.end())
+      m_log.push_back(std::to_string(nCode) + " " + describe(pNotify->otiItem));
+    auto answer = m_answers.find(nCode);
+    return answer != m_answers.end() ? answer->second : 0;
+  }
+  if (message == CTreeOption_Msg_ChangedItem)
+  {
+    auto* pButton = reinterpret_cast<CTreeOptionCheckButton*>(lParam);
+    m_log.push_back("ChangedItem " + std::string(pButton->GetStaticText()) + " " + std::to_string(pButton->GetCheck()));
+    return 0;
+  }
+  if (message == CTreeOption_Msg_ChangedExpand)
+    m_log.push_back("ChangedExpand");
+  else if (message == CTreeOption_Msg_PushOptionButton1)
+    m_log.push_back("PushOptionButton1");
+  else if (message == CTreeOption_Msg_PushOptionButton2)
+    m_log.push_back("PushOptionButton2");
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+CTreeOptionFixture::CTreeOptionFixture()
+{
+  m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &m_host,
+                OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_NOTIFY, 1234);
+  m_tree.SetNotify(TRUE, &m_host);
+  m_pGeneral = m_tree.InsertItem(newRow("General", "Settings for every drawing"));
+  m_pGeneral->SetOptionButton1("Reset");
+  m_pGeneral->SetOptionButton2("All");
+  m_pUnits = m_tree.InsertItem(newRow("Units", "The length unit of new drawings"), m_pGeneral);
+  m_pGrid = m_tree.InsertItem(newRow("Grid"), m_pGeneral);
+  m_pSpacing = m_tree.InsertItem(newRow("Spacing"), m_pGrid);
+  m_pSnap = m_tree.InsertItem(newRow("Snap"), m_pGrid);
+  m_pView = m_tree.InsertItem(newRow("View"));
+  m_pZoom = m_tree.InsertItem(newRow("Zoom"), m_pView);
+  m_pRuler = new CTreeOptionItemCheckBox;
+  m_pRuler->SetLabelText("Ruler");
+  m_tree.InsertItem(m_pRuler, m_pView);
+  m_pRuler->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX | OT_CHECK_SHOWTEXT);
+  m_tree.ExpandAllItems();
+  Repaint();
+}
+
+CTreeOptionFixture::~CTreeOptionFixture()
+{
+  m_tree.DestroyWindow();
+}
+
+void CTreeOptionFixture::Repaint()
+{
+  PumpMessages();
+  List().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages();
+  m_host.m_log.clear();
+}
+
+std::vector<std::string> CTreeOptionFixture::TakeLog()
+{
+  std::vector<std::string> log;
+  log.swap(m_host.m_log);
+  return log;
+}
+
+void Click(CWnd& wnd, CPoint point)
+{
+  wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pointParam(point));
+  wnd.SendMessage(WM_LBUTTONUP, 0, pointParam(point));
+  PumpMessages();
+}
+
+void DoubleClick(CWnd& wnd, CPoint point)
+{
+  Click(wnd, point);
+  wnd.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(point));
+  wnd.SendMessage(WM_LBUTTONUP, 0, pointParam(point));
+  PumpMessages();
+}
+
+void MouseMove(CWnd& wnd, CPoint point)
+{
+  wnd.SendMessage(WM_MOUSEMOVE, 0, pointParam(point));
+  PumpMessages();
+}
+
+void Drag(CWnd& wnd, CPoint from, CPoint to)
+{
+  wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pointParam(from));
+  wnd.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, pointParam(to));
+  wnd.SendMessage(WM_LBUTTONUP, 0, pointParam(to));
+  PumpMessages();
+}
+
+void PressKey(CWnd& wnd, UINT nVirtualKey, bool bShift)
+{
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  const BYTE nOldShift = keys[VK_SHIFT];
+  keys[VK_SHIFT] = bShift ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+  wnd.SendMessage(WM_KEYDOWN, nVirtualKey, 1);
+  wnd.SendMessage(WM_KEYUP, nVirtualKey, 0xC0000001);
+  keys[VK_SHIFT] = nOldShift;
+  ::SetKeyboardState(keys);
+  PumpMessages();
+}
+
+void PumpMessages()
+{
+  MSG msg;
+  for (int nRound = 0; nRound < 1000 && ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++nRound)
+  {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
+}
+
+CPixelCanvas::CPixelCanvas(int cx, int cy)
+{
+  HDC hScreen = ::GetDC(nullptr);
+  create(hScreen, cx, cy);
+  ::ReleaseDC(nullptr, hScreen);
+  m_dc.FillSolidRect(0, 0, cx, cy, RGB(1, 2, 3));
+}
+
+CPixelCanvas::CPixelCanvas(CWnd& wnd)
+{
+  wnd.UpdateWindow();
+  CRect rcClient;
+  wnd.GetClientRect(rcClient);
+  HDC hWindow = ::GetDC(wnd.m_hWnd);
+  create(hWindow, rcClient.Width(), rcClient.Height());
+  ::BitBlt(m_dc, 0, 0, rcClient.Width(), rcClient.Height(), hWindow, 0, 0, SRCCOPY);
+  ::ReleaseDC(wnd.m_hWnd, hWindow);
+}
+
+void CPixelCanvas::create(HDC hCompatible, int cx, int cy)
+{
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = cx;
+  info.bmiHeader.biHeight = -cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* pBits = nullptr;
+  m_dc.Attach(::CreateCompatibleDC(hCompatible));
+  m_bitmap.Attach(::CreateDIBSection(hCompatible, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+  m_pOld = m_dc.SelectObject(&m_bitmap);
+}
+
+CPixelCanvas::~CPixelCanvas()
+{
+  m_dc.SelectObject(m_pOld);
+}
+
+COLORREF CPixelCanvas::At(int x, int y) const
+{
+  ::GdiFlush();
+  return m_dc.GetPixel(x, y);
+}
+
+int CPixelCanvas::Count(const RECT& rect, COLORREF colour) const
+{
+  ::GdiFlush();
+  int nCount = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x)
+      nCount += m_dc.GetPixel(x, y) == colour;
+  return nCount;
+}

@@ -1,0 +1,200 @@
+// The option tree control: a property tree of option rows with group headers, a draggable
+// divider between the label and value columns, a list view that paints and takes input, and an
+// information pane that describes the focused row. The control owns the items handed to
+// InsertItem and reports to a notify window (WM_NOTIFY) and to its parent (registered messages).
+#pragma once
+#include <afxwin.h>
+
+#include "TreeOptionInfo.h"
+#include "TreeOptionItem.h"
+#include "TreeOptionList.h"
+
+// Option bits of the control.
+enum
+{
+  OT_OPTIONS_SHOWINFOWINDOW = 0x01,
+  OT_OPTIONS_NOTIFY = 0x02,
+  OT_OPTIONS_DEFINFOTEXTNOSEL = 0x04,
+  OT_OPTIONS_SHADEEXPANDCOLUMN = 0x08,
+  OT_OPTIONS_SHADEROOTITEMS = 0x10
+};
+
+// Notification codes (WM_NOTIFY, NMTREEOPTION).
+enum
+{
+  OT_NOTIFY_INSERTITEM = -1101,
+  OT_NOTIFY_DELETEITEM = -1102,
+  OT_NOTIFY_ITEMCHANGED = -1105,
+  OT_NOTIFY_SELCHANGE = -1107,
+  OT_NOTIFY_ITEMEXPANDING = -1108,
+  OT_NOTIFY_COLUMNCLICK = -1109,
+  OT_NOTIFY_ACTIVATEITEM = -1110
+};
+
+// Places that HitTest tells apart.
+enum
+{
+  OT_HIT_LABEL = 2024,
+  OT_HIT_COLUMN = 2025,
+  OT_HIT_EXPAND = 2026,
+  OT_HIT_ATTRIBUTE = 2027,
+  OT_HIT_NOWHERE = 2028,
+  OT_HIT_ROOTITEM = 2029,
+  OT_HIT_OPTIONBUTTON1 = 2030,
+  OT_HIT_OPTIONBUTTON2 = 2031
+};
+
+struct NMTREEOPTION
+{
+  NMHDR hdr;
+  CTreeOptionItem* otiItem;
+};
+typedef NMTREEOPTION* LPNMTREEOPTION;
+
+class AFX_EXT_CLASS CTreeOption : public CWnd
+{
+  DECLARE_DYNAMIC(CTreeOption)
+public:
+  typedef int (*ENUMITEMPROC)(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+
+  CTreeOption();
+  ~CTreeOption() override;
+  CTreeOption(const CTreeOption&) = delete;
+  CTreeOption& operator=(const CTreeOption&) = delete;
+
+  // Creation and layout.
+  virtual BOOL Create(DWORD dwStyle, RECT rcRect, CWnd* pParentWnd, DWORD dwTreeOptions, UINT nID);
+  DWORD GetTreeOptions() const { return m_dwOptions; }
+  void ShowInfoWindow(BOOL bShow);
+  BOOL GetShowInfoWindow() const { return getOption(OT_OPTIONS_SHOWINFOWINDOW); }
+  void SetNotify(BOOL bNotify, CWnd* pWnd);
+  BOOL GetNotify() const { return getOption(OT_OPTIONS_NOTIFY); }
+  void SetDefInfoTextNoSel(BOOL bShow);
+  BOOL GetDefInfoTextNoSel() const { return getOption(OT_OPTIONS_DEFINFOTEXTNOSEL); }
+  void ShadeExpandColumn(BOOL bShade);
+  BOOL GetShadeExpandColumn() const { return getOption(OT_OPTIONS_SHADEEXPANDCOLUMN); }
+  void ShadeRootItems(BOOL bShade);
+  BOOL GetShadeRootItems() const { return getOption(OT_OPTIONS_SHADEROOTITEMS); }
+  void DisableInput(BOOL bDisable = TRUE);
+  BOOL IsDisableInput() const { return m_bDisableInput; }
+  bool IsUseLabel() const { return m_bUseLabel; }
+  void SetUseLabel(bool bUse) { m_bUseLabel = bUse; }
+  bool IsUseInfo() const { return m_bUseInfo; }
+  void SetUseInfo(bool bUse) { m_bUseInfo = bUse; }
+  bool IsDrawColumFrame() const { return m_bDrawColumFrame; }
+  void SetDrawColumFrame(bool bDraw) { m_bDrawColumFrame = bDraw; }
+  void SetColumn(long lColumn);
+  long GetColumn() const { return m_ptOrigin.x; }
+  CPoint GetOrigin() const { return m_ptOrigin; }
+  void SetOriginOffset(long lOffset) { m_ptOrigin.y = lOffset; }
+  CRect GetLargestVisibleLabel();
+  void UpdateDraw();
+  void UpdatedItems();
+  BOOL IsSingleSelection() const { return TRUE; }
+  // Drawing greys out while the window is disabled.
+  bool IsControlEnabled() const { return m_hWnd == nullptr || IsWindowEnabled(); }
+  CWnd* GetCtrlParent() { return &m_otlList; }
+  CTreeOptionList* GetListView() { return &m_otlList; }
+  CTreeOptionInfo* GetInfoWindow() { return &m_otInfo; }
+
+  // Items.
+  CTreeOptionItem* InsertItem(CTreeOptionItem* otiItem, CTreeOptionItem* otiParent = nullptr, bool bRedraw = true);
+  void Delete(CTreeOptionItem* otiItem);
+  void DeleteItem(CTreeOptionItem* otiItem);
+  void DeleteAllItems();
+  CTreeOptionItem* GetRootItem() { return &m_otiRootItem; }
+  CTreeOptionItem* FindItem(UINT uCtrlID);
+  CTreeOptionItem* FindItem(const POINT& pt);
+  CTreeOptionItem* FindItemAll(const POINT& pt);
+  CTreeOptionItem* FindItemChild(CTreeOptionItem* otiItem, const POINT& pt);
+  long HitTest(const POINT& pt);
+  void Expand(CTreeOptionItem* otiItem, BOOL bExpand);
+  void ExpandAllItems();
+  void SelectItems(CTreeOptionItem* otiItem, BOOL bSelect);
+  void RefreshItems(CTreeOptionItem* otiItem = nullptr);
+  void UpdateMoveAllItems();
+  void ClearAllLabelRect();
+  BOOL EnumItems(CTreeOptionItem* otiItem, ENUMITEMPROC enumProc, long lParam);
+
+  // The rows drawn by the last full repaint, in drawing order.
+  CTreeOptionItem* GetVisibleList() const { return m_otiVisibleList; }
+  void ClearVisibleList() { m_otiVisibleList = m_otiVisibleTail = nullptr; }
+  void AddToVisibleList(CTreeOptionItem* otiItem);
+
+  // Focus and visibility.
+  CTreeOptionItem* GetFocusedItem() const { return m_otiFocus; }
+  void SetFocusedItem(CTreeOptionItem* otiItem);
+  CTreeOptionItem* FocusFirst();
+  CTreeOptionItem* FocusNext();
+  CTreeOptionItem* FocusPrev();
+  CTreeOptionItem* FocusLast();
+  void EnsureVisible(CTreeOptionItem* otiItem);
+  BOOL IsItemVisible(CTreeOptionItem* otiItem) const;
+  BOOL IsRootItemSelectOptionButton();
+  BOOL IsRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem);
+  void ClearRootItemSelectOptionButton();
+  void ClearRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem);
+
+  LRESULT SendNotify(UINT uNotifyCode, CTreeOptionItem* otiItem);
+  // Sends one of the registered messages to the parent, wParam the control's ID.
+  LRESULT SendParentMessage(UINT nMessage, LPARAM lParam);
+
+  // Fonts shared by every control.
+  static CFont* GetNormalFont() { return m_fNormalFont; }
+  static CFont* GetBoldFont() { return m_fBoldFont; }
+  static void InitGlobalResources();
+
+  static CFont* m_fNormalFont;
+  static CFont* m_fBoldFont;
+  static UINT m_uInstanceCount;
+  static CRect m_rcLargestLabel;
+  static CTreeOptionItem* m_otiFound;
+
+  // Callbacks of EnumItems behind the operations above.
+  static int EnumSelectAll(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumRefreshAll(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumNotifyExpand(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumMoveAll(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumFindItem(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumDrawSelectItem(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumClearAllLabelRect(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumGetLargestVisibleLabelRect(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+  static int EnumExpandAll(CTreeOption* pOptions, CTreeOptionItem* pItem, long lParam);
+
+protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnPaint();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
+  afx_msg void OnEnable(BOOL bEnable);
+  afx_msg void OnSetFocus(CWnd* pOldWnd);
+  afx_msg void OnSysColorChange();
+  DECLARE_MESSAGE_MAP()
+
+private:
+  BOOL getOption(DWORD dwBit) const { return (m_dwOptions & dwBit) != 0; }
+  void setOption(DWORD dwBit, BOOL bSet);
+  void resizeAll(int cx, int cy);
+  void relayout();
+  CTreeOptionItem* lastVisible() const;
+  CTreeOptionItem* visibleBefore(CTreeOptionItem* otiItem) const;
+  void moveFocus(CTreeOptionItem* otiTarget, bool bEvenNull);
+  void expandAncestors(CTreeOptionItem* otiItem);
+  void scrollIntoView(CTreeOptionItem* otiItem);
+
+  DWORD m_dwOptions;
+  CTreeOptionInfo m_otInfo;
+  CTreeOptionItem m_otiRootItem;
+  CTreeOptionItem* m_otiVisibleList;
+  CTreeOptionItem* m_otiVisibleTail;  // where the next drawn row is appended
+  CTreeOptionItem* m_otiFocus;
+  CPoint m_ptOrigin;
+  CTreeOptionList m_otlList;
+  BOOL m_bDisableInput;
+  UINT m_uLastID;
+  CWnd* m_pNotify;
+  bool m_bUseLabel;
+  bool m_bUseInfo;
+  bool m_bDrawColumFrame;
+};

@@ -1,0 +1,135 @@
+#include "TreeOptionCheckButton.h"
+
+#include "BmpMenuMemDC.h"
+#include "TreeOption.h"
+#include "TreeOptionMessages.h"
+
+namespace
+{
+const int kBoxSize = 14;
+const int kGap = 5;
+}
+
+IMPLEMENT_DYNAMIC(CTreeOptionCheckButton, CWnd)
+
+BEGIN_MESSAGE_MAP(CTreeOptionCheckButton, CWnd)
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
+  ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+CTreeOptionCheckButton::CTreeOptionCheckButton()
+  : m_dwOptions(0), m_strUnChecked("UnChecked"), m_strChecked("Checked"), m_nCheck(0), m_otCheckOption(nullptr),
+    m_bUseColorRect(false), m_crColor(RGB(0, 0, 0))
+{
+}
+
+void CTreeOptionCheckButton::SetCheckText(CString strChecked, CString strUnChecked)
+{
+  m_strChecked = strChecked;
+  m_strUnChecked = strUnChecked;
+}
+
+void CTreeOptionCheckButton::SetOption(DWORD dwOption, BOOL bSet)
+{
+  if (bSet == 1)
+    m_dwOptions |= dwOption;
+  else
+    m_dwOptions &= ~dwOption;
+}
+
+void CTreeOptionCheckButton::SetColorRect(COLORREF crColor, bool bUse)
+{
+  m_crColor = crColor;
+  m_bUseColorRect = bUse;
+}
+
+CString CTreeOptionCheckButton::GetStaticText()
+{
+  return CString();
+}
+
+int CTreeOptionCheckButton::IsReadData()
+{
+  return 0;
+}
+
+void CTreeOptionCheckButton::SetCheckButtonUpdateDraw() {}
+
+void CTreeOptionCheckButton::PushCheck()
+{
+  if (GetSafeHwnd() == nullptr)
+    return;
+  m_nCheck = m_nCheck == 0 ? 1 : 0;
+  if (m_otCheckOption == nullptr)
+    return;
+  m_otCheckOption->SendParentMessage(CTreeOption_Msg_ChangedItem, reinterpret_cast<LPARAM>(this));
+  SetCheckButtonUpdateDraw();
+  m_otCheckOption->UpdateDraw();
+}
+
+void CTreeOptionCheckButton::DrawColor(CDC* pDC, const CRect& rcColor, COLORREF crOutline, COLORREF crFill)
+{
+  pDC->FillSolidRect(rcColor, crFill);
+  CBrush brOutline(crOutline);
+  pDC->FrameRect(rcColor, &brOutline);
+}
+
+BOOL CTreeOptionCheckButton::OnEraseBkgnd(CDC*)
+{
+  return FALSE;
+}
+
+CRect CTreeOptionCheckButton::drawCheckParts(CDC* pDC, CPoint ptBox, const CRect& rcArea, bool bEnabled, bool bBox)
+{
+  CRect rcBox(ptBox, CSize(kBoxSize, kBoxSize));
+  long lTextLeft = rcArea.left;
+  if (bBox)
+  {
+    UINT nState = DFCS_BUTTONCHECK | DFCS_FLAT;
+    if (m_nCheck == 1)
+      nState |= DFCS_CHECKED;
+    if (!bEnabled)
+      nState |= DFCS_INACTIVE;
+    pDC->DrawFrameControl(rcBox, DFC_BUTTON, nState);
+    lTextLeft = rcBox.right + kGap;
+    if (m_bUseColorRect)
+    {
+      const CRect rcSwatch(rcBox.right + kGap, rcBox.top, rcBox.right + kGap + 2 * rcBox.Height(), rcBox.bottom);
+      DrawColor(pDC, rcSwatch, ::GetSysColor(COLOR_WINDOWTEXT), m_crColor);
+      lTextLeft = rcSwatch.right + kGap;
+    }
+  }
+  if (GetOption(OT_CHECK_SHOWTEXT))
+  {
+    CRect rcText(lTextLeft, rcArea.top, rcArea.right, rcArea.bottom);
+    pDC->DrawText(GetStaticText(), rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+  }
+  return rcBox;
+}
+
+void CTreeOptionCheckButton::OnPaint()
+{
+  CPaintDC dcPaint(this);
+  if (m_otCheckOption == nullptr)
+    return;
+  CRect rcClient;
+  GetClientRect(rcClient);
+  CBmpMenuMemDC dc(&dcPaint, rcClient);
+  const bool bEnabled = IsWindowEnabled() && IsReadData() == 0 && m_otCheckOption->IsControlEnabled();
+  dc.FillSolidRect(rcClient, ::GetSysColor(bEnabled ? COLOR_WINDOW : COLOR_BTNFACE));
+  dc.SetTextColor(::GetSysColor(bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  dc.SetBkMode(TRANSPARENT);
+  dc.SelectObject(CTreeOption::GetNormalFont());
+  m_rcCheck = drawCheckParts(&dc, CPoint(rcClient.left + 1, rcClient.top + 4), rcClient, bEnabled, true);
+  if (GetOption(OT_CHECK_SHOWTEXT))
+    m_rcCheck.right = rcClient.right;
+  dc.SelectStockObject(SYSTEM_FONT);
+}
+
+void CTreeOptionCheckButton::OnLButtonDown(UINT nFlags, CPoint point)
+{
+  if (m_rcCheck.PtInRect(point))
+    PushCheck();
+  CWnd::OnLButtonDown(nFlags, point);
+}
