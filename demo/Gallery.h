@@ -43,6 +43,7 @@ CGalleryPage* NewMenuPage();
 CGalleryPage* NewHistoryPage();
 CGalleryPage* NewTreeOptionPage();
 CGalleryPage* NewPalettePage();
+CGalleryPage* NewListsPage();
 CGalleryPage* NewLayoutPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.

@@ -26,6 +26,7 @@ const SGalleryPage kPages[] = {
   {"Bitmap menus", NewMenuPage},
   {"Option tree", NewTreeOptionPage},
   {"Palettes and themed buttons", NewPalettePage},
+  {"Colour lists", NewListsPage},
   {"Layout", NewLayoutPage},
 };
 

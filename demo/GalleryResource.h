@@ -27,3 +27,12 @@
 #define IDS_TAB_TITLE 121
 #define IDS_TAB_PROMPT 122
 #define IDS_TAB_SAMPLE 123
+// The colour lists page: texts split at '|'. The heads are the child list's four columns and
+// the colour column's; each row is one child list row.
+#define IDS_LISTS_COLOURS 150
+#define IDS_LISTS_BY_LAYER 151
+#define IDS_LISTS_LAYERS 152
+#define IDS_LISTS_HEADS 153
+#define IDS_LISTS_MENU 154
+#define IDS_LISTS_FIRST_ROW 160
+#define IDS_LISTS_LAST_ROW 164

@@ -46,6 +46,11 @@
 #include "PaletteButton.h"
 #include "CharPaletteCtrl.h"
 #include "ColorPaletteCtrl.h"
+#include "ColorItem.h"
+#include "ColorComboBox.h"
+#include "ColorListBox.h"
+#include "ColorListCtrl.h"
+#include "ChildList.h"
 #endif
 // A host that owns a palette or a tree option control handles these with ON_REGISTERED_MESSAGE.
 #include "PaletteMessages.h"
