@@ -138,38 +138,3 @@ CRect RectIn(CWnd* pWnd, CWnd* pOther)
   return rect;
 }
 
-CDockTestCanvas::CDockTestCanvas(int cx, int cy) : m_pOldBitmap(nullptr)
-{
-  m_dc.CreateCompatibleDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = cx;
-  info.bmiHeader.biHeight = -cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* pBits = nullptr;
-  m_bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-  m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-  m_dc.FillSolidRect(0, 0, cx, cy, RGB(1, 2, 3));
-}
-
-CDockTestCanvas::~CDockTestCanvas()
-{
-  m_dc.SelectObject(m_pOldBitmap);
-}
-
-COLORREF CDockTestCanvas::Pixel(int x, int y) const
-{
-  return m_dc.GetPixel(x, y);
-}
-
-int CDockTestCanvas::CountColour(const RECT& rect, COLORREF colour) const
-{
-  int nCount = 0;
-  for (int y = rect.top; y < rect.bottom; ++y)
-  {
-    for (int x = rect.left; x < rect.right; ++x)
-      nCount += Pixel(x, y) == colour ? 1 : 0;
-  }
-  return nCount;
-}

@@ -4,6 +4,8 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PixelCanvas.h"
+
 #include <functional>
 
 // The INI file the application object's profile lives in.
@@ -38,17 +40,4 @@ CRect WindowRect(CWnd* pWnd);
 // A rectangle relative to another window's client area.
 CRect RectIn(CWnd* pWnd, CWnd* pOther);
 
-class CDockTestCanvas
-{
-public:
-  CDockTestCanvas(int cx, int cy);
-  ~CDockTestCanvas();
-  CDC& DC() { return m_dc; }
-  COLORREF Pixel(int x, int y) const;
-  int CountColour(const RECT& rect, COLORREF colour) const;
-
-private:
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_pOldBitmap;
-};
+typedef CPixelCanvas CDockTestCanvas;

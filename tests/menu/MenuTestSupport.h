@@ -4,28 +4,11 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PixelCanvas.h"
+
 #include <functional>
 
-class CMenuTestCanvas
-{
-public:
-  CMenuTestCanvas(int cx, int cy);
-  ~CMenuTestCanvas();
-  CDC& DC() { return m_dc; }
-  COLORREF Pixel(int x, int y) const;
-  // Pixels of the rectangle that have the colour: the count and the leftmost/rightmost column.
-  int CountColour(const RECT& rect, COLORREF colour) const;
-  int LeftmostOf(const RECT& rect, COLORREF colour) const;
-  int RightmostOf(const RECT& rect, COLORREF colour) const;
-  void Fill(COLORREF colour);
-
-private:
-  void forEach(const RECT& rect, const std::function<void(int, int, COLORREF)>& visit) const;
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_pOldBitmap;
-  int m_cx, m_cy;
-};
+typedef CPixelCanvas CMenuTestCanvas;
 
 // The look a test draws in: version class 1 (Wine) takes original_drawmode.
 class CMenuLookScope

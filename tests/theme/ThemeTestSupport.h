@@ -4,34 +4,10 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PixelCanvas.h"
+
 #include <functional>
 #include <vector>
-
-// A memory context over a 32-bit bitmap: pixels read back exactly as drawn.
-class CPixelCanvas
-{
-public:
-  CPixelCanvas(int cx, int cy, COLORREF crBackground = RGB(1, 2, 3));
-  ~CPixelCanvas();
-  CPixelCanvas(const CPixelCanvas&) = delete;
-  CPixelCanvas& operator=(const CPixelCanvas&) = delete;
-  CDC& DC() { return m_dc; }
-  COLORREF Pixel(int x, int y) const;
-  int CountColour(const RECT& rect, COLORREF crColour) const;
-  // The smallest rectangle holding every pixel of the colour (within the area, or anywhere);
-  // empty when there is none.
-  CRect BoundsOf(COLORREF crColour) const;
-  CRect BoundsOf(COLORREF crColour, const RECT& area) const;
-  // The pixels of a rectangle, row by row.
-  std::vector<COLORREF> Pixels(const RECT& rect) const;
-
-private:
-  void forEach(const RECT& rect, const std::function<void(int, int, COLORREF)>& visit) const;
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_pOldBitmap;
-  int m_cx, m_cy;
-};
 
 // While it lives, the wrapper loads a DLL that does not exist, as on a system without visual
 // styles; both ends start the wrapper afresh.
