@@ -28,6 +28,8 @@ public:
   // Picks a cell with the keyboard: Right nRight times from the selection, then Enter.
   void Pick(int nRight)
   {
+    // The pointer, wherever an earlier test left it, must not choose a cell by hovering.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     m_button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
     for (int n = 0; n < nRight; ++n)
       PressKey(m_parent.m_hWnd, VK_RIGHT);
