@@ -2,9 +2,12 @@
 
 #include "AfxException.h"
 
-#include <cctype>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
@@ -12,6 +15,9 @@
 #endif
 
 namespace {
+
+// Lengths are ints, and the terminator needs one more byte.
+const int nMaxLength = INT_MAX - 1;
 
 bool isAsciiSpace(char c)
 {
@@ -28,104 +34,216 @@ char asciiLower(char c)
   return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-std::string fromWide(LPCWSTR pwsz)
+int checkedLength(size_t nLength)
 {
-  if (!pwsz || !*pwsz)
-    return std::string();
-  const int length = ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 0)
-    return std::string();
-  std::string text(size_t(length), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, &text[0], length, nullptr, nullptr);
-  text.resize(size_t(length - 1));
-  return text;
+  if (nLength > size_t(nMaxLength))
+    AfxThrowMemoryException();
+  return int(nLength);
+}
+
+int lengthOf(LPCSTR psz)
+{
+  return psz ? checkedLength(std::strlen(psz)) : 0;
 }
 
 }  // namespace
 
-CString::CString(LPCSTR pch, int nLength)
+// --- storage ----------------------------------------------------------------------------------
+
+void CString::stealFrom(CString& other)
+{
+  std::memcpy(m_chLocal, other.m_chLocal, sizeof m_chLocal);
+  m_nLength = other.m_nLength;
+  m_nCapacity = other.m_nCapacity;
+  other.m_nLength = 0;
+  other.m_nCapacity = 0;
+  other.m_chLocal[0] = '\0';
+}
+
+void CString::reserve(int nCapacity)
+{
+  if (nCapacity <= capacity())
+    return;
+  char* pchNew = new char[size_t(nCapacity) + 1];
+  std::memcpy(pchNew, chars(), size_t(m_nLength) + 1);
+  freeHeap();
+  m_pchHeap = pchNew;
+  m_nCapacity = nCapacity;
+}
+
+void CString::setLength(int nLength)
+{
+  reserve(nLength);
+  if (nLength > m_nLength)
+    std::memset(chars() + m_nLength, 0, size_t(nLength - m_nLength));
+  m_nLength = nLength;
+  chars()[nLength] = '\0';
+}
+
+void CString::splice(int nPos, int nRemove, const char* pch, int nInsert)
+{
+  const int nKept = m_nLength - nRemove;
+  if (nInsert > nMaxLength - nKept)
+    AfxThrowMemoryException();
+  const int nNewLength = nKept + nInsert;
+  const int nTail = m_nLength - nPos - nRemove;
+  char* pchOld = chars();
+  if (nNewLength > capacity()) {
+    // Half as much again, so that a run of appends copies each byte a bounded number of times.
+    const int nNewCapacity = std::max(nNewLength, capacity() + std::min(capacity(), nMaxLength - capacity()) / 2);
+    char* pchNew = new char[size_t(nNewCapacity) + 1];
+    std::memcpy(pchNew, pchOld, size_t(nPos));
+    std::memcpy(pchNew + nPos, pch, size_t(nInsert));
+    std::memcpy(pchNew + nPos + nInsert, pchOld + nPos + nRemove, size_t(nTail));
+    freeHeap();
+    m_pchHeap = pchNew;
+    m_nCapacity = nNewCapacity;
+  } else if (nInsert && !std::less<const char*>()(pch, pchOld) && std::less<const char*>()(pch, pchOld + m_nLength)) {
+    // Our own bytes, about to move: take a copy first.
+    const CString inserted(pch, nInsert);
+    splice(nPos, nRemove, inserted.chars(), nInsert);
+    return;
+  } else {
+    std::memmove(pchOld + nPos + nInsert, pchOld + nPos + nRemove, size_t(nTail));
+    if (nInsert)
+      std::memcpy(pchOld + nPos, pch, size_t(nInsert));
+  }
+  m_nLength = nNewLength;
+  chars()[nNewLength] = '\0';
+}
+
+// --- construction and assignment --------------------------------------------------------------
+
+CString::CString(const CString& other) : CString()
+{
+  SetString(other.chars(), other.m_nLength);
+}
+
+CString::CString(CString&& other) noexcept : CString()
+{
+  stealFrom(other);
+}
+
+CString::CString(LPCSTR psz) : CString()
+{
+  SetString(psz, lengthOf(psz));
+}
+
+CString::CString(LPCSTR pch, int nLength) : CString()
 {
   if (nLength < 0)
     AfxThrowInvalidArgException();
   if (pch)
-    m_str.assign(pch, size_t(nLength));
+    SetString(pch, nLength);
 }
 
-CString::CString(char ch, int nRepeat)
+CString::CString(char ch, int nRepeat) : CString()
 {
-  if (nRepeat > 0)
-    m_str.assign(size_t(nRepeat), ch);
+  if (nRepeat <= 0)
+    return;
+  setLength(nRepeat);
+  std::memset(chars(), ch, size_t(nRepeat));
 }
 
-CString::CString(LPCWSTR pwsz) : m_str(fromWide(pwsz))
+CString::CString(LPCWSTR pwsz) : CString()
 {
+  *this = pwsz;
+}
+
+CString& CString::operator=(const CString& other)
+{
+  if (this != &other)
+    SetString(other.chars(), other.m_nLength);
+  return *this;
+}
+
+CString& CString::operator=(CString&& other) noexcept
+{
+  if (this != &other) {
+    freeHeap();
+    stealFrom(other);
+  }
+  return *this;
 }
 
 CString& CString::operator=(LPCSTR psz)
 {
-  m_str = psz ? psz : "";
+  SetString(psz, lengthOf(psz));
   return *this;
 }
 
 CString& CString::operator=(char ch)
 {
-  m_str.assign(1, ch);
+  SetString(&ch, 1);
   return *this;
 }
 
+// Converted from the ANSI code page; what cannot be converted leaves the string empty.
 CString& CString::operator=(LPCWSTR pwsz)
 {
-  m_str = fromWide(pwsz);
+  const int nBytes = pwsz && *pwsz ? ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, nullptr, 0, nullptr, nullptr) : 0;
+  if (nBytes <= 1) {
+    Empty();
+    return *this;
+  }
+  setLength(nBytes - 1);
+  ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, chars(), nBytes, nullptr, nullptr);
   return *this;
+}
+
+void CString::assignChecked(LPCSTR pch, int nLength)
+{
+  if (nLength < 0 || (!pch && nLength))
+    AfxThrowInvalidArgException();
+  splice(0, m_nLength, pch, nLength);
 }
 
 char CString::GetAt(int nIndex) const
 {
   if (nIndex < 0 || nIndex >= GetLength())
     AfxThrowInvalidArgException();
-  return m_str[size_t(nIndex)];
+  return chars()[nIndex];
 }
 
 void CString::SetAt(int nIndex, char ch)
 {
   if (nIndex < 0 || nIndex >= GetLength())
     AfxThrowInvalidArgException();
-  m_str[size_t(nIndex)] = ch;
+  chars()[nIndex] = ch;
 }
 
 CString& CString::operator+=(const CString& other)
 {
-  m_str += other.m_str;
+  splice(m_nLength, 0, other.chars(), other.m_nLength);
   return *this;
 }
 
 CString& CString::operator+=(LPCSTR psz)
 {
-  if (psz)
-    m_str += psz;
+  Append(psz, lengthOf(psz));
   return *this;
 }
 
 CString& CString::operator+=(char ch)
 {
-  m_str += ch;
+  splice(m_nLength, 0, &ch, 1);
   return *this;
 }
 
 void CString::Append(LPCSTR psz, int nLength)
 {
   if (psz && nLength > 0)
-    m_str.append(psz, size_t(nLength));
+    splice(m_nLength, 0, psz, nLength);
 }
 
 int CString::Compare(LPCTSTR psz) const
 {
-  return std::strcmp(m_str.c_str(), psz ? psz : "");
+  return std::strcmp(chars(), psz ? psz : "");
 }
 
 int CString::CompareNoCase(LPCTSTR psz) const
 {
-  const unsigned char* a = reinterpret_cast<const unsigned char*>(m_str.c_str());
+  const unsigned char* a = reinterpret_cast<const unsigned char*>(chars());
   const unsigned char* b = reinterpret_cast<const unsigned char*>(psz ? psz : "");
   for (;; ++a, ++b) {
     const int ca = (unsigned char)asciiLower(char(*a)), cb = (unsigned char)asciiLower(char(*b));
@@ -136,7 +254,7 @@ int CString::CompareNoCase(LPCTSTR psz) const
 
 int CString::nextChar(int nPos) const
 {
-  if (::IsDBCSLeadByte(BYTE(m_str[size_t(nPos)])) && nPos + 1 < GetLength())
+  if (::IsDBCSLeadByte(BYTE(chars()[nPos])) && nPos + 1 < GetLength())
     return nPos + 2;
   return nPos + 1;
 }
@@ -162,7 +280,7 @@ CString CString::Mid(int nFirst, int nCount) const
     nCount = 0;
   if (nFirst >= GetLength())
     return CString();
-  return CString(m_str.substr(size_t(nFirst), size_t(nCount)).c_str());
+  return CString(chars() + nFirst, std::min(nCount, GetLength() - nFirst));
 }
 
 CString CString::Left(int nCount) const
@@ -181,56 +299,56 @@ CString CString::Right(int nCount) const
 
 CString CString::SpanIncluding(LPCTSTR pszCharSet) const
 {
-  return Left(int(std::strspn(m_str.c_str(), pszCharSet)));
+  return Left(int(std::strspn(chars(), pszCharSet)));
 }
 
 CString CString::SpanExcluding(LPCTSTR pszCharSet) const
 {
-  return Left(int(std::strcspn(m_str.c_str(), pszCharSet)));
+  return Left(int(std::strcspn(chars(), pszCharSet)));
 }
 
 CString& CString::MakeUpper()
 {
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    m_str[size_t(i)] = asciiUpper(m_str[size_t(i)]);
+    chars()[i] = asciiUpper(chars()[i]);
   return *this;
 }
 
 CString& CString::MakeLower()
 {
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    m_str[size_t(i)] = asciiLower(m_str[size_t(i)]);
+    chars()[i] = asciiLower(chars()[i]);
   return *this;
 }
 
 namespace {
 
 template <typename Match>
-void trimLeftWhere(std::string& s, Match match)
+void trimLeftWhere(CString& s, Match match)
 {
-  size_t i = 0;
-  while (i < s.size() && match(s[i]))
+  int i = 0;
+  while (i < s.GetLength() && match(s.GetString()[i]))
     ++i;
-  s.erase(0, i);
+  s.Delete(0, i);
 }
 
 }  // namespace
 
 CString& CString::TrimLeft()
 {
-  trimLeftWhere(m_str, isAsciiSpace);
+  trimLeftWhere(*this, isAsciiSpace);
   return *this;
 }
 
 CString& CString::TrimLeft(char chTarget)
 {
-  trimLeftWhere(m_str, [chTarget](char c) { return c == chTarget; });
+  trimLeftWhere(*this, [chTarget](char c) { return c == chTarget; });
   return *this;
 }
 
 CString& CString::TrimLeft(LPCTSTR pszTargets)
 {
-  trimLeftWhere(m_str, [pszTargets](char c) { return c && std::strchr(pszTargets, c); });
+  trimLeftWhere(*this, [pszTargets](char c) { return c && std::strchr(pszTargets, c); });
   return *this;
 }
 
@@ -241,9 +359,9 @@ CString& CString::trimRightWhere(Match match)
 {
   int keep = 0;
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    if (nextChar(i) != i + 1 || !match(m_str[size_t(i)]))
+    if (nextChar(i) != i + 1 || !match(chars()[i]))
       keep = nextChar(i);
-  m_str.resize(size_t(keep));
+  setLength(keep);
   return *this;
 }
 
@@ -285,7 +403,7 @@ int CString::findFrom(int nStart, const char* pszSub, int nSubLength) const
   while (i < nStart)
     i = nextChar(i);
   for (; i + nSubLength <= GetLength(); i = nextChar(i))
-    if (std::memcmp(m_str.data() + i, pszSub, size_t(nSubLength)) == 0)
+    if (std::memcmp(chars() + i, pszSub, size_t(nSubLength)) == 0)
       return i;
   return -1;
 }
@@ -308,7 +426,7 @@ int CString::ReverseFind(char ch) const
 {
   int found = -1;
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    if (m_str[size_t(i)] == ch && nextChar(i) == i + 1)
+    if (chars()[i] == ch && nextChar(i) == i + 1)
       found = i;
   return found;
 }
@@ -316,7 +434,7 @@ int CString::ReverseFind(char ch) const
 int CString::FindOneOf(LPCTSTR pszCharSet) const
 {
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    if (nextChar(i) == i + 1 && std::strchr(pszCharSet, m_str[size_t(i)]))
+    if (nextChar(i) == i + 1 && std::strchr(pszCharSet, chars()[i]))
       return i;
   return -1;
 }
@@ -325,8 +443,8 @@ int CString::Replace(char chOld, char chNew)
 {
   int count = 0;
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    if (m_str[size_t(i)] == chOld && nextChar(i) == i + 1) {
-      m_str[size_t(i)] = chNew;
+    if (chars()[i] == chOld && nextChar(i) == i + 1) {
+      chars()[i] = chNew;
       ++count;
     }
   return count;
@@ -337,36 +455,36 @@ int CString::Replace(LPCTSTR pszOld, LPCTSTR pszNew)
   const int oldLength = pszOld ? int(std::strlen(pszOld)) : 0;
   if (oldLength == 0)
     return 0;
-  const std::string replacement = pszNew ? pszNew : "";
+  const int newLength = lengthOf(pszNew);
   int count = 0;
-  std::string result;
+  CString result;
   int copied = 0;
   for (int at = findFrom(0, pszOld, oldLength); at >= 0; at = findFrom(copied, pszOld, oldLength)) {
-    result.append(m_str, size_t(copied), size_t(at - copied));
-    result += replacement;
+    result.Append(chars() + copied, at - copied);
+    result.Append(pszNew, newLength);
     copied = at + oldLength;
     ++count;
   }
   if (count) {
-    result.append(m_str, size_t(copied), std::string::npos);
-    m_str.swap(result);
+    result.Append(chars() + copied, GetLength() - copied);
+    *this = std::move(result);
   }
   return count;
 }
 
 int CString::Remove(char ch)
 {
-  std::string kept;
+  CString kept;
   int count = 0;
   for (int i = 0; i < GetLength();) {
     const int next = nextChar(i);
-    if (next == i + 1 && m_str[size_t(i)] == ch)
+    if (next == i + 1 && chars()[i] == ch)
       ++count;
     else
-      kept.append(m_str, size_t(i), size_t(next - i));
+      kept.Append(chars() + i, next - i);
     i = next;
   }
-  m_str.swap(kept);
+  *this = std::move(kept);
   return count;
 }
 
@@ -383,7 +501,7 @@ int CString::Insert(int nIndex, LPCTSTR psz)
   if (nIndex > GetLength())
     nIndex = GetLength();
   if (psz)
-    m_str.insert(size_t(nIndex), psz);
+    splice(nIndex, 0, psz, lengthOf(psz));
   return GetLength();
 }
 
@@ -392,7 +510,7 @@ int CString::Delete(int nIndex, int nCount)
   if (nIndex < 0)
     nIndex = 0;
   if (nCount > 0 && nIndex < GetLength())
-    m_str.erase(size_t(nIndex), size_t(nCount));
+    splice(nIndex, std::min(nCount, GetLength() - nIndex), "", 0);
   return GetLength();
 }
 
@@ -402,9 +520,9 @@ CString CString::Tokenize(LPCTSTR pszTokens, int& nStart) const
     nStart = -1;
     return CString();
   }
-  const char* text = m_str.c_str();
+  const char* text = chars();
   const size_t begin = size_t(nStart) + std::strspn(text + nStart, pszTokens);
-  if (begin >= m_str.size()) {
+  if (begin >= size_t(GetLength())) {
     nStart = -1;
     return CString();
   }
@@ -423,10 +541,8 @@ void CString::FormatV(LPCTSTR pszFormat, va_list args)
   va_end(measure);
   if (length < 0)
     AfxThrowInvalidArgException();
-  std::string text(size_t(length) + 1, '\0');
-  std::vsnprintf(&text[0], text.size(), pszFormat, args);
-  text.resize(size_t(length));
-  m_str.swap(text);
+  setLength(length);
+  std::vsnprintf(chars(), size_t(length) + 1, pszFormat, args);
 }
 
 void CString::Format(LPCTSTR pszFormat, ...)
@@ -444,7 +560,7 @@ void CString::AppendFormat(LPCTSTR pszFormat, ...)
   va_start(args, pszFormat);
   tail.FormatV(pszFormat, args);
   va_end(args);
-  m_str += tail.m_str;
+  *this += tail;
 }
 
 BOOL CString::LoadString(UINT nID)
@@ -465,19 +581,21 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     if (length <= 0)
       return FALSE;
     if (length < size - 1) {
-      m_str.assign(buffer.data(), size_t(length));
+      SetString(buffer.data(), length);
       return TRUE;
     }
   }
 }
 
+// Room for nMinBufLength bytes and a terminator; the length stays until ReleaseBuffer. The spare
+// bytes are zero, so a caller that writes fewer and no terminator still ends the text.
 LPTSTR CString::GetBuffer(int nMinBufLength)
 {
   if (nMinBufLength < 0)
     AfxThrowInvalidArgException();
-  if (size_t(nMinBufLength) > m_str.size())
-    m_str.resize(size_t(nMinBufLength));
-  return &m_str[0];
+  reserve(nMinBufLength);
+  std::memset(chars() + m_nLength, 0, size_t(capacity() - m_nLength) + 1);
+  return chars();
 }
 
 LPTSTR CString::GetBuffer()
@@ -489,17 +607,18 @@ LPTSTR CString::GetBufferSetLength(int nNewLength)
 {
   if (nNewLength < 0)
     AfxThrowInvalidArgException();
-  m_str.resize(size_t(nNewLength));
-  return &m_str[0];
+  setLength(nNewLength);
+  return chars();
 }
 
 void CString::ReleaseBuffer(int nNewLength)
 {
   if (nNewLength < 0)
-    nNewLength = int(std::strlen(m_str.c_str()));
-  if (size_t(nNewLength) > m_str.size())
+    nNewLength = int(strnlen(chars(), size_t(capacity())));
+  if (nNewLength > capacity())
     AfxThrowInvalidArgException();
-  m_str.resize(size_t(nNewLength));
+  m_nLength = nNewLength;
+  chars()[nNewLength] = '\0';
 }
 
 namespace {

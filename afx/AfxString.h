@@ -5,36 +5,48 @@
 #include "AfxPlatform.h"
 
 #include <cstdarg>
-#include <string>
+#include <cstring>
 
 class ZUNTAFX_API CString
 {
 public:
-  CString() {}
-  CString(const CString& other) = default;
-  CString(CString&& other) noexcept = default;
-  CString(LPCSTR psz) : m_str(psz ? psz : "") {}
+  CString() : m_nLength(0), m_nCapacity(0) { m_chLocal[0] = '\0'; }
+  CString(const CString& other);
+  CString(CString&& other) noexcept;
+  CString(LPCSTR psz);
   CString(LPCSTR pch, int nLength);
   CString(const unsigned char* psz) : CString(reinterpret_cast<LPCSTR>(psz)) {}
   explicit CString(char ch, int nRepeat = 1);
   CString(LPCWSTR pwsz);  // converted from the ANSI code page
-  ~CString() = default;
+  ~CString() { freeHeap(); }
 
-  CString& operator=(const CString& other) = default;
-  CString& operator=(CString&& other) noexcept = default;
+  CString& operator=(const CString& other);
+  CString& operator=(CString&& other) noexcept;
   CString& operator=(LPCSTR psz);
   CString& operator=(char ch);
   CString& operator=(LPCWSTR pwsz);
 
-  int GetLength() const { return int(m_str.size()); }
-  bool IsEmpty() const { return m_str.empty(); }
-  void Empty() { m_str.clear(); }
+  int GetLength() const { return m_nLength; }
+  bool IsEmpty() const { return m_nLength == 0; }
+  void Empty() { setLength(0); }
   // Out of range: CInvalidArgException.
   char GetAt(int nIndex) const;
   char operator[](int nIndex) const { return GetAt(nIndex); }
   void SetAt(int nIndex, char ch);
-  operator LPCTSTR() const { return m_str.c_str(); }
-  LPCTSTR GetString() const { return m_str.c_str(); }
+  operator LPCTSTR() const { return chars(); }
+  LPCTSTR GetString() const { return chars(); }
+  // The first nLength bytes of pch (which may lie in this string).
+  void SetString(LPCSTR pch, int nLength)
+  {
+    if (pch && nLength >= 0 && nLength <= capacity()) {
+      // The whole text is replaced, so bytes of our own move safely.
+      std::memmove(chars(), pch, size_t(nLength));
+      m_nLength = nLength;
+      chars()[nLength] = '\0';
+      return;
+    }
+    assignChecked(pch, nLength);
+  }
 
   CString& operator+=(const CString& other);
   CString& operator+=(LPCSTR psz);
@@ -96,6 +108,27 @@ public:
   void ReleaseBuffer(int nNewLength = -1);
 
 private:
+  // Texts of up to nLocalLength bytes stay in the object: the texts of a drawing's fields and
+  // histories are short, and thousands of them then cost no heap block each.
+  enum { nLocalLength = 23 };
+
+  const char* chars() const { return m_nCapacity ? m_pchHeap : m_chLocal; }
+  char* chars() { return m_nCapacity ? m_pchHeap : m_chLocal; }
+  int capacity() const { return m_nCapacity ? m_nCapacity : int(nLocalLength); }
+  void freeHeap()
+  {
+    if (m_nCapacity)
+      delete[] m_pchHeap;
+  }
+  // Room for nCapacity bytes and the terminator, the text kept.
+  void reserve(int nCapacity);
+  // Shorter, or longer by zero bytes.
+  void setLength(int nLength);
+  // nRemove bytes at nPos give way to nInsert bytes of pch (which may lie in this string).
+  void splice(int nPos, int nRemove, const char* pch, int nInsert);
+  void stealFrom(CString& other);
+  void assignChecked(LPCSTR pch, int nLength);
+
   // Byte position after the character that starts at nPos.
   int nextChar(int nPos) const;
   bool isCharStart(int nPos) const;
@@ -103,7 +136,13 @@ private:
   template <typename Match>
   CString& trimRightWhere(Match match);
 
-  std::string m_str;
+  union
+  {
+    char m_chLocal[nLocalLength + 1];
+    char* m_pchHeap;
+  };
+  int m_nLength;
+  int m_nCapacity;  // the heap block's bytes less the terminator; 0 while the text is local
 };
 
 ZUNTAFX_API CString AFXAPI operator+(const CString& a, const CString& b);

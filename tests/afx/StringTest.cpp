@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 
 namespace {
@@ -102,6 +103,83 @@ TEST(String, FormatIndexChecksAndWideText)
   std::strcpy(buffer.GetBuffer(16), "abc");
   buffer.ReleaseBuffer();
   EXPECT_EQ(buffer.GetLength(), 3);
+}
+
+// Short texts live in the string itself, longer ones on the heap: edits that cross between the
+// two, and edits whose argument lies in the string being edited, against std::string.
+TEST(String, EditsAcrossTheInlineLimitMatchAModel)
+{
+  std::mt19937 random(7);
+  auto below = [&random](int n) { return int(random() % unsigned(n)); };
+  CString text;
+  std::string model;
+  for (int step = 0; step < 4000; ++step) {
+    const int nLength = int(model.size());
+    const int nPos = below(nLength + 1);
+    const int nCount = below(nLength - nPos + 1);
+    const std::string piece(size_t(below(30)), char('a' + step % 26));
+    switch (below(7)) {
+    case 0:
+      text += piece.c_str();
+      model += piece;
+      break;
+    case 1:  // its own text, appended to itself
+      text += text;
+      model += model;
+      break;
+    case 2:  // part of its own text, inserted into itself
+      text.Insert(nPos, CString(text).Mid(nPos, nCount));
+      model.insert(size_t(nPos), model.substr(size_t(nPos), size_t(nCount)));
+      break;
+    case 3:
+      text.SetString(text.GetString() + nPos, nCount);
+      model = model.substr(size_t(nPos), size_t(nCount));
+      break;
+    case 4:
+      text.Delete(nPos, nCount);
+      model.erase(size_t(nPos), size_t(nCount));
+      break;
+    case 5: {
+      CString copy(text);
+      copy += "!";
+      text = std::move(copy);
+      model += "!";
+      EXPECT_TRUE(copy.IsEmpty());
+      break;
+    }
+    default:
+      text = piece.c_str();
+      model = piece;
+    }
+    if (model.size() > 200) {
+      text = text.Left(10);
+      model.resize(10);
+    }
+    ASSERT_EQ(s(text), model) << "step " << step;
+    ASSERT_EQ(std::strlen(text), model.size()) << "step " << step;
+  }
+}
+
+TEST(String, BufferKeepsTheLengthUntilReleased)
+{
+  CString text("abc");
+  char* pch = text.GetBuffer(40);
+  EXPECT_EQ(text.GetLength(), 3);
+  std::memcpy(pch + 3, "defghijklmnopqrstuvwxyz0123456789", 33);
+  text.ReleaseBuffer();
+  EXPECT_EQ(s(text), "abcdefghijklmnopqrstuvwxyz0123456789");
+  text.GetBuffer(2);
+  text.ReleaseBuffer(2);
+  EXPECT_EQ(s(text), "ab");
+  try {
+    text.ReleaseBuffer(1 << 20);
+    ADD_FAILURE();
+  } catch (CInvalidArgException* e) {
+    e->Delete();
+  }
+  EXPECT_EQ(s(text), "ab");
+  std::memset(text.GetBufferSetLength(30), 'x', 30);
+  EXPECT_EQ(s(text), std::string(30, 'x'));
 }
 
 }  // namespace
