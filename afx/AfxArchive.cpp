@@ -28,7 +28,8 @@ const size_t nStringChunk = 64 * 1024;
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
   : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
-    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_nMapCount(1), m_nObjectDepth(0)
+    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_nLastClassSlot(size_t(-1)), m_nMapCount(1),
+    m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
   if (!pFile)
@@ -242,7 +243,7 @@ void CArchive::writeStringLength(ULONGLONG nLength)
 void CArchive::readNarrowChars(CString& str, size_t nLength)
 {
   if (m_nBufMax - m_nBufCur >= nLength) {
-    str = CString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
+    str.SetString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
     m_nBufCur += nLength;
     return;
   }
@@ -267,12 +268,12 @@ CString CArchive::readWideChars(size_t nLength)
   return CString(reinterpret_cast<LPCWSTR>(wide.c_str()));
 }
 
-CArchive& CArchive::operator>>(CString& str)
+CArchive& CArchive::readString(CString& str)
 {
   UINT nCharSize;
   const ULONGLONG nLength = readStringLength(nCharSize);
   // A CString holds fewer than 2^31 bytes; such a length is no string of ours.
-  if (nLength >= 0x7FFFFFFFu / nCharSize)
+  if (nLength >= (nCharSize == 1 ? 0x7FFFFFFFu : 0x3FFFFFFFu))
     fail(CArchiveException::genericException);
   if (nCharSize == 1)
     readNarrowChars(str, size_t(nLength));
@@ -311,6 +312,21 @@ const CArchive::LoadSlot* CArchive::findLoadSlot(DWORD nTag) const
   return slot != m_loadTable.end() && slot->nTag == nTag ? &*slot : nullptr;
 }
 
+// Objects of one class tend to come one after another: the class found last is tried first.
+inline const CArchive::LoadSlot* CArchive::findClassSlot(DWORD nTag)
+{
+  if (m_nLastClassSlot < m_loadTable.size() && m_loadTable[m_nLastClassSlot].nTag == nTag)
+    return &m_loadTable[m_nLastClassSlot];
+  return rememberClassSlot(findLoadSlot(nTag));
+}
+
+const CArchive::LoadSlot* CArchive::rememberClassSlot(const LoadSlot* pSlot)
+{
+  if (pSlot && pSlot->pClass)
+    m_nLastClassSlot = size_t(pSlot - m_loadTable.data());
+  return pSlot;
+}
+
 void CArchive::writeTag(DWORD dwIndex, BOOL bClass)
 {
   if (dwIndex < wBigObjectTag)
@@ -338,17 +354,33 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 void CArchive::WriteObject(const CObject* pOb)
 {
   checkMode(FALSE);
+  if (pOb) {
+    const auto known = m_storeMap.find(pOb);
+    if (known != m_storeMap.end()) {
+      writeTag(known->second, FALSE);
+      return;
+    }
+  }
+  writeObject(pOb, TRUE);
+}
+
+void CArchive::WriteOwnedObject(const CObject* pOb)
+{
+  checkMode(FALSE);
+  writeObject(pOb, FALSE);
+}
+
+// The null tag, or the object's class, then its number and its data.
+void CArchive::writeObject(const CObject* pOb, BOOL bRemember)
+{
   if (!pOb) {
     *this << wNullTag;
     return;
   }
-  const auto known = m_storeMap.find(pOb);
-  if (known != m_storeMap.end()) {
-    writeTag(known->second, FALSE);
-    return;
-  }
   WriteClass(pOb->GetRuntimeClass());
-  m_storeMap[pOb] = nextMapIndex();
+  const DWORD nTag = nextMapIndex();
+  if (bRemember)
+    m_storeMap[pOb] = nTag;
   const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -394,15 +426,15 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
   UINT nSchema;
   if (wTag == wNewClassTag) {
     pClass = readClassRecord(nSchema);
-    addLoadSlot(pClass, nullptr, nSchema);
+    m_nLastClassSlot = addLoadSlot(pClass, nullptr, nSchema);
   } else {
-    const LoadSlot* pSlot = findLoadSlot(dwTag & ~dwBigClassTag);
+    const LoadSlot* pSlot = findClassSlot(dwTag & ~dwBigClassTag);
     if (!pSlot || !pSlot->pClass)
       fail(CArchiveException::badIndex);
     pClass = pSlot->pClass;
     nSchema = pSlot->nSchema;
   }
-  if (pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
+  if (pClassRefRequested && pClass != pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
     fail(CArchiveException::badClass);
   if (pSchema)
     *pSchema = nSchema;

@@ -51,6 +51,9 @@ public:
   // holds. It takes its tag number, but a reference back to it, from here or from a later
   // ReadObject, is a bad index, as is a reference back to any object read earlier.
   CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
+  // Its counterpart: an object written once, that no other object written refers to. It takes
+  // its tag number but is not remembered, which spares storing one entry per object.
+  void WriteOwnedObject(const CObject* pOb);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
   void WriteClass(const CRuntimeClass* pClassRef);
@@ -93,7 +96,19 @@ public:
   CArchive& operator>>(float& f) { return readValue(f); }
   CArchive& operator>>(double& d) { return readValue(d); }
   // Narrow or wide; wide text is converted to the ANSI code page.
-  CArchive& operator>>(CString& str);
+  CArchive& operator>>(CString& str)
+  {
+    // Most strings are short and narrow, and lie whole in the buffer.
+    if (m_pFile && IsLoading() && m_nBufCur < m_nBufMax) {
+      const size_t nLength = m_buffer[m_nBufCur];
+      if (nLength < 0xFF && m_nBufMax - m_nBufCur > nLength) {
+        str.SetString(reinterpret_cast<LPCSTR>(&m_buffer[m_nBufCur + 1]), int(nLength));
+        m_nBufCur += 1 + nLength;
+        return *this;
+      }
+    }
+    return readString(str);
+  }
   CArchive& operator>>(CObject*& pOb)
   {
     pOb = ReadObject(nullptr);
@@ -139,15 +154,19 @@ private:
   // A string's length and width, as its prefix gives them.
   ULONGLONG readStringLength(UINT& nCharSize);
   void writeStringLength(ULONGLONG nLength);
+  CArchive& readString(CString& str);
   void readNarrowChars(CString& str, size_t nLength);
   CString readWideChars(size_t nLength);
 
   CObject* readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned);
   CRuntimeClass* readClassRecord(UINT& nSchema);
   void writeTag(DWORD dwIndex, BOOL bClass);
+  void writeObject(const CObject* pOb, BOOL bRemember);
   DWORD nextMapIndex();
   size_t addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema);
   const LoadSlot* findLoadSlot(DWORD nTag) const;
+  const LoadSlot* findClassSlot(DWORD nTag);
+  const LoadSlot* rememberClassSlot(const LoadSlot* pSlot);
 
   CFile* m_pFile;
   UINT m_nMode;
@@ -159,6 +178,7 @@ private:
   // Loading: the classes and shared objects by rising tag number (owned objects, the most
   // numerous, only take a number). Storing: the number of each class and object.
   std::vector<LoadSlot> m_loadTable;
+  size_t m_nLastClassSlot;  // where the last class looked up stands in m_loadTable
   std::unordered_map<const void*, DWORD> m_storeMap;
   DWORD m_nMapCount;  // the next tag number to give
   UINT m_nObjectDepth;  // objects being read inside one another

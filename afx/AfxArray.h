@@ -1,5 +1,6 @@
 // Arrays: CArray and CTypedPtrArray templates and the framework's fixed arrays. An index out
-// of range raises CInvalidArgException; block (grow) sizes are accepted and only advise.
+// of range raises CInvalidArgException; a grow size set by SetSize is the room Add takes at once
+// when the array is full.
 #pragma once
 #include "AfxArchive.h"
 
@@ -44,6 +45,9 @@ public:
   }
   INT_PTR Add(ARG_TYPE newElement)
   {
+    // A grow size set by SetSize takes room for that many elements at once.
+    if (m_nGrowBy > 0 && m_items.size() == m_items.capacity())
+      m_items.reserve(m_items.size() + size_t(m_nGrowBy));
     m_items.push_back(newElement);
     return GetUpperBound();
   }

@@ -14,26 +14,19 @@ size_t roundUpToAlignment(size_t nSize)
 
 }  // namespace
 
-CFixedAlloc::CGuard::CGuard(std::atomic_flag& flag) : m_flag(flag)
-{
-  while (m_flag.test_and_set(std::memory_order_acquire))
-    std::this_thread::yield();
-}
-
-CFixedAlloc::CFixedAlloc(UINT nAllocSize, UINT nBlockSize)
+CFixedAllocNoSync::CFixedAllocNoSync(UINT nAllocSize, UINT nBlockSize)
   : m_nAllocSize(std::max<UINT>(nAllocSize, sizeof(CNode))), m_nBlockSize(std::max<UINT>(nBlockSize, 1)),
     m_pNodeFree(nullptr), m_pChunks(nullptr)
 {
 }
 
-CFixedAlloc::~CFixedAlloc()
+CFixedAllocNoSync::~CFixedAllocNoSync()
 {
   FreeAll();
 }
 
-void* CFixedAlloc::Alloc()
+void* CFixedAllocNoSync::Alloc()
 {
-  CGuard guard(m_lock);
   if (!m_pNodeFree)
     addChunk();
   CNode* pNode = m_pNodeFree;
@@ -41,19 +34,17 @@ void* CFixedAlloc::Alloc()
   return pNode;
 }
 
-void CFixedAlloc::Free(void* p)
+void CFixedAllocNoSync::Free(void* p)
 {
   if (!p)
     return;
-  CGuard guard(m_lock);
   CNode* pNode = static_cast<CNode*>(p);
   pNode->pNext = m_pNodeFree;
   m_pNodeFree = pNode;
 }
 
-void CFixedAlloc::FreeAll()
+void CFixedAllocNoSync::FreeAll()
 {
-  CGuard guard(m_lock);
   while (m_pChunks) {
     CNode* pChunk = m_pChunks;
     m_pChunks = pChunk->pNext;
@@ -64,7 +55,7 @@ void CFixedAlloc::FreeAll()
 
 // The chunk's first block-aligned slot holds the chain of chunks; the rest become free blocks,
 // handed out from the chunk's start.
-void CFixedAlloc::addChunk()
+void CFixedAllocNoSync::addChunk()
 {
   const size_t nHeader = roundUpToAlignment(sizeof(CNode));
   const size_t nSlot = roundUpToAlignment(m_nAllocSize);
@@ -76,4 +67,28 @@ void CFixedAlloc::addChunk()
     pNode->pNext = m_pNodeFree;
     m_pNodeFree = pNode;
   }
+}
+
+CFixedAlloc::CGuard::CGuard(std::atomic_flag& flag) : m_flag(flag)
+{
+  while (m_flag.test_and_set(std::memory_order_acquire))
+    std::this_thread::yield();
+}
+
+void* CFixedAlloc::Alloc()
+{
+  CGuard guard(m_lock);
+  return CFixedAllocNoSync::Alloc();
+}
+
+void CFixedAlloc::Free(void* p)
+{
+  CGuard guard(m_lock);
+  CFixedAllocNoSync::Free(p);
+}
+
+void CFixedAlloc::FreeAll()
+{
+  CGuard guard(m_lock);
+  CFixedAllocNoSync::FreeAll();
 }

@@ -1,5 +1,6 @@
-// CFixedAlloc: blocks of one size carved from larger chunks, for classes whose objects come and
-// go by the hundred thousand. A class takes it with DECLARE_FIXED_ALLOC/IMPLEMENT_FIXED_ALLOC.
+// CFixedAlloc and CFixedAllocNoSync: blocks of one size carved from larger chunks, for classes
+// whose objects come and go by the hundred thousand. A class takes one with DECLARE_FIXED_ALLOC/
+// IMPLEMENT_FIXED_ALLOC, or the _NOSYNC pair.
 // Freed blocks are kept for reuse; the chunks go back when the allocator goes (at the end of the
 // module that holds it) or on FreeAll.
 #pragma once
@@ -8,13 +9,14 @@
 #include <atomic>
 #include <cstddef>
 
-class ZUNTAFX_API CFixedAlloc
+// Without a lock: for objects that live on one thread, such as the user-interface thread's.
+class ZUNTAFX_API CFixedAllocNoSync
 {
 public:
-  explicit CFixedAlloc(UINT nAllocSize, UINT nBlockSize = 64);
-  ~CFixedAlloc();
-  CFixedAlloc(const CFixedAlloc&) = delete;
-  CFixedAlloc& operator=(const CFixedAlloc&) = delete;
+  explicit CFixedAllocNoSync(UINT nAllocSize, UINT nBlockSize = 64);
+  ~CFixedAllocNoSync();
+  CFixedAllocNoSync(const CFixedAllocNoSync&) = delete;
+  CFixedAllocNoSync& operator=(const CFixedAllocNoSync&) = delete;
 
   UINT GetAllocSize() const { return m_nAllocSize; }
   void* Alloc();
@@ -27,6 +29,26 @@ private:
   {
     CNode* pNext;
   };
+
+  void addChunk();
+
+  UINT m_nAllocSize;
+  UINT m_nBlockSize;  // blocks a chunk holds
+  CNode* m_pNodeFree;
+  CNode* m_pChunks;  // each chunk starts with the link to the one before
+};
+
+// Shared by threads.
+class ZUNTAFX_API CFixedAlloc : public CFixedAllocNoSync
+{
+public:
+  explicit CFixedAlloc(UINT nAllocSize, UINT nBlockSize = 64) : CFixedAllocNoSync(nAllocSize, nBlockSize) {}
+
+  void* Alloc();
+  void Free(void* p);
+  void FreeAll();
+
+private:
   // The guard is held for a few instructions at a time, so waiting threads spin.
   class CGuard
   {
@@ -38,18 +60,12 @@ private:
     std::atomic_flag& m_flag;
   };
 
-  void addChunk();
-
-  UINT m_nAllocSize;
-  UINT m_nBlockSize;  // blocks a chunk holds
-  CNode* m_pNodeFree;
-  CNode* m_pChunks;  // each chunk starts with the link to the one before
   std::atomic_flag m_lock = ATOMIC_FLAG_INIT;
 };
 
-// A class whose objects come from its own CFixedAlloc. Objects of a derived class that is larger
+// A class whose objects come from its own allocator. Objects of a derived class that is larger
 // come from the ordinary heap.
-#define DECLARE_FIXED_ALLOC(class_name)                                                   \
+#define ZAFX_DECLARE_FIXED_ALLOC_OF(alloc_class)                                          \
 public:                                                                                   \
   void* operator new(size_t nSize)                                                        \
   {                                                                                       \
@@ -65,7 +81,12 @@ public:                                                                         
   }                                                                                       \
                                                                                           \
 protected:                                                                                \
-  static CFixedAlloc s_alloc;
+  static alloc_class s_alloc;
+
+#define DECLARE_FIXED_ALLOC(class_name) ZAFX_DECLARE_FIXED_ALLOC_OF(CFixedAlloc)
+#define DECLARE_FIXED_ALLOC_NOSYNC(class_name) ZAFX_DECLARE_FIXED_ALLOC_OF(CFixedAllocNoSync)
 
 #define IMPLEMENT_FIXED_ALLOC(class_name, block_size) \
   CFixedAlloc class_name::s_alloc(sizeof(class_name), block_size);
+#define IMPLEMENT_FIXED_ALLOC_NOSYNC(class_name, block_size) \
+  CFixedAllocNoSync class_name::s_alloc(sizeof(class_name), block_size);

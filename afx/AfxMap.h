@@ -48,8 +48,9 @@ public:
   {
     if (m_buckets.empty())
       return FALSE;
-    for (Assoc** link = &m_buckets[bucketOf(HashKey(key))]; *link; link = &(*link)->next)
-      if ((*link)->key == key) {
+    const UINT hash = HashKey(key);
+    for (Assoc** link = &m_buckets[bucketOf(hash)]; *link; link = &(*link)->next)
+      if (matches(**link, hash, key)) {
         Assoc* gone = *link;
         *link = gone->next;
         delete gone;
@@ -101,12 +102,15 @@ protected:
   };
 
   size_t bucketOf(UINT hash) const { return hash % m_nHashTableSize; }
+  // A chain holds keys of many hashes: the hash rules most of them out before the text.
+  static bool matches(const Assoc& assoc, UINT hash, LPCTSTR key) { return assoc.hash == hash && assoc.key == key; }
   Assoc* find(LPCTSTR key) const
   {
     if (m_buckets.empty())
       return nullptr;
-    for (Assoc* a = m_buckets[bucketOf(HashKey(key))]; a; a = a->next)
-      if (a->key == key)
+    const UINT hash = HashKey(key);
+    for (Assoc* a = m_buckets[bucketOf(hash)]; a; a = a->next)
+      if (matches(*a, hash, key))
         return a;
     return nullptr;
   }

@@ -24,11 +24,6 @@ AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
   firstClass = pNewClass;
 }
 
-CObject* CRuntimeClass::CreateObject()
-{
-  return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
-}
-
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {
   for (const CRuntimeClass* c = this; c; c = c->m_pfnGetBaseClass())

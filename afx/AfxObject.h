@@ -17,7 +17,7 @@ struct ZUNTAFX_API CRuntimeClass
   CRuntimeClass*(AFXAPI* m_pfnGetBaseClass)();
   CRuntimeClass* m_pNextClass;  // every registered class, newest first
 
-  CObject* CreateObject();
+  CObject* CreateObject() { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
   BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 
   // A registered class by name, or null.

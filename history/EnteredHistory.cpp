@@ -2,9 +2,16 @@
 
 #include "OwnedObject.h"
 
+#include <algorithm>
 #include <memory>
 
 IMPLEMENT_SERIAL(CEnteredHistory, CObArray, 1)
+
+namespace {
+
+const DWORD_PTR nMaxGrowBy = 1024;
+
+}  // namespace
 
 CEnteredHistory::CEnteredHistory()
 {
@@ -72,12 +79,18 @@ void CEnteredHistory::CheckData() const
 void CEnteredHistory::Serialize(CArchive& ar)
 {
   if (ar.IsStoring()) {
-    CObArray::Serialize(ar);
+    // As the array writes itself; each entry belongs to this history alone.
+    ar.WriteCount(DWORD_PTR(GetCount()));
+    for (int i = 0; i < GetCount(); ++i)
+      ar.WriteOwnedObject(CObArray::GetAt(i));
     return;
   }
   deleteFrom(0);
-  // One entry at a time: a count larger than the input runs into the end of the archive.
-  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft)
+  // Room for the count given, up to a bound: a count larger than the input runs into the end of
+  // the archive one entry at a time, without a large allocation first.
+  const DWORD_PTR nCount = ar.ReadCount();
+  SetSize(0, INT_PTR(std::min<DWORD_PTR>(nCount, nMaxGrowBy)));
+  for (DWORD_PTR nLeft = nCount; nLeft; --nLeft)
     CObArray::Add(ReadOwnedObject<CEnteredText>(ar));
 }
 

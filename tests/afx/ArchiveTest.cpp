@@ -320,6 +320,18 @@ TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
                       }),
             CArchiveException::badIndex);
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
+
+  // Written as owned, an object is not remembered: the bytes are those of two distinct objects.
+  const Bytes ownedThenAgain = store([](CArchive& ar) {
+    CTestLeaf leaf("w", 4);
+    ar.WriteOwnedObject(&leaf);
+    ar.WriteObject(&leaf);
+  });
+  const Bytes twoObjects = store([](CArchive& ar) {
+    CTestLeaf leaf("w", 4), copy("w", 4);
+    ar << &leaf << &copy;
+  });
+  EXPECT_EQ(ownedThenAgain, twoObjects);
 }
 
 TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)

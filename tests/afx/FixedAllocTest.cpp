@@ -30,9 +30,10 @@ bool aligned(const void* p)
   return reinterpret_cast<std::uintptr_t>(p) % alignof(std::max_align_t) == 0;
 }
 
-TEST(FixedAlloc, HandsOutDistinctAlignedBlocksAndReusesFreedOnes)
+template <class ALLOC>
+void expectDistinctAlignedBlocksReused()
 {
-  CFixedAlloc alloc(24, 3);
+  ALLOC alloc(24, 3);
   EXPECT_EQ(alloc.GetAllocSize(), 24u);
   std::set<void*> blocks;
   std::vector<void*> order;
@@ -52,6 +53,12 @@ TEST(FixedAlloc, HandsOutDistinctAlignedBlocksAndReusesFreedOnes)
   void* pAfter = alloc.Alloc();  // a fresh chunk after FreeAll
   EXPECT_TRUE(aligned(pAfter));
   alloc.Free(pAfter);
+}
+
+TEST(FixedAlloc, HandsOutDistinctAlignedBlocksAndReusesFreedOnes)
+{
+  expectDistinctAlignedBlocksReused<CFixedAlloc>();
+  expectDistinctAlignedBlocksReused<CFixedAllocNoSync>();
 }
 
 TEST(FixedAlloc, AClassTakesItsBlocksAndALargerDerivedClassTheHeap)
