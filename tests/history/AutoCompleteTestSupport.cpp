@@ -35,22 +35,6 @@ public:
 };
 
 ::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
-
-struct SFoundWindows
-{
-  const char* pszClass;
-  std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectVisible(HWND hWnd, LPARAM lParam)
-{
-  auto* pFound = reinterpret_cast<SFoundWindows*>(lParam);
-  char szClass[100] = "";
-  ::GetClassNameA(hWnd, szClass, sizeof szClass);
-  if (lstrcmpiA(szClass, pFound->pszClass) == 0 && ::IsWindowVisible(hWnd))
-    pFound->windows.push_back(hWnd);
-  return TRUE;
-}
 }
 
 BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
@@ -173,13 +157,6 @@ std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
   for (int n = 0; pHistory != nullptr && n < pHistory->GetCount(); ++n)
     texts.push_back(static_cast<LPCTSTR>(pHistory->GetAt(n)->GetText()));
   return texts;
-}
-
-std::vector<HWND> VisibleThreadWindows(const char* pszClass)
-{
-  SFoundWindows found = {pszClass, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&found));
-  return found.windows;
 }
 
 namespace

@@ -87,8 +87,6 @@ std::string TextOf(HWND hWnd);
 Sel EditSelectionOf(HWND hWndEdit);
 // The texts of a key's history, most recent first.
 std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey);
-// The visible top-level windows of this thread of a class.
-std::vector<HWND> VisibleThreadWindows(const char* pszClass);
 
 // The options of the bound auto-complete object itself (0 without one), and those that a new
 // object of the platform has.
