@@ -151,22 +151,16 @@ const char kVariableSubmenus[] =
     "<select>:33102 <add>:33112]";
 }
 
-TEST_F(VariableFieldTest, FieldWithoutVariablesShowsThePlatformsEditMenu)
+TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
-        d.m_integer.SetWindowText("12");
+        // A field without variables shows the platform's own edit menu.
         OpenContextMenu(d.m_integer, Keys(VK_ESCAPE));
         EXPECT_EQ(1, d.m_integer.m_nMenusShown);
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("32789")) << d.m_integer.m_strMenu;
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("<length>")) << d.m_integer.m_strMenu;
       },
-  });
-}
-
-TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
-{
-  m_dlg.Run({
       [](CNumericDialog& d) {
         SetClipboardText(d, "7");
         d.m_double.SetWindowText("12.5");
@@ -194,7 +188,7 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
   });
 }
 
-TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionUndoably)
+TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionThenExpressionAndValueShowInTurn)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
@@ -210,32 +204,20 @@ TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionUndoably)
         PressKey(d.m_double, VK_RETURN);
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("26.00", TextOf(d.m_double));
-        EXPECT_EQ("1+HEIGHT", std::string(d.m_double.GetNumExpression()));
-      },
-  });
-  EXPECT_DOUBLE_EQ(26.0, m_dlg.m_double.GetValue());
-}
-
-TEST_F(VariableFieldTest, ExpressionAndItsValueAreShownInTurn)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) { EnterText(d.m_double, "WIDTH/2"); },
-      [](CNumericDialog& d) {
-        ASSERT_EQ("20.00", TextOf(d.m_double));
+        ASSERT_EQ("26.00", TextOf(d.m_double));
         OpenContextMenu(d.m_double, KeySequence{Char('e')});
         EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <expression>:33201"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("WIDTH/2", TextOf(d.m_double));
+        EXPECT_EQ("1+HEIGHT", TextOf(d.m_double));
         EXPECT_FALSE(d.m_double.IsModified());
         OpenContextMenu(d.m_double, KeySequence{Char('i')});
         EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <value>:33200"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("20.00", TextOf(d.m_double));
+        EXPECT_EQ("26.00", TextOf(d.m_double));
         EXPECT_FALSE(d.m_double.IsModified());
         TypeText(d.m_double, "1");
       },
