@@ -111,17 +111,6 @@ void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptio
   RetypeText(dlg.m_edit, pszTyped);
 }
 
-void TypeText(HWND hWnd, const char* pszText)
-{
-  for (const char* pch = pszText; *pch != '\0'; ++pch)
-    ::PostMessage(hWnd, WM_CHAR, static_cast<BYTE>(*pch), 1);
-}
-
-void TypeText(CWnd& wnd, const char* pszText)
-{
-  TypeText(wnd.m_hWnd, pszText);
-}
-
 void PressKey(HWND hWnd, UINT nVirtualKey)
 {
   ::PostMessage(hWnd, WM_KEYDOWN, nVirtualKey, 1);
@@ -132,7 +121,8 @@ void RetypeText(HWND hWndField, const char* pszText)
 {
   ::SetFocus(hWndField);
   ::SetWindowTextA(hWndField, "");
-  TypeText(hWndField, pszText);
+  for (const char* pch = pszText; *pch != '\0'; ++pch)
+    ::PostMessage(hWndField, WM_CHAR, static_cast<BYTE>(*pch), 1);
 }
 
 std::string TextOf(HWND hWnd)

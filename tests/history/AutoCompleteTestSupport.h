@@ -75,11 +75,9 @@ public:
 // Binds the dialog's edit to a key with the options, then types the text into it.
 void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped);
 
-// Input posted to the window, as the keyboard would deliver it.
-void TypeText(CWnd& wnd, const char* pszText);
-void TypeText(HWND hWnd, const char* pszText);
+// Input posted to the window, as the keyboard would deliver it. RetypeText focuses the field
+// and empties it first.
 void PressKey(HWND hWnd, UINT nVirtualKey);
-// Focuses the field and empties it, then types the text.
 void RetypeText(HWND hWndField, const char* pszText);
 
 typedef std::pair<int, int> Sel;

@@ -283,8 +283,23 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
 
 TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen)
 {
-  std::vector<std::string> messages;
-  m_dlg.Run({
+  struct SRefusal
+  {
+    std::string strMessage;
+    int nFocusID;  // the field the refusal focuses with its text selected; 0: not checked
+    std::vector<std::pair<int, const char*>> typed;  // then typed over, before OK again
+  };
+  const std::vector<SRefusal> refusals = {
+      {Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_NAME), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "1abc"}}},
+      {Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_VALUE), IDC_EDIT_VALUE, {{IDC_EDIT_VALUE, "5"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_NAME), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "width"}}},
+      // The existence test ignores case.
+      {LibraryText(IDS_VAR_NAME_EXISTS), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "depth"}, {IDC_EDIT_VALUE, "1,2"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), IDC_EDIT_VALUE, {{IDC_EDIT_VALUE, "abc+"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), 0, {{IDC_EDIT_VALUE, "WIDTH*2"}}},
+      {LibraryText(IDS_VAR_EXPRESSION_ENTERED), 0, {{IDC_EDIT_VALUE, "7.5"}}},
+  };
+  std::vector<CNumericDialog::Step> steps = {
       [](CNumericDialog& d) {
         d.m_double.SetWindowText("");
         OpenContextMenu(d.m_double, KeySequence{Char('l'), Char('v')});
@@ -300,73 +315,35 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
         EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
         Click(*pDlg, IDOK);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_NAME), LastMessage());
-        EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
-        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_NAME)->m_hWnd, ::GetFocus());
-        TypeInto(*pDlg, IDC_EDIT_NAME, "1abc");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_VALUE), LastMessage());
-        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_VALUE)->m_hWnd, ::GetFocus());
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "5");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_NAME), LastMessage());
-        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
-        EXPECT_EQ(pName->m_hWnd, ::GetFocus());
-        EXPECT_EQ(Sel(0, 4), SelectionOf(*pName));
-        TypeText(*pName, "width");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(LibraryText(IDS_VAR_NAME_EXISTS), LastMessage()) << "the existence test ignores case";
-        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
-        EXPECT_EQ(Sel(0, 5), SelectionOf(*pName));
-        TypeText(*pName, "depth");
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "1,2");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "a comma";
-        CEdit* pValue = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_VALUE));
-        EXPECT_EQ(pValue->m_hWnd, ::GetFocus());
-        EXPECT_EQ(Sel(0, 3), SelectionOf(*pValue));
-        TypeText(*pValue, "abc+");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "unreadable";
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "WIDTH*2");
-        Click(*pDlg, IDOK);
-      },
-      [&messages](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(LibraryText(IDS_VAR_EXPRESSION_ENTERED), LastMessage());
-        TestApp().m_nYesNoAnswer = IDYES;
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "7.5");
-        Click(*pDlg, IDOK);
-        messages.clear();
-        for (const SShownMessage& message : TestApp().m_messages)
-          messages.push_back(message.text);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ(nullptr, OpenedDialog(d));
-        EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
-        EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
-        EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
-      },
+  };
+  for (const SRefusal& refusal : refusals)
+  {
+    steps.push_back([&refusal](CNumericDialog& d) {
+      SCOPED_TRACE(refusal.strMessage);
+      CWnd* pDlg = OpenedDialog(d);
+      ASSERT_NE(nullptr, pDlg);
+      EXPECT_EQ(refusal.strMessage, LastMessage());
+      EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
+      if (refusal.nFocusID != 0)
+      {
+        CEdit* pFocus = static_cast<CEdit*>(pDlg->GetDlgItem(refusal.nFocusID));
+        EXPECT_EQ(pFocus->m_hWnd, ::GetFocus());
+        EXPECT_EQ(Sel(0, pFocus->GetWindowTextLength()), SelectionOf(*pFocus));
+      }
+      for (const auto& typed : refusal.typed)
+        TypeInto(*pDlg, typed.first, typed.second);
+      TestApp().m_nYesNoAnswer = IDYES;
+      Click(*pDlg, IDOK);
+    });
+  }
+  steps.push_back([](CNumericDialog& d) {
+    EXPECT_EQ(nullptr, OpenedDialog(d));
+    EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
+    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
+    EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
   });
-  EXPECT_EQ(7u, messages.size()) << "one message for each refusal";
+  m_dlg.Run(steps);
+  EXPECT_EQ(refusals.size() + 1, TestApp().m_messages.size()) << "one message for each refusal";
   aCVariableBase* pDepth = m_variables.FindVariable("DEPTH");
   ASSERT_NE(nullptr, pDepth);
   EXPECT_EQ("DEPTH", std::string(pDepth->GetName()));

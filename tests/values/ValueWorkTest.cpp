@@ -178,16 +178,9 @@ TEST(ValueWork, RangeMessageForEveryCombination)
   }
 }
 
-TEST(ValueWork, RangeMessageWithBothBoundsAbsentOrGivenTexts)
+TEST(ValueWork, RangeMessageWithTheCallersTextsMinimumFirst)
 {
   CValueWork value;
-  value.SetNotEqualZero(true);
-  EXPECT_EQ(std::string(value.displayDblErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
-  EXPECT_EQ(std::string(value.displayIntErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
-  value.SetOptionCheck(false, false, true);
-  EXPECT_EQ(std::string(value.displayIntErrMsg()),
-            expectedMessage(nullptr, "2147483647", false, false, true));
-  // The caller's texts, minimum first.
   value.SetRange(0, 10);
   value.SetOptionCheck(false, true, false);
   EXPECT_EQ(std::string(value.displayErrMsg("a", "b")), expectedMessage("a", "b", false, true, false));
