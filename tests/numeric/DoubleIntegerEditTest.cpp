@@ -108,13 +108,16 @@ TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
   EXPECT_EQ("N+1", std::string(field.GetValueString()));
 }
 
-TEST(DoubleEditSpin, StepsAreRefusedWholeAtTheRangeEnds)
+TEST(SpinSteps, RefusedWholeAtTheRangeEndsAndOnNegativeIntegers)
 {
   CNumericDialog dlg;
   dlg.m_double.SetCreateSpinButtonCtrl(true);
   dlg.m_double.SetFigure(1);
   dlg.m_double.SetRange(0.0, 10.0);
   dlg.m_double.SetValue(10.0);
+  dlg.m_integer.SetCreateSpinButtonCtrl(true);
+  dlg.m_integer.SetSpinInc(5);
+  dlg.m_integer.SetValue(3);
   dlg.Run({
       [](CNumericDialog& d) { ClickSpin(d.m_double, true); },
       [](CNumericDialog& d) {
@@ -151,18 +154,9 @@ TEST(DoubleEditSpin, StepsAreRefusedWholeAtTheRangeEnds)
         EXPECT_TRUE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled());
         d.m_double.SetMinRange(6.0);
         EXPECT_TRUE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled()) << "one end alone leaves the button";
+        TestApp().Reset();
+        ClickSpin(d.m_integer, true);
       },
-  });
-}
-
-TEST(IntegerEditSpin, StepsByTheIncrementAndBeepsOnSigns)
-{
-  CNumericDialog dlg;
-  dlg.m_integer.SetCreateSpinButtonCtrl(true);
-  dlg.m_integer.SetSpinInc(5);
-  dlg.m_integer.SetValue(3);
-  dlg.Run({
-      [](CNumericDialog& d) { ClickSpin(d.m_integer, true); },
       [](CNumericDialog& d) {
         EXPECT_EQ("8", TextOf(d.m_integer));
         EXPECT_EQ(8, d.m_integer.GetValue());
@@ -185,3 +179,4 @@ TEST(IntegerEditSpin, StepsByTheIncrementAndBeepsOnSigns)
       },
   });
 }
+

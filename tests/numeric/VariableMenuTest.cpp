@@ -353,10 +353,26 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
   EXPECT_EQ(nullptr, m_variables.FindExprSbst(pDepth));
 }
 
-TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToIt)
+TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpression)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
+        d.m_length.SetWindowText("25mm");
+        d.m_length.SetSel(0, -1);
+        d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE))) << "a length is offered without its unit";
+        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
+        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
+        Click(*pDlg, IDCANCEL);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(nullptr, OpenedDialog(d));
+        EXPECT_TRUE(TestApp().m_messages.empty());
         d.m_double.SetWindowText("width*2");
         d.m_double.SetSel(0, -1);
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST + 2);
@@ -402,6 +418,7 @@ TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToI
         EXPECT_EQ("width*2", TextOf(d.m_double)) << "answered no";
       },
   });
+  EXPECT_EQ(0, m_variables.IsVariableExist("SIDE")) << "cancelled";
   aCVariableBase* pHalf = m_variables.FindVariable("HALF");
   ASSERT_NE(nullptr, pHalf);
   EXPECT_TRUE(pHalf->IsKindOf(RUNTIME_CLASS(aCVarValue)));
@@ -409,27 +426,4 @@ TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToI
   const aCSbstExpr* pSbst = dynamic_cast<const aCSbstExpr*>(m_variables.FindExprSbst(pHalf));
   ASSERT_NE(nullptr, pSbst);
   EXPECT_EQ("WIDTH/4", std::string(pSbst->GetExpression().GetText()));
-}
-
-TEST_F(VariableFieldTest, LengthWithItsUnitIsOfferedAsTheNumberAndCancelAddsNothing)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) {
-        d.m_length.SetWindowText("25mm");
-        d.m_length.SetSel(0, -1);
-        d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE)));
-        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
-        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
-        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
-        Click(*pDlg, IDCANCEL);
-      },
-      [](CNumericDialog& d) { EXPECT_EQ(nullptr, OpenedDialog(d)); },
-  });
-  EXPECT_EQ(0, m_variables.IsVariableExist("SIDE"));
-  EXPECT_TRUE(TestApp().m_messages.empty());
 }
