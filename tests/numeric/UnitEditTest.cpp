@@ -14,6 +14,7 @@
 TEST(UnitEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
 {
   CNumericDialog dlg;
+  dlg.m_length.SetCreateSpinButtonCtrl(true);
   dlg.m_length.SetFigure(2);
   dlg.m_length.SetRange(0.0, 100.0, LENGTH_UNIT_MM);
   struct SCase
@@ -58,6 +59,21 @@ TEST(UnitEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
     EXPECT_EQ("1.5708rad", TextOf(d.m_angle));
     EXPECT_NEAR(90.0, d.m_angle.GetValue(ANGLE_UNIT_DEG), 1e-9);
     EXPECT_EQ(2, TestApp().m_nBeeps);
+    // The spin rewrites a number typed in another unit.
+    d.m_length.SetFocus();
+    d.m_length.SetSel(0, -1);
+    TypeText(d.m_length, "1in");
+    ClickSpin(d.m_length, true);
+  });
+  steps.push_back([](CNumericDialog& d) {
+    EXPECT_EQ("26.40mm", TextOf(d.m_length));
+    EXPECT_DOUBLE_EQ(26.4, d.m_length.GetValue(LENGTH_UNIT_MM));
+    d.m_length.SetWindowText("1 cm");
+    ClickSpin(d.m_length, true);
+  });
+  steps.push_back([](CNumericDialog& d) {
+    EXPECT_EQ(3, TestApp().m_nBeeps) << "a blank is not a digit";
+    EXPECT_EQ("1 cm", TextOf(d.m_length));
   });
   // Each accepted Enter reaches OK; the dialog stays for the next case.
   dlg.m_bEndOnOK = false;
@@ -127,30 +143,6 @@ TEST(AngleEdit, DegreesAndRadiansThroughTheTruncatedFactor)
   EXPECT_EQ("3.142rad", std::string(field.GetValueString()));
   EXPECT_NEAR(180.0, field.GetMaxValue(ANGLE_UNIT_DEG), 1e-3);
   EXPECT_FALSE(field.Set(190.0 * 0.017453292519943, true, true));
-}
-
-TEST(LengthEdit, SpinRewritesANumberTypedInAnotherUnit)
-{
-  CNumericDialog dlg;
-  dlg.m_length.SetCreateSpinButtonCtrl(true);
-  dlg.m_length.SetFigure(1);
-  dlg.Run({
-      [](CNumericDialog& d) {
-        d.m_length.SetFocus();
-        TypeText(d.m_length, "1in");
-        ClickSpin(d.m_length, true);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ("26.4mm", TextOf(d.m_length));
-        EXPECT_DOUBLE_EQ(26.4, d.m_length.GetValue(LENGTH_UNIT_MM));
-        d.m_length.SetWindowText("1 cm");
-        ClickSpin(d.m_length, true);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ(1, TestApp().m_nBeeps) << "a blank is not a digit";
-        EXPECT_EQ("1 cm", TextOf(d.m_length));
-      },
-  });
 }
 
 TEST(CoordEdit, PairsSingleNumbersUnitsAndRefusals)
