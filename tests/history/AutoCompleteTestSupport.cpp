@@ -35,22 +35,6 @@ public:
 };
 
 ::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
-
-struct SFoundWindows
-{
-  const char* pszClass;
-  std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectVisible(HWND hWnd, LPARAM lParam)
-{
-  auto* pFound = reinterpret_cast<SFoundWindows*>(lParam);
-  char szClass[100] = "";
-  ::GetClassNameA(hWnd, szClass, sizeof szClass);
-  if (lstrcmpiA(szClass, pFound->pszClass) == 0 && ::IsWindowVisible(hWnd))
-    pFound->windows.push_back(hWnd);
-  return TRUE;
-}
 }
 
 BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
@@ -127,17 +111,6 @@ void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptio
   RetypeText(dlg.m_edit, pszTyped);
 }
 
-void TypeText(HWND hWnd, const char* pszText)
-{
-  for (const char* pch = pszText; *pch != '\0'; ++pch)
-    ::PostMessage(hWnd, WM_CHAR, static_cast<BYTE>(*pch), 1);
-}
-
-void TypeText(CWnd& wnd, const char* pszText)
-{
-  TypeText(wnd.m_hWnd, pszText);
-}
-
 void PressKey(HWND hWnd, UINT nVirtualKey)
 {
   ::PostMessage(hWnd, WM_KEYDOWN, nVirtualKey, 1);
@@ -148,7 +121,8 @@ void RetypeText(HWND hWndField, const char* pszText)
 {
   ::SetFocus(hWndField);
   ::SetWindowTextA(hWndField, "");
-  TypeText(hWndField, pszText);
+  for (const char* pch = pszText; *pch != '\0'; ++pch)
+    ::PostMessage(hWndField, WM_CHAR, static_cast<BYTE>(*pch), 1);
 }
 
 std::string TextOf(HWND hWnd)
@@ -173,13 +147,6 @@ std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
   for (int n = 0; pHistory != nullptr && n < pHistory->GetCount(); ++n)
     texts.push_back(static_cast<LPCTSTR>(pHistory->GetAt(n)->GetText()));
   return texts;
-}
-
-std::vector<HWND> VisibleThreadWindows(const char* pszClass)
-{
-  SFoundWindows found = {pszClass, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&found));
-  return found.windows;
 }
 
 namespace

@@ -75,11 +75,9 @@ public:
 // Binds the dialog's edit to a key with the options, then types the text into it.
 void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped);
 
-// Input posted to the window, as the keyboard would deliver it.
-void TypeText(CWnd& wnd, const char* pszText);
-void TypeText(HWND hWnd, const char* pszText);
+// Input posted to the window, as the keyboard would deliver it. RetypeText focuses the field
+// and empties it first.
 void PressKey(HWND hWnd, UINT nVirtualKey);
-// Focuses the field and empties it, then types the text.
 void RetypeText(HWND hWndField, const char* pszText);
 
 typedef std::pair<int, int> Sel;
@@ -87,8 +85,6 @@ std::string TextOf(HWND hWnd);
 Sel EditSelectionOf(HWND hWndEdit);
 // The texts of a key's history, most recent first.
 std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey);
-// The visible top-level windows of this thread of a class.
-std::vector<HWND> VisibleThreadWindows(const char* pszClass);
 
 // The options of the bound auto-complete object itself (0 without one), and those that a new
 // object of the platform has.

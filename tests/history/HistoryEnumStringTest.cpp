@@ -80,7 +80,7 @@ TEST(HistoryEnumString, CountsInterfacesAndDeletionAtZero)
   EXPECT_TRUE(bDeleted);
 }
 
-TEST(HistoryEnumString, NextHandsOutSeveralThenEndsWithSFalse)
+TEST(HistoryEnumString, NextSkipAndResetWalkTheEntriesNewestFirst)
 {
   CEnteredHistory history;
   FillHistory(history);
@@ -96,29 +96,18 @@ TEST(HistoryEnumString, NextHandsOutSeveralThenEndsWithSFalse)
   EXPECT_EQ(S_OK, enumString.Reset());
   EXPECT_EQ(S_OK, enumString.Next(1, rgelt, nullptr));
   EXPECT_EQ(Strings({L"c"}), TakeStrings(rgelt, 1));
-}
 
-TEST(HistoryEnumString, WithoutHistoryNothingComes)
-{
-  CHistoryEnumString enumString(nullptr);
-  EXPECT_EQ(Strings(), NextStrings(enumString, 3, S_FALSE));
-  EXPECT_EQ(S_FALSE, enumString.Skip(1));
-  EXPECT_EQ(S_OK, enumString.Reset());
-}
-
-TEST(HistoryEnumString, SkipPastTheEndStartsAgain)
-{
-  CEnteredHistory history;
-  FillHistory(history);
-  CHistoryEnumString enumString(&history);
-  EXPECT_EQ(S_OK, enumString.Skip(2));
-  EXPECT_EQ(Strings({L"a"}), NextStrings(enumString, 1, S_OK));
-  // Right at the end is still the end; one further wraps to the most recent entry.
-  EXPECT_EQ(S_OK, enumString.Skip(0));
+  // Skip right to the end is still the end; one further wraps to the most recent entry.
+  enumString.Reset();
+  EXPECT_EQ(S_OK, enumString.Skip(3));
   EXPECT_EQ(Strings(), NextStrings(enumString, 1, S_FALSE));
   enumString.Reset();
   EXPECT_EQ(S_OK, enumString.Skip(4));
   EXPECT_EQ(Strings({L"c", L"b"}), NextStrings(enumString, 2, S_OK));
+
+  CHistoryEnumString empty(nullptr);
+  EXPECT_EQ(Strings(), NextStrings(empty, 3, S_FALSE));
+  EXPECT_EQ(S_FALSE, empty.Skip(1));
 }
 
 TEST(HistoryEnumString, CloneKeepsHistoryAndPositionThenGoesItsOwnWay)
@@ -139,25 +128,17 @@ TEST(HistoryEnumString, CloneKeepsHistoryAndPositionThenGoesItsOwnWay)
   EXPECT_EQ(0u, pClone->Release());
 }
 
-TEST(HistoryEnumString, StringsAreConvertedFromTheAnsiCodePage)
-{
-  CEnteredHistory history;
-  history.Add(cp932("部品 No.5").c_str(), CTime(100));
-  history.Add(cp932("ｶﾀｶﾅ表示").c_str(), CTime(200));
-  CHistoryEnumString enumString(&history);
-  EXPECT_EQ(Strings({L"ｶﾀｶﾅ表示", L"部品 No.5"}), NextStrings(enumString, 2, S_OK));
-}
-
-TEST(HistoryEnumString, UpdateHistoryStartsFromTheNewHistorysFirstEntry)
+TEST(HistoryEnumString, UpdateHistoryStartsAgainAndStringsComeFromTheAnsiCodePage)
 {
   CEnteredHistory first;
   FillHistory(first);
   CEnteredHistory second;
-  second.Add("x", CTime(100));
+  second.Add(cp932("部品 No.5").c_str(), CTime(100));
+  second.Add(cp932("ｶﾀｶﾅ表示").c_str(), CTime(200));
   CHistoryEnumString enumString(&first);
   enumString.Skip(2);
   enumString.UpdateHistory(&second);
-  EXPECT_EQ(Strings({L"x"}), NextStrings(enumString, 2, S_FALSE));
+  EXPECT_EQ(Strings({L"ｶﾀｶﾅ表示", L"部品 No.5"}), NextStrings(enumString, 3, S_FALSE));
   enumString.UpdateHistory(nullptr);
   EXPECT_EQ(Strings(), NextStrings(enumString, 1, S_FALSE));
 }

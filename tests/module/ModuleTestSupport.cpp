@@ -18,3 +18,10 @@ std::string Utf8ToCp932(const char* pszUtf8)
   narrow.resize(nLength - 1);
   return narrow;
 }
+
+std::string MenuItemText(HMENU hMenu, int nPosition)
+{
+  char szText[128] = {};
+  ::GetMenuStringA(hMenu, nPosition, szText, sizeof szText, MF_BYPOSITION);
+  return szText;
+}

@@ -13,3 +13,4 @@ inline HMODULE CtrlModule()
 // resource compiler, to what the multi-byte library must see: CP932.
 std::wstring Utf8ToWide(const char* pszUtf8);
 std::string Utf8ToCp932(const char* pszUtf8);
+std::string MenuItemText(HMENU hMenu, int nPosition);

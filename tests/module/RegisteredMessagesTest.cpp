@@ -4,46 +4,28 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <set>
-
-namespace
-{
-struct SMessage
-{
-  const char* pszName;
-  UINT nThisUnit;
-};
-
-const SMessage kMessages[] = {
-  {"PaletteWnd_Msg_BeginPopup", PaletteWnd_Msg_BeginPopup},
-  {"PaletteWnd_Msg_EndPopup", PaletteWnd_Msg_EndPopup},
-  {"PaletteWnd_Msg_QueryEndPopup", PaletteWnd_Msg_QueryEndPopup},
-  {"PaletteWnd_Msg_SelChanged", PaletteWnd_Msg_SelChanged},
-  {"PaletteWnd_Msg_DrawCell", PaletteWnd_Msg_DrawCell},
-  {"CCharPaletteCtrl_Msg_SelChanged", CCharPaletteCtrl_Msg_SelChanged},
-  {"TavikColorPaletteCtrl_Msg_SelChanged", TavikColorPaletteCtrl_Msg_SelChanged},
-  {"CTreeOption_Msg_ChangedItem", CTreeOption_Msg_ChangedItem},
-  {"CTreeOption_Msg_ChangedExpand", CTreeOption_Msg_ChangedExpand},
-  {"CTreeOption_Msg_PushOptionButton1", CTreeOption_Msg_PushOptionButton1},
-  {"CTreeOption_Msg_PushOptionButton2", CTreeOption_Msg_PushOptionButton2},
-};
-}
 
 TEST(RegisteredMessages, EveryUnitHoldsThePlatformsIdForTheName)
 {
+  const char* const kNames[] = {
+    "PaletteWnd_Msg_BeginPopup", "PaletteWnd_Msg_EndPopup", "PaletteWnd_Msg_QueryEndPopup",
+    "PaletteWnd_Msg_SelChanged", "PaletteWnd_Msg_DrawCell", "CCharPaletteCtrl_Msg_SelChanged",
+    "TavikColorPaletteCtrl_Msg_SelChanged", "CTreeOption_Msg_ChangedItem", "CTreeOption_Msg_ChangedExpand",
+    "CTreeOption_Msg_PushOptionButton1", "CTreeOption_Msg_PushOptionButton2"};
+  const UINT kThisUnit[] = {
+    PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_EndPopup, PaletteWnd_Msg_QueryEndPopup,
+    PaletteWnd_Msg_SelChanged, PaletteWnd_Msg_DrawCell, CCharPaletteCtrl_Msg_SelChanged,
+    TavikColorPaletteCtrl_Msg_SelChanged, CTreeOption_Msg_ChangedItem, CTreeOption_Msg_ChangedExpand,
+    CTreeOption_Msg_PushOptionButton1, CTreeOption_Msg_PushOptionButton2};
   std::vector<UINT> otherUnit = RegisteredMessagesOfOtherUnit();
-  ASSERT_EQ(otherUnit.size(), std::size(kMessages));
-  std::set<UINT> distinct;
+  ASSERT_EQ(otherUnit.size(), std::size(kNames));
   for (size_t i = 0; i < otherUnit.size(); ++i)
   {
-    const SMessage& message = kMessages[i];
-    SCOPED_TRACE(message.pszName);
-    EXPECT_EQ(message.nThisUnit, ::RegisterWindowMessageA(message.pszName));
-    EXPECT_EQ(otherUnit[i], message.nThisUnit);
-    EXPECT_GE(message.nThisUnit, 0xC000u);
-    EXPECT_LE(message.nThisUnit, 0xFFFFu);
-    distinct.insert(message.nThisUnit);
+    SCOPED_TRACE(kNames[i]);
+    EXPECT_EQ(kThisUnit[i], ::RegisterWindowMessageA(kNames[i]));
+    EXPECT_EQ(otherUnit[i], kThisUnit[i]);
+    EXPECT_GE(kThisUnit[i], 0xC000u);
   }
-  EXPECT_EQ(distinct.size(), std::size(kMessages));
+  EXPECT_EQ(std::set<UINT>(std::begin(kThisUnit), std::end(kThisUnit)).size(), std::size(kNames));
 }

@@ -20,10 +20,9 @@ HINSTANCE DialogHolder()
   return AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIALOG);
 }
 
-class CLoadedModule
+struct CLoadedModule
 {
-public:
-  CLoadedModule(const char* pszFile, DWORD dwFlags) : m_hModule(::LoadLibraryExA(pszFile, nullptr, dwFlags)) {}
+  CLoadedModule() : m_hModule(::LoadLibraryA(kCopyFile)) {}
   ~CLoadedModule() { Unload(); }
   CLoadedModule(const CLoadedModule&) = delete;
   CLoadedModule& operator=(const CLoadedModule&) = delete;
@@ -37,37 +36,22 @@ public:
 
   HMODULE m_hModule;
 };
-
-std::string FirstPopupText(HINSTANCE hInstance, UINT nMenuID)
-{
-  HMENU hMenu = ::LoadMenuA(hInstance, MAKEINTRESOURCEA(nMenuID));
-  char szText[64] = {};
-  ::GetMenuStringA(hMenu, 0, szText, sizeof szText, MF_BYPOSITION);
-  ::DestroyMenu(hMenu);
-  return szText;
-}
 }
 
-TEST(ResourceChain, LibraryResourcesAreFoundThroughTheChain)
+TEST(ResourceChain, LibraryResourcesAndHostOverrides)
 {
   EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_INPUT_STRING, RT_DIALOG), CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VARIABLESELECT, RT_DIALOG), CtrlModule());
-  EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIALOG), CtrlModule());
+  EXPECT_EQ(DialogHolder(), CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DLGINIT), CtrlModule());
-}
+  EXPECT_EQ(AfxFindResourceHandle("NO_SUCH_TEMPLATE", RT_DIALOG), HostModule()) << "the fallback";
 
-TEST(ResourceChain, HostResourceOfTheSameIdIsFoundFirst)
-{
+  // The host's menu of the same id is found first.
   HINSTANCE hMenuHolder = AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU);
-  EXPECT_EQ(hMenuHolder, HostModule());
-  EXPECT_EQ(FirstPopupText(hMenuHolder, IDR_MENU_EDIT_POPUP), "Host");
-}
-
-TEST(ResourceChain, ApplicationHandlesAndTheFallback)
-{
-  EXPECT_EQ(AfxGetInstanceHandle(), HostModule());
-  EXPECT_EQ(AfxGetResourceHandle(), HostModule());
-  EXPECT_EQ(AfxFindResourceHandle("NO_SUCH_TEMPLATE", RT_DIALOG), HostModule());
+  ASSERT_EQ(hMenuHolder, HostModule());
+  HMENU hMenu = ::LoadMenuA(hMenuHolder, MAKEINTRESOURCEA(IDR_MENU_EDIT_POPUP));
+  EXPECT_EQ(MenuItemText(hMenu, 0), "Host");
+  ::DestroyMenu(hMenu);
 
   AfxSetResourceHandle(CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU), CtrlModule())
@@ -84,15 +68,10 @@ TEST(ResourceChain, StringsAreFoundWhereTheStringItselfLives)
   EXPECT_EQ(AfxFindStringResourceHandle(1), nullptr);
 }
 
-TEST(ModuleFrame, EntryPointRecordsItsModuleHandle)
-{
-  ASSERT_NE(CtrlModule(), nullptr);
-  EXPECT_EQ(GetZuntCtrlModuleHandle(), CtrlModule());
-}
-
 TEST(ModuleFrame, LoadedLibraryJoinsTheChainFirstAndLeavesOnUnload)
 {
-  CLoadedModule copy(kCopyFile, 0);
+  EXPECT_EQ(GetZuntCtrlModuleHandle(), CtrlModule());
+  CLoadedModule copy;
   ASSERT_NE(copy.m_hModule, nullptr);
   EXPECT_EQ(DialogHolder(), copy.m_hModule) << "the newest library is searched first";
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), copy.m_hModule);
@@ -100,57 +79,4 @@ TEST(ModuleFrame, LoadedLibraryJoinsTheChainFirstAndLeavesOnUnload)
   copy.Unload();
   EXPECT_EQ(DialogHolder(), CtrlModule());
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), CtrlModule());
-}
-
-TEST(ExtensionModule, InitRecordsTheFirstModuleOnly)
-{
-  AFX_EXTENSION_MODULE record = {};
-  EXPECT_TRUE(AfxInitExtensionModule(record, CtrlModule()));
-  EXPECT_TRUE(record.bInitialized);
-  EXPECT_EQ(record.hModule, CtrlModule());
-  EXPECT_EQ(record.hResource, CtrlModule());
-  EXPECT_TRUE(AfxInitExtensionModule(record, HostModule()));
-  EXPECT_EQ(record.hModule, CtrlModule());
-}
-
-TEST(ExtensionModule, TermOfAnUninitialisedRecordLeavesTheChain)
-{
-  AFX_EXTENSION_MODULE record = {FALSE, CtrlModule(), CtrlModule()};
-  AfxTermExtensionModule(record);
-  EXPECT_EQ(DialogHolder(), CtrlModule());
-}
-
-TEST(ExtensionModule, SystemLibrariesAreSearchedAfterTheOthers)
-{
-  CLoadedModule data(kCopyFile, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(data.m_hModule, nullptr);
-  AFX_EXTENSION_MODULE record = {};
-  AfxInitExtensionModule(record, data.m_hModule);
-
-  new CDynLinkLibrary(record, TRUE);
-  EXPECT_EQ(DialogHolder(), CtrlModule()) << "a system library comes last, though it is the newest";
-  AfxTermExtensionModule(record);
-
-  new CDynLinkLibrary(record, FALSE);
-  EXPECT_EQ(DialogHolder(), data.m_hModule);
-  AfxTermExtensionModule(record);
-  EXPECT_EQ(DialogHolder(), CtrlModule()) << "only the record's own libraries are removed";
-}
-
-TEST(ExtensionModule, TermOfAllEmptiesTheChain)
-{
-  CLoadedModule data(kCopyFile, LOAD_LIBRARY_AS_DATAFILE);
-  AFX_EXTENSION_MODULE record = {};
-  AfxInitExtensionModule(record, data.m_hModule);
-  new CDynLinkLibrary(record, FALSE);
-
-  AfxTermExtensionModule(record, TRUE);
-  EXPECT_EQ(DialogHolder(), HostModule());
-  EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), nullptr);
-
-  // Back into the chain; the library's own unload deletes this one with its own.
-  static AFX_EXTENSION_MODULE restored = {};
-  AfxInitExtensionModule(restored, CtrlModule());
-  new CDynLinkLibrary(restored, FALSE);
-  EXPECT_EQ(DialogHolder(), CtrlModule());
 }

@@ -69,17 +69,11 @@ const SStringEntry kJapanese[] = {
 };
 
 const SStringEntry kEnglishOwnTexts[] = {
-    {22123, "Display AllTitles"},
-    {22124, "Display EqualProtion"},
-    {22125, "Click to Open"},
-    {22200, "MS Sans Serif"},
-    {22300, "select folder"},
+    {22123, "Display AllTitles"}, {22124, "Display EqualProtion"}, {22125, "Click to Open"},
+    {22200, "MS Sans Serif"}, {22300, "select folder"},
     {32771, "Click to use the same value for subsequent operations"},
     {32775, "Give different values for each operation"},
 };
-
-const LANGID kLangJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
-const LANGID kLangEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 std::string LoadCtrlString(UINT nID)
 {
@@ -89,10 +83,11 @@ std::string LoadCtrlString(UINT nID)
 }
 
 // String nID of one language, read from its block of sixteen counted UTF-16 strings.
-std::optional<std::wstring> FindString(UINT nID, LANGID wLanguage)
+std::optional<std::wstring> FindString(UINT nID, WORD wPrimaryLanguage)
 {
   HMODULE hModule = CtrlModule();
-  HRSRC hBlock = ::FindResourceExA(hModule, RT_STRING, MAKEINTRESOURCEA(nID / 16 + 1), wLanguage);
+  HRSRC hBlock = ::FindResourceExA(hModule, RT_STRING, MAKEINTRESOURCEA(nID / 16 + 1),
+                                   MAKELANGID(wPrimaryLanguage, SUBLANG_DEFAULT));
   if (hBlock == nullptr)
     return std::nullopt;
   auto pEntry = static_cast<const WCHAR*>(::LockResource(::LoadResource(hModule, hBlock)));
@@ -121,67 +116,37 @@ std::wstring Conversions(const std::wstring& text)
     conversions += text.substr(i, 2);
   return conversions;
 }
-
-bool IsJapaneseEntry(UINT nID)
-{
-  return !JapaneseText(nID).empty();
-}
 }
 
-TEST(StringTable, EveryJapaneseEntryLoadsWithItsCp932Bytes)
+TEST(StringTable, JapaneseEntriesLoadAsCp932AndNoOthers)
 {
   for (const SStringEntry& entry : kJapanese)
     EXPECT_EQ(LoadCtrlString(entry.nID), Utf8ToCp932(entry.pszUtf8)) << "string " << entry.nID;
-}
+  // Bytes by hand, independent of the conversion above: ≦, ＜, a real line break, half-width kana.
+  EXPECT_NE(LoadCtrlString(22100).find("\x81\x85"), std::string::npos);
+  EXPECT_NE(LoadCtrlString(22106).find("\x81\x83"), std::string::npos);
+  EXPECT_NE(LoadCtrlString(22101).find("\x82\xa2\n\x82\xbd"), std::string::npos);
+  EXPECT_EQ(LoadCtrlString(22300).substr(0, 5), "\xcc\xab\xd9\xc0\xde");
 
-TEST(StringTable, JapaneseCharactersArriveAsTheirCp932Codes)
-{
-  EXPECT_NE(LoadCtrlString(22100).find("\x81\x85"), std::string::npos) << "less-than-or-equal sign";
-  EXPECT_NE(LoadCtrlString(22106).find("\x81\x83"), std::string::npos) << "full-width less-than sign";
-  EXPECT_EQ(LoadCtrlString(22200), "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e");
-  EXPECT_EQ(LoadCtrlString(22300).substr(0, 5), "\xcc\xab\xd9\xc0\xde") << "half-width katakana";
-  EXPECT_EQ(LoadCtrlString(22101).find("\\n"), std::string::npos);
-  EXPECT_NE(LoadCtrlString(22101).find("\x82\xa2\n\x82\xbd"), std::string::npos) << "a real line break";
-  EXPECT_EQ(LoadCtrlString(22109).back(), '\n');
-}
-
-TEST(StringTable, JapaneseTableHoldsNoOtherEntries)
-{
   for (UINT nID = 22100; nID <= 22415; ++nID)
-    EXPECT_EQ(FindString(nID, kLangJapanese).has_value(), IsJapaneseEntry(nID)) << "string " << nID;
-  EXPECT_FALSE(FindString(32771, kLangJapanese).has_value());
-  EXPECT_FALSE(FindString(32775, kLangJapanese).has_value());
+    EXPECT_EQ(FindString(nID, LANG_JAPANESE).has_value(), !JapaneseText(nID).empty()) << "string " << nID;
+  EXPECT_FALSE(FindString(32771, LANG_JAPANESE).has_value());
 }
 
-TEST(StringTable, EnglishEntriesWithTheirOwnTexts)
+TEST(StringTable, EnglishTableHoldsItsOwnTextsAndReadableCopies)
 {
   for (const SStringEntry& entry : kEnglishOwnTexts)
-    EXPECT_EQ(FindString(entry.nID, kLangEnglish), Utf8ToWide(entry.pszUtf8)) << "string " << entry.nID;
-}
-
-TEST(StringTable, EnglishCopiesOfUnitNamesAndFormatsEqualTheJapanese)
-{
+    EXPECT_EQ(FindString(entry.nID, LANG_ENGLISH), Utf8ToWide(entry.pszUtf8)) << "string " << entry.nID;
   for (UINT nID = 22112; nID <= 22122; ++nID)
-    EXPECT_EQ(FindString(nID, kLangEnglish), JapaneseText(nID)) << "string " << nID;
-}
-
-TEST(StringTable, EnglishMessagesAreReadableWithTheJapaneseConversions)
-{
+    EXPECT_EQ(FindString(nID, LANG_ENGLISH), JapaneseText(nID)) << "string " << nID;
   for (UINT nID = 22100; nID <= 22111; ++nID)
   {
-    std::optional<std::wstring> english = FindString(nID, kLangEnglish);
+    std::optional<std::wstring> english = FindString(nID, LANG_ENGLISH);
     ASSERT_TRUE(english.has_value()) << "string " << nID;
     for (wchar_t ch : *english)
       EXPECT_LT(ch, 0x80) << "string " << nID;
     EXPECT_EQ(Conversions(*english), Conversions(JapaneseText(nID))) << "string " << nID;
   }
-}
-
-TEST(StringTable, EnglishTableHoldsOnlyItsListedEntries)
-{
   for (UINT nID = 22126; nID <= 22415; ++nID)
-  {
-    bool bListed = nID == 22200 || nID == 22300;
-    EXPECT_EQ(FindString(nID, kLangEnglish).has_value(), bListed) << "string " << nID;
-  }
+    EXPECT_EQ(FindString(nID, LANG_ENGLISH).has_value(), nID == 22200 || nID == 22300) << "string " << nID;
 }

@@ -18,14 +18,9 @@ bool Exchange(CNumericDialog& dlg, BOOL bSave, const std::function<void(CDataExc
   dlg.m_exchange = nullptr;
   return bDone != FALSE;
 }
-
-std::string ParsePrompt()
-{
-  return cp932("数値を入力してください。");
-}
 }
 
-TEST(DataExchange, TextWithFormatReadsOneNumberBetweenBlanks)
+TEST(DataExchange, TextWithFormatReadsOneNumberAndSetsTheTextOnlyWhenItDiffers)
 {
   struct SCase
   {
@@ -53,19 +48,10 @@ TEST(DataExchange, TextWithFormatReadsOneNumberBetweenBlanks)
           if (c.bAccepted)
             continue;
           ASSERT_EQ(1u, TestApp().m_messages.size()) << "text '" << c.pszText << "'";
-          EXPECT_EQ(ParsePrompt(), TestApp().m_messages[0].text);
+          EXPECT_EQ(cp932("数値を入力してください。"), TestApp().m_messages[0].text);
           EXPECT_EQ(UINT(MB_OK), TestApp().m_messages[0].nType & MB_TYPEMASK);
           EXPECT_EQ(d.GetDlgItem(IDC_FORMAT)->m_hWnd, ::GetFocus()) << "the failure focuses the control";
         }
-      },
-  });
-}
-
-TEST(DataExchange, TextWithFormatSetsTheTextOnlyWhenItDiffers)
-{
-  CNumericDialog dlg;
-  dlg.Run({
-      [](CNumericDialog& d) {
         CWnd* pEdit = d.GetDlgItem(IDC_FORMAT);
         double dValue = 2.5;
         auto load = [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%.3f mm", dValue); };
@@ -91,7 +77,7 @@ TEST(DataExchange, TextWithFormatSetsTheTextOnlyWhenItDiffers)
   });
 }
 
-TEST(DataExchange, ComboBoxItemDataSelectsTheFirstMatch)
+TEST(DataExchange, ComboBoxItemDataAndCustomChecksWithTheHostPrompt)
 {
   CNumericDialog dlg;
   dlg.Run({
@@ -116,15 +102,6 @@ TEST(DataExchange, ComboBoxItemDataSelectsTheFirstMatch)
         pCombo->SetCurSel(3);
         ASSERT_TRUE(Exchange(d, TRUE, exchange));
         EXPECT_EQ(30u, dwData);
-      },
-  });
-}
-
-TEST(DataExchange, CustomChecksShowTheHostPromptWithTheBoundWhileSaving)
-{
-  CNumericDialog dlg;
-  dlg.Run({
-      [](CNumericDialog& d) {
         double dValue = 0.0;
         auto above = [&](double dBound) {
           return [&dValue, dBound](CDataExchange* pDX) {

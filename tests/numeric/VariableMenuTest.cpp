@@ -151,22 +151,16 @@ const char kVariableSubmenus[] =
     "<select>:33102 <add>:33112]";
 }
 
-TEST_F(VariableFieldTest, FieldWithoutVariablesShowsThePlatformsEditMenu)
+TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
-        d.m_integer.SetWindowText("12");
+        // A field without variables shows the platform's own edit menu.
         OpenContextMenu(d.m_integer, Keys(VK_ESCAPE));
         EXPECT_EQ(1, d.m_integer.m_nMenusShown);
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("32789")) << d.m_integer.m_strMenu;
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("<length>")) << d.m_integer.m_strMenu;
       },
-  });
-}
-
-TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
-{
-  m_dlg.Run({
       [](CNumericDialog& d) {
         SetClipboardText(d, "7");
         d.m_double.SetWindowText("12.5");
@@ -194,7 +188,7 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
   });
 }
 
-TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionUndoably)
+TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionThenExpressionAndValueShowInTurn)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
@@ -210,32 +204,20 @@ TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionUndoably)
         PressKey(d.m_double, VK_RETURN);
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("26.00", TextOf(d.m_double));
-        EXPECT_EQ("1+HEIGHT", std::string(d.m_double.GetNumExpression()));
-      },
-  });
-  EXPECT_DOUBLE_EQ(26.0, m_dlg.m_double.GetValue());
-}
-
-TEST_F(VariableFieldTest, ExpressionAndItsValueAreShownInTurn)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) { EnterText(d.m_double, "WIDTH/2"); },
-      [](CNumericDialog& d) {
-        ASSERT_EQ("20.00", TextOf(d.m_double));
+        ASSERT_EQ("26.00", TextOf(d.m_double));
         OpenContextMenu(d.m_double, KeySequence{Char('e')});
         EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <expression>:33201"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("WIDTH/2", TextOf(d.m_double));
+        EXPECT_EQ("1+HEIGHT", TextOf(d.m_double));
         EXPECT_FALSE(d.m_double.IsModified());
         OpenContextMenu(d.m_double, KeySequence{Char('i')});
         EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <value>:33200"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
-        EXPECT_EQ("20.00", TextOf(d.m_double));
+        EXPECT_EQ("26.00", TextOf(d.m_double));
         EXPECT_FALSE(d.m_double.IsModified());
         TypeText(d.m_double, "1");
       },
@@ -301,8 +283,23 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
 
 TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen)
 {
-  std::vector<std::string> messages;
-  m_dlg.Run({
+  struct SRefusal
+  {
+    std::string strMessage;
+    int nFocusID;  // the field the refusal focuses with its text selected; 0: not checked
+    std::vector<std::pair<int, const char*>> typed;  // then typed over, before OK again
+  };
+  const std::vector<SRefusal> refusals = {
+      {Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_NAME), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "1abc"}}},
+      {Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_VALUE), IDC_EDIT_VALUE, {{IDC_EDIT_VALUE, "5"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_NAME), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "width"}}},
+      // The existence test ignores case.
+      {LibraryText(IDS_VAR_NAME_EXISTS), IDC_EDIT_NAME, {{IDC_EDIT_NAME, "depth"}, {IDC_EDIT_VALUE, "1,2"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), IDC_EDIT_VALUE, {{IDC_EDIT_VALUE, "abc+"}}},
+      {Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), 0, {{IDC_EDIT_VALUE, "WIDTH*2"}}},
+      {LibraryText(IDS_VAR_EXPRESSION_ENTERED), 0, {{IDC_EDIT_VALUE, "7.5"}}},
+  };
+  std::vector<CNumericDialog::Step> steps = {
       [](CNumericDialog& d) {
         d.m_double.SetWindowText("");
         OpenContextMenu(d.m_double, KeySequence{Char('l'), Char('v')});
@@ -318,73 +315,35 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
         EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
         Click(*pDlg, IDOK);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_NAME), LastMessage());
-        EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
-        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_NAME)->m_hWnd, ::GetFocus());
-        TypeInto(*pDlg, IDC_EDIT_NAME, "1abc");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_ENTER_FORMAT, IDS_VAR_VALUE), LastMessage());
-        EXPECT_EQ(pDlg->GetDlgItem(IDC_EDIT_VALUE)->m_hWnd, ::GetFocus());
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "5");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_NAME), LastMessage());
-        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
-        EXPECT_EQ(pName->m_hWnd, ::GetFocus());
-        EXPECT_EQ(Sel(0, 4), SelectionOf(*pName));
-        TypeText(*pName, "width");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(LibraryText(IDS_VAR_NAME_EXISTS), LastMessage()) << "the existence test ignores case";
-        CEdit* pName = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_NAME));
-        EXPECT_EQ(Sel(0, 5), SelectionOf(*pName));
-        TypeText(*pName, "depth");
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "1,2");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "a comma";
-        CEdit* pValue = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_VALUE));
-        EXPECT_EQ(pValue->m_hWnd, ::GetFocus());
-        EXPECT_EQ(Sel(0, 3), SelectionOf(*pValue));
-        TypeText(*pValue, "abc+");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(Formatted(IDS_VAR_INVALID_FORMAT, IDS_VAR_VALUE), LastMessage()) << "unreadable";
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "WIDTH*2");
-        Click(*pDlg, IDOK);
-      },
-      [&messages](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_EQ(LibraryText(IDS_VAR_EXPRESSION_ENTERED), LastMessage());
-        TestApp().m_nYesNoAnswer = IDYES;
-        TypeInto(*pDlg, IDC_EDIT_VALUE, "7.5");
-        Click(*pDlg, IDOK);
-        messages.clear();
-        for (const SShownMessage& message : TestApp().m_messages)
-          messages.push_back(message.text);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ(nullptr, OpenedDialog(d));
-        EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
-        EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
-        EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
-      },
+  };
+  for (const SRefusal& refusal : refusals)
+  {
+    steps.push_back([&refusal](CNumericDialog& d) {
+      SCOPED_TRACE(refusal.strMessage);
+      CWnd* pDlg = OpenedDialog(d);
+      ASSERT_NE(nullptr, pDlg);
+      EXPECT_EQ(refusal.strMessage, LastMessage());
+      EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
+      if (refusal.nFocusID != 0)
+      {
+        CEdit* pFocus = static_cast<CEdit*>(pDlg->GetDlgItem(refusal.nFocusID));
+        EXPECT_EQ(pFocus->m_hWnd, ::GetFocus());
+        EXPECT_EQ(Sel(0, pFocus->GetWindowTextLength()), SelectionOf(*pFocus));
+      }
+      for (const auto& typed : refusal.typed)
+        TypeInto(*pDlg, typed.first, typed.second);
+      TestApp().m_nYesNoAnswer = IDYES;
+      Click(*pDlg, IDOK);
+    });
+  }
+  steps.push_back([](CNumericDialog& d) {
+    EXPECT_EQ(nullptr, OpenedDialog(d));
+    EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
+    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
+    EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
   });
-  EXPECT_EQ(7u, messages.size()) << "one message for each refusal";
+  m_dlg.Run(steps);
+  EXPECT_EQ(refusals.size() + 1, TestApp().m_messages.size()) << "one message for each refusal";
   aCVariableBase* pDepth = m_variables.FindVariable("DEPTH");
   ASSERT_NE(nullptr, pDepth);
   EXPECT_EQ("DEPTH", std::string(pDepth->GetName()));
@@ -394,10 +353,26 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
   EXPECT_EQ(nullptr, m_variables.FindExprSbst(pDepth));
 }
 
-TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToIt)
+TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpression)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
+        d.m_length.SetWindowText("25mm");
+        d.m_length.SetSel(0, -1);
+        d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
+      },
+      [](CNumericDialog& d) {
+        CWnd* pDlg = OpenedDialog(d);
+        ASSERT_NE(nullptr, pDlg);
+        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE))) << "a length is offered without its unit";
+        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
+        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
+        Click(*pDlg, IDCANCEL);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(nullptr, OpenedDialog(d));
+        EXPECT_TRUE(TestApp().m_messages.empty());
         d.m_double.SetWindowText("width*2");
         d.m_double.SetSel(0, -1);
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST + 2);
@@ -443,6 +418,7 @@ TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToI
         EXPECT_EQ("width*2", TextOf(d.m_double)) << "answered no";
       },
   });
+  EXPECT_EQ(0, m_variables.IsVariableExist("SIDE")) << "cancelled";
   aCVariableBase* pHalf = m_variables.FindVariable("HALF");
   ASSERT_NE(nullptr, pHalf);
   EXPECT_TRUE(pHalf->IsKindOf(RUNTIME_CLASS(aCVarValue)));
@@ -450,27 +426,4 @@ TEST_F(VariableFieldTest, SelectedExpressionIsOfferedAndTheNewVariableIsBoundToI
   const aCSbstExpr* pSbst = dynamic_cast<const aCSbstExpr*>(m_variables.FindExprSbst(pHalf));
   ASSERT_NE(nullptr, pSbst);
   EXPECT_EQ("WIDTH/4", std::string(pSbst->GetExpression().GetText()));
-}
-
-TEST_F(VariableFieldTest, LengthWithItsUnitIsOfferedAsTheNumberAndCancelAddsNothing)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) {
-        d.m_length.SetWindowText("25mm");
-        d.m_length.SetSel(0, -1);
-        d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE)));
-        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
-        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
-        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
-        Click(*pDlg, IDCANCEL);
-      },
-      [](CNumericDialog& d) { EXPECT_EQ(nullptr, OpenedDialog(d)); },
-  });
-  EXPECT_EQ(0, m_variables.IsVariableExist("SIDE"));
-  EXPECT_TRUE(TestApp().m_messages.empty());
 }

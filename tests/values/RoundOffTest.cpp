@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -15,59 +16,14 @@
 namespace {
 
 // --- an independent oracle ---------------------------------------------------------------
-// The exact decimal expansion of a double m * 2^e, computed on decimal digit strings:
-// m * 2^e for e >= 0, and m * 5^-e with the point -e places from the right for e < 0.
-// The rounding then follows the digit-string steps literally and reads the text back.
+// The exact decimal expansion of a double (printf prints every digit of it), then the
+// rounding steps followed literally on the digit string, and the text read back.
 
 struct Expansion
 {
   std::string digits;  // significant digits, no leading zeros
   int dec = 0;         // digits before the decimal point (zero or negative below 1)
 };
-
-// Little-endian decimal digits times a factor of at most 5^13.
-void multiplyDecimal(std::vector<int>& little, int64_t factor)
-{
-  int64_t carry = 0;
-  for (int& d : little) {
-    const int64_t p = d * factor + carry;
-    d = int(p % 10);
-    carry = p / 10;
-  }
-  for (; carry; carry /= 10)
-    little.push_back(int(carry % 10));
-}
-
-void multiplyByPower(std::vector<int>& little, int64_t base, int exponent, int chunk)
-{
-  int64_t power = 1;
-  for (int i = 0; i < chunk; ++i)
-    power *= base;
-  for (; exponent >= chunk; exponent -= chunk)
-    multiplyDecimal(little, power);
-  for (; exponent > 0; --exponent)
-    multiplyDecimal(little, base);
-}
-
-Expansion computeExpansion(double v)
-{
-  int e;
-  const double fraction = std::frexp(std::fabs(v), &e);
-  uint64_t m = uint64_t(std::ldexp(fraction, 53));
-  e -= 53;
-  std::vector<int> little;
-  for (; m; m /= 10)
-    little.push_back(int(m % 10));
-  if (e > 0)
-    multiplyByPower(little, 2, e, 30);
-  else
-    multiplyByPower(little, 5, -e, 13);
-  Expansion x;
-  for (auto it = little.rbegin(); it != little.rend(); ++it)
-    x.digits.push_back(char('0' + *it));
-  x.dec = int(x.digits.size()) - (e < 0 ? -e : 0);
-  return x;
-}
 
 // The oracle asks for the same few values at every place count: keep what it computed.
 const Expansion& exactExpansion(double v)
@@ -78,7 +34,16 @@ const Expansion& exactExpansion(double v)
   const auto found = known.find(bits);
   if (found != known.end())
     return found->second;
-  return known.emplace(bits, computeExpansion(v)).first->second;
+  static char text[1500];
+  std::snprintf(text, sizeof text, "%.1100f", std::fabs(v));
+  const std::string all = text;
+  const size_t point = all.find('.');
+  const std::string joined = all.substr(0, point) + all.substr(point + 1);
+  const size_t first = std::min(joined.find_first_not_of('0'), joined.size());
+  Expansion x;
+  x.digits = joined.substr(first);
+  x.dec = int(point) - int(first);
+  return known.emplace(bits, x).first->second;
 }
 
 double literalRounding(double value, int n, bool round)
@@ -136,42 +101,11 @@ double oracleNormal(double v, int n)
   return literalRounding(nudgedForOracle(v, n), n, true);
 }
 
-// "%.13f" as exact decimal rounding, half to even.
-std::string printed13(double v)
-{
-  const Expansion x = exactExpansion(v);
-  std::string integer = x.dec > 0 ? x.digits.substr(0, size_t(x.dec)) : "0";
-  integer.resize(std::max<size_t>(integer.size(), size_t(std::max(x.dec, 1))), '0');
-  std::string fraction;
-  for (int i = 0; i < 14; ++i) {
-    const int index = x.dec + i;
-    fraction.push_back(index >= 0 && index < int(x.digits.size()) ? x.digits[size_t(index)] : '0');
-  }
-  const bool beyond = [&] {
-    for (size_t i = size_t(std::max(x.dec + 14, 0)); i < x.digits.size(); ++i)
-      if (x.digits[i] != '0')
-        return true;
-    return false;
-  }();
-  std::string all = integer + fraction.substr(0, 13);
-  const char dropped = fraction[13];
-  const bool up = dropped > '5' || (dropped == '5' && (beyond || (all.back() - '0') % 2 == 1));
-  if (up) {
-    size_t i = all.size();
-    while (i > 0 && all[i - 1] == '9')
-      all[--i] = '0';
-    if (i == 0)
-      all.insert(all.begin(), '1');
-    else
-      ++all[i - 1];
-  }
-  return all.substr(0, all.size() - 13) + "." + all.substr(all.size() - 13);
-}
-
 double oracleCalcJis(double v, int n)
 {
-  const std::string text = printed13(v);
-  const size_t point = text.find('.');
+  char text[400];
+  std::snprintf(text, sizeof text, "%.13f", v);
+  const size_t point = std::strchr(text, '.') - text;
   const char firstDropped = text[point + size_t(n) + 1];
   const char secondDropped = text[point + size_t(n) + 2];
   const char lastKept = n == 0 ? text[point - 1] : text[point + size_t(n)];
@@ -219,50 +153,19 @@ TEST(RoundOff, WorkedExamples)
   EXPECT_EQ(CRoundOff::Omit(0.29999999999999998, 1), 0.3);
 }
 
-TEST(RoundOff, PlaceCountsOutsideTheRange)
+// What the comparison with exact arithmetic below does not reach: place counts far outside
+// the range, signed zeros, values that are not finite.
+TEST(RoundOff, FarPlaceCountsZerosAndNonFiniteValues)
 {
-  const double awkward = 0.1 + 0.2;  // 0.30000000000000004
-  EXPECT_TRUE(sameBits(CRoundOff::Omit(awkward, 11), awkward));
-  EXPECT_TRUE(sameBits(CRoundOff::Normal(awkward, 11), awkward));
-  EXPECT_TRUE(sameBits(CRoundOff::JIS(awkward, 12), awkward));
   EXPECT_TRUE(sameBits(CRoundOff::Normal(-1e300, 400), -1e300));
   EXPECT_EQ(CRoundOff::Normal(2.5, -3), 3.0);
-  EXPECT_EQ(CRoundOff::Omit(2.9, -3), 2.0);
-  EXPECT_EQ(CRoundOff::JIS(2.5, -1), 2.0);
-  // Ten places: no nudge, the stored double decides.
-  EXPECT_EQ(CRoundOff::Omit(0.29999999999999998, 10), 0.2999999999);
-}
-
-TEST(RoundOff, ZeroAndTinyValues)
-{
+  EXPECT_EQ(CRoundOff::JIS(2.5, -3), 2.0);
   EXPECT_TRUE(sameBits(CRoundOff::Omit(-0.0, 3), -0.0));
   EXPECT_TRUE(sameBits(CRoundOff::JIS(-0.0, 3), -0.0));
   EXPECT_EQ(CRoundOff::Normal(0.0, 4), 0.0);
-  EXPECT_EQ(CRoundOff::Normal(0.004, 2), 0.0);
-  EXPECT_EQ(CRoundOff::Normal(0.005, 2), 0.01);
-  EXPECT_EQ(CRoundOff::Normal(-0.0004, 2), 0.0);
-  EXPECT_EQ(CRoundOff::Omit(1e-300, 5), 0.0);
-  EXPECT_EQ(CRoundOff::Normal(4.9e-324, 10), 0.0);
-}
-
-TEST(RoundOff, AtMostFifteenSignificantDigitsSurvive)
-{
-  EXPECT_EQ(CRoundOff::Normal(1234567890123456789.0, 2), 1234567890123460000.0);
-  EXPECT_EQ(CRoundOff::Omit(1234567890123456789.0, 2), 1234567890123450000.0);
-  EXPECT_EQ(CRoundOff::Normal(123456789.123456789, 10), 123456789.123457);
-  EXPECT_EQ(CRoundOff::Omit(999999999999999.9, 3), 999999999999999.0);
-  EXPECT_EQ(CRoundOff::Normal(999999999999999.9, 3), 1e15);
-  // Rounding the largest double up leaves the doubles, as reading "1.79769313486232e308" does.
-  EXPECT_EQ(CRoundOff::Normal(1.7976931348623157e308, 0), HUGE_VAL);
-  EXPECT_EQ(CRoundOff::Omit(-1.7976931348623157e308, 4), -1.79769313486231e308);
-}
-
-TEST(RoundOff, NonFiniteValuesComeBackUnchanged)
-{
-  const double inf = HUGE_VAL;
-  EXPECT_EQ(CRoundOff::Normal(inf, 2), inf);
-  EXPECT_EQ(CRoundOff::Omit(-inf, 2), -inf);
-  EXPECT_EQ(CRoundOff::JIS(-inf, 2), -inf);
+  EXPECT_EQ(CRoundOff::Normal(HUGE_VAL, 2), HUGE_VAL);
+  EXPECT_EQ(CRoundOff::Omit(-HUGE_VAL, 2), -HUGE_VAL);
+  EXPECT_EQ(CRoundOff::JIS(-HUGE_VAL, 2), -HUGE_VAL);
   EXPECT_TRUE(std::isnan(CRoundOff::JIS(std::nan(""), 2)));
   EXPECT_TRUE(std::isnan(CRoundOff::Normal(std::nan(""), 2)));
 }

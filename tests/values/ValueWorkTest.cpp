@@ -14,17 +14,21 @@
 
 namespace {
 
+// Every member, for comparing copies.
+std::vector<double> members(const CValueWork& v)
+{
+  return {double(v.GetFigure()), v.GetDblMinValue(), v.GetDblMaxValue(), double(v.GetIntMinValue()),
+          double(v.GetIntMaxValue()), double(v.GetNonEqualZero()), double(v.GetNotEqualToMinValue()),
+          double(v.GetNotEqualToMaxValue()), double(v.GetLenCheckType()), double(v.GetAngCheckType()),
+          v.GetCxValue(), v.GetCyValue(), double(v.GetIntValue()), v.GetDblValue()};
+}
+
 TEST(ValueWork, DefaultsAcceptEveryFiniteValue)
 {
   CValueWork value;
-  EXPECT_EQ(value.GetFigure(), 6);
-  EXPECT_EQ(value.GetIntMinValue(), INT_MIN);
-  EXPECT_EQ(value.GetIntMaxValue(), INT_MAX);
-  EXPECT_EQ(value.GetDblMinValue(), -DBL_MAX);
-  EXPECT_EQ(value.GetDblMaxValue(), DBL_MAX);
-  EXPECT_FALSE(value.GetNonEqualZero());
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_MM);
-  EXPECT_EQ(value.GetAngCheckType(), ANGLE_UNIT_DEG);
+  const std::vector<double> expected = {6, -DBL_MAX, DBL_MAX, INT_MIN, INT_MAX, 0, 0, 0, LENGTH_UNIT_MM,
+                                        ANGLE_UNIT_DEG, 0, 0, 0, 0};
+  EXPECT_EQ(members(value), expected);
   for (double d : {-DBL_MAX, -1.0, 0.0, 1e-300, DBL_MAX})
     EXPECT_TRUE(value.checkRange(d)) << d;
   for (int n : {INT_MIN, 0, INT_MAX})
@@ -49,25 +53,14 @@ TEST(ValueWork, FigureIsClampedAndCopiesCarryEveryMember)
   value.SetValue(1.25, -2.0);
   value.SetValue(4);
   value.SetValue(0.5);
+  const std::vector<double> expected = {3, -1.5, 2.5, -7, 9, 1, 0, 1, LENGTH_UNIT_YARD, ANGLE_UNIT_RAD,
+                                        1.25, -2.0, 4, 0.5};
+  EXPECT_EQ(members(value), expected);
   CValueWork copy(value);
+  EXPECT_EQ(members(copy), expected);
   CValueWork assigned;
   assigned = value;
-  for (const CValueWork* c : {&copy, &assigned}) {
-    EXPECT_EQ(c->GetFigure(), 3);
-    EXPECT_EQ(c->GetDblMinValue(), -1.5);
-    EXPECT_EQ(c->GetDblMaxValue(), 2.5);
-    EXPECT_EQ(c->GetIntMinValue(), -7);
-    EXPECT_EQ(c->GetIntMaxValue(), 9);
-    EXPECT_TRUE(c->GetNonEqualZero());
-    EXPECT_FALSE(c->GetNotEqualToMinValue());
-    EXPECT_TRUE(c->GetNotEqualToMaxValue());
-    EXPECT_EQ(c->GetLenCheckType(), LENGTH_UNIT_YARD);
-    EXPECT_EQ(c->GetAngCheckType(), ANGLE_UNIT_RAD);
-    EXPECT_EQ(c->GetCxValue(), 1.25);
-    EXPECT_EQ(c->GetCyValue(), -2.0);
-    EXPECT_EQ(c->GetIntValue(), 4);
-    EXPECT_EQ(c->GetDblValue(), 0.5);
-  }
+  EXPECT_EQ(members(assigned), expected);
 }
 
 TEST(ValueWork, RangeCheckHonoursOpenBoundsAndTheZeroBan)
@@ -185,15 +178,12 @@ TEST(ValueWork, RangeMessageForEveryCombination)
   }
 }
 
-TEST(ValueWork, RangeMessageWithBothBoundsAbsent)
+TEST(ValueWork, RangeMessageWithTheCallersTextsMinimumFirst)
 {
   CValueWork value;
-  value.SetNotEqualZero(true);
-  EXPECT_EQ(std::string(value.displayDblErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
-  EXPECT_EQ(std::string(value.displayIntErrMsg()), cp932(u8"ただし 0 の入力は禁止します"));
-  value.SetOptionCheck(false, false, true);
-  EXPECT_EQ(std::string(value.displayIntErrMsg()),
-            expectedMessage(nullptr, "2147483647", false, false, true));
+  value.SetRange(0, 10);
+  value.SetOptionCheck(false, true, false);
+  EXPECT_EQ(std::string(value.displayErrMsg("a", "b")), expectedMessage("a", "b", false, true, false));
 }
 
 // A bound set in either form is present for both messages; a form set to its extreme value
@@ -220,15 +210,6 @@ TEST(ValueWork, BoundsArePresentWhenEitherFormIsSet)
             expectedMessage(nullptr, "2147483647", false, false, true));
   EXPECT_EQ(std::string(upper.displayDblErrMsg()),
             expectedMessage(nullptr, "1.5", false, false, true));
-}
-
-TEST(ValueWork, RangeMessageWithCallersTexts)
-{
-  CValueWork value;
-  value.SetRange(0, 10);
-  value.SetNotEqualToMinValue(true);
-  EXPECT_EQ(std::string(value.displayErrMsg("a", "b")),
-            expectedMessage("a", "b", false, true, false));
 }
 
 #ifndef _WIN32

@@ -56,7 +56,7 @@ CString repeat(const char* pszPart, int nCount)
   return strText;
 }
 
-TEST(NumericalAnalyze, PrecedenceAssociativityAndSigns)
+TEST(NumericalAnalyze, PrecedenceSignsNumbersAndFunctionsInDegrees)
 {
   aCNumericalAnalyze analyser(nullptr);
   const Reading readings[] = {
@@ -65,21 +65,22 @@ TEST(NumericalAnalyze, PrecedenceAssociativityAndSigns)
     {"2^-1", 0.5},      {"2*-3", -6.0},    {"--3", 3.0},       {"+4", 4.0},
     {"- 5", -5.0},      {"1-+1", 0.0},     {"8/2*4", 16.0},    {"-(1+2)*-2", 6.0},
     {" 7 - 2 ", 5.0},   {"\t3*\t3", 9.0},  {"((((1))))", 1.0}, {"2^0.5^2", std::pow(2.0, 0.25)},
-  };
-  for (const Reading& reading : readings)
-    expectValue(analyser, reading);
-}
-
-TEST(NumericalAnalyze, NumbersWithFractionsAndExponents)
-{
-  aCNumericalAnalyze analyser(nullptr);
-  const Reading readings[] = {
-    {"12", 12.0},   {"1.5", 1.5},      {".5", 0.5},      {"5.", 5.0},       {"1.5e3", 1500.0},
-    {"2E-3", 2e-3}, {"1e+2", 100.0},   {"0.1", 0.1},     {"007", 7.0},      {"-0.25", -0.25},
+    {"12", 12.0},       {".5", 0.5},       {"5.", 5.0},        {"1.5e3", 1500.0},
+    {"2E-3", 2e-3},     {"1e+2", 100.0},   {"0.1", 0.1},       {"007", 7.0},
     {"1.7976931348623157e308", 1.7976931348623157e308},
   };
   for (const Reading& reading : readings)
     expectValue(analyser, reading);
+  const Reading functions[] = {
+    {"sin(30)", 0.5},   {"COS(60)", 0.5},  {"Tan(45)", 1.0},    {"asin(0.5)", 30.0},
+    {"acos(0.5)", 60.0}, {"atan(1)", 45.0}, {"sqrt(2)^2", 2.0}, {"SIN (90)", 1.0},
+    {"pi", 3.141592653589793}, {"abs(-3)+ABS(3)", 6.0}, {"sqrt(abs(-16))", 4.0},
+  };
+  for (const Reading& reading : functions) {
+    SCOPED_TRACE(reading.pszText);
+    ASSERT_TRUE(analyser.Analyze(reading.pszText, nullptr));
+    EXPECT_NEAR(analyser[0], reading.dValue, 1e-12);
+  }
 }
 
 TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumber)
@@ -127,21 +128,6 @@ TEST(NumericalAnalyze, CommaSeparatedItems)
       EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
       e->Delete();
     }
-  }
-}
-
-TEST(NumericalAnalyze, FunctionsWorkInDegrees)
-{
-  aCNumericalAnalyze analyser(nullptr);
-  const Reading readings[] = {
-    {"sin(30)", 0.5},   {"COS(60)", 0.5},  {"Tan(45)", 1.0},    {"asin(0.5)", 30.0},
-    {"acos(0.5)", 60.0}, {"atan(1)", 45.0}, {"sqrt(2)^2", 2.0}, {"SIN (90)", 1.0},
-    {"pi", 3.141592653589793}, {"abs(-3)+ABS(3)", 6.0}, {"sqrt(abs(-16))", 4.0},
-  };
-  for (const Reading& reading : readings) {
-    SCOPED_TRACE(reading.pszText);
-    ASSERT_TRUE(analyser.Analyze(reading.pszText, nullptr));
-    EXPECT_NEAR(analyser[0], reading.dValue, 1e-12);
   }
 }
 

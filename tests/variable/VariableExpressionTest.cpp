@@ -108,7 +108,7 @@ TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
   EXPECT_EQ(set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetCount(), 1);
 }
 
-TEST(VariableExpression, AnalyserReadsVariablesInAnyCase)
+TEST(VariableExpression, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
 {
   aCVariableExpression set;
   set.AddVariable(new aCVarLength("WIDTH", 10.0, 1));
@@ -131,17 +131,12 @@ TEST(VariableExpression, AnalyserReadsVariablesInAnyCase)
   EXPECT_FALSE(analyser.Analyze("WIDTHS", &bExpression));
   set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetHead()->SetValue(std::nan(""));
   EXPECT_FALSE(analyser.Analyze("N", &bExpression));
-}
 
-TEST(VariableExpression, NullElementsAreSkipped)
-{
-  aCVariableExpression set;
-  aCVariableList* pList = set.GetVariableList(aCVariableExpression::KIND_ANGLE);
-  pList->AddTail(nullptr);
+  // Null elements in a list are skipped.
+  aCVariableList* pAngles = set.GetVariableList(aCVariableExpression::KIND_ANGLE);
+  pAngles->AddHead(nullptr);
   EXPECT_TRUE(set.AddVariable(new aCVarAngle("BETA", 45.0, 1)));
-  pList->AddTail(nullptr);
-  EXPECT_EQ(pList->GetCount(), 3);
-  EXPECT_EQ(pList->GetAt(pList->FindIndex(0)), nullptr);
+  EXPECT_EQ(pAngles->GetCount(), 3);
   EXPECT_TRUE(set.IsVariableExist("beta"));
   EXPECT_FALSE(set.IsVariableExist(""));
   EXPECT_EQ(read(set, "BETA/9"), 5.0);
