@@ -34,14 +34,6 @@ std::string ItemText(HWND hWnd, int nID)
   return szText;
 }
 
-BOOL CALLBACK IsPrompt(HWND hChild, LPARAM)
-{
-  char szText[MAX_PATH] = "";
-  ::GetWindowTextA(hChild, szText, sizeof szText);
-  g_seen.bPromptShown |= g_seen.strPrompt == szText;
-  return TRUE;
-}
-
 BOOL CALLBACK FindBrowser(HWND hWnd, LPARAM lParam)
 {
   if (::GetWindow(hWnd, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hWnd))
@@ -59,7 +51,7 @@ void CALLBACK LookAtBrowser(HWND, UINT, UINT_PTR nTimer, DWORD)
   ::KillTimer(nullptr, nTimer);
   g_seen.bOKEnabled = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
   g_seen.strStatus = ItemText(hBrowser, IDC_BROWSE_STATUS);
-  ::EnumChildWindows(hBrowser, &IsPrompt, 0);
+  g_seen.bPromptShown = ::FindWindowExA(hBrowser, nullptr, "Static", g_seen.strPrompt.c_str()) != nullptr;
   if (g_seen.more)
     g_seen.more(hBrowser);
   ::PostMessage(hBrowser, WM_COMMAND, g_seen.nPress, 0);

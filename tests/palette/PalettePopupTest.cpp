@@ -213,9 +213,8 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   Mouse(button, WM_LBUTTONDOWN, 5, 5);
   EXPECT_FALSE(button.Palette().IsWindowVisible());
   EXPECT_FALSE(button.GetState() & BST_PUSHED);
-  CString strBegin;
-  strBegin.Format("begin %ld,%ld", corner.x, corner.y);
-  EXPECT_EQ(std::vector<CString>({strBegin, "query", "end"}), button.m_calls);
+  const std::string strBegin = "begin " + std::to_string(corner.x) + "," + std::to_string(corner.y);
+  EXPECT_EQ(std::vector<std::string>({strBegin, "query", "end"}), button.m_calls);
 
   // The space key opens it too; a pick comes back as OnSelChanged.
   button.m_calls.clear();
@@ -223,7 +222,7 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   EXPECT_TRUE(button.Palette().IsWindowVisible());
   PressKey(opened.m_parent.m_hWnd, VK_RIGHT);
   PressKey(opened.m_parent.m_hWnd, VK_RETURN);
-  EXPECT_EQ(std::vector<CString>({strBegin, "sel 1", "query", "end"}), button.m_calls);
+  EXPECT_EQ(std::vector<std::string>({strBegin, "sel 1", "query", "end"}), button.m_calls);
   EXPECT_EQ(1, button.GetCurSel());
   EXPECT_TRUE(opened.m_parent.Sequence().empty()) << "a plain palette button tells its parent nothing";
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 class CTestPaletteWnd : public CPaletteWnd
 {
 public:
@@ -24,7 +26,6 @@ public:
   explicit CPaletteFixture(WORD wStyle = 0, int nCells = 0);
   void Fill(int nCells);
   CSize Client() const;
-  // Cell frames and hit tests in one go, for readable expectations.
   CRect Frame(int nIndex) const;
 
   CRecordingWnd m_owner;
@@ -44,25 +45,20 @@ public:
     return rect;
   }
   using TButton::DrawCell;
-  std::vector<CString> m_calls;
+  std::vector<std::string> m_calls;
 
 protected:
   void OnSelChanged(int nIndex) override
   {
-    m_calls.push_back(Describe("sel %d", nIndex));
+    m_calls.push_back("sel " + std::to_string(nIndex));
     TButton::OnSelChanged(nIndex);
   }
-  void OnBeginPopup(const POINT& point) override { m_calls.push_back(Describe("begin %d,%d", point.x, point.y)); }
+  void OnBeginPopup(const POINT& point) override
+  {
+    m_calls.push_back("begin " + std::to_string(point.x) + "," + std::to_string(point.y));
+  }
   void OnQueryEndPopup() override { m_calls.push_back("query"); }
   void OnEndPopup() override { m_calls.push_back("end"); }
-
-private:
-  static CString Describe(LPCTSTR lpszFormat, int n1, int n2 = 0)
-  {
-    CString strCall;
-    strCall.Format(lpszFormat, n1, n2);
-    return strCall;
-  }
 };
 
 // A palette button of type TButton on a recording parent, with a palette and cells.
