@@ -1,16 +1,13 @@
-// The font combo box on the fonts of the Wine prefix: which families enter from the screen,
-// the vertical faces, choosing a font by name and keeping the choice across a refill.
+// The font combo box on the fonts of the Wine prefix: which families enter from the screen and
+// from a device, the vertical faces, choosing a font by name and keeping the choice on a refill.
 #include "DialogsTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 namespace
 {
-typedef CAFontComboBox::CFontRecord CFontRecord;
-
 class AFontComboBoxTest : public ::testing::Test
 {
 protected:
@@ -22,20 +19,21 @@ protected:
   }
   void TearDown() override { m_host.DestroyWindow(); }
 
-  std::set<std::string> Names() const
+  // The names listed; every item's record must match its text and pass the rules.
+  std::set<std::string> Names(std::set<int> types = {CAFontComboBox::FONT_TYPE_TRUETYPE})
   {
     std::set<std::string> names;
     for (int i = 0; i < m_combo.GetCount(); ++i)
     {
       CString strName;
       m_combo.GetLBText(i, strName);
+      const auto* pRecord = static_cast<const CAFontComboBox::CFontRecord*>(m_combo.GetItemDataPtr(i));
+      EXPECT_STREQ(pRecord->m_strFaceName, strName);
+      EXPECT_EQ(types.count(pRecord->m_nFontType), 1u) << strName;
+      EXPECT_TRUE(pRecord->m_nCharSet != SYMBOL_CHARSET && pRecord->m_nCharSet != MAC_CHARSET) << strName;
       names.insert(static_cast<LPCTSTR>(strName));
     }
     return names;
-  }
-  const CFontRecord* Record(int nIndex) const
-  {
-    return static_cast<const CFontRecord*>(m_combo.GetItemDataPtr(nIndex));
   }
   std::string FontName() const
   {
@@ -48,127 +46,73 @@ protected:
   CAFontComboBox m_combo;
 };
 
-// The Japanese name of the family the project installs in the Wine prefix.
-std::string IpaGothic()
-{
-  return cp932("IPAゴシック");
+// The Japanese family the project installs in the Wine prefix.
+const std::string kGothic = cp932("IPAゴシック");
 }
 
-bool IsVertical(const std::string& strName)
-{
-  return !strName.empty() && strName[0] == '@';
-}
-}
-
-TEST_F(AFontComboBoxTest, TheScreenOffersTrueTypeFamilies)
+TEST_F(AFontComboBoxTest, ScreenAndDeviceOfferTheirFamiliesAndVerticalFacesOnRequest)
 {
   EXPECT_TRUE(m_combo.Initialize());
   EXPECT_EQ(m_combo.SendMessage(WM_GETFONT), reinterpret_cast<LRESULT>(::GetStockObject(DEFAULT_GUI_FONT)));
-  m_combo.EnumerateFont(CDC());
-  ASSERT_GT(m_combo.GetCount(), 0);
-  for (int i = 0; i < m_combo.GetCount(); ++i)
-  {
-    const CFontRecord* pRecord = Record(i);
-    ASSERT_NE(pRecord, nullptr);
-    CString strName;
-    m_combo.GetLBText(i, strName);
-    SCOPED_TRACE(static_cast<LPCTSTR>(strName));
-    EXPECT_STREQ(pRecord->m_strFaceName, strName);
-    EXPECT_EQ(pRecord->m_nFontType, CAFontComboBox::FONT_TYPE_TRUETYPE);
-    EXPECT_NE(pRecord->m_nCharSet, SYMBOL_CHARSET);
-    EXPECT_NE(pRecord->m_nCharSet, MAC_CHARSET);
-    EXPECT_FALSE(IsVertical(static_cast<LPCTSTR>(strName))) << "hidden on a double-byte system";
-  }
-  EXPECT_EQ(Names().count(IpaGothic()), 1u) << "the prefix's Japanese TrueType family";
-}
-
-TEST_F(AFontComboBoxTest, VerticalFacesOnRequest)
-{
   ASSERT_TRUE(::GetSystemMetrics(SM_DBCSENABLED));
   m_combo.EnumerateFont(CDC());
   const std::set<std::string> horizontal = Names();
+  EXPECT_EQ(horizontal.count(kGothic), 1u);
+  for (const std::string& strName : horizontal)
+    EXPECT_NE(strName[0], '@') << "hidden on a double-byte system";
+
   m_combo.InsertVerticallyFont();
   m_combo.EnumerateFont(CDC());
-  const std::set<std::string> all = Names();
-  int nVertical = 0;
-  for (const std::string& strName : all)
+  size_t nVertical = 0;
+  for (const std::string& strName : Names())
   {
-    if (!IsVertical(strName))
-      continue;
-    ++nVertical;
-    EXPECT_EQ(horizontal.count(strName.substr(1)), 1u) << strName << " has its horizontal face";
+    if (strName[0] == '@')
+      nVertical += horizontal.count(strName.substr(1));
   }
-  EXPECT_GT(nVertical, 0) << "the Japanese fonts have vertical faces";
-  EXPECT_EQ(all.size(), horizontal.size() + nVertical);
+  EXPECT_GT(nVertical, 0u);
+  EXPECT_EQ(Names().size(), horizontal.size() + nVertical) << "every vertical face has its horizontal one";
+
+  CClientDC dc(&m_host);
+  m_combo.EnumerateFont(dc);
+  EXPECT_EQ(Names({CAFontComboBox::FONT_TYPE_TRUETYPE, CAFontComboBox::FONT_TYPE_DEVICE}).count(kGothic), 1u);
+
+  CAFontComboBox windowless;
+  windowless.EnumerateFont(CDC());
+  EXPECT_EQ(windowless.m_hWnd, nullptr);
 }
 
-TEST_F(AFontComboBoxTest, ChoosingAFontByName)
+TEST_F(AFontComboBoxTest, ChoosingAFontByNameAndKeepingItOnARefill)
 {
   m_combo.EnumerateFont(CDC());
+  const int nCount = m_combo.GetCount();
   CString strName;
   BYTE nCharSet = 0xFF;
   EXPECT_FALSE(m_combo.GetFontInfo(strName, nCharSet)) << "nothing selected";
 
-  const int nGothic = m_combo.SetFontName(cp932("ipaゴシック").c_str(), true);
-  ASSERT_GE(nGothic, 0) << "without regard to case";
-  EXPECT_EQ(m_combo.GetCurSel(), nGothic);
-  EXPECT_EQ(FontName(), IpaGothic());
+  ASSERT_GE(m_combo.SetFontName(cp932("ipaゴシック").c_str(), true), 0) << "without regard to case";
+  EXPECT_EQ(FontName(), kGothic);
   ASSERT_TRUE(m_combo.GetFontInfo(strName, nCharSet));
-  EXPECT_EQ(std::string(strName), IpaGothic());
-  EXPECT_EQ(nCharSet, Record(nGothic)->m_nCharSet);
+  EXPECT_EQ(std::string(strName), kGothic);
+  EXPECT_EQ(nCharSet, static_cast<const CAFontComboBox::CFontRecord*>(m_combo.GetItemDataPtr(m_combo.GetCurSel()))
+                          ->m_nCharSet);
+  m_combo.EnumerateFont(CDC());
+  EXPECT_EQ(m_combo.GetCount(), nCount) << "the old items are gone";
+  EXPECT_EQ(FontName(), kGothic);
 
   EXPECT_EQ(m_combo.SetFontName("ipa p", true), -1) << "not the whole name";
   EXPECT_EQ(m_combo.GetCurSel(), -1);
   EXPECT_EQ(FontName(), "") << "the text is cleared";
-  const int nProportional = m_combo.SetFontName("ipa p", false);
-  ASSERT_GE(nProportional, 0) << "a prefix";
+  ASSERT_GE(m_combo.SetFontName("ipa p", false), 0) << "a prefix";
   EXPECT_EQ(FontName(), cp932("IPA Pゴシック"));
 
-  m_combo.SetCurSel(-1);
-  m_combo.SetWindowText("Some typed name");
-  EXPECT_EQ(FontName(), "Some typed name");
-  EXPECT_EQ(m_combo.SetFontName(nullptr, false), -1);
-  EXPECT_EQ(FontName(), "");
-}
-
-TEST(AFontComboBox, WithoutAWindowNothingIsListed)
-{
-  CAFontComboBox combo;
-  combo.EnumerateFont(CDC());
-  EXPECT_EQ(combo.m_hWnd, nullptr);
-}
-
-TEST_F(AFontComboBoxTest, ARefillKeepsTheChoice)
-{
-  m_combo.EnumerateFont(CDC());
-  const int nCount = m_combo.GetCount();
-  m_combo.SetFontName(IpaGothic().c_str(), true);
-  m_combo.EnumerateFont(CDC());
-  EXPECT_EQ(m_combo.GetCount(), nCount) << "the old items are gone";
-  EXPECT_EQ(FontName(), IpaGothic());
-
-  // A typed text selects the first font beginning with it.
-  m_combo.SetCurSel(-1);
-  m_combo.SetWindowText("ipa p");
-  m_combo.EnumerateFont(CDC());
-  EXPECT_EQ(FontName(), cp932("IPA Pゴシック"));
-
-  m_combo.SetCurSel(-1);
-  m_combo.SetWindowText("No such font");
-  m_combo.EnumerateFont(CDC());
-  EXPECT_EQ(m_combo.GetCurSel(), -1);
-  EXPECT_EQ(FontName(), "");
-}
-
-TEST_F(AFontComboBoxTest, ADeviceContextTakesThePrinterRule)
-{
-  CClientDC dc(&m_host);
-  m_combo.EnumerateFont(dc);
-  ASSERT_GT(m_combo.GetCount(), 0);
-  for (int i = 0; i < m_combo.GetCount(); ++i)
+  // A typed text is the name while nothing is selected, and a refill selects by it.
+  for (const char* pszTyped : {"ipa p", "No such font"})
   {
-    const int nType = Record(i)->m_nFontType;
-    EXPECT_TRUE(nType == CAFontComboBox::FONT_TYPE_TRUETYPE || nType == CAFontComboBox::FONT_TYPE_DEVICE);
+    m_combo.SetCurSel(-1);
+    m_combo.SetWindowText(pszTyped);
+    EXPECT_EQ(FontName(), pszTyped);
+    m_combo.EnumerateFont(CDC());
+    EXPECT_EQ(FontName(), pszTyped[0] == 'i' ? cp932("IPA Pゴシック") : "");
   }
-  EXPECT_EQ(Names().count(IpaGothic()), 1u);
+  EXPECT_EQ(m_combo.SetFontName(nullptr, false), -1);
 }

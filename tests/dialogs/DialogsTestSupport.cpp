@@ -22,7 +22,7 @@ const auto* const g_pComEnvironment = ::testing::AddGlobalTestEnvironment(new CC
 
 int CDialogsTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
-  m_messages.push_back({lpszPrompt, nType});
+  m_messages.push_back(nType == MB_OK ? lpszPrompt : "(not a plain OK box)");
   return IDOK;
 }
 
@@ -57,13 +57,9 @@ LRESULT CScriptedInputDlg::OnStep(WPARAM wParam, LPARAM)
 
 void CScriptedInputDlg::Enter(const char* pszText)
 {
-  CEdit& edit = Edit();
-  edit.PostMessage(EM_SETSEL, 0, -1);
-  edit.PostMessage(WM_CHAR, VK_BACK, 1);
-  for (const char* pch = pszText; *pch != '\0'; ++pch)
-    edit.PostMessage(WM_CHAR, static_cast<BYTE>(*pch), 1);
-  edit.PostMessage(WM_KEYDOWN, VK_RETURN, 1);
-  edit.PostMessage(WM_KEYUP, VK_RETURN, 0xC0000001);
+  CWnd* pEdit = GetDlgItem(IDC_EDIT_STRING);
+  pEdit->SetWindowText(cp932(pszText).c_str());
+  pEdit->PostMessage(WM_KEYDOWN, VK_RETURN, 1);
 }
 
 std::string CScriptedInputDlg::ItemText(int nID) const

@@ -10,18 +10,12 @@
 #include <string>
 #include <vector>
 
-struct SShownMessage
-{
-  std::string text;
-  UINT nType;
-};
-
 class CDialogsTestApp : public CWinApp
 {
 public:
   CDialogsTestApp() : CWinApp("ZuntDialogsTest") {}
   int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
-  std::vector<SShownMessage> m_messages;
+  std::vector<std::string> m_messages;  // each shown with an OK button only
 };
 
 CDialogsTestApp& TestApp();
@@ -35,10 +29,8 @@ public:
   typedef std::function<void(CScriptedInputDlg&)> Step;
 
   INT_PTR Run(std::vector<Step> steps);
-  // The dialog has not ended.
   bool IsOpen() const { return ContinueModal() != FALSE; }
-  CEdit& Edit() { return *static_cast<CEdit*>(GetDlgItem(IDC_EDIT_STRING)); }
-  // Selects the whole edit text and types over it, as a user would, then presses Enter.
+  // Puts the text (UTF-8) into the edit and presses Enter.
   void Enter(const char* pszText);
   std::string ItemText(int nID) const;
 

@@ -6,4 +6,4 @@
 #define IDD_PANEL_TEST 10001
 // One control per anchor case, numbered from here.
 #define IDC_ANCHOR_FIRST 1100
-#define IDC_ANCHOR_COUNT 16
+#define IDC_ANCHOR_COUNT 7

@@ -13,11 +13,6 @@ CLayoutTestApp::CLayoutTestApp() : CWinApp("ZuntLayoutTest")
   CWinApp::SetOwnedString(m_pszProfileName, m_strProfile);
 }
 
-CLayoutTestApp::~CLayoutTestApp()
-{
-  ::DeleteFileA(m_strProfile);
-}
-
 void CLayoutTestApp::ResetProfile()
 {
   ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_strProfile);
@@ -29,22 +24,16 @@ CLayoutTestApp& TestApp()
   return theApp;
 }
 
-CHostWnd::CHostWnd() : m_nWheelMessages(0)
+CHostWnd::CHostWnd()
 {
   CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), ::GetSysColorBrush(COLOR_BTNFACE)), "Host",
            WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(40, 40, 560, 440), nullptr, 0);
   SetForegroundWindow();
 }
 
-CHostWnd::~CHostWnd()
-{
-  DestroyWindow();
-}
-
 LRESULT CHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-  if (message == WM_MOUSEWHEEL)
-    ++m_nWheelMessages;
+  m_nWheelMessages += message == WM_MOUSEWHEEL;
   return CWnd::WindowProc(message, wParam, lParam);
 }
 

@@ -9,8 +9,8 @@ class CLayoutTestApp : public CWinApp
 {
 public:
   CLayoutTestApp();
-  ~CLayoutTestApp() override;
-  // The profile file, emptied.
+  ~CLayoutTestApp() override { ResetProfile(); }
+  // Flushes the system's cache of the file before deleting it.
   void ResetProfile();
   CString m_strProfile;
 };
@@ -22,8 +22,8 @@ class CHostWnd : public CWnd
 {
 public:
   CHostWnd();
-  ~CHostWnd() override;
-  int m_nWheelMessages;
+  ~CHostWnd() override { DestroyWindow(); }
+  int m_nWheelMessages = 0;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

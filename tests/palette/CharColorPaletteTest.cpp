@@ -4,41 +4,8 @@
 
 namespace
 {
-const UINT kButtonId = 12;
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
-
-// A palette button of type TButton on a recording parent, with a palette and cells.
-template <class TButton>
-class CPaletteButtonFixture
-{
-public:
-  explicit CPaletteButtonFixture(const RECT& rect = CRect(20, 20, 100, 40)) : m_parent(PaletteMessages())
-  {
-    m_button.Create("", WS_CHILD | WS_VISIBLE, rect, &m_parent, kButtonId);
-    m_button.InitButton(0);
-  }
-  // The face drawn into a canvas of the item's size.
-  void DrawFace(CPixelCanvas& canvas, const RECT& item)
-  {
-    DRAWITEMSTRUCT draw = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, m_button.m_hWnd, canvas.DC().GetSafeHdc(),
-                           item, 0};
-    m_button.DrawItem(&draw);
-  }
-  // Picks a cell with the keyboard: Right nRight times from the selection, then Enter.
-  void Pick(int nRight)
-  {
-    // The pointer, wherever an earlier test left it, must not choose a cell by hovering.
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    m_button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-    for (int n = 0; n < nRight; ++n)
-      PressKey(m_parent.m_hWnd, VK_RIGHT);
-    PressKey(m_parent.m_hWnd, VK_RETURN);
-  }
-
-  CRecordingWnd m_parent;
-  CRecordingPaletteButton<TButton> m_button;
-};
 
 // Ink of a colour in a canvas, as a rectangle.
 CRect Ink(const CPixelCanvas& canvas, COLORREF crInk)
@@ -47,30 +14,42 @@ CRect Ink(const CPixelCanvas& canvas, COLORREF crInk)
 }
 }  // namespace
 
-TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColours)
+TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntry)
 {
   CPaletteButtonFixture<CColorPaletteCtrl> fixture;
   auto& button = fixture.m_button;
   EXPECT_EQ(0, button.AddCell(kRed, 0, "red"));
-  EXPECT_EQ(1, button.AddCell(kBlue, 0, "blue"));
-  EXPECT_EQ(kBlue, button.GetCellColor(1));
+  EXPECT_EQ(1, button.AddCell(RGB(250, 10, 10), 0, "almost red"));
+  EXPECT_EQ(RGB(250, 10, 10), button.GetCellColor(1));
   EXPECT_EQ(0u, button.GetCellColor(5));
-  button.SetCellColor(5, kRed);
+  button.SetCellColor(5, kBlue);
   EXPECT_EQ(2, button.GetCellCount());
 
   CNoThemeDllScope noDll;
   CPixelCanvas canvas(60, 30);
-  CRect frame;
-  button.Palette().CalcCellFrameRect(0, frame);
-  fixture.m_button.DrawCell(canvas.DC(), 0, frame);
+  fixture.DrawCell(canvas, 0);
   // Content 8..22: its edge in the frame colour, the colour inside.
   EXPECT_EQ(CRect(9, 9, 21, 21), Ink(canvas, kRed));
   EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), canvas.Pixel(8, 8));
   EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), canvas.Pixel(6, 6)) << "the palette's look of the selected cell 0";
+
+  struct
+  {
+    LOGPALETTE header;
+    PALETTEENTRY more[1];
+  } entries = {{0x300, 2, {{0, 0, 255, 0}}}, {{255, 0, 0, 0}}};
+  CPalette palette;
+  ASSERT_TRUE(palette.CreatePalette(&entries.header));
+  button.SetPalette(&palette);
+  EXPECT_EQ(&palette, button.GetPalette());
+  CPixelCanvas mapped(60, 30);
+  fixture.DrawCell(mapped, 1);
+  EXPECT_EQ(12 * 12, mapped.CountColour(CRect(0, 0, 60, 30), kRed));
+  button.SetPalette(nullptr);
 }
 
-TEST(ColorPalette, FaceShowsTheSelectedColourAndFollowsThePush)
+TEST(ColorPalette, FaceShowsTheSelectedColourAndPicksReachTheParent)
 {
   CPaletteButtonFixture<CColorPaletteCtrl> fixture;
   auto& button = fixture.m_button;
@@ -94,42 +73,10 @@ TEST(ColorPalette, FaceShowsTheSelectedColourAndFollowsThePush)
   fixture.DrawFace(none, item);
   EXPECT_TRUE(Ink(none, kBlue).IsRectEmpty());
   EXPECT_TRUE(Ink(none, kRed).IsRectEmpty());
-}
 
-TEST(ColorPalette, APaletteMapsColoursToItsNearestEntry)
-{
-  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
-  auto& button = fixture.m_button;
-  button.AddCell(RGB(250, 10, 10), 0, "almost red");
-  struct
-  {
-    LOGPALETTE header;
-    PALETTEENTRY more[1];
-  } entries = {{0x300, 2, {{0, 0, 255, 0}}}, {{255, 0, 0, 0}}};
-  CPalette palette;
-  ASSERT_TRUE(palette.CreatePalette(&entries.header));
-  button.SetPalette(&palette);
-  EXPECT_EQ(&palette, button.GetPalette());
-  CPixelCanvas canvas(60, 30);
-  CRect frame;
-  button.Palette().CalcCellFrameRect(0, frame);
-  button.DrawCell(canvas.DC(), 0, frame);
-  EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
-  button.SetPalette(nullptr);
-}
-
-TEST(ColorPalette, APickIsSentToTheParentWithTheControlIdAndIndex)
-{
-  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
-  for (COLORREF crColour : {kRed, kBlue, RGB(0, 255, 0)})
-    fixture.m_button.AddCell(crColour, 0, "");
+  button.AddCell(RGB(0, 255, 0), 0, "green");
   fixture.Pick(2);
-  const SSentMessage* pPick = fixture.m_parent.First(TavikColorPaletteCtrl_Msg_SelChanged);
-  ASSERT_NE(nullptr, pPick);
-  EXPECT_EQ(kButtonId, pPick->wParam);
-  EXPECT_EQ(2, pPick->lParam);
-  EXPECT_EQ(std::vector<UINT>({TavikColorPaletteCtrl_Msg_SelChanged}), fixture.m_parent.Sequence());
-  EXPECT_EQ(2, fixture.m_button.GetCurSel());
+  fixture.ExpectPicked(TavikColorPaletteCtrl_Msg_SelChanged, 2);
 }
 
 TEST(CharPalette, CharactersAreStoredSignExtendedAndCellsSizeToTheButton)
@@ -161,9 +108,7 @@ TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
   button.GetCellRect(0, content);
   auto draw = [&](int nIndex) {
     CPixelCanvas canvas(100, 60, RGB(255, 255, 255));
-    CRect frame;
-    button.Palette().CalcCellFrameRect(nIndex, frame);
-    button.DrawCell(canvas.DC(), nIndex, frame);
+    fixture.DrawCell(canvas, nIndex);
     return Ink(canvas, crText);
   };
   const CRect centred = draw(0);
@@ -190,9 +135,7 @@ TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
   CRect content;
   button.GetCellRect(0, content);
   CPixelCanvas canvas(60, 60, RGB(255, 255, 255));
-  CRect frame;
-  button.Palette().CalcCellFrameRect(0, frame);
-  button.DrawCell(canvas.DC(), 0, frame);
+  fixture.DrawCell(canvas, 0);
   const CRect ink = Ink(canvas, ::GetSysColor(COLOR_WINDOWTEXT));
   ASSERT_FALSE(ink.IsRectEmpty());
   EXPECT_LE(ink.Width(), content.Width());
@@ -200,7 +143,7 @@ TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
 
   button.EnableWindow(FALSE);
   CPixelCanvas grey(60, 60, RGB(255, 255, 255));
-  button.DrawCell(grey.DC(), 0, frame);
+  fixture.DrawCell(grey, 0);
   EXPECT_TRUE(Ink(grey, ::GetSysColor(COLOR_WINDOWTEXT)).IsRectEmpty());
   EXPECT_FALSE(Ink(grey, ::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
 }
@@ -228,9 +171,5 @@ TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)
   EXPECT_TRUE(none.BoundsOf(crText, leftOfArrow).IsRectEmpty());
 
   fixture.Pick(1);
-  const SSentMessage* pPick = fixture.m_parent.First(CCharPaletteCtrl_Msg_SelChanged);
-  ASSERT_NE(nullptr, pPick);
-  EXPECT_EQ(kButtonId, pPick->wParam);
-  EXPECT_EQ(1, pPick->lParam);
-  EXPECT_EQ('Y', button.GetCellChar(button.GetCurSel()));
+  fixture.ExpectPicked(CCharPaletteCtrl_Msg_SelChanged, 1);
 }

@@ -6,6 +6,8 @@ namespace
 {
 const std::vector<UINT> kOpenAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_QueryEndPopup,
                                          PaletteWnd_Msg_EndPopup};
+const std::vector<UINT> kPickAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_SelChanged,
+                                         PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup};
 
 void Mouse(CWnd& wnd, UINT nMessage, int x, int y)
 {
@@ -19,6 +21,17 @@ CPoint CellCentre(const CPaletteWnd& palette, int nIndex)
   palette.CalcCellFrameRect(nIndex, frame);
   return frame.CenterPoint();
 }
+
+// A plain palette button of 10 cells, opened by a click.
+struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
+{
+  explicit COpenedButton(CPoint ptParent = CPoint(0, 0)) : CPaletteButtonFixture(CRect(20, 20, 100, 44), ptParent)
+  {
+    for (int nCell = 0; nCell < 10; ++nCell)
+      m_button.AddCell(nCell, 0, "");
+    Mouse(m_button, WM_LBUTTONDOWN, 5, 5);
+  }
+};
 
 // Every cell in the palette's own look, with cell 1 selected and cell 2 under the mouse.
 void DrawSelectedAndHot(CTestPaletteWnd& palette, CPixelCanvas& canvas)
@@ -41,13 +54,12 @@ TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)
   CTestPaletteWnd& palette = fixture.m_palette;
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(palette.IsWindowVisible());
-  CRect rect;
+  CRect rect, dummy;
   palette.GetWindowRect(&rect);
   EXPECT_EQ(CPoint(300, 200), rect.TopLeft());
   EXPECT_EQ(palette.m_hWnd, ::GetCapture());
   EXPECT_FALSE(palette.DoPopup(CPoint(0, 0))) << "open already";
   ASSERT_NE(nullptr, palette.m_pDummyWnd);
-  CRect dummy;
   palette.m_pDummyWnd->GetWindowRect(&dummy);
   EXPECT_EQ(rect, dummy);
   const SSentMessage* pBegin = fixture.m_owner.First(PaletteWnd_Msg_BeginPopup);
@@ -70,18 +82,6 @@ TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)
   // With the hook gone, keys reach their windows again.
   PressKey(fixture.m_owner.m_hWnd, VK_ESCAPE);
   EXPECT_EQ(1, fixture.m_owner.Count(WM_KEYDOWN));
-}
-
-TEST(PalettePopup, WithoutADummyTheOwnerIsToldOfTheEndDirectly)
-{
-  CPaletteFixture fixture(0, 4);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetOwnerWindow(nullptr);
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
-  palette.SetOwnerWindow(&fixture.m_owner);
-  EXPECT_TRUE(palette.EndPopup());
-  EXPECT_EQ(std::vector<UINT>({PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup}), fixture.m_owner.Sequence());
 }
 
 TEST(PalettePopup, ArrowsMoveTheHotCellAroundTheGridAndEnterPicksIt)
@@ -114,9 +114,7 @@ TEST(PalettePopup, ArrowsMoveTheHotCellAroundTheGridAndEnterPicksIt)
   PressKey(hOwner, VK_RETURN);
   EXPECT_EQ(1, palette.GetCurSel());
   EXPECT_FALSE(palette.IsWindowVisible());
-  EXPECT_EQ(std::vector<UINT>({PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_SelChanged, PaletteWnd_Msg_QueryEndPopup,
-                               PaletteWnd_Msg_EndPopup}),
-            fixture.m_owner.Sequence());
+  EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
   ASSERT_NE(nullptr, fixture.m_owner.First(PaletteWnd_Msg_SelChanged));
   EXPECT_EQ(1, fixture.m_owner.First(PaletteWnd_Msg_SelChanged)->lParam);
 
@@ -152,12 +150,10 @@ TEST(PalettePopup, TheOpeningReleaseArmsAndTheNextClickOutsideCloses)
   Mouse(palette, WM_LBUTTONUP, cell.x, cell.y);
   EXPECT_FALSE(palette.IsWindowVisible());
   EXPECT_EQ(3, palette.GetCurSel());
-  EXPECT_EQ(std::vector<UINT>({PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_SelChanged, PaletteWnd_Msg_QueryEndPopup,
-                               PaletteWnd_Msg_EndPopup}),
-            fixture.m_owner.Sequence());
+  EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
 }
 
-TEST(PalettePopup, LosingTheApplicationOrTheSessionCloses)
+TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheOwnerOnce)
 {
   CPaletteFixture fixture(0, 3);
   CTestPaletteWnd& palette = fixture.m_palette;
@@ -167,7 +163,11 @@ TEST(PalettePopup, LosingTheApplicationOrTheSessionCloses)
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
   EXPECT_FALSE(palette.IsWindowVisible());
+  // Without an owner no dummy is made; the owner is then told of the end directly.
+  palette.SetOwnerWindow(nullptr);
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
+  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
+  palette.SetOwnerWindow(&fixture.m_owner);
   palette.DestroyWindow();
   EXPECT_EQ(0, palette.GetCellCount());
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
@@ -201,60 +201,36 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
 
 TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
 {
-  CRecordingWnd parent(PaletteMessages());
-  CRecordingPaletteButton<CPaletteButton> button;
-  ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, CRect(20, 20, 100, 44), &parent, 7));
+  COpenedButton opened;
+  CRecordingPaletteButton<CPaletteButton>& button = opened.m_button;
   EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), button.GetButtonStyle() & 0x0F);
-  EXPECT_TRUE(button.IsWindowEnabled());
-  ASSERT_TRUE(button.InitButton(0));
   EXPECT_FALSE(button.InitButton(0)) << "one palette per button";
-  for (int nCell = 0; nCell < 10; ++nCell)
-    button.AddCell(nCell, 0, "");
-  CRect rect;
-  button.GetWindowRect(&rect);
-
-  Mouse(button, WM_LBUTTONDOWN, 5, 5);
   EXPECT_TRUE(button.Palette().IsWindowVisible());
-  EXPECT_EQ(CPoint(rect.left, rect.bottom + 1), button.PaletteRect().TopLeft());
-  EXPECT_EQ(CSize(170, 50), button.PaletteRect().Size());
+  const CPoint corner(opened.ButtonRect().left, opened.ButtonRect().bottom + 1);
+  EXPECT_EQ(CRect(corner, CSize(170, 50)), button.PaletteRect());
   EXPECT_TRUE(button.GetState() & BST_PUSHED);
   EXPECT_EQ(button.m_hWnd, ::GetFocus());
   Mouse(button, WM_LBUTTONDOWN, 5, 5);
   EXPECT_FALSE(button.Palette().IsWindowVisible());
   EXPECT_FALSE(button.GetState() & BST_PUSHED);
-  CString strBegin;
-  strBegin.Format("begin %ld,%ld", rect.left, rect.bottom + 1);
-  EXPECT_EQ(std::vector<CString>({strBegin, "query", "end"}), button.m_calls);
+  const std::string strBegin = "begin " + std::to_string(corner.x) + "," + std::to_string(corner.y);
+  EXPECT_EQ(std::vector<std::string>({strBegin, "query", "end"}), button.m_calls);
 
   // The space key opens it too; a pick comes back as OnSelChanged.
   button.m_calls.clear();
   button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_TRUE(button.Palette().IsWindowVisible());
-  PressKey(parent.m_hWnd, VK_RIGHT);
-  PressKey(parent.m_hWnd, VK_RETURN);
-  EXPECT_EQ(std::vector<CString>({strBegin, "sel 1", "query", "end"}), button.m_calls);
+  PressKey(opened.m_parent.m_hWnd, VK_RIGHT);
+  PressKey(opened.m_parent.m_hWnd, VK_RETURN);
+  EXPECT_EQ(std::vector<std::string>({strBegin, "sel 1", "query", "end"}), button.m_calls);
   EXPECT_EQ(1, button.GetCurSel());
-  EXPECT_TRUE(parent.Sequence().empty()) << "a plain palette button tells its parent nothing";
-}
+  EXPECT_TRUE(opened.m_parent.Sequence().empty()) << "a plain palette button tells its parent nothing";
 
-TEST(PalettePopup, ButtonOpensAboveAndRightAlignedAtTheScreenEdges)
-{
-  const int cxFull = ::GetSystemMetrics(SM_CXFULLSCREEN);
-  const int cyFull = ::GetSystemMetrics(SM_CYFULLSCREEN);
-  CRecordingWnd parent(PaletteMessages());
-  parent.SetWindowPos(nullptr, cxFull - 100, cyFull - 44, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  CRecordingPaletteButton<CPaletteButton> button;
-  ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, CRect(20, 20, 100, 44), &parent, 7));
-  ASSERT_TRUE(button.InitButton(0));
-  for (int nCell = 0; nCell < 10; ++nCell)
-    button.AddCell(nCell, 0, "");
-  CRect rect;
-  button.GetWindowRect(&rect);
-  Mouse(button, WM_LBUTTONDOWN, 5, 5);
-  const CRect palette = button.PaletteRect();
-  EXPECT_EQ(rect.top, palette.bottom);
-  EXPECT_EQ(rect.right, palette.right);
-  button.Palette().EndPopup();
+  // At the screen's edges it opens above the button, its right edge on the button's.
+  COpenedButton atEdge(CPoint(::GetSystemMetrics(SM_CXFULLSCREEN) - 100, ::GetSystemMetrics(SM_CYFULLSCREEN) - 44));
+  EXPECT_EQ(atEdge.ButtonRect().top, atEdge.m_button.PaletteRect().bottom);
+  EXPECT_EQ(atEdge.ButtonRect().right, atEdge.m_button.PaletteRect().right);
+  atEdge.m_button.Palette().EndPopup();
 }
 
 TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)

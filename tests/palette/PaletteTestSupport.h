@@ -1,7 +1,11 @@
-// Shared by the palette tests: palettes whose inner state a test can reach, and a palette on a
-// recording owner.
+// Shared by the palette tests: palettes whose inner state a test can reach, a palette on a
+// recording owner, and palette buttons on a recording parent.
 #pragma once
 #include "../theme/ThemeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
 
 class CTestPaletteWnd : public CPaletteWnd
 {
@@ -11,8 +15,7 @@ public:
   using CPaletteWnd::m_bArmed;
   using CPaletteWnd::m_nHotCell;
   using CPaletteWnd::m_pDummyWnd;
-  // The palette's tooltip, found among the windows it owns.
-  HWND ToolTip() const;
+  int ToolCount() const { return m_wndToolTip.GetToolCount(); }
   CString ToolText(int nTool) const;
 };
 
@@ -23,7 +26,6 @@ public:
   explicit CPaletteFixture(WORD wStyle = 0, int nCells = 0);
   void Fill(int nCells);
   CSize Client() const;
-  // Cell frames and hit tests in one go, for readable expectations.
   CRect Frame(int nIndex) const;
 
   CRecordingWnd m_owner;
@@ -43,23 +45,75 @@ public:
     return rect;
   }
   using TButton::DrawCell;
-  std::vector<CString> m_calls;
+  std::vector<std::string> m_calls;
 
 protected:
   void OnSelChanged(int nIndex) override
   {
-    m_calls.push_back(Describe("sel %d", nIndex));
+    m_calls.push_back("sel " + std::to_string(nIndex));
     TButton::OnSelChanged(nIndex);
   }
-  void OnBeginPopup(const POINT& point) override { m_calls.push_back(Describe("begin %d,%d", point.x, point.y)); }
+  void OnBeginPopup(const POINT& point) override
+  {
+    m_calls.push_back("begin " + std::to_string(point.x) + "," + std::to_string(point.y));
+  }
   void OnQueryEndPopup() override { m_calls.push_back("query"); }
   void OnEndPopup() override { m_calls.push_back("end"); }
+};
 
-private:
-  static CString Describe(LPCTSTR lpszFormat, int n1, int n2 = 0)
+// A palette button of type TButton on a recording parent, with a palette and cells.
+template <class TButton>
+class CPaletteButtonFixture
+{
+public:
+  static constexpr UINT kButtonId = 12;
+  explicit CPaletteButtonFixture(const RECT& rect = CRect(20, 20, 100, 40), CPoint ptParent = CPoint(0, 0))
   {
-    CString strCall;
-    strCall.Format(lpszFormat, n1, n2);
-    return strCall;
+    m_parent.SetWindowPos(nullptr, ptParent.x, ptParent.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_button.Create("", WS_CHILD | WS_VISIBLE, rect, &m_parent, kButtonId);
+    m_button.InitButton(0);
   }
+  // The face drawn into a canvas of the item's size.
+  void DrawFace(CPixelCanvas& canvas, const RECT& item)
+  {
+    DRAWITEMSTRUCT draw = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, m_button.m_hWnd, canvas.DC().GetSafeHdc(),
+                           item, 0};
+    m_button.DrawItem(&draw);
+  }
+  // Cell nIndex as the open palette would have it drawn, into the canvas.
+  void DrawCell(CPixelCanvas& canvas, int nIndex)
+  {
+    CRect frame;
+    m_button.Palette().CalcCellFrameRect(nIndex, frame);
+    m_button.DrawCell(canvas.DC(), nIndex, frame);
+  }
+  // Picks a cell with the keyboard: Right nRight times from the selection, then Enter.
+  void Pick(int nRight)
+  {
+    // The pointer, wherever an earlier test left it, must not choose a cell by hovering.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    m_button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    for (int n = 0; n < nRight; ++n)
+      PressKey(m_parent.m_hWnd, VK_RIGHT);
+    PressKey(m_parent.m_hWnd, VK_RETURN);
+  }
+  // The parent was told of the pick, with the control id and the index, and of nothing else.
+  void ExpectPicked(UINT nMessage, int nIndex)
+  {
+    EXPECT_EQ(std::vector<UINT>({nMessage}), m_parent.Sequence());
+    ASSERT_NE(nullptr, m_parent.First(nMessage));
+    EXPECT_EQ(kButtonId, m_parent.First(nMessage)->wParam);
+    EXPECT_EQ(nIndex, m_parent.First(nMessage)->lParam);
+    EXPECT_EQ(nIndex, m_button.GetCurSel());
+  }
+
+  CRect ButtonRect()
+  {
+    CRect rect;
+    m_button.GetWindowRect(&rect);
+    return rect;
+  }
+
+  CRecordingWnd m_parent;
+  CRecordingPaletteButton<TButton> m_button;
 };

@@ -17,24 +17,27 @@ public:
 
 CThemeTestApp theApp;
 
-// Reaches the name of the DLL the wrapper loads.
 class CThemeDllName : public CXPTheme
 {
 public:
   static void Set(const char* pszName) { m_pszThemeDllName = pszName; }
-  static const char* Get() { return m_pszThemeDllName; }
 };
 }  // namespace
 
+void SetThemeDllName(const char* pszName)
+{
+  CThemeDllName::Set(pszName);
+}
+
 CNoThemeDllScope::CNoThemeDllScope()
 {
-  CThemeDllName::Set("ZuntNoSuchTheme.dll");
+  SetThemeDllName("ZuntNoSuchTheme.dll");
   CXPTheme::Release();
 }
 
 CNoThemeDllScope::~CNoThemeDllScope()
 {
-  CThemeDllName::Set("UxTheme.dll");
+  SetThemeDllName("UxTheme.dll");
   CXPTheme::Release();
 }
 
@@ -44,20 +47,18 @@ bool VisualStylesActive()
   return theme.IsAvailable() && CXPTheme::IsActive();
 }
 
-CRecordingWnd::CRecordingWnd(std::vector<UINT> messages) : m_messages(std::move(messages))
+CRecordingWnd::CRecordingWnd()
 {
   CreateEx(0, AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), "Owner",
            WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr);
 }
 
-CRecordingWnd::~CRecordingWnd()
-{
-  DestroyWindow();
-}
-
 LRESULT CRecordingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-  if (std::find(m_messages.begin(), m_messages.end(), message) != m_messages.end())
+  const UINT recorded[] = {PaletteWnd_Msg_BeginPopup,     PaletteWnd_Msg_DrawCell,  PaletteWnd_Msg_SelChanged,
+                           PaletteWnd_Msg_QueryEndPopup,  PaletteWnd_Msg_EndPopup,  CCharPaletteCtrl_Msg_SelChanged,
+                           TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED, WM_KEYDOWN};
+  if (std::find(std::begin(recorded), std::end(recorded), message) != std::end(recorded))
   {
     SSentMessage sent = {message, wParam, lParam, {}};
     if (message == PaletteWnd_Msg_DrawCell)
@@ -89,13 +90,6 @@ const SSentMessage* CRecordingWnd::First(UINT nMessage) const
   auto found = std::find_if(m_sent.begin(), m_sent.end(),
                             [&](const SSentMessage& sent) { return sent.nMessage == nMessage; });
   return found != m_sent.end() ? &*found : nullptr;
-}
-
-std::vector<UINT> PaletteMessages()
-{
-  return {PaletteWnd_Msg_BeginPopup,    PaletteWnd_Msg_DrawCell, PaletteWnd_Msg_SelChanged,
-          PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup, CCharPaletteCtrl_Msg_SelChanged,
-          TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED, WM_KEYDOWN};
 }
 
 void PumpMessages(DWORD dwMilliseconds)
@@ -134,23 +128,22 @@ void PressKey(HWND hWnd, UINT nKey)
 
 HICON CreateMarkerIcon(COLORREF crMarker)
 {
-  // Colour bits black, the mask transparent everywhere but the top-left pixel.
+  // Colour bits black, the mask transparent everywhere but the top-left pixel. The bitmaps must
+  // not be selected into a context when the icon is made.
   std::vector<BYTE> mask(32 * 32 / 8, 0xFF);
   mask[0] = 0x7F;
-  CBitmap maskBitmap, colourBitmap;
-  maskBitmap.Attach(::CreateBitmap(32, 32, 1, 1, mask.data()));
   HDC hScreen = ::GetDC(nullptr);
-  colourBitmap.Attach(::CreateCompatibleBitmap(hScreen, 32, 32));
+  HBITMAP hColour = ::CreateCompatibleBitmap(hScreen, 32, 32);
   HDC hMemory = ::CreateCompatibleDC(hScreen);
-  HGDIOBJ hOld = ::SelectObject(hMemory, colourBitmap.GetSafeHandle());
-  RECT all = {0, 0, 32, 32};
-  HBRUSH hBlack = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-  ::FillRect(hMemory, &all, hBlack);
+  HGDIOBJ hOld = ::SelectObject(hMemory, hColour);
+  ::PatBlt(hMemory, 0, 0, 32, 32, BLACKNESS);
   ::SetPixel(hMemory, 0, 0, crMarker);
   ::SelectObject(hMemory, hOld);
   ::DeleteDC(hMemory);
   ::ReleaseDC(nullptr, hScreen);
-  ICONINFO info = {TRUE, 0, 0, static_cast<HBITMAP>(maskBitmap.GetSafeHandle()),
-                   static_cast<HBITMAP>(colourBitmap.GetSafeHandle())};
-  return ::CreateIconIndirect(&info);
+  ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(32, 32, 1, 1, mask.data()), hColour};
+  HICON hIcon = ::CreateIconIndirect(&info);
+  ::DeleteObject(info.hbmMask);
+  ::DeleteObject(hColour);
+  return hIcon;
 }

@@ -1,6 +1,5 @@
-// Shared by the theme and palette tests: the application object, a canvas of exact pixels, a
-// scope in which UxTheme.dll cannot be loaded, a window that records what it is sent, and a
-// bounded message pump.
+// Shared by the theme and palette tests: the application object, a scope in which UxTheme.dll
+// cannot be loaded, a window that records what it is sent, key presses and a bounded pump.
 #pragma once
 #include <ZuntCtrl.h>
 
@@ -9,21 +8,20 @@
 #include <functional>
 #include <vector>
 
+// The DLL the wrapper loads from its next load on.
+void SetThemeDllName(const char* pszName);
+
 // While it lives, the wrapper loads a DLL that does not exist, as on a system without visual
 // styles; both ends start the wrapper afresh.
-class CNoThemeDllScope
+struct CNoThemeDllScope
 {
-public:
   CNoThemeDllScope();
   ~CNoThemeDllScope();
-  CNoThemeDllScope(const CNoThemeDllScope&) = delete;
-  CNoThemeDllScope& operator=(const CNoThemeDllScope&) = delete;
 };
 
 // Whether the system draws with visual styles here (Wine with its theme active).
 bool VisualStylesActive();
 
-// One message a recording window was sent.
 struct SSentMessage
 {
   UINT nMessage;
@@ -32,12 +30,13 @@ struct SSentMessage
   PaletteDrawCellInfo drawCell;  // a copy of the record, for PaletteWnd_Msg_DrawCell
 };
 
-// A visible top-level window that records the messages of interest it receives.
+// A visible top-level window that records the palette, palette button and up-down button
+// messages, and the key presses, it receives.
 class CRecordingWnd : public CWnd
 {
 public:
-  explicit CRecordingWnd(std::vector<UINT> messages);
-  ~CRecordingWnd() override;
+  CRecordingWnd();
+  ~CRecordingWnd() override { DestroyWindow(); }
   std::vector<SSentMessage> m_sent;
   // The recorded messages without the cell drawing requests.
   std::vector<UINT> Sequence() const;
@@ -47,13 +46,7 @@ public:
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-  std::vector<UINT> m_messages;
 };
-
-// The palette messages of an owner, a parent's palette-button messages, and key presses.
-std::vector<UINT> PaletteMessages();
 
 void PumpMessages(DWORD dwMilliseconds = 50);
 // Types a key (down and up) into the window, made the focus, and handles what follows.
