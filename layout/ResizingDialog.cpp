@@ -1,21 +1,36 @@
 #include "ResizingDialog.h"
 
-IMPLEMENT_DYNAMIC(CResizingDialog, CAnchoredDialog)
+IMPLEMENT_DYNAMIC(CResizingDialog, CDialog)
 
-BEGIN_MESSAGE_MAP(CResizingDialog, CAnchoredDialog)
+BEGIN_MESSAGE_MAP(CResizingDialog, CDialog)
   ON_WM_SIZE()
   ON_WM_PAINT()
   ON_WM_NCHITTEST()
+  ON_WM_GETMINMAXINFO()
+  ON_WM_DESTROY()
+  ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CResizingDialog::CResizingDialog(const char* lpszTemplateName, CWnd* pParent)
-    : CAnchoredDialog(lpszTemplateName, pParent), m_bSizeGrip(1), m_rcGrip()
+    : CDialog(lpszTemplateName, pParent), m_bSizeGrip(1), m_rcGrip(), m_layout(lpszTemplateName)
 {
 }
 
 CResizingDialog::CResizingDialog(UINT nIDTemplate, CWnd* pParent)
-    : CAnchoredDialog(nIDTemplate, pParent), m_bSizeGrip(1), m_rcGrip()
+    : CDialog(nIDTemplate, pParent), m_bSizeGrip(1), m_rcGrip(), m_layout(nIDTemplate)
 {
+}
+
+void CResizingDialog::GetDialogProfileEntry(CString& strEntry)
+{
+  m_layout.GetProfileEntry(strEntry);
+}
+
+CString CResizingDialog::profileSection()
+{
+  CString strSection;
+  GetDialogProfileEntry(strSection);
+  return strSection;
 }
 
 CRect CResizingDialog::gripSquare(const CRect& rc)
@@ -41,25 +56,52 @@ void CResizingDialog::PaintResize()
   m_rcGrip = rcGrip;
 }
 
+BOOL CResizingDialog::OnInitDialog()
+{
+  CDialog::OnInitDialog();
+  m_layout.LoadSize(*this, profileSection());
+  return FALSE;
+}
+
+int CResizingDialog::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+  if (CDialog::OnCreate(lpCreateStruct) == -1)
+    return -1;
+  m_layout.OnCreate(*lpCreateStruct);
+  return 0;
+}
+
 void CResizingDialog::OnSize(UINT nType, int cx, int cy)
 {
-  CAnchoredDialog::OnSize(nType, cx, cy);
+  CDialog::OnSize(nType, cx, cy);
   // The grip is drawn again at its new place.
-  if (nType != SIZE_MINIMIZED)
+  if (m_layout.OnSize(*this, nType, cx, cy))
     InvalidateRect(&m_rcGrip, TRUE);
 }
 
 void CResizingDialog::OnPaint()
 {
-  CAnchoredDialog::OnPaint();
+  CDialog::OnPaint();
   if (m_bSizeGrip)
     PaintResize();
 }
 
 LRESULT CResizingDialog::OnNcHitTest(CPoint point)
 {
-  LRESULT nHit = CAnchoredDialog::OnNcHitTest(point);
+  LRESULT nHit = CDialog::OnNcHitTest(point);
   if (nHit == HTCLIENT && NcHitTestResize(point))
     return HTBOTTOMRIGHT;
   return nHit;
+}
+
+void CResizingDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+  if (!m_layout.OnGetMinMaxInfo(lpMMI))
+    CDialog::OnGetMinMaxInfo(lpMMI);
+}
+
+void CResizingDialog::OnDestroy()
+{
+  m_layout.SaveSize(*this, profileSection());
+  CDialog::OnDestroy();
 }

@@ -4,19 +4,24 @@
 #pragma once
 #include <afxwin.h>
 
-#include "AnchoredDialog.h"
 #include "PanelDocumentEvents.h"
+#include "ResizingLayout.h"
 
-class AFX_EXT_CLASS CXoExPanel : public CAnchoredDialog, public CPanelDocumentEvents
+class AFX_EXT_CLASS CXoExPanel : public CDialog, public CPanelDocumentEvents
 {
   DECLARE_DYNAMIC(CXoExPanel)
 public:
   explicit CXoExPanel(const char* lpszTemplateName, CWnd* pParent = nullptr);
   explicit CXoExPanel(UINT nIDTemplate, CWnd* pParent = nullptr);
 
+  // wFlags: EAnchorFlags; exactly 1 or 2 are ignored.
+  void SetControlInfo(WORD wID, WORD wFlags) { m_layout.SetControlInfo(wID, wFlags); }
+  void SetRememberSize(int bRemember) { m_layout.SetRememberSize(bRemember); }
+  int GetRememberSize() const { return m_layout.GetRememberSize(); }
   void SetActivePanel(bool bActive) { m_bActivePanel = bActive; }
   bool IsActivePanel() const { return m_bActivePanel; }
 
+  virtual void GetDialogProfileEntry(CString& strEntry);
   // For the host; the library calls none of these.
   virtual void OnActivatePanel() {}
   virtual void OnDeActivatePanel() {}
@@ -24,8 +29,18 @@ public:
   virtual void OnEnableGrpMask(int nGroup) {}
 
 protected:
+  // Applies the remembered size; FALSE, so the dialog manager sets no initial focus.
+  BOOL OnInitDialog() override;
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+  afx_msg void OnDestroy();
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   DECLARE_MESSAGE_MAP()
 
+  CResizingLayout m_layout;
   bool m_bActivePanel;
+
+private:
+  CString profileSection();
 };

@@ -53,7 +53,9 @@ void WriteProfileSize(const char* pszSection, int cx, int cy)
   TestApp().WriteProfileInt(pszSection, "CY", cy);
 }
 
-std::vector<CRect> AnchorRects(CAnchoredDialog& dlg, bool bRegister = false)
+// The resizing dialog and the panel share the anchor interface.
+template <class DIALOG>
+std::vector<CRect> AnchorRects(DIALOG& dlg, bool bRegister = false)
 {
   std::vector<CRect> rects;
   for (int i = 0; i < IDC_ANCHOR_COUNT; ++i)
@@ -67,7 +69,8 @@ std::vector<CRect> AnchorRects(CAnchoredDialog& dlg, bool bRegister = false)
 }
 
 // Grows the window by 40, 30 and checks every case, then shrinks it back to where it was.
-void ExpectAnchorCases(CAnchoredDialog& dlg)
+template <class DIALOG>
+void ExpectAnchorCases(DIALOG& dlg)
 {
   const std::vector<CRect> before = AnchorRects(dlg);
   Grow(dlg, 40, 30);

@@ -1,6 +1,6 @@
 // What the resizing dialog and the panel share: controls that follow the window's client size by
 // per-control anchor rules, a minimum tracking size taken from the creation size, and the outer
-// size remembered in the application profile ("CX" and "CY" under GetDialogProfileEntry).
+// size remembered in the application profile under a section named after the template.
 #pragma once
 #include <afxwin.h>
 #include <afxcoll.h>
@@ -21,44 +21,44 @@ enum EAnchorFlags : WORD
   ANCHOR_MOVE_Y_HALF = 0x0200
 };
 
-class AFX_EXT_CLASS CAnchoredDialog : public CDialog
+class AFX_EXT_CLASS CResizingLayout
 {
-  DECLARE_DYNAMIC(CAnchoredDialog)
 public:
-  CAnchoredDialog(const char* lpszTemplateName, CWnd* pParent);
-  CAnchoredDialog(UINT nIDTemplate, CWnd* pParent);
+  explicit CResizingLayout(LPCTSTR lpszTemplateName);
+  explicit CResizingLayout(UINT nIDTemplate);
 
-  // wFlags: EAnchorFlags; exactly 1 or 2 name no rule and are ignored.
+  // Exactly 1 or 2 name no rule and are ignored.
   void SetControlInfo(WORD wID, WORD wFlags);
   void SetRememberSize(int bRemember) { m_bRememberSize = bRemember; }
   int GetRememberSize() const { return m_bRememberSize; }
   // The template name, or the resource identifier in lower-case hexadecimal.
-  virtual void GetDialogProfileEntry(CString& strEntry);
+  void GetProfileEntry(CString& strEntry) const;
+  // Where a control with the flags goes when the client size changes by dx, dy.
+  static CRect AnchorRect(const CRect& rcControl, WORD wFlags, int dx, int dy);
 
-protected:
-  // Applies the remembered size, without moving the window; FALSE, so the dialog manager sets
-  // no initial focus.
-  BOOL OnInitDialog() override;
-  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-  // Nothing for a minimised window.
-  afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-  // Keeps the size when the window was resized, then forgets the sizes.
-  afx_msg void OnDestroy();
-  DECLARE_MESSAGE_MAP()
+  // The window's messages, each after its default processing.
+  void OnCreate(const CREATESTRUCT& cs);
+  // False when the default processing should answer.
+  bool OnGetMinMaxInfo(MINMAXINFO* lpMMI) const;
+  // False for a minimised window, which lays out nothing.
+  bool OnSize(CWnd& wnd, UINT nType, int cx, int cy);
+  // OnInitDialog: applies the remembered size, without moving the window.
+  void LoadSize(CWnd& wnd, LPCTSTR lpszSection) const;
+  // WM_DESTROY: keeps the size when the window was resized, then forgets the sizes.
+  void SaveSize(CWnd& wnd, LPCTSTR lpszSection);
 
-  int m_bRememberSize = 0;
-  int m_nMinTrackWidth = 0;
-  int m_nMinTrackHeight = 0;
-  int m_nPrevWidth = 0;
-  int m_nPrevHeight = 0;
-  int m_bResized = 0;
+private:
+  CResizingLayout(UINT nIDTemplate, LPCTSTR lpszTemplateName, bool bNamedTemplate);
+  void moveControls(CWnd& wnd, int dx, int dy) const;
+
+  int m_bRememberSize;
+  int m_nMinTrackWidth;
+  int m_nMinTrackHeight;
+  int m_nPrevWidth;
+  int m_nPrevHeight;
+  int m_bResized;
   CDWordArray m_arrAnchors;  // control id in the low word, flags in the high word
   UINT m_nIDTemplate;
   CString m_strTemplateName;
   bool m_bNamedTemplate;
-
-private:
-  CString profileSection();
-  void moveControls(int dx, int dy);
 };
