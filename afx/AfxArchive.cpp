@@ -28,8 +28,8 @@ const size_t nStringChunk = 64 * 1024;
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
   : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
-    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_nLastClassSlot(size_t(-1)), m_nMapCount(1),
-    m_nObjectDepth(0)
+    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr),
+    m_nLastClassSchema(0), m_nMapCount(1), m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
   if (!pFile)
@@ -312,21 +312,6 @@ const CArchive::LoadSlot* CArchive::findLoadSlot(DWORD nTag) const
   return slot != m_loadTable.end() && slot->nTag == nTag ? &*slot : nullptr;
 }
 
-// Objects of one class tend to come one after another: the class found last is tried first.
-inline const CArchive::LoadSlot* CArchive::findClassSlot(DWORD nTag)
-{
-  if (m_nLastClassSlot < m_loadTable.size() && m_loadTable[m_nLastClassSlot].nTag == nTag)
-    return &m_loadTable[m_nLastClassSlot];
-  return rememberClassSlot(findLoadSlot(nTag));
-}
-
-const CArchive::LoadSlot* CArchive::rememberClassSlot(const LoadSlot* pSlot)
-{
-  if (pSlot && pSlot->pClass)
-    m_nLastClassSlot = size_t(pSlot - m_loadTable.data());
-  return pSlot;
-}
-
 void CArchive::writeTag(DWORD dwIndex, BOOL bClass)
 {
   if (dwIndex < wBigObjectTag)
@@ -408,14 +393,34 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
   checkMode(TRUE);
   WORD wTag;
   *this >> wTag;
+  CRuntimeClass* pClass;
+  UINT nSchema;
+  if (m_pLastClass && wTag == m_wLastClassTag) {
+    // Objects of one class tend to come one after another.
+    pClass = m_pLastClass;
+    nSchema = m_nLastClassSchema;
+  } else {
+    pClass = readClassTag(wTag, nSchema, pObTag);
+    if (!pClass)
+      return nullptr;
+  }
+  if (pClassRefRequested && pClass != pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
+    fail(CArchiveException::badClass);
+  if (pSchema)
+    *pSchema = nSchema;
+  return pClass;
+}
+
+// The class a tag names: a new class record or one read before. An object tag (null or a
+// reference back to an object) goes to the caller, and the result is null.
+CRuntimeClass* CArchive::readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag)
+{
   DWORD dwTag;
   if (wTag == wBigObjectTag)
     *this >> dwTag;
   else
     dwTag = (DWORD(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
-
   if (!(dwTag & dwBigClassTag)) {
-    // An object tag: null or a reference back to an object; the caller resolves it.
     if (!pObTag)
       fail(CArchiveException::badIndex);
     *pObTag = dwTag;
@@ -423,21 +428,23 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
   }
 
   CRuntimeClass* pClass;
-  UINT nSchema;
+  DWORD nClassTag;
   if (wTag == wNewClassTag) {
     pClass = readClassRecord(nSchema);
-    m_nLastClassSlot = addLoadSlot(pClass, nullptr, nSchema);
+    nClassTag = m_loadTable[addLoadSlot(pClass, nullptr, nSchema)].nTag;
   } else {
-    const LoadSlot* pSlot = findClassSlot(dwTag & ~dwBigClassTag);
+    nClassTag = dwTag & ~dwBigClassTag;
+    const LoadSlot* pSlot = findLoadSlot(nClassTag);
     if (!pSlot || !pSlot->pClass)
       fail(CArchiveException::badIndex);
     pClass = pSlot->pClass;
     nSchema = pSlot->nSchema;
   }
-  if (pClassRefRequested && pClass != pClassRefRequested && !pClass->IsDerivedFrom(pClassRefRequested))
-    fail(CArchiveException::badClass);
-  if (pSchema)
-    *pSchema = nSchema;
+  if (nClassTag < wBigObjectTag) {
+    m_wLastClassTag = WORD(wClassTag | nClassTag);
+    m_pLastClass = pClass;
+    m_nLastClassSchema = nSchema;
+  }
   return pClass;
 }
 
@@ -501,16 +508,4 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
 {
   return readObject(pClassRefRequested, TRUE);
-}
-
-// --- CTime ------------------------------------------------------------------------------------
-
-CArchive& CTime::Serialize64(CArchive& ar)
-{
-  if (ar.IsStoring())
-    return ar << LONGLONG(m_time);
-  LONGLONG time;
-  ar >> time;
-  m_time = time;
-  return ar;
 }

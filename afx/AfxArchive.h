@@ -165,8 +165,7 @@ private:
   DWORD nextMapIndex();
   size_t addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema);
   const LoadSlot* findLoadSlot(DWORD nTag) const;
-  const LoadSlot* findClassSlot(DWORD nTag);
-  const LoadSlot* rememberClassSlot(const LoadSlot* pSlot);
+  CRuntimeClass* readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag);
 
   CFile* m_pFile;
   UINT m_nMode;
@@ -178,8 +177,23 @@ private:
   // Loading: the classes and shared objects by rising tag number (owned objects, the most
   // numerous, only take a number). Storing: the number of each class and object.
   std::vector<LoadSlot> m_loadTable;
-  size_t m_nLastClassSlot;  // where the last class looked up stands in m_loadTable
+  // The class that the last class tag named, and that tag as a reference.
+  WORD m_wLastClassTag;
+  CRuntimeClass* m_pLastClass;
+  UINT m_nLastClassSchema;
   std::unordered_map<const void*, DWORD> m_storeMap;
   DWORD m_nMapCount;  // the next tag number to give
   UINT m_nObjectDepth;  // objects being read inside one another
 };
+
+// With the archive, which the time's own declaration cannot see: loading reads a history's
+// entries by the hundred thousand.
+inline CArchive& CTime::Serialize64(CArchive& ar)
+{
+  if (ar.IsStoring())
+    return ar << LONGLONG(m_time);
+  LONGLONG time;
+  ar >> time;
+  m_time = time;
+  return ar;
+}

@@ -25,24 +25,6 @@ CFixedAllocNoSync::~CFixedAllocNoSync()
   FreeAll();
 }
 
-void* CFixedAllocNoSync::Alloc()
-{
-  if (!m_pNodeFree)
-    addChunk();
-  CNode* pNode = m_pNodeFree;
-  m_pNodeFree = pNode->pNext;
-  return pNode;
-}
-
-void CFixedAllocNoSync::Free(void* p)
-{
-  if (!p)
-    return;
-  CNode* pNode = static_cast<CNode*>(p);
-  pNode->pNext = m_pNodeFree;
-  m_pNodeFree = pNode;
-}
-
 void CFixedAllocNoSync::FreeAll()
 {
   while (m_pChunks) {

@@ -19,8 +19,22 @@ public:
   CFixedAllocNoSync& operator=(const CFixedAllocNoSync&) = delete;
 
   UINT GetAllocSize() const { return m_nAllocSize; }
-  void* Alloc();
-  void Free(void* p);
+  void* Alloc()
+  {
+    if (!m_pNodeFree)
+      addChunk();
+    CNode* pNode = m_pNodeFree;
+    m_pNodeFree = pNode->pNext;
+    return pNode;
+  }
+  void Free(void* p)
+  {
+    if (!p)
+      return;
+    CNode* pNode = static_cast<CNode*>(p);
+    pNode->pNext = m_pNodeFree;
+    m_pNodeFree = pNode;
+  }
   // Gives every chunk back: only when no block is in use any more.
   void FreeAll();
 

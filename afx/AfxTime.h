@@ -60,8 +60,8 @@ public:
   // shown raises COleException (E_INVALIDARG).
   CString Format(LPCTSTR pszFormat) const;
 
-  // The 64-bit value as 8 raw bytes.
-  CArchive& Serialize64(CArchive& ar);
+  // The 64-bit value as 8 raw bytes (defined in AfxArchive.h).
+  inline CArchive& Serialize64(CArchive& ar);
 
   CTime operator+(CTimeSpan span) const { return m_time + span.GetTimeSpan(); }
   CTime operator-(CTimeSpan span) const { return m_time - span.GetTimeSpan(); }
