@@ -7,23 +7,16 @@
 
 namespace
 {
-typedef std::vector<std::string> Log;
-
 class TreeOptionCheckBox : public ::testing::Test, public CTreeOptionFixture
 {
 protected:
-  void SetUp() override
-  {
-    m_pRuler->CommitChanges();
-    TakeLog();
-  }
   // Dark pixels of the idle check box of the Ruler row (value area of row 7).
   int rulerBoxPixels(COLORREF colour)
   {
     Repaint();
     const int nLeft = m_tree.GetColumn() + 5;
     const int nTop = 7 * kRowHeight + 3;
-    return CPixelCanvas(List()).Count(CRect(nLeft, nTop, nLeft + 14, nTop + 14), colour);
+    return CPixelCanvas(List()).CountColour(CRect(nLeft, nTop, nLeft + 14, nTop + 14), colour);
   }
 };
 }
@@ -127,12 +120,12 @@ TEST_F(TreeOptionCheckBox, IdleRowDrawsTheBoxSwatchAndGreyedState)
   const CRect rcSwatch(nSwatchLeft + 1, 7 * kRowHeight + 4, nSwatchLeft + 27, 7 * kRowHeight + 16);
   m_pRuler->SetColorRect(RGB(255, 0, 0), true);
   Repaint();
-  EXPECT_EQ(26 * 12, CPixelCanvas(List()).Count(rcSwatch, RGB(255, 0, 0)));
+  EXPECT_EQ(26 * 12, CPixelCanvas(List()).CountColour(rcSwatch, RGB(255, 0, 0)));
 
   // Without the box bit the row draws neither box nor swatch.
   m_pRuler->SetOption(OT_CHECK_SHOWCHECKBOX | OT_CHECK_SHOWTEXT, FALSE);
   EXPECT_EQ(14 * 14, rulerBoxPixels(Sys(COLOR_WINDOW)));
-  EXPECT_EQ(0, CPixelCanvas(List()).Count(rcSwatch, RGB(255, 0, 0)));
+  EXPECT_EQ(0, CPixelCanvas(List()).CountColour(rcSwatch, RGB(255, 0, 0)));
   m_pRuler->SetOption(OT_CHECK_SHOWCHECKBOX, TRUE);
 
   // Read-only: the value area turns button-face, the box inactive.
