@@ -82,25 +82,20 @@ TEST_F(TreeOptionCheckBox, TheClickableAreaReachesTheEdgeWithText)
   EXPECT_EQ(0, m_pRuler->GetCheck());
 }
 
-TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndHappensOnce)
+TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndANewRowCommitsOnItsFirstDeselection)
 {
   EXPECT_FALSE(m_pRuler->CreateCheckBoxItem(1, OT_CHECK_SHOWCHECKBOX));
   EXPECT_EQ(0, m_pRuler->GetCheck());
   CTreeOptionItemCheckBox loose;
   EXPECT_FALSE(loose.CreateCheckBoxItem(1, 0));
-  EXPECT_EQ(nullptr, loose.GetSafeHwnd());
   loose.PushCheck();
   EXPECT_EQ(0, loose.GetCheck());
   EXPECT_EQ(2, loose.GetItemType());
   EXPECT_EQ(CString("Checked"), loose.GetCheckedText());
   EXPECT_EQ(CString("UnChecked"), loose.GetUnCheckedText());
-}
 
-TEST_F(TreeOptionCheckBox, ANewRowCommitsOnItsFirstDeselection)
-{
   auto* pGuides = new CTreeOptionItemCheckBox;
-  pGuides->SetLabelText("Guides");
-  m_tree.InsertItem(pGuides, m_pView);
+  m_tree.InsertItem(pGuides, m_pView)->SetLabelText("Guides");
   ASSERT_TRUE(pGuides->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX));
   Repaint();
   Click(List(), LabelPoint(1));

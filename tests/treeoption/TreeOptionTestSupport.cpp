@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 namespace
 {
 class CTreeOptionTestApp : public CWinApp
