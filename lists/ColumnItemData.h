@@ -14,8 +14,6 @@ public:
   CColumnItemData(const CColumnItemData& other);
   // Takes the texts; the host object stays.
   CColumnItemData& operator=(const CColumnItemData& other);
-  // Virtual, so that the list frees derived records whole.
-  virtual ~CColumnItemData();
 
   void AddDataString(const CString& strData) { m_arrDataString.Add(strData); }
   // False for an index out of range.
@@ -29,6 +27,9 @@ public:
   virtual bool InsertItemData(int nIndex, CChildList* pList);
   // Gives list item nIndex the texts (empty where a text is missing) and the record as its data.
   virtual bool UpdateItemData(int nIndex, CChildList* pList);
+  // Virtual, so that the list frees derived records whole; declared after the two operations
+  // above so that they keep the first slots of the table.
+  virtual ~CColumnItemData();
 
 protected:
   CStringArray m_arrDataString;

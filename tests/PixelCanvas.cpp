@@ -2,7 +2,19 @@
 
 #include <algorithm>
 
-CPixelCanvas::CPixelCanvas(int cx, int cy, COLORREF crBackground) : m_pOldBitmap(nullptr), m_cx(cx), m_cy(cy)
+namespace
+{
+CSize clientSize(CWnd& wnd)
+{
+  wnd.UpdateWindow();
+  CRect rcClient;
+  wnd.GetClientRect(rcClient);
+  return rcClient.Size();
+}
+}
+
+CPixelCanvas::CPixelCanvas(int cx, int cy, COLORREF crBackground)
+  : m_pOldBitmap(nullptr), m_cx(cx), m_cy(cy), m_crBackground(crBackground)
 {
   HDC hScreen = ::GetDC(nullptr);
   m_dc.Attach(::CreateCompatibleDC(hScreen));
@@ -17,6 +29,12 @@ CPixelCanvas::CPixelCanvas(int cx, int cy, COLORREF crBackground) : m_pOldBitmap
   ::ReleaseDC(nullptr, hScreen);
   m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
   Fill(crBackground);
+}
+
+CPixelCanvas::CPixelCanvas(CWnd& wnd) : CPixelCanvas(clientSize(wnd).cx, clientSize(wnd).cy)
+{
+  CClientDC dcWindow(&wnd);
+  m_dc.BitBlt(0, 0, m_cx, m_cy, &dcWindow, 0, 0, SRCCOPY);
 }
 
 void CPixelCanvas::Fill(COLORREF crColour)
@@ -53,14 +71,24 @@ int CPixelCanvas::CountColour(const RECT& rect, COLORREF crColour) const
   return nCount;
 }
 
-int CPixelCanvas::LeftmostOf(const RECT& rect, COLORREF crColour) const
+int CPixelCanvas::leftmostWhere(const RECT& rect, const std::function<bool(COLORREF)>& match) const
 {
   int nLeft = -1;
   forEach(rect, [&](int x, int, COLORREF crPixel) {
-    if (crPixel == crColour && (nLeft < 0 || x < nLeft))
+    if (match(crPixel) && (nLeft < 0 || x < nLeft))
       nLeft = x;
   });
   return nLeft;
+}
+
+int CPixelCanvas::LeftmostOf(const RECT& rect, COLORREF crColour) const
+{
+  return leftmostWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; });
+}
+
+int CPixelCanvas::LeftmostNot(const RECT& rect, COLORREF crColour) const
+{
+  return leftmostWhere(rect, [crColour](COLORREF crPixel) { return crPixel != crColour; });
 }
 
 int CPixelCanvas::RightmostOf(const RECT& rect, COLORREF crColour) const

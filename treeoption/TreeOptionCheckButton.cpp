@@ -19,7 +19,7 @@ BEGIN_MESSAGE_MAP(CTreeOptionCheckButton, CWnd)
 END_MESSAGE_MAP()
 
 CTreeOptionCheckButton::CTreeOptionCheckButton()
-  : m_dwOptions(0), m_strUnChecked("UnChecked"), m_strChecked("Checked"), m_nCheck(0), m_otCheckOption(nullptr),
+  : m_strUnChecked("UnChecked"), m_strChecked("Checked"), m_nCheck(0), m_otCheckOption(nullptr), m_dwOptions(0),
     m_bUseColorRect(false), m_crColor(RGB(0, 0, 0))
 {
 }

@@ -50,14 +50,17 @@ protected:
   // returns the box.
   CRect drawCheckParts(CDC* pDC, CPoint ptBox, const CRect& rcArea, bool bEnabled, bool bBox);
 
-  DWORD m_dwOptions;
-
 private:
   CString m_strUnChecked;
   CString m_strChecked;
   int m_nCheck;
   CRect m_rcCheck;
   CTreeOption* m_otCheckOption;
+
+protected:
+  DWORD m_dwOptions;
+
+private:
   bool m_bUseColorRect;
   COLORREF m_crColor;
 };

@@ -1,5 +1,6 @@
 // The tree child list: records owned and freed by the control, index access to the top-level
 // items, selection by the left button only, and the context menu built from the host's entries.
+#include "../TrackedMenu.h"
 #include "TreeOptionTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,88 +12,10 @@ class CCountedRecord : public CTreeItem
 {
 public:
   CCountedRecord() { ++s_nAlive; }
-  CCountedRecord(const CCountedRecord& other) : CTreeItem(other) { ++s_nAlive; }
   ~CCountedRecord() override { --s_nAlive; }
   static int s_nAlive;
 };
 int CCountedRecord::s_nAlive = 0;
-
-// Describes the menu it is shown ("10 0", "-", "11 disabled"...) and posts the keys given.
-struct SMenuDriver
-{
-  std::vector<std::string> m_items;
-  std::vector<UINT> m_keys;
-  bool m_bSeen = true;
-  std::vector<int> m_commands;
-
-  void Expect(std::vector<UINT> keys)
-  {
-    m_keys = std::move(keys);
-    m_bSeen = false;
-    m_items.clear();
-  }
-  bool Handle(UINT message, WPARAM wParam, LPARAM lParam)
-  {
-    if (message == WM_COMMAND)
-    {
-      m_commands.push_back(LOWORD(wParam));
-      return true;
-    }
-    if (message != WM_ENTERIDLE || wParam != MSGF_MENU || m_bSeen)
-      return false;
-    m_bSeen = true;
-    HWND hMenuWnd = reinterpret_cast<HWND>(lParam);
-    HMENU hMenu = reinterpret_cast<HMENU>(::SendMessage(hMenuWnd, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-      m_items.push_back(describe(hMenu, i));
-    for (UINT nKey : m_keys)
-      ::PostMessage(hMenuWnd, WM_KEYDOWN, nKey, 1);
-    return false;
-  }
-  static std::string describe(HMENU hMenu, int nPosition)
-  {
-    const UINT nState = ::GetMenuState(hMenu, UINT(nPosition), MF_BYPOSITION);
-    if (nState & MF_SEPARATOR)
-      return "-";
-    std::string text = std::to_string(::GetMenuItemID(hMenu, nPosition));
-    if ((nState & MF_GRAYED) == MF_GRAYED)
-      text += " grayed";
-    else if (nState & MF_DISABLED)
-      text += " disabled";
-    if (nState & MF_CHECKED)
-      text += " checked";
-    return text;
-  }
-};
-
-// A window whose menus the driver handles.
-template <class TBase>
-class CMenuDriven : public TBase
-{
-public:
-  SMenuDriver m_driver;
-
-protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-  {
-    if (m_driver.Handle(message, wParam, lParam))
-      return 0;
-    return TBase::WindowProc(message, wParam, lParam);
-  }
-};
-
-class CMenuReceiver : public CMenuDriven<CWnd>
-{
-public:
-  CMenuReceiver()
-  {
-    CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "Receiver", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, nullptr,
-             nullptr);
-  }
-  ~CMenuReceiver() override { DestroyWindow(); }
-};
-
-typedef CMenuDriven<CTreeChildList> CTestTreeChildList;
 
 class TreeChildList : public ::testing::Test
 {
@@ -120,19 +43,6 @@ protected:
     m_tree.GetItemRect(hItem, rcLabel, TRUE);
     return rcLabel.CenterPoint();
   }
-  void addMenu()
-  {
-    CTreeItemMenuContext entry(10, "Open");
-    m_tree.AddContextMenu(entry);
-    m_tree.AddContextMenu(CTreeItemMenuContext(0, ""));
-    m_tree.AddContextMenu(CTreeItemMenuContext(11, "Lock"));
-    m_tree.AddContextMenu(CTreeItemMenuContext(12, "Hide"));
-    m_tree.AddContextMenu(CTreeItemMenuContext(13, "Pin"));
-    m_tree.AddContextMenu(CTreeItemMenuContext(-1, "Never"));
-    m_tree.SetContextMenuAttrib(11, 3);
-    m_tree.SetContextMenuAttrib(12, 6);
-    m_tree.SetContextMenuAttrib(13, 4);
-  }
   void showMenu()
   {
     CRect rcWindow;
@@ -142,14 +52,13 @@ protected:
   }
 
   CTreeHost m_host;
-  CTestTreeChildList m_tree;
+  CMenuOwner<CTreeChildList> m_tree;
   HTREEITEM m_hLayers, m_hWalls, m_hDoors, m_hViews, m_hSheets;
 };
 }
 
 TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
 {
-  EXPECT_EQ(5, CCountedRecord::s_nAlive);
   EXPECT_EQ(5, m_tree.GetItemCount());
   // Deleting keeps the records of the item and its children until DeleteAllItems.
   EXPECT_NE(0, m_tree.DeleteItem(m_hLayers));
@@ -158,7 +67,6 @@ TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
   EXPECT_EQ(5, CCountedRecord::s_nAlive);
   m_tree.DeleteAllItems();
   EXPECT_EQ(0, CCountedRecord::s_nAlive);
-  EXPECT_EQ(0u, m_tree.GetCount());
 
   m_tree.InsertItem("Again", TVI_ROOT, TVI_LAST, new CCountedRecord);
   HTREEITEM hChild = m_tree.InsertItem("Child", m_tree.GetRootItem(), TVI_LAST, new CCountedRecord);
@@ -168,36 +76,21 @@ TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
   EXPECT_EQ(0, CCountedRecord::s_nAlive);
 }
 
-TEST_F(TreeChildList, ItemsWithoutRecordsAreNotDeleted)
+TEST_F(TreeChildList, ItemsByIndexAndItemsWithoutRecords)
 {
   HTREEITEM hBare = m_tree.InsertItem("Bare", TVI_ROOT, TVI_LAST, nullptr);
   EXPECT_EQ(0, m_tree.DeleteItem(hBare));
   EXPECT_EQ(6u, m_tree.GetCount());
+  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
+  EXPECT_EQ(nullptr, m_tree.GetTreeItem(4));
+  EXPECT_EQ(nullptr, m_tree.GetTreeItem(-1));
+  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
   EXPECT_EQ(0, m_tree.DeleteItem(7));
-  EXPECT_EQ(0, m_tree.DeleteItem(-1));
   EXPECT_NE(0, m_tree.DeleteItem(1));  // Views
   EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(1));
-}
-
-TEST_F(TreeChildList, TopLevelItemsByIndex)
-{
-  EXPECT_EQ(m_hLayers, m_tree.GetTreeItem(0));
-  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
-  EXPECT_EQ(nullptr, m_tree.GetTreeItem(3));
-  EXPECT_EQ(nullptr, m_tree.GetTreeItem(-1));
-  EXPECT_EQ(0, m_tree.GetListItem(m_hLayers));
-  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
-  EXPECT_EQ(3, m_tree.GetListItem(m_hWalls));
-  CCountedRecord* pRecord = static_cast<CCountedRecord*>(m_tree.GetItemRecord(m_hDoors));
-  ASSERT_NE(nullptr, pRecord);
-  pRecord->m_nValue = 5;
-  EXPECT_EQ(5, m_tree.GetItemRecord(m_hDoors)->m_nValue);
   int nImage = 0, nSelected = 0;
   m_tree.GetItemImage(m_hDoors, nImage, nSelected);
-  EXPECT_EQ(1, nImage);
-  EXPECT_EQ(2, nSelected);
-  m_tree.DeleteAllItems();
-  EXPECT_EQ(0, m_tree.GetListItem(m_hLayers));
+  EXPECT_EQ(std::make_pair(1, 2), std::make_pair(nImage, nSelected));
 }
 
 TEST_F(TreeChildList, OnlyTheLeftButtonSelects)
@@ -212,54 +105,51 @@ TEST_F(TreeChildList, OnlyTheLeftButtonSelects)
   PumpMessages();
   EXPECT_EQ(m_hViews, m_tree.GetSelectedItem());
   EXPECT_EQ(m_hViews, m_tree.CTreeCtrl::GetSelectedItem());
-
   m_tree.SetSelectedItem(m_hDoors);
   EXPECT_EQ(m_hDoors, m_tree.CTreeCtrl::GetSelectedItem());
+
   for (HTREEITEM hItem : {m_hLayers, m_hWalls, m_hDoors, m_hSheets})
     m_tree.SetItemState(hItem, TVIS_SELECTED, TVIS_SELECTED);
   m_tree.ClearSelection(m_hWalls);
-  EXPECT_EQ(0u, m_tree.GetItemState(m_hLayers, TVIS_SELECTED));
-  EXPECT_EQ(UINT(TVIS_SELECTED), m_tree.GetItemState(m_hWalls, TVIS_SELECTED));
-  EXPECT_EQ(0u, m_tree.GetItemState(m_hDoors, TVIS_SELECTED));
-  EXPECT_EQ(0u, m_tree.GetItemState(m_hSheets, TVIS_SELECTED));
-}
-
-TEST_F(TreeChildList, MenuAttributesKeepTheLowestBit)
-{
-  addMenu();
-  EXPECT_EQ(6, m_tree.GetContextMenuCount());
-  m_tree.SetContextMenuAttrib(10, 0xFF);
-  EXPECT_EQ(7u, m_tree.GetContextMenuAttrib(10));
-  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(99));
-  m_tree.SetContextMenuAttrib(99, 1);
-  m_tree.ResetContextMenuAttrib();
-  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(12));
+  for (HTREEITEM hItem : {m_hLayers, m_hWalls, m_hDoors, m_hSheets})
+    EXPECT_EQ(hItem == m_hWalls ? UINT(TVIS_SELECTED) : 0u, m_tree.GetItemState(hItem, TVIS_SELECTED));
 }
 
 TEST_F(TreeChildList, ContextMenuShowsTheEntriesAndSendsTheCommand)
 {
   // Nothing to show without entries.
-  m_tree.m_driver.Expect({VK_ESCAPE});
+  m_tree.ExpectMenu({VK_ESCAPE});
   showMenu();
-  EXPECT_TRUE(m_tree.m_driver.m_items.empty());
+  EXPECT_EQ("(no menu)", m_tree.m_strMenu);
 
-  addMenu();
-  CMenuReceiver receiver;
+  m_tree.AddContextMenu(CTreeItemMenuContext(10, "Open"));
+  m_tree.AddContextMenu(CTreeItemMenuContext(0, ""));
+  for (int nID : {11, 12, 13})
+    m_tree.AddContextMenu(CTreeItemMenuContext(nID, "E"));
+  m_tree.AddContextMenu(CTreeItemMenuContext(-1, "Never"));
+  m_tree.SetContextMenuAttrib(11, 3);
+  m_tree.SetContextMenuAttrib(12, 6);
+  m_tree.SetContextMenuAttrib(13, 0xFC);
+  m_tree.SetContextMenuAttrib(99, 1);
+  EXPECT_EQ(4u, m_tree.GetContextMenuAttrib(13));
+  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(99));
+  CMenuOwner<CTreeHost> receiver;
   m_tree.SetReceiveContextCmd(&receiver);
-  receiver.m_driver.Expect({VK_DOWN, VK_RETURN});
-  CBmpMenu::original_drawmode = 0;
+  receiver.ExpectMenu({VK_DOWN, VK_RETURN});
+  CMenuLook look;
   showMenu();
-  EXPECT_EQ((std::vector<std::string>{"10", "-", "11 disabled", "12 grayed", "13 checked"}),
-            receiver.m_driver.m_items);
-  EXPECT_EQ(std::vector<int>{10}, receiver.m_driver.m_commands);
+  EXPECT_EQ("Open:10 - E:11/disabled E:12/grayed E:13/checked", receiver.m_strMenu);
+  EXPECT_EQ(std::vector<UINT>{10}, receiver.m_commands);
   EXPECT_EQ(1u, CBmpMenu::original_drawmode);
   EXPECT_EQ(1u, CBmpMenu::xp_drawmode);
 
   // With no receiver the command goes to the tree itself.
+  m_tree.ResetContextMenuAttrib();
+  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(12));
   m_tree.SetReceiveContextCmd(nullptr);
-  m_tree.m_driver.Expect({VK_DOWN, VK_RETURN});
+  m_tree.ExpectMenu({VK_DOWN, VK_RETURN});
   showMenu();
-  EXPECT_EQ(std::vector<int>{10}, m_tree.m_driver.m_commands);
+  EXPECT_EQ(std::vector<UINT>{10}, m_tree.m_commands);
 }
 
 TEST_F(TreeChildList, DropTargetFollowsThePointer)

@@ -7,23 +7,16 @@
 
 namespace
 {
-typedef std::vector<std::string> Log;
-
 class TreeOptionCheckBox : public ::testing::Test, public CTreeOptionFixture
 {
 protected:
-  void SetUp() override
-  {
-    m_pRuler->CommitChanges();
-    TakeLog();
-  }
   // Dark pixels of the idle check box of the Ruler row (value area of row 7).
   int rulerBoxPixels(COLORREF colour)
   {
     Repaint();
     const int nLeft = m_tree.GetColumn() + 5;
     const int nTop = 7 * kRowHeight + 3;
-    return CPixelCanvas(List()).Count(CRect(nLeft, nTop, nLeft + 14, nTop + 14), colour);
+    return CPixelCanvas(List()).CountColour(CRect(nLeft, nTop, nLeft + 14, nTop + 14), colour);
   }
 };
 }
@@ -89,25 +82,20 @@ TEST_F(TreeOptionCheckBox, TheClickableAreaReachesTheEdgeWithText)
   EXPECT_EQ(0, m_pRuler->GetCheck());
 }
 
-TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndHappensOnce)
+TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndANewRowCommitsOnItsFirstDeselection)
 {
   EXPECT_FALSE(m_pRuler->CreateCheckBoxItem(1, OT_CHECK_SHOWCHECKBOX));
   EXPECT_EQ(0, m_pRuler->GetCheck());
   CTreeOptionItemCheckBox loose;
   EXPECT_FALSE(loose.CreateCheckBoxItem(1, 0));
-  EXPECT_EQ(nullptr, loose.GetSafeHwnd());
   loose.PushCheck();
   EXPECT_EQ(0, loose.GetCheck());
   EXPECT_EQ(2, loose.GetItemType());
   EXPECT_EQ(CString("Checked"), loose.GetCheckedText());
   EXPECT_EQ(CString("UnChecked"), loose.GetUnCheckedText());
-}
 
-TEST_F(TreeOptionCheckBox, ANewRowCommitsOnItsFirstDeselection)
-{
   auto* pGuides = new CTreeOptionItemCheckBox;
-  pGuides->SetLabelText("Guides");
-  m_tree.InsertItem(pGuides, m_pView);
+  m_tree.InsertItem(pGuides, m_pView)->SetLabelText("Guides");
   ASSERT_TRUE(pGuides->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX));
   Repaint();
   Click(List(), LabelPoint(1));
@@ -127,12 +115,12 @@ TEST_F(TreeOptionCheckBox, IdleRowDrawsTheBoxSwatchAndGreyedState)
   const CRect rcSwatch(nSwatchLeft + 1, 7 * kRowHeight + 4, nSwatchLeft + 27, 7 * kRowHeight + 16);
   m_pRuler->SetColorRect(RGB(255, 0, 0), true);
   Repaint();
-  EXPECT_EQ(26 * 12, CPixelCanvas(List()).Count(rcSwatch, RGB(255, 0, 0)));
+  EXPECT_EQ(26 * 12, CPixelCanvas(List()).CountColour(rcSwatch, RGB(255, 0, 0)));
 
   // Without the box bit the row draws neither box nor swatch.
   m_pRuler->SetOption(OT_CHECK_SHOWCHECKBOX | OT_CHECK_SHOWTEXT, FALSE);
   EXPECT_EQ(14 * 14, rulerBoxPixels(Sys(COLOR_WINDOW)));
-  EXPECT_EQ(0, CPixelCanvas(List()).Count(rcSwatch, RGB(255, 0, 0)));
+  EXPECT_EQ(0, CPixelCanvas(List()).CountColour(rcSwatch, RGB(255, 0, 0)));
   m_pRuler->SetOption(OT_CHECK_SHOWCHECKBOX, TRUE);
 
   // Read-only: the value area turns button-face, the box inactive.

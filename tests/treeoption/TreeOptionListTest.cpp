@@ -6,22 +6,14 @@
 
 namespace
 {
-typedef std::vector<std::string> Log;
-
 class TreeOptionView : public ::testing::Test, public CTreeOptionFixture
 {
 protected:
-  void SetUp() override
-  {
-    // The check-box row's first commit is a test of its own.
-    m_pRuler->CommitChanges();
-    TakeLog();
-  }
   // Pixels of a colour inside the label cell of a row.
   int labelPixels(int nRow, COLORREF colour)
   {
     CPixelCanvas shown(List());
-    return shown.Count(CRect(17, nRow * kRowHeight + 1, 149, (nRow + 1) * kRowHeight - 2), colour);
+    return shown.CountColour(CRect(17, nRow * kRowHeight + 1, 149, (nRow + 1) * kRowHeight - 2), colour);
   }
 };
 }
@@ -121,11 +113,11 @@ TEST_F(TreeOptionView, OptionButtonsReportAndHighlight)
   MouseMove(List(), ptButton1);
   EXPECT_TRUE(m_pGeneral->IsSelectOptionButton1());
   EXPECT_TRUE(m_tree.IsRootItemSelectOptionButton());
-  EXPECT_GT(CPixelCanvas(List()).Count(rcButton1, crHover), 0);
+  EXPECT_GT(CPixelCanvas(List()).CountColour(rcButton1, crHover), 0);
   MouseMove(List(), ptButton2);
   EXPECT_FALSE(m_pGeneral->IsSelectOptionButton1());
   EXPECT_TRUE(m_pGeneral->IsSelectOptionButton2());
-  EXPECT_EQ(0, CPixelCanvas(List()).Count(rcButton1, crHover));
+  EXPECT_EQ(0, CPixelCanvas(List()).CountColour(rcButton1, crHover));
   MouseMove(List(), CPoint(100, 200));
   EXPECT_FALSE(m_tree.IsRootItemSelectOptionButton());
   // Only group headers take the hover state.
@@ -135,36 +127,26 @@ TEST_F(TreeOptionView, OptionButtonsReportAndHighlight)
 
 TEST_F(TreeOptionView, DividerDragsWithinLimitsUnlessVetoed)
 {
-  const CPoint ptDivider(150, 27);
-  Drag(List(), ptDivider, CPoint(5, 27));
+  // While dragging, a checkered bar is inverted over the view (below the rows: window colour).
+  const CRect rcBand(99, 150, 102, 240);
+  List().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
+  List().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 27));
+  EXPECT_EQ(List().m_hWnd, ::GetCapture());
+  EXPECT_LE(CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)), 3 * 90 / 2 + 3);
+  List().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 27));
+  EXPECT_EQ(3 * 90, CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)));
   EXPECT_EQ(17, m_tree.GetColumn());
   EXPECT_EQ((Log{"-1109 null"}), TakeLog());
   Drag(List(), CPoint(17, 27), CPoint(1000, 27));
   EXPECT_EQ(kWidth - 16, m_tree.GetColumn());
   Drag(List(), CPoint(kWidth - 16, 27), CPoint(120, 27));
   EXPECT_EQ(120, m_tree.GetColumn());
-  TakeLog();
 
   m_host.m_answers[OT_NOTIFY_COLUMNCLICK] = 1;
   Drag(List(), CPoint(120, 27), CPoint(60, 27));
   EXPECT_EQ(120, m_tree.GetColumn());
   EXPECT_FALSE(List().IsDragging());
   EXPECT_EQ(nullptr, ::GetCapture());
-}
-
-TEST_F(TreeOptionView, DragBarIsInvertedOverTheView)
-{
-  const CRect rcBand(99, 150, 102, 240);  // below the rows: plain window colour
-  const int nPlain = CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW));
-  List().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
-  List().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 27));
-  EXPECT_TRUE(List().IsDragging());
-  EXPECT_EQ(List().m_hWnd, ::GetCapture());
-  const int nDragging = CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW));
-  List().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 27));
-  EXPECT_EQ(3 * 90, nPlain);
-  EXPECT_LE(nDragging, nPlain / 2 + 3);
-  EXPECT_EQ(nPlain, CPixelCanvas(List()).Count(rcBand, Sys(COLOR_WINDOW)));
 }
 
 TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
@@ -257,37 +239,37 @@ TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
 {
   CPixelCanvas shown(List());
   const COLORREF crShadow = Sys(COLOR_BTNSHADOW);
-  EXPECT_EQ(crShadow, shown.At(16, 200));                    // gutter line
-  EXPECT_EQ(crShadow, shown.At(150, kRowHeight + 9));        // divider of a row
-  EXPECT_EQ(crShadow, shown.At(200, 2 * kRowHeight - 1));    // line under a row
-  EXPECT_EQ(crShadow, shown.At(200, kRowHeight - 1));        // line under a header
+  EXPECT_EQ(crShadow, shown.Pixel(16, 200));                    // gutter line
+  EXPECT_EQ(crShadow, shown.Pixel(150, kRowHeight + 9));        // divider of a row
+  EXPECT_EQ(crShadow, shown.Pixel(200, 2 * kRowHeight - 1));    // line under a row
+  EXPECT_EQ(crShadow, shown.Pixel(200, kRowHeight - 1));        // line under a header
   // Grid's box: outline, the horizontal bar, no vertical bar while expanded.
   const int nBoxTop = 2 * kRowHeight + 5;
-  EXPECT_EQ(crShadow, shown.At(4, nBoxTop));
-  EXPECT_EQ(RGB(0, 0, 0), shown.At(6, nBoxTop + 4));
-  EXPECT_EQ(Sys(COLOR_WINDOW), shown.At(8, nBoxTop + 2));
+  EXPECT_EQ(crShadow, shown.Pixel(4, nBoxTop));
+  EXPECT_EQ(RGB(0, 0, 0), shown.Pixel(6, nBoxTop + 4));
+  EXPECT_EQ(Sys(COLOR_WINDOW), shown.Pixel(8, nBoxTop + 2));
   m_pGrid->Expand(FALSE);
   m_tree.UpdatedItems();
   Repaint();
-  EXPECT_EQ(RGB(0, 0, 0), CPixelCanvas(List()).At(8, nBoxTop + 2));
+  EXPECT_EQ(RGB(0, 0, 0), CPixelCanvas(List()).Pixel(8, nBoxTop + 2));
 
   // The divider never crosses a header.
   m_tree.SetColumn(250);
   Repaint();
   CPixelCanvas moved(List());
-  EXPECT_EQ(crShadow, moved.At(250, kRowHeight + 9));
-  EXPECT_EQ(Sys(COLOR_WINDOW), moved.At(250, 9));
+  EXPECT_EQ(crShadow, moved.Pixel(250, kRowHeight + 9));
+  EXPECT_EQ(Sys(COLOR_WINDOW), moved.Pixel(250, 9));
 
   // Shaded headers and gutter.
   m_tree.ShadeRootItems(TRUE);
   m_tree.ShadeExpandColumn(TRUE);
   Repaint();
   CPixelCanvas shaded(List());
-  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shaded.At(290, 9));
-  EXPECT_EQ(Sys(COLOR_BTNFACE), shaded.At(8, 200));
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shaded.Pixel(290, 9));
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shaded.Pixel(8, 200));
 }
 
-TEST_F(TreeOptionView, SelectionHighlightFollowsClicks)
+TEST_F(TreeOptionView, SelectionHighlightFollowsClicksAndDisabledIsGreyed)
 {
   const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
   Click(List(), LabelPoint(1));
@@ -298,16 +280,14 @@ TEST_F(TreeOptionView, SelectionHighlightFollowsClicks)
   EXPECT_GT(labelPixels(6, crHighlight), 0);
   Click(List(), CPoint(100, 200));
   EXPECT_EQ(0, labelPixels(6, crHighlight));
-}
 
-TEST_F(TreeOptionView, DisabledControlPaintsGreyed)
-{
+  // A disabled control paints greyed and takes no clicks.
   m_tree.EnableWindow(FALSE);
   Repaint();
   CPixelCanvas shown(List());
-  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.At(200, 200));
-  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.At(290, 9));
-  // Disabled controls take no clicks.
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.Pixel(200, 200));
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.Pixel(290, 9));
+  EXPECT_GT(labelPixels(1, Sys(COLOR_GRAYTEXT)), 0);
   Click(List(), LabelPoint(1));
   EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
   m_tree.EnableWindow(TRUE);

@@ -7,18 +7,9 @@
 
 namespace
 {
-typedef std::vector<std::string> Log;
-
 class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
 {
 };
-
-CTreeOptionItem* labelled(const char* pszLabel)
-{
-  CTreeOptionItem* pItem = new CTreeOptionItem;
-  pItem->SetLabelText(pszLabel);
-  return pItem;
-}
 
 // Counts the items alive, to see that the control deletes every one it owns.
 class CCountedItem : public CTreeOptionItem
@@ -31,7 +22,7 @@ public:
 int CCountedItem::s_nAlive = 0;
 }
 
-TEST(TreeOptionItems, IdentifiersOwnershipAndFinding)
+TEST(TreeOptionItems, IdentifiersOwnershipHeightsAndFinding)
 {
   {
     CTreeOption tree;
@@ -39,34 +30,23 @@ TEST(TreeOptionItems, IdentifiersOwnershipAndFinding)
     CTreeOptionItem* pFirst = tree.InsertItem(new CCountedItem);
     CTreeOptionItem* pChild = tree.InsertItem(new CCountedItem, pFirst);
     EXPECT_EQ(1u, pFirst->GetCtrlID());
-    EXPECT_EQ(2u, pChild->GetCtrlID());
     EXPECT_EQ(pChild, tree.FindItem(2u));
     EXPECT_EQ(nullptr, tree.FindItem(7u));
     EXPECT_EQ(tree.GetRootItem(), pFirst->GetParent());
-    EXPECT_EQ(pFirst, pChild->GetParent());
     EXPECT_EQ(&tree, pChild->GetOptionsOwner());
+    // Heights count the children of expanded rows only.
+    pChild->SetItemHeight(30);
+    EXPECT_EQ(18, pFirst->GetTotalHeight());
+    pFirst->Expand(TRUE);
+    EXPECT_EQ(48, pFirst->GetTotalHeight());
 
     tree.DeleteAllItems();
     EXPECT_EQ(0, CCountedItem::s_nAlive);
-    EXPECT_EQ(nullptr, tree.GetRootItem()->GetChild());
     // The counter restarts at 1, so the next item gets 2.
     EXPECT_EQ(2u, tree.InsertItem(new CCountedItem)->GetCtrlID());
     tree.InsertItem(new CCountedItem, tree.FindItem(2u));
   }
   EXPECT_EQ(0, CCountedItem::s_nAlive);
-}
-
-TEST(TreeOptionItems, TotalHeightCountsOnlyExpandedChildren)
-{
-  CTreeOption tree;
-  CTreeOptionItem* pGroup = tree.InsertItem(labelled("Group"));
-  CTreeOptionItem* pRow = tree.InsertItem(labelled("Row"), pGroup);
-  tree.InsertItem(labelled("Leaf"), pRow)->SetItemHeight(30);
-  EXPECT_EQ(18, pGroup->GetTotalHeight());
-  pGroup->Expand(TRUE);
-  EXPECT_EQ(36, pGroup->GetTotalHeight());
-  tree.ExpandAllItems();
-  EXPECT_EQ(66, pGroup->GetTotalHeight());
   // Without an owner a row cannot expand.
   CTreeOptionItem loose;
   loose.Expand(TRUE);
@@ -79,10 +59,11 @@ TEST(TreeOptionItems, TextIsShortenedWithDotsKeepingWholeCharacters)
   CDC& dc = canvas.DC();
   CFont* pOld = dc.SelectObject(CTreeOption::GetNormalFont());
   const CString strWide = "Spacing between grid lines";
-  EXPECT_EQ(strWide, TreeOptionFitText(&dc, strWide, dc.GetTextExtent(strWide).cx + 1));
-  const CString strCut = TreeOptionFitText(&dc, strWide, dc.GetTextExtent(strWide).cx / 2);
-  EXPECT_LT(strCut.GetLength(), strWide.GetLength());
-  EXPECT_EQ(CString("..."), strCut.Right(3));
+  const int nWidth = dc.GetTextExtent(strWide).cx;
+  EXPECT_EQ(strWide, TreeOptionFitText(&dc, strWide, nWidth + 1));
+  const CString strCut = TreeOptionFitText(&dc, strWide, nWidth);
+  EXPECT_EQ(strWide.Left(strCut.GetLength() - 3) + "...", strCut);
+  EXPECT_LE(dc.GetTextExtent(strCut).cx + 1, nWidth);
   EXPECT_EQ(CString("S..."), TreeOptionFitText(&dc, strWide, 1));
   // A double-byte character is never split.
   const CString strJapanese = "\x93\xfa\x96\x7b\x8c\xea";  // 日本語
@@ -92,7 +73,7 @@ TEST(TreeOptionItems, TextIsShortenedWithDotsKeepingWholeCharacters)
 
 TEST_F(TreeOptionModel, InsertAndDeleteReportToTheNotifyWindow)
 {
-  CTreeOptionItem* pExtra = m_tree.InsertItem(labelled("Extra"), m_pView);
+  CTreeOptionItem* pExtra = m_tree.InsertItem(NewRow("Extra"), m_pView);
   EXPECT_EQ((Log{"-1101 Extra"}), TakeLog());
 
   m_tree.SetFocusedItem(m_pSnap);
@@ -111,7 +92,7 @@ TEST_F(TreeOptionModel, InsertAndDeleteReportToTheNotifyWindow)
   EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
 }
 
-TEST_F(TreeOptionModel, EachActivationCommitsOnce)
+TEST_F(TreeOptionModel, EachActivationCommitsOnceAndOnlyKnownCodesAreSent)
 {
   m_pUnits->Activate();
   EXPECT_TRUE(m_pUnits->IsActivated());
@@ -121,15 +102,11 @@ TEST_F(TreeOptionModel, EachActivationCommitsOnce)
   m_pUnits->Activate();
   m_pUnits->CommitChanges();
   EXPECT_EQ((Log{"-1105 Units", "-1105 Units"}), TakeLog());
-}
 
-TEST_F(TreeOptionModel, NotificationsOnlyForKnownCodesAndAnsweredByTheHost)
-{
   m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 7;
   EXPECT_EQ(7, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
-  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1104), m_pGrid));
-  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1100), m_pGrid));
-  EXPECT_EQ(0, m_tree.SendNotify(UINT(-1111), m_pGrid));
+  for (int nCode : {-1104, -1100, -1111})
+    EXPECT_EQ(0, m_tree.SendNotify(UINT(nCode), m_pGrid)) << nCode;
   EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
   m_tree.SetNotify(FALSE, &m_host);
   EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
@@ -167,10 +144,8 @@ TEST_F(TreeOptionModel, HitTestTellsThePartsOfARow)
   EXPECT_EQ(17, m_tree.GetColumn());
   for (int x = 0; x < kWidth; ++x)
     ASSERT_NE(OT_HIT_COLUMN, m_tree.HitTest(CPoint(x, 27))) << "x " << x;
-}
 
-TEST_F(TreeOptionModel, ColumnStaysWithinTheControl)
-{
+  // The column stays within the control; without a window only the minimum holds.
   m_tree.SetColumn(0);
   EXPECT_EQ(16, m_tree.GetColumn());
   m_tree.SetColumn(500);
@@ -182,8 +157,6 @@ TEST_F(TreeOptionModel, ColumnStaysWithinTheControl)
 
 TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRows)
 {
-  m_pRuler->CommitChanges();
-  TakeLog();
   EXPECT_EQ(m_pRuler, m_tree.FocusPrev());  // no focus yet: the last drawn row
   EXPECT_EQ(m_pGeneral, m_tree.FocusFirst());
   EXPECT_EQ(m_pUnits, m_tree.FocusNext());
@@ -195,15 +168,6 @@ TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRows)
   EXPECT_TRUE(m_pRuler->IsSelected());
   EXPECT_FALSE(m_pGeneral->IsSelected());
   EXPECT_FALSE(m_pUnits->IsSelected());
-}
-
-TEST_F(TreeOptionModel, ACheckBoxRowCommitsTheFirstTimeItIsDeselected)
-{
-  // It starts uncommitted, so even a focus move elsewhere commits it, once.
-  m_tree.FocusFirst();
-  EXPECT_EQ((Log{"-1105 Ruler", "-1107 General"}), TakeLog());
-  m_tree.FocusNext();
-  EXPECT_EQ((Log{"-1107 Units"}), TakeLog());
 }
 
 TEST_F(TreeOptionModel, EnsureVisibleExpandsAncestorsAndScrolls)
@@ -268,7 +232,7 @@ TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
     CRect rcText;
     info.GetClientRect(rcText);
     rcText.DeflateRect(4, 4);
-    return CPixelCanvas(info).Count(rcText, colour);
+    return CPixelCanvas(info).CountColour(rcText, colour);
   };
   const COLORREF crText = Sys(COLOR_BTNTEXT);
   EXPECT_EQ(0, textPixels(crText));

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 namespace
 {
 class CTreeOptionTestApp : public CWinApp
@@ -23,18 +21,18 @@ std::string describe(CTreeOptionItem* pItem)
   return pItem != nullptr ? std::string(pItem->GetLabelText()) : std::string("null");
 }
 
-CTreeOptionItem* newRow(const char* pszLabel, const char* pszInfo = "")
+LPARAM pointParam(CPoint point)
+{
+  return MAKELPARAM(point.x, point.y);
+}
+}
+
+CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo)
 {
   CTreeOptionItem* pItem = new CTreeOptionItem;
   pItem->SetLabelText(pszLabel);
   pItem->SetInfoText(pszInfo);
   return pItem;
-}
-
-LPARAM pointParam(CPoint point)
-{
-  return MAKELPARAM(point.x, point.y);
-}
 }
 
 CTreeHost::CTreeHost()
@@ -55,8 +53,7 @@ LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   if (nCode >= OT_NOTIFY_ACTIVATEITEM && nCode <= OT_NOTIFY_INSERTITEM)
   {
     const NMTREEOPTION* pNotify = reinterpret_cast<const NMTREEOPTION*>(lParam);
-    if (std::find(m_ignored.begin(), m_ignored.end(), nCode) == m_ignored.end())
-      m_log.push_back(std::to_string(nCode) + " " + describe(pNotify->otiItem));
+    m_log.push_back(std::to_string(nCode) + " " + describe(pNotify->otiItem));
     auto answer = m_answers.find(nCode);
     return answer != m_answers.end() ? answer->second : 0;
   }
@@ -80,20 +77,22 @@ CTreeOptionFixture::CTreeOptionFixture()
   m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &m_host,
                 OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_NOTIFY, 1234);
   m_tree.SetNotify(TRUE, &m_host);
-  m_pGeneral = m_tree.InsertItem(newRow("General", "Settings for every drawing"));
+  m_pGeneral = m_tree.InsertItem(NewRow("General", "Settings for every drawing"));
   m_pGeneral->SetOptionButton1("Reset");
   m_pGeneral->SetOptionButton2("All");
-  m_pUnits = m_tree.InsertItem(newRow("Units", "The length unit of new drawings"), m_pGeneral);
-  m_pGrid = m_tree.InsertItem(newRow("Grid"), m_pGeneral);
-  m_pSpacing = m_tree.InsertItem(newRow("Spacing"), m_pGrid);
-  m_pSnap = m_tree.InsertItem(newRow("Snap"), m_pGrid);
-  m_pView = m_tree.InsertItem(newRow("View"));
-  m_pZoom = m_tree.InsertItem(newRow("Zoom"), m_pView);
+  m_pUnits = m_tree.InsertItem(NewRow("Units", "The length unit of new drawings"), m_pGeneral);
+  m_pGrid = m_tree.InsertItem(NewRow("Grid"), m_pGeneral);
+  m_pSpacing = m_tree.InsertItem(NewRow("Spacing"), m_pGrid);
+  m_pSnap = m_tree.InsertItem(NewRow("Snap"), m_pGrid);
+  m_pView = m_tree.InsertItem(NewRow("View"));
+  m_pZoom = m_tree.InsertItem(NewRow("Zoom"), m_pView);
   m_pRuler = new CTreeOptionItemCheckBox;
   m_pRuler->SetLabelText("Ruler");
   m_tree.InsertItem(m_pRuler, m_pView);
   m_pRuler->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX | OT_CHECK_SHOWTEXT);
   m_tree.ExpandAllItems();
+  // A check-box row starts uncommitted and commits on its first deselection: done here.
+  m_pRuler->CommitChanges();
   Repaint();
 }
 
@@ -168,58 +167,4 @@ void PumpMessages()
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
   }
-}
-
-CPixelCanvas::CPixelCanvas(int cx, int cy)
-{
-  HDC hScreen = ::GetDC(nullptr);
-  create(hScreen, cx, cy);
-  ::ReleaseDC(nullptr, hScreen);
-  m_dc.FillSolidRect(0, 0, cx, cy, RGB(1, 2, 3));
-}
-
-CPixelCanvas::CPixelCanvas(CWnd& wnd)
-{
-  wnd.UpdateWindow();
-  CRect rcClient;
-  wnd.GetClientRect(rcClient);
-  HDC hWindow = ::GetDC(wnd.m_hWnd);
-  create(hWindow, rcClient.Width(), rcClient.Height());
-  ::BitBlt(m_dc, 0, 0, rcClient.Width(), rcClient.Height(), hWindow, 0, 0, SRCCOPY);
-  ::ReleaseDC(wnd.m_hWnd, hWindow);
-}
-
-void CPixelCanvas::create(HDC hCompatible, int cx, int cy)
-{
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = cx;
-  info.bmiHeader.biHeight = -cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* pBits = nullptr;
-  m_dc.Attach(::CreateCompatibleDC(hCompatible));
-  m_bitmap.Attach(::CreateDIBSection(hCompatible, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-  m_pOld = m_dc.SelectObject(&m_bitmap);
-}
-
-CPixelCanvas::~CPixelCanvas()
-{
-  m_dc.SelectObject(m_pOld);
-}
-
-COLORREF CPixelCanvas::At(int x, int y) const
-{
-  ::GdiFlush();
-  return m_dc.GetPixel(x, y);
-}
-
-int CPixelCanvas::Count(const RECT& rect, COLORREF colour) const
-{
-  ::GdiFlush();
-  int nCount = 0;
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x)
-      nCount += m_dc.GetPixel(x, y) == colour;
-  return nCount;
 }

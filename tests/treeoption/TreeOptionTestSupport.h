@@ -1,8 +1,9 @@
 // Shared by the option tree tests: a topmost host window that records the notifications and
 // registered messages it gets (as short texts, in order) and answers chosen codes with a veto,
-// a tree of two groups inside it, input sent as the mouse and keyboard deliver it, and pixels
-// read from what a window painted.
+// a tree of two groups inside it, and input sent as the mouse and keyboard deliver it.
 #pragma once
+#include "../PixelCanvas.h"
+
 #include <ZuntCtrl.h>
 
 #include <map>
@@ -18,18 +19,20 @@ public:
   ~CTreeHost() override;
   std::vector<std::string> m_log;
   std::map<int, LRESULT> m_answers;
-  // Notifications that fire as side effects of the action under test are left out of the log.
-  std::vector<int> m_ignored;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+typedef std::vector<std::string> Log;
+
+CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo = "");
+
 // Rows in drawing order once everything is expanded, 18 pixels each:
 //   0 General (group header, option buttons "Reset" and "All")
 //  18   Units            36   Grid (children)   54     Spacing    72     Snap
 //  90 View (group header)
-// 108   Zoom           126   Ruler (check-box row, check 0)
+// 108   Zoom           126   Ruler (check-box row, check 0, its first commit done)
 class CTreeOptionFixture
 {
 public:
@@ -58,24 +61,5 @@ void MouseMove(CWnd& wnd, CPoint point);
 void Drag(CWnd& wnd, CPoint from, CPoint to);
 void PressKey(CWnd& wnd, UINT nVirtualKey, bool bShift = false);
 void PumpMessages();
-
-// A 32-bit memory canvas, so that pixels read back exactly as drawn: an empty one to draw a
-// row into, or a copy of what a window shows now.
-class CPixelCanvas
-{
-public:
-  CPixelCanvas(int cx, int cy);
-  explicit CPixelCanvas(CWnd& wnd);
-  ~CPixelCanvas();
-  CDC& DC() { return m_dc; }
-  COLORREF At(int x, int y) const;
-  int Count(const RECT& rect, COLORREF colour) const;
-
-private:
-  void create(HDC hCompatible, int cx, int cy);
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_pOld;
-};
 
 inline COLORREF Sys(int nIndex) { return ::GetSysColor(nIndex); }
