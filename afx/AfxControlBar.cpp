@@ -23,7 +23,7 @@ END_MESSAGE_MAP()
 CControlBar::CControlBar()
   : m_pDockSite(nullptr), m_bAutoDelete(FALSE), m_dwStyle(0), m_cxLeftBorder(6), m_cxRightBorder(0),
     m_cyTopBorder(2), m_cyBottomBorder(2), m_dwDockStyle(0), m_pDockBar(nullptr), m_pDockContext(nullptr),
-    m_nCount(0)
+    m_nStateFlags(0), m_nCount(0)
 {
 }
 
@@ -42,6 +42,33 @@ void CControlBar::EnableDocking(DWORD dwDockStyle)
   m_dwDockStyle = dwDockStyle;
   if (m_pDockContext == nullptr && dwDockStyle != 0)
     m_pDockContext = new CDockContext(this);
+}
+
+BOOL CControlBar::IsVisible() const
+{
+  if (m_nStateFlags & delayShow)
+    return TRUE;
+  return (GetStyle() & WS_VISIBLE) != 0 && !(m_nStateFlags & delayHide);
+}
+
+void CControlBar::DelayShow(BOOL bShow)
+{
+  const BOOL bShown = (GetStyle() & WS_VISIBLE) != 0;
+  m_nStateFlags &= ~(delayHide | delayShow);
+  if (bShow && !bShown)
+    m_nStateFlags |= delayShow;
+  else if (!bShow && bShown)
+    m_nStateFlags |= delayHide;
+}
+
+void CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
+{
+  if (lpLayout->hDWP == nullptr || !(m_nStateFlags & (delayHide | delayShow)))
+    return;
+  const UINT nShow = (m_nStateFlags & delayShow) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+  m_nStateFlags &= ~(delayHide | delayShow);
+  lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
+                                    nShow | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 CFrameWnd* CControlBar::GetDockingFrame() const
@@ -130,6 +157,7 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
   auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+  RecalcDelayShow(pLayout);
   if (!IsVisible() || (m_dwStyle & CBRS_ALIGN_ANY) == 0)
     return 0;
   CRect rcAvailable(pLayout->rect);

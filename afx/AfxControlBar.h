@@ -34,8 +34,14 @@ public:
   // The frame that lays the bar out: the dock site, or the floating frame around the bar.
   CFrameWnd* GetDockingFrame() const;
   BOOL IsHorz() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
-  // The bar's own visibility, whether or not its parent is shown.
-  BOOL IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }
+  // The bar's own visibility, whether or not its parent is shown, a pending delayed show or
+  // hide counted as done.
+  BOOL IsVisible() const;
+  // Shows or hides the bar at the next layout.
+  void DelayShow(BOOL bShow);
+  // Carries out a pending DelayShow through the layout's deferred positions; a layout that only
+  // measures leaves it pending.
+  void RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
   int GetCount() const { return m_nCount; }
 
   CFrameWnd* m_pDockSite;
@@ -45,6 +51,12 @@ public:
   DWORD m_dwDockStyle;
   CDockBar* m_pDockBar;          // the dock bar holding the bar, or null
   CDockContext* m_pDockContext;  // drags and toggles the bar; null until EnableDocking
+  enum StateFlags
+  {
+    delayHide = 1,
+    delayShow = 2
+  };
+  UINT m_nStateFlags;
 
 protected:
   void PostNcDestroy() override;

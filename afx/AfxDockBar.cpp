@@ -187,10 +187,27 @@ DWORD CDockBar::layoutMode(const CControlBar* pBar) const
   return (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
 }
 
+// Pending delayed shows and hides first, so that the rows are laid out as they will be seen.
+void CDockBar::showDelayed()
+{
+  if (m_bLayoutQuery)
+    return;
+  AFX_SIZEPARENTPARAMS layout = {};
+  layout.hDWP = ::BeginDeferWindowPos(static_cast<int>(m_arrBars.GetSize()));
+  for (int nPos = 0; nPos < m_arrBars.GetSize(); ++nPos)
+  {
+    if (CControlBar* pBar = GetDockedControlBar(nPos))
+      pBar->RecalcDelayShow(&layout);
+  }
+  if (layout.hDWP != nullptr)
+    ::EndDeferWindowPos(layout.hDWP);
+}
+
 // Rows run along the side; each starts at the far end of the last bar and keeps a bar that
 // sits further on where it is.
 CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)
 {
+  showDelayed();
   CPoint ptOffset(bHorz ? -kBarOverlap : 0, bHorz ? 0 : -kBarOverlap);
   int nRowThickness = 0;
   CSize sizeFloating(0, 0);

@@ -43,4 +43,5 @@ protected:
   // bNewRow comes back TRUE.
   int insertPosition(const CRect& rect, BOOL& bNewRow) const;
   DWORD layoutMode(const CControlBar* pBar) const;
+  void showDelayed();
 };

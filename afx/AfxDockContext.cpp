@@ -69,11 +69,14 @@ BOOL CDockContext::track()
     switch (msg.message)
     {
     case WM_LBUTTONUP:
-      move(ScreenPoint(msg));
-      endDrag();
+      follow(ScreenPoint(msg));
+      if (m_nHitTest != 0)
+        endResize();
+      else
+        endDrag();
       return TRUE;
     case WM_MOUSEMOVE:
-      move(ScreenPoint(msg));
+      follow(ScreenPoint(msg));
       break;
     case WM_RBUTTONDOWN:
       cancelLoop();
@@ -92,6 +95,14 @@ BOOL CDockContext::track()
   }
   cancelLoop();
   return FALSE;
+}
+
+void CDockContext::follow(CPoint pt)
+{
+  if (m_nHitTest != 0)
+    stretch(pt);
+  else
+    move(pt);
 }
 
 void CDockContext::move(CPoint pt)
@@ -136,6 +147,73 @@ void CDockContext::endDrag()
   rememberDockPlace();
   m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft();
   m_pDockSite->FloatControlBar(m_pBar, m_ptMRUFloatPos);
+}
+
+void CDockContext::StartResize(int nHitTest, CPoint pt)
+{
+  m_pDockSite = m_pBar->m_pDockSite;
+  CFrameWnd* pFrame = m_pBar->GetDockingFrame();
+  if (m_pDockSite == nullptr || pFrame == nullptr || !m_pBar->IsFloating() || nHitTest < HTSIZEFIRST ||
+      nHitTest > HTSIZELAST)
+    return;
+  m_ptStart = m_ptLast = pt;
+  pFrame->GetWindowRect(&m_rectFrameDragHorz);
+  m_sizeBeforeResize = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
+  m_dwOverDockStyle = 0;
+  m_nHitTest = nHitTest;
+  m_bDragging = TRUE;
+  if (track())
+    return;
+  // Cancelled: the bar gets its floating size back.
+  m_nHitTest = 0;
+  m_pBar->CalcDynamicLayout(m_sizeBeforeResize.cx, LM_HORZ);
+  m_pBar->CalcDynamicLayout(m_sizeBeforeResize.cy, LM_HORZ | LM_LENGTHY);
+}
+
+// The moving sides follow the point; the bar says what size it takes, and the tracking
+// rectangle is that size plus the frame, held at the sides that stay.
+void CDockContext::stretch(CPoint pt)
+{
+  if (pt == m_ptLast)
+    return;
+  drawFocusRect();
+  m_ptLast = pt;
+  CRect rcFrame, rcBar;
+  m_pBar->GetDockingFrame()->GetWindowRect(&rcFrame);
+  m_pBar->GetWindowRect(&rcBar);
+  const CSize sizeBorders = rcFrame.Size() - rcBar.Size();
+  const BOOL bLeft = m_nHitTest == HTLEFT || m_nHitTest == HTTOPLEFT || m_nHitTest == HTBOTTOMLEFT;
+  const BOOL bRight = m_nHitTest == HTRIGHT || m_nHitTest == HTTOPRIGHT || m_nHitTest == HTBOTTOMRIGHT;
+  const BOOL bTop = m_nHitTest == HTTOP || m_nHitTest == HTTOPLEFT || m_nHitTest == HTTOPRIGHT;
+  const BOOL bBottom = m_nHitTest == HTBOTTOM || m_nHitTest == HTBOTTOMLEFT || m_nHitTest == HTBOTTOMRIGHT;
+  const CPoint ptDelta = pt - m_ptStart;
+  CSize size = rcBar.Size();
+  if (bLeft || bRight)
+    size = m_pBar->CalcDynamicLayout(rcBar.Width() + (bLeft ? -ptDelta.x : ptDelta.x), LM_HORZ);
+  if (bTop || bBottom)
+    size = m_pBar->CalcDynamicLayout(rcBar.Height() + (bTop ? -ptDelta.y : ptDelta.y), LM_HORZ | LM_LENGTHY);
+  size = size + sizeBorders;
+  m_rectFrameDragHorz = rcFrame;
+  if (bLeft)
+    m_rectFrameDragHorz.left = rcFrame.right - size.cx;
+  else
+    m_rectFrameDragHorz.right = rcFrame.left + size.cx;
+  if (bTop)
+    m_rectFrameDragHorz.top = rcFrame.bottom - size.cy;
+  else
+    m_rectFrameDragHorz.bottom = rcFrame.top + size.cy;
+  drawFocusRect();
+}
+
+// The frame moves to the tracking rectangle and fits the bar's new size.
+void CDockContext::endResize()
+{
+  cancelLoop();
+  CFrameWnd* pFrame = m_pBar->GetDockingFrame();
+  m_nHitTest = 0;
+  pFrame->SetWindowPos(nullptr, m_rectFrameDragHorz.left, m_rectFrameDragHorz.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  pFrame->RecalcLayout();
 }
 
 void CDockContext::cancelLoop()

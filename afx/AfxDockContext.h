@@ -1,6 +1,7 @@
 // CDockContext: drags a control bar with the mouse (a tracking rectangle; on release the bar
-// docks where the rectangle touches an accepting dock bar, else floats there) and toggles it
-// between its last dock place and floating.
+// docks where the rectangle touches an accepting dock bar, else floats there), resizes a
+// floating bar by an edge or corner of its frame, and toggles a bar between its last dock
+// place and floating.
 #pragma once
 #include "AfxControlBar.h"
 
@@ -12,6 +13,9 @@ public:
 
   // Runs the drag until the button is released (TRUE dropped, FALSE cancelled).
   virtual void StartDrag(CPoint pt);
+  // Runs the resize of a floating bar by the frame's edge or corner nHitTest (HTLEFT to
+  // HTBOTTOMRIGHT): the bar's CalcDynamicLayout gives each new size, the frame takes it on release.
+  void StartResize(int nHitTest, CPoint pt);
   virtual void ToggleDocking();
 
   CControlBar* m_pBar;
@@ -28,8 +32,12 @@ public:
 
 protected:
   BOOL track();
+  // Follows the mouse: moves the dragged rectangle, or stretches the resized one.
+  void follow(CPoint pt);
   void move(CPoint pt);
+  void stretch(CPoint pt);
   void endDrag();
+  void endResize();
   void cancelLoop();
   void drawFocusRect();
   // Where a docked bar about to float will go back to.
@@ -38,4 +46,5 @@ protected:
 
   CPoint m_ptStart;
   BOOL m_bRectShown;
+  CSize m_sizeBeforeResize;  // the floating size a cancelled resize goes back to
 };

@@ -112,23 +112,22 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID)
   return DYNAMIC_DOWNCAST(CControlBar, FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(nID))));
 }
 
-// A floating bar shows and hides with its frame.
+// Delayed, the bar shows or hides with the next layout of its frame (the floating frame of a
+// floating bar, which shows while it holds a visible bar).
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
-  pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
   CFrameWnd* pFrame = pBar->GetDockingFrame();
-  if (pBar->IsFloating() && pFrame != nullptr)
-  {
-    pFrame->RecalcLayout();
-    pFrame->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
-    return;
-  }
   if (pFrame == nullptr)
     pFrame = this;
   if (bDelay)
+  {
+    pBar->DelayShow(bShow);
     pFrame->DelayRecalcLayout();
-  else
-    pFrame->RecalcLayout();
+    return;
+  }
+  pBar->m_nStateFlags &= ~(CControlBar::delayHide | CControlBar::delayShow);
+  pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+  pFrame->RecalcLayout();
 }
 
 void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
@@ -145,7 +144,8 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
   {
     auto* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
     CFrameWnd* pFloatingFrame = pBar->IsFloating() ? pBar->GetDockingFrame() : nullptr;
-    if (pFloatingFrame != nullptr && pFloatingFrame->IsWindowVisible())
+    // A hidden floating frame still owes its delayed layout.
+    if (pFloatingFrame != nullptr && (pFloatingFrame->IsWindowVisible() || (pFloatingFrame->m_nIdleFlags & idleLayout)))
     {
       pFloatingFrame->SendMessage(WM_IDLEUPDATECMDUI, wParam);
       pFloatingFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE);
@@ -260,8 +260,6 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
   pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   pFrame->m_wndDockBar.DockControlBar(pBar);
   pFrame->RecalcLayout();
-  if (pBar->IsVisible())
-    pFrame->ShowWindow(SW_SHOWNA);
   RecalcLayout();
 }
 

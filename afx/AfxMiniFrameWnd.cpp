@@ -6,6 +6,7 @@ IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
   ON_WM_NCHITTEST()
+  ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
@@ -38,6 +39,15 @@ LRESULT CMiniFrameWnd::OnNcHitTest(CPoint point)
   default:
     return nHit;
   }
+}
+
+// Smaller than the system's least tracking size: a floating frame fits a narrow bar.
+void CMiniFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+  CFrameWnd::OnGetMinMaxInfo(lpMMI);
+  CRect rcBorders(0, 0, 0, 0);
+  ::AdjustWindowRectEx(&rcBorders, GetStyle(), FALSE, GetExStyle());
+  lpMMI->ptMinTrackSize = CPoint(rcBorders.Width(), rcBorders.Height());
 }
 
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
@@ -77,6 +87,13 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL)
     return;
   m_bInRecalcLayout = TRUE;
   CSize size = m_wndDockBar.CalcFixedLayout(FALSE, TRUE);
+  const BOOL bShow = m_wndDockBar.GetDockedVisibleCount() > 0;
+  if (!bShow)
+  {
+    ShowWindow(SW_HIDE);
+    m_bInRecalcLayout = FALSE;
+    return;
+  }
   CRect rcWindow(0, 0, size.cx, size.cy);
   ::AdjustWindowRectEx(&rcWindow, GetStyle() & 0xFFFF0000, FALSE, GetExStyle());
   SetWindowPos(nullptr, 0, 0, rcWindow.Width(), rcWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -86,6 +103,7 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL)
   GetWindowText(strOld);
   if (strTitle != strOld)
     SetWindowText(strTitle);
+  ShowWindow(SW_SHOWNA);
   m_bInRecalcLayout = FALSE;
 }
 
@@ -101,27 +119,29 @@ void CMiniDockFrameWnd::OnSize(UINT nType, int cx, int cy)
   RecalcLayout();
 }
 
-// Closing the floating frame hides its bars.
+// Closing the floating frame hides its bar, and with it the frame.
 void CMiniDockFrameWnd::OnClose()
 {
-  if (CControlBar* pBar = firstBar())
-  {
-    if (pBar->m_pDockSite != nullptr)
-      pBar->m_pDockSite->ShowControlBar(pBar, FALSE, FALSE);
-  }
-  ShowWindow(SW_HIDE);
+  CControlBar* pBar = firstBar();
+  if (pBar != nullptr && pBar->m_pDockSite != nullptr)
+    pBar->m_pDockSite->ShowControlBar(pBar, FALSE, FALSE);
+  else
+    ShowWindow(SW_HIDE);
 }
 
-// Dragging the caption drags the bar, so that it can dock again.
+// Dragging the caption drags the bar, so that it can dock again; a bar that sizes itself is
+// resized through its dock context.
 void CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
   CControlBar* pBar = firstBar();
-  if (nHitTest != HTCAPTION || pBar == nullptr || pBar->m_pDockContext == nullptr)
-  {
+  CDockContext* pContext = pBar != nullptr ? pBar->m_pDockContext : nullptr;
+  if (pContext != nullptr && nHitTest == HTCAPTION)
+    pContext->StartDrag(point);
+  else if (pContext != nullptr && nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST &&
+           (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC))
+    pContext->StartResize(static_cast<int>(nHitTest), point);
+  else
     CMiniFrameWnd::OnNcLButtonDown(nHitTest, point);
-    return;
-  }
-  pBar->m_pDockContext->StartDrag(point);
 }
 
 void CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)

@@ -18,6 +18,7 @@ public:
 
 protected:
   afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 };
 
 class ZUNTAFX_API CMiniDockFrameWnd : public CMiniFrameWnd

@@ -20,8 +20,8 @@ enum
 
 BOOL MakeStripFont(CFont& font, int nEscapement)
 {
-  return font.CreateFont(14, 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN,
+  return font.CreateFont(14, 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN,
                          "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
 }
 
@@ -70,7 +70,7 @@ BOOL CAutoHideBar::Create(int nSide, CWnd* pFrame)
   LPCTSTR lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
                                           static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)),
                                           ::LoadIcon(nullptr, IDI_APPLICATION));
-  if (!CWnd::CreateEx(0, lpszClass, "HideBar", WS_CHILD | WS_CLIPSIBLINGS, CRect(10, 10, 10, 10), pFrame,
+  if (!CWnd::CreateEx(0, lpszClass, "HideBar", WS_CHILD | WS_CLIPCHILDREN, CRect(10, 10, 10, 10), pFrame,
                       static_cast<UINT>(nSide + 0xE9)))
     return FALSE;
   mainFrame = pFrame;
@@ -506,10 +506,7 @@ void CAutoHideBar::openButton(int nIndex, BOOL bTimer)
 
 void CAutoHideBar::_CheckItemChange(UINT, CPoint point, BOOL bClick)
 {
-  int nOpenForce = -1;
-  for (int i = 0; i < buttons.GetSize(); ++i)
-    nOpenForce = (buttons[i]->style & 0x10) ? i : nOpenForce;
-  const int nHit = hitButton(point);
+  int nHit = hitButton(point);
   if (nHit < 0)
     return;
   CDrawButtonInfo* pHit = buttons[nHit];
@@ -519,26 +516,59 @@ void CAutoHideBar::_CheckItemChange(UINT, CPoint point, BOOL bClick)
       pHit->frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
     return;
   }
-  if (nHit != curSel && nOpenForce >= 0 && (pHit->style & 0x20))
+  const int nKeeper = lastButtonWith(AHB_KEEPOPEN);
+  if (nHit != curSel && nKeeper >= 0 && (pHit->style & AHB_LEAVEKEEPER))
   {
-    if (!bClick)
-      return;
-    if (pHit->bar != nullptr)
-      pHit->bar->SendMessage(WM_AUTOHIDE_LEAVE);
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (bClick)
     {
-      ::TranslateMessage(&msg);
-      ::DispatchMessage(&msg);
+      leaveAndRetry(pHit, point);
+      return;
     }
-    curSel = -1;
-    _CheckItemChange(0, point, bClick);
-    return;
+    // Pointing at such a button brings the keeper's bar back instead.
+    CDrawFrame& keeperFrame = buttons[nKeeper]->frame;
+    if (clickOpen || (curSel == nKeeper && keeperFrame.IsWindowVisible()))
+      return;
+    if (curSel == nKeeper)
+    {
+      keeperFrame.SendMessage(WM_DRAWFRAME_SHOWOFF);
+      keeperFrame.SetShowHideTimer();
+    }
+    nHit = nKeeper;
   }
   // In hover mode a click opens nothing.
-  if (bClick && !clickOpen && nHit != curSel)
+  else if (bClick && !clickOpen && nHit != curSel)
     return;
   openButton(nHit, CDrawFrame::st_nAutoShowHideTimer != 0);
+}
+
+int CAutoHideBar::lastButtonWith(DWORD dwStyle) const
+{
+  int nLast = -1;
+  for (int i = 0; i < buttons.GetSize(); ++i)
+    nLast = (buttons[i]->style & dwStyle) ? i : nLast;
+  return nLast;
+}
+
+// The clicked bar leaves auto-hide mode; what that changed is settled before the click counts
+// again. A bar that stayed would be asked for ever: its click ends here.
+void CAutoHideBar::leaveAndRetry(CDrawButtonInfo* pHit, CPoint point)
+{
+  CWnd* pBar = pHit->bar;
+  if (pBar != nullptr)
+    pBar->SendMessage(WM_AUTOHIDE_LEAVE);
+  MSG msg;
+  while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+  {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
+  curSel = -1;
+  for (int i = 0; i < buttons.GetSize(); ++i)
+  {
+    if (buttons[i]->bar == pBar && (buttons[i]->style & AHB_LEAVEKEEPER))
+      return;
+  }
+  _CheckItemChange(0, point, TRUE);
 }
 
 void CAutoHideBar::OnMouseMove(UINT nFlags, CPoint point)
@@ -561,13 +591,17 @@ BOOL CAutoHideBar::SetDisplayPage(int nIndex, BOOL bTimer)
   CDrawButtonInfo* pInfo = buttons[nIndex];
   if (pInfo->style & AHB_SEPARATOR)
     return TRUE;
-  if (nIndex == curSel && pInfo->frame.IsWindowVisible())
+  const BOOL bTimed = bTimer && CDrawFrame::st_nAutoShowHideTimer != 0;
+  if (nIndex != curSel)
+    openButton(nIndex, bTimed);
+  else if (!pInfo->frame.IsWindowVisible())
   {
-    if (clickOpen)
-      pInfo->frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
-    return TRUE;
+    pInfo->frame.SendMessage(WM_DRAWFRAME_SHOWOFF);
+    if (bTimed)
+      pInfo->frame.SetShowHideTimer();
   }
-  openButton(nIndex, bTimer && CDrawFrame::st_nAutoShowHideTimer != 0);
+  else if (clickOpen)
+    pInfo->frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
   return TRUE;
 }
 

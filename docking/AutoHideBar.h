@@ -12,7 +12,7 @@ class AFX_EXT_CLASS CDrawButtonInfo
 public:
   CDrawButtonInfo() : style(0), bar(nullptr), oldParent(nullptr), pinBar(nullptr), image(-1), textWidth(0) {}
   CString name;
-  DWORD style;  // 0x1 always named, 0x2 group selection, 0x4 active, 0x8 separator
+  DWORD style;  // AHB_*
   CWnd* bar;
   CDrawFrame frame;
   CRect rect;
@@ -27,6 +27,10 @@ public:
 #define AHB_GROUPSELECT 0x2
 #define AHB_ACTIVE 0x4
 #define AHB_SEPARATOR 0x8
+// While a button with AHB_KEEPOPEN exists, pointing at a button with AHB_LEAVEKEEPER opens the
+// keeper's bar, and clicking it asks its bar to leave auto-hide mode (WM_AUTOHIDE_LEAVE).
+#define AHB_KEEPOPEN 0x10
+#define AHB_LEAVEKEEPER 0x20
 
 class AFX_EXT_CLASS CAutoHideBar : public CWnd
 {
@@ -77,6 +81,8 @@ public:
 
 protected:
   void _CheckItemChange(UINT nFlags, CPoint point, BOOL bClick);
+  int lastButtonWith(DWORD dwStyle) const;
+  void leaveAndRetry(CDrawButtonInfo* pHit, CPoint point);
   // bAsGiven keeps the style; otherwise the button is its group's active one unless another is.
   void insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
                     int nImage, int nIndex, BOOL bAsGiven);

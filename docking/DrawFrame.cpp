@@ -37,7 +37,8 @@ END_MESSAGE_MAP()
 
 CDrawFrame::CDrawFrame()
   : slideLength(200), autoHideBar(nullptr), captionHeight(12),
-    captionFontFace(CSizingControlBarCF::ChooseCaptionFontFace()), pinButton(0), sliding(FALSE), showByForce(FALSE)
+    captionFontFace(CSizingControlBarCF::ChooseCaptionFontFace()), pinPushed(0), pinRaised(0), pinOrigin(0, 0),
+    pinState(0), sliding(FALSE), showByForce(FALSE)
 {
 }
 
@@ -228,7 +229,7 @@ void CDrawFrame::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
   const CPoint ptWindow(lpncsp->rgrc[0].left, lpncsp->rgrc[0].top);
   CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
   lpncsp->rgrc[0].top += captionHeight;
-  pinButton.ptOrg = CPoint(lpncsp->rgrc[0].left + 2 - ptWindow.x, lpncsp->rgrc[0].top - captionHeight + 1 - ptWindow.y);
+  pinOrigin = CPoint(lpncsp->rgrc[0].left + 2 - ptWindow.x, lpncsp->rgrc[0].top - captionHeight + 1 - ptWindow.y);
 }
 
 CRect CDrawFrame::captionRect() const
@@ -241,14 +242,17 @@ CRect CDrawFrame::captionRect() const
   return CRect(rcClient.left, rcClient.top - captionHeight, rcClient.right, rcClient.top);
 }
 
-// Only the edge away from the strip sizes the frame; it does not move.
-LRESULT CDrawFrame::OnNcHitTest(CPoint point)
+CRect CDrawFrame::pinScreenRect() const
 {
   CRect rcWindow;
   GetWindowRect(&rcWindow);
-  CRect rcPin = pinButton.GetRect();
-  rcPin.OffsetRect(rcWindow.left, rcWindow.top);
-  if (rcPin.PtInRect(point))
+  return CRect(pinOrigin, CSize(CSCBButton::kSize, CSCBButton::kSize)) + rcWindow.TopLeft();
+}
+
+// Only the edge away from the strip sizes the frame; it does not move.
+LRESULT CDrawFrame::OnNcHitTest(CPoint point)
+{
+  if (pinScreenRect().PtInRect(point))
     return HTPUSHPIN;
   if (!showByForce)
     SetShowHideTimer();
@@ -260,7 +264,7 @@ LRESULT CDrawFrame::OnNcHitTest(CPoint point)
 
 void CDrawFrame::OnNcMouseMove(UINT nHitTest, CPoint point)
 {
-  if (pinButton.Update(nHitTest == HTPUSHPIN, ::GetKeyState(VK_LBUTTON) < 0))
+  if (CSCBButton::UpdateState(pinPushed, pinRaised, nHitTest == HTPUSHPIN, ::GetKeyState(VK_LBUTTON) < 0))
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   CWnd::OnNcMouseMove(nHitTest, point);
 }
@@ -285,7 +289,8 @@ void CDrawFrame::DrawCaption(CDC* pDC)
     pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
   }
-  pinButton.Paint(pDC);
+  CSCBButton::PaintState(pDC, pinOrigin, pinPushed, pinRaised);
+  CSCBPinButton::PaintPin(pDC, pinOrigin, pinState);
 }
 
 void CDrawFrame::OnNcPaint()

@@ -31,7 +31,9 @@ public:
   int captionHeight;
   CString caption;
   CString captionFontFace;
-  CSCBPinButton pinButton;
+  int pinPushed, pinRaised;
+  CPoint pinOrigin;  // relative to the window
+  BYTE pinState;
   BOOL sliding;
   BOOL showByForce;
 
@@ -40,6 +42,7 @@ protected:
   CWnd* bar() const { return GetWindow(GW_CHILD); }
   BOOL isHorzStrip() const;
   CRect captionRect() const;
+  CRect pinScreenRect() const;
 
   afx_msg LRESULT ShowOff(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT ShowHide(WPARAM wParam, LPARAM lParam);

@@ -7,13 +7,18 @@ const UINT_PTR kOutsideTimer = 1;
 
 void CSCBPinButton::PaintGlyph(CDC* pDC) const
 {
+  PaintPin(pDC, ptOrg, pinState);
+}
+
+void CSCBPinButton::PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState)
+{
   const int s = pDC->GetDeviceCaps(LOGPIXELSY) * 6 / 72, q = s / 4, t = s / 3;
   const int x = ptOrg.x, y = ptOrg.y;
   CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
   CBrush brush(::GetSysColor(COLOR_BTNTEXT));
   CPen* pOldPen = pDC->SelectObject(&pen);
   CBrush* pOldBrush = pDC->SelectObject(&brush);
-  if (pinState == 1)
+  if (nPinState == 1)
   {
     const POINT head[] = {{x + q, y}, {x + 3 * q, y}, {x + 3 * q, y + 3 * q}, {x + q, y + 3 * q}};
     pDC->Polygon(head, 4);
@@ -70,14 +75,6 @@ void CPinDockBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
     pinButton.ptOrg = CPoint(pRc->left - ptWindow.x, pRc->top - 13 - ptWindow.y);
 }
 
-UINT CPinDockBar::buttonHitTest(CPoint point)
-{
-  UINT nHit = CSizingControlBarCF::buttonHitTest(point);
-  if (nHit == 0 && HasGripper() && buttonScreenRect(pinButton).PtInRect(point))
-    nHit = HTPUSHPIN;
-  return nHit;
-}
-
 // A pointer over the bar keeps the outside watch going.
 LRESULT CPinDockBar::OnNcHitTest(CPoint point)
 {
@@ -85,7 +82,8 @@ LRESULT CPinDockBar::OnNcHitTest(CPoint point)
   GetWindowRect(&rcBar);
   if (rcBar.PtInRect(point))
     setFocusTimer();
-  return CSizingControlBarCF::OnNcHitTest(point);
+  LRESULT nHit = CSizingControlBarCF::OnNcHitTest(point);
+  return nHit == HTCLIENT && buttonHit(pinButton, point) ? HTPUSHPIN : nHit;
 }
 
 void CPinDockBar::OnNcLButtonUp(UINT nHitTest, CPoint point)
@@ -102,7 +100,7 @@ void CPinDockBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     return;
   CPoint pt;
   ::GetCursorPos(&pt);
-  if (pinButton.Update(buttonHitTest(pt) == HTPUSHPIN, ::GetKeyState(VK_LBUTTON) < 0))
+  if (pinButton.Update(buttonHit(pinButton, pt), ::GetKeyState(VK_LBUTTON) < 0))
     repaintNonClient();
 }
 

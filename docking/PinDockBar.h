@@ -25,6 +25,8 @@ class AFX_EXT_CLASS CSCBPinButton : public CSCBButton
 {
 public:
   explicit CSCBPinButton(BYTE nPinState) : pinState(nPinState) {}
+  // The glyph alone, at a button's origin.
+  static void PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState);
   BYTE pinState;
 
 protected:
@@ -69,7 +71,6 @@ public:
 protected:
   void NcCalcClient(LPRECT pRc, UINT nDockBarID) override;
   void NcPaintGripper(CDC* pDC, CRect rcClient) override;
-  UINT buttonHitTest(CPoint point) override;
 
   bool autoHideStatus;
   CSCBPinButton pinButton;

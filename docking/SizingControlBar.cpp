@@ -661,6 +661,7 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
   if (bStretch)
     return bHorz ? CSize(kMaxLength, sizeHorz.cy) : CSize(sizeVert.cx, kMaxLength);
+  showRowDelayed();
   CRect rcLayout;
   if (m_pDockBar != nullptr)
     rcLayout = m_pDockBar->m_rectLayout;
@@ -728,6 +729,24 @@ void CSizingControlBar::limitFloatingCorner(CSize& sizeFloatNew)
     sizeFloatNew.cx = rcBar.right - rcBar.left - rcFrame.right + ptCursor.x;
   if (nHitTest == HTBOTTOMLEFT || nHitTest == HTBOTTOMRIGHT)
     sizeFloatNew.cy = rcBar.bottom - rcBar.top - rcFrame.bottom + ptCursor.y;
+}
+
+// The row's bars shown or hidden with a delay take their state before the row is shared.
+void CSizingControlBar::showRowDelayed()
+{
+  if (m_pDockBar == nullptr)
+    return;
+  int nFirst, nLast, nThis;
+  GetRowInfo(nFirst, nLast, nThis);
+  AFX_SIZEPARENTPARAMS layout = {};
+  layout.hDWP = m_pDockBar->m_bLayoutQuery ? nullptr : ::BeginDeferWindowPos(nLast - nFirst + 1);
+  for (int i = nFirst; i <= nLast; ++i)
+  {
+    if (auto* pBar = DYNAMIC_DOWNCAST(CSizingControlBar, m_pDockBar->GetDockedControlBar(i)))
+      pBar->RecalcDelayShow(&layout);
+  }
+  if (layout.hDWP != nullptr)
+    ::EndDeferWindowPos(layout.hDWP);
 }
 
 BOOL CSizingControlBar::NegotiateSpace(int nLengthTotal, BOOL bHorz)

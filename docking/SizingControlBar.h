@@ -113,4 +113,5 @@ private:
                                LPCTSTR lpszProfileName);
   void shareSideDelta(CSCBArray& arrSCBars, int nThis, int nDelta);
   void limitFloatingCorner(CSize& sizeFloatNew);
+  void showRowDelayed();
 };

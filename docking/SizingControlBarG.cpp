@@ -6,12 +6,17 @@ CSCBButton::CSCBButton() : bPushed(FALSE), bRaised(FALSE), ptOrg(0, 0)
 
 void CSCBButton::Paint(CDC* pDC) const
 {
-  CRect rc = GetRect();
+  PaintState(pDC, ptOrg, bPushed, bRaised);
+  PaintGlyph(pDC);
+}
+
+void CSCBButton::PaintState(CDC* pDC, CPoint ptOrg, BOOL bPushed, BOOL bRaised)
+{
+  CRect rc(ptOrg, CSize(kSize, kSize));
   if (bPushed)
     pDC->Draw3dRect(&rc, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DHILIGHT));
   else if (bRaised)
     pDC->Draw3dRect(&rc, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
-  PaintGlyph(pDC);
 }
 
 void CSCBButton::PaintGlyph(CDC* pDC) const
@@ -26,7 +31,7 @@ void CSCBButton::PaintGlyph(CDC* pDC) const
   pDC->SelectObject(pOldPen);
 }
 
-BOOL CSCBButton::Update(BOOL bHit, BOOL bButtonDown)
+BOOL CSCBButton::UpdateState(BOOL& bPushed, BOOL& bRaised, BOOL bHit, BOOL bButtonDown)
 {
   const BOOL bWasPushed = bPushed, bWasRaised = bRaised;
   bPushed = bHit && bButtonDown;
@@ -70,27 +75,21 @@ void CSizingControlBarG::NcCalcClient(LPRECT pRc, UINT nDockBarID)
   *pRc = rc;
 }
 
-CRect CSizingControlBarG::buttonScreenRect(const CSCBButton& button)
+BOOL CSizingControlBarG::buttonHit(const CSCBButton& button, CPoint point)
 {
+  if (!HasGripper())
+    return FALSE;
   CRect rcBar;
   GetWindowRect(&rcBar);
   CRect rc = button.GetRect();
   rc.OffsetRect(rcBar.left, rcBar.top);
-  return rc;
-}
-
-UINT CSizingControlBarG::buttonHitTest(CPoint point)
-{
-  return HasGripper() && buttonScreenRect(closeButton).PtInRect(point) ? HTCLOSE : 0;
+  return rc.PtInRect(point);
 }
 
 LRESULT CSizingControlBarG::OnNcHitTest(CPoint point)
 {
   LRESULT nHit = CSizingControlBar::OnNcHitTest(point);
-  if (nHit != HTCLIENT)
-    return nHit;
-  UINT nButton = buttonHitTest(point);
-  return nButton != 0 ? nButton : HTCLIENT;
+  return nHit == HTCLIENT && buttonHit(closeButton, point) ? HTCLOSE : nHit;
 }
 
 void CSizingControlBarG::OnNcLButtonUp(UINT nHitTest, CPoint point)
@@ -106,8 +105,7 @@ void CSizingControlBarG::OnUpdateCmdUI(CFrameWnd*, BOOL)
     return;
   CPoint pt;
   ::GetCursorPos(&pt);
-  const BOOL bHit = buttonHitTest(pt) == HTCLOSE;
-  if (closeButton.Update(bHit, ::GetKeyState(VK_LBUTTON) < 0))
+  if (closeButton.Update(buttonHit(closeButton, pt), ::GetKeyState(VK_LBUTTON) < 0))
     repaintNonClient();
 }
 

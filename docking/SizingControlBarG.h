@@ -14,7 +14,10 @@ public:
   // The frame of the state, then the glyph.
   void Paint(CDC* pDC) const;
   // Takes the state for the cursor; TRUE when it changed.
-  BOOL Update(BOOL bHit, BOOL bButtonDown);
+  BOOL Update(BOOL bHit, BOOL bButtonDown) { return UpdateState(bPushed, bRaised, bHit, bButtonDown); }
+  // The same for a button kept in loose members.
+  static void PaintState(CDC* pDC, CPoint ptOrg, BOOL bPushed, BOOL bRaised);
+  static BOOL UpdateState(BOOL& bPushed, BOOL& bRaised, BOOL bHit, BOOL bButtonDown);
 
   BOOL bPushed;
   BOOL bRaised;
@@ -38,10 +41,8 @@ public:
 protected:
   void NcPaintGripper(CDC* pDC, CRect rcClient) override;
   void NcCalcClient(LPRECT pRc, UINT nDockBarID) override;
-  // The button under a screen point, as a hit-test code, or 0.
-  virtual UINT buttonHitTest(CPoint point);
-  // A button's square on the screen.
-  CRect buttonScreenRect(const CSCBButton& button);
+  // Whether a screen point lies on a button shown in the docked gripper.
+  BOOL buttonHit(const CSCBButton& button, CPoint point);
 
   int gripperSize;
   CSCBButton closeButton;

@@ -30,7 +30,12 @@ public:
     m_tabs.push_back(nTab);
     return TRUE;
   }
-  int m_nType = 0, m_nLeft = 0, m_nAfter = 0;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    m_nLeaveAsked += message == WM_AUTOHIDE_LEAVE ? 1 : 0;
+    return CPinDockBar::WindowProc(message, wParam, lParam);
+  }
+  int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0;
   BOOL m_bAll = FALSE;
   std::vector<int> m_tabs;
 };
@@ -186,8 +191,26 @@ TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
   strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 1);
   EXPECT_TRUE(strip.SetDisplayPage(1, FALSE));
   EXPECT_FALSE(Frame(0).IsWindowVisible());
+  // The shown button's bar opens again without a new tab selection.
   EXPECT_TRUE(strip.SetDisplayPage(0, FALSE));
   EXPECT_TRUE(Frame(0).IsWindowVisible());
+  EXPECT_EQ(m_bars[0]->m_tabs.size(), 1u);
+}
+
+// While a button keeps its bar (AHB_KEEPOPEN), pointing at one marked AHB_LEAVEKEEPER opens the
+// keeper's bar; a click asks the marked one's bar to leave auto-hide mode, once when it stays.
+TEST_F(AutoHideTest, KeeperOpensInsteadAndAClickAsksTheBarToLeave)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Keeper", "Leaver"});
+  strip.GetButton(0)->style |= AHB_KEEPOPEN;
+  strip.GetButton(1)->style |= AHB_LEAVEKEEPER;
+  const CPoint pt = ButtonCentre(1);
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  EXPECT_TRUE(Frame(0).IsWindowVisible());
+  EXPECT_FALSE(Frame(1).IsWindowVisible());
+  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  EXPECT_EQ(m_bars[1]->m_nLeaveAsked, 1);
+  EXPECT_EQ(m_bars[0]->m_nLeaveAsked, 0);
 }
 
 TEST_F(AutoHideTest, TopStripSlidesOutInStepsOnTheTimer)
@@ -249,7 +272,7 @@ TEST_F(AutoHideTest, PinOfTheFrameSendsTheBarsBack)
   strip.SetDisplayPage(0, FALSE);
   CDrawFrame& frame = Frame(0);
   CRect rc = WindowRect(&frame);
-  CPoint ptPin = frame.pinButton.GetRect().CenterPoint();
+  CPoint ptPin = frame.pinOrigin + CSize(5, 5);
   ptPin.Offset(rc.left, rc.top);
   ASSERT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
   frame.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));

@@ -181,10 +181,22 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   EXPECT_LE(std::abs(first.sizeHorz.cx - second.sizeHorz.cx), 1);
   EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 
-  // A bar that is hidden leaves its length to the others.
-  m_pFrame->ShowControlBar(&second, FALSE, FALSE);
+  // A bar hidden with a delay counts as hidden at once and goes with the next idle layout,
+  // leaving its length to the others.
+  const int nSecondLength = second.sizeHorz.cx;
+  m_pFrame->ShowControlBar(&second, FALSE, TRUE);
+  EXPECT_TRUE(second.IsWindowVisible());
+  EXPECT_FALSE(second.IsVisible());
   PumpAndIdle();
+  EXPECT_FALSE(second.IsWindowVisible());
   EXPECT_EQ(first.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  // Shown again with a delay, it comes back with its length; the others make room.
+  m_pFrame->ShowControlBar(&second, TRUE, TRUE);
+  EXPECT_FALSE(second.IsWindowVisible());
+  PumpAndIdle();
+  EXPECT_TRUE(second.IsWindowVisible());
+  EXPECT_EQ(second.sizeHorz.cx, nSecondLength);
+  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 }
 
 TEST_F(SizingBarTest, RowTooShortForTheMinimumsBreaks)
@@ -295,6 +307,14 @@ TEST_F(SizingBarTest, FloatsAndDocksAgain)
   EXPECT_GT(bar.sizeFloat.cx, 220);
   EXPECT_EQ(WindowRect(&bar).Size(), bar.sizeFloat);
 
+  // Hidden with a delay, the floating frame goes with the bar at idle time; shown, it comes back.
+  m_pFrame->ShowControlBar(&bar, FALSE, TRUE);
+  PumpAndIdle();
+  EXPECT_FALSE(pFloating->IsWindowVisible());
+  m_pFrame->ShowControlBar(&bar, TRUE, TRUE);
+  PumpAndIdle();
+  EXPECT_TRUE(pFloating->IsWindowVisible() && bar.IsWindowVisible());
+
   // Another double click docks it where it was; the floating frame goes.
   HWND hFloating = pFloating->m_hWnd;
   bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -302,6 +322,58 @@ TEST_F(SizingBarTest, FloatsAndDocksAgain)
   EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
   EXPECT_FALSE(::IsWindow(hFloating));
   EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
+}
+
+// The floating frame's edges and corners size the bar through its dock context: an outline
+// follows the mouse, the frame takes the bar's new size on release.
+TEST_F(SizingBarTest, FloatingFrameResizesByItsEdgesAndCorners)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Resize");
+  bar.sizeFloat = CSize(220, 160);
+  Layout();
+  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+  CFrameWnd* pFloating = bar.GetParentFrame();
+  ASSERT_TRUE(bar.IsFloating());
+  // Sizing by the corners too: the frame lost its four-side style to the bar.
+  EXPECT_FALSE(pFloating->GetStyle() & MFS_4THICKFRAME);
+  const CSize sizeBorders = WindowRect(pFloating).Size() - CSize(220, 160);
+  auto resize = [&](UINT nHitTest, CPoint ptFrom, CPoint ptTo, UINT nEnd) {
+    ::SetCursorPos(ptTo.x, ptTo.y);
+    PostMouse(&bar, WM_MOUSEMOVE, ptTo, MK_LBUTTON);
+    if (nEnd == WM_KEYDOWN)
+      bar.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+      PostMouse(&bar, WM_LBUTTONUP, ptTo);
+    SendNcButtonDown(pFloating, nHitTest, ptFrom);
+    EXPECT_EQ(::GetCapture(), nullptr);
+  };
+
+  // The right edge: 40 wider, the left side stays.
+  CRect rcFrame = WindowRect(pFloating);
+  resize(HTRIGHT, CPoint(rcFrame.right - 2, rcFrame.top + 50), CPoint(rcFrame.right + 38, rcFrame.top + 50), WM_LBUTTONUP);
+  EXPECT_EQ(bar.sizeFloat, CSize(260, 160));
+  EXPECT_EQ(WindowRect(pFloating), CRect(rcFrame.TopLeft(), CSize(260, 160) + sizeBorders));
+  EXPECT_EQ(WindowRect(&bar).Size(), CSize(260, 160));
+
+  // The top-left corner follows the cursor; the bottom-right one stays.
+  rcFrame = WindowRect(pFloating);
+  CPoint ptTo = rcFrame.TopLeft() - CSize(30, 20);
+  resize(HTTOPLEFT, rcFrame.TopLeft(), ptTo, WM_LBUTTONUP);
+  EXPECT_EQ(bar.sizeFloat, CSize(290, 180));
+  EXPECT_EQ(WindowRect(pFloating), CRect(ptTo, rcFrame.BottomRight()));
+
+  // Pulled past the bottom-right corner, the bar stops at its floating minimum.
+  rcFrame = WindowRect(pFloating);
+  resize(HTTOPLEFT, rcFrame.TopLeft(), rcFrame.BottomRight() + CSize(50, 50), WM_LBUTTONUP);
+  EXPECT_EQ(bar.sizeFloat, bar.sizeMinFloat);
+  EXPECT_EQ(WindowRect(pFloating), CRect(rcFrame.BottomRight() - bar.sizeMinFloat - sizeBorders, rcFrame.BottomRight()));
+
+  // Escape gives the size back and leaves the frame as it was.
+  rcFrame = WindowRect(pFloating);
+  resize(HTBOTTOM, CPoint(rcFrame.left + 10, rcFrame.bottom - 2), CPoint(rcFrame.left + 10, rcFrame.bottom + 98),
+         WM_KEYDOWN);
+  EXPECT_EQ(bar.sizeFloat, bar.sizeMinFloat);
+  EXPECT_EQ(WindowRect(pFloating), rcFrame);
 }
 
 TEST_F(SizingBarTest, DraggedAwayItFloatsAndDraggedToAnEdgeItDocks)
