@@ -242,7 +242,7 @@ void CArchive::writeStringLength(ULONGLONG nLength)
 // piece at a time.
 void CArchive::readNarrowChars(CString& str, size_t nLength)
 {
-  if (m_nBufMax - m_nBufCur >= nLength) {
+  if (bufferedToLoad() >= nLength) {
     str.SetString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
     m_nBufCur += nLength;
     return;

@@ -99,9 +99,9 @@ public:
   CArchive& operator>>(CString& str)
   {
     // Most strings are short and narrow, and lie whole in the buffer.
-    if (m_pFile && IsLoading() && m_nBufCur < m_nBufMax) {
+    if (bufferedToLoad() > 0) {
       const size_t nLength = m_buffer[m_nBufCur];
-      if (nLength < 0xFF && m_nBufMax - m_nBufCur > nLength) {
+      if (nLength < 0xFF && bufferedToLoad() > nLength) {
         str.SetString(reinterpret_cast<LPCSTR>(&m_buffer[m_nBufCur + 1]), int(nLength));
         m_nBufCur += 1 + nLength;
         return *this;
@@ -134,11 +134,13 @@ private:
     Write(&value, sizeof value);
     return *this;
   }
+  // The bytes that loading can take from the buffer without reading the file.
+  size_t bufferedToLoad() const { return m_pFile && IsLoading() ? m_nBufMax - m_nBufCur : 0; }
   template <typename T>
   CArchive& readValue(T& value)
   {
     // Most values lie whole in the buffer: copy them without the general read's loop.
-    if (m_pFile && (m_nMode & load) && m_nBufMax - m_nBufCur >= sizeof value) {
+    if (bufferedToLoad() >= sizeof value) {
       std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
       m_nBufCur += sizeof value;
       return *this;

@@ -66,8 +66,13 @@ void CString::reserve(int nCapacity)
     return;
   char* pchNew = new char[size_t(nCapacity) + 1];
   std::memcpy(pchNew, chars(), size_t(m_nLength) + 1);
+  adopt(pchNew, nCapacity);
+}
+
+void CString::adopt(char* pchBlock, int nCapacity)
+{
   freeHeap();
-  m_pchHeap = pchNew;
+  m_pchHeap = pchBlock;
   m_nCapacity = nCapacity;
 }
 
@@ -95,9 +100,7 @@ void CString::splice(int nPos, int nRemove, const char* pch, int nInsert)
     std::memcpy(pchNew, pchOld, size_t(nPos));
     std::memcpy(pchNew + nPos, pch, size_t(nInsert));
     std::memcpy(pchNew + nPos + nInsert, pchOld + nPos + nRemove, size_t(nTail));
-    freeHeap();
-    m_pchHeap = pchNew;
-    m_nCapacity = nNewCapacity;
+    adopt(pchNew, nNewCapacity);
   } else if (nInsert && !std::less<const char*>()(pch, pchOld) && std::less<const char*>()(pch, pchOld + m_nLength)) {
     // Our own bytes, about to move: take a copy first.
     const CString inserted(pch, nInsert);
@@ -214,7 +217,7 @@ void CString::SetAt(int nIndex, char ch)
 
 CString& CString::operator+=(const CString& other)
 {
-  splice(m_nLength, 0, other.chars(), other.m_nLength);
+  Append(other.chars(), other.m_nLength);
   return *this;
 }
 
@@ -226,7 +229,7 @@ CString& CString::operator+=(LPCSTR psz)
 
 CString& CString::operator+=(char ch)
 {
-  splice(m_nLength, 0, &ch, 1);
+  Append(&ch, 1);
   return *this;
 }
 

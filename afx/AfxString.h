@@ -120,6 +120,8 @@ private:
     if (m_nCapacity)
       delete[] m_pchHeap;
   }
+  // A heap block of nCapacity bytes and the terminator becomes the storage.
+  void adopt(char* pchBlock, int nCapacity);
   // Room for nCapacity bytes and the terminator, the text kept.
   void reserve(int nCapacity);
   // Shorter, or longer by zero bytes.
