@@ -78,10 +78,11 @@ TEST(Archive, WritesClassRecordsNewObjectsAndBackReferences)
     CTestLeaf a("ab", 5), b("", -1);
     ar << &a << &b << &a << static_cast<CObject*>(nullptr);
   });
-  EXPECT_EQ(bytes, classRecord(1, "CTestLeaf") + bytesOf({0x02, 'a', 'b', 0x05, 0x00, 0x00, 0x00,   // first object (number 2)
-                              0x01, 0x80, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,  // 0x8001: class 1 again
-                              0x02, 0x00,                                // back to object 2
-                              0x00, 0x00}));                             // null
+  const Bytes objects = bytesOf({0x02, 'a', 'b', 0x05, 0x00, 0x00, 0x00,   // first object (number 2)
+                                 0x01, 0x80, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,  // 0x8001: class 1 again
+                                 0x02, 0x00,                                // back to object 2
+                                 0x00, 0x00});                              // null
+  EXPECT_EQ(bytes, classRecord(1, "CTestLeaf") + objects);
 }
 
 TEST(Archive, RoundTripsObjectGraphsWithBackReferences)
