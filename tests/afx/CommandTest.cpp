@@ -72,20 +72,14 @@ protected:
 };
 }
 
-TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplication)
+// A command disabled by its update handler is dropped.
+TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplicationUnlessDisabled)
 {
   int nAppCommands = TestApp().m_nAppCommands;
-  SendMenuCommand(ID_FRAME_COMMAND);
-  SendMenuCommand(ID_TEST_APP_COMMAND);
-  SendMenuCommand(ID_UNHANDLED);
+  for (UINT nID : {ID_DISABLED_COMMAND, ID_FRAME_COMMAND, ID_TEST_APP_COMMAND, ID_UNHANDLED})
+    SendMenuCommand(nID);
   EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT>{ID_FRAME_COMMAND});
   EXPECT_EQ(TestApp().m_nAppCommands, nAppCommands + 1);
-}
-
-TEST_F(CommandTest, ACommandDisabledByItsUpdateHandlerIsDropped)
-{
-  SendMenuCommand(ID_DISABLED_COMMAND);
-  EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
 TEST_F(CommandTest, RangesPassTheCommandId)

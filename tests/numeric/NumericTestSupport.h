@@ -5,7 +5,6 @@
 #include <ZuntCtrl.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,7 +40,6 @@ struct SKeyMessage
   bool operator==(const SKeyMessage& other) const { return nMessage == other.nMessage && wParam == other.wParam; }
 };
 typedef std::vector<SKeyMessage> KeySequence;
-std::ostream& operator<<(std::ostream& out, const SKeyMessage& key);
 
 // A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII,
 // "*id" when it is owner-drawn),

@@ -14,11 +14,9 @@ TEST(SpinEdit, EnterAcceptsRefusesWithTheRangeMessageOrBeeps)
   dlg.m_double.SetRange(0.0, 10.0);
   dlg.m_double.SetValue(3.0);
   std::string strAtOK;
-  Sel selAtOK;
   bool bModifiedAtOK = true;
   dlg.m_onOK = [&](CNumericDialog& d) {
     strAtOK = TextOf(d.m_double);
-    selAtOK = SelectionOf(d.m_double);
     bModifiedAtOK = d.m_double.IsModified();
   };
   dlg.Run({
@@ -32,11 +30,9 @@ TEST(SpinEdit, EnterAcceptsRefusesWithTheRangeMessageOrBeeps)
         PressKey(d.m_double, VK_RETURN);
       },
       [&](CNumericDialog& d) {
-        // The accepted value lets Enter reach the default button; the caret stays before the
-        // added point.
+        // The accepted value lets Enter reach the default button.
         EXPECT_EQ(1, d.m_nOKPressed);
         EXPECT_EQ("1.00", strAtOK);
-        EXPECT_EQ(Sel(1, 1), selAtOK);
         EXPECT_FALSE(bModifiedAtOK);
         EXPECT_DOUBLE_EQ(1.0, d.m_double.GetValue());
         EnterText(d.m_double, "20");
