@@ -316,7 +316,7 @@ TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
 {
   CTestPinBar& first = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "First");
   CTestPinBar& second = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Second");
-  CTestPinBar& right = AddPinBar(AFX_IDW_DOCKBAR_RIGHT, "Right");
+  AddPinBar(AFX_IDW_DOCKBAR_RIGHT, "Right");
   second.m_nType = CPinDockBar::DOCKBARTYPE_PINFIRST;
   m_pFrame->RecalcLayout();
   // The pin of the docked bar: hit test, then the release.
@@ -326,10 +326,9 @@ TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
   ASSERT_EQ(first.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
   first.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));
   EXPECT_EQ(m_pFrame->m_pinned, (std::vector<CWnd*>{&second, &first}));
-  (void)right;
 
   // The standing pin: a line across at three quarters, the head above it.
-  CDockTestCanvas canvas(rc.Width(), rc.Height());
+  CPixelCanvas canvas(rc.Width(), rc.Height());
   first.drawNonClient(&canvas.DC());
   const CPoint org = first.pinButton.ptOrg;
   const int s = 96 * 6 / 72, q = s / 4;

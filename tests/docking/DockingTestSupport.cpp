@@ -6,13 +6,6 @@
 
 namespace
 {
-std::string ProfilePath()
-{
-  char szTemp[MAX_PATH] = {};
-  ::GetTempPathA(sizeof szTemp, szTemp);
-  return std::string(szTemp) + "ZuntDockingTest.ini";
-}
-
 class CDockingTestApp : public CWinApp
 {
 public:
@@ -20,7 +13,9 @@ public:
   {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    static const std::string s_path = ProfilePath();
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof szTemp, szTemp);
+    static const std::string s_path = std::string(szTemp) + "ZuntDockingTest.ini";
     ::DeleteFileA(s_path.c_str());
     m_pszProfileName = s_path.c_str();
   }

@@ -39,5 +39,3 @@ void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
 CRect WindowRect(CWnd* pWnd);
 // A rectangle relative to another window's client area.
 CRect RectIn(CWnd* pWnd, CWnd* pOther);
-
-typedef CPixelCanvas CDockTestCanvas;

@@ -421,12 +421,10 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   bar.sizeFloat = CSize(230, 180);
   ASSERT_TRUE(bar.SaveState("Dock"));
   const char* pszPath = TestProfilePath();
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeHorzCX", -1, pszPath), 310u);
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeHorzCY", -1, pszPath), 120u);
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeVertCX", -1, pszPath), 140u);
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeVertCY", -1, pszPath), 260u);
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeFloatCX", -1, pszPath), 230u);
-  EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", "sizeFloatCY", -1, pszPath), 180u);
+  const std::pair<const char*, UINT> saved[] = {{"sizeHorzCX", 310},  {"sizeHorzCY", 120}, {"sizeVertCX", 140},
+                                                {"sizeVertCY", 260},  {"sizeFloatCX", 230}, {"sizeFloatCY", 180}};
+  for (const auto& value : saved)
+    EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", value.first, -1, pszPath), value.second) << value.first;
 
   bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(50, 50);
   ::WritePrivateProfileStringA("Dock-SCBar-4711", "sizeVertCX", "10", pszPath);
@@ -473,7 +471,7 @@ TEST_F(SizingBarTest, GripperPixels)
   m_pFrame->DockControlBar(pGripBar, AFX_IDW_DOCKBAR_TOP);
   Layout();
   const CRect rcBar = WindowRect(pGripBar);
-  CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
   pGripBar->drawNonClient(&canvas.DC());
   // Window (0, 0, w, h): client from (5 + 12, 5); the lines start 14 below the button at (4, 5).
   const COLORREF clrHilite = ::GetSysColor(COLOR_3DHILIGHT), clrShadow = ::GetSysColor(COLOR_3DSHADOW);
@@ -505,9 +503,9 @@ TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
   rcClient.OffsetRect(-rcBar.left, -rcBar.top);
   // Docked on the left: the strip lies above the client area, from its left end.
   const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);
-  auto paint = [&](CDockTestCanvas& canvas) { bar.drawNonClient(&canvas.DC()); };
+  auto paint = [&](CPixelCanvas& canvas) { bar.drawNonClient(&canvas.DC()); };
   {
-    CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
     paint(canvas);
     EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_INACTIVECAPTION));
     EXPECT_GT(canvas.CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
@@ -520,7 +518,7 @@ TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
   bar.OnUpdateCmdUI(m_pFrame, TRUE);
   EXPECT_TRUE(bar.captionActive);
   {
-    CDockTestCanvas canvas(rcBar.Width(), rcBar.Height());
+    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
     paint(canvas);
     EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_ACTIVECAPTION));
   }

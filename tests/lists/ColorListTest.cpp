@@ -176,8 +176,6 @@ TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
 {
   CColorListBox list;
   ASSERT_TRUE(Create(list, CRect(0, 0, 150, 100)));
-  // The name starts one item height after the swatch.
-  const CRect rcName(50, 0, 150, 16);
   struct SCase
   {
     bool bReadOnly, bEnabled;
@@ -199,6 +197,7 @@ TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
     DrawEntry(list, canvas, 0, &m_red, CRect(0, 0, 150, 16), ODA_DRAWENTIRE, test.nState);
     EXPECT_EQ(test.crBack, canvas.Pixel(1, 8));
     ExpectSwatch(canvas, kSwatch, test.crOutline, kRed);
+    // The name starts one item height after the swatch.
     const int nNameLeft = canvas.LeftmostOf(CRect(34, 0, 150, 16), test.crName);
     EXPECT_GE(nNameLeft, 50);
     EXPECT_LT(nNameLeft, 53);

@@ -134,7 +134,7 @@ TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
   EXPECT_EQ(pFile->m_Items[0]->globalIndex, nNew);
 
   // The button's image is drawn in the column: red, blue, green squares of the strip.
-  CMenuTestCanvas canvas(200, 22);
+  CPixelCanvas canvas(200, 22);
   const CRect rect(0, 0, 200, 22);
   const struct
   {
@@ -359,7 +359,7 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
 
   // The pad grows to 7: column 23, image origin (4, 4) in an item of 22.
-  CMenuTestCanvas canvas(200, 22);
+  CPixelCanvas canvas(200, 22);
   const CRect rect(0, 0, 200, 22);
   DrawMenuItem(menu, 0, canvas.DC(), rect, 0);
   EXPECT_EQ(canvas.Pixel(4 + 8, 4 + 7), CBmpMenu::LightenColor(RGB(255, 0, 0), 0.3));  // faded
@@ -395,7 +395,7 @@ TEST(BmpMenuImages, AToolbarWindowGivesItsItemsOwnImageLists)
   EXPECT_EQ(ItemData(*pFile, 1), pOpen);
   EXPECT_EQ(popupAt(menu, 1)->m_Items[1]->imageList, nullptr);  // copy is not on the bar
 
-  CMenuTestCanvas canvas(200, 22);
+  CPixelCanvas canvas(200, 22);
   DrawMenuItem(*pFile, 1, canvas.DC(), CRect(0, 0, 200, 22), 0);
   EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
   parent.DestroyWindow();
@@ -433,7 +433,7 @@ TEST(BmpMenuImages, PopupsShareTheCheckImagesUntilTheyFailToLoad)
   EXPECT_EQ(menu.m_CheckImages, nullptr);
   EXPECT_EQ(pPopup->m_CheckImages, nullptr);
   ASSERT_TRUE(pPopup->AppendMenu(MF_STRING | MF_CHECKED, 1, "x"));
-  CMenuTestCanvas canvas(200, 22);
+  CPixelCanvas canvas(200, 22);
   DrawMenuItem(*pPopup, 0, canvas.DC(), CRect(0, 0, 200, 22), ODS_CHECKED);
   EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
 }

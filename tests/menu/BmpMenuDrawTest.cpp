@@ -37,8 +37,7 @@ COLORREF flatSelection()
 // A solid red image list of the menu image size.
 void makeRedList(CImageList& list)
 {
-  CMenuTestCanvas canvas(16, 15);
-  canvas.Fill(kRed);
+  CPixelCanvas canvas(16, 15);
   CBitmap red;
   red.CreateCompatibleBitmap(&canvas.DC(), 16, 15);
   CDC dc;
@@ -75,7 +74,7 @@ protected:
   CRect textArea(int nLeft) const { return CRect(nLeft, 0, kItemWidth, kItemHeight); }
 
   CTestBmpMenu m_menu;
-  CMenuTestCanvas m_canvas;
+  CPixelCanvas m_canvas;
 };
 }
 

@@ -8,8 +8,6 @@
 
 #include <functional>
 
-typedef CPixelCanvas CMenuTestCanvas;
-
 // The look a test draws in: version class 1 (Wine) takes original_drawmode.
 class CMenuLookScope
 {

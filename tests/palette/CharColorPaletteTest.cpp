@@ -6,12 +6,6 @@ namespace
 {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
-
-// Ink of a colour in a canvas, as a rectangle.
-CRect Ink(const CPixelCanvas& canvas, COLORREF crInk)
-{
-  return canvas.BoundsOf(crInk);
-}
 }  // namespace
 
 TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntry)
@@ -29,7 +23,7 @@ TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntr
   CPixelCanvas canvas(60, 30);
   fixture.DrawCell(canvas, 0);
   // Content 8..22: its edge in the frame colour, the colour inside.
-  EXPECT_EQ(CRect(9, 9, 21, 21), Ink(canvas, kRed));
+  EXPECT_EQ(CRect(9, 9, 21, 21), canvas.BoundsOf(kRed));
   EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), canvas.Pixel(8, 8));
   EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), canvas.Pixel(6, 6)) << "the palette's look of the selected cell 0";
@@ -60,19 +54,19 @@ TEST(ColorPalette, FaceShowsTheSelectedColourAndPicksReachTheParent)
   CPixelCanvas face(80, 24);
   fixture.DrawFace(face, item);
   // Inside 4 pixels at left, top and bottom and 18 at the right, less the frame line.
-  EXPECT_EQ(CRect(5, 5, 61, 19), Ink(face, kBlue));
+  EXPECT_EQ(CRect(5, 5, 61, 19), face.BoundsOf(kBlue));
 
   button.SetState(TRUE);
   CPixelCanvas pushed(80, 24);
   fixture.DrawFace(pushed, item);
-  EXPECT_EQ(CRect(6, 6, 62, 20), Ink(pushed, kBlue));
+  EXPECT_EQ(CRect(6, 6, 62, 20), pushed.BoundsOf(kBlue));
   button.SetState(FALSE);
 
   button.SetCurSel(-1);
   CPixelCanvas none(80, 24);
   fixture.DrawFace(none, item);
-  EXPECT_TRUE(Ink(none, kBlue).IsRectEmpty());
-  EXPECT_TRUE(Ink(none, kRed).IsRectEmpty());
+  EXPECT_TRUE(none.BoundsOf(kBlue).IsRectEmpty());
+  EXPECT_TRUE(none.BoundsOf(kRed).IsRectEmpty());
 
   button.AddCell(RGB(0, 255, 0), 0, "green");
   fixture.Pick(2);
@@ -109,7 +103,7 @@ TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
   auto draw = [&](int nIndex) {
     CPixelCanvas canvas(100, 60, RGB(255, 255, 255));
     fixture.DrawCell(canvas, nIndex);
-    return Ink(canvas, crText);
+    return canvas.BoundsOf(crText);
   };
   const CRect centred = draw(0);
   ASSERT_FALSE(centred.IsRectEmpty());
@@ -136,7 +130,7 @@ TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
   button.GetCellRect(0, content);
   CPixelCanvas canvas(60, 60, RGB(255, 255, 255));
   fixture.DrawCell(canvas, 0);
-  const CRect ink = Ink(canvas, ::GetSysColor(COLOR_WINDOWTEXT));
+  const CRect ink = canvas.BoundsOf(::GetSysColor(COLOR_WINDOWTEXT));
   ASSERT_FALSE(ink.IsRectEmpty());
   EXPECT_LE(ink.Width(), content.Width());
   EXPECT_LT(ink.Height(), content.Height() / 2) << "shrunk to the width";
@@ -144,8 +138,8 @@ TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
   button.EnableWindow(FALSE);
   CPixelCanvas grey(60, 60, RGB(255, 255, 255));
   fixture.DrawCell(grey, 0);
-  EXPECT_TRUE(Ink(grey, ::GetSysColor(COLOR_WINDOWTEXT)).IsRectEmpty());
-  EXPECT_FALSE(Ink(grey, ::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
+  EXPECT_TRUE(grey.BoundsOf(::GetSysColor(COLOR_WINDOWTEXT)).IsRectEmpty());
+  EXPECT_FALSE(grey.BoundsOf(::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
 }
 
 TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)

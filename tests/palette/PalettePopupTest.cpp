@@ -14,14 +14,6 @@ void Mouse(CWnd& wnd, UINT nMessage, int x, int y)
   wnd.SendMessage(nMessage, 0, MAKELPARAM(x, y));
 }
 
-// The centre of a cell, in the palette's client coordinates.
-CPoint CellCentre(const CPaletteWnd& palette, int nIndex)
-{
-  CRect frame;
-  palette.CalcCellFrameRect(nIndex, frame);
-  return frame.CenterPoint();
-}
-
 // A plain palette button of 10 cells, opened by a click.
 struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
 {
@@ -144,7 +136,7 @@ TEST(PalettePopup, TheOpeningReleaseArmsAndTheNextClickOutsideCloses)
   // Moving over a cell arms; releasing on it picks it and closes.
   fixture.m_owner.m_sent.clear();
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  const CPoint cell = CellCentre(palette, 3);
+  const CPoint cell = fixture.Frame(3).CenterPoint();
   Mouse(palette, WM_MOUSEMOVE, cell.x, cell.y);
   EXPECT_EQ(3, palette.m_nHotCell);
   Mouse(palette, WM_LBUTTONUP, cell.x, cell.y);

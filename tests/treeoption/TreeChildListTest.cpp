@@ -7,15 +7,7 @@
 
 namespace
 {
-// Counts the records alive, to see that the control frees every one.
-class CCountedRecord : public CTreeItem
-{
-public:
-  CCountedRecord() { ++s_nAlive; }
-  ~CCountedRecord() override { --s_nAlive; }
-  static int s_nAlive;
-};
-int CCountedRecord::s_nAlive = 0;
+typedef CCounted<CTreeItem> CCountedRecord;
 
 class TreeChildList : public ::testing::Test
 {

@@ -16,11 +16,6 @@ public:
 
 CTreeOptionTestApp theApp;
 
-std::string describe(CTreeOptionItem* pItem)
-{
-  return pItem != nullptr ? std::string(pItem->GetLabelText()) : std::string("null");
-}
-
 LPARAM pointParam(CPoint point)
 {
   return MAKELPARAM(point.x, point.y);
@@ -53,7 +48,8 @@ LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   if (nCode >= OT_NOTIFY_ACTIVATEITEM && nCode <= OT_NOTIFY_INSERTITEM)
   {
     const NMTREEOPTION* pNotify = reinterpret_cast<const NMTREEOPTION*>(lParam);
-    m_log.push_back(std::to_string(nCode) + " " + describe(pNotify->otiItem));
+    const CTreeOptionItem* pItem = pNotify->otiItem;
+    m_log.push_back(std::to_string(nCode) + " " + (pItem != nullptr ? std::string(pItem->GetLabelText()) : "null"));
     auto answer = m_answers.find(nCode);
     return answer != m_answers.end() ? answer->second : 0;
   }

@@ -26,6 +26,18 @@ protected:
 
 typedef std::vector<std::string> Log;
 
+// Counts the objects of a class alive, to see that a control deletes every one it owns.
+template <class TBase>
+class CCounted : public TBase
+{
+public:
+  CCounted() { ++s_nAlive; }
+  ~CCounted() override { --s_nAlive; }
+  static int s_nAlive;
+};
+template <class TBase>
+int CCounted<TBase>::s_nAlive = 0;
+
 CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo = "");
 
 // Rows in drawing order once everything is expanded, 18 pixels each:
