@@ -59,7 +59,11 @@ TEST(ACEdit, SuggestionsFollowEnteredTextAndEnterAcceptsTheCompletion)
     selAtOK = EditSelectionOf(d.m_edit);
   };
   INT_PTR nResult = dlg.Run({
-      [](CAutoCompleteDialog& d) { BindEditAndType(d, "parts", kSuggestAndAppend, "bo"); },
+      [](CAutoCompleteDialog& d) {
+        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "parts"));
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        RetypeText(d.m_edit, "bo");
+      },
       [](CAutoCompleteDialog& d) {
         EXPECT_EQ("bo", TextOf(d.m_edit)) << "a key without history suggests nothing";
         d.m_edit.EnteredText("bolt M6");

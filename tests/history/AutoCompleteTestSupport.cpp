@@ -42,7 +42,7 @@ BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
 END_MESSAGE_MAP()
 
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
-  : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nOKPressed(0), m_nCancelPressed(0)
+  : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
 {
 }
 
@@ -69,7 +69,6 @@ void CAutoCompleteDialog::DoDataExchange(CDataExchange* pDX)
 
 void CAutoCompleteDialog::OnOK()
 {
-  ++m_nOKPressed;
   if (m_onOK)
     m_onOK(*this);
   CDialog::OnOK();
@@ -102,13 +101,6 @@ CSuggestListStandIn::CSuggestListStandIn()
 CSuggestListStandIn::~CSuggestListStandIn()
 {
   ::DestroyWindow(m_hWnd);
-}
-
-void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped)
-{
-  ASSERT_TRUE(dlg.m_edit.InitAutoComplete(dlg.m_pHistoryMap, pszKey));
-  dlg.m_edit.SetAutoCompleteOption(dwOptions);
-  RetypeText(dlg.m_edit, pszTyped);
 }
 
 void PressKey(HWND hWnd, UINT nVirtualKey)

@@ -45,7 +45,6 @@ public:
   CHistoryMap* m_pHistoryMap;
   // Runs when OK is pressed, before the dialog ends.
   Step m_onOK;
-  int m_nOKPressed;
   int m_nCancelPressed;
 
 protected:
@@ -71,9 +70,6 @@ public:
   CSuggestListStandIn& operator=(const CSuggestListStandIn&) = delete;
   HWND m_hWnd;
 };
-
-// Binds the dialog's edit to a key with the options, then types the text into it.
-void BindEditAndType(CAutoCompleteDialog& dlg, const char* pszKey, DWORD dwOptions, const char* pszTyped);
 
 // Input posted to the window, as the keyboard would deliver it. RetypeText focuses the field
 // and empties it first.

@@ -105,22 +105,6 @@ TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBack)
   EXPECT_EQ(ReadFileBytes(path), Bytes({0, 0})) << "an empty map is a count of zero";
 }
 
-TEST_F(HistoryFile, LoadReadsWideTextsIntoTheAnsiCodePage)
-{
-  Bytes bytes;
-  append(bytes, {1, 0, 1, 'k', 0xFF, 0xFF, 1, 0, 15, 0});
-  append(bytes, "CEnteredHistory");
-  append(bytes, {1, 0, 0xFF, 0xFF, 1, 0, 12, 0});
-  append(bytes, "CEnteredText");
-  append(bytes, {0xFF, 0xFE, 0xFF, 2, 0x65, 0x5C, 0x74, 0x6B});  // wide "履歴"
-  appendTime(bytes, kT2);
-  CHistoryMap map;
-  ASSERT_EQ(loadCause(map, m_folder.Path("wide.his"), bytes), -1);
-  ASSERT_NE(map.Enumrate("k"), nullptr);
-  EXPECT_EQ(std::string(map.Enumrate("k")->GetAt(0)->GetText()), cp932("履歴"));
-  EXPECT_EQ(map.Enumrate("k")->GetAt(0)->GetTime(), CTime(kT2));
-}
-
 TEST_F(HistoryFile, LoadIntoAFilledMapReplacesTheKeysOfTheFile)
 {
   CHistoryMap source;
@@ -170,7 +154,6 @@ TEST_F(HistoryFile, MalformedFilesRaiseAndChangeNothing)
     int nCause;
   };
   const Spoil spoils[] = {
-    {"unknown class", nFirstText + 6, {'X'}, CArchiveException::badClass},
     {"schema 2", nFirstText + 2, {2}, CArchiveException::badSchema},
     {"history where an entry belongs", nFirstText, {0x01, 0x80}, CArchiveException::badClass},
     {"entry where a history belongs", 4, {0x03, 0x80}, CArchiveException::badIndex},

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <iterator>
 
 TEST(RegisteredMessages, EveryUnitHoldsThePlatformsIdForTheName)
 {
@@ -25,7 +25,5 @@ TEST(RegisteredMessages, EveryUnitHoldsThePlatformsIdForTheName)
     SCOPED_TRACE(kNames[i]);
     EXPECT_EQ(kThisUnit[i], ::RegisterWindowMessageA(kNames[i]));
     EXPECT_EQ(otherUnit[i], kThisUnit[i]);
-    EXPECT_GE(kThisUnit[i], 0xC000u);
   }
-  EXPECT_EQ(std::set<UINT>(std::begin(kThisUnit), std::end(kThisUnit)).size(), std::size(kNames));
 }

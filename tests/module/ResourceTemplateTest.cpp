@@ -93,12 +93,6 @@ RECT UnitsToPixels(HWND hDlg, const RECT& rcUnits)
   return {rc.left, rc.top, rc.left + rc.right, rc.top + rc.bottom};
 }
 
-std::string RectText(const RECT& rc)
-{
-  return std::to_string(rc.left) + "," + std::to_string(rc.top) + "-" + std::to_string(rc.right) + "," +
-         std::to_string(rc.bottom);
-}
-
 // The style bits that must match exactly: the kind field, and where a group starts.
 DWORD ExactMask(const char* pszClass)
 {
@@ -130,7 +124,7 @@ void ExpectControl(HWND hDlg, HWND hControl, const SControl& expected)
   // A drop-down list's window is its selection field; the template's height includes the list.
   if (lstrcmpiA(szClass, "ComboBox") == 0)
     rcExpected.bottom = rcPlaced.bottom;
-  EXPECT_TRUE(::EqualRect(&rcPlaced, &rcExpected)) << RectText(rcPlaced) << ", expected " << RectText(rcExpected);
+  EXPECT_EQ(CRect(rcPlaced), rcExpected);
 }
 
 void ExpectDialogFrame(HWND hDlg, const SDialog& expected)
@@ -151,7 +145,7 @@ void ExpectDialogFrame(HWND hDlg, const SDialog& expected)
   RECT rcClient;
   ::GetClientRect(hDlg, &rcClient);
   RECT rcExpected = UnitsToPixels(hDlg, {0, 0, expected.sizeUnits.cx, expected.sizeUnits.cy});
-  EXPECT_TRUE(::EqualRect(&rcClient, &rcExpected)) << RectText(rcClient);
+  EXPECT_EQ(CRect(rcClient), rcExpected);
 }
 
 std::string ComboItem(HWND hCombo, int nIndex)

@@ -178,14 +178,6 @@ TEST(ValueWork, RangeMessageForEveryCombination)
   }
 }
 
-TEST(ValueWork, RangeMessageWithTheCallersTextsMinimumFirst)
-{
-  CValueWork value;
-  value.SetRange(0, 10);
-  value.SetOptionCheck(false, true, false);
-  EXPECT_EQ(std::string(value.displayErrMsg("a", "b")), expectedMessage("a", "b", false, true, false));
-}
-
 // A bound set in either form is present for both messages; a form set to its extreme value
 // leaves the bound absent.
 TEST(ValueWork, BoundsArePresentWhenEitherFormIsSet)
