@@ -14,6 +14,7 @@ case "$tree" in
   *) echo "build.sh: unknown tree $tree" >&2; exit 2 ;;
 esac
 if [ ! -f "$dir/build.ninja" ]; then
+  mkdir -p "$build"
   cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" >"$build/$tree-configure.log" 2>&1 \
     || { cat "$build/$tree-configure.log"; exit 1; }
 fi
