@@ -1,9 +1,16 @@
 #include "AfxCommonControls.h"
+#include "AfxHandleOf.h"
 
 #include <cstring>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
+
+CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
+{
+  return FromHandle(
+    reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pWndBuddy)))));
+}
 
 void CSpinButtonCtrl::GetRange32(int& nLower, int& nUpper) const
 {
@@ -16,7 +23,7 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
   // A popup owned by the parent, not a child of it.
   return CWnd::CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, ZuntAfx::HandleOf(pParentWnd), nullptr);
 }
 
 // Tools of this size work with every version of the control.
@@ -24,7 +31,7 @@ TOOLINFO CToolTipCtrl::toolInfo(CWnd* pWnd, UINT_PTR nIDTool) const
 {
   TOOLINFO info = {};
   info.cbSize = TTTOOLINFO_V1_SIZE;
-  info.hwnd = pWnd->GetSafeHwnd();
+  info.hwnd = ZuntAfx::HandleOf(pWnd);
   info.uId = nIDTool;
   return info;
 }
@@ -185,7 +192,7 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
 HIMAGELIST CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
   return reinterpret_cast<HIMAGELIST>(
-    SendMessage(LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(pImageList->GetSafeHandle())));
+    SendMessage(LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
@@ -331,7 +338,7 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const
 HIMAGELIST CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
   return reinterpret_cast<HIMAGELIST>(
-    SendMessage(TVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(pImageList->GetSafeHandle())));
+    SendMessage(TVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
 }
 
 // The state image index: 1 unchecked, 2 checked (TVS_CHECKBOXES).

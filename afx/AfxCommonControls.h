@@ -8,7 +8,7 @@ class ZUNTAFX_API CSpinButtonCtrl : public CWnd
   DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
   ZAFX_CONTROL_CREATE(UPDOWN_CLASS)
-  CWnd* SetBuddy(CWnd* pWndBuddy) { return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd())))); }
+  CWnd* SetBuddy(CWnd* pWndBuddy);
   CWnd* GetBuddy() const { return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY))); }
   void SetRange(short nLower, short nUpper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
   void SetRange32(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, nLower, nUpper); }

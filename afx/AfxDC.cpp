@@ -1,4 +1,5 @@
 #include "AfxDC.h"
+#include "AfxHandleOf.h"
 #include "AfxThreadState.h"
 #include "AfxWnd.h"
 
@@ -11,11 +12,6 @@ CDC::~CDC()
 {
   if (m_hDC != nullptr)
     DeleteDC();
-}
-
-HDC AFXAPI CDC::AfxGetSafeHdc(const CDC* pDC)
-{
-  return pDC != nullptr ? pDC->m_hDC : nullptr;
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
@@ -46,7 +42,7 @@ HDC CDC::Detach()
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
-  return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
+  return Attach(::CreateCompatibleDC(ZuntAfx::HandleOf(pDC)));
 }
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
@@ -79,28 +75,28 @@ HGDIOBJ CDC::selectHandle(HGDIOBJ hObject)
 
 CPen* CDC::SelectObject(CPen* pPen)
 {
-  return static_cast<CPen*>(CGdiObject::FromHandle(selectHandle(pPen->GetSafeHandle())));
+  return static_cast<CPen*>(CGdiObject::FromHandle(selectHandle(ZuntAfx::HandleOf(pPen))));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
-  return static_cast<CBrush*>(CGdiObject::FromHandle(selectHandle(pBrush->GetSafeHandle())));
+  return static_cast<CBrush*>(CGdiObject::FromHandle(selectHandle(ZuntAfx::HandleOf(pBrush))));
 }
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-  return static_cast<CFont*>(CGdiObject::FromHandle(selectHandle(pFont->GetSafeHandle())));
+  return static_cast<CFont*>(CGdiObject::FromHandle(selectHandle(ZuntAfx::HandleOf(pFont))));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
-  return static_cast<CBitmap*>(CGdiObject::FromHandle(selectHandle(pBitmap->GetSafeHandle())));
+  return static_cast<CBitmap*>(CGdiObject::FromHandle(selectHandle(ZuntAfx::HandleOf(pBitmap))));
 }
 
 // A region is copied into the context: the result is the region kind, not an object.
 int CDC::SelectObject(CRgn* pRgn)
 {
-  return static_cast<int>(reinterpret_cast<INT_PTR>(selectHandle(pRgn->GetSafeHandle())));
+  return static_cast<int>(reinterpret_cast<INT_PTR>(selectHandle(ZuntAfx::HandleOf(pRgn))));
 }
 
 CGdiObject* CDC::SelectStockObject(int nIndex)
@@ -110,7 +106,7 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
 {
-  HPALETTE hOld = ::SelectPalette(m_hDC, static_cast<HPALETTE>(pPalette->GetSafeHandle()), bForceBackground);
+  HPALETTE hOld = ::SelectPalette(m_hDC, static_cast<HPALETTE>(ZuntAfx::HandleOf(pPalette)), bForceBackground);
   return static_cast<CPalette*>(CGdiObject::FromHandle(hOld));
 }
 
@@ -186,24 +182,24 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
 
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
-  return ::FillRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()), static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+  return ::FillRgn(m_hDC, static_cast<HRGN>(ZuntAfx::HandleOf(pRgn)), static_cast<HBRUSH>(ZuntAfx::HandleOf(pBrush)));
 }
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
-  return ::FrameRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()), static_cast<HBRUSH>(pBrush->GetSafeHandle()),
+  return ::FrameRgn(m_hDC, static_cast<HRGN>(ZuntAfx::HandleOf(pRgn)), static_cast<HBRUSH>(ZuntAfx::HandleOf(pBrush)),
                     nWidth, nHeight);
 }
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
-  return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
+  return ::BitBlt(m_hDC, x, y, nWidth, nHeight, ZuntAfx::HandleOf(pSrcDC), xSrc, ySrc, dwRop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                      int nSrcHeight, DWORD dwRop)
 {
-  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight,
+  return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, ZuntAfx::HandleOf(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight,
                       dwRop);
 }
 
@@ -237,7 +233,7 @@ CPaintDC::~CPaintDC()
   Detach();
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(ZuntAfx::HandleOf(pWnd))
 {
   if (!Attach(::GetDC(m_hWnd)))
     AfxThrowResourceException();
@@ -248,7 +244,7 @@ CClientDC::~CClientDC()
   ::ReleaseDC(m_hWnd, Detach());
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(ZuntAfx::HandleOf(pWnd))
 {
   if (!Attach(::GetWindowDC(m_hWnd)))
     AfxThrowResourceException();

@@ -15,9 +15,8 @@ public:
 
   HDC m_hDC;        // where output goes
   HDC m_hAttribDC;  // what attribute queries read
-  operator HDC() const { return m_hDC; }
-  HDC GetSafeHdc() const { return AfxGetSafeHdc(this); }
-  static HDC AFXAPI AfxGetSafeHdc(const CDC* pDC);
+  operator HDC() const;
+  HDC GetSafeHdc() const;  // null for a null object; out of line, like CWnd::GetSafeHwnd
   BOOL IsPrinting() const { return m_bPrinting; }
 
   static CDC* PASCAL FromHandle(HDC hDC);

@@ -1,4 +1,5 @@
 #include "AfxDialog.h"
+#include "AfxHandleOf.h"
 #include "AfxDataExchange.h"
 #include "AfxDlgInit.h"
 #include "AfxModule.h"
@@ -65,7 +66,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
   m_lpszTemplateName = lpszTemplateName;
   m_pParentWnd = pParentWnd;
-  HWND hWndParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : AfxGetMainWnd()->GetSafeHwnd();
+  HWND hWndParent = ZuntAfx::HandleOf(pParentWnd != nullptr ? pParentWnd : AfxGetMainWnd());
   return createFromTemplate(hWndParent);
 }
 
@@ -76,7 +77,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 HWND CDialog::PreModal()
 {
-  HWND hWndParent = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : AfxGetMainWnd()->GetSafeHwnd();
+  HWND hWndParent = ZuntAfx::HandleOf(m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd());
   while (hWndParent != nullptr && (::GetWindowLongPtr(hWndParent, GWL_STYLE) & WS_CHILD) != 0)
     hWndParent = ::GetParent(hWndParent);
   return hWndParent;
@@ -197,7 +198,7 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
 {
-  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->GetSafeHwnd()), TRUE);
+  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pWndCtrl)), TRUE);
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)

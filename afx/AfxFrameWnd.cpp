@@ -1,4 +1,5 @@
 #include "AfxFrameWnd.h"
+#include "AfxHandleOf.h"
 #include "AfxControlBar.h"
 #include "AfxDockBar.h"
 #include "AfxDockContext.h"
@@ -45,7 +46,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
   int cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.right - rect.left;
   int cy = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : rect.bottom - rect.top;
   if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, cx, cy,
-                pParentWnd->GetSafeHwnd(), m_hMenuDefault, nullptr))
+                ZuntAfx::HandleOf(pParentWnd), m_hMenuDefault, nullptr))
   {
     if (m_hMenuDefault != nullptr)
       ::DestroyMenu(m_hMenuDefault);

@@ -1,4 +1,5 @@
 #include "AfxGdi.h"
+#include "AfxHandleOf.h"
 #include "AfxDC.h"
 #include "AfxModule.h"
 #include "AfxThreadState.h"
@@ -14,11 +15,6 @@ IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 CGdiObject::~CGdiObject()
 {
   DeleteObject();
-}
-
-HGDIOBJ AFXAPI CGdiObject::AfxGetSafeGdiHandle(const CGdiObject* pObject)
-{
-  return pObject != nullptr ? pObject->m_hObject : nullptr;
 }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
@@ -72,7 +68,7 @@ CBrush::CBrush(COLORREF crColor)
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
-  return Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->GetSafeHandle())));
+  return Attach(::CreatePatternBrush(static_cast<HBITMAP>(ZuntAfx::HandleOf(pBitmap))));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
@@ -148,6 +144,6 @@ BOOL CRgn::CreatePolygonRgn(LPPOINT lpPoints, int nCount, int nMode)
 
 int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)
 {
-  return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn1->GetSafeHandle()),
-                      static_cast<HRGN>(pRgn2->GetSafeHandle()), nCombineMode);
+  return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(ZuntAfx::HandleOf(pRgn1)),
+                      static_cast<HRGN>(ZuntAfx::HandleOf(pRgn2)), nCombineMode);
 }

@@ -15,9 +15,8 @@ public:
   ~CGdiObject() override;
 
   HGDIOBJ m_hObject;
-  operator HGDIOBJ() const { return m_hObject; }
-  HGDIOBJ GetSafeHandle() const { return AfxGetSafeGdiHandle(this); }
-  static HGDIOBJ AFXAPI AfxGetSafeGdiHandle(const CGdiObject* pObject);
+  operator HGDIOBJ() const;
+  HGDIOBJ GetSafeHandle() const;  // null for a null object; out of line, like CWnd::GetSafeHwnd
 
   static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
   static void PASCAL DeleteTempMap();

@@ -1,4 +1,5 @@
 #include "AfxImageList.h"
+#include "AfxHandleOf.h"
 #include "AfxDC.h"
 #include "AfxModule.h"
 
@@ -7,11 +8,6 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 CImageList::~CImageList()
 {
   DeleteImageList();
-}
-
-HIMAGELIST AFXAPI CImageList::AfxGetSafeHimagelist(const CImageList* pImageList)
-{
-  return pImageList != nullptr ? pImageList->m_hImageList : nullptr;
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
@@ -58,22 +54,22 @@ BOOL CImageList::Create(CImageList* pImageList)
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-  return ImageList_Add(m_hImageList, static_cast<HBITMAP>(pbmImage->GetSafeHandle()),
-                       static_cast<HBITMAP>(pbmMask->GetSafeHandle()));
+  return ImageList_Add(m_hImageList, static_cast<HBITMAP>(ZuntAfx::HandleOf(pbmImage)),
+                       static_cast<HBITMAP>(ZuntAfx::HandleOf(pbmMask)));
 }
 
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 {
-  return ImageList_AddMasked(m_hImageList, static_cast<HBITMAP>(pbmImage->GetSafeHandle()), crMask);
+  return ImageList_AddMasked(m_hImageList, static_cast<HBITMAP>(ZuntAfx::HandleOf(pbmImage)), crMask);
 }
 
 BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
-  return ImageList_Replace(m_hImageList, nImage, static_cast<HBITMAP>(pbmImage->GetSafeHandle()),
-                           static_cast<HBITMAP>(pbmMask->GetSafeHandle()));
+  return ImageList_Replace(m_hImageList, nImage, static_cast<HBITMAP>(ZuntAfx::HandleOf(pbmImage)),
+                           static_cast<HBITMAP>(ZuntAfx::HandleOf(pbmMask)));
 }
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
-  return ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
+  return ImageList_Draw(m_hImageList, nImage, ZuntAfx::HandleOf(pDC), pt.x, pt.y, nStyle);
 }

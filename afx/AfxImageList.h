@@ -17,9 +17,8 @@ public:
   ~CImageList() override;
 
   HIMAGELIST m_hImageList;
-  operator HIMAGELIST() const { return m_hImageList; }
-  HIMAGELIST GetSafeHandle() const { return AfxGetSafeHimagelist(this); }
-  static HIMAGELIST AFXAPI AfxGetSafeHimagelist(const CImageList* pImageList);
+  operator HIMAGELIST() const;
+  HIMAGELIST GetSafeHandle() const;  // null for a null object; out of line, like CWnd::GetSafeHwnd
 
   BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
   // A strip bitmap from the resource chain, cut into images cx wide.

@@ -1,4 +1,5 @@
 #include "AfxMenu.h"
+#include "AfxHandleOf.h"
 #include "AfxGdi.h"
 #include "AfxModule.h"
 #include "AfxThreadState.h"
@@ -9,11 +10,6 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 CMenu::~CMenu()
 {
   DestroyMenu();
-}
-
-HMENU AFXAPI CMenu::AfxGetSafeHmenu(const CMenu* pMenu)
-{
-  return pMenu != nullptr ? pMenu->m_hMenu : nullptr;
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
@@ -85,8 +81,8 @@ BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByP
 
 BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked)
 {
-  return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, static_cast<HBITMAP>(pBmpUnchecked->GetSafeHandle()),
-                              static_cast<HBITMAP>(pBmpChecked->GetSafeHandle()));
+  return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, static_cast<HBITMAP>(ZuntAfx::HandleOf(pBmpUnchecked)),
+                              static_cast<HBITMAP>(ZuntAfx::HandleOf(pBmpChecked)));
 }
 
 BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags)
@@ -133,13 +129,13 @@ private:
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
 {
   CTrackingScope scope(m_hMenu);
-  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, ZuntAfx::HandleOf(pWnd), lpRect);
 }
 
 BOOL CMenu::TrackPopupMenuEx(UINT nFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm)
 {
   CTrackingScope scope(m_hMenu);
-  return ::TrackPopupMenuEx(m_hMenu, nFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
+  return ::TrackPopupMenuEx(m_hMenu, nFlags, x, y, ZuntAfx::HandleOf(pWnd), lptpm);
 }
 
 HMENU PASCAL CMenu::GetTrackingMenu()

@@ -17,9 +17,8 @@ public:
   ~CMenu() override;
 
   HMENU m_hMenu;
-  operator HMENU() const { return m_hMenu; }
-  HMENU GetSafeHmenu() const { return AfxGetSafeHmenu(this); }
-  static HMENU AFXAPI AfxGetSafeHmenu(const CMenu* pMenu);
+  operator HMENU() const;
+  HMENU GetSafeHmenu() const;  // null for a null object; out of line, like CWnd::GetSafeHwnd
   bool operator==(const CMenu& menu) const { return m_hMenu == menu.m_hMenu; }
   bool operator!=(const CMenu& menu) const { return m_hMenu != menu.m_hMenu; }
 

@@ -1,4 +1,5 @@
 #include "AfxMiniFrameWnd.h"
+#include "AfxHandleOf.h"
 #include "AfxDockContext.h"
 #include "AfxMsgMap.h"
 
@@ -18,7 +19,7 @@ BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwSt
     lpClassName = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   return CreateEx(WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle | WS_POPUP, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                  rect.right - rect.left, rect.bottom - rect.top, ZuntAfx::HandleOf(pParentWnd),
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr);
 }
 

@@ -1,4 +1,5 @@
 #include "AfxWinApp.h"
+#include "AfxHandleOf.h"
 #include "AfxModule.h"
 #include "AfxMsgMap.h"
 #include "AfxThreadState.h"
@@ -87,7 +88,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
   if (!IsInputMessage(pMsg->message))
     return FALSE;
   CWnd* pMainWnd = GetMainWnd();
-  if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+  if (CWnd::WalkPreTranslateTree(ZuntAfx::HandleOf(pMainWnd), pMsg))
     return TRUE;
   // A modeless window outside the main window still gets the main window's translation.
   if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && !::IsChild(pMainWnd->m_hWnd, pMsg->hwnd) &&
@@ -180,7 +181,7 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
   }
   HWND hWndOwner = ::GetActiveWindow();
   if (hWndOwner == nullptr || ::GetWindowThreadProcessId(hWndOwner, nullptr) != ::GetCurrentThreadId())
-    hWndOwner = AfxGetMainWnd()->GetSafeHwnd();
+    hWndOwner = ZuntAfx::HandleOf(AfxGetMainWnd());
   return ::MessageBox(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }
 

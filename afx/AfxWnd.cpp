@@ -1,4 +1,5 @@
 #include "AfxWnd.h"
+#include "AfxHandleOf.h"
 #include "AfxDataExchange.h"
 #include "AfxFrameWnd.h"
 #include "AfxMsgMap.h"
@@ -136,11 +137,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
   return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-HWND AFXAPI AfxGetSafeHwnd(const CWnd* pWnd)
-{
-  return pWnd != nullptr ? pWnd->m_hWnd : nullptr;
-}
-
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -205,7 +201,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
   return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                  rect.bottom - rect.top, ZuntAfx::HandleOf(pParentWnd),
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -251,7 +247,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-  HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), static_cast<int>(nID));
+  HWND hWndControl = ::GetDlgItem(ZuntAfx::HandleOf(pParent), static_cast<int>(nID));
   return hWndControl != nullptr && SubclassWindow(hWndControl);
 }
 

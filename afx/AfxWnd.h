@@ -21,9 +21,6 @@ class CFrameWnd;
 // Framework windows handle their messages here.
 ZUNTAFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
-// Out of line, so that the compiler cannot assume a non-null object.
-ZUNTAFX_API HWND AFXAPI AfxGetSafeHwnd(const CWnd* pWnd);
-
 class ZUNTAFX_API CWnd : public CCmdTarget
 {
   DECLARE_DYNCREATE(CWnd)
@@ -33,9 +30,10 @@ public:
   ~CWnd() override;
 
   HWND m_hWnd;
-  // Null for a null object, as framework code relies on (pParent->GetSafeHwnd()).
-  operator HWND() const { return GetSafeHwnd(); }
-  HWND GetSafeHwnd() const { return AfxGetSafeHwnd(this); }
+  // Null for a null object, as hosts rely on (pParent->GetSafeHwnd()); out of line, so that no
+  // optimiser in a host can fold the test away.
+  operator HWND() const;
+  HWND GetSafeHwnd() const;
   bool operator==(const CWnd& wnd) const { return m_hWnd == wnd.m_hWnd; }
   bool operator!=(const CWnd& wnd) const { return m_hWnd != wnd.m_hWnd; }
 
@@ -85,14 +83,14 @@ public:
   int SetDlgCtrlID(int nID);
   CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-  CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+  CWnd* SetParent(CWnd* pWndNewParent);
   CWnd* GetOwner() const;
-  void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+  void SetOwner(CWnd* pOwnerWnd);
   CWnd* GetTopLevelParent() const;
   CFrameWnd* GetParentFrame() const;
   CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
   CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
-  BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+  BOOL IsChild(const CWnd* pWnd) const;
   static CWnd* PASCAL GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
   static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
   static CWnd* PASCAL GetActiveWindow() { return FromHandle(::GetActiveWindow()); }

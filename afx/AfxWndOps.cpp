@@ -1,5 +1,6 @@
 // CWnd's thin wrappers of window functions and its default message handlers.
 #include "AfxWnd.h"
+#include "AfxHandleOf.h"
 #include "AfxDC.h"
 #include "AfxFrameWnd.h"
 #include "AfxModule.h"
@@ -40,7 +41,7 @@ CFrameWnd* CWnd::GetParentFrame() const
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
 {
-  return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+  return FromHandle(::GetNextDlgTabItem(m_hWnd, ZuntAfx::HandleOf(pWndCtl), bPrevious));
 }
 
 CWnd* CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
@@ -106,7 +107,7 @@ CFont* CWnd::GetFont() const
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), bRedraw);
+  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pFont)), bRedraw);
 }
 
 CMenu* CWnd::GetMenu() const
@@ -116,7 +117,7 @@ CMenu* CWnd::GetMenu() const
 
 BOOL CWnd::SetMenu(CMenu* pMenu)
 {
-  return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu());
+  return ::SetMenu(m_hWnd, ZuntAfx::HandleOf(pMenu));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
@@ -136,12 +137,12 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
 {
-  ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+  ::MapWindowPoints(m_hWnd, ZuntAfx::HandleOf(pwndTo), lpPoint, nCount);
 }
 
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
 {
-  ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), reinterpret_cast<LPPOINT>(lpRect), 2);
+  ::MapWindowPoints(m_hWnd, ZuntAfx::HandleOf(pwndTo), reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
@@ -165,7 +166,7 @@ CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr), m_hWndO
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-  return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+  return ::SetWindowPos(m_hWnd, ZuntAfx::HandleOf(pWndInsertAfter), x, y, cx, cy, nFlags);
 }
 
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
@@ -210,7 +211,7 @@ CDC* CWnd::GetWindowDC()
 
 int CWnd::ReleaseDC(CDC* pDC)
 {
-  return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
+  return ::ReleaseDC(m_hWnd, ZuntAfx::HandleOf(pDC));
 }
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
@@ -389,4 +390,19 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
   if (nAdjustType == adjustBorder)
     dwExStyle &= ~WS_EX_CLIENTEDGE;
   ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
+}
+
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+  return FromHandle(::SetParent(m_hWnd, ZuntAfx::HandleOf(pWndNewParent)));
+}
+
+void CWnd::SetOwner(CWnd* pOwnerWnd)
+{
+  m_hWndOwner = ZuntAfx::HandleOf(pOwnerWnd);
+}
+
+BOOL CWnd::IsChild(const CWnd* pWnd) const
+{
+  return ::IsChild(m_hWnd, ZuntAfx::HandleOf(pWnd));
 }

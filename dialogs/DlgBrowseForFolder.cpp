@@ -99,7 +99,7 @@ INT_PTR CDlgBrowseForFolder::DoModal()
   IMalloc* pMalloc = nullptr;
   if (FAILED(::SHGetMalloc(&pMalloc)))
     return IDCANCEL;
-  HWND hOwner = m_pOwnerWnd->GetSafeHwnd();
+  const HWND hOwner = m_pOwnerWnd != nullptr ? m_pOwnerWnd->GetSafeHwnd() : nullptr;
   LPITEMIDLIST pidlRoot = nullptr;
   if (m_bRootAtComputer)
     ::SHGetSpecialFolderLocation(hOwner, CSIDL_DRIVES, &pidlRoot);

@@ -123,7 +123,7 @@ public:
   BOOL SetMenuText(UINT id, CString string, UINT nFlags = MF_BYPOSITION);
 
   static BOOL IsMenu(HMENU submenu);
-  static BOOL IsMenu(CMenu* submenu) { return IsMenu(submenu->GetSafeHmenu()); }
+  static BOOL IsMenu(CMenu* submenu) { return submenu != nullptr && IsMenu(submenu->GetSafeHmenu()); }
   static void UpdateMenu(CMenu* pmenu);
   static LRESULT FindKeyboardShortcut(UINT nChar, UINT nFlags, CMenu* pMenu);
 

@@ -392,9 +392,8 @@ void CPaletteWnd::redrawCells(int nFirst, int nSecond)
 
 void CPaletteWnd::notifyOwner(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-  HWND hOwner = m_pOwner->GetSafeHwnd();
-  if (hOwner != nullptr)
-    ::SendMessage(hOwner, nMessage, wParam, lParam);
+  if (m_pOwner != nullptr && m_pOwner->GetSafeHwnd() != nullptr)
+    m_pOwner->SendMessage(nMessage, wParam, lParam);
 }
 
 void CPaletteWnd::DrawFrame(CDC& dc, int nIndex)

@@ -70,9 +70,8 @@ CPaletteDummyWnd::CPaletteDummyWnd() : m_lpszClassName(nullptr), m_pOwner(nullpt
 
 void CPaletteDummyWnd::OnDestroy()
 {
-  HWND hOwner = m_pOwner->GetSafeHwnd();
-  if (hOwner != nullptr)
-    ::SendMessage(hOwner, PaletteWnd_Msg_EndPopup, 0, 0);
+  if (m_pOwner != nullptr && m_pOwner->GetSafeHwnd() != nullptr)
+    m_pOwner->SendMessage(PaletteWnd_Msg_EndPopup, 0, 0);
   CWnd::OnDestroy();
 }
 
@@ -86,7 +85,7 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
   CRect rect;
   GetWindowRect(&rect);
   if (!m_pDummyWnd->CreateEx(0, m_pDummyWnd->m_lpszClassName, nullptr, WS_POPUP, x, y, rect.Width(), rect.Height(),
-                             m_pOwner->GetSafeHwnd(), nullptr))
+                             m_pOwner->m_hWnd, nullptr))
   {
     delete m_pDummyWnd;
     m_pDummyWnd = nullptr;
