@@ -6,6 +6,10 @@
 
 namespace {
 
+// Blocks serve any object, as the heap's do. The chunk is asked for that alignment explicitly:
+// a 32-bit heap gives only 8 bytes where std::max_align_t wants 16.
+constexpr std::align_val_t kBlockAlignment{alignof(std::max_align_t)};
+
 size_t roundUpToAlignment(size_t nSize)
 {
   const size_t nAlign = alignof(std::max_align_t);
@@ -30,7 +34,7 @@ void CFixedAllocNoSync::FreeAll()
   while (m_pChunks) {
     CNode* pChunk = m_pChunks;
     m_pChunks = pChunk->pNext;
-    ::operator delete(pChunk);
+    ::operator delete(pChunk, kBlockAlignment);
   }
   m_pNodeFree = nullptr;
 }
@@ -41,7 +45,7 @@ void CFixedAllocNoSync::addChunk()
 {
   const size_t nHeader = roundUpToAlignment(sizeof(CNode));
   const size_t nSlot = roundUpToAlignment(m_nAllocSize);
-  BYTE* pChunk = static_cast<BYTE*>(::operator new(nHeader + nSlot * m_nBlockSize));
+  BYTE* pChunk = static_cast<BYTE*>(::operator new(nHeader + nSlot * m_nBlockSize, kBlockAlignment));
   reinterpret_cast<CNode*>(pChunk)->pNext = m_pChunks;
   m_pChunks = reinterpret_cast<CNode*>(pChunk);
   for (UINT i = m_nBlockSize; i-- > 0;) {

@@ -5,6 +5,12 @@ set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 
 set(ZUNT_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+# The tree's name ends every CTest entry, so that a failure in the one summary says which build
+# it came from.
+set(ZUNT_TREE "" CACHE STRING "Name of this build tree (win32, win64, win64-ubsan, native)")
+# Release is what hosts ship: -O2, as their own release builds use.
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
 
 if(WIN32)
   # The library is multi-byte (ANSI code page), like the MFC build it stands for.
@@ -12,6 +18,11 @@ if(WIN32)
   add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
   # Resource scripts are UTF-8; without this windres turns the Japanese texts into '?'.
   string(APPEND CMAKE_RC_FLAGS " -c 65001")
+  if(ZUNT_UB_TRAP)
+    # Unoptimised, and undefined behaviour (a member call through null, a misaligned access, an
+    # overflow) stops the program at once with an illegal instruction; no run-time library.
+    add_compile_options(-fsanitize=undefined -fsanitize-undefined-trap-on-error -g1)
+  endif()
   # Every test executable runs under Wine; CTest prefixes its command with this.
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 
@@ -39,7 +50,11 @@ else()
   endif()
 endif()
 
-if(NOT ZUNT_DLLS_ONLY AND NOT ZUNT_BENCH)
+if(ZUNT_TREE)
+  set(ZUNT_TEST_SUFFIX _${ZUNT_TREE})
+endif()
+
+if(NOT ZUNT_BENCH)
   set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(${ZUNT_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -68,12 +83,7 @@ function(zunt_test name)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE gtest_main)
   endif()
-  # Both trees report in one CTest summary: the native entry carries the tree's name.
-  set(entry ${name})
-  if(NOT WIN32)
-    set(entry ${name}_native)
-  endif()
-  add_test(NAME ${entry} COMMAND ${name} --gtest_color=no)
+  add_test(NAME ${name}${ZUNT_TEST_SUFFIX} COMMAND ${name} --gtest_color=no)
 endfunction()
 
 # The SDK: include/ (every public header, flat), lib/ (import libraries and the CMake package),

@@ -229,22 +229,30 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
 
 // The menu is tracked modally: a timer, which the menu loop dispatches, takes the picture
 // once the menu has painted and closes it.
+namespace {
+
+std::string s_menuShotPath;
+bool s_bMenuShotSaved;
+
+void CALLBACK takeMenuShot(HWND hWnd, UINT, UINT_PTR nTimer, DWORD)
+{
+  ::KillTimer(hWnd, nTimer);
+  s_bMenuShotSaved = SaveWindowAsPng(hWnd, s_menuShotPath.c_str()) != FALSE;
+  ::EndMenu();
+}
+
+}  // namespace
+
 void CGalleryApp::writeContextMenuScreenshot(CGalleryFrame* pFrame, CWnd* pSample, const std::string& path)
 {
-  static std::string s_path;
-  static bool s_bSaved;
-  s_path = path;
-  s_bSaved = false;
+  s_menuShotPath = path;
+  s_bMenuShotSaved = false;
   const UINT_PTR kShotTimer = 1;
-  ::SetTimer(pFrame->m_hWnd, kShotTimer, 500, [](HWND hWnd, UINT, UINT_PTR nTimer, DWORD) {
-    ::KillTimer(hWnd, nTimer);
-    s_bSaved = SaveWindowAsPng(hWnd, s_path.c_str()) != FALSE;
-    ::EndMenu();
-  });
+  ::SetTimer(pFrame->m_hWnd, kShotTimer, 500, takeMenuShot);
   pSample->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pSample->m_hWnd), MAKELPARAM(-1, -1));
   ::KillTimer(pFrame->m_hWnd, kShotTimer);
   PumpMessages(100);
-  if (!s_bSaved)
+  if (!s_bMenuShotSaved)
     m_nExitCode = 1;
 }
 

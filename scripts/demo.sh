@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# The demo command: builds and runs the gallery. With a display it opens the window; without
-# one it runs under Xvfb and writes one screenshot per page to out/gallery/.
+# The demo command: builds and runs the gallery from the product build (Release, i686; x86_64
+# where the 32-bit Wine cannot be had). With a display it opens the window; without one it runs
+# under Xvfb and writes one screenshot per page to out/gallery/.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export ZUNT_BUILD="${ZUNT_BUILD:-$root/build}"
 build=$ZUNT_BUILD
 cd "$root"
 scripts/setup.sh
+source scripts/wine-env.sh
+tree=win32
+why=$(zunt_wine32_missing)
+if [ -n "$why" ]; then
+  echo "demo: $why; the gallery runs from the 64-bit build"
+  tree=win64
+fi
 mkdir -p "$build" out/gallery
-scripts/build.sh win64 --target ZuntGallery
+scripts/build.sh "$tree" --target ZuntGallery
 scripts/wineprefix.sh
-gallery="$build/win64/bin/ZuntGallery.exe"
+gallery="$build/$tree/bin/ZuntGallery.exe"
 if [ -n "${DISPLAY:-}" ]; then
   exec scripts/wine-run "$gallery"
 fi

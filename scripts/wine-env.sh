@@ -6,3 +6,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # The library's texts are CP932: LC_ALL (not LANG) gives Wine the Japanese ANSI code page.
 export LC_ALL=ja_JP.UTF-8
+# Why 32-bit programs cannot run here, or nothing when they can.
+zunt_wine32_missing() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' ||
+    echo "the 32-bit Wine (package wine32:i386) is not installed"
+}

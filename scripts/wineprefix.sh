@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
-# Makes the project's Wine prefix once: Japanese locale, fonts for the Japanese face names.
+# Makes the project's Wine prefix: Japanese locale, fonts for the Japanese face names, unmanaged
+# windows. A prefix made by another Wine (say, before the 32-bit Wine was installed) cannot start
+# programs ("could not load kernel32.dll"), so the prefix is made again when the Wine changes.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 stamp="$WINEPREFIX/.zunt-ready"
-unmanaged="$WINEPREFIX/.zunt-unmanaged"
-# Without a window manager, hiding a managed window waits two seconds for the X server's
-# withdrawn state; unmanaged windows hide at once. A step of its own, so that older prefixes
-# get it too.
-if [ -f "$stamp" ] && [ ! -f "$unmanaged" ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wineserver -w
-  touch "$unmanaged"
-fi
-[ -f "$stamp" ] && exit 0
+# The stamp names the prefix's settings and the Wine that made it: either changing remakes it.
+wine_id="settings 2; $(wine --version) $(dpkg-query -W -f='${Package}:${Architecture}=${Version} ' wine64 wine32:i386 2>/dev/null || true)"
+[ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_id" ] && exit 0
 echo "setup: preparing the Wine prefix in $WINEPREFIX"
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -25,6 +22,11 @@ done
 for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
   wine reg add "$key" /v "$face" /d "IPAPGothic" /f >/dev/null 2>&1
 done
+# Without a window manager, hiding a managed window waits two seconds for the X server's
+# withdrawn state; unmanaged windows hide at once.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# A crash prints its backtrace into the test's output and ends the program, instead of waiting
+# in a crash dialog that nobody closes.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
-touch "$unmanaged" "$stamp"
+printf '%s' "$wine_id" > "$stamp"

@@ -256,10 +256,9 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
   const Bytes shared = then(then(branch, {0x02, 0x00}) + leaf, {0x04, 0x00});  // object 4: the leaf
   EXPECT_EQ(loadCause(shared, readAll), CArchiveException::badIndex);
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
-  // A huge element count runs into the end of the input, not into a huge allocation.
-  EXPECT_EQ(loadCause(then(branch, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F,
-                                    0x00, 0x00}),
-                      readAll),
+  // A huge element count runs into the end of the input, not into a huge allocation. (Counts of
+  // 2^32 - 1 and more exist only in 64-bit builds; this one reads alike in both.)
+  EXPECT_EQ(loadCause(then(branch, {0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x00}), readAll),
             CArchiveException::endOfFile);
 }
 

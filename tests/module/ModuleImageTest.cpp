@@ -35,7 +35,12 @@ TEST(ModuleImage, ExportsNameZuntControlAndTheHostImportsTheFileName)
   ASSERT_NE(exports.VirtualAddress, 0u);
   auto pExports = AtRva<IMAGE_EXPORT_DIRECTORY>(CtrlModule(), exports.VirtualAddress);
   EXPECT_STREQ(AtRva<char>(CtrlModule(), pExports->Name), "ZuntControl.dll");
+  // AFXAPI is __stdcall, whose i686 names carry the bytes of the arguments.
+#ifdef _WIN64
   EXPECT_NE(::GetProcAddress(CtrlModule(), "_Z23GetZuntCtrlModuleHandlev"), nullptr);
+#else
+  EXPECT_NE(::GetProcAddress(CtrlModule(), "_Z23GetZuntCtrlModuleHandlev@0"), nullptr);
+#endif
 
   EXPECT_TRUE(ImportsModule(::GetModuleHandleA(nullptr), "ZuntCtrl.dll"));
   EXPECT_FALSE(ImportsModule(::GetModuleHandleA(nullptr), "ZuntControl.dll"));

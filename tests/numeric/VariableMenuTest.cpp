@@ -79,25 +79,27 @@ void OpenContextMenu(TField& field, const KeySequence& keys)
 
 // The dialog that a field's command opened over the test dialog. Its modal loop shows it
 // when idle, which a running script never lets it be: shown here instead.
+struct SDialogSearch
+{
+  HWND hOwner;
+  HWND hFound;
+};
+
+BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
+{
+  SDialogSearch* pSearch = reinterpret_cast<SDialogSearch*>(lParam);
+  char className[16] = "";
+  ::GetClassNameA(hWnd, className, sizeof className);
+  if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || std::string(className) != "#32770")
+    return TRUE;
+  pSearch->hFound = hWnd;
+  return FALSE;
+}
+
 CWnd* OpenedDialog(CWnd& owner)
 {
-  struct SSearch
-  {
-    HWND hOwner;
-    HWND hFound;
-  } search = {owner.m_hWnd, nullptr};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        SSearch* pSearch = reinterpret_cast<SSearch*>(lParam);
-        char className[16] = "";
-        ::GetClassNameA(hWnd, className, sizeof className);
-        if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || std::string(className) != "#32770")
-          return TRUE;
-        pSearch->hFound = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  SDialogSearch search = {owner.m_hWnd, nullptr};
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
   if (search.hFound == nullptr)
     return nullptr;
   ::ShowWindow(search.hFound, SW_SHOWNORMAL);

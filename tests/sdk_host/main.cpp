@@ -13,6 +13,64 @@ void check(bool ok, const char* what)
   failures += ok ? 0 : 1;
 }
 
+CWinApp theApp("ZuntSdkHost");
+
+class CHostPinBar : public CPinDockBar
+{
+public:
+  void EnterAutoHide(CAutoHideBar*) override {}
+  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL) override { pStrip->RemoveButton(this); }
+  void AfterLeaveAutoHide(BOOL) override {}
+  BOOL CanLeaveAutoHide() override { return TRUE; }
+};
+
+// What a host does in its frame and dialogs, in a Release build: windows without a parent,
+// caption and pin bars (they measure their captions in a memory context made from no DC) and
+// the auto-hide strip.
+void checkWindows()
+{
+  CWnd* pNoWindow = nullptr;
+  check(pNoWindow->GetSafeHwnd() == nullptr, "GetSafeHwnd of a null window is null");
+
+  CWnd popup;
+  check(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 100, 50), nullptr, 0) &&
+          popup.GetParent() == nullptr,
+        "CreateEx with a rectangle and no parent");
+
+  CEdit first, second;
+  first.Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), &popup, 1);
+  second.Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), &popup, 2);
+  CCtrlSplitter splitter;
+  check(splitter.Create(WS_CHILD | CTRLSPLITTER_VERT, nullptr, &first, &second, 500, CRect(0, 0, 200, 100), 80, 0) == 1,
+        "a splitter with no parent");
+  splitter.DestroyWindow();
+  popup.DestroyWindow();
+
+  CFrameWnd* pFrame = new CFrameWnd;
+  check(pFrame->Create(nullptr, "Host frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 480)) != FALSE, "a frame");
+  pFrame->EnableDocking(CBRS_ALIGN_ANY);
+  const DWORD dwBarStyle = WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC;
+  CSizingControlBarCF caption;
+  check(caption.Create("Caption", pFrame, 100, dwBarStyle) != FALSE, "a caption bar");
+  caption.EnableDocking(CBRS_ALIGN_ANY);
+  pFrame->DockControlBar(&caption, AFX_IDW_DOCKBAR_LEFT);
+  CHostPinBar pin;
+  check(pin.Create("Pinned", pFrame, 101, dwBarStyle) != FALSE, "a pin bar");
+  pin.EnableDocking(CBRS_ALIGN_ANY);
+  pFrame->DockControlBar(&pin, AFX_IDW_DOCKBAR_LEFT);
+  CAutoHideBar strip;
+  check(strip.Create(1, pFrame) != FALSE, "the auto-hide strip");
+  CRect rcDocked(0, 0, 150, 300);
+  strip.AddButton("Pinned", AHB_GROUPSELECT, &pin, pin.GetParent(), &rcDocked, &pin);
+  pFrame->ShowControlBar(&pin, FALSE, FALSE);
+  pFrame->RecalcLayout();
+  pFrame->ShowWindow(SW_SHOW);
+  pFrame->UpdateWindow();
+  check(strip.IsWindowVisible() && strip.GetButtonCount() == 1, "the strip shows the hidden bar's button");
+  strip.RemoveButton(&pin);
+  pFrame->DestroyWindow();
+}
+
 }  // namespace
 
 int main()
@@ -32,5 +90,6 @@ int main()
   value.SetNotEqualToMaxValue(true);
   check(value.SetValue(9.996) == "9.99", "a value record formats through the library");
   check(CRoundOff::JIS(2.25, 1) == 2.2, "rounding");
+  checkWindows();
   return failures == 0 ? 0 : 1;
 }
