@@ -119,6 +119,7 @@ IMPLEMENT_DYNAMIC(CSpinEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CSpinEdit, CEdit)
   ON_WM_CREATE()
+  ON_WM_DESTROY()
   ON_WM_SHOWWINDOW()
   ON_WM_ENABLE()
   ON_WM_KILLFOCUS()
@@ -338,6 +339,14 @@ int CSpinEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
   if (m_bCreateSpinButtonCtrl && !createSpinCtrl())
     return -1;
   return 0;
+}
+
+// The button is the parent's child, not the field's: it would outlive the field's window.
+void CSpinEdit::OnDestroy()
+{
+  if (m_spinButtonCtrl.GetSafeHwnd() != nullptr)
+    m_spinButtonCtrl.DestroyWindow();
+  CEdit::OnDestroy();
 }
 
 void CSpinEdit::OnShowWindow(BOOL bShow, UINT nStatus)

@@ -145,6 +145,7 @@ protected:
   }
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
   afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
   afx_msg void OnEnable(BOOL bEnable);
   afx_msg void OnKillFocus(CWnd* pNewWnd);

@@ -288,6 +288,12 @@ TEST(SpinEdit, HostCreatedFieldGetsItsButtonAndEditCommandsAct)
         command(ID_POPUP_CUT);
         EXPECT_EQ("12.5", TextOf(field));
         EXPECT_TRUE(field.IsModified()) << "every change is the user's until validated";
+
+        // The button goes with the field's window, not only with the object.
+        const HWND hSpin = pSpin->m_hWnd;
+        field.DestroyWindow();
+        EXPECT_FALSE(::IsWindow(hSpin));
+        EXPECT_EQ(nullptr, pSpin->GetSafeHwnd());
       },
   });
 }
