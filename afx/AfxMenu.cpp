@@ -156,15 +156,17 @@ CMenu* CMenu::FindPopupMenuFromID(UINT nID)
   int nCount = ::GetMenuItemCount(m_hMenu);
   for (int nItem = 0; nItem < nCount; ++nItem)
   {
+    // The entry that opens a popup is named by the popup's handle, cut to the item id's width.
     HMENU hSubMenu = ::GetSubMenu(m_hMenu, nItem);
+    const UINT nItemID = hSubMenu != nullptr ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(hSubMenu))
+                                             : ::GetMenuItemID(m_hMenu, nItem);
+    CMenu* pHolder = nItemID == nID ? FromHandlePermanent(m_hMenu) : nullptr;
+    if (pHolder != nullptr)
+      return pHolder;
     if (hSubMenu != nullptr)
     {
       if (CMenu* pFound = FromHandle(hSubMenu)->FindPopupMenuFromID(nID))
         return pFound;
-    }
-    else if (::GetMenuItemID(m_hMenu, nItem) == nID)
-    {
-      return FromHandlePermanent(m_hMenu);
     }
   }
   return nullptr;

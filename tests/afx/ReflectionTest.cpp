@@ -220,6 +220,17 @@ TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
   EXPECT_TRUE(m_parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
   EXPECT_EQ(g_handled, (Handled{"menu MeasureItem " + std::to_string(kItemID), "menu DrawItem " + std::to_string(kItemID)}));
 
+  // An entry that opens a popup is named by the popup's handle; the menu holding it measures it.
+  g_handled.clear();
+  CMenu nested;
+  ASSERT_TRUE(nested.CreatePopupMenu());
+  ASSERT_TRUE(popup.AppendMenu(MF_POPUP | MF_OWNERDRAW, reinterpret_cast<UINT_PTR>(nested.m_hMenu), nullptr));
+  const UINT nNestedID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(nested.m_hMenu));
+  measure = {ODT_MENU, 0, nNestedID, 0, 0, 0};
+  EXPECT_TRUE(m_parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+  EXPECT_EQ(g_handled, (Handled{"menu MeasureItem " + std::to_string(nNestedID)}));
+  nested.Detach();  // destroyed with the popup
+
   // A menu that is only a temporary wrapper has no drawing of its own: the parent's handler runs.
   g_handled.clear();
   HMENU hDetached = popup.Detach();

@@ -333,14 +333,41 @@ TEST(BmpMenuTrack, ATrackedContextMenuIsMeasuredAndDrawnByItself)
   menu.AppendMenu(MF_STRING, 1, cp932("一").c_str());
   menu.AppendMenu(MF_SEPARATOR);
   menu.AppendMenu(MF_STRING, 2, cp932("二\tCtrl+2").c_str());
+  menu.AppendODPopupMenuA(cp932("三").c_str())->AppendMenu(MF_STRING, 3, "x");
   CBmpMenu::SetMenuDrawMode(1);
   ::SetTimer(nullptr, 0, 300, &closeMenu);
   menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 20, 20, &owner);
   CBmpMenu::SetMenuDrawMode(0);
-  EXPECT_EQ(menu.m_nMeasured, 3);
-  EXPECT_GE(menu.m_nDrawn, 3);
+  EXPECT_EQ(menu.m_nMeasured, 4);  // the entry of the popup too
+  EXPECT_GE(menu.m_nDrawn, 4);
   menu.DestroyMenu();
   owner.DestroyWindow();
+}
+
+// WM_MEASUREITEM names a popup's entry by the popup's handle: the window finds the menu that
+// holds the entry in its menu bar.
+TEST(BmpMenuTrack, ALoadedBarMeasuresTheEntriesOfItsNestedPopups)
+{
+  CMenuLookScope classic(false);
+  CBmpMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
+  CWnd frame;
+  ASSERT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr,
+                             0));
+  ASSERT_TRUE(frame.SetMenu(&menu));
+  CBmpMenu* pFile = popupAt(menu, 0);
+  ASSERT_NE(pFile, nullptr);
+  MEASUREITEMSTRUCT mis = {};
+  mis.CtlType = ODT_MENU;
+  mis.itemID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(::GetSubMenu(*pFile, 3)));
+  mis.itemData = reinterpret_cast<ULONG_PTR>(ItemData(*pFile, 3));
+  EXPECT_TRUE(frame.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+  const SIZE expected = MeasureMenuItem(*pFile, 3);
+  EXPECT_GT(expected.cx, 2 * CBmpMenu::m_iconX);
+  EXPECT_EQ(static_cast<LONG>(mis.itemWidth), expected.cx);
+  EXPECT_EQ(static_cast<LONG>(mis.itemHeight), expected.cy);
+  frame.SetMenu(nullptr);
+  frame.DestroyWindow();
 }
 
 TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
