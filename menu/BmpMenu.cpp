@@ -1000,7 +1000,7 @@ BOOL CBmpMenu::SetMenuText(UINT id, CString string, UINT nFlags)
   return textAt(id, nFlags, [&](CBmpMenuData* pData) { pData->SetAnsiString(string); });
 }
 
-CMenu* CBmpMenu::GetSubMenu(const wchar_t* lpszSubMenuName)
+CMenu* CBmpMenu::GetSubMenu(const wchar_t* lpszSubMenuName) const
 {
   const int nCount = static_cast<int>(GetMenuItemCount());
   for (int i = 0; i < nCount; ++i)
@@ -1011,7 +1011,7 @@ CMenu* CBmpMenu::GetSubMenu(const wchar_t* lpszSubMenuName)
   return nullptr;
 }
 
-CMenu* CBmpMenu::GetSubMenu(const char* lpszSubMenuName)
+CMenu* CBmpMenu::GetSubMenu(const char* lpszSubMenuName) const
 {
   return GetSubMenu(static_cast<const wchar_t*>(CWideText(lpszSubMenuName)));
 }

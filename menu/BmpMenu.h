@@ -112,9 +112,10 @@ public:
   int RemoveMenu(const wchar_t* lpstrText, BC_Seperator sPos = BCMENU_NONE);
 
   // Queries.
+  // Const like the position form, so that GetSubMenu(0) means position 0 without ambiguity.
   using CMenu::GetSubMenu;
-  CMenu* GetSubMenu(const char* lpszSubMenuName);
-  CMenu* GetSubMenu(const wchar_t* lpszSubMenuName);
+  CMenu* GetSubMenu(const char* lpszSubMenuName) const;
+  CMenu* GetSubMenu(const wchar_t* lpszSubMenuName) const;
   CBmpMenu* GetSubCBmpMenu(const char* lpszSubMenuName);
   CBmpMenu* GetSubCBmpMenu(const wchar_t* lpszSubMenuName);
   int GetMenuPosition(const char* pText);

@@ -370,6 +370,18 @@ TEST(BmpMenuTrack, ALoadedBarMeasuresTheEntriesOfItsNestedPopups)
   frame.DestroyWindow();
 }
 
+// Position 0 is the position, without the compiler's doubt between it and a null text.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wpedantic"
+TEST(BmpMenuLoad, SubMenuZeroIsTheFirstPosition)
+{
+  CBmpMenu menu;
+  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
+  EXPECT_EQ(menu.GetSubMenu(0), popupAt(menu, 0));
+  EXPECT_EQ(static_cast<const CBmpMenu&>(menu).GetSubMenu(1), popupAt(menu, 1));
+}
+#pragma GCC diagnostic pop
+
 TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
 {
   CMenuLookScope flat(true);
