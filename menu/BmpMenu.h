@@ -247,6 +247,8 @@ private:
   void forgetCheckImages(const CImageList* pList);
   static void resetOwnList(CBmpMenuData* pData);
   static void dropOwnList(CBmpMenuData* pData);
+  // One bitmap resource into the list, without the 3-D look's variants.
+  BOOL addBitmap(CImageList* list, UINT nResourceID);
   void appendVariants(CImageList* list, int nIndex);
   BOOL makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled);
   BOOL filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF pixel, BOOL bKey, COLORREF extra),

@@ -89,6 +89,15 @@ HBITMAP CBmpMenu::LoadSysColorBitmap(int nResourceId)
 
 BOOL CBmpMenu::AddBitmapToImageList(CImageList* list, UINT nResourceID)
 {
+  if (!addBitmap(list, nResourceID))
+    return FALSE;
+  if (IsLunaMenuStyle() && xp_draw_3D_bitmaps)
+    appendVariants(list, 0);
+  return TRUE;
+}
+
+BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
+{
   const COLORREF crMask = m_UseBitmapBackground ? m_BitmapBackground : ::GetSysColor(COLOR_3DFACE);
   BOOL bAdded = FALSE;
   if (HBITMAP hSysColor = LoadSysColorBitmap(static_cast<int>(nResourceID)))
@@ -107,11 +116,7 @@ BOOL CBmpMenu::AddBitmapToImageList(CImageList* list, UINT nResourceID)
       bAdded = list->Add(&bitmap, crMask) >= 0;
     }
   }
-  if (!bAdded)
-    return FALSE;
-  if (IsLunaMenuStyle() && xp_draw_3D_bitmaps)
-    appendVariants(list, 0);
-  return TRUE;
+  return bAdded;
 }
 
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
@@ -316,8 +321,8 @@ BOOL CBmpMenu::LoadCheckmarkBitmap(int unselect, int select)
     m_CheckImages->DeleteImageList();
   m_CheckImagesShared = FALSE;
   m_CheckImages->Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
-  if (AddBitmapToImageList(m_CheckImages, static_cast<UINT>(unselect))
-      && AddBitmapToImageList(m_CheckImages, static_cast<UINT>(select)))
+  // Exactly the two checks: the 3-D look's variants would shift the selected one.
+  if (addBitmap(m_CheckImages, static_cast<UINT>(unselect)) && addBitmap(m_CheckImages, static_cast<UINT>(select)))
     return TRUE;
   forgetCheckImages(m_CheckImages);
   delete m_CheckImages;

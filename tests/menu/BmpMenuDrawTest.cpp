@@ -312,12 +312,19 @@ TEST_F(BmpMenuDrawTest, SeparatorsDrawAnEtchedLineAtTheMiddle)
 TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
 {
   CMenuLookScope flat(true);
-  ASSERT_TRUE(m_menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
   ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "確認"));
-  draw(0, ODS_CHECKED);
-  EXPECT_EQ(m_canvas.Pixel(2 + 7, 4 + 6), sys(COLOR_BTNTEXT));  // the black centre of "off"
-  draw(0, ODS_CHECKED | ODS_SELECTED);
-  EXPECT_EQ(m_canvas.Pixel(2 + 7, 4 + 6), RGB(255, 0, 255));
+  for (BOOL b3D : {FALSE, TRUE})
+  {
+    SCOPED_TRACE(b3D ? "3-D images" : "plain images");
+    CBmpMenu::SetXPBitmap3D(b3D);
+    ASSERT_TRUE(m_menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
+    EXPECT_EQ(m_menu.m_CheckImages->GetImageCount(), 2);  // no variants of the checks
+    const int x = b3D ? 4 + 7 : 2 + 7;                      // the 3-D look's column is wider
+    draw(0, ODS_CHECKED);
+    EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), sys(COLOR_BTNTEXT));  // the black centre of "off"
+    draw(0, ODS_CHECKED | ODS_SELECTED);
+    EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), RGB(255, 0, 255));
+  }
   EXPECT_FALSE(m_menu.LoadCheckmarkBitmap(0, IDB_CHECK_ON));
 }
 
