@@ -8,6 +8,8 @@
 #include "ZuntModule.h"
 #include "ZuntVariable.h"
 
+#include <memory>
+
 namespace
 {
 const int kCancelID = 2;
@@ -57,6 +59,16 @@ aCVariableBase* createVariable(aCVariableExpression& set, int nKind, const CStri
   }
 }
 
+// A bitmap menu appends through its own operation, which owner-draws the item and keeps its
+// record in step; CMenu's is not virtual.
+void appendItem(CMenu& menu, UINT nFlags, UINT_PTR nID = 0, LPCTSTR pszText = nullptr)
+{
+  if (CBmpMenu* pBmpMenu = DYNAMIC_DOWNCAST(CBmpMenu, &menu))
+    pBmpMenu->AppendMenu(nFlags, nID, pszText);
+  else
+    menu.AppendMenu(nFlags, nID, pszText);
+}
+
 // A separator and a command item whose text comes from the table; false when it is missing.
 bool appendLoadedItem(CMenu& menu, UINT nTextID, UINT nCommandID, bool bSeparator)
 {
@@ -64,8 +76,8 @@ bool appendLoadedItem(CMenu& menu, UINT nTextID, UINT nCommandID, bool bSeparato
   if (strText.IsEmpty())
     return false;
   if (bSeparator)
-    menu.AppendMenu(MF_SEPARATOR);
-  menu.AppendMenu(MF_STRING, nCommandID, strText);
+    appendItem(menu, MF_SEPARATOR);
+  appendItem(menu, MF_STRING, nCommandID, strText);
   return true;
 }
 
@@ -131,6 +143,7 @@ BEGIN_MESSAGE_MAP(CSpinEdit, CEdit)
   ON_COMMAND(ID_POPUP_DELETE, OnEditClear)
   ON_COMMAND(ID_POPUP_SELECT_ALL, OnEditAllSelect)
   ON_WM_CONTEXTMENU()
+  ON_MESSAGE(WM_MENUCHAR, OnMenuChar)
   ON_COMMAND_RANGE(ID_VARIABLE_FIRST, ID_VARIABLE_FIRST + MENU_VARIABLES_MAX - 1, OnVariable)
   ON_COMMAND_RANGE(ID_VARIABLE_FIRST + VARIABLE_KIND_STEP,
                    ID_VARIABLE_FIRST + VARIABLE_KIND_STEP + MENU_VARIABLES_MAX - 1, OnVariable)
@@ -548,6 +561,15 @@ void CSpinEdit::OnContextMenu(CWnd* pWnd, CPoint point)
   menu.DestroyMenu();
 }
 
+// The context menu's items are owner-drawn: the platform cannot read their mnemonics.
+LRESULT CSpinEdit::OnMenuChar(WPARAM wParam, LPARAM lParam)
+{
+  CMenu* pMenu = CMenu::FromHandle(reinterpret_cast<HMENU>(lParam));
+  if (LRESULT lResult = CBmpMenu::FindKeyboardShortcut(LOWORD(wParam), HIWORD(wParam), pMenu))
+    return lResult;
+  return Default();
+}
+
 void CSpinEdit::SetVariableMenu(CMenu* pMenu)
 {
   if (m_pVariableExpression == nullptr || pMenu == nullptr)
@@ -561,7 +583,7 @@ void CSpinEdit::SetDispValueMenu(CMenu* pMenu)
 {
   if (pMenu == nullptr)
     return;
-  pMenu->AppendMenu(MF_SEPARATOR);
+  appendItem(*pMenu, MF_SEPARATOR);
   appendLoadedItem(*pMenu, IDS_MENU_SHOW_VALUE, ID_DISP_VALUE, false);
 }
 
@@ -569,7 +591,7 @@ void CSpinEdit::SetDispExpMenu(CMenu* pMenu)
 {
   if (pMenu == nullptr)
     return;
-  pMenu->AppendMenu(MF_SEPARATOR);
+  appendItem(*pMenu, MF_SEPARATOR);
   appendLoadedItem(*pMenu, IDS_MENU_SHOW_EXPRESSION, ID_DISP_EXP, false);
 }
 
@@ -666,18 +688,21 @@ bool CSpinEdit::showsValueOfExpression() const
   return !m_strValue.IsEmpty() && !m_strNumExpression.IsEmpty() && m_strValue != m_strNumExpression && !m_bModified;
 }
 
-// A missing string stops the building and drops the unfinished popup.
+// A missing string stops the building and drops the unfinished popup. Below a bitmap menu the
+// popup is one too, owned by that menu once appended.
 bool CSpinEdit::appendVariablePopup(CMenu& menu, int nKind)
 {
-  CMenu popup;
-  popup.CreatePopupMenu();
+  const bool bBitmapMenu = menu.IsKindOf(RUNTIME_CLASS(CBmpMenu));
+  std::unique_ptr<CMenu> pPopup(bBitmapMenu ? new CBmpMenu : new CMenu);
+  pPopup->CreatePopupMenu();
   CString strTitle = LoadLibraryText(kVariableTitleIDs[nKind]);
-  if (!fillVariablePopup(popup, nKind) || strTitle.IsEmpty())
-  {
-    popup.DestroyMenu();
+  if (!fillVariablePopup(*pPopup, nKind) || strTitle.IsEmpty())
     return false;
-  }
-  menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), strTitle);
+  appendItem(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu), strTitle);
+  if (bBitmapMenu)
+    pPopup.release();
+  else
+    pPopup->Detach();
   return true;
 }
 
@@ -692,7 +717,7 @@ bool CSpinEdit::fillVariablePopup(CMenu& popup, int nKind)
   {
     const aCVariableBase* pVariable = pList->GetNext(pos);
     if (pVariable != nullptr)
-      popup.AppendMenu(MF_STRING, nFirstID + i, pVariable->GetName());
+      appendItem(popup, MF_STRING, nFirstID + i, pVariable->GetName());
   }
   if (!pList->IsEmpty() && !appendLoadedItem(popup, IDS_MENU_SELECT_VARIABLE, ID_VARIABLE_SELECT_FIRST + nKind, true))
     return false;

@@ -157,6 +157,7 @@ protected:
   afx_msg void OnEditClear();
   afx_msg void OnEditAllSelect();
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
   afx_msg void OnVariable(UINT nID);
   afx_msg void OnVariableSelect(UINT nID);
   afx_msg void OnVariableAdd(UINT nID);

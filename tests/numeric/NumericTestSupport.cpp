@@ -137,6 +137,35 @@ std::pair<int, int> SelectionOf(const CEdit& edit)
   return {nStart, nEnd};
 }
 
+namespace
+{
+// Read from the item's type: a popup's state has no room for the flag.
+bool IsOwnerDrawn(HMENU hMenu, int nPosition)
+{
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
+  return (info.fType & MFT_OWNERDRAW) != 0;
+}
+
+// An owner-drawn item's text is in its record, which its bitmap menu keeps at the item's
+// position; "?" when the two are out of step.
+std::string RecordText(HMENU hMenu, int nPosition)
+{
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_DATA;
+  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
+  const CBmpMenu* pMenu = DYNAMIC_DOWNCAST(CBmpMenu, CMenu::FromHandlePermanent(hMenu));
+  const auto* pData = reinterpret_cast<CBmpMenuData*>(info.dwItemData);
+  if (pMenu == nullptr || pData == nullptr || nPosition >= pMenu->m_Items.GetSize() ||
+      pMenu->m_Items[nPosition] != pData)
+    return "?";
+  return static_cast<LPCTSTR>(pData->GetString());
+}
+}
+
 std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags)
 {
   std::string strMenu;
@@ -152,24 +181,23 @@ std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, s
       strMenu += '-';
       continue;
     }
+    const bool bOwnerDrawn = IsOwnerDrawn(hMenu, i);
     char text[256] = "";
     ::GetMenuStringA(hMenu, i, text, sizeof text, MF_BYPOSITION);
-    std::string strText = text;
+    std::string strText = bOwnerDrawn ? RecordText(hMenu, i) : text;
     for (const auto& tag : tags)
       if (tag.first == strText)
         strText = tag.second;
+    if (bOwnerDrawn)
+      strMenu += '*';
     if (hSubMenu != nullptr)
       strMenu += strText + "[" + DescribeMenu(hSubMenu, tags) + "]";
     else
     {
-      // An owner-drawn item keeps its text in its own record; untagged texts that are not
-      // ASCII (the menu resource's own) show only as their ids.
+      // Untagged texts that are not ASCII (the menu resource's own) show only as their ids.
       bool bAscii = std::all_of(strText.begin(), strText.end(), [](char ch) { return (ch & 0x80) == 0; });
       std::string strID = std::to_string(::GetMenuItemID(hMenu, i));
-      if ((nState & MF_OWNERDRAW) != 0)
-        strMenu += "*" + strID;
-      else
-        strMenu += bAscii ? strText + ":" + strID : strID;
+      strMenu += bAscii ? strText + ":" + strID : strID;
     }
     if ((nState & MF_GRAYED) != 0)
       strMenu += '~';

@@ -41,10 +41,10 @@ struct SKeyMessage
 };
 typedef std::vector<SKeyMessage> KeySequence;
 
-// A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII,
-// "*id" when it is owner-drawn),
-// tags replacing the texts the test names; "~" marks a grayed item, "-" a separator, a popup
-// is its text with its items in brackets.
+// A menu as a compact text: "text:id" for a command (only the id when its text is not ASCII),
+// tags replacing the texts the test names; "*" marks an owner-drawn item (its text read from
+// its record, "?" when the record is not the one its menu keeps there), "~" a grayed item,
+// "-" a separator; a popup is its text with its items in brackets.
 std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags);
 
 // A field whose hidden state a test may read, and which records the keyboard messages that

@@ -147,10 +147,11 @@ protected:
   CNumericDialog m_dlg;
 };
 
+// Owner-drawn like the rest of the bitmap menu, each item with its record.
 const char kVariableSubmenus[] =
-    "<length>[WIDTH:32800 HEIGHT:32801 - <select>:33100 <add>:33110] <angle>[<add>:33111] "
-    "<general>[G1:33000 G2:33001 G3:33002 G4:33003 G5:33004 G6:33005 G7:33006 G8:33007 G9:33008 G10:33009 - "
-    "<select>:33102 <add>:33112]";
+    "*<length>[*WIDTH:32800 *HEIGHT:32801 - *<select>:33100 *<add>:33110] *<angle>[*<add>:33111] "
+    "*<general>[*G1:33000 *G2:33001 *G3:33002 *G4:33003 *G5:33004 *G6:33005 *G7:33006 *G8:33007 *G9:33008 "
+    "*G10:33009 - *<select>:33102 *<add>:33112]";
 }
 
 TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
@@ -208,14 +209,14 @@ TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionThenExpressionAndVal
       [](CNumericDialog& d) {
         ASSERT_EQ("26.00", TextOf(d.m_double));
         OpenContextMenu(d.m_double, KeySequence{Char('e')});
-        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <expression>:33201"))
+        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - *<expression>:33201"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
         EXPECT_EQ("1+HEIGHT", TextOf(d.m_double));
         EXPECT_FALSE(d.m_double.IsModified());
         OpenContextMenu(d.m_double, KeySequence{Char('i')});
-        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - <value>:33200"))
+        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - *<value>:33200"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {
