@@ -12,8 +12,7 @@ public:
   ~CACComboBox() override;
 
   BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) override;
-  // Once the window exists, and again after the map's Load replaced the key's history (the
-  // options then have to be set again). A null key uses the control's id; TRUE on success,
+  // Once the window exists. A null key uses the control's id; TRUE on success,
   // also for a box without an edit field, which then gets no suggestions.
   int InitAutoComplete(CHistoryMap* pHistoryMap, const char* pszKey);
   virtual void EnteredText(const char* pszText);

@@ -61,6 +61,15 @@ void CEnteredHistory::DeleteOutOfLimit(int nCount, CTime time)
   }
 }
 
+void CEnteredHistory::TakeEntries(CEnteredHistory& other)
+{
+  if (&other == this)
+    return;
+  deleteFrom(0);
+  Append(other);
+  other.RemoveAll();
+}
+
 void CEnteredHistory::CheckData() const
 {
   for (int i = 0; i < GetCount(); ++i) {

@@ -23,6 +23,8 @@ public:
   // Keeps the nCount most recent entries (all when nCount <= 0), then, when time > 0, deletes
   // from the oldest end every entry not newer than time, stopping at the first newer one.
   void DeleteOutOfLimit(int nCount, CTime time);
+  // Deletes the entries held and takes over those of the other history, which is left empty.
+  void TakeEntries(CEnteredHistory& other);
   // Writes one line per entry to the debugger output.
   void CheckData() const;
 

@@ -96,10 +96,8 @@ void CHistoryMap::Serialize(CArchive& ar)
     ar >> key;
     loaded.emplace_back(key, std::unique_ptr<CEnteredHistory>(ReadOwnedObject<CEnteredHistory>(ar)));
   }
-  for (auto& entry : loaded) {
-    replace(entry.first, entry.second.get());
-    entry.second.release();
-  }
+  for (auto& entry : loaded)
+    adopt(entry.first, std::move(entry.second));
 }
 
 bool CHistoryMap::IsExistFile(const char* pszPath)
@@ -153,6 +151,16 @@ bool CHistoryMap::serializeFile(const char* pszPath, bool bLoad)
   pArchive.reset();
   m_file.Close();
   return true;
+}
+
+// A key already present keeps its history object and only its entries change: the controls
+// bound to the key hold that object.
+void CHistoryMap::adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded)
+{
+  if (CEnteredHistory* pHistory = Enumrate(pszKey))
+    pHistory->TakeEntries(*pLoaded);
+  else
+    replace(pszKey, pLoaded.release());
 }
 
 // A history already under the key is deleted.

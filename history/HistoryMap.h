@@ -5,6 +5,8 @@
 
 #include <afxcoll.h>
 
+#include <memory>
+
 class AFX_EXT_CLASS CHistoryMap : public CMapStringToOb
 {
   DECLARE_SERIAL(CHistoryMap)
@@ -28,9 +30,10 @@ public:
   // archive exception, after which the file is closed again. The folders of the path are made
   // first when the path does not exist.
   bool Save(const char* pszPath);
-  // Adds the file's keys to the map. A key already in the map takes the history read from the
-  // file and the history it had is deleted; a key that comes twice in the file keeps the later
-  // history. A malformed file raises CArchiveException and leaves the map as it was.
+  // Adds the file's keys to the map. A key already in the map takes the entries read from the
+  // file in place of its own, in the same history object, so that controls bound to the key
+  // stay valid; a key that comes twice in the file keeps the later entries. A malformed file
+  // raises CArchiveException and leaves the map as it was.
   bool Load(const char* pszPath);
   // Writes every key and its entries to the debugger output.
   void CheckData() const;
@@ -54,5 +57,6 @@ protected:
 
 private:
   bool serializeFile(const char* pszPath, bool bLoad);
+  void adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded);
   void replace(LPCTSTR pszKey, CEnteredHistory* pHistory);
 };

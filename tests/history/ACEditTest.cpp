@@ -44,6 +44,65 @@ TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
   EXPECT_EQ(2, map.GetCount());
 }
 
+namespace
+{
+std::string FirstSuggestion(IEnumString* pEnum)
+{
+  LPOLESTR pszText = nullptr;
+  ULONG nFetched = 0;
+  if (pEnum->Reset() != S_OK || pEnum->Next(1, &pszText, &nFetched) != S_OK)
+    return "(none)";
+  char szText[256] = "";
+  ::WideCharToMultiByte(CP_ACP, 0, pszText, -1, szText, sizeof szText, nullptr, nullptr);
+  ::CoTaskMemFree(pszText);
+  return szText;
+}
+
+// A file that holds one key's history.
+class CHistoryFile
+{
+public:
+  CHistoryFile(const char* pszKey, const char* pszText)
+  {
+    char szFolder[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, szFolder);
+    ::GetTempFileNameA(szFolder, "his", 0, m_szPath);
+    CHistoryMap map;
+    map.SetAt(pszKey, pszText, CTime(1000));
+    map.Save(m_szPath);
+  }
+  ~CHistoryFile() { ::DeleteFileA(m_szPath); }
+  CHistoryFile(const CHistoryFile&) = delete;
+  CHistoryFile& operator=(const CHistoryFile&) = delete;
+  const char* Path() const { return m_szPath; }
+
+private:
+  char m_szPath[MAX_PATH] = "";
+};
+}
+
+// A history that Load replaces under a bound key is the one the control goes on suggesting
+// from and recording into, in whichever order the host loads, binds and enters.
+TEST(ACEdit, LoadingUnderABoundKeyKeepsTheControlOnTheLoadedEntries)
+{
+  CHistoryMap map;
+  const CHistoryFile file("key", "from file");
+  CAutoCompleteDialog dlg(&map);
+  dlg.Run({[&](CAutoCompleteDialog& d) {
+    d.m_edit.InitAutoComplete(&map, "key");
+    d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+    d.m_edit.EnteredText("typed");
+    ASSERT_TRUE(map.Load(file.Path()));
+    EXPECT_EQ("from file", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
+    d.m_edit.EnteredText("after");
+    EXPECT_EQ("after", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
+    ASSERT_TRUE(map.Load(file.Path()));
+    d.m_edit.EnteredText("again");
+    EXPECT_EQ("again", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
+  }});
+  EXPECT_EQ(std::vector<std::string>({"again", "from file"}), HistoryTexts(map, "key"));
+}
+
 // Windows names its suggestion list "Auto-Suggest Dropdown"; Wine shows its list as a popup of
 // another class, so under Wine the control never finds it and the keys go on to the dialog.
 // What the control does with Windows' list is shown here with a stand-in window of that class.

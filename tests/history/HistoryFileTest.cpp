@@ -118,9 +118,11 @@ TEST_F(HistoryFile, LoadIntoAFilledMapReplacesTheKeysOfTheFile)
   map.SetAt("k", "second", CTime(kT2));
   map.SetAt("kept", "x", CTime(kT2));
   const CEnteredHistory* pKept = map.Enumrate("kept");
+  const CEnteredHistory* pReplaced = map.Enumrate("k");
   ASSERT_TRUE(map.Load(path.c_str()));
   EXPECT_EQ(map.GetCount(), 3);
   EXPECT_EQ(map.Enumrate("kept"), pKept);
+  EXPECT_EQ(map.Enumrate("k"), pReplaced) << "the entries change, not the object controls hold";
   EXPECT_EQ(map.Enumrate("k")->GetCount(), 1);
   EXPECT_EQ(map.Enumrate("k")->GetAt(0)->GetText(), CString("from file"));
   EXPECT_EQ(map.Enumrate("new")->GetAt(0)->GetText(), CString("n"));
