@@ -10,8 +10,8 @@ public:
   CACEdit();
   ~CACEdit() override;
 
-  // Once the window exists, and again after the map's Load replaced the key's history (the
-  // options then have to be set again). A null key uses the control's id; TRUE on success.
+  // Once the window exists. A null key uses the control's id; TRUE on success, FALSE also
+  // when the window does not exist.
   int InitAutoComplete(CHistoryMap* pHistoryMap, const char* pszKey);
   virtual void EnteredText(const char* pszText);
   // The window text.

@@ -88,9 +88,10 @@ int CAutoCompleteBinding::Init(CHistoryMap* pMap, const char* pszKey, const CWnd
     m_strKey.Format("%d", control.GetDlgCtrlID());
   release();
   m_hWndField = hWndField;
-  if (hWndField == nullptr)
+  // A combo box without an edit field works on without suggestions; an edit needs its window.
+  if (hWndField == nullptr && m_field == COMBO_FIELD)
     return TRUE;
-  if (!bindObject(hWndField))
+  if (!::IsWindow(hWndField) || !bindObject(hWndField))
     return FALSE;
   // An object without IAutoComplete2 leaves the options unset.
   DWORD dwOptions = 0;

@@ -26,8 +26,9 @@ public:
   CAutoCompleteBinding(const CAutoCompleteBinding&) = delete;
   CAutoCompleteBinding& operator=(const CAutoCompleteBinding&) = delete;
 
-  // Binds the control to a key of the map (null key: the control's id) and, when hWndField is
-  // given, puts a new auto-complete object on that window. TRUE on success.
+  // Binds the control to a key of the map (null key: the control's id) and puts a new
+  // auto-complete object on hWndField. TRUE on success; a combo box without an edit field
+  // (null hWndField) succeeds without an object, a field that is no window fails.
   int Init(CHistoryMap* pMap, const char* pszKey, const CWnd& control, HWND hWndField);
   // Records the text under the key, when auto-complete is switched on, and suggests it at once.
   void EnteredText(const char* pszText);

@@ -13,6 +13,9 @@ TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
   dlg.Run({[](CAutoCompleteDialog& d) {
     EXPECT_FALSE(d.m_edit.InitAutoComplete(nullptr, "key"));
     EXPECT_EQ(nullptr, d.m_edit.m_autoComplete.m_pAutoComplete);
+    CTestAutoComplete<CACEdit> windowless;
+    EXPECT_FALSE(windowless.InitAutoComplete(d.m_pHistoryMap, "key")) << "no window to bind to";
+    EXPECT_EQ(nullptr, windowless.m_autoComplete.m_pAutoComplete);
     d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
     EXPECT_EQ(0xFFFFFFFFul, d.m_edit.GetAutoCompleteOption()) << "no object yet, nothing stored";
 
