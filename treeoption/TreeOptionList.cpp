@@ -365,10 +365,15 @@ void CTreeOptionList::clickRow(long lHit, CTreeOptionItem* otiItem)
     m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
   if (!watch.IsDeleted() && lHit == OT_HIT_ATTRIBUTE && !otiItem->IsRootLevel())
     activateRow(otiItem);
-  if (watch.IsDeleted())
-    rowDeletedByHost();
-  else
+  if (!watch.IsDeleted())
+  {
     m_otOption->SetFocusedItem(otiItem);
+    return;
+  }
+  // The host deleted the row the focus was moving to; a focus it chose itself stays.
+  if (m_otOption->GetFocusedItem() == pOld)
+    m_otOption->SetFocusedItem(nullptr);
+  repaint();
 }
 
 void CTreeOptionList::activateRow(CTreeOptionItem* otiItem)
@@ -376,12 +381,6 @@ void CTreeOptionList::activateRow(CTreeOptionItem* otiItem)
   const CTreeOption::CItemWatch watch(otiItem);
   if (m_otOption->SendNotify(UINT(OT_NOTIFY_ACTIVATEITEM), otiItem) == 0 && !watch.IsDeleted())
     otiItem->Activate();
-}
-
-void CTreeOptionList::rowDeletedByHost()
-{
-  m_otOption->SetFocusedItem(nullptr);
-  repaint();
 }
 
 void CTreeOptionList::clickNowhere()
@@ -444,7 +443,7 @@ void CTreeOptionList::OnLButtonDblClk(UINT nFlags, CPoint point)
   default:
     if (!selectAsFocus(pItem))
     {
-      rowDeletedByHost();
+      repaint();
       return;
     }
   }

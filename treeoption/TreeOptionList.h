@@ -53,8 +53,6 @@ private:
   void clickRow(long lHit, CTreeOptionItem* otiItem);
   // Asks the host (-1110), then activates the row unless it vetoed.
   void activateRow(CTreeOptionItem* otiItem);
-  // The host deleted the row it was told about: nothing stays focused.
-  void rowDeletedByHost();
   void clickNowhere();
   // False when the host deleted the row while told of its focus.
   bool selectAsFocus(CTreeOptionItem* otiItem);

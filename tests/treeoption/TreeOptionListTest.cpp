@@ -180,8 +180,10 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
     Log expected;
   };
   const SCase cases[] = {
-    {"a label clicked, deleted on -1107", 1,
+    {"a label clicked, deleted on -1107, the focus on another row", 1,
      [](CTreeOptionFixture& f) {
+       Click(f.List(), f.LabelPoint(6));
+       f.TakeLog();
        f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
        Click(f.List(), f.LabelPoint(1));
      },
