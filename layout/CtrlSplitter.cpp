@@ -10,6 +10,8 @@ BEGIN_MESSAGE_MAP(CCtrlSplitter, CStatic)
   ON_WM_LBUTTONUP()
   ON_WM_MOUSEMOVE()
   ON_WM_PAINT()
+  ON_WM_CAPTURECHANGED()
+  ON_WM_CANCELMODE()
 END_MESSAGE_MAP()
 
 CCtrlSplitter::CCtrlSplitter()
@@ -364,23 +366,27 @@ void CCtrlSplitter::OnLButtonUp(UINT nFlags, CPoint point)
   if (pDrag != nullptr && pDrag->bDragging && pDrag->bDragStarted)
   {
     constrain(point);
-    drawActiveBar();
-    pDrag->bDragging = 0;
-    pDrag->bDragStarted = 0;
+    endDrag(*pDrag);
     dropBar(point);
     ::ReleaseCapture();
   }
   CStatic::OnLButtonUp(nFlags, point);
 }
 
+void CCtrlSplitter::endDrag(SSplitDrag& drag)
+{
+  drawActiveBar();
+  drag.bDragging = 0;
+  drag.bDragStarted = 0;
+}
+
 void CCtrlSplitter::cancelDrag(SSplitDrag& drag)
 {
   if (!drag.bDragging)
     return;
-  drawActiveBar();
+  endDrag(drag);
   ::ReleaseCapture();
   ::SetFocus(drag.hWndOldFocus);
-  drag.bDragging = 0;
 }
 
 void CCtrlSplitter::CancelVertDrag()
@@ -393,6 +399,22 @@ void CCtrlSplitter::CancelHorizDrag()
 {
   if (m_bHorizSplitter)
     cancelDrag(m_horizDrag);
+}
+
+void CCtrlSplitter::OnCaptureChanged(CWnd* pWnd)
+{
+  // Whoever took the mouse ended the drag: the bar goes, the panes stay.
+  SSplitDrag* pDrag = activeDrag();
+  if (pDrag != nullptr && pDrag->bDragging)
+    endDrag(*pDrag);
+  CStatic::OnCaptureChanged(pWnd);
+}
+
+void CCtrlSplitter::OnCancelMode()
+{
+  CancelVertDrag();
+  CancelHorizDrag();
+  CStatic::OnCancelMode();
 }
 
 BOOL CCtrlSplitter::PreTranslateMessage(MSG* pMsg)

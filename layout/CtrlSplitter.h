@@ -66,6 +66,8 @@ protected:
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnPaint();
+  afx_msg void OnCaptureChanged(CWnd* pWnd);
+  afx_msg void OnCancelMode();
   DECLARE_MESSAGE_MAP()
 
   UINT m_nID;
@@ -113,6 +115,8 @@ private:
   LPCTSTR sizingCursor() const;
   // Lays the panes out with the bar at the point and keeps the fixed pane's size.
   void dropBar(CPoint point);
+  // Erases the bar and disarms the drag; the capture and the focus are the caller's.
+  void endDrag(SSplitDrag& drag);
   void cancelDrag(SSplitDrag& drag);
   // Inverts a bar of the parent window; drawing it twice restores the screen.
   void invertBarOnParent(const CRect& rcBar);

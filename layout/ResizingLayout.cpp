@@ -49,6 +49,12 @@ void AnchorAxis(LONG& nNear, LONG& nFar, WORD wFlags, int d, const SAxisFlags& a
     nFar += nHalf;
   }
 }
+
+bool FitsTheScreens(int cx, int cy)
+{
+  return cx > 0 && cy > 0 && cx <= ::GetSystemMetrics(SM_CXVIRTUALSCREEN) &&
+         cy <= ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+}
 }
 
 CResizingLayout::CResizingLayout(LPCTSTR lpszTemplateName) : CResizingLayout(0, lpszTemplateName, true)
@@ -148,7 +154,7 @@ void CResizingLayout::LoadSize(CWnd& wnd, LPCTSTR lpszSection) const
     return;
   const int cx = static_cast<int>(pApp->GetProfileInt(lpszSection, "CX", 0));
   const int cy = static_cast<int>(pApp->GetProfileInt(lpszSection, "CY", 0));
-  if (cx != 0 && cy != 0)
+  if (FitsTheScreens(cx, cy))
     wnd.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

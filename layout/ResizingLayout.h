@@ -42,7 +42,9 @@ public:
   bool OnGetMinMaxInfo(MINMAXINFO* lpMMI) const;
   // False for a minimised window, which lays out nothing.
   bool OnSize(CWnd& wnd, UINT nType, int cx, int cy);
-  // OnInitDialog: applies the remembered size, without moving the window.
+  // OnInitDialog: applies the remembered size, without moving the window. A size that no
+  // screen can show (not positive, or beyond the desktop's virtual screen) is a damaged
+  // profile: it is ignored and the window keeps its template size.
   void LoadSize(CWnd& wnd, LPCTSTR lpszSection) const;
   // WM_DESTROY: keeps the size when the window was resized, then forgets the sizes.
   void SaveSize(CWnd& wnd, LPCTSTR lpszSection);

@@ -46,6 +46,8 @@ CChildList::CChildList() : m_bCreateDragging(false), m_pReceiveContextCmd(nullpt
 
 CChildList::~CChildList()
 {
+  // The window's end tells the host of each item's deletion, with the item's record.
+  DestroyWindow();
   removeAllColumnItemData();
 }
 

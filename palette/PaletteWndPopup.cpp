@@ -37,6 +37,37 @@ void RemoveKeyboardHook()
   g_hKeyTarget = nullptr;
 }
 
+// The palettes whose owners are being asked whether the popup may end, innermost first. An
+// owner that ends the popup while asked gets it closed without being asked again.
+class CEndQuery
+{
+public:
+  explicit CEndQuery(const CPaletteWnd* pPalette) : m_pPalette(pPalette), m_pOuter(s_pInnermost)
+  {
+    s_pInnermost = this;
+  }
+  ~CEndQuery() { s_pInnermost = m_pOuter; }
+  CEndQuery(const CEndQuery&) = delete;
+  CEndQuery& operator=(const CEndQuery&) = delete;
+
+  static bool IsAsking(const CPaletteWnd* pPalette)
+  {
+    for (const CEndQuery* pQuery = s_pInnermost; pQuery != nullptr; pQuery = pQuery->m_pOuter)
+    {
+      if (pQuery->m_pPalette == pPalette)
+        return true;
+    }
+    return false;
+  }
+
+private:
+  const CPaletteWnd* m_pPalette;
+  CEndQuery* m_pOuter;
+  static CEndQuery* s_pInnermost;
+};
+
+CEndQuery* CEndQuery::s_pInnermost = nullptr;
+
 bool IsRelayedMouseMessage(UINT nMessage)
 {
   switch (nMessage)
@@ -117,9 +148,13 @@ BOOL CPaletteWnd::EndPopup()
 {
   if (!m_bPoppedUp)
     return FALSE;
-  notifyOwner(PaletteWnd_Msg_QueryEndPopup);
-  if (!m_bPoppedUp)
-    return TRUE;  // the owner closed it while asked
+  if (!CEndQuery::IsAsking(this))
+  {
+    CEndQuery query(this);
+    notifyOwner(PaletteWnd_Msg_QueryEndPopup);
+    if (!m_bPoppedUp)
+      return TRUE;  // the owner closed it while asked
+  }
   m_bPoppedUp = FALSE;
   m_bArmed = FALSE;
   if (::GetCapture() == m_hWnd)

@@ -322,8 +322,34 @@ void CTreeOption::Delete(CTreeOptionItem* otiItem)
     return;
   if (m_otiFocus == pTarget)
     m_otiFocus = nullptr;
+  CItemWatch::forget(pTarget);
   pTarget->CleanDestroyWindow();
   delete pTarget;
+}
+
+namespace
+{
+// The watches alive, innermost first; they nest as the calls into the host do.
+CTreeOption::CItemWatch* g_pInnermostWatch = nullptr;
+}
+
+CTreeOption::CItemWatch::CItemWatch(const CTreeOptionItem* otiItem) : m_otiItem(otiItem), m_pOuter(g_pInnermostWatch)
+{
+  g_pInnermostWatch = this;
+}
+
+CTreeOption::CItemWatch::~CItemWatch()
+{
+  g_pInnermostWatch = m_pOuter;
+}
+
+void CTreeOption::CItemWatch::forget(const CTreeOptionItem* otiItem)
+{
+  for (CItemWatch* pWatch = g_pInnermostWatch; pWatch != nullptr; pWatch = pWatch->m_pOuter)
+  {
+    if (pWatch->m_otiItem == otiItem)
+      pWatch->m_otiItem = nullptr;
+  }
 }
 
 void CTreeOption::DeleteItem(CTreeOptionItem* otiItem)

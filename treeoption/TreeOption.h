@@ -135,6 +135,24 @@ public:
   void ClearRootItemSelectOptionButton();
   void ClearRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem);
 
+  // Holds a row across a call into the host, which may delete the row meanwhile: the control
+  // then marks the watch.
+  class AFX_EXT_CLASS CItemWatch
+  {
+  public:
+    explicit CItemWatch(const CTreeOptionItem* otiItem);
+    ~CItemWatch();
+    CItemWatch(const CItemWatch&) = delete;
+    CItemWatch& operator=(const CItemWatch&) = delete;
+    bool IsDeleted() const { return m_otiItem == nullptr; }
+
+  private:
+    friend class CTreeOption;
+    static void forget(const CTreeOptionItem* otiItem);
+    const CTreeOptionItem* m_otiItem;
+    CItemWatch* m_pOuter;
+  };
+
   LRESULT SendNotify(UINT uNotifyCode, CTreeOptionItem* otiItem);
   // Sends one of the registered messages to the parent, wParam the control's ID.
   LRESULT SendParentMessage(UINT nMessage, LPARAM lParam);

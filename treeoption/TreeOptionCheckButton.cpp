@@ -58,14 +58,24 @@ void CTreeOptionCheckButton::SetCheckButtonUpdateDraw() {}
 
 void CTreeOptionCheckButton::PushCheck()
 {
+  pushCheck();
+}
+
+bool CTreeOptionCheckButton::pushCheck()
+{
   if (GetSafeHwnd() == nullptr)
-    return;
+    return false;
   m_nCheck = m_nCheck == 0 ? 1 : 0;
   if (m_otCheckOption == nullptr)
-    return;
+    return true;
+  // A check-box row deleted by the host takes this button, and its window, with it.
+  const HWND hWnd = m_hWnd;
   m_otCheckOption->SendParentMessage(CTreeOption_Msg_ChangedItem, reinterpret_cast<LPARAM>(this));
+  if (FromHandlePermanent(hWnd) != this)
+    return false;
   SetCheckButtonUpdateDraw();
   m_otCheckOption->UpdateDraw();
+  return true;
 }
 
 void CTreeOptionCheckButton::DrawColor(CDC* pDC, const CRect& rcColor, COLORREF crOutline, COLORREF crFill)
@@ -129,7 +139,7 @@ void CTreeOptionCheckButton::OnPaint()
 
 void CTreeOptionCheckButton::OnLButtonDown(UINT nFlags, CPoint point)
 {
-  if (m_rcCheck.PtInRect(point))
-    PushCheck();
+  if (m_rcCheck.PtInRect(point) && !pushCheck())
+    return;
   CWnd::OnLButtonDown(nFlags, point);
 }

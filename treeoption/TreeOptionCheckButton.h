@@ -49,6 +49,9 @@ protected:
   // The box at ptBox (when bBox), the swatch after it and the text up to rcArea's right edge;
   // returns the box.
   CRect drawCheckParts(CDC* pDC, CPoint ptBox, const CRect& rcArea, bool bEnabled, bool bBox);
+  // PushCheck: false when the window does not exist or the host destroyed the button while
+  // told of the toggle; nothing of it may be used then.
+  bool pushCheck();
 
 private:
   CString m_strUnChecked;

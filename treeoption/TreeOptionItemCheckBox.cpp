@@ -44,8 +44,7 @@ void CTreeOptionItemCheckBox::moveOntoAttribute()
 
 void CTreeOptionItemCheckBox::OnActivate()
 {
-  PushCheck();
-  if (GetSafeHwnd() == nullptr)
+  if (!pushCheck())
     return;
   ShowWindow(SW_SHOW);
   moveOntoAttribute();

@@ -112,7 +112,7 @@ void CTreeOptionList::UpdateResize()
   m_otOption->SetColumn(m_otOption->GetColumn());
 }
 
-void CTreeOptionList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+void CTreeOptionList::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 {
   SetFocus();
   CRect rcClient;
@@ -125,13 +125,21 @@ void CTreeOptionList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
   case SB_LINEDOWN: lPosition += kLineStep; break;
   case SB_PAGEUP: lPosition -= lPage; break;
   case SB_PAGEDOWN: lPosition += lPage; break;
-  case SB_THUMBTRACK: lPosition = long(nPos); break;
+  case SB_THUMBTRACK: lPosition = thumbTrackPosition(); break;
   default: break;
   }
   SCROLLINFO si = {};
   si.cbSize = sizeof si;
   GetScrollInfo(SB_VERT, &si, SIF_RANGE);
   scrollTo(std::max<long>(std::min<long>(lPosition, si.nMax - lPage), si.nMin));
+}
+
+long CTreeOptionList::thumbTrackPosition()
+{
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
+  GetScrollInfo(SB_VERT, &si, SIF_TRACKPOS);
+  return si.nTrackPos;
 }
 
 void CTreeOptionList::scrollTo(long lPosition)
@@ -349,15 +357,30 @@ void CTreeOptionList::clickRow(long lHit, CTreeOptionItem* otiItem)
 {
   if (otiItem->IsReadOnly())
     return;
+  const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
   m_otOption->SelectItems(nullptr, FALSE);
   otiItem->Select(TRUE);
   if (otiItem != pOld)
     m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
-  if (lHit == OT_HIT_ATTRIBUTE && !otiItem->IsRootLevel() &&
-      m_otOption->SendNotify(UINT(OT_NOTIFY_ACTIVATEITEM), otiItem) == 0)
+  if (!watch.IsDeleted() && lHit == OT_HIT_ATTRIBUTE && !otiItem->IsRootLevel())
+    activateRow(otiItem);
+  if (!watch.IsDeleted())
+  {
+    m_otOption->SetFocusedItem(otiItem);
+    return;
+  }
+  // The host deleted the row the focus was moving to; a focus it chose itself stays.
+  if (m_otOption->GetFocusedItem() == pOld)
+    m_otOption->SetFocusedItem(nullptr);
+  repaint();
+}
+
+void CTreeOptionList::activateRow(CTreeOptionItem* otiItem)
+{
+  const CTreeOption::CItemWatch watch(otiItem);
+  if (m_otOption->SendNotify(UINT(OT_NOTIFY_ACTIVATEITEM), otiItem) == 0 && !watch.IsDeleted())
     otiItem->Activate();
-  m_otOption->SetFocusedItem(otiItem);
 }
 
 void CTreeOptionList::clickNowhere()
@@ -417,19 +440,26 @@ void CTreeOptionList::OnLButtonDblClk(UINT nFlags, CPoint point)
   case OT_HIT_OPTIONBUTTON1:
   case OT_HIT_OPTIONBUTTON2: return;
   case OT_HIT_EXPAND: break;
-  default: selectAsFocus(pItem);
+  default:
+    if (!selectAsFocus(pItem))
+    {
+      repaint();
+      return;
+    }
   }
   toggleExpand(pItem);
 }
 
-void CTreeOptionList::selectAsFocus(CTreeOptionItem* otiItem)
+bool CTreeOptionList::selectAsFocus(CTreeOptionItem* otiItem)
 {
+  const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
   m_otOption->SelectItems(nullptr, FALSE);
   m_otOption->SetFocusedItem(otiItem);
   otiItem->Select(TRUE);
   if (otiItem != pOld)
     m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
+  return !watch.IsDeleted();
 }
 
 void CTreeOptionList::fitColumn()

@@ -51,8 +51,11 @@ private:
   void drawDragBar(CDC* pDC, const CRect& rcClient);
   bool toggleExpand(CTreeOptionItem* otiItem);
   void clickRow(long lHit, CTreeOptionItem* otiItem);
+  // Asks the host (-1110), then activates the row unless it vetoed.
+  void activateRow(CTreeOptionItem* otiItem);
   void clickNowhere();
-  void selectAsFocus(CTreeOptionItem* otiItem);
+  // False when the host deleted the row while told of its focus.
+  bool selectAsFocus(CTreeOptionItem* otiItem);
   void fitColumn();
   void startDrag();
   void moveOptionButtonHover(CPoint point);
@@ -61,6 +64,8 @@ private:
   void onLeftRight(bool bRight);
   void focusMoved(CTreeOptionItem* otiMoved);
   void scrollTo(long lPosition);
+  // The thumb's position while it is dragged, in full: the message carries only 16 bits of it.
+  long thumbTrackPosition();
   void repaint();
 
   BOOL m_bUpdatePaint;

@@ -206,6 +206,32 @@ TEST_F(CtrlSplitterTest, TheFeedbackBarIsInvertedOverTheParentAndRestored)
   EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
 }
 
+TEST_F(CtrlSplitterTest, LosingTheMouseEndsTheDragAndErasesTheBar)
+{
+  CreateSplitter(CTRLSPLITTER_VERT, 100);
+  m_host.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const CPoint ptMovedBar(153, 100);
+  const COLORREF crAtMove = HostPixel(ptMovedBar);
+  for (bool bCancelMode : {false, true})
+  {
+    SCOPED_TRACE(bCancelMode ? "WM_CANCELMODE" : "another window takes the capture");
+    Mouse(WM_LBUTTONDOWN, 102, 50);
+    Mouse(WM_MOUSEMOVE, 152, 50);
+    ASSERT_NE(HostPixel(ptMovedBar), crAtMove);
+    if (bCancelMode)
+      m_splitter.SendMessage(WM_CANCELMODE);
+    else
+      m_host.SetCapture();
+    EXPECT_EQ(HostPixel(ptMovedBar), crAtMove) << "the bar is erased";
+    ::ReleaseCapture();
+    // What the mouse does next is no drag.
+    Mouse(WM_MOUSEMOVE, 200, 50);
+    EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
+    Mouse(WM_LBUTTONUP, 200, 50);
+    EXPECT_EQ(m_splitter.GetSplitterPos(), 100);
+  }
+}
+
 TEST_F(CtrlSplitterTest, PaintingRepaintsThePanesExceptOnXP)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);

@@ -234,6 +234,34 @@ TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
   byName.DestroyWindow();
 }
 
+TEST_F(ResizingDialogTest, AStoredSizeNoScreenCanShowIsIgnored)
+{
+  CSize created;
+  {
+    CResizingDialog dlg(IDD_RESIZING_TEST);
+    ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
+    created = WindowSize(dlg);
+  }
+  const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  const CSize stored[] = {{-1, -1}, {-1, 400}, {500, -1}, {100000, 400}, {500, 2147483647}, {cxScreens + 1, 400}};
+  for (const CSize& size : stored)
+  {
+    SCOPED_TRACE(::testing::Message() << size.cx << " x " << size.cy);
+    WriteProfileSize("2710", size.cx, size.cy);
+    CResizingDialog dlg(IDD_RESIZING_TEST);
+    dlg.SetRememberSize(1);
+    ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
+    EXPECT_EQ(WindowSize(dlg), created);
+  }
+  // The whole of the screens is still a size to open at.
+  WriteProfileSize("2710", cxScreens, cyScreens);
+  CResizingDialog dlg(IDD_RESIZING_TEST);
+  dlg.SetRememberSize(1);
+  ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
+  EXPECT_EQ(WindowSize(dlg), CSize(cxScreens, cyScreens));
+}
+
 TEST_F(ResizingDialogTest, APanelLaysOutRemembersAndSwallowsTheWheel)
 {
   CHostWnd host;

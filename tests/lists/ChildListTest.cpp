@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 
 namespace
 {
@@ -183,6 +184,57 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheList)
     EXPECT_EQ("d", std::string(list.GetItemText(0, 0)));
   }
   EXPECT_EQ(4, m_nDeleted) << "the list's destructor frees the rest";
+}
+
+TEST_F(ChildListTest, TheHostIsToldOfEachItemDestroyedWithTheListWhileItsRecordLives)
+{
+  // Records that note their deletion, and a parent that sorts the item deletions it is told
+  // of by whether the item's record was deleted already.
+  struct SWatch
+  {
+    std::set<const void*> freed;
+    int nLive = 0;
+    int nFreed = 0;
+  } watch;
+  class CWatchedRecord : public CColumnItemData
+  {
+  public:
+    CWatchedRecord(const char* pszText, SWatch& watch) : m_watch(watch) { AddDataString(pszText); }
+    ~CWatchedRecord() override { m_watch.freed.insert(this); }
+
+  private:
+    SWatch& m_watch;
+  };
+  class CWatchingParent : public CListParent
+  {
+  public:
+    explicit CWatchingParent(SWatch& watch) : m_watch(watch) {}
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+      const auto* pNotify = reinterpret_cast<const NMLISTVIEW*>(lParam);
+      if (message == WM_NOTIFY && pNotify->hdr.code == LVN_DELETEITEM)
+        ++(m_watch.freed.count(reinterpret_cast<const void*>(pNotify->lParam)) != 0 ? m_watch.nFreed : m_watch.nLive);
+      return CListParent::WindowProc(message, wParam, lParam);
+    }
+
+  private:
+    SWatch& m_watch;
+  };
+
+  CWatchingParent parent(watch);
+  {
+    CChildList list;
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
+    SetHeads(list, {{"Name", 1}});
+    for (const char* pszName : {"a", "b", "c"})
+      ASSERT_TRUE(list.AddColumnItemData(new CWatchedRecord(pszName, watch)));
+    list.InitList();
+  }
+  EXPECT_EQ(3u, watch.freed.size());
+  EXPECT_EQ(0, watch.nFreed);
+  EXPECT_EQ(3, watch.nLive);
 }
 
 TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)

@@ -166,6 +166,37 @@ TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheO
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
 }
 
+TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
+{
+  class CClosingOwner : public CRecordingWnd
+  {
+  public:
+    CPaletteWnd* m_pPalette = nullptr;
+    BOOL m_bClosedWhileAsked = FALSE;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+      const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
+      if (message == PaletteWnd_Msg_QueryEndPopup)
+        m_bClosedWhileAsked = m_pPalette->EndPopup();
+      return lResult;
+    }
+  };
+  CPaletteFixture fixture(0, 3);
+  CTestPaletteWnd& palette = fixture.m_palette;
+  CClosingOwner owner;
+  owner.m_pPalette = &palette;
+  palette.SetOwnerWindow(&owner);
+  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(palette.EndPopup());
+  EXPECT_TRUE(owner.m_bClosedWhileAsked);
+  EXPECT_EQ(kOpenAndClose, owner.Sequence());
+  EXPECT_FALSE(palette.IsWindowVisible());
+  EXPECT_EQ(nullptr, ::GetCapture());
+  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
+}
+
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
 {
   CPaletteFixture fixture(PLCS_HEADERCELL, 5);

@@ -168,6 +168,78 @@ TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
   EXPECT_TRUE(m_pGrid->IsExpanded());
 }
 
+// A host may delete the row it is told about while it handles the notification; the control
+// then stops handling the click and forgets the row.
+TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
+{
+  struct SCase
+  {
+    const char* pszCase;
+    int nRow;  // the row the host deletes, in drawing order
+    void (*pAct)(CTreeOptionFixture& fixture);
+    Log expected;
+  };
+  const SCase cases[] = {
+    {"a label clicked, deleted on -1107, the focus on another row", 1,
+     [](CTreeOptionFixture& f) {
+       Click(f.List(), f.LabelPoint(6));
+       f.TakeLog();
+       f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
+       Click(f.List(), f.LabelPoint(1));
+     },
+     {"-1107 Units", "-1102 Units"}},
+    {"a value clicked, deleted on -1110", 1,
+     [](CTreeOptionFixture& f) {
+       f.m_host.m_nDeleteRowOn = OT_NOTIFY_ACTIVATEITEM;
+       Click(f.List(), f.ValuePoint(1));
+     },
+     {"-1107 Units", "-1110 Units", "-1102 Units"}},
+    {"a check box activated, deleted on its report", 7,
+     [](CTreeOptionFixture& f) {
+       f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
+       Click(f.List(), f.ValuePoint(7));
+     },
+     {"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1", "-1102 Ruler"}},
+    {"the shown check box clicked, deleted on its report", 7,
+     [](CTreeOptionFixture& f) {
+       Click(f.List(), f.ValuePoint(7));
+       f.TakeLog();
+       f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
+       const HWND hButton = f.m_pRuler->m_hWnd;
+       ::SendMessage(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 10));
+       ::SendMessage(hButton, WM_LBUTTONUP, 0, MAKELPARAM(8, 10));
+       PumpMessages();
+     },
+     // The button had the focus: its open edit is committed as it goes.
+     {"ChangedItem Ruler 0", "-1102 Ruler", "-1105 Ruler"}},
+    {"a header double-clicked, deleted on -1107", 5,
+     [](CTreeOptionFixture& f) {
+       f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
+       f.List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 5 * CTreeOptionFixture::kRowHeight + 9));
+       PumpMessages();
+     },
+     {"-1107 View", "-1102 View", "-1102 Zoom", "-1102 Ruler"}},
+  };
+  for (const SCase& test : cases)
+  {
+    SCOPED_TRACE(test.pszCase);
+    CTreeOptionFixture fixture;
+    CTreeOptionItem* pRow = fixture.m_tree.FindItem(fixture.LabelPoint(test.nRow));
+    ASSERT_NE(nullptr, pRow);
+    const UINT uRowID = pRow->GetCtrlID();
+    test.pAct(fixture);
+    EXPECT_EQ(test.expected, fixture.TakeLog());
+    EXPECT_EQ(nullptr, fixture.m_tree.FindItem(uRowID));
+    EXPECT_EQ(nullptr, fixture.m_tree.GetFocusedItem());
+    // The control goes on with the rows that are left.
+    fixture.m_host.m_nDeleteRowOn = 0;
+    fixture.Repaint();
+    Click(fixture.List(), fixture.LabelPoint(0));
+    EXPECT_EQ((Log{"-1107 General"}), fixture.TakeLog());
+    EXPECT_EQ(fixture.m_pGeneral, fixture.m_tree.GetFocusedItem());
+  }
+}
+
 TEST_F(TreeOptionView, KeysMoveExpandAndActivate)
 {
   PressKey(List(), VK_HOME);
@@ -229,10 +301,40 @@ TEST_F(TreeOptionView, WheelAndScrollBarMoveByFixedSteps)
   EXPECT_EQ(144 - 55, m_tree.GetOrigin().y);  // the page stays whole
   List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(WHEEL_DELTA)), 0);
   EXPECT_EQ(144 - 55 - 18, m_tree.GetOrigin().y);
-  List().SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 0);
-  EXPECT_EQ(40, m_tree.GetOrigin().y);
+  List().SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
+  EXPECT_EQ(144 - 55 - 18 - 55, m_tree.GetOrigin().y);
   List().SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
   EXPECT_EQ(0, m_tree.GetOrigin().y);
+}
+
+TEST_F(TreeOptionView, TheThumbScrollsTreesTallerThanSixteenBitsToTheirEnd)
+{
+  m_pZoom->SetItemHeight(100000);
+  List().UpdateResize();
+  Repaint();
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
+  List().GetScrollInfo(SB_VERT, &si, SIF_RANGE);
+  CRect rcClient;
+  List().GetClientRect(rcClient);
+  const long lEnd = si.nMax - (rcClient.Height() + 1);
+  ASSERT_GT(lEnd, 0xFFFF);
+
+  // As the system drags: the move and the release wait in the queue while the press on the
+  // thumb runs the bar's tracking loop, which reports each position with SB_THUMBTRACK.
+  SCROLLBARINFO bar = {};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(::GetScrollBarInfo(List().m_hWnd, OBJID_VSCROLL, &bar));
+  const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+  CPoint ptThumb(x, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2);
+  CPoint ptEnd(x, bar.rcScrollBar.bottom - 1);
+  List().ScreenToClient(&ptEnd);
+  List().PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptEnd.x, ptEnd.y));
+  List().PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptEnd.x, ptEnd.y));
+  List().SendMessage(WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(ptThumb.x, ptThumb.y));
+  PumpMessages();
+  EXPECT_EQ(lEnd, m_tree.GetOrigin().y);
+  EXPECT_EQ(lEnd, List().GetScrollPos(SB_VERT));
 }
 
 TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)

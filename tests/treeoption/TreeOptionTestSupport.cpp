@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace
 {
 class CTreeOptionTestApp : public CWinApp
@@ -16,15 +18,32 @@ public:
 
 CTreeOptionTestApp theApp;
 
+struct SGraveyard
+{
+  std::vector<void*> m_blocks;
+  ~SGraveyard()
+  {
+    for (void* pBlock : m_blocks)
+      ::operator delete(pBlock);
+  }
+};
+
 LPARAM pointParam(CPoint point)
 {
   return MAKELPARAM(point.x, point.y);
 }
 }
 
+void BuryPoisoned(void* pObject, std::size_t nSize)
+{
+  static SGraveyard graveyard;
+  std::memset(pObject, 0xDD, nSize);
+  graveyard.m_blocks.push_back(pObject);
+}
+
 CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo)
 {
-  CTreeOptionItem* pItem = new CTreeOptionItem;
+  CTreeOptionItem* pItem = new CPoisonedOnDelete<CTreeOptionItem>;
   pItem->SetLabelText(pszLabel);
   pItem->SetInfoText(pszInfo);
   return pItem;
@@ -50,6 +69,8 @@ LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const NMTREEOPTION* pNotify = reinterpret_cast<const NMTREEOPTION*>(lParam);
     const CTreeOptionItem* pItem = pNotify->otiItem;
     m_log.push_back(std::to_string(nCode) + " " + (pItem != nullptr ? std::string(pItem->GetLabelText()) : "null"));
+    if (nCode == m_nDeleteRowOn && pNotify->otiItem != nullptr)
+      m_pTree->DeleteItem(pNotify->otiItem);
     auto answer = m_answers.find(nCode);
     return answer != m_answers.end() ? answer->second : 0;
   }
@@ -57,6 +78,9 @@ LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   {
     auto* pButton = reinterpret_cast<CTreeOptionCheckButton*>(lParam);
     m_log.push_back("ChangedItem " + std::string(pButton->GetStaticText()) + " " + std::to_string(pButton->GetCheck()));
+    auto* pRow = dynamic_cast<CTreeOptionItemCheckBox*>(pButton);
+    if (int(message) == m_nDeleteRowOn && pRow != nullptr)
+      m_pTree->DeleteItem(pRow);
     return 0;
   }
   if (message == CTreeOption_Msg_ChangedExpand)
@@ -73,6 +97,7 @@ CTreeOptionFixture::CTreeOptionFixture()
   m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &m_host,
                 OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_NOTIFY, 1234);
   m_tree.SetNotify(TRUE, &m_host);
+  m_host.m_pTree = &m_tree;
   m_pGeneral = m_tree.InsertItem(NewRow("General", "Settings for every drawing"));
   m_pGeneral->SetOptionButton1("Reset");
   m_pGeneral->SetOptionButton2("All");
@@ -82,7 +107,7 @@ CTreeOptionFixture::CTreeOptionFixture()
   m_pSnap = m_tree.InsertItem(NewRow("Snap"), m_pGrid);
   m_pView = m_tree.InsertItem(NewRow("View"));
   m_pZoom = m_tree.InsertItem(NewRow("Zoom"), m_pView);
-  m_pRuler = new CTreeOptionItemCheckBox;
+  m_pRuler = new CPoisonedOnDelete<CTreeOptionItemCheckBox>;
   m_pRuler->SetLabelText("Ruler");
   m_tree.InsertItem(m_pRuler, m_pView);
   m_pRuler->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX | OT_CHECK_SHOWTEXT);

@@ -6,6 +6,7 @@
 
 #include <ZuntCtrl.h>
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@ public:
   ~CTreeHost() override;
   std::vector<std::string> m_log;
   std::map<int, LRESULT> m_answers;
+  // The host deletes the row it is told about on this notification code or registered message.
+  int m_nDeleteRowOn = 0;
+  CTreeOption* m_pTree = nullptr;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,6 +41,16 @@ public:
 };
 template <class TBase>
 int CCounted<TBase>::s_nAlive = 0;
+
+// Fills a deleted object with a pattern and keeps its memory until the process ends, so that a
+// use through a stale pointer crashes at once instead of reading what was left behind.
+void BuryPoisoned(void* pObject, std::size_t nSize);
+template <class TBase>
+class CPoisonedOnDelete : public TBase
+{
+public:
+  static void operator delete(void* pObject, std::size_t nSize) { BuryPoisoned(pObject, nSize); }
+};
 
 CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo = "");
 
