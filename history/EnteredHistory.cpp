@@ -3,7 +3,8 @@
 #include "OwnedObject.h"
 
 #include <algorithm>
-#include <memory>
+#include <string>
+#include <unordered_map>
 
 IMPLEMENT_SERIAL(CEnteredHistory, CObArray, 1)
 
@@ -11,7 +12,52 @@ namespace {
 
 const DWORD_PTR nMaxGrowBy = 1024;
 
+std::string keyOf(const CEnteredText& entry)
+{
+  const CString& text = entry.GetText();
+  return std::string(text, size_t(text.GetLength()));
+}
+
 }  // namespace
+
+// The entries by text, so that entering a text again costs the same however long the history
+// is. A history that holds a text twice (a file written elsewhere) cannot be indexed: its
+// searches compare every text. The host may change the array through CObArray's own members,
+// so a hit is checked against the array before it is used.
+class CEnteredHistory::CTextIndex
+{
+public:
+  explicit CTextIndex(const CEnteredHistory& history) : m_bUsable(true)
+  {
+    for (int i = 0; i < history.GetCount() && m_bUsable; ++i) {
+      const CEnteredText* pEntry = history.GetAt(i);
+      m_bUsable = pEntry == nullptr || m_entries.emplace(keyOf(*pEntry), pEntry).second;
+    }
+    if (!m_bUsable)
+      m_entries.clear();
+  }
+  bool IsUsable() const { return m_bUsable; }
+  const CEnteredText* Find(const char* pszText) const
+  {
+    const auto found = m_entries.find(pszText);
+    return found != m_entries.end() ? found->second : nullptr;
+  }
+  void Add(const CEnteredText* pEntry)
+  {
+    if (m_bUsable)
+      m_entries[keyOf(*pEntry)] = pEntry;
+  }
+  void Remove(const CEnteredText* pEntry)
+  {
+    const auto found = m_entries.find(keyOf(*pEntry));
+    if (found != m_entries.end() && found->second == pEntry)
+      m_entries.erase(found);
+  }
+
+private:
+  std::unordered_map<std::string, const CEnteredText*> m_entries;
+  bool m_bUsable;
+};
 
 CEnteredHistory::CEnteredHistory()
 {
@@ -32,19 +78,51 @@ void CEnteredHistory::Add(const char* pszText, CTime time)
   std::unique_ptr<CEnteredText> pEntry(new CEnteredText(pszText, time));
   Delete(pszText);
   InsertAt(0, pEntry.get());
-  pEntry.release();
+  const CEnteredText* pAdded = pEntry.release();
+  try {
+    if (m_pTextIndex)
+      m_pTextIndex->Add(pAdded);
+  } catch (const std::bad_alloc&) {
+    m_pTextIndex.reset();  // made again from the array when next needed
+  }
 }
 
 void CEnteredHistory::Delete(const char* pszText)
 {
+  const int nIndex = find(pszText);
+  if (nIndex >= 0)
+    removeAt(nIndex);
+}
+
+int CEnteredHistory::find(const char* pszText)
+{
+  if (!m_pTextIndex)
+    m_pTextIndex.reset(new CTextIndex(*this));
+  if (m_pTextIndex->IsUsable()) {
+    const CEnteredText* pEntry = m_pTextIndex->Find(pszText);
+    if (!pEntry)
+      return -1;
+    for (int i = 0; i < GetCount(); ++i) {
+      if (CObArray::GetAt(i) == pEntry && pEntry->GetText() == pszText)
+        return i;
+    }
+    m_pTextIndex.reset();  // the array changed behind the history's back
+  }
   for (int i = 0; i < GetCount(); ++i) {
     const CEnteredText* pEntry = GetAt(i);
-    if (pEntry && pEntry->GetText() == pszText) {
-      delete pEntry;
-      RemoveAt(i);
-      return;
-    }
+    if (pEntry && pEntry->GetText() == pszText)
+      return i;
   }
+  return -1;
+}
+
+void CEnteredHistory::removeAt(int nIndex)
+{
+  const CEnteredText* pEntry = GetAt(nIndex);
+  if (pEntry && m_pTextIndex)
+    m_pTextIndex->Remove(pEntry);
+  delete CObArray::GetAt(nIndex);
+  RemoveAt(nIndex);
 }
 
 void CEnteredHistory::DeleteOutOfLimit(int nCount, CTime time)
@@ -68,6 +146,7 @@ void CEnteredHistory::TakeEntries(CEnteredHistory& other)
   deleteFrom(0);
   Append(other);
   other.RemoveAll();
+  other.m_pTextIndex.reset();
 }
 
 void CEnteredHistory::CheckData() const
@@ -105,7 +184,8 @@ void CEnteredHistory::Serialize(CArchive& ar)
 
 void CEnteredHistory::deleteFrom(int nIndex)
 {
-  for (int i = nIndex; i < GetCount(); ++i)
-    delete CObArray::GetAt(i);
-  RemoveAt(nIndex, GetCount() - nIndex);
+  if (nIndex == 0)
+    m_pTextIndex.reset();
+  while (GetCount() > nIndex)
+    removeAt(GetCount() - 1);
 }

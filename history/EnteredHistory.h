@@ -5,6 +5,8 @@
 
 #include <afxcoll.h>
 
+#include <memory>
+
 class AFX_EXT_CLASS CEnteredHistory : public CObArray
 {
   DECLARE_SERIAL(CEnteredHistory)
@@ -34,4 +36,13 @@ public:
 
 protected:
   void deleteFrom(int nIndex);
+
+private:
+  class CTextIndex;
+  // The position of the first entry with the text, or -1; without comparing every text.
+  int find(const char* pszText);
+  void removeAt(int nIndex);
+
+  // Made from the array when first needed (a load only fills the array), then kept in step.
+  std::unique_ptr<CTextIndex> m_pTextIndex;
 };

@@ -54,6 +54,33 @@ TEST(EnteredHistory, NewestFirstEachTextOnceCaseSensitive)
   }
 }
 
+// Adding and deleting find entries through an index of the texts; these are the cases where
+// the index must not be believed blindly.
+TEST(EnteredHistory, FindsTheFirstEntryWhateverChangedTheArray)
+{
+  // A text held twice (a file written elsewhere): Delete takes the first, then the second.
+  CEnteredHistory twice;
+  for (const char* pszText : {"x", "y", "x"})
+    twice.CObArray::Add(new CEnteredText(pszText, kNoon));
+  twice.Delete("x");
+  EXPECT_EQ(textsOf(twice), "y,x");
+  twice.Add("x", kNoon + CTimeSpan(1));
+  EXPECT_EQ(textsOf(twice), "x,y");
+
+  // Entries the host took out or replaced through the array's own members, their blocks
+  // reused by new entries with other texts.
+  CEnteredHistory history;
+  addFive(history);
+  delete history.GetAt(1);
+  history.CObArray::SetAt(1, new CEnteredText("new", kNoon));
+  delete history.GetAt(3);
+  history.RemoveAt(3);
+  history.Add("e3", kNoon + CTimeSpan(1));
+  history.Add("e4", kNoon + CTimeSpan(2));
+  history.Delete("new");
+  EXPECT_EQ(textsOf(history), "e4,e3,e5,e1");
+}
+
 TEST(EnteredHistory, CountAndTimeLimitsTakeTheOldest)
 {
   for (int nCount : {0, -1, 5, 6}) {
