@@ -1,0 +1,375 @@
+// How the controls' costs grow with what they hold: each operation at a small and a large
+// count in one run, in the optimised build under Wine, its ratio held against a goal.
+//  - "on screen": a repaint, a key step or one more entry costs what is on screen or what
+//    changes, not what is held: large / small at most 2.
+//  - "linear": filling, clearing and destroying cost each item once: large / small at most
+//    1.5 times the ratio of the counts.
+//  - "dispatch": a message through a message map against a bare window procedure: at most 2.
+// Every time is the best of five repetitions.
+#include <ZuntCtrl.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CBenchApp : public CWinApp
+{
+public:
+  CBenchApp() : CWinApp("ZuntUiBench")
+  {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+  }
+};
+
+CBenchApp theApp;
+
+double nowMs()
+{
+  LARGE_INTEGER count, frequency;
+  ::QueryPerformanceCounter(&count);
+  ::QueryPerformanceFrequency(&frequency);
+  return 1000.0 * double(count.QuadPart) / double(frequency.QuadPart);
+}
+
+void pumpMessages()
+{
+  MSG msg;
+  while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
+}
+
+// One measurement: the setup (not timed) returns the timed action; the best of five runs. An
+// action that leaves its subject as it found it (a repaint, a key there and back) runs five
+// times on one setup; one that uses it up (a clear, a destruction) gets a setup each time.
+typedef std::function<void()> Action;
+typedef std::function<Action(int nCount)> Setup;
+
+enum class EGoal { onScreen, linear, dispatch };
+
+double timed(const Action& action)
+{
+  pumpMessages();
+  const double dStart = nowMs();
+  action();
+  const double dTime = nowMs() - dStart;
+  pumpMessages();
+  return dTime;
+}
+
+double bestOfFive(const Setup& setup, int nCount, bool bRepeatable)
+{
+  double dBest = 1e300;
+  Action action;
+  for (int i = 0; i < 5; ++i) {
+    if (!bRepeatable || !action)
+      action = setup(nCount);
+    dBest = std::min(dBest, timed(action));
+  }
+  return dBest;
+}
+
+int g_nMissed = 0;
+
+void report(const char* pszName, int nSmall, int nLarge, double dSmall, double dLarge, EGoal goal)
+{
+  const double dRatio = dLarge / std::max(dSmall, 1e-6);
+  double dGoal = 2.0;
+  if (goal == EGoal::linear)
+    dGoal = 1.5 * double(nLarge) / double(nSmall);
+  const bool bMet = dRatio <= dGoal;
+  g_nMissed += bMet ? 0 : 1;
+  std::printf("%-46s %6d %9.3f %6d %9.3f %8.1f %8.1f  %s\n", pszName, nSmall, dSmall, nLarge, dLarge, dRatio, dGoal,
+              bMet ? "ok" : "MISSED");
+  std::fflush(stdout);
+}
+
+void measure(const char* pszName, int nSmall, int nLarge, EGoal goal, const Setup& setup)
+{
+  const bool bRepeatable = goal == EGoal::onScreen;
+  const double dSmall = bestOfFive(setup, nSmall, bRepeatable);
+  const double dLarge = bestOfFive(setup, nLarge, bRepeatable);
+  report(pszName, nSmall, nLarge, dSmall, dLarge, goal);
+}
+
+// A visible top-level window that the controls live in.
+class CHost : public CWnd
+{
+public:
+  CHost()
+  {
+    CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "Bench host", WS_POPUP | WS_VISIBLE, 0, 0,
+             500, 500, nullptr, nullptr);
+  }
+  ~CHost() override { DestroyWindow(); }
+};
+
+CHost* g_pHost;
+
+// --- option tree ---------------------------------------------------------------------------
+
+std::shared_ptr<CTreeOption> newTree(int nRows)
+{
+  auto pTree = std::make_shared<CTreeOption>();
+  pTree->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 450), g_pHost, OT_OPTIONS_SHOWINFOWINDOW, 1);
+  for (int i = 0; i < nRows; ++i) {
+    CTreeOptionItem* pItem = new CTreeOptionItem;
+    pItem->SetLabelText(("Row " + std::to_string(i)).c_str());
+    pTree->InsertItem(pItem, nullptr, false);
+  }
+  pTree->UpdatedItems();
+  pTree->UpdateDraw();
+  return pTree;
+}
+
+void measureOptionTree()
+{
+  measure("CTreeOption full repaint", 100, 10000, EGoal::onScreen, [](int n) -> Action {
+    auto pTree = newTree(n);
+    return [pTree] {
+      pTree->GetListView()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    };
+  });
+  measure("CTreeOption Down key and back", 100, 10000, EGoal::onScreen, [](int n) -> Action {
+    auto pTree = newTree(n);
+    pTree->GetListView()->SetFocus();
+    pTree->SetFocusedItem(pTree->FocusFirst());
+    pTree->GetListView()->UpdateWindow();
+    return [pTree] {
+      for (UINT nKey : {VK_DOWN, VK_UP}) {
+        pTree->GetListView()->SendMessage(WM_KEYDOWN, nKey, 0);
+        pTree->GetListView()->UpdateWindow();
+      }
+    };
+  });
+  measure("CTreeOption DeleteAllItems", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pTree = newTree(n);
+    return [pTree] { pTree->DeleteAllItems(); };
+  });
+  measure("CTreeOption destroyed holding N", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pTree = newTree(n);
+    return [pTree]() mutable { pTree.reset(); };
+  });
+}
+
+// --- tree child list and child list --------------------------------------------------------
+
+std::shared_ptr<CTreeChildList> newTreeChildList(int nItems)
+{
+  auto pList = std::make_shared<CTreeChildList>();
+  pList->Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES, CRect(0, 0, 300, 400), g_pHost, 2);
+  for (int i = 0; i < nItems; ++i) {
+    CTreeItem* pRecord = new CTreeItem;
+    pRecord->m_strText = "Item";
+    pList->InsertItem("Item", TVI_ROOT, TVI_LAST, pRecord);
+  }
+  return pList;
+}
+
+void measureLists()
+{
+  measure("CTreeChildList DeleteAllItems", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pList = newTreeChildList(n);
+    return [pList] { pList->DeleteAllItems(); };
+  });
+  measure("CTreeChildList destroyed holding N", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pList = newTreeChildList(n);
+    return [pList]() mutable { pList.reset(); };
+  });
+  measure("CChildList::AddColumnItemData, N records", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pList = std::make_shared<CChildList>();
+    pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 400, 300), g_pHost, 3);
+    CArray<CColumnHeadData, CColumnHeadData&> arrHead;
+    CColumnHeadData head("Name", 1);
+    arrHead.Add(head);
+    pList->SetColumnHead(arrHead);
+    auto pRecords = std::make_shared<std::vector<CColumnItemData*>>();
+    for (int i = 0; i < n; ++i) {
+      pRecords->push_back(new CColumnItemData);
+      pRecords->back()->AddDataString("row");
+    }
+    return [pList, pRecords] {
+      for (CColumnItemData* pRecord : *pRecords)
+        pList->AddColumnItemData(pRecord);
+    };
+  });
+}
+
+// --- palettes ------------------------------------------------------------------------------
+
+void measurePalette()
+{
+  measure("CColorPaletteCtrl AddCell, N cells", 16, 1600, EGoal::linear, [](int n) -> Action {
+    auto pButton = std::make_shared<CColorPaletteCtrl>();
+    pButton->Create("", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 30), g_pHost, 4);
+    pButton->InitButton(0);
+    return [pButton, n] {
+      for (int i = 0; i < n; ++i)
+        pButton->AddCell(RGB(i % 256, 0, 0), 0, "cell");
+    };
+  });
+}
+
+// --- menus ---------------------------------------------------------------------------------
+
+std::shared_ptr<CBmpMenu> newBmpMenu(int nItems)
+{
+  auto pMenu = std::make_shared<CBmpMenu>();
+  pMenu->CreatePopupMenu();
+  for (int i = 0; i < nItems; ++i)
+    pMenu->AppendODMenuA(("Command " + std::to_string(i)).c_str(), MF_OWNERDRAW, UINT_PTR(1000 + i));
+  return pMenu;
+}
+
+// The owner ends a tracked menu as soon as the menu loop waits for input.
+class CMenuOwner : public CWnd
+{
+public:
+  CMenuOwner()
+  {
+    CreateEx(0, AfxRegisterWndClass(0), "Menu owner", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr);
+  }
+  ~CMenuOwner() override { DestroyWindow(); }
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message == WM_ENTERIDLE)
+      ::EndMenu();
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+void measureMenus()
+{
+  measure("framework WM_MEASUREITEM routing, N items", 100, 2000, EGoal::linear, [](int n) -> Action {
+    auto pMenu = newBmpMenu(n);
+    return [pMenu, n] {
+      for (int i = 0; i < n; ++i) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ::GetMenuItemInfoA(pMenu->m_hMenu, UINT(1000 + i), FALSE, &info);
+        MEASUREITEMSTRUCT measure = {ODT_MENU, 0, UINT(1000 + i), 0, 0, info.dwItemData};
+        g_pHost->SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+      }
+    };
+  });
+  measure("TrackPopupMenu of a bitmap menu, N items", 100, 3000, EGoal::linear, [](int n) -> Action {
+    auto pMenu = newBmpMenu(n);
+    auto pOwner = std::make_shared<CMenuOwner>();
+    return [pMenu, pOwner] { pMenu->TrackPopupMenu(TPM_LEFTALIGN, 0, 0, pOwner.get()); };
+  });
+}
+
+// --- history -------------------------------------------------------------------------------
+
+void measureHistory()
+{
+  measure("CHistoryMap::SetAt, N entries under one key", 100, 10000, EGoal::linear, [](int n) -> Action {
+    auto pMap = std::make_shared<CHistoryMap>();
+    return [pMap, n] {
+      for (int i = 0; i < n; ++i)
+        pMap->SetAt("key", ("text " + std::to_string(i)).c_str(), CTime(1000 + i));
+    };
+  });
+  measure("EnteredText with N entries in its key", 100, 10000, EGoal::onScreen, [](int n) -> Action {
+    // The edit goes before the map it borrows.
+    struct SBoundEdit
+    {
+      CHistoryMap map;
+      CACEdit edit;
+    };
+    auto pBound = std::make_shared<SBoundEdit>();
+    for (int i = 0; i < n; ++i)
+      pBound->map.SetAt("key", ("text " + std::to_string(i)).c_str(), CTime(1000 + i));
+    pBound->edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 200, 24), g_pHost, 5);
+    pBound->edit.InitAutoComplete(&pBound->map, "key");
+    // Each run enters another text from the middle of the history again.
+    auto pNext = std::make_shared<int>(n / 2);
+    return [pBound, pNext] { pBound->edit.EnteredText(("text " + std::to_string((*pNext)++)).c_str()); };
+  });
+}
+
+// --- message dispatch ----------------------------------------------------------------------
+
+const UINT kPing = WM_APP + 1;
+const int kPings = 100000;
+
+LRESULT CALLBACK bareWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+  if (message == kPing)
+    return lParam + 1;
+  return ::DefWindowProc(hWnd, message, wParam, lParam);
+}
+
+class CMappedWnd : public CWnd
+{
+  DECLARE_MESSAGE_MAP()
+protected:
+  afx_msg LRESULT OnPing(WPARAM, LPARAM lParam) { return lParam + 1; }
+};
+
+BEGIN_MESSAGE_MAP(CMappedWnd, CWnd)
+  ON_MESSAGE(kPing, OnPing)
+END_MESSAGE_MAP()
+
+double timePings(HWND hWnd)
+{
+  double dBest = 1e300;
+  for (int r = 0; r < 5; ++r) {
+    const double dStart = nowMs();
+    for (int i = 0; i < kPings; ++i)
+      ::SendMessage(hWnd, kPing, 0, i);
+    dBest = std::min(dBest, nowMs() - dStart);
+  }
+  return dBest;
+}
+
+void measureDispatch()
+{
+  WNDCLASSA bare = {};
+  bare.lpfnWndProc = bareWindowProc;
+  bare.hInstance = ::GetModuleHandle(nullptr);
+  bare.lpszClassName = "ZuntBenchBare";
+  ::RegisterClassA(&bare);
+  const HWND hBare = ::CreateWindowA("ZuntBenchBare", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, bare.hInstance,
+                                     nullptr);
+  CMappedWnd mapped;
+  mapped.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+  const double dBare = timePings(hBare);
+  const double dMapped = timePings(mapped.m_hWnd);
+  report("message map dispatch vs bare procedure", kPings, kPings, dBare, dMapped, EGoal::dispatch);
+  ::DestroyWindow(hBare);
+  mapped.DestroyWindow();
+}
+
+}  // namespace
+
+int main()
+{
+  ::CoInitialize(nullptr);
+  CHost host;
+  g_pHost = &host;
+  std::printf("%-46s %6s %9s %6s %9s %8s %8s\n", "operation (ms, best of 5)", "small", "time", "large", "time",
+              "ratio", "goal");
+  measureOptionTree();
+  measureLists();
+  measurePalette();
+  measureMenus();
+  measureHistory();
+  measureDispatch();
+  std::printf("%d of the goals missed\n", g_nMissed);
+  g_pHost = nullptr;
+  ::CoUninitialize();
+  return 0;
+}
