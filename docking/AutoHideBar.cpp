@@ -10,7 +10,7 @@ namespace
 {
 const int kNamelessLength = 21;
 const int kSeparatorGap = 10;
-// Posted to the strip when a button's bar was destroyed; lParam is the button's record.
+// Posted to the strip when a button's bar was destroyed; lParam is the button's frame window.
 const UINT WM_AUTOHIDE_REMOVEBARLESS = WM_USER + 0x0B;
 
 enum
@@ -58,12 +58,8 @@ CAutoHideBar::CAutoHideBar()
 
 CAutoHideBar::~CAutoHideBar()
 {
-  for (int i = 0; i < buttons.GetSize(); ++i)
-  {
-    if (buttons[i]->frame.m_hWnd != nullptr)
-      buttons[i]->frame.DestroyWindow();
-    delete buttons[i];
-  }
+  while (buttons.GetSize() > 0)
+    removeAt(static_cast<int>(buttons.GetSize()) - 1);
   DestroyWindow();
 }
 
@@ -211,7 +207,7 @@ void CAutoHideBar::OnBarDestroyed(CWnd* pBar)
     if (pInfo->bar != pBar)
       continue;
     pInfo->bar = nullptr;
-    PostMessage(WM_AUTOHIDE_REMOVEBARLESS, 0, reinterpret_cast<LPARAM>(pInfo));
+    PostMessage(WM_AUTOHIDE_REMOVEBARLESS, 0, reinterpret_cast<LPARAM>(pInfo->frame.m_hWnd));
   }
 }
 
@@ -219,7 +215,7 @@ LRESULT CAutoHideBar::OnRemoveBarless(WPARAM, LPARAM lParam)
 {
   for (int i = 0; i < buttons.GetSize(); ++i)
   {
-    if (reinterpret_cast<LPARAM>(buttons[i]) != lParam || buttons[i]->bar != nullptr)
+    if (reinterpret_cast<LPARAM>(buttons[i]->frame.m_hWnd) != lParam || buttons[i]->bar != nullptr)
       continue;
     removeAt(i);
     SetRecalcLayout();
