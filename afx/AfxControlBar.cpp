@@ -27,8 +27,13 @@ CControlBar::CControlBar()
 {
 }
 
+// The window goes while the object is still a control bar, so that OnDestroy takes it out of
+// its dock bar and its frame's list; ~CWnd would destroy it too late for that.
 CControlBar::~CControlBar()
 {
+  m_bAutoDelete = FALSE;  // already being deleted
+  if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this)
+    DestroyWindow();
   delete m_pDockContext;
 }
 
@@ -124,6 +129,41 @@ void CControlBar::PostNcDestroy()
 {
   if (m_bAutoDelete)
     delete this;
+}
+
+namespace
+{
+// One line along each side that the style borders, nNear pixels in from the left and top side
+// and nFar in from the right and bottom side; the upright lines run between the level borders.
+void FillBorderLines(CDC* pDC, const CRect& rect, DWORD dwStyle, COLORREF clr, int nNear, int nFar)
+{
+  const int nTop = rect.top + ((dwStyle & CBRS_BORDER_TOP) ? 2 : 0);
+  const int nHeight = rect.bottom - ((dwStyle & CBRS_BORDER_BOTTOM) ? 2 : 0) - nTop;
+  if (dwStyle & CBRS_BORDER_LEFT)
+    pDC->FillSolidRect(rect.left + nNear, nTop, 1, nHeight, clr);
+  if (dwStyle & CBRS_BORDER_TOP)
+    pDC->FillSolidRect(rect.left, rect.top + nNear, rect.Width(), 1, clr);
+  if (dwStyle & CBRS_BORDER_RIGHT)
+    pDC->FillSolidRect(rect.right - 1 - nFar, nTop, 1, nHeight, clr);
+  if (dwStyle & CBRS_BORDER_BOTTOM)
+    pDC->FillSolidRect(rect.left, rect.bottom - 1 - nFar, rect.Width(), 1, clr);
+}
+}
+
+void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
+{
+  const DWORD dwStyle = m_dwStyle;
+  if (dwStyle & CBRS_BORDER_3D)
+  {
+    FillBorderLines(pDC, rect, dwStyle, ::GetSysColor(COLOR_BTNSHADOW), 0, 1);
+    FillBorderLines(pDC, rect, dwStyle, ::GetSysColor(COLOR_BTNHIGHLIGHT), 1, 0);
+  }
+  else
+    FillBorderLines(pDC, rect, dwStyle, ::GetSysColor(COLOR_WINDOWFRAME), 0, 0);
+  rect.left += (dwStyle & CBRS_BORDER_LEFT) ? 2 : 0;
+  rect.top += (dwStyle & CBRS_BORDER_TOP) ? 2 : 0;
+  rect.right -= (dwStyle & CBRS_BORDER_RIGHT) ? 2 : 0;
+  rect.bottom -= (dwStyle & CBRS_BORDER_BOTTOM) ? 2 : 0;
 }
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

@@ -24,6 +24,9 @@ public:
   // Enables and checks the bar's items through the target's command UI handlers.
   virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
   virtual void DoPaint(CDC* pDC);
+  // Draws the borders the style names (CBRS_BORDER_*, etched with CBRS_BORDER_3D) at the edges
+  // of the rectangle and leaves in it what lies inside them.
+  virtual void DrawBorders(CDC* pDC, CRect& rect);
 
   DWORD GetBarStyle() const { return m_dwStyle; }
   virtual void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }

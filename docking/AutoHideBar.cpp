@@ -10,6 +10,8 @@ namespace
 {
 const int kNamelessLength = 21;
 const int kSeparatorGap = 10;
+// Posted to the strip when a button's bar was destroyed; lParam is the button's frame window.
+const UINT WM_AUTOHIDE_REMOVEBARLESS = WM_USER + 0x0B;
 
 enum
 {
@@ -43,11 +45,12 @@ BEGIN_MESSAGE_MAP(CAutoHideBar, CWnd)
   ON_WM_LBUTTONDOWN()
   ON_WM_MOUSEWHEEL()
   ON_WM_CONTEXTMENU()
+  ON_MESSAGE(WM_AUTOHIDE_REMOVEBARLESS, OnRemoveBarless)
 END_MESSAGE_MAP()
 
 CAutoHideBar::CAutoHideBar()
   : side(0), barThickness(24), curSel(0), buttonImages(nullptr), mainFrame(nullptr), tabDisplayMode(-1),
-    clickOpen(FALSE), allNamesFit(FALSE), itemLength(kNamelessLength)
+    clickOpen(FALSE), allNamesFit(FALSE), itemLength(kNamelessLength), passingWheel(FALSE)
 {
   MakeStripFont(fontHorz, 0);
   MakeStripFont(fontVert, 900);
@@ -55,12 +58,8 @@ CAutoHideBar::CAutoHideBar()
 
 CAutoHideBar::~CAutoHideBar()
 {
-  for (int i = 0; i < buttons.GetSize(); ++i)
-  {
-    if (buttons[i]->frame.m_hWnd != nullptr)
-      buttons[i]->frame.DestroyWindow();
-    delete buttons[i];
-  }
+  while (buttons.GetSize() > 0)
+    removeAt(static_cast<int>(buttons.GetSize()) - 1);
   DestroyWindow();
 }
 
@@ -149,32 +148,82 @@ void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWn
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void CAutoHideBar::RemoveButton(CWnd* pBar)
+int CAutoHideBar::buttonOf(const CWnd* pBar) const
 {
   for (int i = 0; i < buttons.GetSize(); ++i)
   {
-    CDrawButtonInfo* pInfo = buttons[i];
-    if (pInfo->bar != pBar)
-      continue;
-    buttons.RemoveAt(i);
-    if (pBar != nullptr && pInfo->oldParent != nullptr)
-      pBar->SetParent(pInfo->oldParent);
-    if (pInfo->frame.m_hWnd != nullptr)
-      pInfo->frame.DestroyWindow();
-    if (pInfo->style & AHB_ACTIVE)
+    if (buttons[i]->bar == pBar)
+      return i;
+  }
+  return -1;
+}
+
+void CAutoHideBar::RemoveButton(CWnd* pBar)
+{
+  const int nIndex = buttonOf(pBar);
+  if (nIndex < 0)
+    return;
+  CDrawButtonInfo* pInfo = buttons[nIndex];
+  if (pBar != nullptr && pInfo->oldParent != nullptr)
+    pBar->SetParent(pInfo->oldParent);
+  removeAt(nIndex);
+}
+
+void CAutoHideBar::removeAt(int nIndex)
+{
+  CDrawButtonInfo* pInfo = buttons[nIndex];
+  buttons.RemoveAt(nIndex);
+  if (curSel == nIndex)
+    curSel = -1;
+  else if (curSel > nIndex)
+    --curSel;
+  if (pInfo->frame.m_hWnd != nullptr)
+    pInfo->frame.DestroyWindow();
+  if (pInfo->style & AHB_ACTIVE)
+  {
+    for (int i = 0; i < buttons.GetSize(); ++i)
     {
-      for (int j = 0; j < buttons.GetSize(); ++j)
+      if (samePin(buttons[i], pInfo))
       {
-        if (samePin(buttons[j], pInfo))
-        {
-          buttons[j]->style |= AHB_ACTIVE;
-          break;
-        }
+        buttons[i]->style |= AHB_ACTIVE;
+        break;
       }
     }
-    delete pInfo;
-    return;
   }
+  delete pInfo;
+}
+
+// The record lets go of the bar at once; the button and its frame go once the destruction,
+// which runs through that frame, is over.
+void CAutoHideBar::OnBarDestroyed(CWnd* pBar)
+{
+  if (pBar == nullptr)
+    return;
+  for (int i = 0; i < buttons.GetSize(); ++i)
+  {
+    CDrawButtonInfo* pInfo = buttons[i];
+    if (pInfo->pinBar == pBar)
+      pInfo->pinBar = nullptr;
+    if (pInfo->bar != pBar)
+      continue;
+    pInfo->bar = nullptr;
+    PostMessage(WM_AUTOHIDE_REMOVEBARLESS, 0, reinterpret_cast<LPARAM>(pInfo->frame.m_hWnd));
+  }
+}
+
+LRESULT CAutoHideBar::OnRemoveBarless(WPARAM, LPARAM lParam)
+{
+  for (int i = 0; i < buttons.GetSize(); ++i)
+  {
+    if (reinterpret_cast<LPARAM>(buttons[i]->frame.m_hWnd) != lParam || buttons[i]->bar != nullptr)
+      continue;
+    removeAt(i);
+    SetRecalcLayout();
+    if (auto* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, mainFrame))
+      pFrame->DelayRecalcLayout();
+    break;
+  }
+  return 0;
 }
 
 void CAutoHideBar::Shrink()
@@ -185,10 +234,7 @@ void CAutoHideBar::Shrink()
       continue;
     const int nLast = static_cast<int>(buttons.GetSize()) - 1;
     if (i == nLast || i == 0 || (buttons[i + 1]->style & AHB_SEPARATOR))
-    {
-      delete buttons[i];
-      buttons.RemoveAt(i);
-    }
+      removeAt(i);
   }
 }
 
@@ -605,10 +651,18 @@ BOOL CAutoHideBar::SetDisplayPage(int nIndex, BOOL bTimer)
   return TRUE;
 }
 
+// A bar that does not take the wheel passes it to its parent, the frame, which hands it here
+// again: that one is the same turn of the wheel and ends here.
 BOOL CAutoHideBar::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
-  if (curSel >= 0 && curSel < buttons.GetSize() && buttons[curSel]->bar != nullptr)
-    buttons[curSel]->bar->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, zDelta), MAKELPARAM(pt.x, pt.y));
+  if (passingWheel || curSel < 0 || curSel >= buttons.GetSize())
+    return TRUE;
+  CWnd* pBar = buttons[curSel]->bar;
+  if (pBar == nullptr || pBar->m_hWnd == nullptr)
+    return TRUE;
+  passingWheel = TRUE;
+  pBar->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, zDelta), MAKELPARAM(pt.x, pt.y));
+  passingWheel = FALSE;
   return TRUE;
 }
 

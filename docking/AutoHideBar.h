@@ -68,6 +68,8 @@ public:
   BOOL IsMainFrameInRect(CPoint point);
   static void SetDrawFrameOnDrawBarOffset(int nPixels) { CDrawFrame::SetOnDrawBarOffset(nPixels); }
   static void SetDrawFrameShowHideTimer(int nMilliseconds) { CDrawFrame::SetAutoShowHideTimer(nMilliseconds); }
+  // A bar's window is being destroyed: no button may keep it (its own button goes soon after).
+  void OnBarDestroyed(CWnd* pBar);
 
   int GetSide() const { return side; }
   BOOL IsHorzStrip() const { return side == 0 || side == 3; }
@@ -93,6 +95,9 @@ protected:
   int hitButton(CPoint point) const;
   BOOL samePin(const CDrawButtonInfo* pA, const CDrawButtonInfo* pB) const;
   void sendOptions();
+  // Takes an entry out and deletes it with its frame; the shown button keeps its place.
+  void removeAt(int nIndex);
+  int buttonOf(const CWnd* pBar) const;
 
   CArray<CDrawButtonInfo*, CDrawButtonInfo*> buttons;
   int side;
@@ -106,6 +111,7 @@ protected:
   BOOL clickOpen;
   BOOL allNamesFit;
   int itemLength;
+  BOOL passingWheel;
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg void OnPaint();
@@ -113,5 +119,6 @@ protected:
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  afx_msg LRESULT OnRemoveBarless(WPARAM wParam, LPARAM lParam);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
 };

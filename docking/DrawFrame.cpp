@@ -33,6 +33,7 @@ BEGIN_MESSAGE_MAP(CDrawFrame, CWnd)
   ON_WM_NCLBUTTONUP()
   ON_WM_SIZE()
   ON_WM_MOUSEWHEEL()
+  ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
 END_MESSAGE_MAP()
 
 CDrawFrame::CDrawFrame()
@@ -332,4 +333,12 @@ BOOL CDrawFrame::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
   if (autoHideBar != nullptr)
     autoHideBar->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, zDelta), MAKELPARAM(pt.x, pt.y));
   return TRUE;
+}
+
+// The bar going away, deleted or destroyed without RemoveButton, must not stay in the strip.
+LRESULT CDrawFrame::OnParentNotify(WPARAM wParam, LPARAM lParam)
+{
+  if (LOWORD(wParam) == WM_DESTROY && autoHideBar != nullptr)
+    autoHideBar->OnBarDestroyed(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam)));
+  return Default();
 }

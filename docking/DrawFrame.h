@@ -58,4 +58,5 @@ protected:
   afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  afx_msg LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam);
 };

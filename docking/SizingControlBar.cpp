@@ -29,6 +29,14 @@ CString ProfileSection(LPCTSTR lpszProfileName, int nID)
   return strSection;
 }
 
+// A stored length is raised to the minimum; one longer than all screens together is no length
+// the user gave (a corrupt profile): the current length stays.
+int StoredLength(CWinApp* pApp, const CString& strSection, LPCTSTR lpszEntry, int nCurrent, int nMin, int nScreens)
+{
+  const int nStored = static_cast<int>(pApp->GetProfileInt(strSection, lpszEntry, nCurrent));
+  return std::max(nMin, nStored > nScreens ? nCurrent : nStored);
+}
+
 struct SProfileSize
 {
   const char* pszCX;
@@ -129,8 +137,8 @@ BOOL CSizingControlBar::LoadState(LPCTSTR lpszProfileName)
   {
     CSize& size = this->*entry.pSize;
     const CSize& sizeMin = this->*entry.pMin;
-    size.cx = std::max<int>(sizeMin.cx, static_cast<int>(pApp->GetProfileInt(strSection, entry.pszCX, size.cx)));
-    size.cy = std::max<int>(sizeMin.cy, static_cast<int>(pApp->GetProfileInt(strSection, entry.pszCY, size.cy)));
+    size.cx = StoredLength(pApp, strSection, entry.pszCX, size.cx, sizeMin.cx, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    size.cy = StoredLength(pApp, strSection, entry.pszCY, size.cy, sizeMin.cy, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
   }
   return TRUE;
 }
@@ -359,7 +367,9 @@ void CSizingControlBar::drawNonClient(CDC* pDC)
   ClientToScreen(&rcClient);
   rcClient.OffsetRect(-rcBar.left, -rcBar.top);
   rcBar.OffsetRect(-rcBar.left, -rcBar.top);
-  ::FillRect(pDC->m_hDC, &rcBar, reinterpret_cast<HBRUSH>(::GetClassLongPtr(m_hWnd, GCLP_HBRBACKGROUND)));
+  CRect rcInside(rcBar);
+  DrawBorders(pDC, rcInside);
+  ::FillRect(pDC->m_hDC, &rcInside, reinterpret_cast<HBRUSH>(::GetClassLongPtr(m_hWnd, GCLP_HBRBACKGROUND)));
   if (scbStyle & SCBS_SHOWEDGES)
   {
     for (int nEdge = 0; nEdge < 4; ++nEdge)

@@ -2,6 +2,7 @@
 // and registered messages, and PreTranslateMessage from the target up to its top-level window.
 #include "AfxTestResources.h"
 #include "AfxTestSupport.h"
+#include "../PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -166,6 +167,92 @@ TEST_F(CommandTest, AToolBarLoadsItsButtonsAndImagesFromTheResource)
   ASSERT_TRUE(bar.SendMessage(TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&button)));
   EXPECT_EQ(button.iBitmap, 1);
   EXPECT_FALSE(bar.LoadToolBar(4321));  // no such resource
+}
+
+namespace
+{
+// A control bar with nothing of its own: what the base class does and nothing more.
+class CPlainBar : public CControlBar
+{
+public:
+  explicit CPlainBar(DWORD dwStyle = CBRS_TOP) { m_dwStyle = dwStyle; }
+  BOOL Create(CWnd* pParent)
+  {
+    return CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), pParent, 0xE850);
+  }
+  void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+};
+}
+
+// A bar object deleted while its frame lives takes itself out of the frame's list and its dock
+// bar: the idle update and the layout walk only live bars.
+TEST_F(CommandTest, ADeletedBarLeavesItsFrameAndDockBar)
+{
+  m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+  auto* pBar = new CPlainBar;
+  ASSERT_TRUE(pBar->Create(m_pFrame));
+  pBar->EnableDocking(CBRS_ALIGN_ANY);
+  m_pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+  CDockBar* pDockBar = pBar->m_pDockBar;
+  ASSERT_NE(pDockBar, nullptr);
+  ASSERT_NE(m_pFrame->m_listControlBars.Find(pBar), nullptr);
+  ASSERT_GE(pDockBar->FindBar(pBar), 0);
+  delete pBar;
+  EXPECT_EQ(m_pFrame->m_listControlBars.Find(pBar), nullptr);
+  EXPECT_EQ(pDockBar->FindBar(pBar), -1);
+  m_pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+  m_pFrame->RecalcLayout();
+
+  // One that deletes itself with its window goes once.
+  auto* pAutoBar = new CPlainBar;
+  ASSERT_TRUE(pAutoBar->Create(m_pFrame));
+  pAutoBar->m_bAutoDelete = TRUE;
+  delete pAutoBar;
+  EXPECT_EQ(m_pFrame->m_listControlBars.Find(pAutoBar), nullptr);
+}
+
+// Borders on the sides the style names, two pixels each: etched in 3-D, a frame line otherwise;
+// the rectangle comes back as what lies inside them.
+TEST(ControlBarTest, DrawBordersDrawsTheStylesSidesAndShrinksTheRectangle)
+{
+  enum EInk
+  {
+    kNone,
+    kShadow,
+    kHilite,
+    kFrame
+  };
+  const COLORREF inks[] = {RGB(1, 2, 3), ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                           ::GetSysColor(COLOR_WINDOWFRAME)};
+  // Sides left, top, right, bottom: the outermost pixel, then the one inside it.
+  const CPoint outer[] = {{0, 15}, {20, 0}, {39, 15}, {20, 29}}, inner[] = {{1, 15}, {20, 1}, {38, 15}, {20, 28}};
+  const struct
+  {
+    DWORD dwStyle;
+    CRect rcInside;
+    EInk outer[4], inner[4];
+  } cases[] = {
+    {CBRS_BORDER_ANY | CBRS_BORDER_3D, CRect(2, 2, 38, 28), {kShadow, kShadow, kHilite, kHilite},
+     {kHilite, kHilite, kShadow, kShadow}},
+    {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D, CRect(2, 2, 40, 30), {kShadow, kShadow, kNone, kNone},
+     {kHilite, kHilite, kNone, kNone}},
+    {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), {kNone, kNone, kNone, kFrame}, {kNone, kNone, kNone, kNone}},
+    {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), {kNone, kNone, kNone, kNone}, {kNone, kNone, kNone, kNone}},
+  };
+  for (const auto& c : cases)
+  {
+    CPixelCanvas canvas(40, 30, inks[kNone]);
+    CPlainBar bar(c.dwStyle);
+    CRect rect(0, 0, 40, 30);
+    bar.DrawBorders(&canvas.DC(), rect);
+    EXPECT_EQ(rect, c.rcInside) << std::hex << c.dwStyle;
+    for (int nSide = 0; nSide < 4; ++nSide)
+    {
+      EXPECT_EQ(canvas.Pixel(outer[nSide].x, outer[nSide].y), inks[c.outer[nSide]]) << std::hex << c.dwStyle << " " << nSide;
+      EXPECT_EQ(canvas.Pixel(inner[nSide].x, inner[nSide].y), inks[c.inner[nSide]]) << std::hex << c.dwStyle << " " << nSide;
+    }
+    EXPECT_EQ(canvas.Pixel(20, 15), inks[kNone]);
+  }
 }
 
 namespace

@@ -33,9 +33,10 @@ public:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
     m_nLeaveAsked += message == WM_AUTOHIDE_LEAVE ? 1 : 0;
+    m_nWheels += message == WM_MOUSEWHEEL ? 1 : 0;
     return CPinDockBar::WindowProc(message, wParam, lParam);
   }
-  int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0;
+  int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0, m_nWheels = 0;
   BOOL m_bAll = FALSE;
   std::vector<int> m_tabs;
 };
@@ -337,5 +338,56 @@ TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
   EXPECT_EQ(canvas.Pixel(org.x + s / 2, org.y + s), clrText);
   EXPECT_EQ(canvas.Pixel(org.x + 2 * q, org.y + 1), clrText);
   EXPECT_NE(canvas.Pixel(org.x + s, org.y + 1), clrText);
+}
+
+// The bar does not take the wheel, so it goes on to its parent, the frame, which hands it to the
+// strip again: one turn of the wheel must still reach the bar once.
+TEST_F(AutoHideTest, AWheelEventReachesTheShownBarOnce)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Wheel", "Other"});
+  strip.SetDisplayPage(0, FALSE);
+  CTestPinBar& bar = *m_bars[0];
+  const CPoint pt = WindowRect(&Frame(0)).CenterPoint();
+  const WPARAM wParam = MAKEWPARAM(0, WHEEL_DELTA);
+  strip.SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  EXPECT_EQ(bar.m_nWheels, 1);
+  Frame(0).SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  EXPECT_EQ(bar.m_nWheels, 2);
+  EXPECT_EQ(m_bars[1]->m_nWheels, 0);
+  // A bar whose window is gone hears nothing more.
+  bar.DestroyWindow();
+  strip.SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  EXPECT_EQ(bar.m_nWheels, 2);
+}
+
+// Bars that leave, by RemoveButton or by going away without it, leave the shown button and the
+// remaining ones as they were.
+TEST_F(AutoHideTest, BarsThatGoLeaveTheStripConsistent)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"A", "B", "C", "D"});
+  strip.SetDisplayPage(3, FALSE);
+  strip.RemoveButton(m_bars[0].get());
+  ASSERT_EQ(strip.GetButtonCount(), 3);
+  EXPECT_EQ(strip.GetCurSel(), 2);
+  EXPECT_EQ(strip.GetButton(2)->bar, m_bars[3].get());
+
+  // The shown bar removed: no button is the shown one any more.
+  strip.RemoveButton(m_bars[3].get());
+  CPoint pt = WindowRect(&strip).CenterPoint();
+  strip.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y));
+  EXPECT_EQ(m_bars[2]->m_nWheels, 0);
+  EXPECT_FALSE(Frame(1).IsWindowVisible());
+
+  // A bar deleted without RemoveButton takes its button with it.
+  strip.SetDisplayPage(1, FALSE);
+  ASSERT_EQ(strip.GetButton(1)->bar, m_bars[2].get());
+  m_bars[2].reset();
+  EXPECT_EQ(strip.GetButton(1)->bar, nullptr);
+  PumpUntil([&] { return strip.GetButtonCount() == 1; });
+  ASSERT_EQ(strip.GetButtonCount(), 1);
+  EXPECT_EQ(strip.GetButton(0)->bar, m_bars[1].get());
+  strip.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y));
+  strip.RemoveButton(m_bars[1].get());
+  EXPECT_EQ(strip.GetButtonCount(), 0);
 }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace
 {
@@ -446,6 +447,28 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   EXPECT_EQ(other.sizeVert, CSize(77, 99));
 }
 
+// A size no screen can show is not a size the user gave: it is left out, the bar keeps what it
+// had; the largest size the screens can show still counts.
+TEST_F(SizingBarTest, ProfileSizesNoScreenCanShowAreLeftOut)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Corrupt", 4713);
+  bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(150, 160);
+  const char* pszPath = TestProfilePath();
+  const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  const std::pair<const char*, std::string> stored[] = {
+    {"sizeVertCX", "2147483647"}, {"sizeVertCY", "100000"},
+    {"sizeHorzCX", std::to_string(cxScreens + 1)}, {"sizeHorzCY", "-5"},
+    {"sizeFloatCX", std::to_string(cxScreens)}, {"sizeFloatCY", std::to_string(cyScreens)}};
+  for (const auto& value : stored)
+    ::WritePrivateProfileStringA("Broken-SCBar-4713", value.first, value.second.c_str(), pszPath);
+  ASSERT_TRUE(bar.LoadState("Broken"));
+  EXPECT_EQ(bar.sizeVert, CSize(150, 160));
+  EXPECT_EQ(bar.sizeHorz, CSize(150, bar.sizeMinHorz.cy));
+  EXPECT_EQ(bar.sizeFloat, CSize(cxScreens, cyScreens));
+  Layout();
+  EXPECT_EQ(WindowRect(&bar).Width(), 150);
+}
+
 TEST_F(SizingBarTest, CloseButtonHidesTheBar)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
@@ -488,6 +511,26 @@ TEST_F(SizingBarTest, GripperPixels)
   // The edge toward the pane: a raised frame along the bottom.
   EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, rcBar.Height() - 2), clrShadow);
   EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, rcBar.Height() - 6), clrHilite);
+}
+
+// The control bar's borders frame the non-client area: etched lines on the sides its style names.
+TEST_F(SizingBarTest, NonClientPaintingDrawsTheBarsBorders)
+{
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Borders");
+  bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_LEFT | CBRS_BORDER_3D);
+  Layout();
+  const CRect rcBar = WindowRect(&bar);
+  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
+  bar.drawNonClient(&canvas.DC());
+  const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW), clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  const int x = rcBar.Width() / 2, y = rcBar.Height() / 2;
+  EXPECT_EQ(canvas.Pixel(x, 0), clrShadow);
+  EXPECT_EQ(canvas.Pixel(x, 1), clrHilite);
+  EXPECT_EQ(canvas.Pixel(0, y), clrShadow);
+  EXPECT_EQ(canvas.Pixel(1, y), clrHilite);
+  EXPECT_EQ(canvas.Pixel(x, 2), ::GetSysColor(COLOR_BTNFACE));
+  // No border on the right.
+  EXPECT_EQ(canvas.Pixel(rcBar.Width() - 1, y), ::GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
