@@ -295,7 +295,7 @@ void CTreeChildList::OnRButtonDown(UINT, CPoint)
 
 void CTreeChildList::OnDestroy()
 {
-  GetDeleteAllTreeItems(GetRootItem());
+  // DeleteAllItems collects the records of every item first, once.
   DeleteAllItems();
   m_arMenu.RemoveAll();
   CTreeCtrl::OnDestroy();
