@@ -103,7 +103,7 @@ int CPaletteWnd::AddCell(DWORD dwData, DWORD dwExData, LPCTSTR lpszTipText)
     CalcCellFrameRect(m_nCount - 1, frame);
     m_wndToolTip.AddTool(this, pCell->m_strTipText, frame, m_nCount);
   }
-  refit();
+  refit(m_nCount);
   return m_nCount - 1;
 }
 
@@ -130,7 +130,8 @@ int CPaletteWnd::InsertCell(int nIndex, DWORD dwData, DWORD dwExData, LPCTSTR lp
     ++m_nHotCell;
   if (nIndex <= m_nCurSel)
     SetCurSel(m_nCurSel + 1);
-  refit();
+  // A tool belongs to a place, not to a cell: the places stay, their tips were retitled.
+  refit(m_nCount);
   return nIndex;
 }
 
@@ -150,7 +151,7 @@ BOOL CPaletteWnd::DeleteCell(int nIndex)
     --m_nHotCell;
   if (shifts(m_nCurSel))
     SetCurSel(m_nCurSel - 1);
-  refit();
+  refit(m_nCount);
   return TRUE;
 }
 
@@ -159,7 +160,7 @@ BOOL CPaletteWnd::RemoveAll()
   SetCurSel(-1);
   m_nHotCell = -1;
   deleteCells();
-  refit();
+  refit(0);
   return TRUE;
 }
 
@@ -254,15 +255,20 @@ void CPaletteWnd::SetTopMargin(int nMargin)
 void CPaletteWnd::SetPLCStyle(DWORD dwStyle)
 {
   m_wStyle = LOWORD(dwStyle);
-  refit();
+  refit(0);
 }
 
-void CPaletteWnd::refit()
+void CPaletteWnd::refit(int nFirstMoved)
 {
   if (m_wStyle & PLCS_AUTOBREAK)
-    AutoBreak();
-  else
-    AutoFitWindow();
+  {
+    const int nCols = m_nCols;
+    breakColumns();
+    if (m_nCols != nCols)
+      nFirstMoved = 0;
+  }
+  if (fitWindow())
+    fitTools(nFirstMoved);
 }
 
 int CPaletteWnd::CalcCellFrameRect(int nIndex, RECT& rect) const
@@ -322,8 +328,14 @@ int CPaletteWnd::HitTest(const POINT& point)
 
 void CPaletteWnd::AutoFitWindow()
 {
+  if (fitWindow())
+    fitTools(0);
+}
+
+bool CPaletteWnd::fitWindow()
+{
   if (!::IsWindow(m_hWnd) || m_nCols < 1)
-    return;
+    return false;
   int nRows;
   if (m_wStyle & PLCS_HEADERCELL)
     nRows = m_nCount <= 1 ? 1 : (m_nCount - 2) / m_nCols + 2;
@@ -332,9 +344,14 @@ void CPaletteWnd::AutoFitWindow()
   CRect rect(0, 0, m_nCellWidth * m_nCols + 2 * m_nLeftMargin, m_nCellHeight * nRows + 2 * m_nTopMargin);
   CalcWindowRect(&rect);
   SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void CPaletteWnd::fitTools(int nFirst)
+{
   if (!hasTips())
     return;
-  for (int nIndex = 0; nIndex < m_nCount; ++nIndex)
+  for (int nIndex = nFirst; nIndex < m_nCount; ++nIndex)
   {
     CRect frame;
     CalcCellFrameRect(nIndex, frame);
@@ -343,6 +360,13 @@ void CPaletteWnd::AutoFitWindow()
 }
 
 int CPaletteWnd::AutoBreak()
+{
+  breakColumns();
+  AutoFitWindow();
+  return m_nCols;
+}
+
+void CPaletteWnd::breakColumns()
 {
   const int nCells = m_nCount;
   const bool bHeader = (m_wStyle & PLCS_HEADERCELL) != 0;
@@ -355,8 +379,6 @@ int CPaletteWnd::AutoBreak()
     m_nCols = 3;
   else
     m_nCols = 4 * IntegerSquareRoot((nCells - nOffset - 1) / 16) + 4;
-  AutoFitWindow();
-  return m_nCols;
 }
 
 int CPaletteWnd::GetUpdateCells(const CRect& rect, CArray<int, int>& cells)

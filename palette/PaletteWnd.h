@@ -163,8 +163,15 @@ private:
   void notifyOwner(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0);
   // Takes a size of 1 or more and refits.
   void setDimension(int& nDimension, int nValue);
-  // AutoBreak with PLCS_AUTOBREAK, else AutoFitWindow.
-  void refit();
+  // After a change that moved the cells from nFirstMoved on: the columns again with
+  // PLCS_AUTOBREAK (a new count of them moves every cell), the window's size, the moved cells'
+  // tools. Cells that did not move keep their tools as they are, so that filling a palette
+  // cell by cell costs each cell once.
+  void refit(int nFirstMoved);
+  void breakColumns();
+  // False when there is no window to fit.
+  bool fitWindow();
+  void fitTools(int nFirst);
   // Gives the tools from nFirst on the tips of the cells now at their places.
   void retitleTools(int nFirst);
   void deleteCells();

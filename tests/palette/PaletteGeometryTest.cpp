@@ -79,6 +79,18 @@ TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
   plain.m_palette.SetPLCStyle(PLCS_AUTOBREAK | 0x10000);
   EXPECT_EQ(2, plain.m_palette.GetCols());
   EXPECT_EQ(static_cast<DWORD>(PLCS_AUTOBREAK), plain.m_palette.GetPLCStyle());
+
+  // Filled, inserted into and cut cell by cell across new column counts, every cell's tool
+  // covers the cell.
+  for (WORD wStyle : {WORD(0), WORD(PLCS_AUTOBREAK), WORD(PLCS_AUTOBREAK | PLCS_HEADERCELL)})
+  {
+    CPaletteFixture filled(wStyle, 66);
+    filled.m_palette.InsertCell(3, 0, 0, "inserted");
+    filled.m_palette.DeleteCell(10);
+    filled.m_palette.DeleteCell(64);
+    for (int nCell = 0; nCell < filled.m_palette.GetCellCount(); ++nCell)
+      EXPECT_EQ(filled.Frame(nCell), filled.m_palette.ToolRect(nCell + 1)) << "style " << wStyle << " cell " << nCell;
+  }
 }
 
 TEST(PaletteGeometry, CellsOutsideTheRangeAreRefusedAndTipsAreCut)

@@ -17,6 +17,7 @@ public:
   using CPaletteWnd::m_pDummyWnd;
   int ToolCount() const { return m_wndToolTip.GetToolCount(); }
   CString ToolText(int nTool) const;
+  CRect ToolRect(int nTool) const;
 };
 
 // A palette owned by a recording window, filled with nCells cells.
