@@ -4,6 +4,8 @@
 #include "BmpMenuMemDC.h"
 #include "ListDrawing.h"
 
+#include <unordered_set>
+
 namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
@@ -26,6 +28,15 @@ const char* OnOff(int nVirtualKey)
 }
 }
 
+// Kept in step with the record array by the list's own members. A derived class may change the
+// array itself: a count that differs makes the set again, and a record the set names is looked
+// for in the array before it is refused.
+class CChildList::CHeldRecords
+{
+public:
+  std::unordered_set<const CColumnItemData*> m_records;
+};
+
 IMPLEMENT_DYNAMIC(CChildList, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CChildList, CListCtrl)
@@ -40,7 +51,8 @@ BEGIN_MESSAGE_MAP(CChildList, CListCtrl)
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CChildList::CChildList() : m_bCreateDragging(false), m_pReceiveContextCmd(nullptr), m_nButtonClkStartColumn(1)
+CChildList::CChildList()
+  : m_bCreateDragging(false), m_pReceiveContextCmd(nullptr), m_nButtonClkStartColumn(1), m_pHeld(new CHeldRecords)
 {
 }
 
@@ -73,13 +85,30 @@ bool CChildList::AddColumnItemData(CColumnItemData* pItemData)
   if (pItemData == nullptr || pItemData->GetDataStringSize() != m_arrColumnHead.GetSize())
     return false;
   // A record held twice would be deleted twice.
+  if (holdsRecord(pItemData))
+    return false;
+  m_pHeld->m_records.insert(pItemData);
+  m_arrColumnItem.Add(pItemData);
+  return true;
+}
+
+bool CChildList::holdsRecord(const CColumnItemData* pItemData)
+{
+  std::unordered_set<const CColumnItemData*>& records = m_pHeld->m_records;
+  if (INT_PTR(records.size()) != m_arrColumnItem.GetSize())
+  {
+    records.clear();
+    records.insert(m_arrColumnItem.GetData(), m_arrColumnItem.GetData() + m_arrColumnItem.GetSize());
+  }
+  if (records.count(pItemData) == 0)
+    return false;
   for (INT_PTR nRecord = 0; nRecord < m_arrColumnItem.GetSize(); ++nRecord)
   {
     if (m_arrColumnItem[nRecord] == pItemData)
-      return false;
+      return true;
   }
-  m_arrColumnItem.Add(pItemData);
-  return true;
+  records.erase(pItemData);
+  return false;
 }
 
 DWORD CChildList::getColumnDataWidthRateCount()
@@ -132,6 +161,7 @@ void CChildList::removeAllColumnItemData()
   for (INT_PTR nRecord = 0; nRecord < m_arrColumnItem.GetSize(); ++nRecord)
     delete m_arrColumnItem[nRecord];
   m_arrColumnItem.RemoveAll();
+  m_pHeld->m_records.clear();
 }
 
 void CChildList::RemoveAllColumnItemData(bool bDeleteItems)

@@ -15,6 +15,8 @@
 #include "ColumnItemData.h"
 #include "ListMenuContext.h"
 
+#include <memory>
+
 class AFX_EXT_CLASS CChildList : public CListCtrl
 {
   DECLARE_DYNAMIC(CChildList)
@@ -110,4 +112,9 @@ private:
   void doubleClick(CPoint point, bool bLeft);
   void drawTexts(CDC* pDC, const CColumnItemData& item, int nRow);
   CListMenuContext* findContext(int nCommandID);
+  bool holdsRecord(const CColumnItemData* pItemData);
+
+  // The records held, so that refusing one held already does not look at every record.
+  class CHeldRecords;
+  std::unique_ptr<CHeldRecords> m_pHeld;
 };

@@ -33,6 +33,7 @@ class CTestChildList : public CMenuOwner<CChildList>
 {
 public:
   using CChildList::getColumnRect;
+  using CChildList::m_arrColumnItem;
   int OnClkLButton(CColumnItemData* pItemData, int nColumn, CRect* pRect) override
   {
     m_rcLastClick = *pRect;
@@ -123,6 +124,18 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   EXPECT_FALSE(m_list.AddColumnItemData(&shortRecord)) << "two texts for three columns";
   EXPECT_FALSE(m_list.AddColumnItemData(m_records[1])) << "a record the list holds already";
   EXPECT_EQ(0, m_nDeleted);
+  // A derived class may change the records itself; the refusal still sees what is held.
+  CColumnItemData* pTaken = m_list.m_arrColumnItem[3];
+  m_list.m_arrColumnItem.RemoveAt(3);
+  m_list.m_arrColumnItem.SetAt(2, pTaken);
+  EXPECT_FALSE(m_list.AddColumnItemData(pTaken));
+  EXPECT_TRUE(m_list.AddColumnItemData(m_records[2]));
+  CCountedRecord direct({"e", "1", "n"}, m_nDeleted);
+  m_list.m_arrColumnItem.Add(&direct);
+  EXPECT_FALSE(m_list.AddColumnItemData(&direct));
+  m_list.m_arrColumnItem.RemoveAt(4);
+  m_list.m_arrColumnItem.SetAt(2, m_records[2]);
+  m_list.m_arrColumnItem.SetAt(3, m_records[3]);
 
   EXPECT_EQ(100, m_list.GetColumnWidth(0));
   EXPECT_EQ(100, m_list.GetColumnWidth(1));
