@@ -5,6 +5,8 @@
 #include "AfxThreadState.h"
 #include "AfxWnd.h"
 
+#include <unordered_map>
+
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 CMenu::~CMenu()
@@ -151,23 +153,76 @@ void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
 {
 }
 
-CMenu* CMenu::FindPopupMenuFromID(UINT nID)
+namespace
 {
-  int nCount = ::GetMenuItemCount(m_hMenu);
-  for (int nItem = 0; nItem < nCount; ++nItem)
+// The id an entry is named by: the entry that opens a popup by the popup's handle, cut to the
+// item id's width.
+UINT itemIdAt(HMENU hMenu, int nItem)
+{
+  const HMENU hSubMenu = ::GetSubMenu(hMenu, nItem);
+  return hSubMenu != nullptr ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(hSubMenu)) : ::GetMenuItemID(hMenu, nItem);
+}
+
+// Where each id of the menu searched last stands, so that measuring every entry of a long menu
+// (one message an entry) does not search the whole menu for each. Made again when another menu
+// is searched or an id is not found; a place found is checked against the menu first.
+class CMenuItemIndex
+{
+public:
+  CMenu* Find(HMENU hRoot, UINT nID)
   {
-    // The entry that opens a popup is named by the popup's handle, cut to the item id's width.
-    HMENU hSubMenu = ::GetSubMenu(m_hMenu, nItem);
-    const UINT nItemID = hSubMenu != nullptr ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(hSubMenu))
-                                             : ::GetMenuItemID(m_hMenu, nItem);
-    CMenu* pHolder = nItemID == nID ? FromHandlePermanent(m_hMenu) : nullptr;
-    if (pHolder != nullptr)
+    if (hRoot != m_hRoot)
+      rebuild(hRoot);
+    else if (CMenu* pHolder = holderOf(nID))
       return pHolder;
-    if (hSubMenu != nullptr)
+    else
+      rebuild(hRoot);
+    return holderOf(nID);
+  }
+
+private:
+  struct SPlace
+  {
+    HMENU hMenu;
+    int nItem;
+  };
+
+  CMenu* holderOf(UINT nID) const
+  {
+    const auto found = m_places.find(nID);
+    if (found == m_places.end() || itemIdAt(found->second.hMenu, found->second.nItem) != nID)
+      return nullptr;
+    return CMenu::FromHandlePermanent(found->second.hMenu);
+  }
+  void rebuild(HMENU hRoot)
+  {
+    m_hRoot = hRoot;
+    m_places.clear();
+    add(hRoot);
+  }
+  // In the order of a search: an entry, then its popup's entries; the first holder of an id
+  // with a menu object wins.
+  void add(HMENU hMenu)
+  {
+    const bool bHolds = CMenu::FromHandlePermanent(hMenu) != nullptr;
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int nItem = 0; nItem < nCount; ++nItem)
     {
-      if (CMenu* pFound = FromHandle(hSubMenu)->FindPopupMenuFromID(nID))
-        return pFound;
+      if (bHolds)
+        m_places.emplace(itemIdAt(hMenu, nItem), SPlace{hMenu, nItem});
+      if (const HMENU hSubMenu = ::GetSubMenu(hMenu, nItem))
+        add(hSubMenu);
     }
   }
-  return nullptr;
+
+  HMENU m_hRoot = nullptr;
+  std::unordered_map<UINT, SPlace> m_places;
+};
+
+thread_local CMenuItemIndex t_menuItemIndex;
+}
+
+CMenu* CMenu::FindPopupMenuFromID(UINT nID)
+{
+  return t_menuItemIndex.Find(m_hMenu, nID);
 }

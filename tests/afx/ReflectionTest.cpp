@@ -231,6 +231,17 @@ TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
   EXPECT_EQ(g_handled, (Handled{"menu MeasureItem " + std::to_string(nNestedID)}));
   nested.Detach();  // destroyed with the popup
 
+  // The item moves to a menu without an object of its own: no menu object measures it now.
+  g_handled.clear();
+  ASSERT_TRUE(popup.RemoveMenu(kItemID, MF_BYCOMMAND));
+  CMenu plain;
+  ASSERT_TRUE(plain.CreatePopupMenu());
+  ASSERT_TRUE(plain.AppendMenu(MF_OWNERDRAW, kItemID, nullptr));
+  ASSERT_TRUE(bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(plain.Detach()), "plain"));
+  measure = {ODT_MENU, 0, kItemID, 0, 0, 0};
+  m_parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+  EXPECT_EQ(std::count(g_handled.begin(), g_handled.end(), "menu MeasureItem " + std::to_string(kItemID)), 0);
+
   // A menu that is only a temporary wrapper has no drawing of its own: the parent's handler runs.
   g_handled.clear();
   HMENU hDetached = popup.Detach();
