@@ -5,7 +5,8 @@
 //  - "linear": filling, clearing and destroying cost each item once: large / small at most
 //    1.5 times the ratio of the counts.
 //  - "dispatch": a message through a message map against a bare window procedure: at most 2.
-// Every time is the best of five repetitions.
+// Every time is the best of five repetitions. An argument runs only the operations whose names
+// contain it: bench_ui.exe History.
 #include <ZuntCtrl.h>
 
 #include <commctrl.h>
@@ -79,6 +80,13 @@ double bestOfFive(const Setup& setup, int nCount, bool bRepeatable)
 }
 
 int g_nMissed = 0;
+// Run only the operations whose names contain this text (the command line), or all.
+std::string g_strOnly;
+
+bool isChosen(const char* pszName)
+{
+  return std::string(pszName).find(g_strOnly) != std::string::npos;
+}
 
 void report(const char* pszName, int nSmall, int nLarge, double dSmall, double dLarge, EGoal goal)
 {
@@ -95,6 +103,8 @@ void report(const char* pszName, int nSmall, int nLarge, double dSmall, double d
 
 void measure(const char* pszName, int nSmall, int nLarge, EGoal goal, const Setup& setup)
 {
+  if (!isChosen(pszName))
+    return;
   const bool bRepeatable = goal == EGoal::onScreen;
   const double dSmall = bestOfFive(setup, nSmall, bRepeatable);
   const double dLarge = bestOfFive(setup, nLarge, bRepeatable);
@@ -337,6 +347,9 @@ double timePings(HWND hWnd)
 
 void measureDispatch()
 {
+  const char* pszName = "message map dispatch vs bare procedure";
+  if (!isChosen(pszName))
+    return;
   WNDCLASSA bare = {};
   bare.lpfnWndProc = bareWindowProc;
   bare.hInstance = ::GetModuleHandle(nullptr);
@@ -348,15 +361,17 @@ void measureDispatch()
   mapped.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
   const double dBare = timePings(hBare);
   const double dMapped = timePings(mapped.m_hWnd);
-  report("message map dispatch vs bare procedure", kPings, kPings, dBare, dMapped, EGoal::dispatch);
+  report(pszName, kPings, kPings, dBare, dMapped, EGoal::dispatch);
   ::DestroyWindow(hBare);
   mapped.DestroyWindow();
 }
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+  if (argc > 1)
+    g_strOnly = argv[1];
   ::CoInitialize(nullptr);
   CHost host;
   g_pHost = &host;
