@@ -125,6 +125,20 @@ public:
 
 CHost* g_pHost;
 
+// DeleteAllItems on a control holding N items, and the control's destruction.
+template <class TControl>
+void measureClearAndDestroy(const std::string& strClass, std::shared_ptr<TControl> (*newControl)(int))
+{
+  measure((strClass + " DeleteAllItems").c_str(), 100, 10000, EGoal::linear, [newControl](int n) -> Action {
+    auto pControl = newControl(n);
+    return [pControl] { pControl->DeleteAllItems(); };
+  });
+  measure((strClass + " destroyed holding N").c_str(), 100, 10000, EGoal::linear, [newControl](int n) -> Action {
+    auto pControl = newControl(n);
+    return [pControl]() mutable { pControl.reset(); };
+  });
+}
+
 // --- option tree ---------------------------------------------------------------------------
 
 std::shared_ptr<CTreeOption> newTree(int nRows)
@@ -161,14 +175,7 @@ void measureOptionTree()
       }
     };
   });
-  measure("CTreeOption DeleteAllItems", 100, 10000, EGoal::linear, [](int n) -> Action {
-    auto pTree = newTree(n);
-    return [pTree] { pTree->DeleteAllItems(); };
-  });
-  measure("CTreeOption destroyed holding N", 100, 10000, EGoal::linear, [](int n) -> Action {
-    auto pTree = newTree(n);
-    return [pTree]() mutable { pTree.reset(); };
-  });
+  measureClearAndDestroy("CTreeOption", newTree);
 }
 
 // --- tree child list and child list --------------------------------------------------------
@@ -187,14 +194,7 @@ std::shared_ptr<CTreeChildList> newTreeChildList(int nItems)
 
 void measureLists()
 {
-  measure("CTreeChildList DeleteAllItems", 100, 10000, EGoal::linear, [](int n) -> Action {
-    auto pList = newTreeChildList(n);
-    return [pList] { pList->DeleteAllItems(); };
-  });
-  measure("CTreeChildList destroyed holding N", 100, 10000, EGoal::linear, [](int n) -> Action {
-    auto pList = newTreeChildList(n);
-    return [pList]() mutable { pList.reset(); };
-  });
+  measureClearAndDestroy("CTreeChildList", newTreeChildList);
   measure("CChildList::AddColumnItemData, N records", 100, 10000, EGoal::linear, [](int n) -> Action {
     auto pList = std::make_shared<CChildList>();
     pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 400, 300), g_pHost, 3);
