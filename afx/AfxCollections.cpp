@@ -15,8 +15,8 @@ void CObArray::Serialize(CArchive& ar)
 {
   if (ar.IsStoring()) {
     ar.WriteCount(DWORD_PTR(GetSize()));
-    for (CObject* pOb : m_items)
-      ar << pOb;
+    for (INT_PTR i = 0; i < GetSize(); ++i)
+      ar << GetAt(i);
     return;
   }
   RemoveAll();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,6 +46,45 @@ TEST(Collections, ArraysRaiseInvalidArgumentOutOfRange)
   pointers.Add(&value);
   EXPECT_EQ(*pointers.GetAt(0), 5);
   EXPECT_TRUE(raisesInvalidArg([&] { pointers.GetAt(1); }));
+}
+
+// Inserting at the front fills room kept before the elements: every other member must see the
+// elements alone, in order, as a plain array would hold them.
+TEST(Collections, ArraysFilledAtTheFrontKeepTheirOrder)
+{
+  CArray<int, int> numbers;
+  std::vector<int> model;
+  for (int i = 0; i < 40; ++i) {
+    numbers.InsertAt(0, i);
+    model.insert(model.begin(), i);
+    if (i % 7 == 3) {
+      numbers.RemoveAt(1);
+      model.erase(model.begin() + 1);
+    }
+    if (i % 11 == 5) {
+      numbers.Add(-i);
+      model.push_back(-i);
+    }
+  }
+  numbers.InsertAt(2, 99, 3);
+  model.insert(model.begin() + 2, 3, 99);
+  auto holdsModel = [&model](const CArray<int, int>& array) {
+    return array.GetSize() == INT_PTR(model.size()) && std::equal(model.begin(), model.end(), array.GetData());
+  };
+  EXPECT_TRUE(holdsModel(numbers));
+
+  CArray<int, int> copy;
+  copy.InsertAt(0, 5);
+  copy.Copy(numbers);
+  EXPECT_TRUE(holdsModel(copy));
+  copy.RemoveAll();
+  copy.Append(numbers);
+  EXPECT_TRUE(holdsModel(copy));
+  numbers.FreeExtra();
+  EXPECT_TRUE(holdsModel(numbers));
+  numbers.SetSize(3);
+  model.resize(3);
+  EXPECT_TRUE(holdsModel(numbers));
 }
 
 std::string keysInOrder(const CMapStringToPtr& map)
