@@ -262,16 +262,29 @@ protected:
 void measureMenus()
 {
   measure("framework WM_MEASUREITEM routing, N items", 100, 2000, EGoal::linear, [](int n) -> Action {
+    // The bitmap menu is a popup of the host's menu bar, where the routing looks for it; the
+    // item data is read beforehand, as the system has it when it sends the message.
     auto pMenu = newBmpMenu(n);
-    return [pMenu, n] {
-      for (int i = 0; i < n; ++i) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        ::GetMenuItemInfoA(pMenu->m_hMenu, UINT(1000 + i), FALSE, &info);
-        MEASUREITEMSTRUCT measure = {ODT_MENU, 0, UINT(1000 + i), 0, 0, info.dwItemData};
+    std::shared_ptr<CMenu> pBar(new CMenu, [](CMenu* pBar) {
+      if (::GetMenu(g_pHost->m_hWnd) == pBar->m_hMenu)
+        g_pHost->SetMenu(nullptr);
+      pBar->RemoveMenu(0, MF_BYPOSITION);  // the popup is the bitmap menu's to destroy
+      delete pBar;
+    });
+    pBar->CreateMenu();
+    pBar->AppendMenu(MF_POPUP, UINT_PTR(pMenu->m_hMenu), "Bench");
+    g_pHost->SetMenu(pBar.get());
+    std::vector<MEASUREITEMSTRUCT> items;
+    for (int i = 0; i < n; ++i) {
+      MENUITEMINFOA info = {};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_DATA;
+      ::GetMenuItemInfoA(pMenu->m_hMenu, UINT(i), TRUE, &info);
+      items.push_back({ODT_MENU, 0, UINT(1000 + i), 0, 0, info.dwItemData});
+    }
+    return [pMenu, pBar, items]() mutable {
+      for (MEASUREITEMSTRUCT& measure : items)
         g_pHost->SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-      }
     };
   });
   measure("TrackPopupMenu of a bitmap menu, N items", 100, 3000, EGoal::linear, [](int n) -> Action {
