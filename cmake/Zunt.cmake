@@ -86,19 +86,27 @@ function(zunt_test name)
   add_test(NAME ${name}${ZUNT_TEST_SUFFIX} COMMAND ${name} --gtest_color=no)
 endfunction()
 
-# The SDK: include/ (every public header, flat), lib/ (import libraries and the CMake package),
-# bin/ (the DLLs and the C++ run-time they share). A host writes find_package(ZuntCtrl CONFIG).
-function(zunt_install_sdk)
-  set(targets ZuntAfx ZuntVariable)
-  if(TARGET ZuntCtrl)
-    list(APPEND targets ZuntCtrl)
-  endif()
-  install(TARGETS ${targets} EXPORT ZuntCtrlTargets
-          RUNTIME DESTINATION bin LIBRARY DESTINATION lib ARCHIVE DESTINATION lib)
-  foreach(folder ${ZUNT_PUBLIC_HEADER_DIRS})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder}/ DESTINATION include
-            FILES_MATCHING PATTERN "*.h" PATTERN "native" EXCLUDE)
+# A library's public headers, from its source folders into include/<library>/.
+function(zunt_install_headers library)
+  set(internal)
+  foreach(header ${ZUNT_INTERNAL_HEADERS})
+    list(APPEND internal PATTERN ${header} EXCLUDE)
   endforeach()
+  foreach(folder ${ARGN})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder}/ DESTINATION include/${library}
+            FILES_MATCHING PATTERN "*.h" PATTERN "native" EXCLUDE ${internal})
+  endforeach()
+endfunction()
+
+# The SDK: include/ (a folder of public headers per library, which its imported target puts on
+# the host's include path), lib/ (import libraries and the CMake package), bin/ (the DLLs and
+# the C++ run-time they share). A host writes find_package(ZuntCtrl CONFIG).
+function(zunt_install_sdk)
+  install(TARGETS ZuntAfx ZuntVariable ZuntCtrl EXPORT ZuntCtrlTargets
+          RUNTIME DESTINATION bin LIBRARY DESTINATION lib ARCHIVE DESTINATION lib)
+  zunt_install_headers(ZuntAfx afx)
+  zunt_install_headers(ZuntVariable variable)
+  zunt_install_headers(ZuntCtrl ${ZUNT_CTRL_HEADER_DIRS})
   install(FILES ${ZUNT_RUNTIME_DLLS} DESTINATION bin)
   install(EXPORT ZuntCtrlTargets NAMESPACE ZuntCtrl:: DESTINATION lib/cmake/ZuntCtrl)
   include(CMakePackageConfigHelpers)

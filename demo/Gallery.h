@@ -45,6 +45,7 @@ CGalleryPage* NewTreeOptionPage();
 CGalleryPage* NewPalettePage();
 CGalleryPage* NewListsPage();
 CGalleryPage* NewLayoutPage();
+CGalleryPage* NewResizingPage();
 
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();

@@ -28,6 +28,7 @@ const SGalleryPage kPages[] = {
   {"Palettes and themed buttons", NewPalettePage},
   {"Colour lists", NewListsPage},
   {"Layout", NewLayoutPage},
+  {"Resizing dialog", NewResizingPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.

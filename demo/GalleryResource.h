@@ -27,6 +27,13 @@
 #define IDS_TAB_TITLE 121
 #define IDS_TAB_PROMPT 122
 #define IDS_TAB_SAMPLE 123
+// The resizing dialog page's dialog and its controls.
+#define IDD_GALLERY_RESIZING 140
+#define IDC_RESIZING_TITLE 1001
+#define IDC_RESIZING_LINE_TYPES_LABEL 1002
+#define IDC_RESIZING_LAYERS 1003
+#define IDC_RESIZING_LINE_TYPES 1004
+#define IDC_RESIZING_RESET 1005
 // The colour lists page: texts split at '|'. The heads are the child list's four columns and
 // the colour column's; each row is one child list row.
 #define IDS_LISTS_COLOURS 150

@@ -28,15 +28,15 @@ public:
   void EnableLayerControl(int nEnable);
 
   // The handlers, all doing nothing unless overridden.
-  virtual void OnCloseActiveDocument(int nDocument) {}
-  virtual void OnCloseNonActiveDocument(int nDocument) {}
-  virtual void OnChangeActiveDocument(int nDocument) {}
-  virtual void OnUpdateActiveAttribute(int nDocument, int nAttribute) {}
-  virtual void OnUpdatePartitionView(int nPartition) {}
-  virtual void OnSelectPartitionLayer(int nPartition, int nLayer) {}
-  virtual void OnEnableLayerControl(int nEnable) {}
-  virtual void OnReDispActiveDocument(int nDocument) {}
-  virtual void OnUpdateProtectDocument(int nDocument, int nProtect) {}
+  virtual void OnCloseActiveDocument(int /*nDocument*/) {}
+  virtual void OnCloseNonActiveDocument(int /*nDocument*/) {}
+  virtual void OnChangeActiveDocument(int /*nDocument*/) {}
+  virtual void OnUpdateActiveAttribute(int /*nDocument*/, int /*nAttribute*/) {}
+  virtual void OnUpdatePartitionView(int /*nPartition*/) {}
+  virtual void OnSelectPartitionLayer(int /*nPartition*/, int /*nLayer*/) {}
+  virtual void OnEnableLayerControl(int /*nEnable*/) {}
+  virtual void OnReDispActiveDocument(int /*nDocument*/) {}
+  virtual void OnUpdateProtectDocument(int /*nDocument*/, int /*nProtect*/) {}
   // For the host; the library never calls it.
   virtual void OnOutsideClient() {}
 

@@ -25,8 +25,8 @@ public:
   // For the host; the library calls none of these.
   virtual void OnActivatePanel() {}
   virtual void OnDeActivatePanel() {}
-  virtual void OnChangeGrpMask(int nGroup, DWORD dwMask) {}
-  virtual void OnEnableGrpMask(int nGroup) {}
+  virtual void OnChangeGrpMask(int /*nGroup*/, DWORD /*dwMask*/) {}
+  virtual void OnEnableGrpMask(int /*nGroup*/) {}
 
 protected:
   // Applies the remembered size; FALSE, so the dialog manager sets no initial focus.

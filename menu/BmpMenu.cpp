@@ -6,7 +6,6 @@
 #include <cstring>
 #include <cwchar>
 #include <cwctype>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -389,7 +388,8 @@ BOOL CBmpMenu::InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, con
 
 // --- Modifying ---------------------------------------------------------------------------
 
-BOOL CBmpMenu::modifyEach(UINT nID, const std::function<void(CBmpMenuData*)>& change)
+template <class TChange>
+BOOL CBmpMenu::modifyEach(UINT nID, const TChange& change)
 {
   CArray<CBmpMenu*, CBmpMenu*> levels;
   CArray<int, int&> places;
@@ -975,7 +975,8 @@ int CBmpMenu::GetMenuPosition(const char* pText)
   return GetMenuPosition(CWideText(pText));
 }
 
-BOOL CBmpMenu::textAt(UINT id, UINT nFlags, const std::function<void(CBmpMenuData*)>& access)
+template <class TAccess>
+BOOL CBmpMenu::textAt(UINT id, UINT nFlags, const TAccess& access)
 {
   if (!(nFlags & MF_BYPOSITION))
   {

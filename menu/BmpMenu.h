@@ -9,8 +9,6 @@
 #include <afxext.h>
 #include <afxtempl.h>
 
-#include <functional>
-
 #include "BmpMenuData.h"
 #include "BmpMenuMemDC.h"
 
@@ -234,8 +232,10 @@ private:
   static BOOL createMenuFont(CFont& font);
   CBmpMenu* newPopup();
   BOOL bitmapList(CImageList& list, CBitmap* bmp);
-  BOOL modifyEach(UINT nID, const std::function<void(CBmpMenuData*)>& change);
-  BOOL textAt(UINT id, UINT nFlags, const std::function<void(CBmpMenuData*)>& access);
+  template <class TChange>
+  BOOL modifyEach(UINT nID, const TChange& change);
+  template <class TAccess>
+  BOOL textAt(UINT id, UINT nFlags, const TAccess& access);
   void plainTopLevelItem(int nPosition, CBmpMenuData* pData);
   CBmpMenuData* appendRecord(const wchar_t* lpstrText, UINT& nFlags, UINT_PTR nID);
   CBmpMenuData* recordAt(int nPosition) const;

@@ -40,8 +40,14 @@ protected:
 
   double fromUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
   double toUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
-  double boundFromUnit(double dBound, ELengthUnitType eUnit) const { return ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType); }
-  double boundToUnit(double dBound, ELengthUnitType eUnit) const { return ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit); }
+  double boundFromUnit(double dBound, ELengthUnitType eUnit) const
+  {
+    return ZuntCtrlDetail::ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType);
+  }
+  double boundToUnit(double dBound, ELengthUnitType eUnit) const
+  {
+    return ZuntCtrlDetail::ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit);
+  }
 
   ELengthUnitType m_eUnitType;
   CLengthUnit m_unitConverter;  // based on millimetres

@@ -8,6 +8,9 @@
 
 #include "DoubleEdit.h"
 
+// Helpers of the unit fields' inline code, not part of the library's interface.
+namespace ZuntCtrlDetail {
+
 // The value record keeps one check type per kind of unit.
 inline ELengthUnitType CheckTypeOf(const CValueWork& valueWork, ELengthUnitType)
 {
@@ -33,6 +36,8 @@ double ConvertBound(const TUnitConverter& converter, TUnitType eFrom, double dBo
 {
   return std::fabs(dBound) == DBL_MAX ? dBound : converter.ConvUnit(eFrom, dBound, eTo);
 }
+
+}  // namespace ZuntCtrlDetail
 
 template <class TUnitType, class TUnitConverter>
 class CUnitEditT : public CDoubleEdit
@@ -118,14 +123,20 @@ protected:
   }
   CString changeValueToCheckRange(CString strValue) override
   {
-    return StripUnitName(m_valueWork, strValue, m_eUnitType);
+    return ZuntCtrlDetail::StripUnitName(m_valueWork, strValue, m_eUnitType);
   }
 
-  TUnitType checkType() const { return CheckTypeOf(m_valueWork, m_eUnitType); }
+  TUnitType checkType() const { return ZuntCtrlDetail::CheckTypeOf(m_valueWork, m_eUnitType); }
   double fromUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
   double toUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
-  double boundFromUnit(double dBound, TUnitType eUnit) const { return ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType); }
-  double boundToUnit(double dBound, TUnitType eUnit) const { return ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit); }
+  double boundFromUnit(double dBound, TUnitType eUnit) const
+  {
+    return ZuntCtrlDetail::ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType);
+  }
+  double boundToUnit(double dBound, TUnitType eUnit) const
+  {
+    return ZuntCtrlDetail::ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit);
+  }
 
   TUnitType m_eUnitType;
   TUnitConverter m_unitConverter;  // based on millimetres or degrees

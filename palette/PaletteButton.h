@@ -52,8 +52,8 @@ public:
 protected:
   // A cell of the open palette; the palette's own look here.
   virtual void DrawCell(CDC& dc, int nIndex, const RECT& rect);
-  virtual void OnSelChanged(int nIndex) {}
-  virtual void OnBeginPopup(const POINT& point) {}
+  virtual void OnSelChanged(int /*nIndex*/) {}
+  virtual void OnBeginPopup(const POINT& /*point*/) {}
   virtual void OnEndPopup() {}
   virtual void OnQueryEndPopup() {}
 

@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 stamp="$WINEPREFIX/.zunt-ready"
 # The stamp names the prefix's settings and the Wine that made it: either changing remakes it.
-wine_id="settings 2; $(wine --version) $(dpkg-query -W -f='${Package}:${Architecture}=${Version} ' wine64 wine32:i386 2>/dev/null || true)"
+wine_id="settings 3; $(wine --version) $(dpkg-query -W -f='${Package}:${Architecture}=${Version} ' wine64 wine32:i386 2>/dev/null || true)"
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_id" ] && exit 0
 echo "setup: preparing the Wine prefix in $WINEPREFIX"
 wineserver -k 2>/dev/null || true
@@ -15,6 +15,11 @@ mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$fonts/"
+# Wine's Marlett (fonts-wine) draws caption buttons, menu check marks and arrows. Debian's Wine 8
+# never opens its data folder's fonts (/usr/share/wine/fonts), only the prefix's. Its other fonts
+# stay out: Tahoma and MS Sans Serif have no Japanese (and the library picks Tahoma when it is
+# there), and its Symbol shows the character palette's Greek letters as empty boxes.
+cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 key='HKCU\Software\Wine\Fonts\Replacements'
 for face in "ＭＳ ゴシック" "MS Gothic" "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic"; do
   wine reg add "$key" /v "$face" /d "IPAGothic" /f >/dev/null 2>&1

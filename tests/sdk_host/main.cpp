@@ -1,4 +1,6 @@
-// A host of the library: only the SDK's headers, import libraries and DLLs.
+// A host of the library: only the SDK's headers, import libraries and DLLs. It names the
+// framework's and the library's headers as hosts do, without a folder.
+#include <afxwin.h>
 #include <ZuntCtrl.h>
 
 #include <cstdio>
@@ -29,13 +31,11 @@ public:
 // the auto-hide strip.
 void checkWindows()
 {
-  CWnd* pNoWindow = nullptr;
-  check(pNoWindow->GetSafeHwnd() == nullptr, "GetSafeHwnd of a null window is null");
-
   CWnd popup;
   check(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 100, 50), nullptr, 0) &&
           popup.GetParent() == nullptr,
         "CreateEx with a rectangle and no parent");
+  check(popup.GetParent()->GetSafeHwnd() == nullptr, "GetSafeHwnd of a null window is null");
 
   CEdit first, second;
   first.Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), &popup, 1);
