@@ -125,7 +125,8 @@ TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
                   "DestroyWindow");
 }
 
-TEST(WndTest, ObjectDestructorDestroysItsWindow)
+// Whether the window goes with the object, or the object never got one.
+TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
 {
   CTestParent parent;
   HWND hWnd;
@@ -136,11 +137,7 @@ TEST(WndTest, ObjectDestructorDestroysItsWindow)
   }
   EXPECT_FALSE(::IsWindow(hWnd));
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-}
 
-TEST(WndTest, RefusedCreationLeavesTheObjectUnbound)
-{
-  CTestParent parent;
   CRefusingWnd wnd;
   EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
@@ -168,6 +165,15 @@ TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
   EXPECT_EQ(catcher.m_boxes.size(), 1u);
 }
 
+namespace
+{
+WNDPROC g_pfnBelowOuter = nullptr;
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+  return ::CallWindowProc(g_pfnBelowOuter, hWnd, nMsg, wParam, lParam);
+}
+}
+
 TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
 {
   CTestParent parent;
@@ -192,46 +198,17 @@ TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
   EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), pfnClassProc);
   EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
-  ::DestroyWindow(hEdit);
-}
 
-namespace
-{
-LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-WNDPROC g_pfnBelowOuter = nullptr;
-LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-  return ::CallWindowProc(g_pfnBelowOuter, hWnd, nMsg, wParam, lParam);
-}
-}
-
-TEST(WndTest, UnsubclassLeavesALaterSubclassInPlace)
-{
-  CTestParent parent;
-  CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD, kEditRect, &parent, 105));
+  // A subclass made after ours stays in place when ours goes.
+  ASSERT_TRUE(edit.SubclassWindow(hEdit));
   g_pfnBelowOuter = reinterpret_cast<WNDPROC>(
-    ::SetWindowLongPtr(edit.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
-  HWND hEdit = edit.UnsubclassWindow();
+    ::SetWindowLongPtr(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), &OuterProc);
   ::DestroyWindow(hEdit);
 }
 
-TEST(WndTest, AttachAndDetachMoveTheHandleInAndOutOfTheMap)
-{
-  CTestParent parent;
-  HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
-  CWnd wnd;
-  ASSERT_TRUE(wnd.Attach(hStatic));
-  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), &wnd);
-  EXPECT_EQ(wnd.Detach(), hStatic);
-  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
-  EXPECT_TRUE(::IsWindow(hStatic));  // detaching does not destroy
-  EXPECT_FALSE(wnd.Attach(nullptr));
-  ::DestroyWindow(hStatic);
-}
-
-TEST(WndTest, TemporaryObjectsLiveUntilIdle)
+TEST(WndTest, TemporaryObjectsLiveUntilIdleAndAttachedOnesUntilDetached)
 {
   CTestParent parent;
   HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
@@ -249,5 +226,14 @@ TEST(WndTest, TemporaryObjectsLiveUntilIdle)
   EXPECT_EQ(AfxGetTempObjectCount(), 0u);
   EXPECT_TRUE(::IsWindow(hStatic));  // freeing a wrapper leaves its window alone
   EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+
+  // Attaching makes the object permanent; detaching neither destroys nor keeps the window.
+  CWnd wnd;
+  ASSERT_TRUE(wnd.Attach(hStatic));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), &wnd);
+  EXPECT_EQ(wnd.Detach(), hStatic);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
+  EXPECT_TRUE(::IsWindow(hStatic));
+  EXPECT_FALSE(wnd.Attach(nullptr));
   ::DestroyWindow(hStatic);
 }
