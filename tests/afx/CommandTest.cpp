@@ -279,8 +279,7 @@ TEST(PreTranslateTest, KeysAreOfferedFromTheTargetUpToItsTopLevelWindow)
   edit.PostMessage(WM_KEYDOWN, 'A', 1);
   PumpMessages(50);
   EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel", "top"}));
-  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, kPosted | kWParam, 'A'},
-                                          {"edit", WM_CHAR, kPosted | kWParam | kOptional, 'a'}}),
+  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, false, 'A'}, {"edit", WM_CHAR, kOptional, 'a'}}),
                   "translated key");
 
   // A window that consumes the key ends the walk, and the key is never dispatched.

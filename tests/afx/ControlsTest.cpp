@@ -77,7 +77,10 @@ TEST_F(ControlsTest, ToolTipToolsForRectanglesAndWindows)
   ASSERT_TRUE(tip.AddTool(&label, "whole label"));
   EXPECT_EQ(tip.GetToolCount(), 2);
   // The window tool is known by the window itself, under its parent.
-  TOOLINFO info = {TTTOOLINFO_V1_SIZE, 0, m_parent.m_hWnd, reinterpret_cast<UINT_PTR>(label.m_hWnd)};
+  TOOLINFO info = {};
+  info.cbSize = TTTOOLINFO_V1_SIZE;
+  info.hwnd = m_parent.m_hWnd;
+  info.uId = reinterpret_cast<UINT_PTR>(label.m_hWnd);
   EXPECT_TRUE(tip.SendMessage(TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&info)));
   EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
   tip.DelTool(&m_parent, 7);
