@@ -71,34 +71,29 @@ int CPixelCanvas::CountColour(const RECT& rect, COLORREF crColour) const
   return nCount;
 }
 
-int CPixelCanvas::leftmostWhere(const RECT& rect, const std::function<bool(COLORREF)>& match) const
+int CPixelCanvas::columnWhere(const RECT& rect, const std::function<bool(COLORREF)>& match, bool bRightmost) const
 {
-  int nLeft = -1;
+  int nColumn = -1;
   forEach(rect, [&](int x, int, COLORREF crPixel) {
-    if (match(crPixel) && (nLeft < 0 || x < nLeft))
-      nLeft = x;
+    if (match(crPixel) && (nColumn < 0 || (bRightmost ? x > nColumn : x < nColumn)))
+      nColumn = x;
   });
-  return nLeft;
+  return nColumn;
 }
 
 int CPixelCanvas::LeftmostOf(const RECT& rect, COLORREF crColour) const
 {
-  return leftmostWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; });
+  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, false);
 }
 
 int CPixelCanvas::LeftmostNot(const RECT& rect, COLORREF crColour) const
 {
-  return leftmostWhere(rect, [crColour](COLORREF crPixel) { return crPixel != crColour; });
+  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel != crColour; }, false);
 }
 
 int CPixelCanvas::RightmostOf(const RECT& rect, COLORREF crColour) const
 {
-  int nRight = -1;
-  forEach(rect, [&](int x, int, COLORREF crPixel) {
-    if (crPixel == crColour && x > nRight)
-      nRight = x;
-  });
-  return nRight;
+  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, true);
 }
 
 CRect CPixelCanvas::BoundsOf(COLORREF crColour) const

@@ -33,7 +33,7 @@ public:
   std::vector<COLORREF> Pixels(const RECT& rect) const;
 
 private:
-  int leftmostWhere(const RECT& rect, const std::function<bool(COLORREF)>& match) const;
+  int columnWhere(const RECT& rect, const std::function<bool(COLORREF)>& match, bool bRightmost) const;
   void forEach(const RECT& rect, const std::function<void(int, int, COLORREF)>& visit) const;
   CDC m_dc;
   CBitmap m_bitmap;

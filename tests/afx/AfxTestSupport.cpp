@@ -28,21 +28,18 @@ bool IsNoise(UINT nMessage)
   }
 }
 
-std::string Describe(const std::string& label, UINT nMessage, WPARAM wParam, LPARAM lParam, bool bPosted)
+std::string Describe(const std::string& label, UINT nMessage, WPARAM wParam)
 {
   char szLine[160];
-  std::snprintf(szLine, sizeof szLine, "%-10s %s 0x%04x wParam 0x%llx lParam 0x%llx", label.c_str(),
-                bPosted ? "posted" : "sent  ", nMessage, static_cast<unsigned long long>(wParam),
-                static_cast<unsigned long long>(lParam));
+  std::snprintf(szLine, sizeof szLine, "%-10s 0x%04x wParam 0x%llx", label.c_str(), nMessage,
+                static_cast<unsigned long long>(wParam));
   return szLine;
 }
 
 bool Matches(const SExpected& expected, const SLoggedMessage& logged)
 {
   return logged.label == expected.pszLabel && logged.nMessage == expected.nMessage &&
-         (!(expected.nFlags & kSent) || !logged.bPosted) && (!(expected.nFlags & kPosted) || logged.bPosted) &&
-         (!(expected.nFlags & kWParam) || logged.wParam == expected.wParam) &&
-         (!(expected.nFlags & kLParam) || logged.lParam == expected.lParam);
+         (expected.wParam == 0 || logged.wParam == expected.wParam);
 }
 
 // Optional entries may be skipped; every logged message must be accounted for.
@@ -53,7 +50,7 @@ bool SequenceMatches(const std::vector<SExpected>& expected, const std::vector<S
   {
     if (nLogged < logged.size() && Matches(entry, logged[nLogged]))
       ++nLogged;
-    else if (!(entry.nFlags & kOptional))
+    else if (!entry.bOptional)
       return false;
   }
   return nLogged == logged.size();
@@ -66,29 +63,10 @@ CMessageLog& CMessageLog::Get()
   return log;
 }
 
-CMessageLog::CMessageLog() : m_fromQueue(), m_bFromQueuePending(false)
+void CMessageLog::Add(const char* pszLabel, UINT nMessage, WPARAM wParam)
 {
-  ::SetWindowsHookEx(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
-}
-
-LRESULT CALLBACK CMessageLog::GetMessageHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-  if (nCode == HC_ACTION && wParam == PM_REMOVE)
-  {
-    Get().m_fromQueue = *reinterpret_cast<MSG*>(lParam);
-    Get().m_bFromQueuePending = true;
-  }
-  return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
-void CMessageLog::Add(const char* pszLabel, UINT nMessage, WPARAM wParam, LPARAM lParam)
-{
-  bool bPosted = m_bFromQueuePending && m_fromQueue.message == nMessage && m_fromQueue.wParam == wParam &&
-                 m_fromQueue.lParam == lParam;
-  if (bPosted)
-    m_bFromQueuePending = false;
   if (!IsNoise(nMessage))
-    m_messages.push_back({pszLabel, nMessage, wParam, lParam, bPosted});
+    m_messages.push_back({pszLabel, nMessage, wParam});
 }
 
 void ExpectSequence(const std::vector<SExpected>& expected, const char* pszContext, const char* pszFile, int nLine)
@@ -99,12 +77,11 @@ void ExpectSequence(const std::vector<SExpected>& expected, const char* pszConte
   std::ostringstream report;
   report << pszContext << ": message sequence differs\nexpected:\n";
   for (const SExpected& entry : expected)
-    report << "  " << Describe(entry.pszLabel, entry.nMessage, entry.wParam, entry.lParam, entry.nFlags & kPosted)
-           << ((entry.nFlags & kOptional) ? " (optional)" : "") << "\n";
+    report << "  " << Describe(entry.pszLabel, entry.nMessage, entry.wParam) << (entry.bOptional ? " (optional)" : "")
+           << "\n";
   report << "received:\n";
   for (const SLoggedMessage& message : logged)
-    report << "  " << Describe(message.label, message.nMessage, message.wParam, message.lParam, message.bPosted)
-           << "\n";
+    report << "  " << Describe(message.label, message.nMessage, message.wParam) << "\n";
   ADD_FAILURE_AT(pszFile, nLine) << report.str();
 }
 

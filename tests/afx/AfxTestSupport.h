@@ -16,44 +16,28 @@ struct SLoggedMessage
   std::string label;
   UINT nMessage;
   WPARAM wParam;
-  LPARAM lParam;
-  bool bPosted;
 };
 
-// What a sequence must contain. Flags say which parts must match and what may be missing.
-enum : unsigned
-{
-  kSent = 0x1,
-  kPosted = 0x2,
-  kWParam = 0x4,
-  kLParam = 0x8,
-  kOptional = 0x10
-};
-
+// An entry of an expected sequence: optional ones may be missing, a non-zero wParam must match.
+const bool kOptional = true;
 struct SExpected
 {
   const char* pszLabel;
   UINT nMessage;
-  unsigned nFlags;
+  bool bOptional = false;
   WPARAM wParam = 0;
-  LPARAM lParam = 0;
 };
 
-// A message counts as posted when it is the one the thread last took from its queue.
 class CMessageLog
 {
 public:
   static CMessageLog& Get();
-  void Add(const char* pszLabel, UINT nMessage, WPARAM wParam, LPARAM lParam);
+  void Add(const char* pszLabel, UINT nMessage, WPARAM wParam);
   void Flush() { m_messages.clear(); }
   const std::vector<SLoggedMessage>& Messages() const { return m_messages; }
 
 private:
-  CMessageLog();
-  static LRESULT CALLBACK GetMessageHook(int nCode, WPARAM wParam, LPARAM lParam);
   std::vector<SLoggedMessage> m_messages;
-  MSG m_fromQueue;
-  bool m_bFromQueuePending;
 };
 
 // Compares the log with the table, ignoring noise (registered messages, painting, icons,
@@ -73,7 +57,7 @@ public:
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
-    CMessageLog::Get().Add(m_pszLabel, message, wParam, lParam);
+    CMessageLog::Get().Add(m_pszLabel, message, wParam);
     return TBase::WindowProc(message, wParam, lParam);
   }
 

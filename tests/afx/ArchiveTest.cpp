@@ -357,9 +357,9 @@ TEST(Archive, WrongDirectionAndUnserializableClassesAreRefused)
   }
 }
 
-TEST(Archive, StringMapsSerializeInTheFrameworksOrder)
+// The order of storing is the history file's; loading is the framework's own.
+TEST(Archive, StringMapsLoadEveryKeyWithItsObject)
 {
-  // 17 buckets; "a" and "r" share bucket 12 (97 and 114), "q" is in 11, "b" in 13.
   const Bytes bytes = store([](CArchive& ar) {
     CTestLeaf leaf("v", 1);
     CMapStringToOb map;
@@ -367,11 +367,6 @@ TEST(Archive, StringMapsSerializeInTheFrameworksOrder)
       map.SetAt(key, &leaf);
     map.Serialize(ar);
   });
-  ASSERT_GE(bytes.size(), 6u);
-  EXPECT_EQ(bytes[0], 4);
-  EXPECT_EQ(bytes[1], 0);
-  EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 4), std::string("\x01q"));  // the map's own order
-
   CMemFile file(const_cast<BYTE*>(bytes.data()), UINT(bytes.size()));
   CArchive ar(&file, CArchive::load);
   CMapStringToOb loaded;
@@ -383,18 +378,6 @@ TEST(Archive, StringMapsSerializeInTheFrameworksOrder)
   ASSERT_TRUE(loaded.Lookup("r", pR));
   EXPECT_EQ(pA, pR);  // one object, referenced four times
   delete pA;
-}
-
-TEST(Archive, CTimeSerializesItsSixtyFourBitValue)
-{
-  const Bytes bytes = store([](CArchive& ar) { CTime(0x0102030405060708ll).Serialize64(ar); });
-  EXPECT_EQ(bytes, bytesOf({8, 7, 6, 5, 4, 3, 2, 1}));
-  Bytes input = bytes;
-  CMemFile file(input.data(), UINT(input.size()));
-  CArchive ar(&file, CArchive::load);
-  CTime time;
-  time.Serialize64(ar);
-  EXPECT_EQ(time.GetTime(), 0x0102030405060708ll);
 }
 
 }  // namespace

@@ -73,30 +73,20 @@ protected:
 };
 }
 
-// A command disabled by its update handler is dropped.
+// A command disabled by its update handler is dropped; a range handler gets the command's id.
 TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplicationUnlessDisabled)
 {
   int nAppCommands = TestApp().m_nAppCommands;
-  for (UINT nID : {ID_DISABLED_COMMAND, ID_FRAME_COMMAND, ID_TEST_APP_COMMAND, ID_UNHANDLED})
+  for (UINT nID : {ID_DISABLED_COMMAND, ID_FRAME_COMMAND, ID_TEST_APP_COMMAND, ID_UNHANDLED, ID_RANGE_FIRST,
+                   ID_RANGE_FIRST + 4, ID_RANGE_LAST, ID_RANGE_LAST + 1})
     SendMenuCommand(nID);
-  EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT>{ID_FRAME_COMMAND});
+  EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT>{ID_FRAME_COMMAND, ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
   EXPECT_EQ(TestApp().m_nAppCommands, nAppCommands + 1);
-}
 
-TEST_F(CommandTest, RangesPassTheCommandId)
-{
-  for (UINT nID : {ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST, ID_RANGE_LAST + 1})
-    SendMenuCommand(nID);
-  EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT>{ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
-}
-
-TEST_F(CommandTest, MessagesByNumberAndRegisteredMessagesReachTheirHandlers)
-{
   EXPECT_EQ(m_pFrame->SendMessage(WM_TEST_PRIVATE, 3, 4), 11);
   EXPECT_EQ(m_pFrame->SendMessage(g_nRegisteredMessage, 5, 0), 12);
   // Another registered message is not taken for this one.
-  UINT nOther = ::RegisterWindowMessageA("ZuntAfxTest.Other");
-  EXPECT_EQ(m_pFrame->SendMessage(nOther, 6, 0), 0);
+  EXPECT_EQ(m_pFrame->SendMessage(::RegisterWindowMessageA("ZuntAfxTest.Other"), 6, 0), 0);
   EXPECT_EQ(m_pFrame->m_messages, (std::vector<std::string>{"private 7", "registered 5"}));
 }
 
@@ -289,8 +279,7 @@ TEST(PreTranslateTest, KeysAreOfferedFromTheTargetUpToItsTopLevelWindow)
   edit.PostMessage(WM_KEYDOWN, 'A', 1);
   PumpMessages(50);
   EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel", "top"}));
-  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, kPosted | kWParam, 'A'},
-                                          {"edit", WM_CHAR, kPosted | kWParam | kOptional, 'a'}}),
+  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, false, 'A'}, {"edit", WM_CHAR, kOptional, 'a'}}),
                   "translated key");
 
   // A window that consumes the key ends the walk, and the key is never dispatched.

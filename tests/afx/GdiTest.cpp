@@ -1,84 +1,46 @@
 // GDI wrappers: objects owned and deleted, SelectObject giving back the previous object, the
 // temporary wrappers of foreign handles, point fonts, and drawing checked by pixels.
 #include "AfxTestSupport.h"
+#include "../PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
-namespace
-{
-// A 24-bit memory context of its own, so that pixels read back exactly.
-class CMemoryCanvas
-{
-public:
-  CMemoryCanvas(int cx, int cy)
-  {
-    CClientDC screen(nullptr);
-    VERIFY(m_dc.CreateCompatibleDC(&screen));
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    VERIFY(m_bitmap.Attach(::CreateDIBSection(screen.m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0)));
-    m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-  }
-  ~CMemoryCanvas() { m_dc.SelectObject(m_pOldBitmap); }
-  CMemoryCanvas(const CMemoryCanvas&) = delete;
-  CMemoryCanvas& operator=(const CMemoryCanvas&) = delete;
-
-  CBitmap m_bitmap;  // declared first: it outlives the context that holds it
-  CDC m_dc;
-  CBitmap* m_pOldBitmap;
-};
-}
-
 TEST(GdiTest, SelectObjectGivesBackThePreviousObject)
 {
-  CMemoryCanvas canvas(8, 8);
+  CPixelCanvas canvas(8, 8);
   CPen red(PS_SOLID, 1, RGB(255, 0, 0));
   CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
-  CPen* pOriginal = canvas.m_dc.SelectObject(&red);
+  CPen* pOriginal = canvas.DC().SelectObject(&red);
   ASSERT_NE(pOriginal, nullptr);
   EXPECT_NE(pOriginal, &red);  // a temporary wrapper of the stock pen
-  EXPECT_EQ(canvas.m_dc.SelectObject(&blue), &red);
-  EXPECT_EQ(canvas.m_dc.SelectObject(pOriginal), &blue);
-  EXPECT_EQ(canvas.m_dc.GetCurrentBitmap(), &canvas.m_bitmap);
+  EXPECT_EQ(canvas.DC().SelectObject(&blue), &red);
+  EXPECT_EQ(canvas.DC().SelectObject(pOriginal), &blue);
 }
 
-TEST(GdiTest, DrawingReachesThePixels)
+// Top and left edges in the first colour, bottom and right in the second, corners included.
+TEST(GdiTest, Draw3dRectDrawsEachEdgeInItsColour)
 {
-  CMemoryCanvas canvas(20, 20);
-  CDC& dc = canvas.m_dc;
-  dc.FillSolidRect(CRect(0, 0, 20, 20), RGB(255, 255, 255));
-  dc.FillSolidRect(2, 2, 4, 4, RGB(10, 20, 30));
-  dc.Draw3dRect(CRect(10, 10, 18, 18), RGB(255, 0, 0), RGB(0, 0, 255));
-  EXPECT_EQ(dc.GetPixel(2, 2), RGB(10, 20, 30));
-  EXPECT_EQ(dc.GetPixel(5, 5), RGB(10, 20, 30));
-  EXPECT_EQ(dc.GetPixel(6, 6), RGB(255, 255, 255));
-  // Top and left edges in the first colour, bottom and right in the second.
-  EXPECT_EQ(dc.GetPixel(10, 10), RGB(255, 0, 0));
-  EXPECT_EQ(dc.GetPixel(16, 10), RGB(255, 0, 0));
-  EXPECT_EQ(dc.GetPixel(17, 10), RGB(0, 0, 255));
-  EXPECT_EQ(dc.GetPixel(10, 17), RGB(0, 0, 255));
-  EXPECT_EQ(dc.GetPixel(13, 13), RGB(255, 255, 255));
-
-  CBrush green(RGB(0, 200, 0));
-  CRgn region;
-  ASSERT_TRUE(region.CreateRectRgn(0, 15, 3, 18));
-  dc.FillRgn(&region, &green);
-  EXPECT_EQ(dc.GetPixel(1, 16), RGB(0, 200, 0));
-  EXPECT_TRUE(region.PtInRegion(CPoint(2, 17)));
-  EXPECT_FALSE(region.PtInRegion(CPoint(3, 17)));
+  const COLORREF crWhite = RGB(255, 255, 255), crRed = RGB(255, 0, 0), crBlue = RGB(0, 0, 255);
+  CPixelCanvas canvas(20, 20, crWhite);
+  canvas.DC().Draw3dRect(CRect(10, 10, 18, 18), crRed, crBlue);
+  EXPECT_EQ(canvas.Pixel(10, 10), crRed);
+  EXPECT_EQ(canvas.Pixel(16, 10), crRed);
+  EXPECT_EQ(canvas.Pixel(17, 10), crBlue);
+  EXPECT_EQ(canvas.Pixel(10, 17), crBlue);
+  EXPECT_EQ(canvas.Pixel(13, 13), crWhite);
+  EXPECT_EQ(canvas.CountColour(CRect(0, 0, 20, 20), crRed), 7 + 6);
+  EXPECT_EQ(canvas.CountColour(CRect(0, 0, 20, 20), crBlue), 8 + 7);
 }
 
 TEST(GdiTest, PointFontsAreSizedForTheDevice)
 {
-  CMemoryCanvas canvas(4, 4);
+  CPixelCanvas canvas(4, 4);
   CFont font;
-  ASSERT_TRUE(font.CreatePointFont(120, "MS Shell Dlg", &canvas.m_dc));
+  ASSERT_TRUE(font.CreatePointFont(120, "MS Shell Dlg", &canvas.DC()));
   LOGFONT logFont = {};
   ASSERT_GT(font.GetLogFont(&logFont), 0);
   // Twelve points are a sixth of an inch: a character height, hence negative.
-  int nDpi = canvas.m_dc.GetDeviceCaps(LOGPIXELSY);
-  EXPECT_EQ(logFont.lfHeight, -::MulDiv(nDpi, 120, 720));
+  EXPECT_EQ(logFont.lfHeight, -::MulDiv(canvas.DC().GetDeviceCaps(LOGPIXELSY), 120, 720));
   EXPECT_STREQ(logFont.lfFaceName, "MS Shell Dlg");
 }
 
@@ -97,8 +59,7 @@ TEST(GdiTest, ObjectsDeleteWhatTheyOwnButNotWhatWasDetached)
   EXPECT_EQ(::GetObjectType(hKept), static_cast<DWORD>(OBJ_BRUSH));
   // A foreign handle gets a temporary wrapper that never deletes it.
   AfxDeleteTempMaps();
-  CGdiObject* pTemp = CGdiObject::FromHandle(hKept);
-  EXPECT_EQ(pTemp->m_hObject, hKept);
+  EXPECT_EQ(CGdiObject::FromHandle(hKept)->m_hObject, hKept);
   AfxDeleteTempMaps();
   EXPECT_EQ(::GetObjectType(hKept), static_cast<DWORD>(OBJ_BRUSH));
   ::DeleteObject(hKept);

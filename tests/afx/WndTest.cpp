@@ -83,17 +83,17 @@ TEST(WndTest, CreatedEditSeesItsFirstMessages)
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 100));
   // The system's EDIT class gets its creation messages through our procedure first.
   EXPECT_SEQUENCE((std::vector<SExpected>{
-                    {"edit", WM_NCCREATE, kSent},
+                    {"edit", WM_NCCREATE},
                     // The edit turns WS_BORDER into a client edge while it is made.
-                    {"edit", WM_STYLECHANGING, kSent | kOptional},
-                    {"edit", WM_STYLECHANGED, kSent | kOptional},
-                    {"edit", WM_NCCALCSIZE, kSent},
-                    {"edit", WM_CREATE, kSent},
-                    {"edit", WM_SIZE, kSent | kOptional},
-                    {"edit", WM_MOVE, kSent | kOptional},
-                    {"edit", WM_SHOWWINDOW, kSent | kOptional},
-                    {"edit", WM_WINDOWPOSCHANGING, kSent | kOptional},
-                    {"edit", WM_WINDOWPOSCHANGED, kSent | kOptional},
+                    {"edit", WM_STYLECHANGING, kOptional},
+                    {"edit", WM_STYLECHANGED, kOptional},
+                    {"edit", WM_NCCALCSIZE},
+                    {"edit", WM_CREATE},
+                    {"edit", WM_SIZE, kOptional},
+                    {"edit", WM_MOVE, kOptional},
+                    {"edit", WM_SHOWWINDOW, kOptional},
+                    {"edit", WM_WINDOWPOSCHANGING, kOptional},
+                    {"edit", WM_WINDOWPOSCHANGED, kOptional},
                   }),
                   "Create");
   EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
@@ -117,15 +117,16 @@ TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
   EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
   EXPECT_SEQUENCE((std::vector<SExpected>{
-                    {"self", WM_WINDOWPOSCHANGING, kSent | kOptional},
-                    {"self", WM_WINDOWPOSCHANGED, kSent | kOptional},
-                    {"self", WM_DESTROY, kSent},
-                    {"self", WM_NCDESTROY, kSent},
+                    {"self", WM_WINDOWPOSCHANGING, kOptional},
+                    {"self", WM_WINDOWPOSCHANGED, kOptional},
+                    {"self", WM_DESTROY},
+                    {"self", WM_NCDESTROY},
                   }),
                   "DestroyWindow");
 }
 
-TEST(WndTest, ObjectDestructorDestroysItsWindow)
+// Whether the window goes with the object, or the object never got one.
+TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
 {
   CTestParent parent;
   HWND hWnd;
@@ -136,11 +137,7 @@ TEST(WndTest, ObjectDestructorDestroysItsWindow)
   }
   EXPECT_FALSE(::IsWindow(hWnd));
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-}
 
-TEST(WndTest, RefusedCreationLeavesTheObjectUnbound)
-{
-  CTestParent parent;
   CRefusingWnd wnd;
   EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
@@ -168,6 +165,15 @@ TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
   EXPECT_EQ(catcher.m_boxes.size(), 1u);
 }
 
+namespace
+{
+WNDPROC g_pfnBelowOuter = nullptr;
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+  return ::CallWindowProc(g_pfnBelowOuter, hWnd, nMsg, wParam, lParam);
+}
+}
+
 TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
 {
   CTestParent parent;
@@ -184,7 +190,7 @@ TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
 
   CMessageLog::Get().Flush();
   ::SendMessage(hEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc"));
-  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_SETTEXT, kSent}}), "after subclassing");
+  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_SETTEXT}}), "after subclassing");
   CString strText;
   edit.GetWindowText(strText);
   EXPECT_STREQ(strText, "abc");  // the class procedure below still does the work
@@ -192,46 +198,17 @@ TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
   EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), pfnClassProc);
   EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
-  ::DestroyWindow(hEdit);
-}
 
-namespace
-{
-LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-WNDPROC g_pfnBelowOuter = nullptr;
-LRESULT CALLBACK OuterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-  return ::CallWindowProc(g_pfnBelowOuter, hWnd, nMsg, wParam, lParam);
-}
-}
-
-TEST(WndTest, UnsubclassLeavesALaterSubclassInPlace)
-{
-  CTestParent parent;
-  CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD, kEditRect, &parent, 105));
+  // A subclass made after ours stays in place when ours goes.
+  ASSERT_TRUE(edit.SubclassWindow(hEdit));
   g_pfnBelowOuter = reinterpret_cast<WNDPROC>(
-    ::SetWindowLongPtr(edit.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
-  HWND hEdit = edit.UnsubclassWindow();
+    ::SetWindowLongPtr(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), &OuterProc);
   ::DestroyWindow(hEdit);
 }
 
-TEST(WndTest, AttachAndDetachMoveTheHandleInAndOutOfTheMap)
-{
-  CTestParent parent;
-  HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
-  CWnd wnd;
-  ASSERT_TRUE(wnd.Attach(hStatic));
-  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), &wnd);
-  EXPECT_EQ(wnd.Detach(), hStatic);
-  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
-  EXPECT_TRUE(::IsWindow(hStatic));  // detaching does not destroy
-  EXPECT_FALSE(wnd.Attach(nullptr));
-  ::DestroyWindow(hStatic);
-}
-
-TEST(WndTest, TemporaryObjectsLiveUntilIdle)
+TEST(WndTest, TemporaryObjectsLiveUntilIdleAndAttachedOnesUntilDetached)
 {
   CTestParent parent;
   HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
@@ -249,5 +226,14 @@ TEST(WndTest, TemporaryObjectsLiveUntilIdle)
   EXPECT_EQ(AfxGetTempObjectCount(), 0u);
   EXPECT_TRUE(::IsWindow(hStatic));  // freeing a wrapper leaves its window alone
   EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+
+  // Attaching makes the object permanent; detaching neither destroys nor keeps the window.
+  CWnd wnd;
+  ASSERT_TRUE(wnd.Attach(hStatic));
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), &wnd);
+  EXPECT_EQ(wnd.Detach(), hStatic);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
+  EXPECT_TRUE(::IsWindow(hStatic));
+  EXPECT_FALSE(wnd.Attach(nullptr));
   ::DestroyWindow(hStatic);
 }

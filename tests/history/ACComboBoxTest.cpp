@@ -29,7 +29,6 @@ TEST(ACComboBox, EditFieldFoundAtCreationOnly)
     CTestACComboBox& subclassed = d.m_templateCombo;
     EXPECT_EQ(nullptr, subclassed.GetEditWnd());
     EXPECT_TRUE(subclassed.InitAutoComplete(d.m_pHistoryMap, nullptr));
-    EXPECT_EQ(nullptr, subclassed.m_autoComplete.m_pAutoComplete);
     subclassed.SetWindowText("typed");
     subclassed.EnteredText();
     subclassed.ReplaceEditSel("more");
@@ -58,7 +57,7 @@ TEST(ACComboBox, SuggestionsFollowEnteredAndRemovedTexts)
       },
       [](CAutoCompleteDialog& d) {
         EXPECT_EQ("layer 12", TextOf(d.m_combo));
-        EXPECT_EQ(Sel(2, 8), EditSelectionOf(d.m_combo.GetEditWnd()));
+        EXPECT_EQ(Sel(2, 8), SelectionOf(d.m_combo.GetEditWnd()));
         d.m_combo.removeEnteredText("layer 12");
         RetypeText(d.m_combo.GetEditWnd(), "la");
       },

@@ -6,61 +6,61 @@
 
 #include <gtest/gtest.h>
 
+// Whether the options reach the auto-complete object shows in the completion appended to what
+// is typed.
 TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
 {
   CHistoryMap map;
   CAutoCompleteDialog dlg(&map);
-  dlg.Run({[](CAutoCompleteDialog& d) {
-    EXPECT_FALSE(d.m_edit.InitAutoComplete(nullptr, "key"));
-    EXPECT_EQ(nullptr, d.m_edit.m_autoComplete.m_pAutoComplete);
-    CTestAutoComplete<CACEdit> windowless;
-    EXPECT_FALSE(windowless.InitAutoComplete(d.m_pHistoryMap, "key")) << "no window to bind to";
-    EXPECT_EQ(nullptr, windowless.m_autoComplete.m_pAutoComplete);
-    d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-    EXPECT_EQ(0xFFFFFFFFul, d.m_edit.GetAutoCompleteOption()) << "no object yet, nothing stored";
-
-    // Without a key the control's id is the key.
-    ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, nullptr));
-    EXPECT_EQ("1001", std::string(d.m_edit.m_autoComplete.m_strKey));
-    d.m_edit.EnteredText("first");
-    d.m_edit.EnteredText("");
-    const DWORD dwDefault = NewObjectOptions();
-    EXPECT_EQ(dwDefault, d.m_edit.GetAutoCompleteOption());
-    d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-    EXPECT_EQ(kSuggestAndAppend, PlatformOptions(d.m_edit.m_autoComplete));
-
-    // Binding again keeps the stored options and leaves the new object as the platform made it.
-    ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "named"));
-    EXPECT_EQ(kSuggestAndAppend, d.m_edit.GetAutoCompleteOption());
-    EXPECT_EQ(dwDefault, PlatformOptions(d.m_edit.m_autoComplete));
-    d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-    d.m_edit.SetAutoCompleteEnable(false);
-    EXPECT_EQ(0u, PlatformOptions(d.m_edit.m_autoComplete));
-    d.m_edit.EnteredText("ignored");
-    d.m_edit.SetAutoCompleteEnable(true);
-    EXPECT_EQ(kSuggestAndAppend, PlatformOptions(d.m_edit.m_autoComplete));
-    d.m_edit.SetWindowText("second");
-    d.m_edit.EnteredText();
-  }});
+  const bool bPlatformAppends = (NewObjectOptions() & ACO_AUTOAPPEND) != 0;
+  dlg.Run({
+      [](CAutoCompleteDialog& d) {
+        EXPECT_FALSE(d.m_edit.InitAutoComplete(nullptr, "key"));
+        CACEdit windowless;
+        EXPECT_FALSE(windowless.InitAutoComplete(d.m_pHistoryMap, "key")) << "no window to bind to";
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        EXPECT_EQ(0xFFFFFFFFul, d.m_edit.GetAutoCompleteOption()) << "no object yet, nothing stored";
+        // Without a key the control's id is the key.
+        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, nullptr));
+        d.m_edit.EnteredText("first");
+        d.m_edit.EnteredText("");
+        EXPECT_EQ(NewObjectOptions(), d.m_edit.GetAutoCompleteOption());
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        RetypeText(d.m_edit, "fi");
+      },
+      [](CAutoCompleteDialog& d) {
+        EXPECT_EQ("first", TextOf(d.m_edit));
+        // Binding again keeps the stored options and leaves the new object as the platform made it.
+        ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "named"));
+        EXPECT_EQ(kSuggestAndAppend, d.m_edit.GetAutoCompleteOption());
+        d.m_edit.EnteredText("named one");
+        RetypeText(d.m_edit, "na");
+      },
+      [&](CAutoCompleteDialog& d) {
+        EXPECT_EQ(bPlatformAppends ? "named one" : "na", TextOf(d.m_edit));
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        d.m_edit.SetAutoCompleteEnable(false);
+        d.m_edit.EnteredText("ignored");
+        RetypeText(d.m_edit, "na");
+      },
+      [](CAutoCompleteDialog& d) {
+        EXPECT_EQ("na", TextOf(d.m_edit)) << "switched off";
+        d.m_edit.SetAutoCompleteEnable(true);
+        RetypeText(d.m_edit, "na");
+      },
+      [](CAutoCompleteDialog& d) {
+        EXPECT_EQ("named one", TextOf(d.m_edit)) << "on again with the stored options";
+        d.m_edit.SetWindowText("second");
+        d.m_edit.EnteredText();
+      },
+  });
   EXPECT_EQ(std::vector<std::string>({"first"}), HistoryTexts(map, "1001")) << "empty texts are not history";
-  EXPECT_EQ(std::vector<std::string>({"second"}), HistoryTexts(map, "named"));
+  EXPECT_EQ(std::vector<std::string>({"second", "named one"}), HistoryTexts(map, "named"));
   EXPECT_EQ(2, map.GetCount());
 }
 
 namespace
 {
-std::string FirstSuggestion(IEnumString* pEnum)
-{
-  LPOLESTR pszText = nullptr;
-  ULONG nFetched = 0;
-  if (pEnum->Reset() != S_OK || pEnum->Next(1, &pszText, &nFetched) != S_OK)
-    return "(none)";
-  char szText[256] = "";
-  ::WideCharToMultiByte(CP_ACP, 0, pszText, -1, szText, sizeof szText, nullptr, nullptr);
-  ::CoTaskMemFree(pszText);
-  return szText;
-}
-
 // A file that holds one key's history.
 class CHistoryFile
 {
@@ -91,18 +91,27 @@ TEST(ACEdit, LoadingUnderABoundKeyKeepsTheControlOnTheLoadedEntries)
   CHistoryMap map;
   const CHistoryFile file("key", "from file");
   CAutoCompleteDialog dlg(&map);
-  dlg.Run({[&](CAutoCompleteDialog& d) {
-    d.m_edit.InitAutoComplete(&map, "key");
-    d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-    d.m_edit.EnteredText("typed");
-    ASSERT_TRUE(map.Load(file.Path()));
-    EXPECT_EQ("from file", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
-    d.m_edit.EnteredText("after");
-    EXPECT_EQ("after", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
-    ASSERT_TRUE(map.Load(file.Path()));
-    d.m_edit.EnteredText("again");
-    EXPECT_EQ("again", FirstSuggestion(d.m_edit.m_autoComplete.m_pEnumString));
-  }});
+  dlg.Run({
+      [&](CAutoCompleteDialog& d) {
+        d.m_edit.InitAutoComplete(&map, "key");
+        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
+        d.m_edit.EnteredText("typed");
+        ASSERT_TRUE(map.Load(file.Path()));
+        RetypeText(d.m_edit, "f");
+      },
+      [&](CAutoCompleteDialog& d) {
+        EXPECT_EQ("from file", TextOf(d.m_edit));
+        d.m_edit.EnteredText("after");
+        RetypeText(d.m_edit, "a");
+      },
+      [&](CAutoCompleteDialog& d) {
+        EXPECT_EQ("after", TextOf(d.m_edit));
+        ASSERT_TRUE(map.Load(file.Path()));
+        d.m_edit.EnteredText("again");
+        RetypeText(d.m_edit, "a");
+      },
+      [](CAutoCompleteDialog& d) { EXPECT_EQ("again", TextOf(d.m_edit)); },
+  });
   EXPECT_EQ(std::vector<std::string>({"again", "from file"}), HistoryTexts(map, "key"));
 }
 
@@ -118,7 +127,7 @@ TEST(ACEdit, SuggestionsFollowEnteredTextAndEnterAcceptsTheCompletion)
   CAutoCompleteDialog dlg(&map);
   dlg.m_onOK = [&](CAutoCompleteDialog& d) {
     strAtOK = TextOf(d.m_edit);
-    selAtOK = EditSelectionOf(d.m_edit);
+    selAtOK = SelectionOf(d.m_edit);
   };
   INT_PTR nResult = dlg.Run({
       [](CAutoCompleteDialog& d) {
@@ -136,7 +145,7 @@ TEST(ACEdit, SuggestionsFollowEnteredTextAndEnterAcceptsTheCompletion)
       [](CAutoCompleteDialog& d) {
         // The appended completion is selected after what was typed; no binding again.
         EXPECT_EQ("bolt M6", TextOf(d.m_edit));
-        EXPECT_EQ(Sel(2, 7), EditSelectionOf(d.m_edit));
+        EXPECT_EQ(Sel(2, 7), SelectionOf(d.m_edit));
         RetypeText(d.m_edit, "n");
       },
       [](CAutoCompleteDialog& d) {
@@ -169,12 +178,12 @@ TEST(ACEdit, EscapeTakesBackTheCompletionInEditAndComboThenClosesTheDialog)
   CAutoCompleteDialog dlg(&map);
   INT_PTR nResult = dlg.Run({
       [&](CAutoCompleteDialog& d) {
-        EXPECT_EQ(nullptr, d.m_edit.getAutoSuggestListWnd()) << "options unset: no list is looked for";
+        EXPECT_FALSE(d.m_edit.IsOpenAutoSuggestListWnd()) << "options unset: no list is looked for";
         ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "key"));
         d.m_edit.SetAutoCompleteOption(ACO_AUTOAPPEND);
         EXPECT_FALSE(d.m_edit.IsOpenAutoSuggestListWnd()) << "without ACO_AUTOSUGGEST";
         d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-        EXPECT_EQ(list.m_hWnd, d.m_edit.getAutoSuggestListWnd());
+        EXPECT_TRUE(d.m_edit.IsOpenAutoSuggestListWnd());
         RetypeText(d.m_edit, "al");
       },
       [](CAutoCompleteDialog& d) {
@@ -183,7 +192,7 @@ TEST(ACEdit, EscapeTakesBackTheCompletionInEditAndComboThenClosesTheDialog)
       },
       [&](CAutoCompleteDialog& d) {
         strEditAfterEscape = TextOf(d.m_edit);
-        selEditAfterEscape = EditSelectionOf(d.m_edit);
+        selEditAfterEscape = SelectionOf(d.m_edit);
         d.m_edit.SetWindowText(cp932("部品ボルト").c_str());
         // After the first two characters, counted as this edit counts them.
         int nAfterTwo = ::SendMessage(d.m_edit, EM_LINELENGTH, 0, 0) == 5 ? 2 : 4;
@@ -202,7 +211,7 @@ TEST(ACEdit, EscapeTakesBackTheCompletionInEditAndComboThenClosesTheDialog)
       },
       [&](CAutoCompleteDialog& d) {
         strComboAfterEscape = TextOf(d.m_combo);
-        selComboAfterEscape = EditSelectionOf(d.m_combo.GetEditWnd());
+        selComboAfterEscape = SelectionOf(d.m_combo.GetEditWnd());
         EXPECT_TRUE(::IsWindowVisible(list.m_hWnd));
         PressKey(d.m_combo.GetEditWnd(), VK_ESCAPE);
       },

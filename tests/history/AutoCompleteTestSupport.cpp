@@ -103,33 +103,11 @@ CSuggestListStandIn::~CSuggestListStandIn()
   ::DestroyWindow(m_hWnd);
 }
 
-void PressKey(HWND hWnd, UINT nVirtualKey)
-{
-  ::PostMessage(hWnd, WM_KEYDOWN, nVirtualKey, 1);
-  ::PostMessage(hWnd, WM_KEYUP, nVirtualKey, 0xC0000001);
-}
-
 void RetypeText(HWND hWndField, const char* pszText)
 {
   ::SetFocus(hWndField);
   ::SetWindowTextA(hWndField, "");
-  for (const char* pch = pszText; *pch != '\0'; ++pch)
-    ::PostMessage(hWndField, WM_CHAR, static_cast<BYTE>(*pch), 1);
-}
-
-std::string TextOf(HWND hWnd)
-{
-  char szText[256] = "";
-  ::GetWindowTextA(hWnd, szText, sizeof szText);
-  return szText;
-}
-
-Sel EditSelectionOf(HWND hWndEdit)
-{
-  DWORD dwStart = 0;
-  DWORD dwEnd = 0;
-  ::SendMessage(hWndEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-  return {static_cast<int>(dwStart), static_cast<int>(dwEnd)};
+  TypeText(hWndField, pszText);
 }
 
 std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
@@ -141,10 +119,11 @@ std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
   return texts;
 }
 
-namespace
+DWORD NewObjectOptions()
 {
-DWORD OptionsOf(IUnknown* pAutoComplete)
-{
+  IUnknown* pAutoComplete = nullptr;
+  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                     reinterpret_cast<void**>(&pAutoComplete)));
   DWORD dwOptions = 0;
   IAutoComplete2* pAutoComplete2 = nullptr;
   if (pAutoComplete != nullptr &&
@@ -153,21 +132,6 @@ DWORD OptionsOf(IUnknown* pAutoComplete)
     pAutoComplete2->GetOptions(&dwOptions);
     pAutoComplete2->Release();
   }
-  return dwOptions;
-}
-}
-
-DWORD PlatformOptions(const CAutoCompleteBinding& binding)
-{
-  return OptionsOf(binding.m_pAutoComplete);
-}
-
-DWORD NewObjectOptions()
-{
-  IUnknown* pAutoComplete = nullptr;
-  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                     reinterpret_cast<void**>(&pAutoComplete)));
-  DWORD dwOptions = OptionsOf(pAutoComplete);
   if (pAutoComplete != nullptr)
     pAutoComplete->Release();
   return dwOptions;

@@ -5,6 +5,8 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PostedInput.h"
+
 #include <functional>
 #include <string>
 #include <utility>
@@ -13,16 +15,8 @@
 // The options the tests give the controls: a list of suggestions and the first one appended.
 const DWORD kSuggestAndAppend = ACO_AUTOSUGGEST | ACO_AUTOAPPEND;
 
-// A control whose protected parts a test may reach.
-template <class TControl>
-class CTestAutoComplete : public TControl
-{
-public:
-  using TControl::getAutoSuggestListWnd;
-  using TControl::m_autoComplete;
-};
-
-class CTestACComboBox : public CTestAutoComplete<CACComboBox>
+// The combo box's protected removal, for the tests.
+class CTestACComboBox : public CACComboBox
 {
 public:
   using CACComboBox::removeEnteredText;
@@ -39,7 +33,7 @@ public:
   // last one the dialog ends with SCRIPT_END unless something ended it first.
   INT_PTR Run(std::vector<Step> steps);
 
-  CTestAutoComplete<CACEdit> m_edit;
+  CACEdit m_edit;
   CTestACComboBox m_templateCombo;
   CTestACComboBox m_combo;
   CHistoryMap* m_pHistoryMap;
@@ -71,18 +65,10 @@ public:
   HWND m_hWnd;
 };
 
-// Input posted to the window, as the keyboard would deliver it. RetypeText focuses the field
-// and empties it first.
-void PressKey(HWND hWnd, UINT nVirtualKey);
+// Focuses the field, empties it and types the text.
 void RetypeText(HWND hWndField, const char* pszText);
-
-typedef std::pair<int, int> Sel;
-std::string TextOf(HWND hWnd);
-Sel EditSelectionOf(HWND hWndEdit);
 // The texts of a key's history, most recent first.
 std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey);
 
-// The options of the bound auto-complete object itself (0 without one), and those that a new
-// object of the platform has.
-DWORD PlatformOptions(const CAutoCompleteBinding& binding);
+// The options that a new auto-complete object of the platform has.
 DWORD NewObjectOptions();

@@ -178,11 +178,11 @@ TEST_F(HistoryFile, MalformedFilesRaiseAndChangeNothing)
 
 TEST_F(HistoryFile, SaveAndLoadMakeTheMissingFoldersOfThePath)
 {
-  CTestHistoryMap map;
+  CHistoryMap map;
   map.SetAt("k", "x", CTime(kT1));
   EXPECT_FALSE(map.Load(m_folder.Path("in1\\in2\\h.his").c_str()));
-  EXPECT_TRUE(map.IsExistFile(m_folder.Path("in1\\in2").c_str()));
-  EXPECT_FALSE(map.IsExistFile(m_folder.Path("in1\\in2\\h.his").c_str()));
+  EXPECT_TRUE(Exists(m_folder.Path("in1\\in2")));
+  EXPECT_FALSE(Exists(m_folder.Path("in1\\in2\\h.his")));
 
   ASSERT_TRUE(map.Save(m_folder.Path("out1\\out2\\h.his").c_str()));
   CHistoryMap loaded;
@@ -191,36 +191,27 @@ TEST_F(HistoryFile, SaveAndLoadMakeTheMissingFoldersOfThePath)
 
   // A last folder name with a point is not made, so the file cannot be opened.
   EXPECT_FALSE(map.Save(m_folder.Path("dir.x\\h.his").c_str()));
-  EXPECT_FALSE(map.IsExistFile(m_folder.Path("dir.x").c_str()));
+  EXPECT_FALSE(Exists(m_folder.Path("dir.x")));
   // A file name without a point becomes a folder, which cannot be opened as a file.
   EXPECT_FALSE(map.Save(m_folder.Path("sub\\plain").c_str()));
-  EXPECT_TRUE(map.IsExistFile(m_folder.Path("sub\\plain").c_str()));
+  EXPECT_TRUE(Exists(m_folder.Path("sub\\plain")));
+  // A file where a folder should be makes the walk fail.
+  WriteFileBytes(m_folder.Path("blocker"), Bytes());
+  EXPECT_FALSE(map.Save(m_folder.Path("blocker\\sub\\h.his").c_str()));
+  // A double-byte name whose trail byte is 0x5C is one name, not two.
+  const std::string name = m_folder.Path(cp932("表示").c_str()) + "\\" + cp932("予定");
+  EXPECT_TRUE(map.Save((name + "\\h.his").c_str()));
+  EXPECT_TRUE(Exists(name));
+  // A backslash first ends the walk up, making nothing.
+  EXPECT_FALSE(map.Save("\\zunt-history-no-such-folder\\h.his"));
+  EXPECT_FALSE(Exists("\\zunt-history-no-such-folder"));
 
   // Relative paths start in the current folder.
   CCurrentFolder current(m_folder.Path());
   ASSERT_TRUE(map.Save("here.his"));
-  EXPECT_TRUE(map.IsExistFile(m_folder.Path("here.his").c_str()));
+  EXPECT_TRUE(Exists(m_folder.Path("here.his")));
   ASSERT_TRUE(map.Save("rel\\there.his"));
-  EXPECT_TRUE(map.IsExistFile(m_folder.Path("rel\\there.his").c_str()));
-}
-
-TEST_F(HistoryFile, CreateFolderRules)
-{
-  CTestHistoryMap map;
-  // One trailing backslash is dropped; every missing folder is made.
-  EXPECT_TRUE(map.CreateFolder(m_folder.Path("t1\\t2\\").c_str()));
-  EXPECT_TRUE(map.IsExistFile(m_folder.Path("t1\\t2").c_str()));
-  // A backslash first ends the walk up with success, making nothing.
-  EXPECT_TRUE(map.CreateFolder("\\zunt-history-no-such-folder"));
-  EXPECT_FALSE(map.IsExistFile("\\zunt-history-no-such-folder"));
-  // A file where a folder should be makes the walk fail, at any depth.
-  WriteFileBytes(m_folder.Path("blocker"), Bytes());
-  EXPECT_FALSE(map.CreateFolder(m_folder.Path("blocker\\sub\\deeper").c_str()));
-  EXPECT_FALSE(map.Save(m_folder.Path("blocker\\sub\\h.his").c_str()));
-  // A double-byte name whose trail byte is 0x5C is one name, not two.
-  const std::string name = m_folder.Path(cp932("表示").c_str()) + "\\" + cp932("予定");
-  EXPECT_TRUE(map.CreateFolder(name.c_str()));
-  EXPECT_TRUE(map.IsExistFile(name.c_str()));
+  EXPECT_TRUE(Exists(m_folder.Path("rel\\there.his")));
 }
 
 }  // namespace

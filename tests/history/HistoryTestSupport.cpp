@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #  include <process.h>
 #else
@@ -105,6 +107,12 @@ std::string DebugOutputOf(const std::function<void()>& code)
   CDebugOutputHook hook;
   code();
   return g_debugOutput;
+}
+
+bool Exists(const std::string& path)
+{
+  struct _stat status;
+  return _stat(path.c_str(), &status) == 0;
 }
 
 Bytes ReadFileBytes(const std::string& path)

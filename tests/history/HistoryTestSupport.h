@@ -9,14 +9,6 @@
 
 typedef std::vector<BYTE> Bytes;
 
-// The protected file helpers, for the folder tests.
-class CTestHistoryMap : public CHistoryMap
-{
-public:
-  using CHistoryMap::CreateFolder;
-  using CHistoryMap::IsExistFile;
-};
-
 // A new empty folder, removed with everything in it at the end. Paths below it are written
 // with backslashes, as a Windows host writes them.
 class CScratchFolder
@@ -44,5 +36,7 @@ private:
 // What the code wrote with OutputDebugStringA while it ran.
 std::string DebugOutputOf(const std::function<void()>& code);
 
+// Whether a file or folder is there; the path may use backslashes.
+bool Exists(const std::string& path);
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);

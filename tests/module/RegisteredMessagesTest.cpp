@@ -5,25 +5,25 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <utility>
+
+#define NAMED_MESSAGE(name) std::make_pair(#name, name)
 
 TEST(RegisteredMessages, EveryUnitHoldsThePlatformsIdForTheName)
 {
-  const char* const kNames[] = {
-    "PaletteWnd_Msg_BeginPopup", "PaletteWnd_Msg_EndPopup", "PaletteWnd_Msg_QueryEndPopup",
-    "PaletteWnd_Msg_SelChanged", "PaletteWnd_Msg_DrawCell", "CCharPaletteCtrl_Msg_SelChanged",
-    "TavikColorPaletteCtrl_Msg_SelChanged", "CTreeOption_Msg_ChangedItem", "CTreeOption_Msg_ChangedExpand",
-    "CTreeOption_Msg_PushOptionButton1", "CTreeOption_Msg_PushOptionButton2"};
-  const UINT kThisUnit[] = {
-    PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_EndPopup, PaletteWnd_Msg_QueryEndPopup,
-    PaletteWnd_Msg_SelChanged, PaletteWnd_Msg_DrawCell, CCharPaletteCtrl_Msg_SelChanged,
-    TavikColorPaletteCtrl_Msg_SelChanged, CTreeOption_Msg_ChangedItem, CTreeOption_Msg_ChangedExpand,
-    CTreeOption_Msg_PushOptionButton1, CTreeOption_Msg_PushOptionButton2};
+  const std::pair<const char*, UINT> kThisUnit[] = {
+    NAMED_MESSAGE(PaletteWnd_Msg_BeginPopup), NAMED_MESSAGE(PaletteWnd_Msg_EndPopup),
+    NAMED_MESSAGE(PaletteWnd_Msg_QueryEndPopup), NAMED_MESSAGE(PaletteWnd_Msg_SelChanged),
+    NAMED_MESSAGE(PaletteWnd_Msg_DrawCell), NAMED_MESSAGE(CCharPaletteCtrl_Msg_SelChanged),
+    NAMED_MESSAGE(TavikColorPaletteCtrl_Msg_SelChanged), NAMED_MESSAGE(CTreeOption_Msg_ChangedItem),
+    NAMED_MESSAGE(CTreeOption_Msg_ChangedExpand), NAMED_MESSAGE(CTreeOption_Msg_PushOptionButton1),
+    NAMED_MESSAGE(CTreeOption_Msg_PushOptionButton2)};
   std::vector<UINT> otherUnit = RegisteredMessagesOfOtherUnit();
-  ASSERT_EQ(otherUnit.size(), std::size(kNames));
+  ASSERT_EQ(otherUnit.size(), std::size(kThisUnit));
   for (size_t i = 0; i < otherUnit.size(); ++i)
   {
-    SCOPED_TRACE(kNames[i]);
-    EXPECT_EQ(kThisUnit[i], ::RegisterWindowMessageA(kNames[i]));
-    EXPECT_EQ(otherUnit[i], kThisUnit[i]);
+    SCOPED_TRACE(kThisUnit[i].first);
+    EXPECT_EQ(kThisUnit[i].second, ::RegisterWindowMessageA(kThisUnit[i].first));
+    EXPECT_EQ(otherUnit[i], kThisUnit[i].second);
   }
 }

@@ -90,7 +90,7 @@ TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
   field.SetRange(0, 10);
   EXPECT_TRUE(field.Set(10.9, true, false)) << "10.9 is tested as 10";
   EXPECT_FALSE(field.Set(1e12, true, true));
-  EXPECT_FALSE(field.checkRange(-0.5 - 1.0));
+  EXPECT_FALSE(field.Set(-1.5, true, true));
   field.SetNotEqualToMinValue(true);
   EXPECT_FALSE(field.Set(0, true, false));
   ASSERT_EQ(1u, TestApp().m_messages.size());

@@ -92,18 +92,6 @@ LRESULT CNumericDialog::OnStep(WPARAM wParam, LPARAM)
   return 0;
 }
 
-void TypeText(CWnd& wnd, const char* pszText)
-{
-  for (const char* pch = pszText; *pch != '\0'; ++pch)
-    wnd.PostMessage(WM_CHAR, static_cast<BYTE>(*pch), 1);
-}
-
-void PressKey(CWnd& wnd, UINT nVirtualKey)
-{
-  wnd.PostMessage(WM_KEYDOWN, nVirtualKey, 1);
-  wnd.PostMessage(WM_KEYUP, nVirtualKey, 0xC0000001);
-}
-
 void ClickSpin(CSpinEdit& field, bool bUp)
 {
   CEditSpinButtonCtrl* pSpin = field.GetSpinButtonCtrl();
@@ -120,21 +108,6 @@ void EnterText(CSpinEdit& field, const char* pszText)
   field.SetSel(0, -1);
   TypeText(field, pszText);
   PressKey(field, VK_RETURN);
-}
-
-std::string TextOf(const CWnd& wnd)
-{
-  CString strText;
-  wnd.GetWindowText(strText);
-  return static_cast<LPCTSTR>(strText);
-}
-
-std::pair<int, int> SelectionOf(const CEdit& edit)
-{
-  int nStart = 0;
-  int nEnd = 0;
-  edit.GetSel(nStart, nEnd);
-  return {nStart, nEnd};
 }
 
 namespace

@@ -4,6 +4,8 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PostedInput.h"
+
 #include <functional>
 #include <string>
 #include <utility>
@@ -47,7 +49,7 @@ typedef std::vector<SKeyMessage> KeySequence;
 // "-" a separator; a popup is its text with its items in brackets.
 std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, std::string>>& tags);
 
-// A field whose hidden state a test may read, and which records the keyboard messages that
+// A field whose modified flag a test may read, and which records the keyboard messages that
 // reach its window procedure. When a menu it owns is tracked, the menu is described and the
 // keys given for it are posted, which choose an item or cancel.
 template <class TField>
@@ -56,8 +58,6 @@ class CTestField : public TField
 public:
   using TField::TField;
   bool IsModified() const { return this->m_bModified; }
-  using TField::checkRange;
-  using TField::setWindowText;
 
   KeySequence m_keys;
   std::vector<std::pair<std::string, std::string>> m_menuTags;
@@ -130,13 +130,7 @@ private:
   std::vector<Step> m_steps;
 };
 
-// Input posted to the window, as the keyboard and the mouse would deliver it.
-void TypeText(CWnd& wnd, const char* pszText);
-void PressKey(CWnd& wnd, UINT nVirtualKey);
+// A click on the upper or lower half of the field's spin button.
 void ClickSpin(CSpinEdit& field, bool bUp);
 // Focuses the field, types the text over all of it and presses Enter.
 void EnterText(CSpinEdit& field, const char* pszText);
-
-typedef std::pair<int, int> Sel;
-std::string TextOf(const CWnd& wnd);
-std::pair<int, int> SelectionOf(const CEdit& edit);

@@ -182,20 +182,22 @@ TEST(SpinEdit, SpinClicksAndArrowKeysStepUnlessDisabled)
   });
 }
 
-TEST(SpinEdit, SetWindowTextKeepsTheCaretWhereTheUserHadIt)
+// The value shown over the user's text keeps the caret where the user had it.
+TEST(SpinEdit, ShowingAValueKeepsTheCaretWhereTheUserHadIt)
 {
   struct SCase
   {
     const char* pszBefore;
     Sel selBefore;
-    const char* pszAfter;
+    int nFigure;
+    double dValue;
     Sel selAfter;
   };
   static const SCase cases[] = {
-      {"12.5", {1, 3}, "98.7", {1, 3}},    // same length: the selection stays
-      {"12", {2, 2}, "12.00", {2, 2}},     // the caret at the end stays before the added point
-      {"12", {2, 2}, "123", {3, 3}},       // the caret at the end goes to the new end
-      {"12", {0, -1}, "12.000", {0, 6}},   // all selected stays all selected
+      {"12.5", {1, 3}, 1, 98.7, {1, 3}},    // same length: the selection stays
+      {"12", {2, 2}, 2, 12.0, {2, 2}},      // the caret at the end stays before the added point
+      {"12", {2, 2}, 0, 123.0, {3, 3}},     // the caret at the end goes to the new end
+      {"12", {0, -1}, 3, 12.0, {0, 6}},     // all selected stays all selected
   };
   CNumericDialog dlg;
   dlg.Run({
@@ -205,16 +207,17 @@ TEST(SpinEdit, SetWindowTextKeepsTheCaretWhereTheUserHadIt)
         {
           field.SetWindowText(c.pszBefore);
           field.SetSel(c.selBefore.first, c.selBefore.second);
-          field.setWindowText(c.pszAfter);
-          EXPECT_EQ(c.selAfter, SelectionOf(field)) << c.pszBefore << " to " << c.pszAfter;
+          field.SetFigure(c.nFigure);
+          field.SetValue(c.dValue);
+          EXPECT_EQ(c.selAfter, SelectionOf(field)) << c.pszBefore << " to " << c.dValue;
         }
         field.SetEmpty(true);
-        field.setWindowText("4.5");
+        field.SetValue(4.5);
         EXPECT_EQ("", TextOf(field));
-        EXPECT_EQ("4.5", std::string(field.GetValueString())) << "remembered all the same";
+        EXPECT_EQ("4.500", std::string(field.GetValueString())) << "remembered all the same";
         field.SetEmpty(false);
         field.DisplayValue();
-        EXPECT_EQ("4.5", TextOf(field));
+        EXPECT_EQ("4.500", TextOf(field));
       },
   });
 }

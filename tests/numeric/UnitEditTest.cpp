@@ -180,8 +180,8 @@ TEST(CoordEdit, PairsSingleNumbersUnitsAndRefusals)
         d.m_coord.SetUnitType(LENGTH_UNIT_CM);
         EXPECT_EQ("1.000000, 2.000000 ", TextOf(d.m_coord));
         EXPECT_DOUBLE_EQ(0.3, d.m_coord.GetMinValue(LENGTH_UNIT_CM));
-        EXPECT_FALSE(d.m_coord.checkRange(0.3, 0.4)) << "one end of the pair outside";
-        EXPECT_TRUE(d.m_coord.checkRange(0.3, 0.3));
+        EXPECT_FALSE(d.m_coord.Set(0.3, 0.4, true, true)) << "one end of the pair outside";
+        EXPECT_TRUE(d.m_coord.Set(0.3, 0.3, true, true));
       },
   });
 }

@@ -36,21 +36,6 @@ std::vector<std::pair<std::string, std::string>> MenuTags()
           {LibraryText(IDS_MENU_SHOW_EXPRESSION), "<expression>"}};
 }
 
-void SetClipboardText(CWnd& owner, const char* pszText)
-{
-  ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
-  ::EmptyClipboard();
-  if (pszText != nullptr)
-  {
-    size_t nSize = strlen(pszText) + 1;
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-    memcpy(::GlobalLock(hText), pszText, nSize);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-  }
-  ::CloseClipboard();
-}
-
 SKeyMessage Char(char ch)
 {
   return {WM_CHAR, static_cast<WPARAM>(ch)};
@@ -165,7 +150,9 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("<length>")) << d.m_integer.m_strMenu;
       },
       [](CNumericDialog& d) {
-        SetClipboardText(d, "7");
+        d.m_double.SetWindowText("7");
+        d.m_double.SetSel(0, -1);
+        d.m_double.Copy();  // something to paste
         d.m_double.SetWindowText("12.5");
         d.m_double.SetSel(2, 2);
         CBmpMenu::original_drawmode = 0;
@@ -177,7 +164,9 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
                   d.m_double.m_strMenu);
       },
       [](CNumericDialog& d) {
-        SetClipboardText(d, nullptr);
+        ASSERT_TRUE(::OpenClipboard(d));
+        ::EmptyClipboard();  // nothing to paste
+        ::CloseClipboard();
         d.m_double.SetWindowText("");
         TypeText(d.m_double, "12.5");
       },

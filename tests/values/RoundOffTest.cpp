@@ -135,22 +135,22 @@ bool sameBits(double a, double b)
 
 TEST(RoundOff, WorkedExamples)
 {
-  EXPECT_EQ(CRoundOff::JIS(2.25, 1), 2.2);
-  EXPECT_EQ(CRoundOff::JIS(2.35, 1), 2.4);
-  EXPECT_EQ(CRoundOff::JIS(3.5, 0), 4.0);
-  EXPECT_EQ(CRoundOff::JIS(2.5, 0), 2.0);
-  EXPECT_EQ(CRoundOff::JIS(-2.25, 1), -2.2);
-  EXPECT_EQ(CRoundOff::JIS(0.125, 2), 0.12);
-  EXPECT_EQ(CRoundOff::JIS(0.135, 2), 0.14);
-  EXPECT_EQ(CRoundOff::JIS(0.2501, 1), 0.2);  // only two dropped digits are looked at
-  EXPECT_EQ(CRoundOff::Normal(2.25, 1), 2.3);
-  EXPECT_EQ(CRoundOff::Normal(-2.5, 0), -3.0);
-  EXPECT_EQ(CRoundOff::Normal(9.995, 2), 10.0);
-  EXPECT_EQ(CRoundOff::Omit(2.29, 1), 2.2);
-  EXPECT_EQ(CRoundOff::Omit(-2.29, 1), -2.2);
-  EXPECT_EQ(CRoundOff::Omit(0.3, 1), 0.3);
-  EXPECT_EQ(CRoundOff::Omit(0.7, 1), 0.7);
-  EXPECT_EQ(CRoundOff::Omit(0.29999999999999998, 1), 0.3);
+  const struct
+  {
+    double (*pfnRound)(double, int);
+    double dValue;
+    int nPlaces;
+    double dExpected;
+  } cases[] = {
+    {CRoundOff::JIS, 2.25, 1, 2.2},    {CRoundOff::JIS, 2.35, 1, 2.4},      {CRoundOff::JIS, 3.5, 0, 4.0},
+    {CRoundOff::JIS, 2.5, 0, 2.0},     {CRoundOff::JIS, -2.25, 1, -2.2},    {CRoundOff::JIS, 0.125, 2, 0.12},
+    {CRoundOff::JIS, 0.135, 2, 0.14},  {CRoundOff::JIS, 0.2501, 1, 0.2},  // only two dropped digits count
+    {CRoundOff::Normal, 2.25, 1, 2.3}, {CRoundOff::Normal, -2.5, 0, -3.0}, {CRoundOff::Normal, 9.995, 2, 10.0},
+    {CRoundOff::Omit, 2.29, 1, 2.2},   {CRoundOff::Omit, -2.29, 1, -2.2},  {CRoundOff::Omit, 0.3, 1, 0.3},
+    {CRoundOff::Omit, 0.7, 1, 0.7},    {CRoundOff::Omit, 0.29999999999999998, 1, 0.3},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.pfnRound(c.dValue, c.nPlaces), c.dExpected) << c.dValue << " at " << c.nPlaces;
 }
 
 // What the comparison with exact arithmetic below does not reach: place counts far outside
