@@ -1,7 +1,7 @@
 #include "DlgBrowseForFolder.h"
 
+#include "LibraryText.h"
 #include "Resource.h"
-#include "ZuntModule.h"
 
 #include <shlobj.h>
 
@@ -18,13 +18,6 @@ const struct
   DWORD dwModeBit;
   DWORD dwClearedOption;
 } kModeOptions[] = {{0x1, 0x8}, {0x10, 0x20000}, {0x100, 0x10}};
-
-CString LoadPrompt()
-{
-  char szPrompt[MAX_PATH] = "";
-  ::LoadStringA(GetZuntCtrlModuleHandle(), IDS_SELECT_FOLDER, szPrompt, MAX_PATH);
-  return szPrompt;
-}
 
 // Shortens the path in place, with an ellipsis in its middle, to the status line's width.
 void FitPathToStatus(HWND hBrowser, char* pszPath)
@@ -47,7 +40,7 @@ IMPLEMENT_DYNAMIC(CDlgBrowseForFolder, CFileDialog)
 
 CDlgBrowseForFolder::CDlgBrowseForFolder(CWnd* pParent)
     : CFileDialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, nullptr, pParent),
-      m_strTitleMessage(LoadPrompt()),
+      m_strTitleMessage(LoadLibraryText(IDS_SELECT_FOLDER, LIBRARY_TEXT_PATH)),
       m_dwOptions(kInitialOptions),
       m_dwFileDialogFlags(m_ofn.Flags),
       m_bRootAtComputer(false),

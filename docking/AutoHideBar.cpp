@@ -1,8 +1,8 @@
 #include "AutoHideBar.h"
 
-#include "BmpMenu.h"
+#include "ContextMenu.h"
+#include "LibraryText.h"
 #include "Resource.h"
-#include "ZuntModule.h"
 
 #include <algorithm>
 
@@ -25,13 +25,6 @@ BOOL MakeStripFont(CFont& font, int nEscapement)
   return font.CreateFont(14, 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN,
                          "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
-}
-
-CString LoadLibraryString(UINT nID)
-{
-  char szText[128] = {};
-  ::LoadStringA(GetZuntCtrlModuleHandle(), nID, szText, sizeof szText);
-  return szText;
 }
 }
 
@@ -680,12 +673,12 @@ void CAutoHideBar::OnContextMenu(CWnd*, CPoint point)
   if (!menu.CreatePopupMenu())
     return;
   menu.AppendMenuA(MF_STRING | (tabDisplayMode > 0 ? MF_CHECKED : 0), ID_AUTOHIDE_ALL_TITLES,
-                   LoadLibraryString(IDS_AUTOHIDE_ALL_TITLES));
+                   LoadLibraryText(IDS_AUTOHIDE_ALL_TITLES));
   menu.AppendMenuA(MF_STRING | (tabDisplayMode == 2 ? MF_CHECKED : 0), ID_AUTOHIDE_EQUAL_TITLES,
-                   LoadLibraryString(IDS_AUTOHIDE_EQUAL_TITLES));
+                   LoadLibraryText(IDS_AUTOHIDE_EQUAL_TITLES));
   menu.AppendMenuA(MF_STRING | (clickOpen ? MF_CHECKED : 0), ID_AUTOHIDE_CLICK_OPEN,
-                   LoadLibraryString(IDS_AUTOHIDE_CLICK_OPEN));
-  CBmpMenu::original_drawmode = CBmpMenu::xp_drawmode = 1;
+                   LoadLibraryText(IDS_AUTOHIDE_CLICK_OPEN));
+  ZuntUseFlatMenuLook();
   if (mainFrame != nullptr)
     mainFrame->SendMessage(WM_AUTOHIDE_MENU, 1);
   const UINT nCommand = static_cast<UINT>(

@@ -1,7 +1,7 @@
 #include "ChildList.h"
 
-#include "BmpMenu.h"
 #include "BmpMenuMemDC.h"
+#include "ContextMenu.h"
 #include "ListDrawing.h"
 
 #include <unordered_set>
@@ -9,18 +9,6 @@
 namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-
-// The menu flags of an entry's attributes: the lowest bit set decides.
-UINT MenuFlagsOf(DWORD dwAttrib)
-{
-  if ((dwAttrib & CListMenuContext::ATTRIB_DISABLED) != 0)
-    return MF_DISABLED;
-  if ((dwAttrib & CListMenuContext::ATTRIB_GRAYED) != 0)
-    return MF_GRAYED;
-  if ((dwAttrib & CListMenuContext::ATTRIB_CHECKED) != 0)
-    return MF_CHECKED;
-  return MF_STRING;
-}
 
 const char* OnOff(int nVirtualKey)
 {
@@ -319,32 +307,19 @@ void CChildList::AddContextMenu(const CListMenuContext& context)
   m_arrContextMenu.Add(entry);
 }
 
-CListMenuContext* CChildList::findContext(int nCommandID)
-{
-  for (INT_PTR nEntry = 0; nEntry < m_arrContextMenu.GetSize(); ++nEntry)
-  {
-    if (m_arrContextMenu[nEntry].m_nCommandID == nCommandID)
-      return &m_arrContextMenu[nEntry];
-  }
-  return nullptr;
-}
-
 void CChildList::SetContextMenuAttrib(int nCommandID, DWORD dwAttrib)
 {
-  if (CListMenuContext* pEntry = findContext(nCommandID))
-    pEntry->m_dwAttrib = dwAttrib & CListMenuContext::ATTRIB_ALL;
+  ZuntSetMenuContextAttrib(m_arrContextMenu, nCommandID, dwAttrib);
 }
 
 DWORD CChildList::GetContextMenuAttrib(int nCommandID)
 {
-  const CListMenuContext* pEntry = findContext(nCommandID);
-  return pEntry != nullptr ? pEntry->m_dwAttrib : 0;
+  return ZuntGetMenuContextAttrib(m_arrContextMenu, nCommandID);
 }
 
 void CChildList::ResetContextMenuAttrib()
 {
-  for (INT_PTR nEntry = 0; nEntry < m_arrContextMenu.GetSize(); ++nEntry)
-    m_arrContextMenu[nEntry].m_dwAttrib = 0;
+  ZuntResetMenuContextAttrib(m_arrContextMenu);
 }
 
 void CChildList::OnContextMenu(CWnd*, CPoint point)
@@ -354,32 +329,7 @@ void CChildList::OnContextMenu(CWnd*, CPoint point)
 
 void CChildList::displayContextMenu(const CPoint& point)
 {
-  if (m_arrContextMenu.IsEmpty())
-    return;
-  CBmpMenu menu;
-  if (!menu.CreatePopupMenu())
-    return;
-  for (INT_PTR nEntry = 0; nEntry < m_arrContextMenu.GetSize(); ++nEntry)
-  {
-    const CListMenuContext& entry = m_arrContextMenu[nEntry];
-    if (entry.m_nCommandID == 0)
-      menu.AppendMenuA(MF_SEPARATOR, 0, nullptr, -1);
-    else if (entry.m_nCommandID > 0)
-      menu.AppendMenuA(MenuFlagsOf(entry.m_dwAttrib), static_cast<UINT_PTR>(entry.m_nCommandID), entry.m_strText, -1);
-  }
-  // The flat look, for every bitmap menu from now on.
-  CBmpMenu::original_drawmode = 1;
-  CBmpMenu::xp_drawmode = 1;
-  // From the keyboard the point is (-1, -1): the menu opens over the list instead.
-  CPoint ptMenu = point;
-  if (ptMenu.x == -1 && ptMenu.y == -1)
-  {
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    ptMenu = rcWindow.CenterPoint();
-  }
-  menu.TrackPopupMenu(TPM_RIGHTBUTTON, ptMenu.x, ptMenu.y, m_pReceiveContextCmd != nullptr ? m_pReceiveContextCmd : this);
-  menu.DestroyMenu();
+  ZuntShowMenuContexts(m_arrContextMenu, *this, point, m_pReceiveContextCmd);
 }
 
 // --- Column heads --------------------------------------------------------------------------

@@ -111,7 +111,6 @@ private:
   void singleClick(CPoint point, bool bLeft);
   void doubleClick(CPoint point, bool bLeft);
   void drawTexts(CDC* pDC, const CColumnItemData& item, int nRow);
-  CListMenuContext* findContext(int nCommandID);
   bool holdsRecord(const CColumnItemData* pItemData);
 
   // The records held, so that refusing one held already does not look at every record.

@@ -1,91 +1,15 @@
 #include "SpinEdit.h"
 
 #include "BmpMenu.h"
-#include "DlgVarAdd.h"
-#include "DlgVariableSelect.h"
 #include "LibraryText.h"
 #include "Resource.h"
-#include "ZuntModule.h"
+#include "VariableMenu.h"
 #include "ZuntVariable.h"
-
-#include <memory>
 
 namespace
 {
 const int kCancelID = 2;
 const int kHelpID = 9;
-const UINT kVariableTitleIDs[aCVariableExpression::KIND_COUNT] = {IDS_MENU_LENGTH_VARIABLES, IDS_MENU_ANGLE_VARIABLES,
-                                                                  IDS_MENU_GENERAL_VARIABLES};
-
-// The kind of a command in a block of ids, one a kind VARIABLE_KIND_STEP apart from the
-// first; -1 when the id is not one of them.
-int kindOfCommand(UINT nID, UINT nFirst, UINT nPerKind)
-{
-  if (nID < nFirst)
-    return -1;
-  UINT nOffset = nID - nFirst;
-  UINT nKind = nOffset / nPerKind;
-  return nKind < UINT(aCVariableExpression::KIND_COUNT) ? int(nKind) : -1;
-}
-
-aCVariableBase* variableAt(aCVariableExpression* pSet, int nKind, int nIndex)
-{
-  aCVariableList* pList = pSet != nullptr ? pSet->GetVariableList(nKind) : nullptr;
-  POSITION pos = pList != nullptr && nIndex >= 0 ? pList->FindIndex(nIndex) : nullptr;
-  return pos != nullptr ? pList->GetAt(pos) : nullptr;
-}
-
-// The set takes the new variable, or it is deleted here.
-template <class TVariable>
-aCVariableBase* adoptVariable(aCVariableExpression& set, const CString& strName, double dValue)
-{
-  TVariable* pVariable = new TVariable(strName, dValue, 1);
-  if (set.AddVariable(pVariable))
-    return pVariable;
-  delete pVariable;
-  return nullptr;
-}
-
-aCVariableBase* createVariable(aCVariableExpression& set, int nKind, const CString& strName, double dValue)
-{
-  switch (nKind)
-  {
-  case aCVariableExpression::KIND_LENGTH:
-    return adoptVariable<aCVarLength>(set, strName, dValue);
-  case aCVariableExpression::KIND_ANGLE:
-    return adoptVariable<aCVarAngle>(set, strName, dValue);
-  default:
-    return adoptVariable<aCVarValue>(set, strName, dValue);
-  }
-}
-
-// A bitmap menu appends through its own operation, which owner-draws the item and keeps its
-// record in step; CMenu's is not virtual.
-void appendItem(CMenu& menu, UINT nFlags, UINT_PTR nID = 0, LPCTSTR pszText = nullptr)
-{
-  if (CBmpMenu* pBmpMenu = DYNAMIC_DOWNCAST(CBmpMenu, &menu))
-    pBmpMenu->AppendMenu(nFlags, nID, pszText);
-  else
-    menu.AppendMenu(nFlags, nID, pszText);
-}
-
-// A separator and a command item whose text comes from the table; false when it is missing.
-bool appendLoadedItem(CMenu& menu, UINT nTextID, UINT nCommandID, bool bSeparator)
-{
-  CString strText = LoadLibraryText(nTextID);
-  if (strText.IsEmpty())
-    return false;
-  if (bSeparator)
-    appendItem(menu, MF_SEPARATOR);
-  appendItem(menu, MF_STRING, nCommandID, strText);
-  return true;
-}
-
-void greyIf(CMenu& menu, UINT nID, bool bGrey)
-{
-  if (bGrey)
-    menu.EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
-}
 }
 
 // CEditSpinButtonCtrl
@@ -465,9 +389,7 @@ bool CSpinEdit::createSpinCtrl()
   if (!m_spinButtonCtrl.Create(this, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                                rcSpin, GetParent()))
   {
-    CString strDiagnostic;
-    strDiagnostic.LoadString(GetZuntCtrlModuleHandle(), IDS_SPIN_CREATE_FAILED);
-    ::OutputDebugString(strDiagnostic);
+    ::OutputDebugString(LoadLibraryText(IDS_SPIN_CREATE_FAILED, LIBRARY_TEXT_LONG));
     return false;
   }
   m_spinButtonCtrl.SetRange(0, 1);
@@ -530,35 +452,14 @@ void CSpinEdit::selectAllAndScroll()
   SendMessage(EM_SCROLLCARET);
 }
 
+// The variables context menu: CVariableMenu does the work.
+
 void CSpinEdit::OnContextMenu(CWnd* pWnd, CPoint point)
 {
   if (m_pVariableExpression == nullptr)
-  {
     CEdit::OnContextMenu(pWnd, point);
-    return;
-  }
-  SetFocus();
-  CBmpMenu menu;
-  CMenu* pPopup = menu.LoadMenu(IDR_MENU_EDIT_POPUP) ? CMenu::FromHandle(::GetSubMenu(menu.m_hMenu, 0)) : nullptr;
-  if (pPopup == nullptr)
-    return;
-  if (point.x == -1 && point.y == -1)
-  {
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    point = CPoint((rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcWindow.bottom) / 2);
-  }
-  SetVariableMenu(pPopup);
-  greyEditCommands(*pPopup);
-  if (showsExpression())
-    SetDispValueMenu(pPopup);
-  if (showsValueOfExpression())
-    SetDispExpMenu(pPopup);
-  // The flat look, for every bitmap menu from now on.
-  CBmpMenu::original_drawmode = 1;
-  CBmpMenu::xp_drawmode = 1;
-  pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
-  menu.DestroyMenu();
+  else
+    CVariableMenu(*this).Track(point);
 }
 
 // The context menu's items are owner-drawn: the platform cannot read their mnemonics.
@@ -572,67 +473,35 @@ LRESULT CSpinEdit::OnMenuChar(WPARAM wParam, LPARAM lParam)
 
 void CSpinEdit::SetVariableMenu(CMenu* pMenu)
 {
-  if (m_pVariableExpression == nullptr || pMenu == nullptr)
-    return;
-  for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind)
-    if (!appendVariablePopup(*pMenu, nKind))
-      return;
+  if (m_pVariableExpression != nullptr && pMenu != nullptr)
+    CVariableMenu(*this).AppendVariables(*pMenu);
 }
 
 void CSpinEdit::SetDispValueMenu(CMenu* pMenu)
 {
-  if (pMenu == nullptr)
-    return;
-  appendItem(*pMenu, MF_SEPARATOR);
-  appendLoadedItem(*pMenu, IDS_MENU_SHOW_VALUE, ID_DISP_VALUE, false);
+  if (pMenu != nullptr)
+    CVariableMenu::AppendSwitch(*pMenu, IDS_MENU_SHOW_VALUE, ID_DISP_VALUE);
 }
 
 void CSpinEdit::SetDispExpMenu(CMenu* pMenu)
 {
-  if (pMenu == nullptr)
-    return;
-  appendItem(*pMenu, MF_SEPARATOR);
-  appendLoadedItem(*pMenu, IDS_MENU_SHOW_EXPRESSION, ID_DISP_EXP, false);
+  if (pMenu != nullptr)
+    CVariableMenu::AppendSwitch(*pMenu, IDS_MENU_SHOW_EXPRESSION, ID_DISP_EXP);
 }
 
 void CSpinEdit::OnVariable(UINT nID)
 {
-  int nKind = kindOfCommand(nID, ID_VARIABLE_FIRST, VARIABLE_KIND_STEP);
-  int nIndex = int(nID - ID_VARIABLE_FIRST) % VARIABLE_KIND_STEP;
-  if (nKind >= 0 && nIndex < MENU_VARIABLES_MAX)
-    insertName(variableAt(m_pVariableExpression, nKind, nIndex));
+  CVariableMenu(*this).InsertVariable(nID);
 }
 
 void CSpinEdit::OnVariableSelect(UINT nID)
 {
-  int nKind = kindOfCommand(nID, ID_VARIABLE_SELECT_FIRST, 1);
-  if (nKind < 0 || m_pVariableExpression == nullptr)
-    return;
-  CDlgVariableSelect dlg(this);
-  dlg.m_pVariableList = m_pVariableExpression->GetVariableList(nKind);
-  if (dlg.DoModal() == IDOK)
-    insertName(variableAt(m_pVariableExpression, nKind, dlg.m_nIndex));
+  CVariableMenu(*this).SelectVariable(nID);
 }
 
 void CSpinEdit::OnVariableAdd(UINT nID)
 {
-  int nKind = kindOfCommand(nID, ID_VARIABLE_ADD_FIRST, 1);
-  if (nKind < 0 || m_pVariableExpression == nullptr)
-    return;
-  CDlgVarAdd dlg(this);
-  offerSelection(dlg);
-  dlg.m_nKind = nKind;
-  dlg.m_pVariableExpression = m_pVariableExpression;
-  if (dlg.DoModal() != IDOK)
-    return;
-  aCVariableBase* pVariable = createVariable(*m_pVariableExpression, nKind, dlg.m_strName, dlg.m_dValue);
-  if (pVariable == nullptr)
-    return;
-  if (!dlg.m_strExpression.IsEmpty())
-    addExpression(pVariable, dlg.m_strExpression);
-  if (!dlg.m_strName.IsEmpty() &&
-      AfxMessageBox(LoadLibraryText(IDS_VAR_USE_ADDED, LIBRARY_TEXT_LONG), MB_YESNO | MB_ICONQUESTION) == IDYES)
-    ReplaceSel(dlg.m_strName, TRUE);
+  CVariableMenu(*this).AddVariable(nID);
 }
 
 void CSpinEdit::OnDispValue()
@@ -659,95 +528,6 @@ void CSpinEdit::addExpression(aCVariableBase* pVariable, CString strText)
   aCSbstExpr* pSbst = new aCSbstExpr(pVariable, expression);
   if (!m_pVariableExpression->AddExprSbst(pSbst))
     delete pSbst;
-}
-
-void CSpinEdit::greyEditCommands(CMenu& menu)
-{
-  int nStart = 0;
-  int nEnd = 0;
-  GetSel(nStart, nEnd);
-  int nLength = GetWindowTextLength();
-  bool bNoSelection = nStart == nEnd;
-  greyIf(menu, ID_POPUP_UNDO, !CanUndo());
-  greyIf(menu, ID_POPUP_CUT, bNoSelection);
-  greyIf(menu, ID_POPUP_COPY, bNoSelection);
-  greyIf(menu, ID_POPUP_DELETE, bNoSelection);
-  greyIf(menu, ID_POPUP_SELECT_ALL, nLength == 0 || (nStart == 0 && nEnd == nLength));
-  greyIf(menu, ID_POPUP_PASTE, !::IsClipboardFormatAvailable(CF_TEXT));
-}
-
-// The shown text is the expression itself, as typed or shown again.
-bool CSpinEdit::showsExpression() const
-{
-  return !m_strValue.IsEmpty() && m_strValue == m_strNumExpression && !m_bModified;
-}
-
-// The shown text is the value an expression gave.
-bool CSpinEdit::showsValueOfExpression() const
-{
-  return !m_strValue.IsEmpty() && !m_strNumExpression.IsEmpty() && m_strValue != m_strNumExpression && !m_bModified;
-}
-
-// A missing string stops the building and drops the unfinished popup. Below a bitmap menu the
-// popup is one too, owned by that menu once appended.
-bool CSpinEdit::appendVariablePopup(CMenu& menu, int nKind)
-{
-  const bool bBitmapMenu = menu.IsKindOf(RUNTIME_CLASS(CBmpMenu));
-  std::unique_ptr<CMenu> pPopup(bBitmapMenu ? new CBmpMenu : new CMenu);
-  pPopup->CreatePopupMenu();
-  CString strTitle = LoadLibraryText(kVariableTitleIDs[nKind]);
-  if (!fillVariablePopup(*pPopup, nKind) || strTitle.IsEmpty())
-    return false;
-  appendItem(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu), strTitle);
-  if (bBitmapMenu)
-    pPopup.release();
-  else
-    pPopup->Detach();
-  return true;
-}
-
-// Null elements use up their ids; the variables beyond the first ones are reached through
-// the select dialog.
-bool CSpinEdit::fillVariablePopup(CMenu& popup, int nKind)
-{
-  const aCVariableList* pList = m_pVariableExpression->GetVariableList(nKind);
-  UINT nFirstID = ID_VARIABLE_FIRST + nKind * VARIABLE_KIND_STEP;
-  POSITION pos = pList->GetHeadPosition();
-  for (int i = 0; i < MENU_VARIABLES_MAX && pos != nullptr; ++i)
-  {
-    const aCVariableBase* pVariable = pList->GetNext(pos);
-    if (pVariable != nullptr)
-      appendItem(popup, MF_STRING, nFirstID + i, pVariable->GetName());
-  }
-  if (!pList->IsEmpty() && !appendLoadedItem(popup, IDS_MENU_SELECT_VARIABLE, ID_VARIABLE_SELECT_FIRST + nKind, true))
-    return false;
-  return appendLoadedItem(popup, IDS_MENU_ADD_VARIABLE, ID_VARIABLE_ADD_FIRST + nKind, false);
-}
-
-void CSpinEdit::insertName(const aCVariableBase* pVariable)
-{
-  if (pVariable != nullptr)
-    ReplaceSel(pVariable->GetName(), TRUE);
-}
-
-void CSpinEdit::offerSelection(CDlgVarAdd& dlg)
-{
-  CString strText;
-  GetWindowText(strText);
-  int nStart = 0;
-  int nEnd = 0;
-  GetSel(nStart, nEnd);
-  CString strTaken = nStart < strText.GetLength() ? strText.Mid(nStart, nEnd - nStart) : CString();
-  aCNumericalAnalyze analyzer(m_pVariableExpression);
-  int bExpression = 0;
-  CString strConverted;
-  if (!analyze(analyzer, strTaken, bExpression, strConverted))
-    return;
-  CString strOffered = strConverted.IsEmpty() ? strTaken : strConverted;
-  if (bExpression)
-    dlg.m_strExpression = strOffered;
-  else
-    dlg.m_strValue = strOffered;
 }
 
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CSpinEdit& rControl)

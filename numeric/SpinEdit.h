@@ -10,7 +10,6 @@
 class aCNumericalAnalyze;
 class aCVariableBase;
 class aCVariableExpression;
-class CDlgVarAdd;
 class CSpinEdit;
 
 // The spin button of one CSpinEdit: every click or arrow key is one step that the field
@@ -193,15 +192,9 @@ private:
   // Focus back to the field with its whole text selected, after a refused text.
   void reclaimFocus();
   void selectAllAndScroll();
-  void greyEditCommands(CMenu& menu);
-  bool showsExpression() const;
-  bool showsValueOfExpression() const;
-  bool appendVariablePopup(CMenu& menu, int nKind);
-  bool fillVariablePopup(CMenu& popup, int nKind);
-  // Replaces the selection with the variable's name, undoably; nothing for null.
-  void insertName(const aCVariableBase* pVariable);
-  // Offers the selected text to the add dialog as a value or an expression when it reads.
-  void offerSelection(CDlgVarAdd& dlg);
+
+  // The variables context menu works on the field's state.
+  friend class CVariableMenu;
 };
 
 // Subclasses the dialog item on first use; saving validates the field and fails the exchange

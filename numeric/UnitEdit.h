@@ -4,30 +4,13 @@
 #pragma once
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 
+#include "AngleUnit.h"
 #include "DoubleEdit.h"
+#include "LengthUnit.h"
 
-// Helpers of the unit fields' inline code, not part of the library's interface.
+// A helper of the unit fields' inline code, not part of the library's interface.
 namespace ZuntCtrlDetail {
-
-// The value record keeps one check type per kind of unit.
-inline ELengthUnitType CheckTypeOf(const CValueWork& valueWork, ELengthUnitType)
-{
-  return valueWork.GetLenCheckType();
-}
-inline EAngleUnitType CheckTypeOf(const CValueWork& valueWork, EAngleUnitType)
-{
-  return valueWork.GetAngCheckType();
-}
-inline CString StripUnitName(CValueWork& valueWork, const CString& strValue, ELengthUnitType eDefault)
-{
-  return valueWork.changeLenValToCheckRange(strValue, eDefault);
-}
-inline CString StripUnitName(CValueWork& valueWork, const CString& strValue, EAngleUnitType eDefault)
-{
-  return valueWork.changeAngValToCheckRange(strValue, eDefault);
-}
 
 // An absent bound (the largest double) stays absent in every unit, instead of turning into an
 // infinity or a finite bound that the range message would then show.
@@ -39,105 +22,53 @@ double ConvertBound(const TUnitConverter& converter, TUnitType eFrom, double dBo
 
 }  // namespace ZuntCtrlDetail
 
+// The members are defined in the library, for the two instantiations it declares below, so that
+// a host runs the library's code and not a copy compiled into it.
 template <class TUnitType, class TUnitConverter>
 class CUnitEditT : public CDoubleEdit
 {
 public:
-  explicit CUnitEditT(TUnitType eUnitType) : m_eUnitType(eUnitType), m_unitConverter(TUnitType(0))
-  {
-    m_valueWork.SetCheckType(eUnitType);
-  }
+  explicit CUnitEditT(TUnitType eUnitType);
+  ~CUnitEditT() override;
 
-  TUnitType GetUnitType() { return m_eUnitType; }
+  TUnitType GetUnitType();
   // Converts the value, the range and the increment into the new unit, and shows the value
   // with the new unit's name.
-  void SetUnitType(TUnitType eUnitType)
-  {
-    TUnitType eOld = m_eUnitType;
-    m_eUnitType = eUnitType;
-    SetValue(CDoubleEdit::GetValue(), eOld);
-    SetRange(CDoubleEdit::GetMinValue(), CDoubleEdit::GetMaxValue(), eOld);
-    m_dSpinInc = fromUnit(m_dSpinInc, eOld);
-    m_valueWork.SetCheckType(eUnitType);
-  }
+  void SetUnitType(TUnitType eUnitType);
 
-  double GetValue(TUnitType eUnit) const { return toUnit(CDoubleEdit::GetValue(), eUnit); }
-  double GetMinValue(TUnitType eUnit) const { return boundToUnit(CDoubleEdit::GetMinValue(), eUnit); }
-  double GetMaxValue(TUnitType eUnit) const { return boundToUnit(CDoubleEdit::GetMaxValue(), eUnit); }
-  double GetSpinInc(TUnitType eUnit) const { return toUnit(m_dSpinInc, eUnit); }
-  void SetMinRange(double const& dMin, TUnitType eUnit) { CDoubleEdit::SetMinRange(boundFromUnit(dMin, eUnit)); }
-  void SetMaxRange(double const& dMax, TUnitType eUnit) { CDoubleEdit::SetMaxRange(boundFromUnit(dMax, eUnit)); }
-  void SetRange(double const& dMin, double const& dMax, TUnitType eUnit)
-  {
-    CDoubleEdit::SetRange(boundFromUnit(dMin, eUnit), boundFromUnit(dMax, eUnit));
-  }
-  void SetSpinInc(double dSpinInc, TUnitType eUnit) { m_dSpinInc = fromUnit(dSpinInc, eUnit); }
+  double GetValue(TUnitType eUnit) const;
+  double GetMinValue(TUnitType eUnit) const;
+  double GetMaxValue(TUnitType eUnit) const;
+  double GetSpinInc(TUnitType eUnit) const;
+  void SetMinRange(double const& dMin, TUnitType eUnit);
+  void SetMaxRange(double const& dMax, TUnitType eUnit);
+  void SetRange(double const& dMin, double const& dMax, TUnitType eUnit);
+  void SetSpinInc(double dSpinInc, TUnitType eUnit);
 
   // Shows the formatted number directly followed by the display unit's name.
-  void SetValue(double const& dValue, TUnitType eUnit)
-  {
-    InitNumExpression();
-    double dShown = fromUnit(dValue, eUnit);
-    setWindowText(m_valueWork.SetValue(dShown) + m_valueWork.GetUnitString(m_eUnitType));
-  }
-  void SetValue(double const& dValue, CString const& strExpression, TUnitType eUnit)
-  {
-    if (strExpression.IsEmpty())
-      SetValue(dValue, eUnit);
-    else
-      CDoubleEdit::SetValue(fromUnit(dValue, eUnit), strExpression);
-  }
+  void SetValue(double const& dValue, TUnitType eUnit);
+  void SetValue(double const& dValue, CString const& strExpression, TUnitType eUnit);
 
   // The number is in the unit it was typed in (the check type).
-  bool Set(double dValue, bool bCheck, bool bQuiet) override
-  {
-    if (!admit(!bCheck || checkRange(dValue), bQuiet))
-      return false;
-    SetValue(dValue, checkType());
-    return true;
-  }
-
+  bool Set(double dValue, bool bCheck, bool bQuiet) override;
   // Steps from the shown number, typed in any unit; a successful step rewrites it in the
   // display unit.
-  void OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult) override
-  {
-    *pResult = 0;
-    if (pNMHDR == nullptr)
-      return;
-    CString strText;
-    GetWindowText(strText);
-    strText = changeValueToCheckRange(strText);
-    if (!isSteppable(strText, "0123456789.-"))
-      return;
-    double dCurrent = fromUnit(atof(strText), checkType());
-    m_valueWork.SetCheckType(m_eUnitType);
-    stepFrom(dCurrent, pNMHDR);
-  }
+  void OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult) override;
 
 protected:
-  bool checkRange(double dValue) override { return m_valueWork.checkRange(fromUnit(dValue, checkType())); }
-  void PreAnalyze() override
-  {
-    m_valueWork.SetCheckType(m_eUnitType);
-    InitNumExpression();
-  }
-  CString changeValueToCheckRange(CString strValue) override
-  {
-    return ZuntCtrlDetail::StripUnitName(m_valueWork, strValue, m_eUnitType);
-  }
+  bool checkRange(double dValue) override;
+  void PreAnalyze() override;
+  CString changeValueToCheckRange(CString strValue) override;
 
-  TUnitType checkType() const { return ZuntCtrlDetail::CheckTypeOf(m_valueWork, m_eUnitType); }
-  double fromUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
-  double toUnit(double dValue, TUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
-  double boundFromUnit(double dBound, TUnitType eUnit) const
-  {
-    return ZuntCtrlDetail::ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType);
-  }
-  double boundToUnit(double dBound, TUnitType eUnit) const
-  {
-    return ZuntCtrlDetail::ConvertBound(m_unitConverter, m_eUnitType, dBound, eUnit);
-  }
+  TUnitType checkType() const;
+  double fromUnit(double dValue, TUnitType eUnit) const;
+  double toUnit(double dValue, TUnitType eUnit) const;
+  double boundFromUnit(double dBound, TUnitType eUnit) const;
+  double boundToUnit(double dBound, TUnitType eUnit) const;
 
   TUnitType m_eUnitType;
   TUnitConverter m_unitConverter;  // based on millimetres or degrees
 };
+
+extern template class AFX_EXT_CLASS CUnitEditT<ELengthUnitType, CLengthUnit>;
+extern template class AFX_EXT_CLASS CUnitEditT<EAngleUnitType, CAngleUnit>;

@@ -1,6 +1,6 @@
 #include "TreeChildList.h"
 
-#include "BmpMenu.h"
+#include "ContextMenu.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,17 +9,6 @@ namespace
 {
 const UINT kItemHitFlags = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT |
                            TVHT_ONITEMSTATEICON;
-}
-
-UINT CTreeItemMenuContext::GetMenuFlags() const
-{
-  if (m_dwAttrib & ATTRIB_DISABLED)
-    return MF_DISABLED;
-  if (m_dwAttrib & ATTRIB_GRAYED)
-    return MF_GRAYED;
-  if (m_dwAttrib & ATTRIB_CHECKED)
-    return MF_CHECKED;
-  return 0;
 }
 
 IMPLEMENT_DYNAMIC(CTreeChildList, CTreeCtrl)
@@ -210,51 +199,24 @@ HTREEITEM CTreeChildList::GetDropTarget()
 
 // The context menu.
 
-CTreeItemMenuContext* CTreeChildList::findMenuEntry(int nID)
-{
-  for (INT_PTR i = 0; i < m_arMenu.GetSize(); ++i)
-    if (m_arMenu[i].m_nID == nID)
-      return &m_arMenu[i];
-  return nullptr;
-}
-
 void CTreeChildList::SetContextMenuAttrib(int nID, DWORD dwAttrib)
 {
-  if (CTreeItemMenuContext* pEntry = findMenuEntry(nID))
-    pEntry->m_dwAttrib = dwAttrib & CTreeItemMenuContext::ATTRIB_MASK;
+  ZuntSetMenuContextAttrib(m_arMenu, nID, dwAttrib);
 }
 
 DWORD CTreeChildList::GetContextMenuAttrib(int nID) const
 {
-  CTreeItemMenuContext* pEntry = const_cast<CTreeChildList*>(this)->findMenuEntry(nID);
-  return pEntry != nullptr ? pEntry->m_dwAttrib : 0;
+  return ZuntGetMenuContextAttrib(m_arMenu, nID);
 }
 
 void CTreeChildList::ResetContextMenuAttrib()
 {
-  for (INT_PTR i = 0; i < m_arMenu.GetSize(); ++i)
-    m_arMenu[i].m_dwAttrib = 0;
+  ZuntResetMenuContextAttrib(m_arMenu);
 }
 
 void CTreeChildList::displayContextMenu(CPoint ptScreen)
 {
-  if (m_arMenu.IsEmpty())
-    return;
-  CBmpMenu menu;
-  menu.CreatePopupMenu();
-  for (INT_PTR i = 0; i < m_arMenu.GetSize(); ++i)
-  {
-    const CTreeItemMenuContext& entry = m_arMenu[i];
-    if (entry.m_nID == 0)
-      menu.AppendODMenuA("", MF_OWNERDRAW | MF_SEPARATOR, 0);
-    else if (entry.m_nID > 0)
-      menu.AppendODMenuA(entry.m_strText, MF_OWNERDRAW | entry.GetMenuFlags(), UINT_PTR(entry.m_nID));
-  }
-  // The flat look, for every bitmap menu from now on.
-  CBmpMenu::original_drawmode = 1;
-  CBmpMenu::xp_drawmode = 1;
-  menu.TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, m_pReceiver != nullptr ? m_pReceiver : this);
-  menu.DestroyMenu();
+  ZuntShowMenuContexts(m_arMenu, *this, ptScreen, m_pReceiver);
 }
 
 void CTreeChildList::OnRClick(NMHDR*, LRESULT* pResult)
@@ -267,13 +229,6 @@ void CTreeChildList::OnRClick(NMHDR*, LRESULT* pResult)
 
 void CTreeChildList::OnContextMenu(CWnd*, CPoint point)
 {
-  // From the keyboard: in the middle of the tree.
-  if (point.x == -1 && point.y == -1)
-  {
-    CRect rcWindow;
-    GetWindowRect(rcWindow);
-    point = rcWindow.CenterPoint();
-  }
   displayContextMenu(point);
 }
 

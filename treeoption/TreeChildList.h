@@ -5,6 +5,8 @@
 #include <afxcmn.h>
 #include <afxtempl.h>
 
+#include "BmpMenuContext.h"
+
 // The record of one tree item.
 class AFX_EXT_CLASS CTreeItem
 {
@@ -20,24 +22,10 @@ public:
 };
 
 // One entry of the context menu: id 0 is a separator, a negative id is left out.
-class AFX_EXT_CLASS CTreeItemMenuContext
+class AFX_EXT_CLASS CTreeItemMenuContext : public CBmpMenuContext
 {
 public:
-  enum
-  {
-    ATTRIB_DISABLED = 1,
-    ATTRIB_GRAYED = 2,
-    ATTRIB_CHECKED = 4,
-    ATTRIB_MASK = 7
-  };
-  CTreeItemMenuContext() : m_dwAttrib(0), m_nID(-1) {}
-  CTreeItemMenuContext(int nID, const CString& strText) : m_dwAttrib(0), m_nID(nID), m_strText(strText) {}
-  // The menu flags of the lowest attribute bit set.
-  UINT GetMenuFlags() const;
-
-  DWORD m_dwAttrib;
-  int m_nID;
-  CString m_strText;
+  using CBmpMenuContext::CBmpMenuContext;
 };
 
 class AFX_EXT_CLASS CTreeChildList : public CTreeCtrl
@@ -88,7 +76,6 @@ protected:
   void displayContextMenu(CPoint ptScreen);
 
 private:
-  CTreeItemMenuContext* findMenuEntry(int nID);
   void releaseRecord(HTREEITEM hItem);
   void releaseDescendants(HTREEITEM hItem);
   void freeReleasedRecords();

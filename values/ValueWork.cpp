@@ -1,8 +1,8 @@
 #include "ValueWork.h"
 
+#include "LibraryText.h"
 #include "Resource.h"
 #include "RoundOff.h"
-#include "ZuntModule.h"
 
 #include <cfloat>
 #include <climits>
@@ -11,8 +11,6 @@ namespace {
 
 const int kMaxFigure = 10;
 const int kDefaultFigure = 6;
-const int kMessageLength = 256;
-const int kUnitNameLength = 32;
 
 const ELengthUnitType kLengthUnits[] = {LENGTH_UNIT_MM, LENGTH_UNIT_CM, LENGTH_UNIT_M,
                                         LENGTH_UNIT_INCH, LENGTH_UNIT_FEET, LENGTH_UNIT_YARD};
@@ -21,24 +19,12 @@ const UINT kLengthUnitNames[] = {IDS_UNIT_MM, IDS_UNIT_CM, IDS_UNIT_M,
 const EAngleUnitType kAngleUnits[] = {ANGLE_UNIT_DEG, ANGLE_UNIT_RAD};
 const UINT kAngleUnitNames[] = {IDS_UNIT_DEG, IDS_UNIT_RAD};
 
-// A string of the library's own table, loaded from its module into a buffer of the given
-// length; false when the string is missing.
-bool loadLibraryString(UINT nID, int nLength, CString& strText)
-{
-  char buffer[kMessageLength];
-  if (::LoadStringA(GetZuntCtrlModuleHandle(), nID, buffer, nLength) <= 0)
-    return false;
-  strText = buffer;
-  return true;
-}
-
 template <typename Type>
 CString unitName(Type eType, const Type* types, const UINT* ids, int count)
 {
-  CString strName;
   for (int i = 0; i < count; ++i)
-    if (types[i] == eType && loadLibraryString(ids[i], kUnitNameLength, strName))
-      return strName;
+    if (types[i] == eType)
+      return LoadLibraryText(ids[i], LIBRARY_TEXT_UNIT);
   return CString();
 }
 
@@ -157,8 +143,8 @@ bool CValueWork::hasLowerBound() const
 CString CValueWork::SetValue(int nValue)
 {
   m_nIntValue = nValue;
-  CString strFormat;
-  if (!loadLibraryString(IDS_FORMAT_INTEGER, kMessageLength, strFormat))
+  const CString strFormat = LoadLibraryText(IDS_FORMAT_INTEGER, LIBRARY_TEXT_LONG);
+  if (strFormat.IsEmpty())
     return _T("0");
   CString strValue;
   strValue.Format(strFormat, nValue);
@@ -174,8 +160,8 @@ double CValueWork::roundedInRange(double dValue) const
 // "%.<figure>f" built from the table's format builder; empty when that cannot be loaded.
 CString CValueWork::fixedFormat() const
 {
-  CString strBuilder;
-  if (!loadLibraryString(IDS_FORMAT_FIXED, kMessageLength, strBuilder))
+  const CString strBuilder = LoadLibraryText(IDS_FORMAT_FIXED, LIBRARY_TEXT_LONG);
+  if (strBuilder.IsEmpty())
     return CString();
   CString strFormat;
   strFormat.Format(strBuilder, m_nFigure);
@@ -197,8 +183,8 @@ CString CValueWork::SetValue(double dX, double dY)
 {
   m_dCxValue = dX;
   m_dCyValue = dY;
-  CString strBuilder;
-  if (!loadLibraryString(IDS_FORMAT_COORD, kMessageLength, strBuilder))
+  const CString strBuilder = LoadLibraryText(IDS_FORMAT_COORD, LIBRARY_TEXT_LONG);
+  if (strBuilder.IsEmpty())
     return _T("0.0");
   CString strFormat;
   strFormat.Format(strBuilder, m_nFigure, m_nFigure);
@@ -215,8 +201,8 @@ CString CValueWork::displayErrMsg(CString strMin, CString strMax) const
   const bool lower = hasLowerBound();
   const bool upper = hasUpperBound();
   if (!lower && !upper && m_bNotEqualZero) {
-    CString strZeroOnly;
-    if (!loadLibraryString(IDS_RANGE_MIN_LE_NONZERO, kMessageLength, strZeroOnly))
+    const CString strZeroOnly = LoadLibraryText(IDS_RANGE_MIN_LE_NONZERO, LIBRARY_TEXT_LONG);
+    if (strZeroOnly.IsEmpty())
       return _T("Error!!");
     return strZeroOnly.Mid(strZeroOnly.Find('\n') + 1);
   }
@@ -227,8 +213,8 @@ CString CValueWork::displayErrMsg(CString strMin, CString strMax) const
     nID = IDS_RANGE_MIN_LE + zero + 2 * lowOpen;
   else
     nID = IDS_RANGE_MAX_LE + zero + 2 * highOpen;
-  CString strFormat;
-  if (!loadLibraryString(nID, kMessageLength, strFormat))
+  const CString strFormat = LoadLibraryText(nID, LIBRARY_TEXT_LONG);
+  if (strFormat.IsEmpty())
     return _T("Error!!");
   CString strMessage;
   if (lower && upper)
@@ -240,8 +226,8 @@ CString CValueWork::displayErrMsg(CString strMin, CString strMax) const
 
 CString CValueWork::displayIntErrMsg() const
 {
-  CString strFormat;
-  if (!loadLibraryString(IDS_FORMAT_INTEGER, kMessageLength, strFormat))
+  const CString strFormat = LoadLibraryText(IDS_FORMAT_INTEGER, LIBRARY_TEXT_LONG);
+  if (strFormat.IsEmpty())
     return _T("Error!");
   CString strMin, strMax;
   strMin.Format(strFormat, m_nIntMin);

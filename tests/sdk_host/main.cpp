@@ -26,6 +26,21 @@ public:
   BOOL CanLeaveAutoHide() override { return TRUE; }
 };
 
+// A host's own length field: the unit conversions it inherits are the library's code, taken
+// from its DLL.
+class CHostLengthEdit : public CLengthEdit
+{
+};
+
+void checkUnitField()
+{
+  CHostLengthEdit length;
+  length.SetValue(25.4, LENGTH_UNIT_MM);
+  length.SetUnitType(LENGTH_UNIT_INCH);
+  check(length.GetValue(LENGTH_UNIT_INCH) == 1.0 && length.GetValue(LENGTH_UNIT_MM) == 25.4,
+        "a host's length field converts units through the library");
+}
+
 // What a host does in its frame and dialogs, in a Release build: windows without a parent,
 // caption and pin bars (they measure their captions in a memory context made from no DC) and
 // the auto-hide strip.
@@ -90,6 +105,7 @@ int main()
   value.SetNotEqualToMaxValue(true);
   check(value.SetValue(9.996) == "9.99", "a value record formats through the library");
   check(CRoundOff::JIS(2.25, 1) == 2.2, "rounding");
+  checkUnitField();
   checkWindows();
   return failures == 0 ? 0 : 1;
 }
