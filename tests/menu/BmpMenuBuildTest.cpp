@@ -42,6 +42,9 @@ std::wstring labelOf(const std::wstring& text)
 }
 }
 
+// Position 0 is the position, without the compiler's doubt between it and a null text.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wpedantic"
 TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopups)
 {
   CBmpMenu menu;
@@ -78,7 +81,10 @@ TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopups)
   EXPECT_EQ(menu.GetSubCBmpMenu(L"編集(&E)"), popupAt(menu, 1));
   EXPECT_EQ(menu.GetSubMenu(cp932("編集(&E)").c_str()), popupAt(menu, 1));
   EXPECT_EQ(popupAt(menu, 1)->GetMenuItemCount(), 2u);
+  EXPECT_EQ(menu.GetSubMenu(0), pFile);
+  EXPECT_EQ(static_cast<const CBmpMenu&>(menu).GetSubMenu(1), popupAt(menu, 1));
 }
+#pragma GCC diagnostic pop
 
 TEST(BmpMenuLoad, EndBitsCloseEveryLevelTheyEnd)
 {
@@ -369,18 +375,6 @@ TEST(BmpMenuTrack, ALoadedBarMeasuresTheEntriesOfItsNestedPopups)
   frame.SetMenu(nullptr);
   frame.DestroyWindow();
 }
-
-// Position 0 is the position, without the compiler's doubt between it and a null text.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic error "-Wpedantic"
-TEST(BmpMenuLoad, SubMenuZeroIsTheFirstPosition)
-{
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
-  EXPECT_EQ(menu.GetSubMenu(0), popupAt(menu, 0));
-  EXPECT_EQ(static_cast<const CBmpMenu&>(menu).GetSubMenu(1), popupAt(menu, 1));
-}
-#pragma GCC diagnostic pop
 
 TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
 {
