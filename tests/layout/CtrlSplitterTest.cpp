@@ -222,22 +222,37 @@ TEST_F(CtrlSplitterTest, LosingTheMouseEndsTheDragAndErasesTheBar)
 }
 
 // Windows XP repaints the panes itself (not seen here); elsewhere a vertical splitter repaints them.
-TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanes)
+// Windows XP repaints the panes itself; elsewhere a vertical splitter repaints them. XP cannot be
+// seen here, so the system the splitter found is set for that case.
+TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
 {
-  CCtrlSplitter horizontal;
-  for (DWORD dwKind : {CTRLSPLITTER_VERT, CTRLSPLITTER_HORIZ})
+  struct CTestSplitter : CCtrlSplitter
   {
-    CCtrlSplitter& splitter = dwKind == CTRLSPLITTER_VERT ? m_splitter : horizontal;
-    if (dwKind == CTRLSPLITTER_HORIZ)
+    void AsOnXP() { m_nOsType = WINOS_WINXP; }
+  } horizontal, onXP;
+  const struct
+  {
+    CCtrlSplitter& splitter;
+    DWORD dwKind;
+    bool bRepaints;
+  } cases[] = {{m_splitter, CTRLSPLITTER_VERT, true}, {horizontal, CTRLSPLITTER_HORIZ, false},
+               {onXP, CTRLSPLITTER_VERT, false}};
+  CCtrlSplitter* pPrevious = nullptr;
+  for (const auto& test : cases)
+  {
+    if (pPrevious != nullptr)
     {
-      m_splitter.DestroyWindow();  // with the panes
+      pPrevious->DestroyWindow();  // with the panes
       CreatePanes();
     }
-    splitter.Create(WS_CHILD | WS_VISIBLE | dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
+    pPrevious = &test.splitter;
+    test.splitter.Create(WS_CHILD | WS_VISIBLE | test.dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
+    if (&test.splitter == &onXP)
+      onXP.AsOnXP();
     PumpPending();
     m_first.m_nPaints = m_second.m_nPaints = 0;
-    splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-    EXPECT_EQ(m_first.m_nPaints > 0, dwKind == CTRLSPLITTER_VERT) << dwKind;
-    EXPECT_EQ(m_second.m_nPaints > 0, dwKind == CTRLSPLITTER_VERT) << dwKind;
+    test.splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    EXPECT_EQ(m_first.m_nPaints > 0, test.bRepaints) << &test - cases;
+    EXPECT_EQ(m_second.m_nPaints > 0, test.bRepaints) << &test - cases;
   }
 }

@@ -32,6 +32,7 @@ class CTestChildList : public CMenuOwner<CChildList>
 {
 public:
   using CChildList::getColumnRect;
+  using CChildList::m_arrColumnItem;
   int OnClkLButton(CColumnItemData* pItemData, int nColumn, CRect* pRect) override
   {
     m_rcLastClick = *pRect;
@@ -122,6 +123,13 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   EXPECT_FALSE(m_list.AddColumnItemData(&shortRecord)) << "two texts for three columns";
   EXPECT_FALSE(m_list.AddColumnItemData(m_records[1])) << "a record the list holds already";
   EXPECT_EQ(0, m_nDeleted);
+  // A derived class may change the records itself; the refusal sees what is held then.
+  m_list.m_arrColumnItem.RemoveAt(3);
+  EXPECT_TRUE(m_list.AddColumnItemData(m_records[3]));
+  CCountedRecord direct({"e", "1", "n"}, m_nDeleted);
+  m_list.m_arrColumnItem.Add(&direct);
+  EXPECT_FALSE(m_list.AddColumnItemData(&direct));
+  m_list.m_arrColumnItem.RemoveAt(4);
 
   EXPECT_EQ(100, m_list.GetColumnWidth(0));
   EXPECT_EQ(100, m_list.GetColumnWidth(1));
