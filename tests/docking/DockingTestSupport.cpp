@@ -1,18 +1,15 @@
 #include "DockingTestSupport.h"
-
-#include <commctrl.h>
+#include "../TestApp.h"
 
 #include <string>
 
 namespace
 {
-class CDockingTestApp : public CWinApp
+class CDockingTestApp : public CCommonControlsTestApp
 {
 public:
-  CDockingTestApp() : CWinApp("ZuntDockingTest")
+  CDockingTestApp() : CCommonControlsTestApp("ZuntDockingTest", ICC_BAR_CLASSES)
   {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
     char szTemp[MAX_PATH] = {};
     ::GetTempPathA(sizeof szTemp, szTemp);
     static const std::string s_path = std::string(szTemp) + "ZuntDockingTest.ini";

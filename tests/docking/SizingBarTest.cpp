@@ -18,8 +18,6 @@ public:
   using CSizingControlBar::drawNonClient;
   using CSizingControlBar::dragFullWindows;
   using CSizingControlBar::keepSize;
-  using CSizingControlBar::scbStyle;
-  using CSizingControlBarCF::captionActive;
   using CSizingControlBarG::closeButton;
 };
 
@@ -47,29 +45,27 @@ protected:
       m_pFrame->DestroyWindow();
     m_bars.clear();
   }
-  CTestBar& AddBar(UINT nDockBarID, const char* pszName = "Bar", UINT nID = 0)
+  // Docks a new bar on a side, or into the row of another bar, right of (below) it.
+  CTestBar& AddBar(UINT nDockBarID, const char* pszName = "Bar", UINT nID = 0, CTestBar* pBeside = nullptr)
   {
     m_bars.emplace_back(new CTestBar);
     CTestBar& bar = *m_bars.back();
     EXPECT_TRUE(bar.Create(pszName, m_pFrame, nID != 0 ? nID : 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
     bar.EnableDocking(CBRS_ALIGN_ANY);
-    m_pFrame->DockControlBar(&bar, nDockBarID);
-    return bar;
-  }
-  // Docks a bar into the row of another, right of (below) it.
-  CTestBar& AddBarBeside(CTestBar& other)
-  {
-    m_bars.emplace_back(new CTestBar);
-    CTestBar& bar = *m_bars.back();
-    EXPECT_TRUE(bar.Create("Beside", m_pFrame, 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    if (pBeside == nullptr)
+    {
+      m_pFrame->DockControlBar(&bar, nDockBarID);
+      return bar;
+    }
     m_pFrame->RecalcLayout();
-    CRect rcOther = WindowRect(&other);
-    CRect rcDrop = other.IsHorzDocked() ? CRect(rcOther.right - 4, rcOther.top, rcOther.right + 100, rcOther.bottom)
-                                        : CRect(rcOther.left, rcOther.bottom - 4, rcOther.right, rcOther.bottom + 100);
-    m_pFrame->DockControlBar(&bar, other.GetParent()->GetDlgCtrlID(), &rcDrop);
+    const CRect rcOther = WindowRect(pBeside);
+    const CRect rcDrop = pBeside->IsHorzDocked()
+                           ? CRect(rcOther.right - 4, rcOther.top, rcOther.right + 100, rcOther.bottom)
+                           : CRect(rcOther.left, rcOther.bottom - 4, rcOther.right, rcOther.bottom + 100);
+    m_pFrame->DockControlBar(&bar, pBeside->GetParent()->GetDlgCtrlID(), &rcDrop);
     return bar;
   }
+  CTestBar& AddBarBeside(CTestBar& other) { return AddBar(0, "Beside", 0, &other); }
   void Layout()
   {
     m_pFrame->RecalcLayout();
@@ -81,20 +77,33 @@ protected:
     m_pFrame->GetClientRect(&rc);
     return rc;
   }
+  // Whether the bar sizes on an edge (HTLEFT, HTTOP, HTRIGHT, HTBOTTOM): a point 4 pixels inside
+  // the middle of the edge hits it.
+  static bool SizesOn(CTestBar& bar, UINT nHitTest, CPoint* pPoint = nullptr)
+  {
+    const CRect rc = WindowRect(&bar);
+    const CPoint ptMiddle = rc.CenterPoint();
+    const std::pair<UINT, CPoint> points[] = {{HTLEFT, {rc.left + 4, ptMiddle.y}}, {HTTOP, {ptMiddle.x, rc.top + 4}},
+                                              {HTRIGHT, {rc.right - 4, ptMiddle.y}},
+                                              {HTBOTTOM, {ptMiddle.x, rc.bottom - 4}}};
+    CPoint pt = ptMiddle;
+    for (const auto& point : points)
+      pt = point.first == nHitTest ? point.second : pt;
+    if (pPoint != nullptr)
+      *pPoint = pt;
+    return bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == static_cast<LRESULT>(nHitTest);
+  }
+  // The edges it sizes on, as SCBS_EDGE bits.
+  static DWORD SizingEdges(CTestBar& bar)
+  {
+    return (SizesOn(bar, HTLEFT) ? SCBS_EDGELEFT : 0) | (SizesOn(bar, HTTOP) ? SCBS_EDGETOP : 0) |
+           (SizesOn(bar, HTRIGHT) ? SCBS_EDGERIGHT : 0) | (SizesOn(bar, HTBOTTOM) ? SCBS_EDGEBOTTOM : 0);
+  }
   // Drags an edge of a bar by the offset with real mouse messages.
   void DragEdge(CTestBar& bar, UINT nHitTest, CSize offset)
   {
-    CRect rc = WindowRect(&bar);
-    CPoint pt = rc.CenterPoint();
-    if (nHitTest == HTRIGHT)
-      pt.x = rc.right - 4;
-    else if (nHitTest == HTBOTTOM)
-      pt.y = rc.bottom - 4;
-    else if (nHitTest == HTLEFT)
-      pt.x = rc.left + 4;
-    else
-      pt.y = rc.top + 4;
-    ASSERT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), static_cast<LRESULT>(nHitTest));
+    CPoint pt;
+    ASSERT_TRUE(SizesOn(bar, nHitTest, &pt));
     SendNcButtonDown(&bar, nHitTest, pt);
     ASSERT_EQ(::GetCapture(), bar.m_hWnd);
     pt.Offset(offset.cx, offset.cy);
@@ -135,10 +144,10 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
   EXPECT_EQ(left.sizeVert.cy - 2, rcPane.Height() - 2);
 
   // A bar alone in its row sizes only on the edge toward the pane.
-  EXPECT_EQ(top.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGEBOTTOM));
-  EXPECT_EQ(bottom.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGETOP));
-  EXPECT_EQ(left.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGERIGHT));
-  EXPECT_EQ(right.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT));
+  EXPECT_EQ(SizingEdges(top), static_cast<DWORD>(SCBS_EDGEBOTTOM));
+  EXPECT_EQ(SizingEdges(bottom), static_cast<DWORD>(SCBS_EDGETOP));
+  EXPECT_EQ(SizingEdges(left), static_cast<DWORD>(SCBS_EDGERIGHT));
+  EXPECT_EQ(SizingEdges(right), static_cast<DWORD>(SCBS_EDGELEFT));
 }
 
 TEST_F(SizingBarTest, BarsShareTheirRow)
@@ -166,13 +175,12 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   // Bars just docked (shown while docked) keep their length while another can take it.
   EXPECT_EQ(second.sizeHorz.cx, 300);
   EXPECT_EQ(third.sizeHorz.cx, 300);
-  EXPECT_TRUE(second.keepSize && third.keepSize);
   EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&first, m_pFrame).right - 2);
   EXPECT_EQ(m_pFrame->PaneRect().top, 120);
   // The middle bar sizes on three edges, the ends on two.
-  EXPECT_EQ(second.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
-  EXPECT_EQ(first.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
-  EXPECT_EQ(third.scbStyle & SCBS_EDGEALL, static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGEBOTTOM));
+  EXPECT_EQ(SizingEdges(second), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
+  EXPECT_EQ(SizingEdges(first), static_cast<DWORD>(SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
+  EXPECT_EQ(SizingEdges(third), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGEBOTTOM));
 
   // Otherwise the difference is spread a pixel at a time over the bars.
   first.keepSize = second.keepSize = third.keepSize = FALSE;
@@ -284,7 +292,7 @@ TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
   EXPECT_EQ(::GetCapture(), nullptr);
 }
 
-TEST_F(SizingBarTest, FloatsAndDocksAgain)
+TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Floating");
   bar.sizeFloat = CSize(220, 160);
@@ -302,40 +310,9 @@ TEST_F(SizingBarTest, FloatsAndDocksAgain)
   EXPECT_EQ(WindowRect(&bar).Size(), CSize(220, 160));
   EXPECT_EQ(m_pFrame->PaneRect().top, 0);
 
-  // Sizing the floating frame sizes the bar, never below its minimum.
-  pFloating->SetWindowPos(nullptr, 0, 0, 300, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(bar.sizeFloat.cy, bar.sizeMinFloat.cy);
-  EXPECT_GT(bar.sizeFloat.cx, 220);
-  EXPECT_EQ(WindowRect(&bar).Size(), bar.sizeFloat);
-
-  // Hidden with a delay, the floating frame goes with the bar at idle time; shown, it comes back.
-  m_pFrame->ShowControlBar(&bar, FALSE, TRUE);
-  PumpAndIdle();
-  EXPECT_FALSE(pFloating->IsWindowVisible());
-  m_pFrame->ShowControlBar(&bar, TRUE, TRUE);
-  PumpAndIdle();
-  EXPECT_TRUE(pFloating->IsWindowVisible() && bar.IsWindowVisible());
-
-  // Another double click docks it where it was; the floating frame goes.
-  HWND hFloating = pFloating->m_hWnd;
-  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_TRUE(bar.IsHorzDocked());
-  EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
-  EXPECT_FALSE(::IsWindow(hFloating));
-  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
-}
-
-// The floating frame's edges and corners size the bar through its dock context: an outline
-// follows the mouse, the frame takes the bar's new size on release.
-TEST_F(SizingBarTest, FloatingFrameResizesByItsEdgesAndCorners)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Resize");
-  bar.sizeFloat = CSize(220, 160);
-  Layout();
-  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
-  CFrameWnd* pFloating = bar.GetParentFrame();
-  ASSERT_TRUE(bar.IsFloating());
-  // Sizing by the corners too: the frame lost its four-side style to the bar.
+  // Its edges and corners too size the bar through its dock context (the frame lost its
+  // four-side style to the bar): an outline follows the mouse, the frame takes the new size on
+  // release.
   EXPECT_FALSE(pFloating->GetStyle() & MFS_4THICKFRAME);
   const CSize sizeBorders = WindowRect(pFloating).Size() - CSize(220, 160);
   auto resize = [&](UINT nHitTest, CPoint ptFrom, CPoint ptTo, UINT nEnd) {
@@ -375,6 +352,28 @@ TEST_F(SizingBarTest, FloatingFrameResizesByItsEdgesAndCorners)
          WM_KEYDOWN);
   EXPECT_EQ(bar.sizeFloat, bar.sizeMinFloat);
   EXPECT_EQ(WindowRect(pFloating), rcFrame);
+
+  // Sizing the floating frame sizes the bar, never below its minimum.
+  pFloating->SetWindowPos(nullptr, 0, 0, 300, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(bar.sizeFloat.cy, bar.sizeMinFloat.cy);
+  EXPECT_GT(bar.sizeFloat.cx, 220);
+  EXPECT_EQ(WindowRect(&bar).Size(), bar.sizeFloat);
+
+  // Hidden with a delay, the floating frame goes with the bar at idle time; shown, it comes back.
+  m_pFrame->ShowControlBar(&bar, FALSE, TRUE);
+  PumpAndIdle();
+  EXPECT_FALSE(pFloating->IsWindowVisible());
+  m_pFrame->ShowControlBar(&bar, TRUE, TRUE);
+  PumpAndIdle();
+  EXPECT_TRUE(pFloating->IsWindowVisible() && bar.IsWindowVisible());
+
+  // Another double click docks it where it was; the floating frame goes.
+  HWND hFloating = pFloating->m_hWnd;
+  bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_TRUE(bar.IsHorzDocked());
+  EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+  EXPECT_FALSE(::IsWindow(hFloating));
+  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
 }
 
 TEST_F(SizingBarTest, DraggedAwayItFloatsAndDraggedToAnEdgeItDocks)
@@ -513,31 +512,12 @@ TEST_F(SizingBarTest, GripperPixels)
   EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, rcBar.Height() - 6), clrHilite);
 }
 
-// The control bar's borders frame the non-client area: etched lines on the sides its style names.
-TEST_F(SizingBarTest, NonClientPaintingDrawsTheBarsBorders)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Borders");
-  bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_LEFT | CBRS_BORDER_3D);
-  Layout();
-  const CRect rcBar = WindowRect(&bar);
-  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-  bar.drawNonClient(&canvas.DC());
-  const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW), clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-  const int x = rcBar.Width() / 2, y = rcBar.Height() / 2;
-  EXPECT_EQ(canvas.Pixel(x, 0), clrShadow);
-  EXPECT_EQ(canvas.Pixel(x, 1), clrHilite);
-  EXPECT_EQ(canvas.Pixel(0, y), clrShadow);
-  EXPECT_EQ(canvas.Pixel(1, y), clrHilite);
-  EXPECT_EQ(canvas.Pixel(x, 2), ::GetSysColor(COLOR_BTNFACE));
-  // No border on the right.
-  EXPECT_EQ(canvas.Pixel(rcBar.Width() - 1, y), ::GetSysColor(COLOR_BTNFACE));
-}
-
-TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
+TEST_F(SizingBarTest, CaptionAndBorderPixelsFollowTheFocusAndTheStyle)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
   CEdit edit;
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &bar, 1));
+  bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_3D);
   Layout();
   const CRect rcBar = WindowRect(&bar);
   CRect rcClient;
@@ -546,27 +526,29 @@ TEST_F(SizingBarTest, CaptionPixelsFollowTheFocus)
   rcClient.OffsetRect(-rcBar.left, -rcBar.top);
   // Docked on the left: the strip lies above the client area, from its left end.
   const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);
-  auto paint = [&](CPixelCanvas& canvas) { bar.drawNonClient(&canvas.DC()); };
+  auto stripColour = [&] {
+    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
+    bar.drawNonClient(&canvas.DC());
+    return canvas.Pixel(ptStrip.x, ptStrip.y);
+  };
+  EXPECT_EQ(stripColour(), ::GetSysColor(COLOR_INACTIVECAPTION));
   {
     CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-    paint(canvas);
-    EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_INACTIVECAPTION));
+    bar.drawNonClient(&canvas.DC());
     EXPECT_GT(canvas.CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
                                  ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 0);
     EXPECT_GT(canvas.CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
+    // The control bar's etched border on the side its style names only.
+    EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
   }
   m_pFrame->SetForegroundWindow();
   edit.SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit.m_hWnd; }));
   bar.OnUpdateCmdUI(m_pFrame, TRUE);
-  EXPECT_TRUE(bar.captionActive);
-  {
-    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-    paint(canvas);
-    EXPECT_EQ(canvas.Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_ACTIVECAPTION));
-  }
+  EXPECT_EQ(stripColour(), ::GetSysColor(COLOR_ACTIVECAPTION));
   m_pFrame->SetFocus();
   bar.OnUpdateCmdUI(m_pFrame, TRUE);
-  EXPECT_FALSE(bar.captionActive);
+  EXPECT_EQ(stripColour(), ::GetSysColor(COLOR_INACTIVECAPTION));
 }
 }

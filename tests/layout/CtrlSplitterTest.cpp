@@ -9,13 +9,6 @@ namespace
 // The splitter's client area is 300 x 200 (it has no border).
 const CRect kSplitterRect(10, 10, 310, 210);
 
-class CTestSplitter : public CCtrlSplitter
-{
-public:
-  using CCtrlSplitter::CancelVertDrag;
-  using CCtrlSplitter::m_nOsType;
-};
-
 // A pane that counts its paints.
 class CCountingEdit : public CEdit
 {
@@ -33,7 +26,8 @@ protected:
 class CtrlSplitterTest : public ::testing::Test
 {
 protected:
-  void SetUp() override
+  void SetUp() override { CreatePanes(); }
+  void CreatePanes()
   {
     for (CCountingEdit* pPane : {&m_first, &m_second})
       pPane->CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &m_host, 0);
@@ -74,7 +68,7 @@ protected:
   CHostWnd m_host;
   CCountingEdit m_first;
   CCountingEdit m_second;
-  CTestSplitter m_splitter;
+  CCtrlSplitter m_splitter;
 };
 }
 
@@ -120,7 +114,7 @@ TEST_F(CtrlSplitterTest, HorizontalSplitKeepsTheBottomHeightWhenResizedAndDragge
 
 TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
 {
-  CTestSplitter orphan;
+  CCtrlSplitter orphan;
   EXPECT_EQ(orphan.Create(WS_CHILD | CTRLSPLITTER_VERT, nullptr, &m_first, &m_second, 500, kSplitterRect, 100, 0), 1);
   EXPECT_EQ(m_first.GetParent(), &m_host);
 
@@ -169,11 +163,6 @@ TEST_F(CtrlSplitterTest, EscapeCancelsTheDragAndAFixedBarCannotBeDragged)
   EXPECT_EQ(::GetCapture(), nullptr);
   EXPECT_EQ(CWnd::GetFocus(), &m_second) << "the focus goes back";
   Mouse(WM_LBUTTONUP, 180, 50);
-  // A cancel asked for by the program does the same.
-  Mouse(WM_LBUTTONDOWN, 102, 50);
-  m_splitter.CancelVertDrag();
-  EXPECT_EQ(::GetCapture(), nullptr);
-  Mouse(WM_LBUTTONUP, 50, 50);
   ExpectPanes(CRect(0, 0, 100, 200), CRect(104, 0, 300, 200), __LINE__);
 
   m_splitter.FixSplitBar(true);
@@ -232,15 +221,38 @@ TEST_F(CtrlSplitterTest, LosingTheMouseEndsTheDragAndErasesTheBar)
   }
 }
 
-TEST_F(CtrlSplitterTest, PaintingRepaintsThePanesExceptOnXP)
+// Windows XP repaints the panes itself (not seen here); elsewhere a vertical splitter repaints them.
+// Windows XP repaints the panes itself; elsewhere a vertical splitter repaints them. XP cannot be
+// seen here, so the system the splitter found is set for that case.
+TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
 {
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
-  for (WinOsType nType : {WINOS_NT, WINOS_WINXP})
+  struct CTestSplitter : CCtrlSplitter
   {
-    m_splitter.m_nOsType = nType;
+    void AsOnXP() { m_nOsType = WINOS_WINXP; }
+  } horizontal, onXP;
+  const struct
+  {
+    CCtrlSplitter& splitter;
+    DWORD dwKind;
+    bool bRepaints;
+  } cases[] = {{m_splitter, CTRLSPLITTER_VERT, true}, {horizontal, CTRLSPLITTER_HORIZ, false},
+               {onXP, CTRLSPLITTER_VERT, false}};
+  CCtrlSplitter* pPrevious = nullptr;
+  for (const auto& test : cases)
+  {
+    if (pPrevious != nullptr)
+    {
+      pPrevious->DestroyWindow();  // with the panes
+      CreatePanes();
+    }
+    pPrevious = &test.splitter;
+    test.splitter.Create(WS_CHILD | WS_VISIBLE | test.dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
+    if (&test.splitter == &onXP)
+      onXP.AsOnXP();
+    PumpPending();
     m_first.m_nPaints = m_second.m_nPaints = 0;
-    m_splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-    EXPECT_EQ(m_first.m_nPaints > 0, nType != WINOS_WINXP) << nType;
-    EXPECT_EQ(m_second.m_nPaints > 0, nType != WINOS_WINXP) << nType;
+    test.splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    EXPECT_EQ(m_first.m_nPaints > 0, test.bRepaints) << &test - cases;
+    EXPECT_EQ(m_second.m_nPaints > 0, test.bRepaints) << &test - cases;
   }
 }

@@ -3,6 +3,7 @@
 // and the panels' document notifications.
 #include "LayoutTestResources.h"
 #include "LayoutTestSupport.h"
+#include "../PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,21 @@ int ProfileInt(const char* pszSection, const char* pszEntry)
   return static_cast<int>(::GetPrivateProfileIntA(pszSection, pszEntry, -1, TestApp().m_strProfile));
 }
 
+// Opens the dialog (remembering its size or not), grows it by cx, cy and closes it; the size it
+// opened at.
+CSize OpenedSize(UINT nIDTemplate, int cx = 0, int cy = 0, bool bRemember = true)
+{
+  CResizingDialog dlg(nIDTemplate);
+  dlg.SetRememberSize(bRemember ? 1 : 0);
+  if (!dlg.Create(nIDTemplate))
+    return CSize(-1, -1);
+  const CSize opened = WindowSize(dlg);
+  if (cx != 0 || cy != 0)
+    Grow(dlg, cx, cy);
+  dlg.DestroyWindow();
+  return opened;
+}
+
 void WriteProfileSize(const char* pszSection, int cx, int cy)
 {
   TestApp().WriteProfileInt(pszSection, "CX", cx);
@@ -85,13 +101,6 @@ void ExpectAnchorCases(DIALOG& dlg)
   Grow(dlg, -40, -30);
   EXPECT_EQ(AnchorRects(dlg), before);
 }
-
-class CTestResizingDialog : public CResizingDialog
-{
-public:
-  using CResizingDialog::CResizingDialog;
-  using CResizingDialog::m_rcGrip;
-};
 
 // A panel of either kind that records the handlers the entry points reach.
 template <class TPanel>
@@ -160,66 +169,50 @@ TEST_F(ResizingDialogTest, ControlsFollowTheirAnchorRules)
 
 TEST_F(ResizingDialogTest, TheCreationSizeIsTheMinimumAndTheGripSizesFromTheCorner)
 {
-  CTestResizingDialog dlg(IDD_RESIZING_TEST);
+  CResizingDialog dlg(IDD_RESIZING_TEST);
   ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
   const CSize created = WindowSize(dlg);
   Grow(dlg, -60, -50);
   EXPECT_EQ(WindowSize(dlg), created);
 
   dlg.ShowWindow(SW_SHOW);
-  dlg.UpdateWindow();
   CRect rcClient;
   dlg.GetClientRect(&rcClient);
-  const CSize grip(::GetSystemMetrics(SM_CXHSCROLL), ::GetSystemMetrics(SM_CYVSCROLL));
-  EXPECT_EQ(CRect(dlg.m_rcGrip), CRect(rcClient.BottomRight() - grip, rcClient.BottomRight()));
   dlg.ClientToScreen(&rcClient);
   EXPECT_EQ(dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcClient.right - 2, rcClient.bottom - 2)), HTBOTTOMRIGHT);
   EXPECT_EQ(dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcClient.left + 5, rcClient.top + 5)), HTCLIENT);
-
-  // Growing draws the grip again at the new corner.
-  Grow(dlg, 30, 20);
-  dlg.UpdateWindow();
-  EXPECT_EQ(CRect(dlg.m_rcGrip).BottomRight(), CPoint(rcClient.Width() + 30, rcClient.Height() + 20));
+  // The grip, a scroll bar's width square, is drawn in the corner; growing erases it there and
+  // draws it at the new corner.
+  const CSize grip(::GetSystemMetrics(SM_CXHSCROLL), ::GetSystemMetrics(SM_CYVSCROLL));
+  const COLORREF crShadow = ::GetSysColor(COLOR_3DSHADOW);
+  for (int nGrow : {0, 30})
+  {
+    Grow(dlg, nGrow, nGrow);
+    dlg.UpdateWindow();
+    dlg.GetClientRect(&rcClient);
+    const CRect rcGrip(rcClient.BottomRight() - grip, rcClient.BottomRight());
+    CPixelCanvas shown(dlg);
+    EXPECT_GT(shown.CountColour(rcGrip, crShadow), 0) << nGrow;
+    EXPECT_EQ(0, shown.CountColour(rcGrip - CPoint(30, 30), crShadow)) << nGrow;
+  }
   dlg.DestroyWindow();
 }
 
 TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
 {
-  CSize created, resized;
-  for (bool bResize : {false, true})
-  {
-    CResizingDialog dlg(IDD_RESIZING_TEST);
-    dlg.SetRememberSize(1);
-    ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-    created = bResize ? created : WindowSize(dlg);
-    if (bResize)
-      Grow(dlg, 50, 40);
-    resized = WindowSize(dlg);
-    dlg.DestroyWindow();
-    EXPECT_EQ(ProfileInt("2710", "CX"), bResize ? resized.cx : -1) << "written only after a resize";
-  }
+  const CSize created = OpenedSize(IDD_RESIZING_TEST, 0, 0);
+  EXPECT_EQ(ProfileInt("2710", "CX"), -1) << "written only after a resize";
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST, 50, 40), created);
+  const CSize resized = created + CSize(50, 40);
+  EXPECT_EQ(ProfileInt("2710", "CX"), resized.cx);
   EXPECT_EQ(ProfileInt("2710", "CY"), resized.cy);
-
-  // The next dialog opens at that size.
-  CResizingDialog dlg(IDD_RESIZING_TEST);
-  dlg.SetRememberSize(1);
-  ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-  EXPECT_EQ(WindowSize(dlg), resized);
-  dlg.DestroyWindow();
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), resized) << "the next dialog opens at that size";
 
   // A size needs both values; without the flag the profile is neither read nor written.
   WriteProfileSize("2710", 900, 0);
-  CResizingDialog halfStored(IDD_RESIZING_TEST);
-  halfStored.SetRememberSize(1);
-  ASSERT_TRUE(halfStored.Create(IDD_RESIZING_TEST));
-  EXPECT_EQ(WindowSize(halfStored), created);
-  halfStored.DestroyWindow();
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created);
   WriteProfileSize("2710", 900, 700);
-  CResizingDialog forgetful(IDD_RESIZING_TEST);
-  ASSERT_TRUE(forgetful.Create(IDD_RESIZING_TEST));
-  EXPECT_EQ(WindowSize(forgetful), created);
-  Grow(forgetful, 10, 10);
-  forgetful.DestroyWindow();
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST, 10, 10, false), created);
   EXPECT_EQ(ProfileInt("2710", "CX"), 900);
 
   // A named template names the section; a number is written in lower-case hexadecimal.
@@ -236,30 +229,18 @@ TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
 
 TEST_F(ResizingDialogTest, AStoredSizeNoScreenCanShowIsIgnored)
 {
-  CSize created;
-  {
-    CResizingDialog dlg(IDD_RESIZING_TEST);
-    ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-    created = WindowSize(dlg);
-  }
+  const CSize created = OpenedSize(IDD_RESIZING_TEST, 0, 0, false);
   const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
   const CSize stored[] = {{-1, -1}, {-1, 400}, {500, -1}, {100000, 400}, {500, 2147483647}, {cxScreens + 1, 400}};
   for (const CSize& size : stored)
   {
-    SCOPED_TRACE(::testing::Message() << size.cx << " x " << size.cy);
     WriteProfileSize("2710", size.cx, size.cy);
-    CResizingDialog dlg(IDD_RESIZING_TEST);
-    dlg.SetRememberSize(1);
-    ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-    EXPECT_EQ(WindowSize(dlg), created);
+    EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created) << size.cx << " x " << size.cy;
   }
   // The whole of the screens is still a size to open at.
   WriteProfileSize("2710", cxScreens, cyScreens);
-  CResizingDialog dlg(IDD_RESIZING_TEST);
-  dlg.SetRememberSize(1);
-  ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-  EXPECT_EQ(WindowSize(dlg), CSize(cxScreens, cyScreens));
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), CSize(cxScreens, cyScreens));
 }
 
 TEST_F(ResizingDialogTest, APanelLaysOutRemembersAndSwallowsTheWheel)
@@ -275,9 +256,6 @@ TEST_F(ResizingDialogTest, APanelLaysOutRemembersAndSwallowsTheWheel)
 
   panel.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(100, 100));
   EXPECT_EQ(host.m_nWheelMessages, 0);
-  // Without the panel's handler the wheel would have reached the frame.
-  ::DefWindowProc(panel.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(100, 100));
-  EXPECT_EQ(host.m_nWheelMessages, 1);
   panel.DestroyWindow();
   EXPECT_EQ(ProfileInt("2711", "CX"), resized.cx);
   EXPECT_EQ(ProfileInt("2711", "CY"), resized.cy);

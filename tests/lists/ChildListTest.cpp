@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <set>
 
 namespace
 {
@@ -124,18 +123,13 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   EXPECT_FALSE(m_list.AddColumnItemData(&shortRecord)) << "two texts for three columns";
   EXPECT_FALSE(m_list.AddColumnItemData(m_records[1])) << "a record the list holds already";
   EXPECT_EQ(0, m_nDeleted);
-  // A derived class may change the records itself; the refusal still sees what is held.
-  CColumnItemData* pTaken = m_list.m_arrColumnItem[3];
+  // A derived class may change the records itself; the refusal sees what is held then.
   m_list.m_arrColumnItem.RemoveAt(3);
-  m_list.m_arrColumnItem.SetAt(2, pTaken);
-  EXPECT_FALSE(m_list.AddColumnItemData(pTaken));
-  EXPECT_TRUE(m_list.AddColumnItemData(m_records[2]));
+  EXPECT_TRUE(m_list.AddColumnItemData(m_records[3]));
   CCountedRecord direct({"e", "1", "n"}, m_nDeleted);
   m_list.m_arrColumnItem.Add(&direct);
   EXPECT_FALSE(m_list.AddColumnItemData(&direct));
   m_list.m_arrColumnItem.RemoveAt(4);
-  m_list.m_arrColumnItem.SetAt(2, m_records[2]);
-  m_list.m_arrColumnItem.SetAt(3, m_records[3]);
 
   EXPECT_EQ(100, m_list.GetColumnWidth(0));
   EXPECT_EQ(100, m_list.GetColumnWidth(1));
@@ -180,11 +174,30 @@ TEST_F(ChildListTest, CopiesTakeTheTextsButNotTheHostObject)
   m_list.SetItemData(3, reinterpret_cast<DWORD_PTR>(m_records[3]));
 }
 
-TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheList)
+// The host is told of each item destroyed with the list while the item's record still lives.
+TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold)
 {
+  // A parent that counts the item deletions it is told of before the last records are freed.
+  class CWatchingParent : public CListParent
+  {
+  public:
+    explicit CWatchingParent(const int& nDeleted) : m_nDeleted(nDeleted) {}
+    int m_nToldWhileLive = 0;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+      if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_DELETEITEM)
+        m_nToldWhileLive += m_nDeleted == 3;
+      return CListParent::WindowProc(message, wParam, lParam);
+    }
+
+  private:
+    const int& m_nDeleted;
+  } parent(m_nDeleted);
   {
     CChildList list;
-    ASSERT_TRUE(Create(list));
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
     SetHeads(list, {{"Name", 1}});
     for (const char* pszName : {"a", "b", "c"})
       ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
@@ -192,62 +205,14 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheList)
     list.RemoveAllColumnItemData(true);
     EXPECT_EQ(3, m_nDeleted);
     EXPECT_EQ(0, list.GetItemCount());
-    ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({"d"}, m_nDeleted)));
+    for (const char* pszName : {"d", "e"})
+      ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
     list.InsertColumnItemData();
     EXPECT_EQ("d", std::string(list.GetItemText(0, 0)));
+    parent.m_nToldWhileLive = 0;
   }
-  EXPECT_EQ(4, m_nDeleted) << "the list's destructor frees the rest";
-}
-
-TEST_F(ChildListTest, TheHostIsToldOfEachItemDestroyedWithTheListWhileItsRecordLives)
-{
-  // Records that note their deletion, and a parent that sorts the item deletions it is told
-  // of by whether the item's record was deleted already.
-  struct SWatch
-  {
-    std::set<const void*> freed;
-    int nLive = 0;
-    int nFreed = 0;
-  } watch;
-  class CWatchedRecord : public CColumnItemData
-  {
-  public:
-    CWatchedRecord(const char* pszText, SWatch& watch) : m_watch(watch) { AddDataString(pszText); }
-    ~CWatchedRecord() override { m_watch.freed.insert(this); }
-
-  private:
-    SWatch& m_watch;
-  };
-  class CWatchingParent : public CListParent
-  {
-  public:
-    explicit CWatchingParent(SWatch& watch) : m_watch(watch) {}
-
-  protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-      const auto* pNotify = reinterpret_cast<const NMLISTVIEW*>(lParam);
-      if (message == WM_NOTIFY && pNotify->hdr.code == LVN_DELETEITEM)
-        ++(m_watch.freed.count(reinterpret_cast<const void*>(pNotify->lParam)) != 0 ? m_watch.nFreed : m_watch.nLive);
-      return CListParent::WindowProc(message, wParam, lParam);
-    }
-
-  private:
-    SWatch& m_watch;
-  };
-
-  CWatchingParent parent(watch);
-  {
-    CChildList list;
-    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
-    SetHeads(list, {{"Name", 1}});
-    for (const char* pszName : {"a", "b", "c"})
-      ASSERT_TRUE(list.AddColumnItemData(new CWatchedRecord(pszName, watch)));
-    list.InitList();
-  }
-  EXPECT_EQ(3u, watch.freed.size());
-  EXPECT_EQ(0, watch.nFreed);
-  EXPECT_EQ(3, watch.nLive);
+  EXPECT_EQ(5, m_nDeleted) << "the list's destructor frees the rest";
+  EXPECT_EQ(2, parent.m_nToldWhileLive);
 }
 
 TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)

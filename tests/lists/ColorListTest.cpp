@@ -24,6 +24,27 @@ void ExpectSwatch(const CPixelCanvas& canvas, const CRect& rcSwatch, COLORREF cr
   EXPECT_NE(crOutline, canvas.Pixel(rcSwatch.right, rcSwatch.top + 1)) << "the outline ends at the swatch";
 }
 
+// How an entry looks, selected or not, in a read-only or disabled control: background, swatch
+// outline, name.
+struct SStateLook
+{
+  int nCase;
+  bool bReadOnly, bEnabled;
+  UINT nState;
+  COLORREF crBack, crOutline, crName;
+};
+std::vector<SStateLook> StateLooks(bool bWithPlain)
+{
+  std::vector<SStateLook> looks = {
+    {1, false, true, ODS_SELECTED, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
+    {2, true, true, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
+    {3, false, false, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
+  };
+  if (bWithPlain)
+    looks.insert(looks.begin(), {0, false, true, 0, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT), kInk});
+  return looks;
+}
+
 class ColorComboTest : public ::testing::Test
 {
 protected:
@@ -176,21 +197,9 @@ TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
 {
   CColorListBox list;
   ASSERT_TRUE(Create(list, CRect(0, 0, 150, 100)));
-  struct SCase
+  for (const SStateLook& test : StateLooks(true))
   {
-    bool bReadOnly, bEnabled;
-    UINT nState;
-    COLORREF crBack, crOutline, crName;
-  };
-  const SCase cases[] = {
-    {false, true, 0, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT), kInk},
-    {false, true, ODS_SELECTED, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
-    {true, true, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
-    {false, false, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
-  };
-  for (const SCase& test : cases)
-  {
-    SCOPED_TRACE(&test - cases);
+    SCOPED_TRACE(test.nCase);
     list.SetReadOnlyFlag(test.bReadOnly);
     list.EnableWindow(test.bEnabled);
     CEntryCanvas canvas(150, 16);
@@ -288,26 +297,16 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumns)
 
 TEST_F(ColorListCtrlTest, SelectedReadOnlyAndDisabledRowsAndTheReadOnlyBackground)
 {
-  struct SCase
+  for (const SStateLook& test : StateLooks(false))
   {
-    bool bReadOnly, bEnabled;
-    COLORREF crBack, crOutline, crText;
-  };
-  const SCase cases[] = {
-    {false, true, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
-    {true, true, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
-    {false, false, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
-  };
-  for (const SCase& test : cases)
-  {
-    SCOPED_TRACE(&test - cases);
+    SCOPED_TRACE(test.nCase);
     m_list.SetReadOnlyFlag(test.bReadOnly);
     m_list.EnableWindow(test.bEnabled);
     CEntryCanvas canvas(300, 40);
     Draw(canvas, ODS_SELECTED);
     EXPECT_EQ(test.crBack, canvas.Pixel(1, m_rcItem.top + 1));
     EXPECT_EQ(test.crOutline, canvas.Pixel(82, m_rcItem.top + 2));
-    EXPECT_GT(canvas.CountColour(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), test.crText), 0);
+    EXPECT_GT(canvas.CountColour(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), test.crName), 0);
   }
   // Read-only, the whole background is erased in colour 19.
   m_list.SetReadOnlyFlag(true);

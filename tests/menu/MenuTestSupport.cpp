@@ -1,20 +1,9 @@
 #include "MenuTestSupport.h"
-
-#include <commctrl.h>
+#include "../TestApp.h"
 
 namespace
 {
-class CMenuTestApp : public CWinApp
-{
-public:
-  CMenuTestApp() : CWinApp("ZuntMenuTest")
-  {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-  }
-};
-
-CMenuTestApp theApp;
+CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
 }
 
 CMenuLookScope::CMenuLookScope(bool bFlat)

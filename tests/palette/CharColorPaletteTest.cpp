@@ -89,7 +89,7 @@ TEST(CharPalette, CharactersAreStoredSignExtendedAndCellsSizeToTheButton)
   EXPECT_EQ(20, button.GetCellHeight());
 }
 
-TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
+TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdgeShrunkToTheWidthAndGreyWhenDisabled)
 {
   CPaletteButtonFixture<CCharPaletteCtrl> fixture;
   auto& button = fixture.m_button;
@@ -99,13 +99,13 @@ TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
   button.AddCell('\0', 0, "nothing");
   const COLORREF crText = ::GetSysColor(COLOR_WINDOWTEXT);
   CRect content;
-  button.GetCellRect(0, content);
-  auto draw = [&](int nIndex) {
+  auto draw = [&](int nIndex, COLORREF crInk) {
+    button.GetCellRect(nIndex, content);
     CPixelCanvas canvas(100, 60, RGB(255, 255, 255));
     fixture.DrawCell(canvas, nIndex);
-    return canvas.BoundsOf(crText);
+    return canvas.BoundsOf(crInk);
   };
-  const CRect centred = draw(0);
+  const CRect centred = draw(0, crText);
   ASSERT_FALSE(centred.IsRectEmpty());
   EXPECT_GE(centred.left, content.left);
   EXPECT_LE(centred.right, content.right);
@@ -113,33 +113,22 @@ TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdge)
   EXPECT_LT(centred.bottom, content.bottom - 2) << "centred, not on the edge";
 
   button.SetAdjustCenter(false);
-  const CRect standing = draw(0);
+  const CRect standing = draw(0, crText);
   EXPECT_NEAR(content.bottom, standing.bottom, 2) << "the baseline is the bottom edge";
   EXPECT_GT(standing.bottom, centred.bottom);
-  EXPECT_TRUE(draw(1).IsRectEmpty()) << "character 0";
-}
+  EXPECT_TRUE(draw(1, crText).IsRectEmpty()) << "character 0";
 
-TEST(CharPalette, WideCharactersShrinkToTheCellAndDisabledOnesAreGrey)
-{
-  CPaletteButtonFixture<CCharPaletteCtrl> fixture;
-  auto& button = fixture.m_button;
+  button.SetAdjustCenter(true);
   button.SetCellWidth(14);
-  button.SetCellHeight(40);
-  button.AddCell('W', 0, "W");
-  CRect content;
-  button.GetCellRect(0, content);
-  CPixelCanvas canvas(60, 60, RGB(255, 255, 255));
-  fixture.DrawCell(canvas, 0);
-  const CRect ink = canvas.BoundsOf(::GetSysColor(COLOR_WINDOWTEXT));
-  ASSERT_FALSE(ink.IsRectEmpty());
-  EXPECT_LE(ink.Width(), content.Width());
-  EXPECT_LT(ink.Height(), content.Height() / 2) << "shrunk to the width";
+  button.SetCellData(0, 'W');
+  const CRect wide = draw(0, crText);
+  ASSERT_FALSE(wide.IsRectEmpty());
+  EXPECT_LE(wide.Width(), content.Width());
+  EXPECT_LT(wide.Height(), content.Height() / 2) << "shrunk to the width";
 
   button.EnableWindow(FALSE);
-  CPixelCanvas grey(60, 60, RGB(255, 255, 255));
-  fixture.DrawCell(grey, 0);
-  EXPECT_TRUE(grey.BoundsOf(::GetSysColor(COLOR_WINDOWTEXT)).IsRectEmpty());
-  EXPECT_FALSE(grey.BoundsOf(::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
+  EXPECT_TRUE(draw(0, crText).IsRectEmpty());
+  EXPECT_FALSE(draw(0, ::GetSysColor(COLOR_GRAYTEXT)).IsRectEmpty());
 }
 
 TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)

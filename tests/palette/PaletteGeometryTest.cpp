@@ -125,10 +125,10 @@ TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
   CPaletteFixture fixture(0, 5);
   CTestPaletteWnd& palette = fixture.m_palette;
   palette.SetCurSel(2);
-  palette.m_nHotCell = 3;
+  fixture.Hover(3);
   EXPECT_EQ(0, palette.InsertCell(0, 100, 0, "new"));
   EXPECT_EQ(3, palette.GetCurSel());
-  EXPECT_EQ(4, palette.m_nHotCell);
+  EXPECT_EQ(4, fixture.HotCell());
   EXPECT_EQ(6, palette.InsertCell(6, 101, 0, "end"));
   EXPECT_EQ(3, palette.GetCurSel());
   EXPECT_EQ(7, palette.ToolCount());
@@ -138,7 +138,7 @@ TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
 
   EXPECT_TRUE(palette.DeleteCell(0));
   EXPECT_EQ(2, palette.GetCurSel());
-  EXPECT_EQ(3, palette.m_nHotCell);
+  EXPECT_EQ(3, fixture.HotCell());
   EXPECT_STREQ("cell 0", palette.ToolText(1));
   EXPECT_EQ(6, palette.ToolCount());
   // Deleting the selected last cell selects the new last one; another keeps the index.
@@ -156,16 +156,4 @@ TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
   EXPECT_EQ(0, palette.GetCellCount());
   EXPECT_EQ(0, palette.ToolCount());
   EXPECT_TRUE(fixture.m_owner.m_sent.empty()) << "selection changes by the host send nothing";
-}
-
-TEST(PaletteGeometry, UpdateCellsAreTheCellsMeetingTheRectangle)
-{
-  CPaletteFixture fixture(0, 10);
-  CArray<int, int> cells;
-  EXPECT_EQ(2, fixture.m_palette.GetUpdateCells(CRect(20, 10, 30, 20), cells));
-  EXPECT_EQ(1, cells[1]);
-  EXPECT_EQ(10, fixture.m_palette.GetUpdateCells(CRect(0, 0, 170, 50), cells));
-  EXPECT_EQ(0, fixture.m_palette.GetUpdateCells(CRect(0, 0, 4, 4), cells));
-  CPaletteFixture empty;
-  EXPECT_EQ(0, empty.m_palette.GetUpdateCells(CRect(0, 0, 170, 50), cells));
 }

@@ -26,10 +26,11 @@ struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
 };
 
 // Every cell in the palette's own look, with cell 1 selected and cell 2 under the mouse.
-void DrawSelectedAndHot(CTestPaletteWnd& palette, CPixelCanvas& canvas)
+void DrawSelectedAndHot(CPaletteFixture& fixture, CPixelCanvas& canvas)
 {
+  CTestPaletteWnd& palette = fixture.m_palette;
   palette.SetCurSel(1);
-  palette.m_nHotCell = 2;
+  fixture.Hover(2);
   for (int nIndex = 0; nIndex < palette.GetCellCount(); ++nIndex)
     palette.DrawCell(canvas.DC(), nIndex);
 }
@@ -46,29 +47,22 @@ TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)
   CTestPaletteWnd& palette = fixture.m_palette;
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(palette.IsWindowVisible());
-  CRect rect, dummy;
-  palette.GetWindowRect(&rect);
-  EXPECT_EQ(CPoint(300, 200), rect.TopLeft());
+  EXPECT_EQ(CRect(CPoint(300, 200), CSize(170, 50)), WindowRect(palette.m_hWnd));
   EXPECT_EQ(palette.m_hWnd, ::GetCapture());
   EXPECT_FALSE(palette.DoPopup(CPoint(0, 0))) << "open already";
-  ASSERT_NE(nullptr, palette.m_pDummyWnd);
-  palette.m_pDummyWnd->GetWindowRect(&dummy);
-  EXPECT_EQ(rect, dummy);
+  EXPECT_EQ(WindowRect(palette.m_hWnd), DummyRect(fixture.m_owner, palette));
   const SSentMessage* pBegin = fixture.m_owner.First(PaletteWnd_Msg_BeginPopup);
   ASSERT_NE(nullptr, pBegin);
   EXPECT_EQ(300u, pBegin->wParam);
   EXPECT_EQ(200, pBegin->lParam);
-
-  // The dummy follows the palette.
   palette.SetWindowPos(nullptr, 320, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  palette.m_pDummyWnd->GetWindowRect(&dummy);
-  EXPECT_EQ(CPoint(320, 210), dummy.TopLeft());
+  EXPECT_EQ(CPoint(320, 210), DummyRect(fixture.m_owner, palette).TopLeft()) << "the dummy follows the palette";
 
   // The key goes through the hook to the palette, not to the window it was posted to.
   PressKey(fixture.m_owner.m_hWnd, VK_ESCAPE);
   EXPECT_FALSE(palette.IsWindowVisible());
   EXPECT_EQ(nullptr, ::GetCapture());
-  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
+  EXPECT_TRUE(DummyRect(fixture.m_owner, palette).IsRectNull());
   EXPECT_EQ(kOpenAndClose, fixture.m_owner.Sequence());
   EXPECT_FALSE(palette.EndPopup());
   // With the hook gone, keys reach their windows again.
@@ -78,67 +72,65 @@ TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)
 
 TEST(PalettePopup, ArrowsMoveTheHotCellAroundTheGridAndEnterPicksIt)
 {
-  CPaletteFixture fixture(0, 10);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  HWND hOwner = fixture.m_owner.m_hWnd;
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  const struct
+  // Each run presses one more of the keys, then Enter: the hot cell is picked. Up goes from the
+  // selection (0) to the lowest cell of its column, Down from the bottom to the top, Left from
+  // the first cell to the last, Down from 9 past the end to the top of column 1, Right wraps.
+  const UINT keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_DOWN, VK_UP, VK_RIGHT, VK_RIGHT};
+  const int hot[] = {8, 0, 9, 1, 9, 0, 1};
+  for (size_t nKeys = 1; nKeys <= std::size(keys); ++nKeys)
   {
-    UINT nKey;
-    int nHot;
-    BOOL bArmed;
-  } steps[] = {
-      {VK_UP, 8, FALSE},    // from the selection (0) to the lowest cell of its column
-      {VK_DOWN, 0, FALSE},  // from the bottom to the top of the column
-      {VK_LEFT, 9, TRUE},   // from the first cell to the last
-      {VK_DOWN, 1, TRUE},   // 9 + 8 is past the end: the top of column 1
-      {VK_UP, 9, TRUE},     // the lowest cell of column 1
-      {VK_RIGHT, 0, TRUE},  // from the last cell to the first
-      {VK_RIGHT, 1, TRUE},
-  };
-  for (const auto& step : steps)
-  {
-    PressKey(hOwner, step.nKey);
-    EXPECT_EQ(step.nHot, palette.m_nHotCell) << "key " << step.nKey;
-    EXPECT_EQ(step.bArmed, palette.m_bArmed) << "key " << step.nKey;
+    CPaletteFixture fixture(0, 10);
+    ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+    for (size_t n = 0; n < nKeys; ++n)
+      PressKey(fixture.m_owner.m_hWnd, keys[n]);
+    EXPECT_EQ(0, fixture.m_palette.GetCurSel()) << "arrows move only the hot cell";
+    PressKey(fixture.m_owner.m_hWnd, VK_RETURN);
+    EXPECT_EQ(hot[nKeys - 1], fixture.m_palette.GetCurSel()) << nKeys << " keys";
+    EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
   }
-  EXPECT_EQ(0, palette.GetCurSel()) << "arrows move only the hot cell";
-  PressKey(hOwner, VK_RETURN);
-  EXPECT_EQ(1, palette.GetCurSel());
-  EXPECT_FALSE(palette.IsWindowVisible());
-  EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
-  ASSERT_NE(nullptr, fixture.m_owner.First(PaletteWnd_Msg_SelChanged));
-  EXPECT_EQ(1, fixture.m_owner.First(PaletteWnd_Msg_SelChanged)->lParam);
-
   // Without cells the arrows do nothing and Enter only closes.
   CPaletteFixture empty;
   ASSERT_TRUE(empty.m_palette.DoPopup(CPoint(300, 200)));
   PressKey(empty.m_owner.m_hWnd, VK_LEFT);
-  EXPECT_EQ(-1, empty.m_palette.m_nHotCell);
   PressKey(empty.m_owner.m_hWnd, VK_RETURN);
   EXPECT_EQ(kOpenAndClose, empty.m_owner.Sequence());
 }
 
-TEST(PalettePopup, TheOpeningReleaseArmsAndTheNextClickOutsideCloses)
+TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
 {
+  // Armed by Left or Right (not Up or Down), by the opening release outside, or by the mouse
+  // over a cell; a click in the margin does nothing.
+  const struct
+  {
+    UINT nMessage;
+    int x, y;
+    bool bArms;
+  } armers[] = {{WM_KEYDOWN, VK_UP, 0, false},
+                {WM_KEYDOWN, VK_LEFT, 0, true},
+                {WM_LBUTTONUP, -40, -10, true},
+                {WM_MOUSEMOVE, 30, 30, true}};
+  for (const auto& armer : armers)
+  {
+    CPaletteFixture fixture(0, 10);
+    CTestPaletteWnd& palette = fixture.m_palette;
+    ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
+    if (armer.nMessage == WM_KEYDOWN)
+      PressKey(fixture.m_owner.m_hWnd, armer.x);
+    else
+      Mouse(palette, armer.nMessage, armer.x, armer.y);
+    Mouse(palette, WM_LBUTTONDOWN, 2, 2);
+    EXPECT_TRUE(palette.IsWindowVisible()) << armer.nMessage;
+    Mouse(palette, WM_LBUTTONDOWN, 200, 80);
+    EXPECT_EQ(armer.bArms, !palette.IsWindowVisible()) << armer.nMessage << " " << armer.x;
+    palette.EndPopup();
+    EXPECT_EQ(kOpenAndClose, fixture.m_owner.Sequence());
+  }
+
   CPaletteFixture fixture(0, 10);
   CTestPaletteWnd& palette = fixture.m_palette;
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  Mouse(palette, WM_LBUTTONUP, -40, -10);
-  EXPECT_TRUE(palette.IsWindowVisible());
-  EXPECT_TRUE(palette.m_bArmed);
-  Mouse(palette, WM_LBUTTONDOWN, 2, 2);  // the margin: nothing
-  EXPECT_TRUE(palette.IsWindowVisible());
-  Mouse(palette, WM_LBUTTONDOWN, 200, 80);
-  EXPECT_FALSE(palette.IsWindowVisible());
-  EXPECT_EQ(kOpenAndClose, fixture.m_owner.Sequence());
-
-  // Moving over a cell arms; releasing on it picks it and closes.
-  fixture.m_owner.m_sent.clear();
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
   const CPoint cell = fixture.Frame(3).CenterPoint();
   Mouse(palette, WM_MOUSEMOVE, cell.x, cell.y);
-  EXPECT_EQ(3, palette.m_nHotCell);
   Mouse(palette, WM_LBUTTONUP, cell.x, cell.y);
   EXPECT_FALSE(palette.IsWindowVisible());
   EXPECT_EQ(3, palette.GetCurSel());
@@ -158,7 +150,6 @@ TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheO
   // Without an owner no dummy is made; the owner is then told of the end directly.
   palette.SetOwnerWindow(nullptr);
   ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
   palette.SetOwnerWindow(&fixture.m_owner);
   palette.DestroyWindow();
   EXPECT_EQ(0, palette.GetCellCount());
@@ -194,7 +185,7 @@ TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
   EXPECT_FALSE(palette.IsWindowVisible());
   EXPECT_EQ(nullptr, ::GetCapture());
-  EXPECT_EQ(nullptr, palette.m_pDummyWnd);
+  EXPECT_TRUE(DummyRect(owner, palette).IsRectNull());
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
@@ -219,6 +210,16 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
   }
   for (int nIndex = 0; nIndex < 5; ++nIndex)
     EXPECT_GE(drawn[nIndex], 1) << "cell " << nIndex;
+  // A partial repaint draws only the cells meeting the rectangle: here cells 1 and 2.
+  fixture.m_owner.m_sent.clear();
+  palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  std::vector<int> redrawn;
+  for (const SSentMessage& sent : fixture.m_owner.m_sent)
+  {
+    if (sent.nMessage == PaletteWnd_Msg_DrawCell)
+      redrawn.push_back(sent.drawCell.nIndex);
+  }
+  EXPECT_EQ(std::vector<int>({1, 2}), redrawn);
   palette.EndPopup();
 }
 
@@ -262,7 +263,7 @@ TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
   CPaletteFixture fixture(0, 4);
   CTestPaletteWnd& palette = fixture.m_palette;
   CPixelCanvas canvas(100, 30);
-  DrawSelectedAndHot(palette, canvas);
+  DrawSelectedAndHot(fixture, canvas);
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(crFace, canvas.Pixel(15, 15));
   EXPECT_EQ(crFace, canvas.Pixel(5, 5)) << "a plain cell has no edge";
@@ -273,7 +274,7 @@ TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
   EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(2, 2)) << "outside the cells";
 
   // The selected cell under the mouse keeps the face colour inside its sunken edge.
-  palette.m_nHotCell = 1;
+  fixture.Hover(1);
   palette.DrawCell(canvas.DC(), 1);
   EXPECT_EQ(crFace, canvas.Pixel(35, 15));
   EXPECT_LT(Brightness(canvas.Pixel(25, 5)), Brightness(crFace));
@@ -286,7 +287,7 @@ TEST(PalettePopup, ThemedCellsDrawTheToolbarButtonLooks)
   CPaletteFixture fixture(0, 3);
   CTestPaletteWnd& palette = fixture.m_palette;
   CPixelCanvas canvas(100, 30);
-  DrawSelectedAndHot(palette, canvas);
+  DrawSelectedAndHot(fixture, canvas);
   const std::vector<COLORREF> normal = canvas.Pixels(fixture.Frame(0));
   const std::vector<COLORREF> selected = canvas.Pixels(fixture.Frame(1));
   const std::vector<COLORREF> hot = canvas.Pixels(fixture.Frame(2));

@@ -60,3 +60,37 @@ CRect CPaletteFixture::Frame(int nIndex) const
   m_palette.CalcCellFrameRect(nIndex, frame);
   return frame;
 }
+
+void CPaletteFixture::Hover(int nIndex)
+{
+  const CPoint point = Frame(nIndex).CenterPoint();
+  m_palette.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+}
+
+int CPaletteFixture::HotCell()
+{
+  const int nSelected = m_palette.GetCurSel();
+  m_palette.SetCurSel(-1);
+  m_palette.SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+  const int nHot = m_palette.GetCurSel();
+  m_palette.SetCurSel(nSelected);
+  m_owner.m_sent.clear();
+  return nHot;
+}
+
+CRect WindowRect(HWND hWnd)
+{
+  CRect rect;
+  ::GetWindowRect(hWnd, &rect);
+  return rect;
+}
+
+CRect DummyRect(const CWnd& owner, const CWnd& palette)
+{
+  for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+  {
+    if (hWnd != palette.m_hWnd && ::GetWindow(hWnd, GW_OWNER) == owner.m_hWnd && ::IsWindowVisible(hWnd))
+      return WindowRect(hWnd);
+  }
+  return CRect(0, 0, 0, 0);
+}

@@ -10,11 +10,6 @@
 class CTestPaletteWnd : public CPaletteWnd
 {
 public:
-  using CPaletteWnd::AutoBreak;
-  using CPaletteWnd::GetUpdateCells;
-  using CPaletteWnd::m_bArmed;
-  using CPaletteWnd::m_nHotCell;
-  using CPaletteWnd::m_pDummyWnd;
   int ToolCount() const { return m_wndToolTip.GetToolCount(); }
   CString ToolText(int nTool) const;
   CRect ToolRect(int nTool) const;
@@ -28,10 +23,19 @@ public:
   void Fill(int nCells);
   CSize Client() const;
   CRect Frame(int nIndex) const;
+  // Makes a cell hot by moving the mouse over it.
+  void Hover(int nIndex);
+  // The hot cell, as Enter picks it (-1: none); the selection is put back and the owner's
+  // record cleared.
+  int HotCell();
 
   CRecordingWnd m_owner;
   CTestPaletteWnd m_palette;
 };
+
+CRect WindowRect(HWND hWnd);
+// The window that stands for the open palette on the owner's side (empty when there is none).
+CRect DummyRect(const CWnd& owner, const CWnd& palette);
 
 // A palette button that records the calls its palette's messages turn into.
 template <class TButton>

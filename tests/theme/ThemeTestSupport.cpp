@@ -1,21 +1,12 @@
 #include "ThemeTestSupport.h"
+#include "../TestApp.h"
 
 #include <algorithm>
 #include <commctrl.h>
 
 namespace
 {
-class CThemeTestApp : public CWinApp
-{
-public:
-  CThemeTestApp() : CWinApp("ZuntThemeTest")
-  {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-  }
-};
-
-CThemeTestApp theApp;
+CCommonControlsTestApp theApp("ZuntThemeTest", ICC_BAR_CLASSES);
 
 class CThemeDllName : public CXPTheme
 {

@@ -1,22 +1,11 @@
 #include "TreeOptionTestSupport.h"
-
-#include <commctrl.h>
+#include "../TestApp.h"
 
 #include <cstring>
 
 namespace
 {
-class CTreeOptionTestApp : public CWinApp
-{
-public:
-  CTreeOptionTestApp() : CWinApp("ZuntTreeOptionTest")
-  {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-  }
-};
-
-CTreeOptionTestApp theApp;
+CCommonControlsTestApp theApp("ZuntTreeOptionTest", ICC_TREEVIEW_CLASSES);
 
 struct SGraveyard
 {
