@@ -56,6 +56,8 @@ int CCtrlSplitter::Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* 
     pPane->SetOwner(pParent);
   }
   m_nMinLeft = m_nMinRight = m_nMinTop = m_nMinBottom = 1;
+  // An object created again for the other kind of split must not keep the first kind.
+  m_bVertSplitter = m_bHorizSplitter = 0;
   if ((dwStyle & CTRLSPLITTER_VERT) != 0)
     InitVertSplitter(pFirstPane, pSecondPane, static_cast<int>(nPos));
   else if ((dwStyle & CTRLSPLITTER_HORIZ) != 0)

@@ -112,6 +112,16 @@ TEST_F(CtrlSplitterTest, HorizontalSplitKeepsTheBottomHeightWhenResizedAndDragge
   EXPECT_EQ(m_splitter.GetSplitterPos(), 1 + 2);
 }
 
+TEST_F(CtrlSplitterTest, CreatedAgainForTheOtherKindItIsThatKindAlone)
+{
+  CreateSplitter(CTRLSPLITTER_VERT, 100);
+  m_splitter.DestroyWindow();  // and the panes, its children, with it
+  CreatePanes();
+  CreateSplitter(CTRLSPLITTER_HORIZ, 60);
+  EXPECT_EQ(m_splitter.GetSplitterStyle(), 2);
+  ExpectPanes(CRect(0, 0, 300, 136), CRect(0, 140, 300, 200), __LINE__);
+}
+
 TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
 {
   CCtrlSplitter orphan;
