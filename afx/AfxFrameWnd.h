@@ -16,8 +16,9 @@ class CDockBar;
 #define AFX_IDW_DOCKBAR_RIGHT 0xE81D
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
-// Sent by RecalcLayout to each child: a bar takes its strip of the remaining rectangle.
-#define WM_SIZEPARENT 0x0361
+#ifndef ZUNTAFX_MFC_SURFACE
+#include "AfxSizeParent.h"
+#endif
 
 // Bar styles (m_dwStyle).
 #define CBRS_ALIGN_LEFT 0x1000L
@@ -55,14 +56,6 @@ class CDockBar;
 #define LM_VERTDOCK 0x0010
 #define LM_LENGTHY 0x0020
 #define LM_COMMIT 0x0040
-
-struct AFX_SIZEPARENTPARAMS
-{
-  HDWP hDWP;      // deferred moves, or null when only measuring
-  RECT rect;      // what is left for the pane
-  SIZE sizeTotal; // the bars' total size
-  BOOL bStretch;
-};
 
 class ZUNTAFX_API CFrameWnd : public CWnd
 {
