@@ -56,6 +56,9 @@ public:
   // its tag number but is not remembered, which spares storing one entry per object.
   void WriteOwnedObject(const CObject* pOb);
 #endif
+  // Gives an object the next tag number without reading or writing it, so that later tags
+  // refer to it (loading) or write it as a reference (storing).
+  void MapObject(const CObject* pOb);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
   void WriteClass(const CRuntimeClass* pClassRef);

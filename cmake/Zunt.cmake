@@ -149,7 +149,7 @@ function(zunt_add_mfc_surface_check)
     get_target_property(libraryIncludeDirs ${library} INCLUDE_DIRECTORIES)
     list(APPEND includeDirs ${libraryIncludeDirs})
   endforeach()
-  add_library(ZuntMfcSurfaceCheck OBJECT EXCLUDE_FROM_ALL ${sources})
+  add_library(ZuntMfcSurfaceCheck OBJECT ${sources})
   target_include_directories(ZuntMfcSurfaceCheck PRIVATE ${includeDirs})
   target_compile_definitions(ZuntMfcSurfaceCheck PRIVATE ZUNTAFX_MFC_SURFACE _AFXEXT ZUNTVARIABLE_BUILD)
   # A host may include <windows.h> without NOMINMAX: its min and max macros must not break a source.
