@@ -72,13 +72,6 @@ public:
                       DWORD dwExStyle = 0, void* pContext = nullptr);
   // Bars along the edges, then the pane (child AFX_IDW_PANE_FIRST) in what is left.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
-  enum RepositionFlags
-  {
-    reposDefault = 0,
-    reposQuery = 1  // moves nothing: lpRectParam receives what the pane would get
-  };
-  void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
-                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
   CControlBar* GetControlBar(UINT nID);
   void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
 
