@@ -114,8 +114,8 @@ endfunction()
 # with the names MFC lacks hidden (ZUNTAFX_MFC_SURFACE) and with only MFC's header names on the
 # include path, so that a project-only name or a header MFC does not have fails the build.
 # Without NOMINMAX, <windows.h> of the Windows SDK defines min and max as macros, as the forwarding
-# headers do after the real one. The standard headers come first: MSVC's guard themselves
-# against those macros, libstdc++'s do not.
+# headers do after the real one (MinGW's never does in C++). The standard headers come first:
+# MSVC's guard themselves against those macros, libstdc++'s do not.
 function(zunt_add_mfc_surface_check)
   set(headerDir ${CMAKE_BINARY_DIR}/mfc-surface)
   set(standardHeaders algorithm atomic charconv cmath cstdlib cstring cwchar exception functional map memory new
@@ -125,13 +125,11 @@ function(zunt_add_mfc_surface_check)
   foreach(header afx.h afxwin.h afxext.h afxpriv.h afxcmn.h afxdlgs.h afxcoll.h afxtempl.h)
     file(CONFIGURE OUTPUT ${headerDir}/${header} CONTENT "${standardIncludes}
 #include \"${CMAKE_SOURCE_DIR}/afx/${header}\"
-#ifndef NOMINMAX
 #ifndef max
 #define max(a, b) (((a) > (b)) ? (a) : (b))
 #endif
 #ifndef min
 #define min(a, b) (((a) < (b)) ? (a) : (b))
-#endif
 #endif
 ")
   endforeach()
@@ -152,6 +150,4 @@ function(zunt_add_mfc_surface_check)
   add_library(ZuntMfcSurfaceCheck OBJECT ${sources})
   target_include_directories(ZuntMfcSurfaceCheck PRIVATE ${includeDirs})
   target_compile_definitions(ZuntMfcSurfaceCheck PRIVATE ZUNTAFX_MFC_SURFACE _AFXEXT ZUNTVARIABLE_BUILD)
-  # A host may include <windows.h> without NOMINMAX: its min and max macros must not break a source.
-  target_compile_options(ZuntMfcSurfaceCheck PRIVATE -UNOMINMAX)
 endfunction()

@@ -144,7 +144,7 @@ void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWn
       dc.SelectObject(pOldFont);
     }
   }
-  buttons.InsertAt(std::max(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
+  buttons.InsertAt((std::max)(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
