@@ -349,6 +349,14 @@ void CArchive::WriteObject(const CObject* pOb)
   writeObject(pOb, TRUE);
 }
 
+void CArchive::MapObject(const CObject* pOb)
+{
+  if (IsLoading())
+    addLoadSlot(nullptr, const_cast<CObject*>(pOb), 0);
+  else
+    m_storeMap[pOb] = nextMapIndex();
+}
+
 void CArchive::WriteOwnedObject(const CObject* pOb)
 {
   checkMode(FALSE);

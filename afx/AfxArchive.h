@@ -47,6 +47,7 @@ public:
   // Objects with their class records; null pointers and references to earlier objects too.
   CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
   void WriteObject(const CObject* pOb);
+#ifndef ZUNTAFX_MFC_SURFACE
   // Beyond the framework, for owners that delete what they read: an object that no one else
   // holds. It takes its tag number, but a reference back to it, from here or from a later
   // ReadObject, is a bad index, as is a reference back to any object read earlier.
@@ -54,6 +55,10 @@ public:
   // Its counterpart: an object written once, that no other object written refers to. It takes
   // its tag number but is not remembered, which spares storing one entry per object.
   void WriteOwnedObject(const CObject* pOb);
+#endif
+  // Gives an object the next tag number without reading or writing it, so that later tags
+  // refer to it (loading) or write it as a reference (storing).
+  void MapObject(const CObject* pOb);
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                            DWORD* pObTag = nullptr);
   void WriteClass(const CRuntimeClass* pClassRef);

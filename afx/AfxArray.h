@@ -1,4 +1,4 @@
-// Arrays: CArray and CTypedPtrArray templates and the framework's fixed arrays. An index out
+// Arrays: the framework's fixed arrays (the templates are in AfxTemplates.h). An index out
 // of range raises CInvalidArgException; a grow size set by SetSize is the room Add takes at once
 // when the array is full.
 #pragma once
@@ -132,19 +132,6 @@ private:
   }
 };
 
-template <typename TYPE, typename ARG_TYPE = const TYPE&>
-class CArray : public CObject, public ZAfxArrayCore<TYPE, ARG_TYPE>
-{
-public:
-  CArray() {}
-  CArray(const CArray& other) : CObject() { this->Copy(other); }
-  CArray& operator=(const CArray& other)
-  {
-    this->Copy(other);
-    return *this;
-  }
-};
-
 #define ZAFX_DECLARE_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE)   \
   class ZUNTAFX_API class_name : public CObject, public ZAfxArrayCore<TYPE, ARG_TYPE> \
   {                                                               \
@@ -172,19 +159,4 @@ class ZUNTAFX_API CPtrArray : public CObject, public ZAfxArrayCore<void*, void*>
   DECLARE_DYNAMIC(CPtrArray)
 public:
   CPtrArray() {}
-};
-
-// A CObArray or CPtrArray that hands out TYPE.
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrArray : public BASE_CLASS
-{
-public:
-  TYPE GetAt(INT_PTR nIndex) const { return static_cast<TYPE>(BASE_CLASS::GetAt(nIndex)); }
-  TYPE& ElementAt(INT_PTR nIndex) { return reinterpret_cast<TYPE&>(BASE_CLASS::ElementAt(nIndex)); }
-  void SetAt(INT_PTR nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
-  void SetAtGrow(INT_PTR nIndex, TYPE ptr) { BASE_CLASS::SetAtGrow(nIndex, ptr); }
-  INT_PTR Add(TYPE ptr) { return BASE_CLASS::Add(ptr); }
-  void InsertAt(INT_PTR nIndex, TYPE ptr, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, ptr, nCount); }
-  TYPE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
-  TYPE& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
 };

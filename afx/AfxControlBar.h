@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 class CDockBar;
+struct AFX_SIZEPARENTPARAMS;
 class CDockContext;
 
 class ZUNTAFX_API CControlBar : public CWnd

@@ -18,7 +18,7 @@ bool IsPlaceholder(const void* pEntry)
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CDockBar, CControlBar)
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+  ON_MESSAGE(WM_SIZEPARENT, &CDockBar::OnSizeParent)
   ON_WM_LBUTTONDOWN()
   ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()

@@ -14,7 +14,7 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_SIZE()
   ON_WM_INITMENUPOPUP()
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
@@ -78,8 +78,8 @@ void CFrameWnd::RecalcLayout(BOOL)
   m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,
-                               LPCRECT lpRectClient, BOOL bStretch)
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
 {
   AFX_SIZEPARENTPARAMS layout = {};
   layout.bStretch = bStretch;

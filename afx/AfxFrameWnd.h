@@ -16,8 +16,9 @@ class CDockBar;
 #define AFX_IDW_DOCKBAR_RIGHT 0xE81D
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
-// Sent by RecalcLayout to each child: a bar takes its strip of the remaining rectangle.
-#define WM_SIZEPARENT 0x0361
+#ifndef ZUNTAFX_MFC_SURFACE
+#include "AfxSizeParent.h"
+#endif
 
 // Bar styles (m_dwStyle).
 #define CBRS_ALIGN_LEFT 0x1000L
@@ -56,14 +57,6 @@ class CDockBar;
 #define LM_LENGTHY 0x0020
 #define LM_COMMIT 0x0040
 
-struct AFX_SIZEPARENTPARAMS
-{
-  HDWP hDWP;      // deferred moves, or null when only measuring
-  RECT rect;      // what is left for the pane
-  SIZE sizeTotal; // the bars' total size
-  BOOL bStretch;
-};
-
 class ZUNTAFX_API CFrameWnd : public CWnd
 {
   DECLARE_DYNCREATE(CFrameWnd)
@@ -79,13 +72,6 @@ public:
                       DWORD dwExStyle = 0, void* pContext = nullptr);
   // Bars along the edges, then the pane (child AFX_IDW_PANE_FIRST) in what is left.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
-  enum RepositionFlags
-  {
-    reposDefault = 0,
-    reposQuery = 1  // moves nothing: lpRectParam receives what the pane would get
-  };
-  void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
-                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
   CControlBar* GetControlBar(UINT nID);
   void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
 

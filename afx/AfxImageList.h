@@ -39,7 +39,9 @@ public:
   HICON ExtractIcon(int nImage) { return ImageList_ExtractIcon(nullptr, m_hImageList, nImage); }
   BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
   BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
+#ifndef ZUNTAFX_MFC_SURFACE
   BOOL GetIconSize(int* pcx, int* pcy) const { return ImageList_GetIconSize(m_hImageList, pcx, pcy); }
+#endif
   COLORREF SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }
   COLORREF GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
   BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }

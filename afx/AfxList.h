@@ -1,4 +1,4 @@
-// Doubly linked lists of pointers walked by POSITION: CPtrList, CObList and CTypedPtrList.
+// Doubly linked lists of pointers walked by POSITION: CPtrList and CObList.
 #pragma once
 #include "AfxException.h"
 
@@ -158,27 +158,4 @@ class ZUNTAFX_API CObList : public CObject, public ZAfxListCore<CObject*>
   DECLARE_DYNAMIC(CObList)
 public:
   explicit CObList(INT_PTR nBlockSize = 10) : ZAfxListCore<CObject*>(nBlockSize) {}
-};
-
-// A CPtrList or CObList that hands out TYPE.
-template <class BASE_CLASS, class TYPE>
-class CTypedPtrList : public BASE_CLASS
-{
-public:
-  explicit CTypedPtrList(INT_PTR nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
-  TYPE& GetHead() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetHead()); }
-  TYPE GetHead() const { return static_cast<TYPE>(BASE_CLASS::GetHead()); }
-  TYPE& GetTail() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetTail()); }
-  TYPE GetTail() const { return static_cast<TYPE>(BASE_CLASS::GetTail()); }
-  TYPE RemoveHead() { return static_cast<TYPE>(BASE_CLASS::RemoveHead()); }
-  TYPE RemoveTail() { return static_cast<TYPE>(BASE_CLASS::RemoveTail()); }
-  TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
-  TYPE GetNext(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetNext(rPosition)); }
-  TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
-  TYPE GetPrev(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetPrev(rPosition)); }
-  TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
-  TYPE GetAt(POSITION position) const { return static_cast<TYPE>(BASE_CLASS::GetAt(position)); }
-  void SetAt(POSITION position, TYPE newElement) { BASE_CLASS::SetAt(position, newElement); }
-  POSITION AddHead(TYPE newElement) { return BASE_CLASS::AddHead(newElement); }
-  POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
 };

@@ -1,7 +1,7 @@
 // Modules and the resource chain: the application's instance and resource handles, extension
 // DLLs and the CDynLinkLibrary objects through which their resources are found.
 #pragma once
-#include "AfxPlatform.h"
+#include "AfxObject.h"
 
 // The record an extension DLL keeps of itself; filled by AfxInitExtensionModule.
 struct AFX_EXTENSION_MODULE
@@ -13,14 +13,11 @@ struct AFX_EXTENSION_MODULE
 
 // One extension DLL in the framework's resource chain. Allocated by the DLL's entry point on its
 // module record; AfxTermExtensionModule deletes it.
-class ZUNTAFX_API CDynLinkLibrary
+class ZUNTAFX_API CDynLinkLibrary : public CObject
 {
 public:
   explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
-  virtual ~CDynLinkLibrary();
-
-  CDynLinkLibrary(const CDynLinkLibrary&) = delete;
-  CDynLinkLibrary& operator=(const CDynLinkLibrary&) = delete;
+  ~CDynLinkLibrary() override;
 
   HMODULE m_hModule;
   HMODULE m_hResource;

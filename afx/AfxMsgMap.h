@@ -64,11 +64,14 @@ ZUNTAFX_API BOOL v_ul(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);         
     return &messageMap;                                                               \
   }
 
-// The handler as the generic member pointer, after checking it against its signature.
-#define ZAFX_PMSG(signature, memberFxn) \
-  reinterpret_cast<AFX_PMSG>(static_cast<signature>(&ThisClass::memberFxn))
-#define ZAFX_WM(message, dispatcher, signature, memberFxn) \
+// The handler, given as &CClass::OnX, as the generic member pointer after checking it against
+// its signature.
+#define ZAFX_PMSG(signature, memberFxn) reinterpret_cast<AFX_PMSG>(static_cast<signature>(memberFxn))
+#define ZAFX_ENTRY(message, dispatcher, signature, memberFxn) \
   {message, 0, 0, 0, nullptr, &AfxSig::dispatcher, ZAFX_PMSG(signature, memberFxn)},
+// The ON_WM_ entries: a handler of a fixed name in the class whose map this is.
+#define ZAFX_WM(message, dispatcher, signature, memberName) \
+  ZAFX_ENTRY(message, dispatcher, signature, &ThisClass::memberName)
 
 // Commands and control notifications.
 #define ON_COMMAND(id, memberFxn) \
@@ -109,9 +112,10 @@ ZUNTAFX_API BOOL v_ul(CCmdTarget*, AFX_PMSG, const AFX_DISPATCH_CALL&);         
 
 // Any message by number, and registered messages by the variable that holds their number.
 #define ON_MESSAGE(message, memberFxn) /* LRESULT memberFxn(WPARAM, LPARAM) */ \
-  ZAFX_WM(message, l_wl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
+  ZAFX_ENTRY(message, l_wl, LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
-  {0xC000, 0, 0, 0, &nMessageVariable, &AfxSig::l_wl, ZAFX_PMSG(LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)},
+  {0xC000, 0, 0, 0, static_cast<UINT*>(&nMessageVariable), &AfxSig::l_wl, \
+   ZAFX_PMSG(LRESULT (CWnd::*)(WPARAM, LPARAM), memberFxn)},
 
 // Control notification shorthands.
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)

@@ -83,6 +83,13 @@ public:
   virtual CRuntimeClass* GetRuntimeClass() const;
   virtual ~CObject();
 
+  // Class-level, as in the framework: they hide the global forms (new (std::nothrow) among them),
+  // so code written here also builds against it.
+  void* operator new(size_t nSize) { return ::operator new(nSize); }
+  void* operator new(size_t, void* p) { return p; }
+  void operator delete(void* p) { ::operator delete(p); }
+  void operator delete(void*, void*) {}
+
   BOOL IsKindOf(const CRuntimeClass* pClass) const;
   BOOL IsSerializable() const;
   // Writes or reads the object's own data; the class record is the archive's business.

@@ -11,7 +11,6 @@
 namespace
 {
 CWinApp* g_pApp = nullptr;
-AFX_BEEP_OBSERVER g_pfnBeepObserver = nullptr;
 
 bool IsInputMessage(UINT message)
 {
@@ -360,20 +359,6 @@ int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
   CString strPrompt;
   strPrompt.LoadString(nIDPrompt);
   return AfxMessageBox(strPrompt, nType, nIDHelp == static_cast<UINT>(-1) ? nIDPrompt : nIDHelp);
-}
-
-BOOL AFXAPI AfxMessageBeep(UINT uType)
-{
-  if (g_pfnBeepObserver != nullptr)
-    g_pfnBeepObserver(uType);
-  return ::MessageBeep(uType);
-}
-
-AFX_BEEP_OBSERVER AFXAPI AfxSetMessageBeepObserver(AFX_BEEP_OBSERVER pfnObserver)
-{
-  AFX_BEEP_OBSERVER pfnPrevious = g_pfnBeepObserver;
-  g_pfnBeepObserver = pfnObserver;
-  return pfnPrevious;
 }
 
 BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)

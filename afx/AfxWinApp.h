@@ -78,11 +78,6 @@ ZUNTAFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, 
 ZUNTAFX_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 ZUNTAFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
 
-// The one beep of the framework and the library; an observer, if set, sees each beep first.
-typedef void(AFXAPI* AFX_BEEP_OBSERVER)(UINT uType);
-ZUNTAFX_API BOOL AFXAPI AfxMessageBeep(UINT uType);
-ZUNTAFX_API AFX_BEEP_OBSERVER AFXAPI AfxSetMessageBeepObserver(AFX_BEEP_OBSERVER pfnObserver);
-
 // The thread's PreTranslateMessage, also where there is no application object.
 ZUNTAFX_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 // Frees the temporary objects of the calling thread's handle maps.

@@ -10,6 +10,7 @@ class CDC;
 class CFont;
 class CMenu;
 class CScrollBar;
+class CRgn;
 class CFrameWnd;
 
 #ifndef WM_CTLCOLOR
@@ -155,8 +156,17 @@ public:
   void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE) { ::InvalidateRgn(m_hWnd, hRgn, bErase); }
   void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
   void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-  BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hRgnUpdate = nullptr,
+  BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* pRgnUpdate = nullptr,
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  // Control bars (children nIDFirst to nIDLast) along the edges, then child nIDLeftOver in what
+  // is left.
+  enum RepositionFlags
+  {
+    reposDefault = 0,
+    reposQuery = 1  // moves nothing: lpRectParam receives what the pane would get
+  };
+  void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                      LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
   void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
   CDC* GetDC();
   CDC* GetWindowDC();

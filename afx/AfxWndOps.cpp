@@ -194,9 +194,9 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
   ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hRgnUpdate, UINT flags)
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* pRgnUpdate, UINT flags)
 {
-  return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgnUpdate, flags);
+  return ::RedrawWindow(m_hWnd, lpRectUpdate, static_cast<HRGN>(ZuntAfx::HandleOf(pRgnUpdate)), flags);
 }
 
 CDC* CWnd::GetDC()

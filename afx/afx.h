@@ -7,4 +7,6 @@
 #include "AfxTime.h"
 #include "AfxFile.h"
 #include "AfxArchive.h"
+#ifndef ZUNTAFX_MFC_SURFACE
 #include "AfxFixedAlloc.h"
+#endif

@@ -2,6 +2,8 @@
 #pragma once
 #include "afxwin.h"
 #include "AfxControlBar.h"
-#include "AfxDockBar.h"
-#include "AfxDockContext.h"
-#include "AfxMiniFrameWnd.h"
+#ifndef ZUNTAFX_MFC_SURFACE
+// Code written for this layer alone finds the docking internals here too; MFC has them in
+// afxpriv.h only.
+#include "afxpriv.h"
+#endif

@@ -343,7 +343,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CMappedWnd, CWnd)
-  ON_MESSAGE(kPing, OnPing)
+  ON_MESSAGE(kPing, &CMappedWnd::OnPing)
 END_MESSAGE_MAP()
 
 double timePings(HWND hWnd)

@@ -117,3 +117,45 @@ function(zunt_install_sdk)
   install(FILES ${CMAKE_BINARY_DIR}/ZuntCtrlConfig.cmake ${CMAKE_BINARY_DIR}/ZuntCtrlConfigVersion.cmake
           DESTINATION lib/cmake/ZuntCtrl)
 endfunction()
+
+# The check that the library's sources build against Microsoft's MFC: each is compiled once more
+# with the names MFC lacks hidden (ZUNTAFX_MFC_SURFACE) and with only MFC's header names on the
+# include path, so that a project-only name or a header MFC does not have fails the build.
+# Without NOMINMAX, <windows.h> of the Windows SDK defines min and max as macros, as the forwarding
+# headers do after the real one (MinGW's never does in C++). The standard headers come first:
+# MSVC's guard themselves against those macros, libstdc++'s do not.
+function(zunt_add_mfc_surface_check)
+  set(headerDir ${CMAKE_BINARY_DIR}/mfc-surface)
+  set(standardHeaders algorithm atomic charconv cmath cstdlib cstring cwchar exception functional map memory new
+      string type_traits unordered_map unordered_set utility vector)
+  list(TRANSFORM standardHeaders REPLACE "(.+)" "#include <\\1>")
+  list(JOIN standardHeaders "\n" standardIncludes)
+  foreach(header afx.h afxwin.h afxext.h afxpriv.h afxcmn.h afxdlgs.h afxcoll.h afxtempl.h)
+    file(CONFIGURE OUTPUT ${headerDir}/${header} CONTENT "${standardIncludes}
+#include \"${CMAKE_SOURCE_DIR}/afx/${header}\"
+#ifndef max
+#define max(a, b) (((a) > (b)) ? (a) : (b))
+#endif
+#ifndef min
+#define min(a, b) (((a) < (b)) ? (a) : (b))
+#endif
+")
+  endforeach()
+  set(sources)
+  set(includeDirs ${headerDir})
+  foreach(library ZuntVariable ZuntCtrl)
+    get_target_property(librarySources ${library} SOURCES)
+    get_target_property(libraryDir ${library} SOURCE_DIR)
+    foreach(source ${librarySources})
+      if(source MATCHES "\\.cpp$")
+        get_filename_component(source ${source} ABSOLUTE BASE_DIR ${libraryDir})
+        list(APPEND sources ${source})
+      endif()
+    endforeach()
+    get_target_property(libraryIncludeDirs ${library} INCLUDE_DIRECTORIES)
+    list(APPEND includeDirs ${libraryIncludeDirs})
+  endforeach()
+  add_library(ZuntMfcSurfaceCheck OBJECT ${sources})
+  target_include_directories(ZuntMfcSurfaceCheck PRIVATE ${includeDirs})
+  target_compile_definitions(ZuntMfcSurfaceCheck PRIVATE ZUNTAFX_MFC_SURFACE _AFXEXT ZUNTVARIABLE_BUILD)
+endfunction()

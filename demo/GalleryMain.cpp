@@ -86,7 +86,7 @@ IMPLEMENT_DYNAMIC(CGalleryFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CGalleryFrame, CFrameWnd)
   ON_WM_CREATE()
-  ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageSelected)
+  ON_LBN_SELCHANGE(IDC_PAGE_LIST, &CGalleryFrame::OnPageSelected)
 END_MESSAGE_MAP()
 
 int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

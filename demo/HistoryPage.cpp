@@ -257,11 +257,11 @@ private:
 IMPLEMENT_DYNAMIC(CHistoryPage, CGalleryPage)
 
 BEGIN_MESSAGE_MAP(CHistoryPage, CGalleryPage)
-  ON_BN_CLICKED(IDC_ENTER, OnEnter)
-  ON_BN_CLICKED(IDC_SAVE, OnSave)
-  ON_BN_CLICKED(IDC_LOAD, OnLoad)
-  ON_BN_CLICKED(IDC_TRIM, OnTrim)
-  ON_BN_CLICKED(IDC_DUMP, OnDump)
+  ON_BN_CLICKED(IDC_ENTER, &CHistoryPage::OnEnter)
+  ON_BN_CLICKED(IDC_SAVE, &CHistoryPage::OnSave)
+  ON_BN_CLICKED(IDC_LOAD, &CHistoryPage::OnLoad)
+  ON_BN_CLICKED(IDC_TRIM, &CHistoryPage::OnTrim)
+  ON_BN_CLICKED(IDC_DUMP, &CHistoryPage::OnDump)
 END_MESSAGE_MAP()
 
 CGalleryPage* NewHistoryPage()

@@ -241,8 +241,8 @@ private:
 IMPLEMENT_DYNAMIC(CLayoutPage, CGalleryPage)
 
 BEGIN_MESSAGE_MAP(CLayoutPage, CGalleryPage)
-  ON_BN_CLICKED(IDC_NAME_TAB, OnNameTab)
-  ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+  ON_BN_CLICKED(IDC_NAME_TAB, &CLayoutPage::OnNameTab)
+  ON_BN_CLICKED(IDC_BROWSE, &CLayoutPage::OnBrowse)
 END_MESSAGE_MAP()
 
 CGalleryPage* NewLayoutPage()

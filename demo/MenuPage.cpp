@@ -150,8 +150,8 @@ private:
 IMPLEMENT_DYNAMIC(CMenuPage, CGalleryPage)
 
 BEGIN_MESSAGE_MAP(CMenuPage, CGalleryPage)
-  ON_BN_CLICKED(IDC_OPEN_FLAT, OnOpenFlat)
-  ON_BN_CLICKED(IDC_OPEN_CLASSIC, OnOpenClassic)
+  ON_BN_CLICKED(IDC_OPEN_FLAT, &CMenuPage::OnOpenFlat)
+  ON_BN_CLICKED(IDC_OPEN_CLASSIC, &CMenuPage::OnOpenClassic)
 END_MESSAGE_MAP()
 
 void CMenuPage::buildContextMenu()

@@ -74,10 +74,10 @@ private:
 IMPLEMENT_DYNAMIC(CPalettePage, CGalleryPage)
 
 BEGIN_MESSAGE_MAP(CPalettePage, CGalleryPage)
-  ON_CONTROL_RANGE(BN_CLICKED, IDC_TOOL_FIRST, IDC_TOOL_FIRST + 3, OnToolClicked)
-  ON_MESSAGE(WM_XPUPDOWN_RELEASED, OnUpDownReleased)
-  ON_REGISTERED_MESSAGE(TavikColorPaletteCtrl_Msg_SelChanged, OnColourPicked)
-  ON_REGISTERED_MESSAGE(CCharPaletteCtrl_Msg_SelChanged, OnCharacterPicked)
+  ON_CONTROL_RANGE(BN_CLICKED, IDC_TOOL_FIRST, IDC_TOOL_FIRST + 3, &CPalettePage::OnToolClicked)
+  ON_MESSAGE(WM_XPUPDOWN_RELEASED, &CPalettePage::OnUpDownReleased)
+  ON_REGISTERED_MESSAGE(TavikColorPaletteCtrl_Msg_SelChanged, &CPalettePage::OnColourPicked)
+  ON_REGISTERED_MESSAGE(CCharPaletteCtrl_Msg_SelChanged, &CPalettePage::OnCharacterPicked)
 END_MESSAGE_MAP()
 
 void CPalettePage::addLabel(CStatic& label, int y, const char* pszText)

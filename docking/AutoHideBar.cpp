@@ -31,14 +31,14 @@ BOOL MakeStripFont(CFont& font, int nEscapement)
 IMPLEMENT_DYNAMIC(CAutoHideBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CAutoHideBar, CWnd)
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+  ON_MESSAGE(WM_SIZEPARENT, &CAutoHideBar::OnSizeParent)
   ON_WM_PAINT()
   ON_WM_SIZE()
   ON_WM_MOUSEMOVE()
   ON_WM_LBUTTONDOWN()
   ON_WM_MOUSEWHEEL()
   ON_WM_CONTEXTMENU()
-  ON_MESSAGE(WM_AUTOHIDE_REMOVEBARLESS, OnRemoveBarless)
+  ON_MESSAGE(WM_AUTOHIDE_REMOVEBARLESS, &CAutoHideBar::OnRemoveBarless)
 END_MESSAGE_MAP()
 
 CAutoHideBar::CAutoHideBar()
@@ -137,7 +137,7 @@ void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWn
       dc.SelectObject(pOldFont);
     }
   }
-  buttons.InsertAt(std::max(0, std::min(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
+  buttons.InsertAt((std::max)(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -334,7 +334,7 @@ int CAutoHideBar::groupCount() const
   int nGroups = buttons.GetSize() > 0 ? 1 : 0;
   for (int i = 0; i < buttons.GetSize(); ++i)
     nGroups += (buttons[i]->style & AHB_SEPARATOR) ? 1 : 0;
-  return std::max(nGroups, 1);
+  return (std::max)(nGroups, 1);
 }
 
 int CAutoHideBar::groupButtonCount(int nIndex) const
@@ -344,7 +344,7 @@ int CAutoHideBar::groupButtonCount(int nIndex) const
     --nFirst;
   while (nLast + 1 < buttons.GetSize() && !(buttons[nLast + 1]->style & AHB_SEPARATOR))
     ++nLast;
-  return std::max(nLast - nFirst + 1, 1);
+  return (std::max)(nLast - nFirst + 1, 1);
 }
 
 // Layout and drawing ---------------------------------------------------------------------------
@@ -359,7 +359,7 @@ BOOL CAutoHideBar::IsAllTableNameDisplay()
   for (int i = 0; i < buttons.GetSize(); ++i)
   {
     nAfterLast = (buttons[i]->style & AHB_SEPARATOR) ? 0 : nAfterLast + 1;
-    nWidest = std::max(nWidest, buttons[i]->textWidth);
+    nWidest = (std::max)(nWidest, buttons[i]->textWidth);
   }
   return rc.Width() / groupCount() > nAfterLast * (nWidest + 26);
 }
@@ -372,7 +372,7 @@ int CAutoHideBar::GetNonActiveItemSize(int nIndex)
   {
     int nWidest = 0;
     for (int i = 0; i < buttons.GetSize(); ++i)
-      nWidest = std::max(nWidest, buttons[i]->textWidth);
+      nWidest = (std::max)(nWidest, buttons[i]->textWidth);
     return nWidest + kNamelessLength;
   }
   CRect rc;

@@ -5,6 +5,7 @@
 #include "DrawFrame.h"
 
 #include <afxcmn.h>
+#include <afxtempl.h>
 
 // One button of the strip, or a separator between the groups of two pin bars.
 class AFX_EXT_CLASS CDrawButtonInfo

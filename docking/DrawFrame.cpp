@@ -19,11 +19,11 @@ int CDrawFrame::st_nOnDrawBarOffset = 10;
 IMPLEMENT_DYNAMIC(CDrawFrame, CWnd)
 
 BEGIN_MESSAGE_MAP(CDrawFrame, CWnd)
-  ON_MESSAGE(WM_DRAWFRAME_SHOWOFF, ShowOff)
-  ON_MESSAGE(WM_DRAWFRAME_SHOWHIDE, ShowHide)
-  ON_MESSAGE(WM_DRAWFRAME_SHOWDOCKBAR, ShowDockBar)
-  ON_MESSAGE(WM_DRAWFRAME_SHOWALLHIDE, ShowAllHide)
-  ON_MESSAGE(WM_DRAWFRAME_SHOWBYFORCE, SetShowByForceFlg)
+  ON_MESSAGE(WM_DRAWFRAME_SHOWOFF, &CDrawFrame::ShowOff)
+  ON_MESSAGE(WM_DRAWFRAME_SHOWHIDE, &CDrawFrame::ShowHide)
+  ON_MESSAGE(WM_DRAWFRAME_SHOWDOCKBAR, &CDrawFrame::ShowDockBar)
+  ON_MESSAGE(WM_DRAWFRAME_SHOWALLHIDE, &CDrawFrame::ShowAllHide)
+  ON_MESSAGE(WM_DRAWFRAME_SHOWBYFORCE, &CDrawFrame::SetShowByForceFlg)
   ON_WM_TIMER()
   ON_WM_ACTIVATE()
   ON_WM_NCCALCSIZE()
@@ -33,7 +33,7 @@ BEGIN_MESSAGE_MAP(CDrawFrame, CWnd)
   ON_WM_NCLBUTTONUP()
   ON_WM_SIZE()
   ON_WM_MOUSEWHEEL()
-  ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
+  ON_MESSAGE(WM_PARENTNOTIFY, &CDrawFrame::OnParentNotify)
 END_MESSAGE_MAP()
 
 CDrawFrame::CDrawFrame()
@@ -93,7 +93,7 @@ LRESULT CDrawFrame::ShowOff(WPARAM, LPARAM)
   {
   case 0:
     rc.top = rcStrip.bottom;
-    rc.bottom = rc.top + std::min(slideLength, kMaxSlideStep);
+    rc.bottom = rc.top + (std::min)(slideLength, kMaxSlideStep);
     break;
   case 1:
     rc.left = rcStrip.right;
@@ -105,7 +105,7 @@ LRESULT CDrawFrame::ShowOff(WPARAM, LPARAM)
     break;
   default:
     rc.bottom = rcStrip.top;
-    rc.top = rc.bottom - std::min(slideLength, kMaxSlideStep);
+    rc.top = rc.bottom - (std::min)(slideLength, kMaxSlideStep);
     break;
   }
   sliding = TRUE;
@@ -185,7 +185,7 @@ void CDrawFrame::OnTimer(UINT_PTR nIDEvent)
     const int nMissing = slideLength - (isHorzStrip() ? rc.Height() : rc.Width());
     if (nMissing <= 0 || autoHideBar == nullptr)
       return;
-    const int nStep = std::min(nMissing, kMaxSlideStep);
+    const int nStep = (std::min)(nMissing, kMaxSlideStep);
     switch (autoHideBar->GetSide())
     {
     case 0:

@@ -34,7 +34,7 @@ CString ProfileSection(LPCTSTR lpszProfileName, int nID)
 int StoredLength(CWinApp* pApp, const CString& strSection, LPCTSTR lpszEntry, int nCurrent, int nMin, int nScreens)
 {
   const int nStored = static_cast<int>(pApp->GetProfileInt(strSection, lpszEntry, nCurrent));
-  return std::max(nMin, nStored > nScreens ? nCurrent : nStored);
+  return (std::max)(nMin, nStored > nScreens ? nCurrent : nStored);
 }
 
 struct SProfileSize
@@ -68,7 +68,7 @@ BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
   ON_WM_WINDOWPOSCHANGING()
   ON_WM_SIZE()
   ON_WM_CLOSE()
-  ON_MESSAGE(WM_SETTEXT, OnSetText)
+  ON_MESSAGE(WM_SETTEXT, &CSizingControlBar::OnSetText)
 END_MESSAGE_MAP()
 
 CSizingControlBar::CSizingControlBar()
@@ -567,7 +567,7 @@ void CSizingControlBar::OnCaptureChanged(CWnd* pWnd)
 void CSizingControlBar::OnTrackUpdateSize(CPoint& point)
 {
   int nTrackPos = isHorzEdge() ? point.x : point.y;
-  nTrackPos = std::max(trackMin, std::min(trackMax, nTrackPos));
+  nTrackPos = (std::max)(trackMin, (std::min)(trackMax, nTrackPos));
   const int nDelta = nTrackPos - trackPos;
   if (nDelta == 0)
     return;
@@ -627,7 +627,7 @@ void CSizingControlBar::shareSideDelta(CSCBArray& arrSCBars, int nThis, int nDel
     CSizingControlBar* pBar = arrSCBars[i];
     LONG& nLength = bHorz ? pBar->sizeHorz.cx : pBar->sizeVert.cy;
     const int nMin = bHorz ? pBar->sizeMinHorz.cx : pBar->sizeMinVert.cy;
-    const int nTake = std::max(0, std::min<int>(nRest, nLength - nMin));
+    const int nTake = (std::max)(0, std::min<int>(nRest, nLength - nMin));
     nLength -= nTake;
     nRest -= nTake;
   }

@@ -4,6 +4,7 @@
 // application profile.
 #pragma once
 #include <afxext.h>
+#include <afxpriv.h>
 #include <afxtempl.h>
 
 class CSizingControlBar;

@@ -20,7 +20,7 @@ BYTE Blend(int nFrom, int nTo, int nStep)
 IMPLEMENT_DYNAMIC(CSizingControlBarCF, CSizingControlBarG)
 
 BEGIN_MESSAGE_MAP(CSizingControlBarCF, CSizingControlBarG)
-  ON_MESSAGE(WM_SETTEXT, OnSetText)
+  ON_MESSAGE(WM_SETTEXT, &CSizingControlBarCF::OnSetText)
 END_MESSAGE_MAP()
 
 CSizingControlBarCF::CSizingControlBarCF() : captionActive(FALSE), captionFontFace(ChooseCaptionFontFace())

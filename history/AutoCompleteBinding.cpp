@@ -251,8 +251,8 @@ BOOL CAutoCompleteBinding::PreTranslateKeyDown(CWnd& control, UINT nKey)
   if (!bSelected)
     return FALSE;
   // Escape takes back the appended completion instead of closing the dialog.
-  int nStart = std::min(sel.cx, sel.cy);
-  int nEnd = std::max(sel.cx, sel.cy);
+  int nStart = (std::min)(sel.cx, sel.cy);
+  int nEnd = (std::max)(sel.cx, sel.cy);
   strText = strText.Left(nStart) + strText.Mid(nEnd);
   control.SetWindowText(strText);
   putCaretAtEnd(control, strText.GetLength());

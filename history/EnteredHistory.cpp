@@ -170,7 +170,7 @@ void CEnteredHistory::Serialize(CArchive& ar)
     // As the array writes itself; each entry belongs to this history alone.
     ar.WriteCount(DWORD_PTR(GetCount()));
     for (int i = 0; i < GetCount(); ++i)
-      ar.WriteOwnedObject(CObArray::GetAt(i));
+      ar.WriteObject(CObArray::GetAt(i));
     return;
   }
   deleteFrom(0);

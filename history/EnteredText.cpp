@@ -1,7 +1,6 @@
 #include "EnteredText.h"
 
 IMPLEMENT_SERIAL(CEnteredText, CObject, 1)
-IMPLEMENT_FIXED_ALLOC_NOSYNC(CEnteredText, 256)
 
 CEnteredText::CEnteredText() : m_time(0)
 {

@@ -2,12 +2,9 @@
 #pragma once
 #include <afx.h>
 
-// Entries come and go by the hundred thousand when a history loads: they share fixed-size blocks,
-// without a lock, as histories live on the user-interface thread.
 class AFX_EXT_CLASS CEnteredText : public CObject
 {
   DECLARE_SERIAL(CEnteredText)
-  DECLARE_FIXED_ALLOC_NOSYNC(CEnteredText)
 public:
   CEnteredText();
   CEnteredText(const char* pszText, CTime time);

@@ -1,13 +1,25 @@
 // Loading the objects that a history owns: each one read anew, of the class asked for. A null
-// object has no place in a history and is refused like an object of another class.
+// object has no place in a history and is refused like an object of another class; a reference
+// back to an object read before would give one object two owners, and is a bad index.
 #pragma once
 #include <afx.h>
+
+#include <memory>
 
 template <class TYPE>
 TYPE* ReadOwnedObject(CArchive& ar)
 {
-  CObject* pOb = ar.ReadOwnedObject(RUNTIME_CLASS(TYPE));
+  UINT nSchema = 0;
+  DWORD dwObTag = 0;
+  CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(TYPE), &nSchema, &dwObTag);
+  if (!pClass)
+    AfxThrowArchiveException(dwObTag ? CArchiveException::badIndex : CArchiveException::badClass, ar.m_strFileName);
+  std::unique_ptr<CObject> pOb(pClass->CreateObject());
   if (!pOb)
-    AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-  return static_cast<TYPE*>(pOb);
+    AfxThrowMemoryException();
+  // Its tag number, as the framework's loading would give it, keeps the later tags in step.
+  ar.MapObject(pOb.get());
+  ar.SetObjectSchema(nSchema);
+  pOb->Serialize(ar);
+  return static_cast<TYPE*>(pOb.release());
 }

@@ -39,7 +39,7 @@ CColorListCtrl::SRowLayout CColorListCtrl::rowLayout(int nItem, const CRect& rcI
   layout.rcName.DeflateRect(3, 0);
   const CRect rcColumn = getColumnRect(nItem, 1);
   const int nWidth = GetColumnWidth(1);
-  const int nSwatchWidth = 2 * nHeight + 6 > nWidth ? std::max(nWidth - 6, 0) : 2 * nHeight;
+  const int nSwatchWidth = 2 * nHeight + 6 > nWidth ? (std::max)(nWidth - 6, 0) : 2 * nHeight;
   layout.rcSwatch.SetRect(rcColumn.left + 2, rcItem.top + 2, rcColumn.left + 2 + nSwatchWidth, rcItem.bottom - 2);
   layout.rcColorName.SetRect(layout.rcSwatch.right + 3, rcColumn.top, rcColumn.right - 3, rcColumn.bottom);
   return layout;

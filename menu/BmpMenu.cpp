@@ -822,7 +822,7 @@ void CBmpMenu::InsertSpaces()
   for (INT_PTR i = 0; i < m_Items.GetSize(); ++i)
   {
     const std::wstring text = m_Items[i]->textW != nullptr ? m_Items[i]->textW : L"";
-    nTarget = std::max(nTarget, widthOf(text.substr(0, text.find(L'\t')) + L" "));
+    nTarget = (std::max)(nTarget, widthOf(text.substr(0, text.find(L'\t')) + L" "));
   }
   for (INT_PTR i = 0; i < m_Items.GetSize(); ++i)
   {

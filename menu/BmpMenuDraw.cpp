@@ -256,7 +256,7 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
   if (pData != nullptr && (pData->flags & MF_SEPARATOR))
   {
     lpMIS->itemWidth = 0;
-    lpMIS->itemHeight = bFlat ? 3 : std::max(::GetSystemMetrics(SM_CYMENU) >> 1, (m_iconY + nPad) / 2);
+    lpMIS->itemHeight = bFlat ? 3 : (std::max)(::GetSystemMetrics(SM_CYMENU) >> 1, (m_iconY + nPad) / 2);
     return;
   }
   const wchar_t* text = pData != nullptr && pData->textW != nullptr ? pData->textW : L"";
@@ -285,7 +285,7 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
     ::SelectObject(hDC, hOldFont);
   ::ReleaseDC(hWnd, hDC);
   lpMIS->itemWidth = bFlat ? m_iconX + nTextWidth + nPad + 8 : nTextWidth + 2 * m_iconX + 1;
-  lpMIS->itemHeight = std::max(::GetSystemMetrics(SM_CYMENU), m_iconY + nPad);
+  lpMIS->itemHeight = (std::max)(::GetSystemMetrics(SM_CYMENU), m_iconY + nPad);
 }
 
 void CBmpMenu::DrawItem(LPDRAWITEMSTRUCT lpDIS)
@@ -407,8 +407,8 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
     }
 
     const CRect rcImage(rect.left + 1, rect.top + 1, rect.left + nGap - 2, rect.bottom - 1);
-    const int dy = std::max(0, static_cast<int>((rect.Height() - m_iconY) * 0.5 + 0.5));
-    const int dx = std::max(0, static_cast<int>((nGap - m_iconX) * 0.5 + 0.5));
+    const int dy = (std::max)(0, static_cast<int>((rect.Height() - m_iconY) * 0.5 + 0.5));
+    const int dx = (std::max)(0, static_cast<int>((nGap - m_iconX) * 0.5 + 0.5));
     const CPoint ptImage(rect.left + dx, rect.top + dy);
     const bool bHasImage = image.list != nullptr && image.list->GetSafeHandle() != nullptr;
     auto drawImage = [&](int nIndex, CPoint pt) {
@@ -533,7 +533,7 @@ void CBmpMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT lpDIS)
     frameSolid(pDC, rect, crFace);
   }
 
-  const int dy = std::max(0, (rect.Height() - m_iconY - 4) / 2);
+  const int dy = (std::max)(0, (rect.Height() - m_iconY - 4) / 2);
   const bool bNewShell = g_nVersionClass >= 2;
   if (kind != IMAGE_NONE)
   {
@@ -644,8 +644,8 @@ BOOL CBmpMenu::DrawXPCheckmark(CDC* dc, const CRect& rc, HBITMAP hbmCheck, COLOR
 {
   dc->FillSolidRect(&rc, LightenColor(colorout, selected ? 0.55 : 0.85));
   frameSolid(dc, rc, colorout);
-  const int dx = std::max(0, rc.Width() / 2 - 3);
-  const int dy = std::max(0, rc.Height() / 2 - 3);
+  const int dx = (std::max)(0, rc.Width() / 2 - 3);
+  const int dy = (std::max)(0, rc.Height() / 2 - 3);
   if (hbmCheck != nullptr)
     DrawRadioDot(dc, rc.left + dx, rc.top + dy, ::GetSysColor(COLOR_MENUTEXT));
   else

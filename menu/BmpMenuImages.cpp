@@ -212,7 +212,7 @@ BOOL CBmpMenu::ImageListDuplicate(CImageList* il, int xoffset, CImageList* newli
   if (hIcon == nullptr)
     return FALSE;
   int cx = 0, cy = 0;
-  il->GetIconSize(&cx, &cy);
+  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
   newlist->Create(cx, cy, kImageListFlags, 1, 1);
   newlist->Add(hIcon);
   ::DestroyIcon(hIcon);

@@ -4,11 +4,11 @@
 #pragma once
 #include <afxwin.h>
 
-static const UINT PaletteWnd_Msg_BeginPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_BeginPopup");
-static const UINT PaletteWnd_Msg_EndPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_EndPopup");
-static const UINT PaletteWnd_Msg_QueryEndPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_QueryEndPopup");
-static const UINT PaletteWnd_Msg_SelChanged = ::RegisterWindowMessageA("PaletteWnd_Msg_SelChanged");
-static const UINT PaletteWnd_Msg_DrawCell = ::RegisterWindowMessageA("PaletteWnd_Msg_DrawCell");
-static const UINT CCharPaletteCtrl_Msg_SelChanged = ::RegisterWindowMessageA("CCharPaletteCtrl_Msg_SelChanged");
-static const UINT TavikColorPaletteCtrl_Msg_SelChanged =
+static UINT PaletteWnd_Msg_BeginPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_BeginPopup");
+static UINT PaletteWnd_Msg_EndPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_EndPopup");
+static UINT PaletteWnd_Msg_QueryEndPopup = ::RegisterWindowMessageA("PaletteWnd_Msg_QueryEndPopup");
+static UINT PaletteWnd_Msg_SelChanged = ::RegisterWindowMessageA("PaletteWnd_Msg_SelChanged");
+static UINT PaletteWnd_Msg_DrawCell = ::RegisterWindowMessageA("PaletteWnd_Msg_DrawCell");
+static UINT CCharPaletteCtrl_Msg_SelChanged = ::RegisterWindowMessageA("CCharPaletteCtrl_Msg_SelChanged");
+static UINT TavikColorPaletteCtrl_Msg_SelChanged =
   ::RegisterWindowMessageA("TavikColorPaletteCtrl_Msg_SelChanged");

@@ -5,7 +5,7 @@
 IMPLEMENT_DYNAMIC(CDlgVariableSelect, CDialog)
 
 BEGIN_MESSAGE_MAP(CDlgVariableSelect, CDialog)
-  ON_LBN_DBLCLK(IDC_LIST_VARIABLE, OnDblclkListVariable)
+  ON_LBN_DBLCLK(IDC_LIST_VARIABLE, &CDlgVariableSelect::OnDblclkListVariable)
 END_MESSAGE_MAP()
 
 CDlgVariableSelect::CDlgVariableSelect(CWnd* pParent)

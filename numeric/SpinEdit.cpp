@@ -17,7 +17,7 @@ const int kHelpID = 9;
 IMPLEMENT_DYNAMIC(CEditSpinButtonCtrl, CSpinButtonCtrl)
 
 BEGIN_MESSAGE_MAP(CEditSpinButtonCtrl, CSpinButtonCtrl)
-  ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnDeltapos)
+  ON_NOTIFY_REFLECT(UDN_DELTAPOS, &CEditSpinButtonCtrl::OnDeltapos)
 END_MESSAGE_MAP()
 
 CEditSpinButtonCtrl::CEditSpinButtonCtrl() : m_pOwner(nullptr)
@@ -59,24 +59,24 @@ BEGIN_MESSAGE_MAP(CSpinEdit, CEdit)
   ON_WM_SHOWWINDOW()
   ON_WM_ENABLE()
   ON_WM_KILLFOCUS()
-  ON_CONTROL_REFLECT(EN_UPDATE, OnEnUpdate)
-  ON_COMMAND(ID_POPUP_UNDO, OnEditUndo)
-  ON_COMMAND(ID_POPUP_CUT, OnEditCut)
-  ON_COMMAND(ID_POPUP_COPY, OnEditCopy)
-  ON_COMMAND(ID_POPUP_PASTE, OnEditPaste)
-  ON_COMMAND(ID_POPUP_DELETE, OnEditClear)
-  ON_COMMAND(ID_POPUP_SELECT_ALL, OnEditAllSelect)
+  ON_CONTROL_REFLECT(EN_UPDATE, &CSpinEdit::OnEnUpdate)
+  ON_COMMAND(ID_POPUP_UNDO, &CSpinEdit::OnEditUndo)
+  ON_COMMAND(ID_POPUP_CUT, &CSpinEdit::OnEditCut)
+  ON_COMMAND(ID_POPUP_COPY, &CSpinEdit::OnEditCopy)
+  ON_COMMAND(ID_POPUP_PASTE, &CSpinEdit::OnEditPaste)
+  ON_COMMAND(ID_POPUP_DELETE, &CSpinEdit::OnEditClear)
+  ON_COMMAND(ID_POPUP_SELECT_ALL, &CSpinEdit::OnEditAllSelect)
   ON_WM_CONTEXTMENU()
-  ON_MESSAGE(WM_MENUCHAR, OnMenuChar)
-  ON_COMMAND_RANGE(ID_VARIABLE_FIRST, ID_VARIABLE_FIRST + MENU_VARIABLES_MAX - 1, OnVariable)
+  ON_MESSAGE(WM_MENUCHAR, &CSpinEdit::OnMenuChar)
+  ON_COMMAND_RANGE(ID_VARIABLE_FIRST, ID_VARIABLE_FIRST + MENU_VARIABLES_MAX - 1, &CSpinEdit::OnVariable)
   ON_COMMAND_RANGE(ID_VARIABLE_FIRST + VARIABLE_KIND_STEP,
                    ID_VARIABLE_FIRST + VARIABLE_KIND_STEP + MENU_VARIABLES_MAX - 1, OnVariable)
   ON_COMMAND_RANGE(ID_VARIABLE_FIRST + 2 * VARIABLE_KIND_STEP,
                    ID_VARIABLE_FIRST + 2 * VARIABLE_KIND_STEP + MENU_VARIABLES_MAX - 1, OnVariable)
-  ON_COMMAND_RANGE(ID_VARIABLE_SELECT_FIRST, ID_VARIABLE_SELECT_FIRST + 2, OnVariableSelect)
-  ON_COMMAND_RANGE(ID_VARIABLE_ADD_FIRST, ID_VARIABLE_ADD_FIRST + 2, OnVariableAdd)
-  ON_COMMAND(ID_DISP_VALUE, OnDispValue)
-  ON_COMMAND(ID_DISP_EXP, OnDispExp)
+  ON_COMMAND_RANGE(ID_VARIABLE_SELECT_FIRST, ID_VARIABLE_SELECT_FIRST + 2, &CSpinEdit::OnVariableSelect)
+  ON_COMMAND_RANGE(ID_VARIABLE_ADD_FIRST, ID_VARIABLE_ADD_FIRST + 2, &CSpinEdit::OnVariableAdd)
+  ON_COMMAND(ID_DISP_VALUE, &CSpinEdit::OnDispValue)
+  ON_COMMAND(ID_DISP_EXP, &CSpinEdit::OnDispExp)
 END_MESSAGE_MAP()
 
 CSpinEdit::CSpinEdit()
@@ -142,7 +142,7 @@ bool CSpinEdit::validateData(unsigned long ulMode)
   CString strConverted;
   if (!analyze(analyzer, strText, bExpression, strConverted))
   {
-    AfxMessageBeep(BEEP_DEFAULT);
+    ZuntMessageBeep(BEEP_DEFAULT);
     return false;
   }
   // A refused value has been told by the field's own message: no beep.
@@ -374,7 +374,7 @@ bool CSpinEdit::isSteppable(const CString& strText, LPCTSTR pszAllowed)
 {
   if (strText.SpanIncluding(pszAllowed).GetLength() == strText.GetLength())
     return true;
-  AfxMessageBeep(BEEP_DEFAULT);
+  ZuntMessageBeep(BEEP_DEFAULT);
   return false;
 }
 
@@ -410,7 +410,7 @@ bool CSpinEdit::acceptEmpty(unsigned long ulMode)
 {
   if ((ulMode & VALIDATE_ALLOW_EMPTY) == 0)
   {
-    AfxMessageBeep(BEEP_DEFAULT);
+    ZuntMessageBeep(BEEP_DEFAULT);
     return false;
   }
   Set(0.0, false, false);

@@ -6,6 +6,7 @@
 #include <afxcmn.h>
 
 #include "ValueWork.h"
+#include "ZuntModule.h"
 
 class aCNumericalAnalyze;
 class aCVariableBase;
@@ -140,7 +141,7 @@ protected:
   void stepTo(TValue current, TValue next)
   {
     if (!checkRange(static_cast<double>(current)) || !Set(next, true, true))
-      AfxMessageBeep(BEEP_DEFAULT);
+      ZuntMessageBeep(BEEP_DEFAULT);
   }
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -340,7 +340,7 @@ bool CPaletteWnd::fitWindow()
   if (m_wStyle & PLCS_HEADERCELL)
     nRows = m_nCount <= 1 ? 1 : (m_nCount - 2) / m_nCols + 2;
   else
-    nRows = std::max(m_nCount - 1, 0) / m_nCols + 1;
+    nRows = (std::max)(m_nCount - 1, 0) / m_nCols + 1;
   CRect rect(0, 0, m_nCellWidth * m_nCols + 2 * m_nLeftMargin, m_nCellHeight * nRows + 2 * m_nTopMargin);
   CalcWindowRect(&rect);
   SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

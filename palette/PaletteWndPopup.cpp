@@ -2,8 +2,6 @@
 // dummy window that accompanies the popup.
 #include "PaletteWnd.h"
 
-#include <new>
-
 namespace
 {
 // The keyboard hook of the open palette and the window it feeds; one per process.
@@ -110,9 +108,14 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
 {
   if (m_pDummyWnd != nullptr || m_pOwner == nullptr)
     return FALSE;
-  m_pDummyWnd = new (std::nothrow) CPaletteDummyWnd;
-  if (m_pDummyWnd == nullptr)
+  try
+  {
+    m_pDummyWnd = new CPaletteDummyWnd;
+  }
+  catch (...)  // the framework's out-of-memory exception: the popup goes on without its companion
+  {
     return FALSE;
+  }
   CRect rect;
   GetWindowRect(&rect);
   if (!m_pDummyWnd->CreateEx(0, m_pDummyWnd->m_lpszClassName, nullptr, WS_POPUP, x, y, rect.Width(), rect.Height(),

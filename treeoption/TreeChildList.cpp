@@ -18,7 +18,7 @@ BEGIN_MESSAGE_MAP(CTreeChildList, CTreeCtrl)
   ON_WM_LBUTTONDOWN()
   ON_WM_RBUTTONDOWN()
   ON_WM_CONTEXTMENU()
-  ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
+  ON_NOTIFY_REFLECT(NM_RCLICK, &CTreeChildList::OnRClick)
 END_MESSAGE_MAP()
 
 CTreeChildList::CTreeChildList() : m_nItemCount(0), m_pReceiver(nullptr), m_hSelected(nullptr) {}

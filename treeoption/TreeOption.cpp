@@ -244,7 +244,7 @@ void CTreeOption::SetColumn(long lColumn)
   CRect rcClient;
   if (GetSafeHwnd() != nullptr)
     GetClientRect(rcClient);
-  lColumn = std::max(lColumn, kMinColumn);
+  lColumn = (std::max)(lColumn, kMinColumn);
   if (!rcClient.IsRectEmpty() && lColumn >= rcClient.Width() - kMinColumn)
     lColumn = rcClient.Width() - kMinColumn;
   if (lColumn == m_ptOrigin.x)

@@ -1,6 +1,6 @@
 // Angles in degrees or radians.
 #pragma once
-#include <AfxPlatform.h>
+#include <afx.h>
 
 enum EAngleUnitType : int
 {

@@ -1,6 +1,6 @@
 // Lengths in six units, converted through one table of factors.
 #pragma once
-#include <AfxPlatform.h>
+#include <afx.h>
 
 // The order is that of the factor table and of the unit-name table of the value record.
 enum ELengthUnitType : int  // fixed type: any int a host passes is a value, if not a unit

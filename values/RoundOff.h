@@ -2,7 +2,7 @@
 // The rounding works on the exact decimal digits of the value, so that a value shown as 0.3
 // is treated as 0.3 and not as the 0.29999999999999998 that the double holds.
 #pragma once
-#include <AfxPlatform.h>
+#include <afx.h>
 
 class AFX_EXT_CLASS CRoundOff
 {

@@ -1,6 +1,6 @@
 // ZuntVariable.dll exports its classes whole; natively it is a static library.
 #pragma once
-#include <AfxPlatform.h>
+#include <afx.h>
 
 #if !defined(_WIN32)
 #  define ZUNTVARIABLE_API

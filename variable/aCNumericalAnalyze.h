@@ -23,6 +23,7 @@
 // expression.
 #pragma once
 #include <afxcoll.h>
+#include <afxtempl.h>
 
 #include "ZuntVariableApi.h"
 

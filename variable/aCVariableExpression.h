@@ -2,6 +2,7 @@
 // substitutions that bind some of them to expressions. The set owns and frees both.
 #pragma once
 #include <afxcoll.h>
+#include <afxtempl.h>
 
 #include "aCExpression.h"
 #include "aCVariableBase.h"

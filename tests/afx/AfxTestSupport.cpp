@@ -178,7 +178,7 @@ void CMessageBoxCatcher::catchBox(HWND hWnd)
 }
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-  ON_COMMAND(ID_TEST_APP_COMMAND, OnAppCommand)
+  ON_COMMAND(ID_TEST_APP_COMMAND, &CTestApp::OnAppCommand)
 END_MESSAGE_MAP()
 
 CTestApp::CTestApp() : CWinApp("ZuntAfxTest"), m_nAppCommands(0)

@@ -1,19 +1,10 @@
-// The application object: message boxes through DoMessageBox, the one beep, the profile.
+// The application object: message boxes through DoMessageBox, the profile.
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
-
-namespace
-{
-std::vector<UINT> g_beeps;
-void AFXAPI RecordBeep(UINT uType)
-{
-  g_beeps.push_back(uType);
-}
-}
 
 TEST(AppTest, MessageBoxesShowTheTextWithTheAppNameAndTheAskedButtons)
 {
@@ -23,17 +14,6 @@ TEST(AppTest, MessageBoxesShowTheTextWithTheAppNameAndTheAskedButtons)
   EXPECT_EQ(catcher.m_boxes[0].caption, "ZuntAfxTest");
   EXPECT_EQ(catcher.m_boxes[0].text, "continue?");
   EXPECT_EQ(catcher.m_boxes[0].buttons, (std::vector<int>{IDYES, IDNO}));
-}
-
-TEST(AppTest, BeepsAreObservable)
-{
-  g_beeps.clear();
-  AFX_BEEP_OBSERVER pfnPrevious = AfxSetMessageBeepObserver(&RecordBeep);
-  AfxMessageBeep(0xFFFFFFFF);
-  AfxMessageBeep(MB_ICONHAND);
-  EXPECT_EQ(AfxSetMessageBeepObserver(pfnPrevious), &RecordBeep);
-  AfxMessageBeep(MB_OK);  // no longer observed
-  EXPECT_EQ(g_beeps, (std::vector<UINT>{0xFFFFFFFF, MB_ICONHAND}));
 }
 
 namespace

@@ -17,7 +17,7 @@ const UINT ID_RANGE_FIRST = 32810;
 const UINT ID_RANGE_LAST = 32819;
 const UINT ID_UNHANDLED = 32850;
 const UINT WM_TEST_PRIVATE = WM_APP + 17;
-const UINT g_nRegisteredMessage = ::RegisterWindowMessageA("ZuntAfxTest.Registered");
+UINT g_nRegisteredMessage = ::RegisterWindowMessageA("ZuntAfxTest.Registered");
 
 class CCommandFrame : public CFrameWnd
 {
@@ -44,13 +44,13 @@ protected:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCommandFrame, CFrameWnd)
-  ON_COMMAND(ID_FRAME_COMMAND, OnFrameCommand)
-  ON_UPDATE_COMMAND_UI(ID_FRAME_COMMAND, OnUpdateFrameCommand)
-  ON_COMMAND(ID_DISABLED_COMMAND, OnDisabledCommand)
-  ON_UPDATE_COMMAND_UI(ID_DISABLED_COMMAND, OnUpdateDisabledCommand)
-  ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRange)
-  ON_MESSAGE(WM_TEST_PRIVATE, OnPrivate)
-  ON_REGISTERED_MESSAGE(g_nRegisteredMessage, OnRegistered)
+  ON_COMMAND(ID_FRAME_COMMAND, &CCommandFrame::OnFrameCommand)
+  ON_UPDATE_COMMAND_UI(ID_FRAME_COMMAND, &CCommandFrame::OnUpdateFrameCommand)
+  ON_COMMAND(ID_DISABLED_COMMAND, &CCommandFrame::OnDisabledCommand)
+  ON_UPDATE_COMMAND_UI(ID_DISABLED_COMMAND, &CCommandFrame::OnUpdateDisabledCommand)
+  ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, &CCommandFrame::OnRange)
+  ON_MESSAGE(WM_TEST_PRIVATE, &CCommandFrame::OnPrivate)
+  ON_REGISTERED_MESSAGE(g_nRegisteredMessage, &CCommandFrame::OnRegistered)
 END_MESSAGE_MAP()
 
 // A frame deletes itself with its window; the test keeps a pointer until then.

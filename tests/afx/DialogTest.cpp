@@ -78,7 +78,7 @@ protected:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CScriptedDialog, CDialog)
-  ON_MESSAGE(WM_TEST_SENTINEL, OnSentinel)
+  ON_MESSAGE(WM_TEST_SENTINEL, &CScriptedDialog::OnSentinel)
 END_MESSAGE_MAP()
 
 void ClickButton(CWnd& dialog, int nID)

@@ -43,9 +43,9 @@ protected:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
-  ON_CONTROL_REFLECT(EN_CHANGE, OnChangeReflect)
-  ON_CONTROL_REFLECT_EX(EN_UPDATE, OnUpdateReflect)
-  ON_NOTIFY_REFLECT_EX(NM_TESTCODE, OnTestNotifyReflect)
+  ON_CONTROL_REFLECT(EN_CHANGE, &CReflectingEdit::OnChangeReflect)
+  ON_CONTROL_REFLECT_EX(EN_UPDATE, &CReflectingEdit::OnUpdateReflect)
+  ON_NOTIFY_REFLECT_EX(NM_TESTCODE, &CReflectingEdit::OnTestNotifyReflect)
   ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
@@ -102,9 +102,9 @@ protected:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CNotifiedParent, CTestParent)
-  ON_EN_CHANGE(kEditID, OnEditChange)
-  ON_EN_UPDATE(kEditID, OnEditUpdate)
-  ON_NOTIFY(NM_TESTCODE, kEditID, OnTestNotify)
+  ON_EN_CHANGE(kEditID, &CNotifiedParent::OnEditChange)
+  ON_EN_UPDATE(kEditID, &CNotifiedParent::OnEditUpdate)
+  ON_NOTIFY(NM_TESTCODE, kEditID, &CNotifiedParent::OnTestNotify)
   ON_WM_CTLCOLOR()
   ON_WM_DRAWITEM()
 END_MESSAGE_MAP()

@@ -68,8 +68,8 @@ const UINT WM_THROW_FILE = WM_APP + 1;
 const UINT WM_THROW_USER = WM_APP + 2;
 BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
   ON_WM_CREATE()
-  ON_MESSAGE(WM_THROW_FILE, OnThrowFile)
-  ON_MESSAGE(WM_THROW_USER, OnThrowUser)
+  ON_MESSAGE(WM_THROW_FILE, &CThrowingWnd::OnThrowFile)
+  ON_MESSAGE(WM_THROW_USER, &CThrowingWnd::OnThrowUser)
 END_MESSAGE_MAP()
 
 const CRect kEditRect(10, 10, 200, 34);

@@ -32,7 +32,7 @@ CDialogsTestApp& TestApp()
 }
 
 BEGIN_MESSAGE_MAP(CScriptedInputDlg, CInputStringDlg)
-  ON_MESSAGE(WM_TEST_STEP, OnStep)
+  ON_MESSAGE(WM_TEST_STEP, &CScriptedInputDlg::OnStep)
 END_MESSAGE_MAP()
 
 INT_PTR CScriptedInputDlg::Run(std::vector<Step> steps)

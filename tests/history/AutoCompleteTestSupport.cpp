@@ -38,7 +38,7 @@ public:
 }
 
 BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, OnStep)
+  ON_MESSAGE(WM_TEST_STEP, &CAutoCompleteDialog::OnStep)
 END_MESSAGE_MAP()
 
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)

@@ -23,7 +23,7 @@ CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0), m_
 {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
-  AfxSetMessageBeepObserver(&CountBeep);
+  ZuntSetMessageBeepObserver(&CountBeep);
 }
 
 int CNumericTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
@@ -45,7 +45,7 @@ CNumericTestApp& TestApp()
 }
 
 BEGIN_MESSAGE_MAP(CNumericDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, OnStep)
+  ON_MESSAGE(WM_TEST_STEP, &CNumericDialog::OnStep)
 END_MESSAGE_MAP()
 
 CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true)
