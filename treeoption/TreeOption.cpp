@@ -57,7 +57,7 @@ END_MESSAGE_MAP()
 
 CTreeOption::CTreeOption()
   : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_bLayoutDirty(true), m_lShownHeight(0),
-    m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
+    m_nDeleting(0), m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
     m_rowsToDeselect(CTreeOptionRowSet::toDeselect), m_rowsHovered(CTreeOptionRowSet::hovered), m_otiFocus(nullptr),
     m_ptOrigin(kDefaultColumn, 0), m_bDisableInput(FALSE), m_uLastID(0), m_pNotify(nullptr), m_bUseLabel(true),
     m_bUseInfo(true), m_bDrawColumFrame(true)
@@ -305,8 +305,8 @@ void CTreeOption::Delete(CTreeOptionItem* otiItem)
   ClearVisibleList();
   SendNotify(UINT(OT_NOTIFY_DELETEITEM), otiItem);
   CTreeOptionItem* pTarget = otiItem != nullptr ? otiItem : &m_otiRootItem;
-  while (CTreeOptionItem* pChild = pTarget->GetChild())
-    DeleteItem(pChild);
+  if (pTarget->GetChild() != nullptr)
+    deleteChildren(pTarget);
   if (pTarget == &m_otiRootItem)
     return;
   // The children have taken their own heights away already.
@@ -318,6 +318,17 @@ void CTreeOption::Delete(CTreeOptionItem* otiItem)
   forgetRow(pTarget);
   pTarget->CleanDestroyWindow();
   delete pTarget;
+}
+
+// Each child goes by DeleteItem; the scroll range, kept by arithmetic meanwhile, is shown once
+// the outermost deletion is done rather than after every row.
+void CTreeOption::deleteChildren(CTreeOptionItem* otiParent)
+{
+  ++m_nDeleting;
+  while (CTreeOptionItem* pChild = otiParent->GetChild())
+    DeleteItem(pChild);
+  if (--m_nDeleting == 0)
+    m_otlList.UpdateResize();
 }
 
 void CTreeOption::appendChild(CTreeOptionItem* otiParent, CTreeOptionItem* otiItem)
@@ -425,7 +436,8 @@ void CTreeOption::CItemWatch::forget(const CTreeOptionItem* otiItem)
 void CTreeOption::DeleteItem(CTreeOptionItem* otiItem)
 {
   Delete(otiItem);
-  m_otlList.UpdateResize();
+  if (m_nDeleting == 0)
+    m_otlList.UpdateResize();
 }
 
 void CTreeOption::DeleteAllItems()

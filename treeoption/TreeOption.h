@@ -211,6 +211,7 @@ private:
   void rowHeightChanging(CTreeOptionItem* otiItem, long lDelta);
   void rowExpanding(CTreeOptionItem* otiItem, BOOL bExpand);
   void appendChild(CTreeOptionItem* otiParent, CTreeOptionItem* otiItem);
+  void deleteChildren(CTreeOptionItem* otiParent);
   void unlink(CTreeOptionItem* otiItem);
   void forgetRow(CTreeOptionItem* otiItem);
   long layOutRow(CTreeOptionItem* otiItem, long lX, long lY);
@@ -234,6 +235,7 @@ private:
   std::vector<CTreeOptionItem*> m_arOnScreen;  // rows that met the view at the last full repaint
   bool m_bLayoutDirty;
   long m_lShownHeight;
+  int m_nDeleting;  // nested deletions under way
   UINT m_uLabelPaint;  // full repaints so far: label rects of older ones count as empty
   bool m_bFreshRows;  // rows were inserted since every row was last deselected
   CTreeOptionRowSet m_rowsToRedraw;

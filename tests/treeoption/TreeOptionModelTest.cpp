@@ -280,7 +280,8 @@ TEST_F(TreeOptionModel, ScrollRangeAndDrawnRowsMatchTheTree)
     long lTotal = 0;
     for (CTreeOptionItem* pRoot = m_tree.GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
       lTotal += pRoot->GetTotalHeight();
-    SCROLLINFO si = {sizeof si, SIF_RANGE};
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
     List().GetScrollInfo(SB_VERT, &si, SIF_RANGE);
     EXPECT_EQ(lTotal, si.nMax);
     std::vector<CTreeOptionItem*> drawn;
