@@ -559,12 +559,17 @@ CTreeOptionItem* CTreeOption::FindItemAll(const POINT& pt)
   return FindItemChild(m_otiRootItem.GetChild(), pt);
 }
 
-// The visible list runs down the content without gaps, so a row is found by halving.
-CTreeOptionItem* CTreeOption::visibleAt(long lContentY) const
+// The visible list runs down the content without gaps, so rows are found by halving.
+std::vector<CTreeOptionItem*>::const_iterator CTreeOption::firstVisibleEndingBelow(long lContentY) const
 {
-  auto it = std::partition_point(m_arVisible.begin(), m_arVisible.end(), [lContentY](const CTreeOptionItem* pRow) {
+  return std::partition_point(m_arVisible.begin(), m_arVisible.end(), [lContentY](const CTreeOptionItem* pRow) {
     return pRow->GetLocation().y + pRow->GetHeight() <= lContentY;
   });
+}
+
+CTreeOptionItem* CTreeOption::visibleAt(long lContentY) const
+{
+  auto it = firstVisibleEndingBelow(lContentY);
   return it != m_arVisible.end() && rowContains(*it, lContentY) ? *it : nullptr;
 }
 
@@ -738,20 +743,17 @@ std::vector<CTreeOptionItem*> CTreeOption::LayOutRows(long lTop, long lBottom)
       pRow->m_bUpdateDraw = false;
     else if (pRow->IsUpdateDraw())
       m_rowsToRedraw.Add(pRow);
-  const long lContentTop = lTop + m_ptOrigin.y;
   const long lContentBottom = lBottom + m_ptOrigin.y;
-  auto itFirst = std::partition_point(m_arVisible.begin(), m_arVisible.end(), [lContentTop](CTreeOptionItem* pRow) {
-    return pRow->GetLocation().y + pRow->GetHeight() <= lContentTop;
-  });
-  auto itEnd = std::partition_point(itFirst, m_arVisible.end(), [lContentBottom](CTreeOptionItem* pRow) {
+  auto itFirst = firstVisibleEndingBelow(lTop + m_ptOrigin.y);
+  auto itEnd = std::partition_point(itFirst, m_arVisible.cend(), [lContentBottom](const CTreeOptionItem* pRow) {
     return pRow->GetLocation().y < lContentBottom;
   });
   // Rows that have just left the view are drawn once more, out of sight, so that in-place
   // windows placed with them follow them out.
   std::vector<CTreeOptionItem*> arRows;
   for (CTreeOptionItem* pRow : m_arOnScreen)
-    if (IsItemVisible(pRow) && (pRow->m_nVisibleIndex < itFirst - m_arVisible.begin() ||
-                                pRow->m_nVisibleIndex >= itEnd - m_arVisible.begin()))
+    if (IsItemVisible(pRow) && (pRow->m_nVisibleIndex < itFirst - m_arVisible.cbegin() ||
+                                pRow->m_nVisibleIndex >= itEnd - m_arVisible.cbegin()))
       arRows.push_back(pRow);
   m_arOnScreen.assign(itFirst, itEnd);
   arRows.insert(arRows.end(), itFirst, itEnd);

@@ -215,6 +215,7 @@ private:
   void unlink(CTreeOptionItem* otiItem);
   void forgetRow(CTreeOptionItem* otiItem);
   long layOutRow(CTreeOptionItem* otiItem, long lX, long lY);
+  std::vector<CTreeOptionItem*>::const_iterator firstVisibleEndingBelow(long lContentY) const;
   CTreeOptionItem* visibleAt(long lContentY) const;
   void deselectAll();
   void setOption(DWORD dwBit, BOOL bSet);
