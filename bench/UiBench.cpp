@@ -158,9 +158,8 @@ void measureClearAndDestroy(const std::string& strClass, std::shared_ptr<TContro
   measure((strClass + " destroyed holding N").c_str(), 100, 10000, EGoal::linear, destroying(newControl));
 }
 
-// A control over a platform control: the platform's own time for the same items (Wine's tree
-// view deletes in quadratic time, Windows' does not), and the library's share, which is what
-// the goal holds: the control's time less the platform's.
+// A control over a platform control: the platform's own time for the same items, and the
+// library's share, which is what the goal holds: the control's time less the platform's.
 void measureBeyondPlatform(const char* pszName, EGoal goal, const Setup& control, const Setup& platform)
 {
   if (!isChosen(pszName))
