@@ -5,6 +5,8 @@
 //  - "linear": filling, clearing and destroying cost each item once: large / small at most
 //    1.5 times the ratio of the counts.
 //  - "dispatch": a message through a message map against a bare window procedure: at most 2.
+// A control built over a platform control is held to its goal for its own share: its time less
+// the platform control's for the same items.
 // Every time is the best of five repetitions. An argument runs only the operations whose names
 // contain it: bench_ui.exe History.
 #include <ZuntCtrl.h>
@@ -55,7 +57,7 @@ void pumpMessages()
 typedef std::function<void()> Action;
 typedef std::function<Action(int nCount)> Setup;
 
-enum class EGoal { onScreen, linear, dispatch };
+enum class EGoal { onScreen, linear, dispatch, none };
 
 double timed(const Action& action)
 {
@@ -94,6 +96,11 @@ void report(const char* pszName, int nSmall, int nLarge, double dSmall, double d
   double dGoal = 2.0;
   if (goal == EGoal::linear)
     dGoal = 1.5 * double(nLarge) / double(nSmall);
+  if (goal == EGoal::none) {
+    std::printf("%-46s %6d %9.3f %6d %9.3f %8.1f  (for reference)\n", pszName, nSmall, dSmall, nLarge, dLarge, dRatio);
+    std::fflush(stdout);
+    return;
+  }
   const bool bMet = dRatio <= dGoal;
   g_nMissed += bMet ? 0 : 1;
   std::printf("%-46s %6d %9.3f %6d %9.3f %8.1f %8.1f  %s\n", pszName, nSmall, dSmall, nLarge, dLarge, dRatio, dGoal,
@@ -127,16 +134,45 @@ CHost* g_pHost;
 
 // DeleteAllItems on a control holding N items, and the control's destruction.
 template <class TControl>
-void measureClearAndDestroy(const std::string& strClass, std::shared_ptr<TControl> (*newControl)(int))
+Setup clearing(std::shared_ptr<TControl> (*newControl)(int))
 {
-  measure((strClass + " DeleteAllItems").c_str(), 100, 10000, EGoal::linear, [newControl](int n) -> Action {
+  return [newControl](int n) -> Action {
     auto pControl = newControl(n);
     return [pControl] { pControl->DeleteAllItems(); };
-  });
-  measure((strClass + " destroyed holding N").c_str(), 100, 10000, EGoal::linear, [newControl](int n) -> Action {
+  };
+}
+
+template <class TControl>
+Setup destroying(std::shared_ptr<TControl> (*newControl)(int))
+{
+  return [newControl](int n) -> Action {
     auto pControl = newControl(n);
     return [pControl]() mutable { pControl.reset(); };
-  });
+  };
+}
+
+template <class TControl>
+void measureClearAndDestroy(const std::string& strClass, std::shared_ptr<TControl> (*newControl)(int))
+{
+  measure((strClass + " DeleteAllItems").c_str(), 100, 10000, EGoal::linear, clearing(newControl));
+  measure((strClass + " destroyed holding N").c_str(), 100, 10000, EGoal::linear, destroying(newControl));
+}
+
+// A control over a platform control: the platform's own time for the same items, and the
+// library's share, which is what the goal holds: the control's time less the platform's.
+void measureBeyondPlatform(const char* pszName, EGoal goal, const Setup& control, const Setup& platform)
+{
+  if (!isChosen(pszName))
+    return;
+  const bool bRepeatable = goal == EGoal::onScreen;
+  double dOwn[2], dPlatform[2];
+  const int nCounts[2] = {100, 10000};
+  for (int i = 0; i < 2; ++i) {
+    dPlatform[i] = bestOfFive(platform, nCounts[i], bRepeatable);
+    dOwn[i] = std::max(bestOfFive(control, nCounts[i], bRepeatable) - dPlatform[i], 0.0);
+  }
+  report("  the platform alone", nCounts[0], nCounts[1], dPlatform[0], dPlatform[1], EGoal::none);
+  report(pszName, nCounts[0], nCounts[1], dOwn[0], dOwn[1], goal);
 }
 
 // --- option tree ---------------------------------------------------------------------------
@@ -192,9 +228,22 @@ std::shared_ptr<CTreeChildList> newTreeChildList(int nItems)
   return pList;
 }
 
+// The platform's tree control alone, holding as many items.
+std::shared_ptr<CTreeCtrl> newPlatformTree(int nItems)
+{
+  auto pTree = std::make_shared<CTreeCtrl>();
+  pTree->Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES, CRect(0, 0, 300, 400), g_pHost, 2);
+  for (int i = 0; i < nItems; ++i)
+    pTree->InsertItem("Item", TVI_ROOT, TVI_LAST);
+  return pTree;
+}
+
 void measureLists()
 {
-  measureClearAndDestroy("CTreeChildList", newTreeChildList);
+  measureBeyondPlatform("CTreeChildList DeleteAllItems, beyond the platform", EGoal::linear,
+                        clearing(newTreeChildList), clearing(newPlatformTree));
+  measureBeyondPlatform("CTreeChildList destroyed holding N, beyond it", EGoal::linear,
+                        destroying(newTreeChildList), destroying(newPlatformTree));
   measure("CChildList::AddColumnItemData, N records", 100, 10000, EGoal::linear, [](int n) -> Action {
     auto pList = std::make_shared<CChildList>();
     pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 400, 300), g_pHost, 3);

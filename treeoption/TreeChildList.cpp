@@ -55,6 +55,8 @@ HTREEITEM CTreeChildList::InsertItem(UINT nMask, const char* lpszItem, int nImag
     return nullptr;
   }
   ++m_nItemCount;
+  if (pRecord != nullptr)
+    m_setHeld.insert(pRecord);
   return hItem;
 }
 
@@ -85,6 +87,7 @@ void CTreeChildList::releaseRecord(HTREEITEM hItem)
   if (CTreeItem* pRecord = GetItemRecord(hItem))
   {
     m_arReleased.Add(pRecord);
+    m_setHeld.erase(pRecord);
     --m_nItemCount;
   }
 }
@@ -119,7 +122,9 @@ int CTreeChildList::DeleteItem(int nIndex)
 int CTreeChildList::DeleteAllItems()
 {
   // Records still in the tree are released too, so that none is lost with its item.
-  GetDeleteAllTreeItems(GetRootItem());
+  for (CTreeItem* pRecord : m_setHeld)
+    m_arReleased.Add(pRecord);
+  m_setHeld.clear();
   const int nResult = CTreeCtrl::DeleteAllItems();
   freeReleasedRecords();
   m_nItemCount = 0;
@@ -250,7 +255,7 @@ void CTreeChildList::OnRButtonDown(UINT, CPoint)
 
 void CTreeChildList::OnDestroy()
 {
-  // DeleteAllItems collects the records of every item first, once.
+  // DeleteAllItems releases the records of every item still in the tree.
   DeleteAllItems();
   m_arMenu.RemoveAll();
   CTreeCtrl::OnDestroy();

@@ -7,6 +7,8 @@
 
 #include "BmpMenuContext.h"
 
+#include <unordered_set>
+
 // The record of one tree item.
 class AFX_EXT_CLASS CTreeItem
 {
@@ -81,6 +83,9 @@ private:
   void freeReleasedRecords();
 
   int m_nItemCount;
+  // The records of the items in the tree, so that clearing it asks the tree nothing per item
+  // (the platform's tree may look an item up in time growing with the tree).
+  std::unordered_set<CTreeItem*> m_setHeld;
   CArray<CTreeItem*, CTreeItem*> m_arReleased;
   CArray<CTreeItemMenuContext, const CTreeItemMenuContext&> m_arMenu;
   CWnd* m_pReceiver;

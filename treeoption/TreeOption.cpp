@@ -56,7 +56,9 @@ BEGIN_MESSAGE_MAP(CTreeOption, CWnd)
 END_MESSAGE_MAP()
 
 CTreeOption::CTreeOption()
-  : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_otiFocus(nullptr),
+  : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_bLayoutDirty(true), m_lShownHeight(0),
+    m_nDeleting(0), m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
+    m_rowsToDeselect(CTreeOptionRowSet::toDeselect), m_rowsHovered(CTreeOptionRowSet::hovered), m_otiFocus(nullptr),
     m_ptOrigin(kDefaultColumn, 0), m_bDisableInput(FALSE), m_uLastID(0), m_pNotify(nullptr), m_bUseLabel(true),
     m_bUseInfo(true), m_bDrawColumFrame(true)
 {
@@ -167,7 +169,9 @@ void CTreeOption::OnPaint()
     m_otlList.Invalidate(FALSE);
   if (m_otInfo.GetSafeHwnd() != nullptr)
     m_otInfo.Invalidate(FALSE);
-  EnumItems(&m_otiRootItem, EnumDrawSelectItem, 0);
+  // In-place windows of rows out of the view are out of sight too.
+  for (CTreeOptionItem* pRow : m_arOnScreen)
+    pRow->DrawSelectItem();
 }
 
 BOOL CTreeOption::OnEraseBkgnd(CDC*)
@@ -278,16 +282,14 @@ CTreeOptionItem* CTreeOption::InsertItem(CTreeOptionItem* otiItem, CTreeOptionIt
     return nullptr;
   if (otiParent == nullptr)
     otiParent = &m_otiRootItem;
-  CTreeOptionItem* pLast = otiParent->GetChild();
-  while (pLast != nullptr && pLast->GetSibling() != nullptr)
-    pLast = pLast->GetSibling();
-  if (pLast == nullptr)
-    otiParent->SetChild(otiItem);
-  else
-    pLast->SetSibling(otiItem);
+  appendChild(otiParent, otiItem);
   otiItem->SetCtrlID(++m_uLastID);
   otiItem->SetParent(otiParent);
   otiItem->SetOptionsOwner(this);
+  if (isShown(otiItem))
+    m_lShownHeight += otiItem->GetTotalHeight();
+  m_bLayoutDirty = true;
+  m_bFreshRows = true;
   SendNotify(UINT(OT_NOTIFY_INSERTITEM), otiItem);
   if (bRedraw)
   {
@@ -303,28 +305,107 @@ void CTreeOption::Delete(CTreeOptionItem* otiItem)
   ClearVisibleList();
   SendNotify(UINT(OT_NOTIFY_DELETEITEM), otiItem);
   CTreeOptionItem* pTarget = otiItem != nullptr ? otiItem : &m_otiRootItem;
-  while (CTreeOptionItem* pChild = pTarget->GetChild())
-    DeleteItem(pChild);
-  if (CTreeOptionItem* pParent = pTarget->GetParent())
-  {
-    if (pParent->GetChild() == pTarget)
-      pParent->SetChild(pTarget->GetSibling());
-    else
-    {
-      CTreeOptionItem* pPrev = pParent->GetChild();
-      while (pPrev != nullptr && pPrev->GetSibling() != pTarget)
-        pPrev = pPrev->GetSibling();
-      if (pPrev != nullptr)
-        pPrev->SetSibling(pTarget->GetSibling());
-    }
-  }
+  if (pTarget->GetChild() != nullptr)
+    deleteChildren(pTarget);
   if (pTarget == &m_otiRootItem)
     return;
+  // The children have taken their own heights away already.
+  if (isShown(pTarget))
+    m_lShownHeight -= pTarget->GetHeight();
+  unlink(pTarget);
   if (m_otiFocus == pTarget)
     m_otiFocus = nullptr;
-  CItemWatch::forget(pTarget);
+  forgetRow(pTarget);
   pTarget->CleanDestroyWindow();
   delete pTarget;
+}
+
+// Each child goes by DeleteItem; the scroll range, kept by arithmetic meanwhile, is shown once
+// the outermost deletion is done rather than after every row.
+void CTreeOption::deleteChildren(CTreeOptionItem* otiParent)
+{
+  ++m_nDeleting;
+  while (CTreeOptionItem* pChild = otiParent->GetChild())
+    DeleteItem(pChild);
+  if (--m_nDeleting == 0)
+    m_otlList.UpdateResize();
+}
+
+void CTreeOption::appendChild(CTreeOptionItem* otiParent, CTreeOptionItem* otiItem)
+{
+  CTreeOptionItem* pLast = otiParent->m_pLastChild;
+  // Links set by hand leave the remembered last child behind: then look for it.
+  if (pLast == nullptr || pLast->GetParent() != otiParent || pLast->GetSibling() != nullptr)
+  {
+    pLast = otiParent->GetChild();
+    while (pLast != nullptr && pLast->GetSibling() != nullptr)
+      pLast = pLast->GetSibling();
+  }
+  if (pLast == nullptr)
+    otiParent->SetChild(otiItem);
+  else
+    pLast->SetSibling(otiItem);
+  otiParent->m_pLastChild = otiItem;
+}
+
+void CTreeOption::unlink(CTreeOptionItem* otiItem)
+{
+  CTreeOptionItem* pParent = otiItem->GetParent();
+  if (pParent == nullptr)
+    return;
+  CTreeOptionItem* pPrev = nullptr;
+  if (pParent->GetChild() == otiItem)
+    pParent->SetChild(otiItem->GetSibling());
+  else
+  {
+    pPrev = pParent->GetChild();
+    while (pPrev != nullptr && pPrev->GetSibling() != otiItem)
+      pPrev = pPrev->GetSibling();
+    if (pPrev != nullptr)
+      pPrev->SetSibling(otiItem->GetSibling());
+  }
+  if (pParent->m_pLastChild == otiItem)
+    pParent->m_pLastChild = pPrev;
+}
+
+// Drops every reference the control keeps to a row about to be deleted.
+void CTreeOption::forgetRow(CTreeOptionItem* otiItem)
+{
+  m_rowsToRedraw.Remove(otiItem);
+  m_rowsToDeselect.Remove(otiItem);
+  m_rowsHovered.Remove(otiItem);
+  CItemWatch::forget(otiItem);
+}
+
+// A row is shown, and counts for the scroll range, when all its ancestors are expanded.
+bool CTreeOption::isShown(const CTreeOptionItem* otiItem) const
+{
+  const CTreeOptionItem* pAncestor = otiItem->GetParent();
+  while (pAncestor != nullptr && pAncestor != &m_otiRootItem && pAncestor->IsExpanded())
+    pAncestor = pAncestor->GetParent();
+  return pAncestor == &m_otiRootItem;
+}
+
+void CTreeOption::rowHeightChanging(CTreeOptionItem* otiItem, long lDelta)
+{
+  if (lDelta == 0)
+    return;
+  if (isShown(otiItem))
+    m_lShownHeight += lDelta;
+  m_bLayoutDirty = true;
+}
+
+void CTreeOption::rowExpanding(CTreeOptionItem* otiItem, BOOL bExpand)
+{
+  if ((otiItem->IsExpanded() != FALSE) == (bExpand != FALSE))
+    return;
+  m_bLayoutDirty = true;
+  if (!isShown(otiItem))
+    return;
+  long lChildren = 0;
+  for (CTreeOptionItem* pChild = otiItem->GetChild(); pChild != nullptr; pChild = pChild->GetSibling())
+    lChildren += pChild->GetTotalHeight();
+  m_lShownHeight += bExpand ? lChildren : -lChildren;
 }
 
 namespace
@@ -355,7 +436,8 @@ void CTreeOption::CItemWatch::forget(const CTreeOptionItem* otiItem)
 void CTreeOption::DeleteItem(CTreeOptionItem* otiItem)
 {
   Delete(otiItem);
-  m_otlList.UpdateResize();
+  if (m_nDeleting == 0)
+    m_otlList.UpdateResize();
 }
 
 void CTreeOption::DeleteAllItems()
@@ -461,15 +543,34 @@ bool rowContains(const CTreeOptionItem* pItem, long lContentY)
 CTreeOptionItem* CTreeOption::FindItem(const POINT& pt)
 {
   const long lContentY = pt.y + m_ptOrigin.y;
+  if (!m_bLayoutDirty)
+    return visibleAt(lContentY);
   for (CTreeOptionItem* pItem = m_otiVisibleList; pItem != nullptr; pItem = pItem->GetNextVisible())
     if (rowContains(pItem, lContentY))
       return pItem;
   return nullptr;
 }
 
+// While the visible list matches the tree it holds the very rows the walk would find.
 CTreeOptionItem* CTreeOption::FindItemAll(const POINT& pt)
 {
+  if (!m_bLayoutDirty)
+    return visibleAt(pt.y + m_ptOrigin.y);
   return FindItemChild(m_otiRootItem.GetChild(), pt);
+}
+
+// The visible list runs down the content without gaps, so rows are found by halving.
+std::vector<CTreeOptionItem*>::const_iterator CTreeOption::firstVisibleEndingBelow(long lContentY) const
+{
+  return std::partition_point(m_arVisible.begin(), m_arVisible.end(), [lContentY](const CTreeOptionItem* pRow) {
+    return pRow->GetLocation().y + pRow->GetHeight() <= lContentY;
+  });
+}
+
+CTreeOptionItem* CTreeOption::visibleAt(long lContentY) const
+{
+  auto it = firstVisibleEndingBelow(lContentY);
+  return it != m_arVisible.end() && rowContains(*it, lContentY) ? *it : nullptr;
 }
 
 CTreeOptionItem* CTreeOption::FindItemChild(CTreeOptionItem* otiItem, const POINT& pt)
@@ -520,7 +621,24 @@ void CTreeOption::ExpandAllItems()
 
 void CTreeOption::SelectItems(CTreeOptionItem* otiItem, BOOL bSelect)
 {
-  EnumItems(otiItem != nullptr ? otiItem : &m_otiRootItem, EnumSelectAll, bSelect);
+  if (!bSelect && (otiItem == nullptr || otiItem == &m_otiRootItem))
+    deselectAll();
+  else
+    EnumItems(otiItem != nullptr ? otiItem : &m_otiRootItem, EnumSelectAll, bSelect);
+}
+
+// Deselecting a row that is neither selected nor edited, and has been deselected before, changes
+// nothing; so after one pass over every row only the rows selected or activated since are visited.
+void CTreeOption::deselectAll()
+{
+  if (!m_bFreshRows)
+  {
+    m_rowsToDeselect.TakeEach([](CTreeOptionItem* pRow) { pRow->Select(FALSE); });
+    return;
+  }
+  m_bFreshRows = false;
+  m_rowsToDeselect.Clear();
+  EnumItems(&m_otiRootItem, EnumSelectAll, FALSE);
 }
 
 void CTreeOption::RefreshItems(CTreeOptionItem* otiItem)
@@ -536,14 +654,30 @@ void CTreeOption::UpdateMoveAllItems()
 
 void CTreeOption::ClearAllLabelRect()
 {
-  EnumItems(&m_otiRootItem, EnumClearAllLabelRect, 0);
+  ++m_uLabelPaint;
 }
 
 CRect CTreeOption::GetLargestVisibleLabel()
 {
+  // The last full repaint drew only the rows in view: measure the others as it would have.
+  if (m_otlList.GetSafeHwnd() != nullptr)
+  {
+    CClientDC dc(&m_otlList);
+    for (CTreeOptionItem* pRow : m_arVisible)
+      if (!pRow->IsRootLevel() && pRow->m_uLabelPaint != m_uLabelPaint)
+        pRow->measureLabel(&dc);
+  }
   m_rcLargestLabel.SetRectEmpty();
   EnumItems(&m_otiRootItem, EnumGetLargestVisibleLabelRect, 0);
   return m_rcLargestLabel;
+}
+
+void CTreeOption::ClearVisibleList()
+{
+  m_otiVisibleList = m_otiVisibleTail = nullptr;
+  m_arVisible.clear();
+  m_arOnScreen.clear();
+  m_bLayoutDirty = true;
 }
 
 void CTreeOption::AddToVisibleList(CTreeOptionItem* otiItem)
@@ -554,30 +688,83 @@ void CTreeOption::AddToVisibleList(CTreeOptionItem* otiItem)
   else
     m_otiVisibleTail->SetNextVisible(otiItem);
   m_otiVisibleTail = otiItem;
+  otiItem->m_nVisibleIndex = int(m_arVisible.size());
+  m_arVisible.push_back(otiItem);
 }
 
 BOOL CTreeOption::IsItemVisible(CTreeOptionItem* otiItem) const
 {
-  for (CTreeOptionItem* pItem = m_otiVisibleList; pItem != nullptr; pItem = pItem->GetNextVisible())
-    if (pItem == otiItem)
-      return TRUE;
-  return FALSE;
+  const int nIndex = otiItem != nullptr ? otiItem->m_nVisibleIndex : -1;
+  return nIndex >= 0 && size_t(nIndex) < m_arVisible.size() && m_arVisible[size_t(nIndex)] == otiItem;
 }
 
 CTreeOptionItem* CTreeOption::lastVisible() const
 {
-  CTreeOptionItem* pItem = m_otiVisibleList;
-  while (pItem != nullptr && pItem->GetNextVisible() != nullptr)
-    pItem = pItem->GetNextVisible();
-  return pItem;
+  return m_arVisible.empty() ? nullptr : m_arVisible.back();
 }
 
 CTreeOptionItem* CTreeOption::visibleBefore(CTreeOptionItem* otiItem) const
 {
-  for (CTreeOptionItem* pItem = m_otiVisibleList; pItem != nullptr; pItem = pItem->GetNextVisible())
-    if (pItem->GetNextVisible() == otiItem)
-      return pItem;
-  return nullptr;
+  if (!IsItemVisible(otiItem) || otiItem->m_nVisibleIndex == 0)
+    return nullptr;
+  return m_arVisible[size_t(otiItem->m_nVisibleIndex - 1)];
+}
+
+// Places the rows as the full repaint draws them: group headers and their children at indent 0,
+// each further level 16 pixels in, each row below the one before.
+long CTreeOption::layOutRow(CTreeOptionItem* otiItem, long lX, long lY)
+{
+  if (otiItem->GetOptionsOwner() == nullptr)
+    return 0;
+  AddToVisibleList(otiItem);
+  otiItem->place(lX, lY);
+  long lHeight = otiItem->GetHeight();
+  if (!otiItem->IsExpanded())
+    return lHeight;
+  const long lChildX = otiItem->IsRootLevel() ? lX : lX + OT_LEVEL_INDENT;
+  for (CTreeOptionItem* pChild = otiItem->GetChild(); pChild != nullptr; pChild = pChild->GetSibling())
+    lHeight += layOutRow(pChild, lChildX, lY + lHeight);
+  return lHeight;
+}
+
+std::vector<CTreeOptionItem*> CTreeOption::LayOutRows(long lTop, long lBottom)
+{
+  if (m_bLayoutDirty)
+  {
+    ClearVisibleList();
+    long lY = 0;
+    for (CTreeOptionItem* pRoot = m_otiRootItem.GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
+      lY += layOutRow(pRoot, 0, lY);
+    m_bLayoutDirty = false;
+  }
+  // A full repaint leaves no row marked, wherever it is.
+  for (CTreeOptionItem* pRow : TakeRowsToRedraw())
+    if (IsItemVisible(pRow))
+      pRow->m_bUpdateDraw = false;
+    else if (pRow->IsUpdateDraw())
+      m_rowsToRedraw.Add(pRow);
+  const long lContentBottom = lBottom + m_ptOrigin.y;
+  auto itFirst = firstVisibleEndingBelow(lTop + m_ptOrigin.y);
+  auto itEnd = std::partition_point(itFirst, m_arVisible.cend(), [lContentBottom](const CTreeOptionItem* pRow) {
+    return pRow->GetLocation().y < lContentBottom;
+  });
+  // Rows that have just left the view are drawn once more, out of sight, so that in-place
+  // windows placed with them follow them out.
+  std::vector<CTreeOptionItem*> arRows;
+  for (CTreeOptionItem* pRow : m_arOnScreen)
+    if (IsItemVisible(pRow) && (pRow->m_nVisibleIndex < itFirst - m_arVisible.cbegin() ||
+                                pRow->m_nVisibleIndex >= itEnd - m_arVisible.cbegin()))
+      arRows.push_back(pRow);
+  m_arOnScreen.assign(itFirst, itEnd);
+  arRows.insert(arRows.end(), itFirst, itEnd);
+  return arRows;
+}
+
+std::vector<CTreeOptionItem*> CTreeOption::TakeRowsToRedraw()
+{
+  std::vector<CTreeOptionItem*> arRows = m_rowsToRedraw.Rows();
+  m_rowsToRedraw.Clear();
+  return arRows;
 }
 
 // Focus.
@@ -619,7 +806,10 @@ CTreeOptionItem* CTreeOption::FocusFirst()
 
 CTreeOptionItem* CTreeOption::FocusNext()
 {
-  CTreeOptionItem* pTarget = m_otiFocus != nullptr ? m_otiFocus->GetNextVisible() : m_otiVisibleList;
+  // A focused row out of the visible list has no next one: its link may be left from a deleted row.
+  CTreeOptionItem* pTarget = m_otiFocus == nullptr ? m_otiVisibleList
+                             : IsItemVisible(m_otiFocus) ? m_otiFocus->GetNextVisible()
+                                                         : nullptr;
   moveFocus(pTarget, false);
   return pTarget;
 }
@@ -684,7 +874,10 @@ void CTreeOption::scrollIntoView(CTreeOptionItem* otiItem)
 
 BOOL CTreeOption::IsRootItemSelectOptionButton()
 {
-  return IsRootItemSelectOptionButtonItem(m_otiRootItem.GetChild());
+  for (CTreeOptionItem* pRow : m_rowsHovered.Rows())
+    if (pRow->IsSelectOptionButton1() || pRow->IsSelectOptionButton2())
+      return TRUE;
+  return FALSE;
 }
 
 BOOL CTreeOption::IsRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem)
@@ -695,21 +888,27 @@ BOOL CTreeOption::IsRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem)
   return FALSE;
 }
 
+namespace
+{
+void clearHover(CTreeOptionItem* pItem)
+{
+  if (!pItem->IsSelectOptionButton1() && !pItem->IsSelectOptionButton2())
+    return;
+  pItem->SetSelectOptionButton1(false);
+  pItem->SetSelectOptionButton2(false);
+  pItem->SetUpdateDraw();
+}
+}
+
 void CTreeOption::ClearRootItemSelectOptionButton()
 {
-  ClearRootItemSelectOptionButtonItem(m_otiRootItem.GetChild());
+  m_rowsHovered.TakeEach(clearHover);
 }
 
 void CTreeOption::ClearRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem)
 {
   for (CTreeOptionItem* pItem = otiItem; pItem != nullptr; pItem = pItem->GetSibling())
-  {
-    if (!pItem->IsSelectOptionButton1() && !pItem->IsSelectOptionButton2())
-      continue;
-    pItem->SetSelectOptionButton1(false);
-    pItem->SetSelectOptionButton2(false);
-    pItem->SetUpdateDraw();
-  }
+    clearHover(pItem);
 }
 
 LRESULT CTreeOption::SendNotify(UINT uNotifyCode, CTreeOptionItem* otiItem)

@@ -5,6 +5,8 @@
 #pragma once
 #include <afxwin.h>
 
+#include <vector>
+
 #include "TreeOptionInfo.h"
 #include "TreeOptionItem.h"
 #include "TreeOptionList.h"
@@ -118,8 +120,20 @@ public:
 
   // The rows drawn by the last full repaint, in drawing order.
   CTreeOptionItem* GetVisibleList() const { return m_otiVisibleList; }
-  void ClearVisibleList() { m_otiVisibleList = m_otiVisibleTail = nullptr; }
+  void ClearVisibleList();
   void AddToVisibleList(CTreeOptionItem* otiItem);
+  // For the list view's full repaint: brings the visible list up to date (walking the tree only
+  // when rows were added, removed, expanded, collapsed or resized since) and returns the rows
+  // that meet the band from lTop to lBottom (list-view client coordinates), in drawing order.
+  std::vector<CTreeOptionItem*> LayOutRows(long lTop, long lBottom);
+  // Rows marked for redraw, which a partial repaint visits; empty after the call.
+  std::vector<CTreeOptionItem*> TakeRowsToRedraw();
+  // Whether a partial repaint may draw rows where the last full repaint placed them: false
+  // when rows were added, removed, expanded, collapsed or resized since.
+  bool IsLayoutCurrent() const { return !m_bLayoutDirty; }
+  // The total height of the rows shown (those whose ancestors are all expanded), kept as rows
+  // come, go, expand, collapse and change height.
+  long GetShownHeight() const { return m_lShownHeight; }
 
   // Focus and visibility.
   CTreeOptionItem* GetFocusedItem() const { return m_otiFocus; }
@@ -191,7 +205,19 @@ protected:
   DECLARE_MESSAGE_MAP()
 
 private:
+  friend class CTreeOptionItem;
   BOOL getOption(DWORD dwBit) const { return (m_dwOptions & dwBit) != 0; }
+  bool isShown(const CTreeOptionItem* otiItem) const;
+  void rowHeightChanging(CTreeOptionItem* otiItem, long lDelta);
+  void rowExpanding(CTreeOptionItem* otiItem, BOOL bExpand);
+  void appendChild(CTreeOptionItem* otiParent, CTreeOptionItem* otiItem);
+  void deleteChildren(CTreeOptionItem* otiParent);
+  void unlink(CTreeOptionItem* otiItem);
+  void forgetRow(CTreeOptionItem* otiItem);
+  long layOutRow(CTreeOptionItem* otiItem, long lX, long lY);
+  std::vector<CTreeOptionItem*>::const_iterator firstVisibleEndingBelow(long lContentY) const;
+  CTreeOptionItem* visibleAt(long lContentY) const;
+  void deselectAll();
   void setOption(DWORD dwBit, BOOL bSet);
   void resizeAll(int cx, int cy);
   void relayout();
@@ -206,6 +232,16 @@ private:
   CTreeOptionItem m_otiRootItem;
   CTreeOptionItem* m_otiVisibleList;
   CTreeOptionItem* m_otiVisibleTail;  // where the next drawn row is appended
+  std::vector<CTreeOptionItem*> m_arVisible;  // the visible list again, by index
+  std::vector<CTreeOptionItem*> m_arOnScreen;  // rows that met the view at the last full repaint
+  bool m_bLayoutDirty;
+  long m_lShownHeight;
+  int m_nDeleting;  // nested deletions under way
+  UINT m_uLabelPaint;  // full repaints so far: label rects of older ones count as empty
+  bool m_bFreshRows;  // rows were inserted since every row was last deselected
+  CTreeOptionRowSet m_rowsToRedraw;
+  CTreeOptionRowSet m_rowsToDeselect;
+  CTreeOptionRowSet m_rowsHovered;
   CTreeOptionItem* m_otiFocus;
   CPoint m_ptOrigin;
   CTreeOptionList m_otlList;

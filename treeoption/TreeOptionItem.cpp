@@ -63,6 +63,42 @@ CString TreeOptionFitText(CDC* pDC, const CString& strText, int nWidth)
   return strText.Left(nLength) + "...";
 }
 
+void CTreeOptionRowSet::Add(CTreeOptionItem* pRow)
+{
+  if (Contains(pRow))
+    return;
+  pRow->m_anSetSlot[m_eSet] = int(m_arRows.size());
+  m_arRows.push_back(pRow);
+}
+
+void CTreeOptionRowSet::Remove(CTreeOptionItem* pRow)
+{
+  if (Contains(pRow))
+    m_arRows[size_t(pRow->m_anSetSlot[m_eSet])] = nullptr;
+  pRow->m_anSetSlot[m_eSet] = -1;
+}
+
+// A copied row carries the slot of its original, so the slot alone proves nothing.
+bool CTreeOptionRowSet::Contains(const CTreeOptionItem* pRow) const
+{
+  const int nSlot = pRow->m_anSetSlot[m_eSet];
+  return nSlot >= 0 && size_t(nSlot) < m_arRows.size() && m_arRows[size_t(nSlot)] == pRow;
+}
+
+std::vector<CTreeOptionItem*> CTreeOptionRowSet::Rows() const
+{
+  std::vector<CTreeOptionItem*> arRows;
+  for (CTreeOptionItem* pRow : m_arRows)
+    if (pRow != nullptr)
+      arRows.push_back(pRow);
+  return arRows;
+}
+
+void CTreeOptionRowSet::Clear()
+{
+  TakeEach([](CTreeOptionItem*) {});
+}
+
 CTreeOptionItem::CTreeOptionItem()
   : m_uControlID(0), m_pParent(nullptr), m_pSibling(nullptr), m_pChild(nullptr), m_pNextVisible(nullptr),
     m_otOption(nullptr), m_ptLocation(0, 0), m_bCommitted(FALSE), m_lItemHeight(kDefaultHeight),
@@ -70,7 +106,7 @@ CTreeOptionItem::CTreeOptionItem()
     m_bDrawMultiline(FALSE), m_crBackground(::GetSysColor(COLOR_WINDOW)), m_crText(::GetSysColor(COLOR_BTNTEXT)),
     m_crRootBackground(::GetSysColor(COLOR_INACTIVEBORDER)), m_crLabelText(::GetSysColor(COLOR_BTNTEXT)),
     m_crLabelBackground(::GetSysColor(COLOR_WINDOW)), m_bOptionButton1Hover(false), m_bOptionButton2Hover(false),
-    m_bUpdateDraw(false)
+    m_bUpdateDraw(false), m_pLastChild(nullptr), m_nVisibleIndex(-1), m_anSetSlot{-1, -1, -1}, m_uLabelPaint(0)
 {
 }
 
@@ -96,12 +132,43 @@ long CTreeOptionItem::GetTotalHeight() const
   return lHeight;
 }
 
+CRect CTreeOptionItem::GetLabelRect() const
+{
+  // Every full repaint empties the label rects; the owner counts them instead of visiting rows.
+  if (m_otOption != nullptr && m_uLabelPaint != m_otOption->m_uLabelPaint)
+    return CRect();
+  return m_rcLabel;
+}
+
+void CTreeOptionItem::SetLabelRect(const RECT& rcLabel)
+{
+  m_rcLabel = rcLabel;
+  if (m_otOption != nullptr)
+    m_uLabelPaint = m_otOption->m_uLabelPaint;
+}
+
+void CTreeOptionItem::SetItemHeight(long lHeight)
+{
+  if (m_otOption != nullptr)
+    m_otOption->rowHeightChanging(this, lHeight - m_lItemHeight);
+  m_lItemHeight = lHeight;
+}
+
+void CTreeOptionItem::SetUpdateDraw()
+{
+  m_bUpdateDraw = true;
+  if (m_otOption != nullptr)
+    m_otOption->m_rowsToRedraw.Add(this);
+}
+
 void CTreeOptionItem::Select(BOOL bSelect)
 {
   // A row whose highlight changes must be part of the next partial repaint too.
   if (m_bSelected != bSelect)
-    m_bUpdateDraw = true;
+    SetUpdateDraw();
   m_bSelected = bSelect;
+  if (bSelect && m_otOption != nullptr)
+    m_otOption->m_rowsToDeselect.Add(this);
   if (bSelect)
     OnSelect();
   else
@@ -112,6 +179,7 @@ void CTreeOptionItem::Expand(BOOL bExpand)
 {
   if (m_otOption == nullptr)
     return;
+  m_otOption->rowExpanding(this, bExpand);
   m_bExpanded = bExpand;
   m_otOption->Expand(this, bExpand);
 }
@@ -120,6 +188,9 @@ void CTreeOptionItem::Activate()
 {
   m_bActivated = TRUE;
   m_bCommitted = FALSE;
+  // Whatever is being edited is committed by the next deselection of every row.
+  if (m_otOption != nullptr)
+    m_otOption->m_rowsToDeselect.Add(this);
   OnActivate();
 }
 
@@ -143,14 +214,20 @@ BOOL CTreeOptionItem::IsRootLevel() const
 
 void CTreeOptionItem::SetSelectOptionButton1(bool bHover)
 {
-  if (IsRootLevel())
-    m_bOptionButton1Hover = bHover;
+  if (!IsRootLevel())
+    return;
+  m_bOptionButton1Hover = bHover;
+  if (bHover)
+    m_otOption->m_rowsHovered.Add(this);
 }
 
 void CTreeOptionItem::SetSelectOptionButton2(bool bHover)
 {
-  if (IsRootLevel())
-    m_bOptionButton2Hover = bHover;
+  if (!IsRootLevel())
+    return;
+  m_bOptionButton2Hover = bHover;
+  if (bHover)
+    m_otOption->m_rowsHovered.Add(this);
 }
 
 BOOL CTreeOptionItem::IsStringEmpty(CString strText)
@@ -164,7 +241,7 @@ long CTreeOptionItem::DrawItem(CDC* pDC, const RECT& rcClient, long lX, long lY,
     return 0;
   if (!bOnlyThis)
     m_otOption->AddToVisibleList(this);
-  m_ptLocation = CPoint(lX, lY);
+  place(lX, lY);
   const long lTop = lY - m_otOption->GetOrigin().y;
   const long lColumn = m_otOption->GetColumn();
   const CRect rcClientRect(rcClient);
@@ -174,7 +251,7 @@ long CTreeOptionItem::DrawItem(CDC* pDC, const RECT& rcClient, long lX, long lY,
   const CRect rcLabel(lX + kGutter, lTop, bRoot ? rcClientRect.right : lColumn, lTop + m_lItemHeight);
 
   drawBackground(pDC, rcClientRect, lTop, rcValue);
-  drawExpandBox(pDC, lY, lTop);
+  drawExpandBox(pDC, lTop);
   const int nSaved = pDC->SaveDC();
   if (!bRoot)
   {
@@ -208,15 +285,19 @@ void CTreeOptionItem::drawBackground(CDC* pDC, const CRect& rcClient, long lTop,
                      bShade ? m_crRootBackground : ::GetSysColor(COLOR_WINDOW));
 }
 
-void CTreeOptionItem::drawExpandBox(CDC* pDC, long lContentY, long lTop)
+void CTreeOptionItem::place(long lX, long lY)
 {
+  m_ptLocation = CPoint(lX, lY);
   if (m_pChild == nullptr)
-  {
     m_rcExpand.SetRectEmpty();
-    return;
-  }
-  m_rcExpand.SetRect(4, lContentY + 5, 12, lContentY + 13);
-  _DrawExpand(pDC->m_hDC, 4, lTop + 5, m_bExpanded, !IsRootLevel());
+  else
+    m_rcExpand.SetRect(4, lY + 5, 12, lY + 13);
+}
+
+void CTreeOptionItem::drawExpandBox(CDC* pDC, long lTop)
+{
+  if (m_pChild != nullptr)
+    _DrawExpand(pDC->m_hDC, 4, lTop + 5, m_bExpanded, !IsRootLevel());
 }
 
 void CTreeOptionItem::_DrawExpand(HDC hDC, long lLeft, long lTop, BOOL bExpanded, BOOL bFilled)
@@ -247,17 +328,39 @@ void CTreeOptionItem::drawLabel(CDC* pDC, const CRect& rcLabel)
   if (!m_otOption->IsControlEnabled())
     crText = ::GetSysColor(COLOR_GRAYTEXT);
   CTextScope scope(pDC, bRoot ? CTreeOption::GetBoldFont() : CTreeOption::GetNormalFont(), crText, TRANSPARENT);
+  UINT nFormat = 0;
+  CRect rcText = labelPlace(rcLabel, nFormat);
+  const CString strShown = TreeOptionFitText(pDC, m_strLabel, rcText.Width());
+  pDC->DrawText(strShown, rcText, nFormat);
+  pDC->DrawText(strShown, rcText, nFormat | DT_CALCRECT);
+  SetLabelRect(rcText);
+}
+
+CRect CTreeOptionItem::labelPlace(const CRect& rcLabel, UINT& nFormat) const
+{
   CRect rcText(rcLabel);
   rcText.left += kTextInset;
-  UINT nFormat = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT;
+  nFormat = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT;
   if (m_bDrawMultiline)
     rcText.top += kTextInset;
   else
     nFormat |= DT_VCENTER;
-  const CString strShown = TreeOptionFitText(pDC, m_strLabel, rcText.Width());
-  pDC->DrawText(strShown, rcText, nFormat);
-  pDC->DrawText(strShown, rcText, nFormat | DT_CALCRECT);
-  m_rcLabel = rcText;
+  return rcText;
+}
+
+// The label rect a full repaint would leave on a non-header row it did not reach on screen.
+void CTreeOptionItem::measureLabel(CDC* pDC)
+{
+  if (IsStringEmpty(m_strLabel))
+    return;
+  const long lTop = m_ptLocation.y - m_otOption->GetOrigin().y;
+  const CRect rcLabel(m_ptLocation.x + kGutter, lTop, m_otOption->GetColumn(), lTop + m_lItemHeight);
+  CFont* pOld = pDC->SelectObject(CTreeOption::GetNormalFont());
+  UINT nFormat = 0;
+  CRect rcText = labelPlace(rcLabel, nFormat);
+  pDC->DrawText(TreeOptionFitText(pDC, m_strLabel, rcText.Width()), rcText, nFormat | DT_CALCRECT);
+  pDC->SelectObject(pOld);
+  SetLabelRect(rcText);
 }
 
 void CTreeOptionItem::drawOptionButtons(CDC* pDC)
@@ -266,7 +369,7 @@ void CTreeOptionItem::drawOptionButtons(CDC* pDC)
     return;
   // Captions are drawn opaque, so that the hover colour shows behind them.
   CTextScope scope(pDC, CTreeOption::GetBoldFont(), m_crLabelText, OPAQUE);
-  long lLeft = m_rcLabel.right;
+  long lLeft = GetLabelRect().right;
   const long lOffset = m_otOption->GetOrigin().y;
   if (!m_strOptionButton1.IsEmpty())
   {
@@ -285,7 +388,8 @@ void CTreeOptionItem::drawOptionButtons(CDC* pDC)
 CRect CTreeOptionItem::drawOptionButton(CDC* pDC, const CString& strCaption, bool bHover, long lLeft)
 {
   pDC->SetBkColor(::GetSysColor(bHover ? COLOR_INACTIVECAPTION : COLOR_BTNFACE));
-  CRect rcButton(lLeft, m_rcLabel.top + 2, lLeft + pDC->GetTextExtent(strCaption).cx + 1, m_rcLabel.bottom);
+  const CRect rcLabel = GetLabelRect();
+  CRect rcButton(lLeft, rcLabel.top + 2, lLeft + pDC->GetTextExtent(strCaption).cx + 1, rcLabel.bottom);
   const CString strShown = TreeOptionFitText(pDC, strCaption, rcButton.Width());
   pDC->DrawFrameControl(rcButton, DFC_BUTTON, DFCS_BUTTONPUSH);
   _DrawButton(pDC->m_hDC, rcButton);

@@ -4,7 +4,10 @@
 #pragma once
 #include <afxwin.h>
 
+#include <vector>
+
 class CTreeOption;
+class CTreeOptionItem;
 
 // Geometry shared by the rows and the view: the expand-box column at the left, and the indent
 // of each further level.
@@ -12,6 +15,44 @@ enum
 {
   OT_GUTTER_WIDTH = 16,
   OT_LEVEL_INDENT = 16
+};
+
+// Rows the control keeps apart for a later pass (to redraw, to deselect, with a hovered option
+// button), so that the pass visits those rows only, in the order they came. A row knows its slot
+// in each set, so joining twice or leaving costs nothing.
+class CTreeOptionRowSet
+{
+public:
+  enum ESet
+  {
+    toRedraw,
+    toDeselect,
+    hovered,
+    setCount
+  };
+  explicit CTreeOptionRowSet(ESet eSet) : m_eSet(eSet) {}
+  void Add(CTreeOptionItem* pRow);
+  void Remove(CTreeOptionItem* pRow);
+  bool Contains(const CTreeOptionItem* pRow) const;
+  // Hands each row to the action and takes it out first; rows that join meanwhile get their
+  // turn too, rows deleted meanwhile are skipped.
+  template <class TAction>
+  void TakeEach(TAction action)
+  {
+    for (size_t i = 0; i < m_arRows.size(); ++i)
+      if (CTreeOptionItem* pRow = m_arRows[i])
+      {
+        Remove(pRow);
+        action(pRow);
+      }
+    m_arRows.clear();
+  }
+  std::vector<CTreeOptionItem*> Rows() const;
+  void Clear();
+
+private:
+  ESet m_eSet;
+  std::vector<CTreeOptionItem*> m_arRows;  // a row that left leaves a null behind
 };
 
 class AFX_EXT_CLASS CTreeOptionItem
@@ -58,10 +99,10 @@ public:
   CPoint GetLocation() const { return m_ptLocation; }
   CRect GetAttributeRect() const { return m_rcAttribute; }
   CRect GetExpandRect() const { return m_rcExpand; }
-  CRect GetLabelRect() const { return m_rcLabel; }
-  void SetLabelRect(const RECT& rcLabel) { m_rcLabel = rcLabel; }
+  CRect GetLabelRect() const;
+  void SetLabelRect(const RECT& rcLabel);
   long GetHeight() const { return m_lItemHeight; }
-  void SetItemHeight(long lHeight) { m_lItemHeight = lHeight; }
+  void SetItemHeight(long lHeight);
   long GetTotalHeight() const;
 
   // State.
@@ -80,7 +121,7 @@ public:
   void SetDrawMultiline(BOOL bMultiline) { m_bDrawMultiline = bMultiline; }
   BOOL IsRootLevel() const;
   bool IsUpdateDraw() const { return m_bUpdateDraw; }
-  void SetUpdateDraw() { m_bUpdateDraw = true; }
+  void SetUpdateDraw();
 
   // Colours.
   COLORREF GetBackgroundColor() const { return m_crBackground; }
@@ -123,8 +164,14 @@ protected:
   void _DrawExpand(HDC hDC, long lLeft, long lTop, BOOL bExpanded, BOOL bFilled);
 
 private:
+  friend class CTreeOption;
+  friend class CTreeOptionRowSet;
+  // Places the row at indent x and content y as DrawItem would, without drawing.
+  void place(long lX, long lY);
+  CRect labelPlace(const CRect& rcLabel, UINT& nFormat) const;
+  void measureLabel(CDC* pDC);
   void drawBackground(CDC* pDC, const CRect& rcClient, long lTop, const CRect& rcValue);
-  void drawExpandBox(CDC* pDC, long lContentY, long lTop);
+  void drawExpandBox(CDC* pDC, long lTop);
   void drawLabel(CDC* pDC, const CRect& rcLabel);
   void drawOptionButtons(CDC* pDC);
   CRect drawOptionButton(CDC* pDC, const CString& strCaption, bool bHover, long lLeft);
@@ -164,6 +211,12 @@ private:
   bool m_bOptionButton1Hover;
   bool m_bOptionButton2Hover;
   bool m_bUpdateDraw;
+  // Bookkeeping of the owner: the last child (appending stays cheap), the row's index in the
+  // visible list, its slots in the owner's row sets, and the full repaint its label rect is from.
+  CTreeOptionItem* m_pLastChild;
+  int m_nVisibleIndex;
+  int m_anSetSlot[CTreeOptionRowSet::setCount];
+  UINT m_uLabelPaint;
 };
 
 // Shortens a text to fit nWidth pixels of the DC, ending it with "..." (keeps at least one

@@ -14,6 +14,7 @@ const long kLineStep = 18;
 const long kMinDropColumn = 17;
 const int kDragBarWidth = 4;
 const int kFitMargin = 5;
+const long kPaintMargin = 32;
 }
 
 IMPLEMENT_DYNAMIC(CTreeOptionList, CWnd)
@@ -93,9 +94,7 @@ void CTreeOptionList::UpdateResize()
     return;
   if (!m_otOption->IsUseLabel())
     m_otOption->SetColumn(kMinDropColumn);
-  long lTotal = 0;
-  for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
-    lTotal += pRoot->GetTotalHeight();
+  const long lTotal = m_otOption->GetShownHeight();
   if (GetSafeHwnd() != nullptr)
   {
     CRect rcClient;
@@ -204,14 +203,17 @@ void CTreeOptionList::OnPaint()
   }
   CRect rcClient;
   GetClientRect(rcClient);
-  fullPaint(&dc, rcClient);
+  fullPaint(&dc, rcClient, dc.m_ps.rcPaint);
 }
 
-void CTreeOptionList::fullPaint(CDC* pDC, const CRect& rcClient)
+// Draws the rows that meet the paint area; what lies outside it stays as the screen shows it.
+void CTreeOptionList::fullPaint(CDC* pDC, const CRect& rcClient, const CRect& rcPaint)
 {
   CBmpMenuMemDC dc(pDC, rcClient);
-  m_otOption->ClearVisibleList();
   m_otOption->ClearAllLabelRect();
+  // A row may draw a little beyond its own band (a tall font): its neighbours count as meeting.
+  const std::vector<CTreeOptionItem*> arRows =
+    m_otOption->LayOutRows(rcClient.top - kPaintMargin, rcClient.bottom + kPaintMargin);
   const bool bEnabled = m_otOption->IsWindowEnabled() != FALSE;
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
   const COLORREF crBack = bEnabled ? ::GetSysColor(COLOR_WINDOW) : crFace;
@@ -222,9 +224,18 @@ void CTreeOptionList::fullPaint(CDC* pDC, const CRect& rcClient)
   dc.FillSolidRect(0, 0, kGutter, rcClient.Height(), m_otOption->GetShadeExpandColumn() ? crFace : crBack);
   const int nSaved = dc.SaveDC();
   dc.IntersectClipRect(rcClient);
-  long lY = 0;
-  for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
-    lY += pRoot->DrawItem(&dc, rcClient, 0, lY, false);
+  const long lOffset = m_otOption->GetOrigin().y;
+  for (CTreeOptionItem* pRow : arRows)
+  {
+    const CPoint ptRow = pRow->GetLocation();
+    const long lTop = ptRow.y - lOffset;
+    const long lBottom = lTop + pRow->GetHeight();
+    const bool bPainted = lTop < rcPaint.bottom + kPaintMargin && lBottom > rcPaint.top - kPaintMargin;
+    // A row that has just left the view is drawn out of sight, so that its window follows it.
+    const bool bLeft = lTop >= rcClient.bottom + kPaintMargin || lBottom <= rcClient.top - kPaintMargin;
+    if (bPainted || bLeft)
+      pRow->DrawItem(&dc, rcClient, ptRow.x, ptRow.y, true);
+  }
   dc.RestoreDC(nSaved);
   dc.FillSolidRect(kGutter, 0, 1, rcClient.Height(), ::GetSysColor(COLOR_BTNSHADOW));
   CRect rcBorder(rcClient);
@@ -258,22 +269,58 @@ void CTreeOptionList::updatePaint()
   dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcClient, 0, 0, SRCCOPY);
   const int nSaved = dc.SaveDC();
   dc.IntersectClipRect(rcClient);
-  long lY = 0;
-  for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
-    lY += updateDrawItem(pRoot, &dc, rcClient, 0, lY, 1);
+  if (m_otOption->IsLayoutCurrent())
+    redrawMarkedRows(&dc, rcClient);
+  else
+  {
+    // Rows moved since the last full repaint: find where it would put them now.
+    long lY = 0;
+    for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr;
+         pRoot = pRoot->GetSibling())
+      lY += updateDrawItem(pRoot, &dc, rcClient, 0, lY, 1);
+    keepMarkedRows(m_otOption->TakeRowsToRedraw());
+  }
   dc.RestoreDC(nSaved);
+}
+
+// The marked rows where the last full repaint placed them, in drawing order.
+void CTreeOptionList::redrawMarkedRows(CDC* pDC, const CRect& rcClient)
+{
+  std::vector<CTreeOptionItem*> arRows = m_otOption->TakeRowsToRedraw();
+  std::vector<CTreeOptionItem*> arUnseen;
+  std::vector<CTreeOptionItem*> arShown;
+  for (CTreeOptionItem* pRow : arRows)
+    (m_otOption->IsItemVisible(pRow) ? arShown : arUnseen).push_back(pRow);
+  std::sort(arShown.begin(), arShown.end(), [](CTreeOptionItem* pA, CTreeOptionItem* pB) {
+    return pA->GetLocation().y < pB->GetLocation().y;
+  });
+  for (CTreeOptionItem* pRow : arShown)
+    if (pRow->IsUpdateDraw())
+      redrawRow(pRow, pDC, rcClient, pRow->GetLocation().x, pRow->GetLocation().y);
+  // Rows under collapsed ones keep their mark for when they show again.
+  keepMarkedRows(arUnseen);
+}
+
+void CTreeOptionList::keepMarkedRows(const std::vector<CTreeOptionItem*>& arRows)
+{
+  for (CTreeOptionItem* pRow : arRows)
+    if (pRow->IsUpdateDraw())
+      pRow->SetUpdateDraw();
+}
+
+void CTreeOptionList::redrawRow(CTreeOptionItem* otiItem, CDC* pDC, const RECT& rcClient, long lX, long lY)
+{
+  otiItem->DrawItem(pDC, rcClient, lX, lY, true);
+  // An in-place window of the selected row paints itself over what the row drew.
+  if (otiItem->IsSelected())
+    otiItem->DrawSelectItem();
 }
 
 long CTreeOptionList::updateDrawItem(CTreeOptionItem* otiItem, CDC* pDC, const RECT& rcClient, long lX, long lY,
                                      long lRootLevel)
 {
   if (otiItem->IsUpdateDraw())
-  {
-    otiItem->DrawItem(pDC, rcClient, lX, lY, true);
-    // An in-place window of the selected row paints itself over what the row drew.
-    if (otiItem->IsSelected())
-      otiItem->DrawSelectItem();
-  }
+    redrawRow(otiItem, pDC, rcClient, lX, lY);
   long lHeight = otiItem->GetHeight();
   if (!otiItem->IsExpanded())
     return lHeight;

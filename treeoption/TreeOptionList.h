@@ -4,6 +4,8 @@
 #pragma once
 #include <afxwin.h>
 
+#include <vector>
+
 class CTreeOption;
 class CTreeOptionItem;
 
@@ -47,7 +49,10 @@ protected:
 
 private:
   bool acceptsInput() const;
-  void fullPaint(CDC* pDC, const CRect& rcClient);
+  void fullPaint(CDC* pDC, const CRect& rcClient, const CRect& rcPaint);
+  void redrawMarkedRows(CDC* pDC, const CRect& rcClient);
+  void keepMarkedRows(const std::vector<CTreeOptionItem*>& arRows);
+  void redrawRow(CTreeOptionItem* otiItem, CDC* pDC, const RECT& rcClient, long lX, long lY);
   void drawDragBar(CDC* pDC, const CRect& rcClient);
   bool toggleExpand(CTreeOptionItem* otiItem);
   void clickRow(long lHit, CTreeOptionItem* otiItem);

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace
 {
 class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
@@ -233,4 +237,91 @@ TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
   EXPECT_EQ(0, textPixels(crText));
   EXPECT_GT(textPixels(Sys(COLOR_GRAYTEXT)), 0);
   m_tree.EnableWindow(TRUE);
+}
+
+namespace
+{
+void appendDrawingOrder(CTreeOptionItem* pFirst, std::vector<CTreeOptionItem*>& rows)
+{
+  for (CTreeOptionItem* pRow = pFirst; pRow != nullptr; pRow = pRow->GetSibling())
+  {
+    rows.push_back(pRow);
+    if (pRow->IsExpanded())
+      appendDrawingOrder(pRow->GetChild(), rows);
+  }
+}
+}
+
+// The control keeps the scroll range and the drawn rows by bookkeeping: they must match a count
+// over the whole tree after every kind of change.
+TEST_F(TreeOptionModel, ScrollRangeAndDrawnRowsMatchTheTree)
+{
+  CTreeOptionItem* pHidden = nullptr;
+  const std::vector<std::function<void()>> steps = {
+    [&] { m_pGrid->Expand(FALSE); },
+    [&] { pHidden = m_tree.InsertItem(NewRow("Hidden"), m_pSnap); },
+    [&] { m_pSnap->SetItemHeight(30); },
+    [&] { m_pGrid->Expand(TRUE); },
+    [&] { m_pSnap->Expand(TRUE); },
+    [&] { pHidden->SetItemHeight(40); },
+    [&] { m_tree.InsertItem(NewRow("Last")); },
+    [&] { m_tree.DeleteItem(m_pGrid); },
+    [&] { m_pView->Expand(FALSE); },
+    [&] { m_tree.DeleteItem(m_pUnits); },
+  };
+  for (size_t i = 0; i < steps.size(); ++i)
+  {
+    SCOPED_TRACE("step " + std::to_string(i));
+    steps[i]();
+    m_tree.UpdatedItems();
+    Repaint();
+    std::vector<CTreeOptionItem*> expected;
+    appendDrawingOrder(m_tree.GetRootItem()->GetChild(), expected);
+    long lTotal = 0;
+    for (CTreeOptionItem* pRoot = m_tree.GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
+      lTotal += pRoot->GetTotalHeight();
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
+    List().GetScrollInfo(SB_VERT, &si, SIF_RANGE);
+    EXPECT_EQ(lTotal, si.nMax);
+    std::vector<CTreeOptionItem*> drawn;
+    long lY = 0;
+    for (CTreeOptionItem* pRow = m_tree.GetVisibleList(); pRow != nullptr; pRow = pRow->GetNextVisible())
+    {
+      drawn.push_back(pRow);
+      EXPECT_EQ(lY, pRow->GetLocation().y);
+      EXPECT_EQ(pRow, m_tree.FindItemAll(CPoint(60, lY + pRow->GetHeight() - 1)));
+      lY += pRow->GetHeight();
+    }
+    EXPECT_EQ(expected, drawn);
+    EXPECT_EQ(expected.back(), m_tree.FocusLast());
+  }
+}
+
+// Rows out of view are not drawn, yet they keep their place, and their labels count when the
+// column is fitted as if they had been drawn.
+TEST_F(TreeOptionModel, RowsOutOfViewKeepPlaceAndLabel)
+{
+  for (int i = 0; i < 30; ++i)
+    m_tree.InsertItem(NewRow(i == 25 ? "A label longer than the others" : "Row"), m_pZoom);
+  m_pZoom->Expand(TRUE);
+  m_tree.UpdatedItems();
+  m_tree.SetColumn(250);
+  Repaint();
+  const CRect rcOutOfView = m_tree.GetLargestVisibleLabel();
+  CTreeOptionItem* pLong = m_tree.FindItemAll(CPoint(60, rcOutOfView.CenterPoint().y));
+  ASSERT_NE(nullptr, pLong);
+  EXPECT_EQ(CString("A label longer than the others"), pLong->GetLabelText());
+
+  // Scrolled into view and drawn, the row's label ends where it was measured.
+  m_tree.SetFocusedItem(pLong);
+  Repaint();
+  const long lTop = pLong->GetLocation().y - m_tree.GetOrigin().y;
+  EXPECT_GE(lTop, 0);
+  EXPECT_LT(lTop + kRowHeight, kListHeight);
+  EXPECT_EQ(rcOutOfView.right, pLong->GetLabelRect().right);
+  EXPECT_EQ(rcOutOfView.right, m_tree.GetLargestVisibleLabel().right);
+  EXPECT_EQ(pLong, m_tree.FindItem(CPoint(60, lTop + 1)));
+  CPixelCanvas shown(List());
+  EXPECT_GT(shown.CountColour(CRect(40, lTop + 1, rcOutOfView.right, lTop + kRowHeight - 2), Sys(COLOR_BTNTEXT)), 0);
 }
