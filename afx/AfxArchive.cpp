@@ -4,7 +4,8 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Object and class tags.
 const WORD wNullTag = 0x0000;
@@ -27,9 +28,9 @@ const size_t nStringChunk = 64 * 1024;
 }  // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
-  : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
-    m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr),
-    m_nLastClassSchema(0), m_nMapCount(1), m_nObjectDepth(0)
+    : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
+      m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr), m_nLastClassSchema(0),
+      m_nMapCount(1), m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
   if (!pFile)
@@ -41,13 +42,17 @@ CArchive::~CArchive()
 {
   if (!m_pFile)
     return;
-  if (m_nMode & bNoFlushOnDelete) {
+  if (m_nMode & bNoFlushOnDelete)
+  {
     Abort();
     return;
   }
-  try {
+  try
+  {
     Close();
-  } catch (CException* e) {
+  }
+  catch (CException* e)
+  {
     // A destructor cannot raise: what could not be written is lost, as with Abort.
     e->Delete();
     Abort();
@@ -61,16 +66,14 @@ void CArchive::Close()
   m_pFile = nullptr;
 }
 
-void CArchive::Abort()
-{
-  m_pFile = nullptr;
-}
+void CArchive::Abort() { m_pFile = nullptr; }
 
 void CArchive::Flush()
 {
   if (!m_pFile || IsLoading())
     return;
-  if (m_nBufCur) {
+  if (m_nBufCur)
+  {
     m_pFile->Write(m_buffer.data(), UINT(m_nBufCur));
     m_nBufCur = 0;
   }
@@ -86,16 +89,14 @@ void CArchive::checkMode(BOOL bLoading) const
     fail(CArchiveException::readOnly);
 }
 
-void CArchive::fail(int cause) const
-{
-  AfxThrowArchiveException(cause, m_strFileName);
-}
+void CArchive::fail(int cause) const { AfxThrowArchiveException(cause, m_strFileName); }
 
 void CArchive::Write(const void* lpBuf, UINT nMax)
 {
   checkMode(FALSE);
   const BYTE* pb = static_cast<const BYTE*>(lpBuf);
-  while (nMax) {
+  while (nMax)
+  {
     if (m_nBufCur == m_buffer.size())
       Flush();
     const size_t n = std::min<size_t>(nMax, m_buffer.size() - m_nBufCur);
@@ -118,8 +119,10 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
   checkMode(TRUE);
   BYTE* pb = static_cast<BYTE*>(lpBuf);
   UINT nRead = 0;
-  while (nRead < nMax) {
-    if (m_nBufCur == m_nBufMax) {
+  while (nRead < nMax)
+  {
+    if (m_nBufCur == m_nBufMax)
+    {
       if (m_bAtEnd)
         break;
       fillBuffer();
@@ -176,12 +179,14 @@ DWORD_PTR CArchive::ReadCount()
 
 void CArchive::WriteCount(DWORD_PTR dwCount)
 {
-  if (dwCount < 0xFFFF) {
+  if (dwCount < 0xFFFF)
+  {
     *this << WORD(dwCount);
     return;
   }
   *this << WORD(0xFFFF);
-  if (!b64BitCounts || ULONGLONG(dwCount) < 0xFFFFFFFFu) {
+  if (!b64BitCounts || ULONGLONG(dwCount) < 0xFFFFFFFFu)
+  {
     *this << DWORD(dwCount);
     return;
   }
@@ -193,14 +198,16 @@ void CArchive::WriteCount(DWORD_PTR dwCount)
 ULONGLONG CArchive::readStringLength(UINT& nCharSize)
 {
   nCharSize = 1;
-  for (;;) {
+  for (;;)
+  {
     BYTE bLength;
     *this >> bLength;
     if (bLength < 0xFF)
       return bLength;
     WORD wLength;
     *this >> wLength;
-    if (wLength == 0xFFFE) {
+    if (wLength == 0xFFFE)
+    {
       // The wide-string marker; the length follows.
       if (nCharSize == 2)
         fail(CArchiveException::genericException);
@@ -221,17 +228,20 @@ ULONGLONG CArchive::readStringLength(UINT& nCharSize)
 
 void CArchive::writeStringLength(ULONGLONG nLength)
 {
-  if (nLength < 0xFF) {
+  if (nLength < 0xFF)
+  {
     *this << BYTE(nLength);
     return;
   }
   *this << BYTE(0xFF);
-  if (nLength < 0xFFFE) {
+  if (nLength < 0xFFFE)
+  {
     *this << WORD(nLength);
     return;
   }
   *this << WORD(0xFFFF);
-  if (nLength < 0xFFFFFFFFu) {
+  if (nLength < 0xFFFFFFFFu)
+  {
     *this << DWORD(nLength);
     return;
   }
@@ -242,13 +252,15 @@ void CArchive::writeStringLength(ULONGLONG nLength)
 // piece at a time.
 void CArchive::readNarrowChars(CString& str, size_t nLength)
 {
-  if (bufferedToLoad() >= nLength) {
+  if (bufferedToLoad() >= nLength)
+  {
     str.SetString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
     m_nBufCur += nLength;
     return;
   }
   str.Empty();
-  for (size_t nDone = 0; nDone < nLength;) {
+  for (size_t nDone = 0; nDone < nLength;)
+  {
     const size_t nChunk = std::min(nLength - nDone, nStringChunk);
     LPTSTR pChars = str.GetBufferSetLength(int(nDone + nChunk));
     readExactly(pChars + nDone, UINT(nChunk));
@@ -259,7 +271,8 @@ void CArchive::readNarrowChars(CString& str, size_t nLength)
 CString CArchive::readWideChars(size_t nLength)
 {
   std::u16string wide;
-  for (size_t nDone = 0; nDone < nLength;) {
+  for (size_t nDone = 0; nDone < nLength;)
+  {
     const size_t nChunk = std::min(nLength - nDone, nStringChunk / 2);
     wide.resize(nDone + nChunk);
     readExactly(&wide[nDone], UINT(nChunk * 2));
@@ -326,7 +339,8 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
   if (!pClassRef || pClassRef->m_wSchema == 0xFFFF)
     AfxThrowNotSupportedException();
   const auto known = m_storeMap.find(pClassRef);
-  if (known != m_storeMap.end()) {
+  if (known != m_storeMap.end())
+  {
     writeTag(known->second, TRUE);
     return;
   }
@@ -339,9 +353,11 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 void CArchive::WriteObject(const CObject* pOb)
 {
   checkMode(FALSE);
-  if (pOb) {
+  if (pOb)
+  {
     const auto known = m_storeMap.find(pOb);
-    if (known != m_storeMap.end()) {
+    if (known != m_storeMap.end())
+    {
       writeTag(known->second, FALSE);
       return;
     }
@@ -366,7 +382,8 @@ void CArchive::WriteOwnedObject(const CObject* pOb)
 // The null tag, or the object's class, then its number and its data.
 void CArchive::writeObject(const CObject* pOb, BOOL bRemember)
 {
-  if (!pOb) {
+  if (!pOb)
+  {
     *this << wNullTag;
     return;
   }
@@ -403,11 +420,14 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
   *this >> wTag;
   CRuntimeClass* pClass;
   UINT nSchema;
-  if (m_pLastClass && wTag == m_wLastClassTag) {
+  if (m_pLastClass && wTag == m_wLastClassTag)
+  {
     // Objects of one class tend to come one after another.
     pClass = m_pLastClass;
     nSchema = m_nLastClassSchema;
-  } else {
+  }
+  else
+  {
     pClass = readClassTag(wTag, nSchema, pObTag);
     if (!pClass)
       return nullptr;
@@ -428,7 +448,8 @@ CRuntimeClass* CArchive::readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag)
     *this >> dwTag;
   else
     dwTag = (DWORD(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
-  if (!(dwTag & dwBigClassTag)) {
+  if (!(dwTag & dwBigClassTag))
+  {
     if (!pObTag)
       fail(CArchiveException::badIndex);
     *pObTag = dwTag;
@@ -437,10 +458,13 @@ CRuntimeClass* CArchive::readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag)
 
   CRuntimeClass* pClass;
   DWORD nClassTag;
-  if (wTag == wNewClassTag) {
+  if (wTag == wNewClassTag)
+  {
     pClass = readClassRecord(nSchema);
     nClassTag = m_loadTable[addLoadSlot(pClass, nullptr, nSchema)].nTag;
-  } else {
+  }
+  else
+  {
     nClassTag = dwTag & ~dwBigClassTag;
     const LoadSlot* pSlot = findLoadSlot(nClassTag);
     if (!pSlot || !pSlot->pClass)
@@ -448,7 +472,8 @@ CRuntimeClass* CArchive::readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag)
     pClass = pSlot->pClass;
     nSchema = pSlot->nSchema;
   }
-  if (nClassTag < wBigObjectTag) {
+  if (nClassTag < wBigObjectTag)
+  {
     m_wLastClassTag = WORD(wClassTag | nClassTag);
     m_pLastClass = pClass;
     m_nLastClassSchema = nSchema;
@@ -469,7 +494,8 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   UINT nSchema = 0;
   DWORD dwObTag = 0;
   CRuntimeClass* pClass = ReadClass(pClassRefRequested, &nSchema, &dwObTag);
-  if (!pClass) {
+  if (!pClass)
+  {
     if (dwObTag == 0)
       return nullptr;
     const LoadSlot* pSlot = bOwned ? nullptr : findLoadSlot(dwObTag);
@@ -490,14 +516,17 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   // A shared object is registered before its data is read: the data may refer back to it.
   const size_t nNoSlot = size_t(-1);
   size_t nSlot = nNoSlot;
-  try {
+  try
+  {
     if (bOwned)
       nextMapIndex();
     else
       nSlot = addLoadSlot(nullptr, pOb, 0);
     m_nObjectSchema = nSchema;
     pOb->Serialize(*this);
-  } catch (...) {
+  }
+  catch (...)
+  {
     --m_nObjectDepth;
     if (nSlot != nNoSlot)
       m_loadTable[nSlot].pObject = nullptr;
@@ -508,10 +537,7 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   return pOb;
 }
 
-CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
-{
-  return readObject(pClassRefRequested, FALSE);
-}
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) { return readObject(pClassRefRequested, FALSE); }
 
 CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
 {

@@ -104,9 +104,11 @@ public:
   CArchive& operator>>(CString& str)
   {
     // Most strings are short and narrow, and lie whole in the buffer.
-    if (bufferedToLoad() > 0) {
+    if (bufferedToLoad() > 0)
+    {
       const size_t nLength = m_buffer[m_nBufCur];
-      if (nLength < 0xFF && bufferedToLoad() > nLength) {
+      if (nLength < 0xFF && bufferedToLoad() > nLength)
+      {
         str.SetString(reinterpret_cast<LPCSTR>(&m_buffer[m_nBufCur + 1]), int(nLength));
         m_nBufCur += 1 + nLength;
         return *this;
@@ -145,7 +147,8 @@ private:
   CArchive& readValue(T& value)
   {
     // Most values lie whole in the buffer: copy them without the general read's loop.
-    if (bufferedToLoad() >= sizeof value) {
+    if (bufferedToLoad() >= sizeof value)
+    {
       std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
       m_nBufCur += sizeof value;
       return *this;
@@ -189,7 +192,7 @@ private:
   CRuntimeClass* m_pLastClass;
   UINT m_nLastClassSchema;
   std::unordered_map<const void*, DWORD> m_storeMap;
-  DWORD m_nMapCount;  // the next tag number to give
+  DWORD m_nMapCount;    // the next tag number to give
   UINT m_nObjectDepth;  // objects being read inside one another
 };
 

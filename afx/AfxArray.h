@@ -67,7 +67,8 @@ public:
   {
     if (nIndex < 0 || nCount < 0)
       AfxThrowInvalidArgException();
-    if (nIndex == 0 && !IsEmpty()) {
+    if (nIndex == 0 && !IsEmpty())
+    {
       insertAtFront(TYPE(newElement), size_t(nCount));
       return;
     }
@@ -111,7 +112,8 @@ protected:
 private:
   void insertAtFront(const TYPE& element, size_t nCount)
   {
-    if (nCount > m_nGap) {
+    if (nCount > m_nGap)
+    {
       // A gap as large as the array, so that refilling it costs as much as the move.
       std::vector<TYPE> items;
       const size_t nGap = nCount + m_items.size();
@@ -132,12 +134,12 @@ private:
   }
 };
 
-#define ZAFX_DECLARE_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE)   \
-  class ZUNTAFX_API class_name : public CObject, public ZAfxArrayCore<TYPE, ARG_TYPE> \
-  {                                                               \
-    DECLARE(class_name)                                           \
-  public:                                                         \
-    class_name() {}                                               \
+#define ZAFX_DECLARE_ARRAY(class_name, TYPE, ARG_TYPE, DECLARE)                                                        \
+  class ZUNTAFX_API class_name : public CObject, public ZAfxArrayCore<TYPE, ARG_TYPE>                                  \
+  {                                                                                                                    \
+    DECLARE(class_name)                                                                                                \
+  public:                                                                                                              \
+    class_name() {}                                                                                                    \
   };
 
 ZAFX_DECLARE_ARRAY(CStringArray, CString, LPCTSTR, DECLARE_DYNAMIC)

@@ -3,13 +3,13 @@
 #include <cassert>
 
 #ifndef ASSERT
-#  define ASSERT(f) assert(f)
+#define ASSERT(f) assert(f)
 #endif
 // Evaluates its argument in every build, checks it only where ASSERT checks.
 #ifndef VERIFY
-#  ifdef NDEBUG
-#    define VERIFY(f) ((void)(f))
-#  else
-#    define VERIFY(f) assert(f)
-#  endif
+#ifdef NDEBUG
+#define VERIFY(f) ((void)(f))
+#else
+#define VERIFY(f) assert(f)
+#endif
 #endif

@@ -11,10 +11,7 @@ const AFX_MSGMAP* AFXAPI CCmdTarget::GetThisMessageMap()
   return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-  return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 namespace
 {
@@ -27,8 +24,7 @@ bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT
 }
 }
 
-const AFX_MSGMAP_ENTRY* AFXAPI CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
-                                                           UINT nID)
+const AFX_MSGMAP_ENTRY* AFXAPI CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
   for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr)
   {
@@ -70,10 +66,9 @@ BOOL CCmdTarget::dispatchCommand(UINT nMessage, UINT nCode, UINT nID, void* pExt
 }
 
 CCmdUI::CCmdUI()
-  : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE),
-    m_bContinueRouting(FALSE), m_nIndexMax(0)
-{
-}
+    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE), m_nIndexMax(0)
+{}
 
 void CCmdUI::Enable(BOOL bOn)
 {
@@ -99,10 +94,7 @@ void CCmdUI::SetCheck(int nCheck)
     m_pOther->SendMessage(BM_SETCHECK, nCheck);
 }
 
-void CCmdUI::SetRadio(BOOL bOn)
-{
-  SetCheck(bOn ? 1 : 0);
-}
+void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
 
 void CCmdUI::SetText(LPCTSTR lpszText)
 {

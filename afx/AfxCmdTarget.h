@@ -59,16 +59,16 @@ struct AFX_CMDHANDLERINFO
 };
 
 // Command codes of OnCmdMsg: a control notification code, or one of these.
-#define CN_COMMAND 0
+#define CN_COMMAND           0
 #define CN_UPDATE_COMMAND_UI (-1)
 // Reflected messages are the originals plus this base, looked up in the child's map.
 #define WM_REFLECT_BASE 0xBC00
 // Sent at idle time to frames and control bars so that they update their command UI.
 #define WM_IDLEUPDATECMDUI 0x0363
 
-#define DECLARE_MESSAGE_MAP()                                  \
-protected:                                                     \
-  static const AFX_MSGMAP* AFXAPI GetThisMessageMap();         \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+  static const AFX_MSGMAP* AFXAPI GetThisMessageMap();                                                                 \
   const AFX_MSGMAP* GetMessageMap() const override;
 
 class ZUNTAFX_API CCmdTarget : public CObject
@@ -83,8 +83,7 @@ protected:
   virtual const AFX_MSGMAP* GetMessageMap() const;
 
   // The entry of this class's map or of a base's map that handles the message, or null.
-  static const AFX_MSGMAP_ENTRY* AFXAPI FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode,
-                                                       UINT nID);
+  static const AFX_MSGMAP_ENTRY* AFXAPI FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);
   BOOL dispatchCommand(UINT nMessage, UINT nCode, UINT nID, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 };
 

@@ -13,14 +13,16 @@ IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)
 // of the archive instead of allocating for it.
 void CObArray::Serialize(CArchive& ar)
 {
-  if (ar.IsStoring()) {
+  if (ar.IsStoring())
+  {
     ar.WriteCount(DWORD_PTR(GetSize()));
     for (INT_PTR i = 0; i < GetSize(); ++i)
       ar << GetAt(i);
     return;
   }
   RemoveAll();
-  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft) {
+  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft)
+  {
     CObject* pOb;
     ar >> pOb;
     Add(pOb);
@@ -29,17 +31,20 @@ void CObArray::Serialize(CArchive& ar)
 
 void CMapStringToOb::Serialize(CArchive& ar)
 {
-  if (ar.IsStoring()) {
+  if (ar.IsStoring())
+  {
     ar.WriteCount(DWORD_PTR(GetCount()));
     CString key;
     CObject* pValue;
-    for (POSITION pos = GetStartPosition(); pos;) {
+    for (POSITION pos = GetStartPosition(); pos;)
+    {
       GetNextAssoc(pos, key, pValue);
       ar << key << pValue;
     }
     return;
   }
-  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft) {
+  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft)
+  {
     CString key;
     CObject* pValue;
     ar >> key >> pValue;

@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
 {
   return FromHandle(
-    reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pWndBuddy)))));
+      reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pWndBuddy)))));
 }
 
 void CSpinButtonCtrl::GetRange32(int& nLower, int& nUpper) const
@@ -192,12 +192,10 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
 HIMAGELIST CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
   return reinterpret_cast<HIMAGELIST>(
-    SendMessage(LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
+      SendMessage(LVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
 }
 
-void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -338,14 +336,11 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const
 HIMAGELIST CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
   return reinterpret_cast<HIMAGELIST>(
-    SendMessage(TVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
+      SendMessage(TVM_SETIMAGELIST, nImageListType, reinterpret_cast<LPARAM>(ZuntAfx::HandleOf(pImageList))));
 }
 
 // The state image index: 1 unchecked, 2 checked (TVS_CHECKBOXES).
-BOOL CTreeCtrl::GetCheck(HTREEITEM hItem) const
-{
-  return (GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12) == 2;
-}
+BOOL CTreeCtrl::GetCheck(HTREEITEM hItem) const { return (GetItemState(hItem, TVIS_STATEIMAGEMASK) >> 12) == 2; }
 
 BOOL CTreeCtrl::SetCheck(HTREEITEM hItem, BOOL fCheck)
 {

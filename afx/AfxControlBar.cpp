@@ -21,11 +21,9 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar()
-  : m_pDockSite(nullptr), m_bAutoDelete(FALSE), m_dwStyle(0), m_cxLeftBorder(6), m_cxRightBorder(0),
-    m_cyTopBorder(2), m_cyBottomBorder(2), m_dwDockStyle(0), m_pDockBar(nullptr), m_pDockContext(nullptr),
-    m_nStateFlags(0), m_nCount(0)
-{
-}
+    : m_pDockSite(nullptr), m_bAutoDelete(FALSE), m_dwStyle(0), m_cxLeftBorder(6), m_cxRightBorder(0), m_cyTopBorder(2),
+      m_cyBottomBorder(2), m_dwDockStyle(0), m_pDockBar(nullptr), m_pDockContext(nullptr), m_nStateFlags(0), m_nCount(0)
+{}
 
 // The window goes while the object is still a control bar, so that OnDestroy takes it out of
 // its dock bar and its frame's list; ~CWnd would destroy it too late for that.
@@ -37,10 +35,7 @@ CControlBar::~CControlBar()
   delete m_pDockContext;
 }
 
-BOOL CControlBar::IsFloating() const
-{
-  return m_pDockBar != nullptr && m_pDockBar->m_bFloating;
-}
+BOOL CControlBar::IsFloating() const { return m_pDockBar != nullptr && m_pDockBar->m_bFloating; }
 
 void CControlBar::EnableDocking(DWORD dwDockStyle)
 {
@@ -76,10 +71,7 @@ void CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
                                     nShow | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-CFrameWnd* CControlBar::GetDockingFrame() const
-{
-  return GetParentFrame();
-}
+CFrameWnd* CControlBar::GetDockingFrame() const { return GetParentFrame(); }
 
 // A bar made inside a frame has that frame as its dock site.
 int CControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -237,9 +229,7 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
   return 0;
 }
 
-void CControlBar::DoPaint(CDC*)
-{
-}
+void CControlBar::DoPaint(CDC*) {}
 
 void CControlBar::OnPaint()
 {
@@ -317,8 +307,7 @@ CToolBar::~CToolBar()
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
-  return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder),
-                  nID);
+  return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder), nID);
 }
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
@@ -365,7 +354,7 @@ BOOL CToolBar::LoadBitmap(LPCTSTR lpszResourceName)
 {
   HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
   HBITMAP hbm = static_cast<HBITMAP>(
-    ::LoadImage(hInstance, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS));
+      ::LoadImage(hInstance, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS));
   if (hbm == nullptr)
     return FALSE;
   if (m_hbmImageWell != nullptr)
@@ -403,10 +392,7 @@ BOOL CToolBar::getButton(int nIndex, TBBUTTON* pButton) const
   return static_cast<BOOL>(SendMessage(TB_GETBUTTON, nIndex, reinterpret_cast<LPARAM>(pButton)));
 }
 
-int CToolBar::GetCount() const
-{
-  return static_cast<int>(SendMessage(TB_BUTTONCOUNT));
-}
+int CToolBar::GetCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
 
 void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const
 {
@@ -428,10 +414,7 @@ void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
   SendMessage(TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect));
 }
 
-int CToolBar::CommandToIndex(UINT nIDFind) const
-{
-  return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind));
-}
+int CToolBar::CommandToIndex(UINT nIDFind) const { return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind)); }
 
 UINT CToolBar::GetButtonStyle(int nIndex) const
 {

@@ -120,5 +120,5 @@ protected:
 };
 
 #ifndef RT_TOOLBAR
-#  define RT_TOOLBAR MAKEINTRESOURCE(241)
+#define RT_TOOLBAR MAKEINTRESOURCE(241)
 #endif

@@ -64,9 +64,7 @@ HBITMAP CStatic::SetBitmap(HBITMAP hBitmap)
   return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
 
-void CStatic::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -85,9 +83,7 @@ HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
   return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
 }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -22,10 +22,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
   return pDC;
 }
 
-void PASCAL CDC::DeleteTempMap()
-{
-  AfxGetThreadState().m_dcMap.DeleteTemp();
-}
+void PASCAL CDC::DeleteTempMap() { AfxGetThreadState().m_dcMap.DeleteTemp(); }
 
 BOOL CDC::Attach(HDC hDC)
 {
@@ -40,10 +37,7 @@ HDC CDC::Detach()
   return AfxGetThreadState().m_dcMap.Detach(this);
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* pDC)
-{
-  return Attach(::CreateCompatibleDC(ZuntAfx::HandleOf(pDC)));
-}
+BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(ZuntAfx::HandleOf(pDC))); }
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
@@ -57,10 +51,7 @@ BOOL CDC::DeleteDC()
   return ::DeleteDC(Detach());
 }
 
-CWnd* CDC::GetWindow() const
-{
-  return CWnd::FromHandle(::WindowFromDC(m_hDC));
-}
+CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
 
 HGDIOBJ CDC::selectHandle(HGDIOBJ hObject)
 {
@@ -203,8 +194,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
                       dwRop);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths)
 {
   return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
@@ -239,10 +229,7 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(ZuntAfx::HandleOf(pWnd))
     AfxThrowResourceException();
 }
 
-CClientDC::~CClientDC()
-{
-  ::ReleaseDC(m_hWnd, Detach());
-}
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(ZuntAfx::HandleOf(pWnd))
 {
@@ -250,10 +237,7 @@ CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(ZuntAfx::HandleOf(pWnd))
     AfxThrowResourceException();
 }
 
-CWindowDC::~CWindowDC()
-{
-  ::ReleaseDC(m_hWnd, Detach());
-}
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CBrush* PASCAL CDC::GetHalftoneBrush()
 {

@@ -67,9 +67,15 @@ public:
   // Clipping.
   int SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, pRgn ? static_cast<HRGN>(pRgn->m_hObject) : nullptr); }
   int ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
-  int ExcludeClipRect(LPCRECT lpRect) { return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+  int ExcludeClipRect(LPCRECT lpRect)
+  {
+    return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  }
   int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
-  int IntersectClipRect(LPCRECT lpRect) { return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+  int IntersectClipRect(LPCRECT lpRect)
+  {
+    return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  }
   int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
 
   // Lines and shapes.
@@ -92,7 +98,10 @@ public:
   void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
   void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
   BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
-  BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
+  BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
+  {
+    return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+  }
   void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
   BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
   BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
@@ -103,16 +112,22 @@ public:
 
   // Bitmaps.
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                  int nSrcHeight, DWORD dwRop);
-  BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+  BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth, int nSrcHeight,
+                  DWORD dwRop);
+  BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+  {
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+  }
 
   // Text.
   BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount) { return ::TextOut(m_hDC, x, y, lpszString, nCount); }
   BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
   BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths);
   int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
-  int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
+  int DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
+  {
+    return DrawText(str, str.GetLength(), lpRect, nFormat);
+  }
   CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
   CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
   BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hAttribDC, lpMetrics); }

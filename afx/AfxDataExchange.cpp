@@ -10,15 +10,11 @@
 
 IMPLEMENT_DYNAMIC(CUserException, CSimpleException)
 
-void AFXAPI AfxThrowUserException()
-{
-  throw new CUserException;
-}
+void AFXAPI AfxThrowUserException() { throw new CUserException; }
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-  : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
-{
-}
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE)
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
@@ -84,8 +80,7 @@ bool OnlyBlanksFrom(const char* psz)
 }
 
 template <class TValue, class TParse>
-void ExchangeNumber(CDataExchange* pDX, int nIDC, TValue& value, UINT nIDPrompt, const char* pszFormat,
-                    TParse parse)
+void ExchangeNumber(CDataExchange* pDX, int nIDC, TValue& value, UINT nIDPrompt, const char* pszFormat, TParse parse)
 {
   HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
   if (!pDX->m_bSaveAndValidate)

@@ -36,18 +36,13 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog() : CDialog(static_cast<LPCTSTR>(nullptr))
-{
-}
+CDialog::CDialog() : CDialog(static_cast<LPCTSTR>(nullptr)) {}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
-  : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd), m_nModalResult(-1), m_bContinueModal(FALSE)
-{
-}
+    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd), m_nModalResult(-1), m_bContinueModal(FALSE)
+{}
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd)
-{
-}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd) {}
 
 BOOL CDialog::createFromTemplate(HWND hWndParent)
 {
@@ -70,10 +65,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
   return createFromTemplate(hWndParent);
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-  return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd);
-}
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
 
 HWND CDialog::PreModal()
 {
@@ -172,14 +164,9 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel()
-{
-  EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 {
@@ -201,10 +188,7 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
   SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pWndCtrl)), TRUE);
 }
 
-BOOL CDialog::PreTranslateMessage(MSG* pMsg)
-{
-  return ::IsDialogMessage(m_hWnd, pMsg);
-}
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) { return ::IsDialogMessage(m_hWnd, pMsg); }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

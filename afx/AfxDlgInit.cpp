@@ -13,9 +13,12 @@ UINT ToWin32Message(WORD nMsg)
 {
   switch (nMsg)
   {
-  case WIN16_LB_ADDSTRING: return LB_ADDSTRING;
-  case WIN16_CB_ADDSTRING: return CB_ADDSTRING;
-  default: return 0;
+  case WIN16_LB_ADDSTRING:
+    return LB_ADDSTRING;
+  case WIN16_CB_ADDSTRING:
+    return CB_ADDSTRING;
+  default:
+    return 0;
   }
 }
 

@@ -5,7 +5,7 @@
 #include "AfxPlatform.h"
 
 #ifndef RT_DLGINIT
-#  define RT_DLGINIT MAKEINTRESOURCE(240)
+#define RT_DLGINIT MAKEINTRESOURCE(240)
 #endif
 
 // Sends each entry's message to its control. TRUE also when the template has no such data;

@@ -9,10 +9,7 @@ namespace
 // Docked bars overlap their neighbours in a row by their borders.
 const int kBarOverlap = 2;
 
-bool IsPlaceholder(const void* pEntry)
-{
-  return reinterpret_cast<UINT_PTR>(pEntry) < 0x10000;
-}
+bool IsPlaceholder(const void* pEntry) { return reinterpret_cast<UINT_PTR>(pEntry) < 0x10000; }
 }
 
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
@@ -33,21 +30,16 @@ BOOL CDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
   m_dwStyle = dwStyle & CBRS_ALL;
   m_pDockSite = DYNAMIC_DOWNCAST(CFrameWnd, pParentWnd);
-  LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  LPCTSTR lpszClass =
+      AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   return CWnd::Create(lpszClass, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                       CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
 // The dock bar is no bar of its own: neither dragged nor toggled.
-void CDockBar::OnLButtonDown(UINT nFlags, CPoint point)
-{
-  CWnd::OnLButtonDown(nFlags, point);
-}
+void CDockBar::OnLButtonDown(UINT nFlags, CPoint point) { CWnd::OnLButtonDown(nFlags, point); }
 
-void CDockBar::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-  CWnd::OnLButtonDblClk(nFlags, point);
-}
+void CDockBar::OnLButtonDblClk(UINT nFlags, CPoint point) { CWnd::OnLButtonDblClk(nFlags, point); }
 
 CControlBar* CDockBar::GetDockedControlBar(int nPos) const
 {

@@ -28,10 +28,9 @@ CPoint ScreenPoint(const MSG& msg)
 }
 
 CDockContext::CDockContext(CControlBar* pBar)
-  : m_pBar(pBar), m_pDockSite(pBar->m_pDockSite), m_dwOverDockStyle(0), m_nHitTest(0), m_bDragging(FALSE),
-    m_uMRUDockID(0), m_ptMRUFloatPos(CW_USEDEFAULT, CW_USEDEFAULT), m_bRectShown(FALSE)
-{
-}
+    : m_pBar(pBar), m_pDockSite(pBar->m_pDockSite), m_dwOverDockStyle(0), m_nHitTest(0), m_bDragging(FALSE),
+      m_uMRUDockID(0), m_ptMRUFloatPos(CW_USEDEFAULT, CW_USEDEFAULT), m_bRectShown(FALSE)
+{}
 
 void CDockContext::StartDrag(CPoint pt)
 {
@@ -230,8 +229,9 @@ void CDockContext::drawFocusRect()
 {
   if (!m_bDragging && !m_bRectShown)
     return;
-  CRect rect = m_dwOverDockStyle == 0 ? m_rectFrameDragHorz
-               : (m_dwOverDockStyle & CBRS_ORIENT_HORZ) ? m_rectDragHorz : m_rectDragVert;
+  CRect rect = m_dwOverDockStyle == 0                   ? m_rectFrameDragHorz
+               : (m_dwOverDockStyle & CBRS_ORIENT_HORZ) ? m_rectDragHorz
+                                                        : m_rectDragVert;
   CDC dc;
   dc.Attach(::GetDCEx(nullptr, nullptr, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE));
   CBrush* pOldBrush = dc.SelectObject(CDC::GetHalftoneBrush());

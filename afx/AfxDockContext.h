@@ -26,7 +26,7 @@ public:
   DWORD m_dwOverDockStyle;               // the side under the drag, 0 for floating
   int m_nHitTest;                        // the edge or corner being resized, 0 while dragging
   BOOL m_bDragging;
-  UINT m_uMRUDockID;                     // where the bar was docked last
+  UINT m_uMRUDockID;  // where the bar was docked last
   CRect m_rectMRUDockPos;
   CPoint m_ptMRUFloatPos;
 

@@ -27,14 +27,13 @@ public:
   explicit CSimpleException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
 };
 
-#define ZAFX_SIMPLE_EXCEPTION(class_name)                                             \
-  class ZUNTAFX_API class_name : public CSimpleException                             \
-  {                                                                                   \
-    DECLARE_DYNAMIC(class_name)                                                       \
-  public:                                                                             \
-    explicit class_name(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}   \
-    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,                            \
-                         UINT* pnHelpContext = nullptr) const override;               \
+#define ZAFX_SIMPLE_EXCEPTION(class_name)                                                                              \
+  class ZUNTAFX_API class_name : public CSimpleException                                                               \
+  {                                                                                                                    \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
+  public:                                                                                                              \
+    explicit class_name(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}                                    \
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;              \
   };
 ZAFX_SIMPLE_EXCEPTION(CMemoryException)
 ZAFX_SIMPLE_EXCEPTION(CNotSupportedException)

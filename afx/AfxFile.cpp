@@ -10,24 +10,34 @@ IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-namespace {
+namespace
+{
 
 DWORD accessOf(UINT nOpenFlags)
 {
-  switch (nOpenFlags & 3) {
-  case CFile::modeWrite: return GENERIC_WRITE;
-  case CFile::modeReadWrite: return GENERIC_READ | GENERIC_WRITE;
-  default: return GENERIC_READ;
+  switch (nOpenFlags & 3)
+  {
+  case CFile::modeWrite:
+    return GENERIC_WRITE;
+  case CFile::modeReadWrite:
+    return GENERIC_READ | GENERIC_WRITE;
+  default:
+    return GENERIC_READ;
   }
 }
 
 DWORD shareOf(UINT nOpenFlags)
 {
-  switch (nOpenFlags & 0x70) {
-  case CFile::shareDenyWrite: return FILE_SHARE_READ;
-  case CFile::shareDenyRead: return FILE_SHARE_WRITE;
-  case CFile::shareDenyNone: return FILE_SHARE_READ | FILE_SHARE_WRITE;
-  default: return 0;  // compatibility and exclusive modes share nothing
+  switch (nOpenFlags & 0x70)
+  {
+  case CFile::shareDenyWrite:
+    return FILE_SHARE_READ;
+  case CFile::shareDenyRead:
+    return FILE_SHARE_WRITE;
+  case CFile::shareDenyNone:
+    return FILE_SHARE_READ | FILE_SHARE_WRITE;
+  default:
+    return 0;  // compatibility and exclusive modes share nothing
   }
 }
 
@@ -40,13 +50,9 @@ DWORD creationOf(UINT nOpenFlags)
 
 }  // namespace
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -68,9 +74,11 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
   m_strFileName = lpszFileName;
   const HANDLE hFile = ::CreateFileA(lpszFileName, accessOf(nOpenFlags), shareOf(nOpenFlags), nullptr,
                                      creationOf(nOpenFlags), FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (hFile == INVALID_HANDLE_VALUE) {
+  if (hFile == INVALID_HANDLE_VALUE)
+  {
     const DWORD dwError = ::GetLastError();
-    if (pError) {
+    if (pError)
+    {
       pError->m_lOsError = LONG(dwError);
       pError->m_cause = CFileException::OsErrorToException(LONG(dwError));
       pError->m_strFileName = lpszFileName;
@@ -167,7 +175,8 @@ CString CFile::GetFileName() const
 
 void AFXAPI CFile::Remove(LPCTSTR lpszFileName)
 {
-  if (!::DeleteFileA(lpszFileName)) {
+  if (!::DeleteFileA(lpszFileName))
+  {
     const DWORD dwError = ::GetLastError();
     AfxThrowFileException(CFileException::OsErrorToException(LONG(dwError)), LONG(dwError), lpszFileName);
   }
@@ -181,20 +190,16 @@ void CFile::throwOsError(DWORD dwError) const
 // --- CMemFile ---------------------------------------------------------------------------------
 
 CMemFile::CMemFile(UINT nGrowBytes)
-  : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr),
-    m_bAutoDelete(TRUE)
-{
-}
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr),
+      m_bAutoDelete(TRUE)
+{}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : CMemFile(nGrowBytes)
 {
   Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
 
-CMemFile::~CMemFile()
-{
-  Close();
-}
+CMemFile::~CMemFile() { Close(); }
 
 void CMemFile::Attach(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
 {

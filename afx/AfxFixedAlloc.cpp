@@ -4,7 +4,8 @@
 #include <new>
 #include <thread>
 
-namespace {
+namespace
+{
 
 // Blocks serve any object, as the heap's do. The chunk is asked for that alignment explicitly:
 // a 32-bit heap gives only 8 bytes where std::max_align_t wants 16.
@@ -19,19 +20,16 @@ size_t roundUpToAlignment(size_t nSize)
 }  // namespace
 
 CFixedAllocNoSync::CFixedAllocNoSync(UINT nAllocSize, UINT nBlockSize)
-  : m_nAllocSize(std::max<UINT>(nAllocSize, sizeof(CNode))), m_nBlockSize(std::max<UINT>(nBlockSize, 1)),
-    m_pNodeFree(nullptr), m_pChunks(nullptr)
-{
-}
+    : m_nAllocSize(std::max<UINT>(nAllocSize, sizeof(CNode))), m_nBlockSize(std::max<UINT>(nBlockSize, 1)),
+      m_pNodeFree(nullptr), m_pChunks(nullptr)
+{}
 
-CFixedAllocNoSync::~CFixedAllocNoSync()
-{
-  FreeAll();
-}
+CFixedAllocNoSync::~CFixedAllocNoSync() { FreeAll(); }
 
 void CFixedAllocNoSync::FreeAll()
 {
-  while (m_pChunks) {
+  while (m_pChunks)
+  {
     CNode* pChunk = m_pChunks;
     m_pChunks = pChunk->pNext;
     ::operator delete(pChunk, kBlockAlignment);
@@ -48,7 +46,8 @@ void CFixedAllocNoSync::addChunk()
   BYTE* pChunk = static_cast<BYTE*>(::operator new(nHeader + nSlot * m_nBlockSize, kBlockAlignment));
   reinterpret_cast<CNode*>(pChunk)->pNext = m_pChunks;
   m_pChunks = reinterpret_cast<CNode*>(pChunk);
-  for (UINT i = m_nBlockSize; i-- > 0;) {
+  for (UINT i = m_nBlockSize; i-- > 0;)
+  {
     CNode* pNode = reinterpret_cast<CNode*>(pChunk + nHeader + i * nSlot);
     pNode->pNext = m_pNodeFree;
     m_pNodeFree = pNode;

@@ -79,28 +79,27 @@ private:
 
 // A class whose objects come from its own allocator. Objects of a derived class that is larger
 // come from the ordinary heap.
-#define ZAFX_DECLARE_FIXED_ALLOC_OF(alloc_class)                                          \
-public:                                                                                   \
-  void* operator new(size_t nSize)                                                        \
-  {                                                                                       \
-    return nSize == s_alloc.GetAllocSize() ? s_alloc.Alloc() : ::operator new(nSize);     \
-  }                                                                                       \
-  void* operator new(size_t, void* p) { return p; }                                       \
-  void operator delete(void* p, size_t nSize)                                             \
-  {                                                                                       \
-    if (nSize == s_alloc.GetAllocSize())                                                  \
-      s_alloc.Free(p);                                                                    \
-    else                                                                                  \
-      ::operator delete(p);                                                               \
-  }                                                                                       \
-                                                                                          \
-protected:                                                                                \
+#define ZAFX_DECLARE_FIXED_ALLOC_OF(alloc_class)                                                                       \
+public:                                                                                                                \
+  void* operator new(size_t nSize)                                                                                     \
+  {                                                                                                                    \
+    return nSize == s_alloc.GetAllocSize() ? s_alloc.Alloc() : ::operator new(nSize);                                  \
+  }                                                                                                                    \
+  void* operator new(size_t, void* p) { return p; }                                                                    \
+  void operator delete(void* p, size_t nSize)                                                                          \
+  {                                                                                                                    \
+    if (nSize == s_alloc.GetAllocSize())                                                                               \
+      s_alloc.Free(p);                                                                                                 \
+    else                                                                                                               \
+      ::operator delete(p);                                                                                            \
+  }                                                                                                                    \
+                                                                                                                       \
+protected:                                                                                                             \
   static alloc_class s_alloc;
 
-#define DECLARE_FIXED_ALLOC(class_name) ZAFX_DECLARE_FIXED_ALLOC_OF(CFixedAlloc)
+#define DECLARE_FIXED_ALLOC(class_name)        ZAFX_DECLARE_FIXED_ALLOC_OF(CFixedAlloc)
 #define DECLARE_FIXED_ALLOC_NOSYNC(class_name) ZAFX_DECLARE_FIXED_ALLOC_OF(CFixedAllocNoSync)
 
-#define IMPLEMENT_FIXED_ALLOC(class_name, block_size) \
-  CFixedAlloc class_name::s_alloc(sizeof(class_name), block_size);
-#define IMPLEMENT_FIXED_ALLOC_NOSYNC(class_name, block_size) \
+#define IMPLEMENT_FIXED_ALLOC(class_name, block_size) CFixedAlloc class_name::s_alloc(sizeof(class_name), block_size);
+#define IMPLEMENT_FIXED_ALLOC_NOSYNC(class_name, block_size)                                                           \
   CFixedAllocNoSync class_name::s_alloc(sizeof(class_name), block_size);

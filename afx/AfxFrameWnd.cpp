@@ -19,10 +19,7 @@ END_MESSAGE_MAP()
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
-CFrameWnd::CFrameWnd()
-  : m_bAutoMenuEnable(TRUE), m_nIdleFlags(0), m_hMenuDefault(nullptr), m_bInRecalcLayout(FALSE)
-{
-}
+CFrameWnd::CFrameWnd() : m_bAutoMenuEnable(TRUE), m_nIdleFlags(0), m_hMenuDefault(nullptr), m_bInRecalcLayout(FALSE) {}
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -33,8 +30,8 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
   return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, void*)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, void*)
 {
   if (lpszMenuName != nullptr)
   {
@@ -56,10 +53,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
   return TRUE;
 }
 
-void CFrameWnd::PostNcDestroy()
-{
-  delete this;
-}
+void CFrameWnd::PostNcDestroy() { delete this; }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
@@ -89,8 +83,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     GetClientRect(&layout.rect);
   layout.hDWP = nFlag == reposQuery ? nullptr : ::BeginDeferWindowPos(8);
   HWND hWndLeftOver = nullptr;
-  for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-       hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+  for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
   {
     UINT nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
     if (nID == nIDLeftOver)
@@ -131,10 +124,7 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
   pFrame->RecalcLayout();
 }
 
-void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
-{
-  m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
-}
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
@@ -175,10 +165,10 @@ const struct
   UINT nID;
   DWORD dwStyle;
 } kDockBars[] = {
-  {AFX_IDW_DOCKBAR_TOP, CBRS_TOP},
-  {AFX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM},
-  {AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT},
-  {AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT},
+    {AFX_IDW_DOCKBAR_TOP, CBRS_TOP},
+    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM},
+    {AFX_IDW_DOCKBAR_LEFT, CBRS_LEFT},
+    {AFX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT},
 };
 }
 

@@ -12,30 +12,15 @@ IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-CGdiObject::~CGdiObject()
-{
-  DeleteObject();
-}
+CGdiObject::~CGdiObject() { DeleteObject(); }
 
-CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
-{
-  return AfxGetThreadState().m_gdiMap.FromHandle(hObject);
-}
+CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) { return AfxGetThreadState().m_gdiMap.FromHandle(hObject); }
 
-void PASCAL CGdiObject::DeleteTempMap()
-{
-  AfxGetThreadState().m_gdiMap.DeleteTemp();
-}
+void PASCAL CGdiObject::DeleteTempMap() { AfxGetThreadState().m_gdiMap.DeleteTemp(); }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject)
-{
-  return AfxGetThreadState().m_gdiMap.Attach(this, hObject);
-}
+BOOL CGdiObject::Attach(HGDIOBJ hObject) { return AfxGetThreadState().m_gdiMap.Attach(this, hObject); }
 
-HGDIOBJ CGdiObject::Detach()
-{
-  return AfxGetThreadState().m_gdiMap.Detach(this);
-}
+HGDIOBJ CGdiObject::Detach() { return AfxGetThreadState().m_gdiMap.Detach(this); }
 
 BOOL CGdiObject::DeleteObject()
 {
@@ -44,10 +29,7 @@ BOOL CGdiObject::DeleteObject()
   return ::DeleteObject(Detach());
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-  return Attach(::GetStockObject(nIndex));
-}
+BOOL CGdiObject::CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
 {

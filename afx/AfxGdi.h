@@ -29,11 +29,11 @@ public:
 };
 
 // Each kind wraps the same handle under its own type; FromHandle gives the map's object.
-#define ZAFX_GDI_KIND(class_name, handle_type)                                             \
-  operator handle_type() const { return static_cast<handle_type>(m_hObject); }             \
-  static class_name* PASCAL FromHandle(handle_type hObject)                                \
-  {                                                                                        \
-    return static_cast<class_name*>(CGdiObject::FromHandle(hObject));                      \
+#define ZAFX_GDI_KIND(class_name, handle_type)                                                                         \
+  operator handle_type() const { return static_cast<handle_type>(m_hObject); }                                         \
+  static class_name* PASCAL FromHandle(handle_type hObject)                                                            \
+  {                                                                                                                    \
+    return static_cast<class_name*>(CGdiObject::FromHandle(hObject));                                                  \
   }
 
 class ZUNTAFX_API CPen : public CGdiObject

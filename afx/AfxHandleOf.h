@@ -7,7 +7,8 @@
 #include "AfxMenu.h"
 #include "AfxWnd.h"
 
-namespace ZuntAfx {
+namespace ZuntAfx
+{
 
 inline HWND HandleOf(const CWnd* pWnd) { return pWnd != nullptr ? pWnd->m_hWnd : nullptr; }
 inline HDC HandleOf(const CDC* pDC) { return pDC != nullptr ? pDC->m_hDC : nullptr; }

@@ -5,10 +5,7 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-CImageList::~CImageList()
-{
-  DeleteImageList();
-}
+CImageList::~CImageList() { DeleteImageList(); }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
@@ -47,10 +44,7 @@ BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask
   return Attach(ImageList_LoadImage(hInstance, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
 }
 
-BOOL CImageList::Create(CImageList* pImageList)
-{
-  return Attach(ImageList_Duplicate(pImageList->m_hImageList));
-}
+BOOL CImageList::Create(CImageList* pImageList) { return Attach(ImageList_Duplicate(pImageList->m_hImageList)); }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {

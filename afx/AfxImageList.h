@@ -38,7 +38,10 @@ public:
   int Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
   HICON ExtractIcon(int nImage) { return ImageList_ExtractIcon(nullptr, m_hImageList, nImage); }
   BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
-  BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
+  BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+  {
+    return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+  }
 #ifndef ZUNTAFX_MFC_SURFACE
   BOOL GetIconSize(int* pcx, int* pcy) const { return ImageList_GetIconSize(m_hImageList, pcx, pcy); }
 #endif

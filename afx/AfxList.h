@@ -3,8 +3,7 @@
 #include "AfxException.h"
 
 struct __POSITION
-{
-};
+{};
 typedef __POSITION* POSITION;
 
 // The nodes and walking rules every list shares. A null or foreign POSITION is the caller's
@@ -43,7 +42,8 @@ public:
   }
   void RemoveAll()
   {
-    while (m_pHead) {
+    while (m_pHead)
+    {
       Node* next = m_pHead->next;
       delete m_pHead;
       m_pHead = next;

@@ -50,7 +50,8 @@ public:
       return FALSE;
     const UINT hash = HashKey(key);
     for (Assoc** link = &m_buckets[bucketOf(hash)]; *link; link = &(*link)->next)
-      if (matches(**link, hash, key)) {
+      if (matches(**link, hash, key))
+      {
         Assoc* gone = *link;
         *link = gone->next;
         delete gone;
@@ -62,7 +63,8 @@ public:
   void RemoveAll()
   {
     for (Assoc*& head : m_buckets)
-      while (head) {
+      while (head)
+      {
         Assoc* next = head->next;
         delete head;
         head = next;

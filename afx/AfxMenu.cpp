@@ -9,35 +9,17 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-CMenu::~CMenu()
-{
-  DestroyMenu();
-}
+CMenu::~CMenu() { DestroyMenu(); }
 
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
-{
-  return AfxGetThreadState().m_menuMap.FromHandle(hMenu);
-}
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return AfxGetThreadState().m_menuMap.FromHandle(hMenu); }
 
-CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
-{
-  return AfxGetThreadState().m_menuMap.LookupPermanent(hMenu);
-}
+CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu) { return AfxGetThreadState().m_menuMap.LookupPermanent(hMenu); }
 
-void PASCAL CMenu::DeleteTempMap()
-{
-  AfxGetThreadState().m_menuMap.DeleteTemp();
-}
+void PASCAL CMenu::DeleteTempMap() { AfxGetThreadState().m_menuMap.DeleteTemp(); }
 
-BOOL CMenu::Attach(HMENU hMenu)
-{
-  return AfxGetThreadState().m_menuMap.Attach(this, hMenu);
-}
+BOOL CMenu::Attach(HMENU hMenu) { return AfxGetThreadState().m_menuMap.Attach(this, hMenu); }
 
-HMENU CMenu::Detach()
-{
-  return AfxGetThreadState().m_menuMap.Detach(this);
-}
+HMENU CMenu::Detach() { return AfxGetThreadState().m_menuMap.Detach(this); }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
 {
@@ -140,18 +122,11 @@ BOOL CMenu::TrackPopupMenuEx(UINT nFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS 
   return ::TrackPopupMenuEx(m_hMenu, nFlags, x, y, ZuntAfx::HandleOf(pWnd), lptpm);
 }
 
-HMENU PASCAL CMenu::GetTrackingMenu()
-{
-  return AfxGetThreadState().m_hTrackingMenu;
-}
+HMENU PASCAL CMenu::GetTrackingMenu() { return AfxGetThreadState().m_hTrackingMenu; }
 
-void CMenu::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
 
-void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 namespace
 {
@@ -222,7 +197,4 @@ private:
 thread_local CMenuItemIndex t_menuItemIndex;
 }
 
-CMenu* CMenu::FindPopupMenuFromID(UINT nID)
-{
-  return t_menuItemIndex.Find(m_hMenu, nID);
-}
+CMenu* CMenu::FindPopupMenuFromID(UINT nID) { return t_menuItemIndex.Find(m_hMenu, nID); }

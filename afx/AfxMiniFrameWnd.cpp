@@ -10,14 +10,14 @@ BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
   ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                           UINT nID)
 {
   if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME))
     dwStyle |= WS_THICKFRAME;
   if (lpClassName == nullptr)
-    lpClassName = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    lpClassName =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   return CreateEx(WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle | WS_POPUP, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top, ZuntAfx::HandleOf(pParentWnd),
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr);
@@ -60,9 +60,7 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
   ON_WM_NCLBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE)
-{
-}
+CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE) {}
 
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {

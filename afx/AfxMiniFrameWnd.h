@@ -5,7 +5,7 @@
 
 // Mini frame styles (the low word of the window style is the class's own).
 #define MFS_4THICKFRAME 0x00000200L  // sizable on the four sides, not at the corners
-#define MFS_THICKFRAME 0x00000400L   // sizable
+#define MFS_THICKFRAME  0x00000400L  // sizable
 
 class ZUNTAFX_API CMiniFrameWnd : public CFrameWnd
 {

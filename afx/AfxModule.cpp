@@ -50,7 +50,7 @@ HINSTANCE SearchChain(Holds holds)
 }
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
-  : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem)
+    : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem)
 {
   // At the head, so that a library loaded later overrides the ones before it.
   std::lock_guard<std::recursive_mutex> lock(g_chainLock);
@@ -96,20 +96,11 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
   }
 }
 
-HINSTANCE AFXAPI AfxGetInstanceHandle()
-{
-  return ::GetModuleHandle(nullptr);
-}
+HINSTANCE AFXAPI AfxGetInstanceHandle() { return ::GetModuleHandle(nullptr); }
 
-HINSTANCE AFXAPI AfxGetResourceHandle()
-{
-  return g_hResource != nullptr ? g_hResource : AfxGetInstanceHandle();
-}
+HINSTANCE AFXAPI AfxGetResourceHandle() { return g_hResource != nullptr ? g_hResource : AfxGetInstanceHandle(); }
 
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
-{
-  g_hResource = hInstResource;
-}
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) { g_hResource = hInstResource; }
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {

@@ -11,10 +11,7 @@ TSignature Handler(AFX_PMSG pfn)
   return reinterpret_cast<TSignature>(pfn);
 }
 
-CWnd* Wnd(CCmdTarget* pTarget)
-{
-  return static_cast<CWnd*>(pTarget);
-}
+CWnd* Wnd(CCmdTarget* pTarget) { return static_cast<CWnd*>(pTarget); }
 
 void Store(const AFX_DISPATCH_CALL& call, LRESULT lResult)
 {
@@ -28,20 +25,11 @@ T* LParamAs(const AFX_DISPATCH_CALL& call)
   return reinterpret_cast<T*>(call.lParam);
 }
 
-CWnd* WndFromWParam(const AFX_DISPATCH_CALL& call)
-{
-  return CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam));
-}
+CWnd* WndFromWParam(const AFX_DISPATCH_CALL& call) { return CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)); }
 
-CWnd* WndFromLParam(const AFX_DISPATCH_CALL& call)
-{
-  return CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam));
-}
+CWnd* WndFromLParam(const AFX_DISPATCH_CALL& call) { return CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)); }
 
-CDC* DCFromWParam(const AFX_DISPATCH_CALL& call)
-{
-  return CDC::FromHandle(reinterpret_cast<HDC>(call.wParam));
-}
+CDC* DCFromWParam(const AFX_DISPATCH_CALL& call) { return CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)); }
 }
 
 namespace AfxSig
@@ -125,9 +113,8 @@ BOOL b_dc(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 
 BOOL v_uii(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
-  (Wnd(p)->*Handler<void (CWnd::*)(UINT, int, int)>(pfn))(static_cast<UINT>(call.wParam),
-                                                          static_cast<short>(LOWORD(call.lParam)),
-                                                          static_cast<short>(HIWORD(call.lParam)));
+  (Wnd(p)->*Handler<void (CWnd::*)(UINT, int, int)>(pfn))(
+      static_cast<UINT>(call.wParam), static_cast<short>(LOWORD(call.lParam)), static_cast<short>(HIWORD(call.lParam)));
   return TRUE;
 }
 
@@ -179,14 +166,14 @@ BOOL v_urect(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 BOOL b_setcursor(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
   Store(call, (Wnd(p)->*Handler<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(
-                WndFromWParam(call), static_cast<short>(LOWORD(call.lParam)), HIWORD(call.lParam)));
+                  WndFromWParam(call), static_cast<short>(LOWORD(call.lParam)), HIWORD(call.lParam)));
   return TRUE;
 }
 
 BOOL b_wheel(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
   Store(call, (Wnd(p)->*Handler<BOOL (CWnd::*)(UINT, short, CPoint)>(pfn))(
-                LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), CPoint(call.lParam)));
+                  LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), CPoint(call.lParam)));
   return TRUE;
 }
 
@@ -219,8 +206,7 @@ BOOL l_pt(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 
 BOOL v_bdw(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
-  (Wnd(p)->*Handler<void (CWnd::*)(BOOL, DWORD)>(pfn))(static_cast<BOOL>(call.wParam),
-                                                       static_cast<DWORD>(call.lParam));
+  (Wnd(p)->*Handler<void (CWnd::*)(BOOL, DWORD)>(pfn))(static_cast<BOOL>(call.wParam), static_cast<DWORD>(call.lParam));
   return TRUE;
 }
 
@@ -240,8 +226,7 @@ BOOL v_uu(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 
 BOOL v_bu(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
-  (Wnd(p)->*Handler<void (CWnd::*)(BOOL, UINT)>(pfn))(static_cast<BOOL>(call.wParam),
-                                                      static_cast<UINT>(call.lParam));
+  (Wnd(p)->*Handler<void (CWnd::*)(BOOL, UINT)>(pfn))(static_cast<BOOL>(call.wParam), static_cast<UINT>(call.lParam));
   return TRUE;
 }
 
@@ -281,8 +266,8 @@ BOOL b_b(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 BOOL h_ctlcolor(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
   UINT nCtlColor = call.nMessage - WM_CTLCOLORMSGBOX;
-  HBRUSH hBrush = (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(DCFromWParam(call),
-                                                                               WndFromLParam(call), nCtlColor);
+  HBRUSH hBrush =
+      (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(DCFromWParam(call), WndFromLParam(call), nCtlColor);
   Store(call, reinterpret_cast<LRESULT>(hBrush));
   return TRUE;
 }
@@ -290,8 +275,8 @@ BOOL h_ctlcolor(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 // A control that returns no brush leaves the colours to its parent.
 BOOL h_ctlcolor_reflect(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
-  HBRUSH hBrush = (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, UINT)>(pfn))(DCFromWParam(call),
-                                                                        static_cast<UINT>(call.lParam));
+  HBRUSH hBrush =
+      (Wnd(p)->*Handler<HBRUSH (CWnd::*)(CDC*, UINT)>(pfn))(DCFromWParam(call), static_cast<UINT>(call.lParam));
   if (hBrush == nullptr)
     return FALSE;
   Store(call, reinterpret_cast<LRESULT>(hBrush));
@@ -300,8 +285,8 @@ BOOL h_ctlcolor_reflect(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& ca
 
 BOOL v_initmenupopup(CCmdTarget* p, AFX_PMSG pfn, const AFX_DISPATCH_CALL& call)
 {
-  (Wnd(p)->*Handler<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(
-    CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)), LOWORD(call.lParam), HIWORD(call.lParam));
+  (Wnd(p)->*Handler<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)),
+                                                              LOWORD(call.lParam), HIWORD(call.lParam));
   return TRUE;
 }
 

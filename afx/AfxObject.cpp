@@ -2,20 +2,17 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Every class with run-time information, of every module, newest first.
 CRuntimeClass* firstClass = nullptr;
 
-CRuntimeClass* AFXAPI noBaseClass()
-{
-  return nullptr;
-}
+CRuntimeClass* AFXAPI noBaseClass() { return nullptr; }
 
 }  // namespace
 
-CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, nullptr,
-                                       &noBaseClass, nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, nullptr, &noBaseClass, nullptr};
 static AFX_CLASSINIT initCObject(&CObject::classCObject);
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
@@ -46,33 +43,17 @@ CObject* AFXAPI CRuntimeClass::CreateObject(LPCSTR lpszClassName)
   return c ? c->CreateObject() : nullptr;
 }
 
-CRuntimeClass* AFXAPI CObject::GetThisClass()
-{
-  return &classCObject;
-}
+CRuntimeClass* AFXAPI CObject::GetThisClass() { return &classCObject; }
 
-CRuntimeClass* CObject::GetRuntimeClass() const
-{
-  return &classCObject;
-}
+CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
 
-CObject::~CObject()
-{
-}
+CObject::~CObject() {}
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
-{
-  return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) {}
 
-BOOL CObject::IsSerializable() const
-{
-  return GetRuntimeClass()->m_wSchema != 0xFFFF;
-}
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 {

@@ -35,44 +35,43 @@ struct ZUNTAFX_API AFX_CLASSINIT
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
-#define DECLARE_DYNAMIC(class_name)                                   \
-public:                                                               \
-  static CRuntimeClass class##class_name;                             \
-  static CRuntimeClass* AFXAPI GetThisClass();                        \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+  static CRuntimeClass class##class_name;                                                                              \
+  static CRuntimeClass* AFXAPI GetThisClass();                                                                         \
   virtual CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name) \
-  DECLARE_DYNAMIC(class_name)         \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+  DECLARE_DYNAMIC(class_name)                                                                                          \
   static CObject* AFXAPI CreateObject();
 
-#define ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)          \
-  CRuntimeClass class_name::class##class_name = {                                         \
-    #class_name, int(sizeof(class class_name)), wSchema, pfnNew,                          \
-    &base_class_name::GetThisClass, nullptr};                                             \
-  static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                \
-  CRuntimeClass* AFXAPI class_name::GetThisClass() { return &class_name::class##class_name; } \
+#define ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                      \
+  CRuntimeClass class_name::class##class_name = {#class_name, int(sizeof(class class_name)),  wSchema,                 \
+                                                 pfnNew,      &base_class_name::GetThisClass, nullptr};                \
+  static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);                                             \
+  CRuntimeClass* AFXAPI class_name::GetThisClass() { return &class_name::class##class_name; }                          \
   CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
   ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                         \
-  CObject* AFXAPI class_name::CreateObject() { return new class_name; }          \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+  CObject* AFXAPI class_name::CreateObject() { return new class_name; }                                                \
   ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
 // A serializable class: its objects are written with their class record and created anew when
 // read. The extraction operator reads an object of the class (or a derived one) or fails with
 // CArchiveException; the class that declares it must see CArchive (afx.h).
-#define DECLARE_SERIAL(class_name)                                               \
-  DECLARE_DYNCREATE(class_name)                                                  \
-  [[maybe_unused]] friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) \
-  {                                                                              \
-    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));    \
-    return ar;                                                                   \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+  DECLARE_DYNCREATE(class_name)                                                                                        \
+  [[maybe_unused]] friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb)                                  \
+  {                                                                                                                    \
+    pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                                          \
+    return ar;                                                                                                         \
   }
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                 \
-  CObject* AFXAPI class_name::CreateObject() { return new class_name; }        \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+  CObject* AFXAPI class_name::CreateObject() { return new class_name; }                                                \
   ZAFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)
 
 class ZUNTAFX_API CObject
@@ -105,6 +104,6 @@ private:
 
 // The object as the class asked for, or null when it is of another class.
 ZUNTAFX_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
-#define DYNAMIC_DOWNCAST(class_name, object) \
+#define DYNAMIC_DOWNCAST(class_name, object)                                                                           \
   (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))

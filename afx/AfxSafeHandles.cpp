@@ -9,11 +9,12 @@
 #include "AfxWnd.h"
 
 #if defined(__GNUC__)
-#  pragma GCC diagnostic ignored "-Wnonnull-compare"
-#  pragma GCC diagnostic ignored "-Waddress"
+#pragma GCC diagnostic ignored "-Wnonnull-compare"
+#pragma GCC diagnostic ignored "-Waddress"
 #endif
 
-namespace {
+namespace
+{
 
 template <class TObject, class THandle>
 THandle handleOf(const TObject* pObject, THandle TObject::*pmHandle)

@@ -8,8 +8,8 @@
 
 struct AFX_SIZEPARENTPARAMS
 {
-  HDWP hDWP;      // deferred moves, or null when only measuring
-  RECT rect;      // what is left for the pane
-  SIZE sizeTotal; // the bars' total size
+  HDWP hDWP;       // deferred moves, or null when only measuring
+  RECT rect;       // what is left for the pane
+  SIZE sizeTotal;  // the bars' total size
   BOOL bStretch;
 };

@@ -14,25 +14,17 @@
 #include "AfxModule.h"
 #endif
 
-namespace {
+namespace
+{
 
 // Lengths are ints, and the terminator needs one more byte.
 const int nMaxLength = INT_MAX - 1;
 
-bool isAsciiSpace(char c)
-{
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-char asciiUpper(char c)
-{
-  return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
-char asciiLower(char c)
-{
-  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 int checkedLength(size_t nLength)
 {
@@ -41,10 +33,7 @@ int checkedLength(size_t nLength)
   return int(nLength);
 }
 
-int lengthOf(LPCSTR psz)
-{
-  return psz ? checkedLength(std::strlen(psz)) : 0;
-}
+int lengthOf(LPCSTR psz) { return psz ? checkedLength(std::strlen(psz)) : 0; }
 
 }  // namespace
 
@@ -93,7 +82,8 @@ void CString::splice(int nPos, int nRemove, const char* pch, int nInsert)
   const int nNewLength = nKept + nInsert;
   const int nTail = m_nLength - nPos - nRemove;
   char* pchOld = chars();
-  if (nNewLength > capacity()) {
+  if (nNewLength > capacity())
+  {
     // Half as much again, so that a run of appends copies each byte a bounded number of times.
     const int nNewCapacity = std::max(nNewLength, capacity() + std::min(capacity(), nMaxLength - capacity()) / 2);
     char* pchNew = new char[size_t(nNewCapacity) + 1];
@@ -101,12 +91,16 @@ void CString::splice(int nPos, int nRemove, const char* pch, int nInsert)
     std::memcpy(pchNew + nPos, pch, size_t(nInsert));
     std::memcpy(pchNew + nPos + nInsert, pchOld + nPos + nRemove, size_t(nTail));
     adopt(pchNew, nNewCapacity);
-  } else if (nInsert && !std::less<const char*>()(pch, pchOld) && std::less<const char*>()(pch, pchOld + m_nLength)) {
+  }
+  else if (nInsert && !std::less<const char*>()(pch, pchOld) && std::less<const char*>()(pch, pchOld + m_nLength))
+  {
     // Our own bytes, about to move: take a copy first.
     const CString inserted(pch, nInsert);
     splice(nPos, nRemove, inserted.chars(), nInsert);
     return;
-  } else {
+  }
+  else
+  {
     std::memmove(pchOld + nPos + nInsert, pchOld + nPos + nRemove, size_t(nTail));
     if (nInsert)
       std::memcpy(pchOld + nPos, pch, size_t(nInsert));
@@ -117,20 +111,11 @@ void CString::splice(int nPos, int nRemove, const char* pch, int nInsert)
 
 // --- construction and assignment --------------------------------------------------------------
 
-CString::CString(const CString& other) : CString()
-{
-  SetString(other.chars(), other.m_nLength);
-}
+CString::CString(const CString& other) : CString() { SetString(other.chars(), other.m_nLength); }
 
-CString::CString(CString&& other) noexcept : CString()
-{
-  stealFrom(other);
-}
+CString::CString(CString&& other) noexcept : CString() { stealFrom(other); }
 
-CString::CString(LPCSTR psz) : CString()
-{
-  SetString(psz, lengthOf(psz));
-}
+CString::CString(LPCSTR psz) : CString() { SetString(psz, lengthOf(psz)); }
 
 CString::CString(LPCSTR pch, int nLength) : CString()
 {
@@ -148,10 +133,7 @@ CString::CString(char ch, int nRepeat) : CString()
   std::memset(chars(), ch, size_t(nRepeat));
 }
 
-CString::CString(LPCWSTR pwsz) : CString()
-{
-  *this = pwsz;
-}
+CString::CString(LPCWSTR pwsz) : CString() { *this = pwsz; }
 
 CString& CString::operator=(const CString& other)
 {
@@ -162,7 +144,8 @@ CString& CString::operator=(const CString& other)
 
 CString& CString::operator=(CString&& other) noexcept
 {
-  if (this != &other) {
+  if (this != &other)
+  {
     freeHeap();
     stealFrom(other);
   }
@@ -185,7 +168,8 @@ CString& CString::operator=(char ch)
 CString& CString::operator=(LPCWSTR pwsz)
 {
   const int nBytes = pwsz && *pwsz ? ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, nullptr, 0, nullptr, nullptr) : 0;
-  if (nBytes <= 1) {
+  if (nBytes <= 1)
+  {
     Empty();
     return *this;
   }
@@ -239,16 +223,14 @@ void CString::Append(LPCSTR psz, int nLength)
     splice(m_nLength, 0, psz, nLength);
 }
 
-int CString::Compare(LPCTSTR psz) const
-{
-  return std::strcmp(chars(), psz ? psz : "");
-}
+int CString::Compare(LPCTSTR psz) const { return std::strcmp(chars(), psz ? psz : ""); }
 
 int CString::CompareNoCase(LPCTSTR psz) const
 {
   const unsigned char* a = reinterpret_cast<const unsigned char*>(chars());
   const unsigned char* b = reinterpret_cast<const unsigned char*>(psz ? psz : "");
-  for (;; ++a, ++b) {
+  for (;; ++a, ++b)
+  {
     const int ca = (unsigned char)asciiLower(char(*a)), cb = (unsigned char)asciiLower(char(*b));
     if (ca != cb || ca == 0)
       return ca - cb;
@@ -270,10 +252,7 @@ bool CString::isCharStart(int nPos) const
   return i == nPos;
 }
 
-CString CString::Mid(int nFirst) const
-{
-  return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -286,10 +265,7 @@ CString CString::Mid(int nFirst, int nCount) const
   return CString(chars() + nFirst, std::min(nCount, GetLength() - nFirst));
 }
 
-CString CString::Left(int nCount) const
-{
-  return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -300,15 +276,9 @@ CString CString::Right(int nCount) const
   return Mid(GetLength() - nCount);
 }
 
-CString CString::SpanIncluding(LPCTSTR pszCharSet) const
-{
-  return Left(int(std::strspn(chars(), pszCharSet)));
-}
+CString CString::SpanIncluding(LPCTSTR pszCharSet) const { return Left(int(std::strspn(chars(), pszCharSet))); }
 
-CString CString::SpanExcluding(LPCTSTR pszCharSet) const
-{
-  return Left(int(std::strcspn(chars(), pszCharSet)));
-}
+CString CString::SpanExcluding(LPCTSTR pszCharSet) const { return Left(int(std::strcspn(chars(), pszCharSet))); }
 
 CString& CString::MakeUpper()
 {
@@ -324,7 +294,8 @@ CString& CString::MakeLower()
   return *this;
 }
 
-namespace {
+namespace
+{
 
 template <typename Match>
 void trimLeftWhere(CString& s, Match match)
@@ -368,10 +339,7 @@ CString& CString::trimRightWhere(Match match)
   return *this;
 }
 
-CString& CString::TrimRight()
-{
-  return trimRightWhere(isAsciiSpace);
-}
+CString& CString::TrimRight() { return trimRightWhere(isAsciiSpace); }
 
 CString& CString::TrimRight(char chTarget)
 {
@@ -383,20 +351,11 @@ CString& CString::TrimRight(LPCTSTR pszTargets)
   return trimRightWhere([pszTargets](char c) { return c && std::strchr(pszTargets, c); });
 }
 
-CString& CString::Trim()
-{
-  return TrimRight().TrimLeft();
-}
+CString& CString::Trim() { return TrimRight().TrimLeft(); }
 
-CString& CString::Trim(char chTarget)
-{
-  return TrimRight(chTarget).TrimLeft(chTarget);
-}
+CString& CString::Trim(char chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
 
-CString& CString::Trim(LPCTSTR pszTargets)
-{
-  return TrimRight(pszTargets).TrimLeft(pszTargets);
-}
+CString& CString::Trim(LPCTSTR pszTargets) { return TrimRight(pszTargets).TrimLeft(pszTargets); }
 
 int CString::findFrom(int nStart, const char* pszSub, int nSubLength) const
 {
@@ -446,7 +405,8 @@ int CString::Replace(char chOld, char chNew)
 {
   int count = 0;
   for (int i = 0; i < GetLength(); i = nextChar(i))
-    if (chars()[i] == chOld && nextChar(i) == i + 1) {
+    if (chars()[i] == chOld && nextChar(i) == i + 1)
+    {
       chars()[i] = chNew;
       ++count;
     }
@@ -462,13 +422,15 @@ int CString::Replace(LPCTSTR pszOld, LPCTSTR pszNew)
   int count = 0;
   CString result;
   int copied = 0;
-  for (int at = findFrom(0, pszOld, oldLength); at >= 0; at = findFrom(copied, pszOld, oldLength)) {
+  for (int at = findFrom(0, pszOld, oldLength); at >= 0; at = findFrom(copied, pszOld, oldLength))
+  {
     result.Append(chars() + copied, at - copied);
     result.Append(pszNew, newLength);
     copied = at + oldLength;
     ++count;
   }
-  if (count) {
+  if (count)
+  {
     result.Append(chars() + copied, GetLength() - copied);
     *this = std::move(result);
   }
@@ -479,7 +441,8 @@ int CString::Remove(char ch)
 {
   CString kept;
   int count = 0;
-  for (int i = 0; i < GetLength();) {
+  for (int i = 0; i < GetLength();)
+  {
     const int next = nextChar(i);
     if (next == i + 1 && chars()[i] == ch)
       ++count;
@@ -519,13 +482,15 @@ int CString::Delete(int nIndex, int nCount)
 
 CString CString::Tokenize(LPCTSTR pszTokens, int& nStart) const
 {
-  if (nStart < 0 || nStart >= GetLength()) {
+  if (nStart < 0 || nStart >= GetLength())
+  {
     nStart = -1;
     return CString();
   }
   const char* text = chars();
   const size_t begin = size_t(nStart) + std::strspn(text + nStart, pszTokens);
-  if (begin >= size_t(GetLength())) {
+  if (begin >= size_t(GetLength()))
+  {
     nStart = -1;
     return CString();
   }
@@ -578,12 +543,14 @@ BOOL CString::LoadString(UINT nID)
 // The buffer grows until the string fits: LoadStringA cuts a text to the buffer silently.
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 {
-  for (int size = 256;; size *= 2) {
+  for (int size = 256;; size *= 2)
+  {
     std::vector<char> buffer(static_cast<size_t>(size));
     const int length = ::LoadStringA(hInstance, nID, buffer.data(), size);
     if (length <= 0)
       return FALSE;
-    if (length < size - 1) {
+    if (length < size - 1)
+    {
       SetString(buffer.data(), length);
       return TRUE;
     }
@@ -601,10 +568,7 @@ LPTSTR CString::GetBuffer(int nMinBufLength)
   return chars();
 }
 
-LPTSTR CString::GetBuffer()
-{
-  return GetBuffer(0);
-}
+LPTSTR CString::GetBuffer() { return GetBuffer(0); }
 
 LPTSTR CString::GetBufferSetLength(int nNewLength)
 {
@@ -624,7 +588,8 @@ void CString::ReleaseBuffer(int nNewLength)
   chars()[nNewLength] = '\0';
 }
 
-namespace {
+namespace
+{
 
 template <typename Left, typename Right>
 CString concat(Left a, Right b)
@@ -636,27 +601,12 @@ CString concat(Left a, Right b)
 
 }  // namespace
 
-CString AFXAPI operator+(const CString& a, const CString& b)
-{
-  return concat<const CString&, const CString&>(a, b);
-}
+CString AFXAPI operator+(const CString& a, const CString& b) { return concat<const CString&, const CString&>(a, b); }
 
-CString AFXAPI operator+(const CString& a, LPCTSTR b)
-{
-  return concat<const CString&, LPCTSTR>(a, b);
-}
+CString AFXAPI operator+(const CString& a, LPCTSTR b) { return concat<const CString&, LPCTSTR>(a, b); }
 
-CString AFXAPI operator+(LPCTSTR a, const CString& b)
-{
-  return concat<LPCTSTR, const CString&>(a, b);
-}
+CString AFXAPI operator+(LPCTSTR a, const CString& b) { return concat<LPCTSTR, const CString&>(a, b); }
 
-CString AFXAPI operator+(const CString& a, char b)
-{
-  return concat<const CString&, char>(a, b);
-}
+CString AFXAPI operator+(const CString& a, char b) { return concat<const CString&, char>(a, b); }
 
-CString AFXAPI operator+(char a, const CString& b)
-{
-  return concat<char, const CString&>(a, b);
-}
+CString AFXAPI operator+(char a, const CString& b) { return concat<char, const CString&>(a, b); }

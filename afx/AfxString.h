@@ -38,7 +38,8 @@ public:
   // The first nLength bytes of pch (which may lie in this string).
   void SetString(LPCSTR pch, int nLength)
   {
-    if (pch && nLength >= 0 && nLength <= capacity()) {
+    if (pch && nLength >= 0 && nLength <= capacity())
+    {
       // The whole text is replaced, so bytes of our own move safely.
       std::memmove(chars(), pch, size_t(nLength));
       m_nLength = nLength;
@@ -110,7 +111,10 @@ public:
 private:
   // Texts of up to nLocalLength bytes stay in the object: the texts of a drawing's fields and
   // histories are short, and thousands of them then cost no heap block each.
-  enum { nLocalLength = 23 };
+  enum
+  {
+    nLocalLength = 23
+  };
 
   const char* chars() const { return m_nCapacity ? m_pchHeap : m_chLocal; }
   char* chars() { return m_nCapacity ? m_pchHeap : m_chLocal; }

@@ -9,7 +9,8 @@ struct CTime::LocalParts
   std::tm tm;
 };
 
-namespace {
+namespace
+{
 
 // The C run-time's 64-bit local-time conversions; false for times it cannot show.
 bool toLocal(int64_t time, std::tm& parts)
@@ -36,8 +37,8 @@ int64_t fromLocal(std::tm& parts)
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
-  const bool valid = nYear >= 1900 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 && nDay <= 31 &&
-                     nHour >= 0 && nHour <= 23 && nMin >= 0 && nMin <= 59 && nSec >= 0 && nSec <= 59;
+  const bool valid = nYear >= 1900 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 && nDay <= 31 && nHour >= 0 &&
+                     nHour <= 23 && nMin >= 0 && nMin <= 59 && nSec >= 0 && nSec <= 59;
   if (!valid)
     AfxThrowInvalidArgException();
   std::tm parts = {};

@@ -13,7 +13,8 @@ public:
   CTimeSpan() : m_timeSpan(0) {}
   CTimeSpan(int64_t time) : m_timeSpan(time) {}
   CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-    : m_timeSpan(((int64_t(lDays) * 24 + nHours) * 60 + nMins) * 60 + nSecs) {}
+      : m_timeSpan(((int64_t(lDays) * 24 + nHours) * 60 + nMins) * 60 + nSecs)
+  {}
 
   LONGLONG GetDays() const { return m_timeSpan / (24 * 3600); }
   LONGLONG GetTotalHours() const { return m_timeSpan / 3600; }

@@ -26,8 +26,7 @@ public:
   CPoint(POINT pt) : POINT(pt) {}
   CPoint(SIZE size) : POINT{size.cx, size.cy} {}
   // The coordinates a mouse message packs into lParam, signed.
-  explicit CPoint(LPARAM dwPoint)
-    : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))} {}
+  explicit CPoint(LPARAM dwPoint) : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))} {}
   void Offset(int xOffset, int yOffset) { x += xOffset, y += yOffset; }
   void Offset(SIZE size) { Offset(size.cx, size.cy); }
   bool operator==(POINT pt) const { return x == pt.x && y == pt.y; }
@@ -85,8 +84,18 @@ public:
   bool operator!=(const RECT& rc) const { return !(*this == rc); }
   void operator+=(POINT pt) { OffsetRect(pt); }
   void operator-=(POINT pt) { OffsetRect(-pt.x, -pt.y); }
-  CRect operator+(POINT pt) const { CRect rc(*this); rc.OffsetRect(pt); return rc; }
-  CRect operator-(POINT pt) const { CRect rc(*this); rc.OffsetRect(-pt.x, -pt.y); return rc; }
+  CRect operator+(POINT pt) const
+  {
+    CRect rc(*this);
+    rc.OffsetRect(pt);
+    return rc;
+  }
+  CRect operator-(POINT pt) const
+  {
+    CRect rc(*this);
+    rc.OffsetRect(-pt.x, -pt.y);
+    return rc;
+  }
   void operator&=(const RECT& rc) { ::IntersectRect(this, this, &rc); }
   void operator|=(const RECT& rc) { ::UnionRect(this, this, &rc); }
 };

@@ -14,8 +14,7 @@ CWinApp* g_pApp = nullptr;
 
 bool IsInputMessage(UINT message)
 {
-  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
          (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
@@ -26,14 +25,10 @@ const UINT WM_SYSTIMER = 0x0118;
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread::CWinThread()
-  : m_pMainWnd(nullptr), m_nThreadID(::GetCurrentThreadId()), m_msgCur(), m_ptLastMouseMove{-1, -1}
-{
-}
+    : m_pMainWnd(nullptr), m_nThreadID(::GetCurrentThreadId()), m_msgCur(), m_ptLastMouseMove{-1, -1}
+{}
 
-BOOL CWinThread::InitInstance()
-{
-  return FALSE;
-}
+BOOL CWinThread::InitInstance() { return FALSE; }
 
 int CWinThread::ExitInstance()
 {
@@ -41,10 +36,7 @@ int CWinThread::ExitInstance()
   return static_cast<int>(m_msgCur.wParam);
 }
 
-CWnd* CWinThread::GetMainWnd()
-{
-  return m_pMainWnd;
-}
+CWnd* CWinThread::GetMainWnd() { return m_pMainWnd; }
 
 int CWinThread::Run()
 {
@@ -142,8 +134,8 @@ CString ModuleTitle()
 }
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-  : m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
-    m_hInstance(::GetModuleHandle(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
+    : m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
+      m_hInstance(::GetModuleHandle(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
 {
   ASSERT(g_pApp == nullptr);
   g_pApp = this;
@@ -203,8 +195,8 @@ HKEY CWinApp::GetAppRegistryKey()
   CString strPath = CString("Software\\") + m_pszRegistryKey + "\\" + m_pszProfileName;
   HKEY hAppKey = nullptr;
   DWORD dwDisposition;
-  if (::RegCreateKeyEx(HKEY_CURRENT_USER, strPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                       nullptr, &hAppKey, &dwDisposition) != ERROR_SUCCESS)
+  if (::RegCreateKeyEx(HKEY_CURRENT_USER, strPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                       &hAppKey, &dwDisposition) != ERROR_SUCCESS)
     return nullptr;
   return hAppKey;
 }
@@ -248,7 +240,7 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
   DWORD dwValue = 0, dwType = 0, dwSize = sizeof dwValue;
   if (key.m_hKey == nullptr ||
       ::RegQueryValueEx(key.m_hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(&dwValue), &dwSize) !=
-        ERROR_SUCCESS ||
+          ERROR_SUCCESS ||
       dwType != REG_DWORD)
     return static_cast<UINT>(nDefault);
   return dwValue;
@@ -282,8 +274,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
   CSectionKey key(GetSectionKey(lpszSection));
   DWORD dwType = 0, dwSize = 0;
   if (key.m_hKey == nullptr ||
-      ::RegQueryValueEx(key.m_hKey, lpszEntry, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS ||
-      dwType != REG_SZ)
+      ::RegQueryValueEx(key.m_hKey, lpszEntry, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS || dwType != REG_SZ)
     return strDefault;
   std::vector<char> buffer(dwSize + 1);
   ::RegQueryValueEx(key.m_hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(buffer.data()), &dwSize);
@@ -309,25 +300,13 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
                          static_cast<DWORD>(std::strlen(lpszValue) + 1)) == ERROR_SUCCESS;
 }
 
-CWinApp* AFXAPI AfxGetApp()
-{
-  return g_pApp;
-}
+CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
 
-CWinThread* AFXAPI AfxGetThread()
-{
-  return g_pApp;
-}
+CWinThread* AFXAPI AfxGetThread() { return g_pApp; }
 
-CWnd* AFXAPI AfxGetMainWnd()
-{
-  return g_pApp != nullptr ? g_pApp->GetMainWnd() : nullptr;
-}
+CWnd* AFXAPI AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->GetMainWnd() : nullptr; }
 
-LPCTSTR AFXAPI AfxGetAppName()
-{
-  return g_pApp != nullptr ? g_pApp->m_pszAppName : "";
-}
+LPCTSTR AFXAPI AfxGetAppName() { return g_pApp != nullptr ? g_pApp->m_pszAppName : ""; }
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmdShow)
 {
@@ -381,6 +360,6 @@ void AFXAPI AfxDeleteTempMaps()
 size_t AFXAPI AfxGetTempObjectCount()
 {
   AFX_THREAD_STATE& state = AfxGetThreadState();
-  return state.m_wndMap.GetTemporaryCount() + state.m_menuMap.GetTemporaryCount() +
-         state.m_dcMap.GetTemporaryCount() + state.m_gdiMap.GetTemporaryCount();
+  return state.m_wndMap.GetTemporaryCount() + state.m_menuMap.GetTemporaryCount() + state.m_dcMap.GetTemporaryCount() +
+         state.m_gdiMap.GetTemporaryCount();
 }

@@ -26,17 +26,14 @@ public:
   BOOL m_bEnabled = TRUE;
 };
 
-bool IsCtlColor(UINT message)
-{
-  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
+bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 
 // The window procedure a handle had before ours, never ours: a class registered with ours as
 // its procedure gets the system's default below it.
 WNDPROC SubclassedProc(HWND hWnd)
 {
-  auto pfnOld = reinterpret_cast<WNDPROC>(
-    ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  auto pfnOld =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
   return pfnOld == &AfxWndProc ? &::DefWindowProc : pfnOld;
 }
 }
@@ -142,9 +139,7 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr)
-{
-}
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr) {}
 
 CWnd::~CWnd()
 {
@@ -152,30 +147,15 @@ CWnd::~CWnd()
     DestroyWindow();
 }
 
-CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
-{
-  return AfxGetThreadState().m_wndMap.FromHandle(hWnd);
-}
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return AfxGetThreadState().m_wndMap.FromHandle(hWnd); }
 
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
-{
-  return AfxGetThreadState().m_wndMap.LookupPermanent(hWnd);
-}
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return AfxGetThreadState().m_wndMap.LookupPermanent(hWnd); }
 
-void PASCAL CWnd::DeleteTempMap()
-{
-  AfxGetThreadState().m_wndMap.DeleteTemp();
-}
+void PASCAL CWnd::DeleteTempMap() { AfxGetThreadState().m_wndMap.DeleteTemp(); }
 
-BOOL CWnd::Attach(HWND hWndNew)
-{
-  return AfxGetThreadState().m_wndMap.Attach(this, hWndNew);
-}
+BOOL CWnd::Attach(HWND hWndNew) { return AfxGetThreadState().m_wndMap.Attach(this, hWndNew); }
 
-HWND CWnd::Detach()
-{
-  return AfxGetThreadState().m_wndMap.Detach(this);
-}
+HWND CWnd::Detach() { return AfxGetThreadState().m_wndMap.Detach(this); }
 
 void CWnd::bindSubclass(HWND hWnd)
 {
@@ -191,14 +171,14 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
   return TRUE;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, void*)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, void*)
 {
   return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
   return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
                   rect.bottom - rect.top, ZuntAfx::HandleOf(pParentWnd),
@@ -209,8 +189,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
   ASSERT(m_hWnd == nullptr);
-  CREATESTRUCT cs = {lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth, y, x,
-                     static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+  CREATESTRUCT cs = {lpParam, AfxGetInstanceHandle(),     nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+                     x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
   if (!PreCreateWindow(cs))
   {
     PostNcDestroy();
@@ -254,20 +234,15 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 HWND CWnd::UnsubclassWindow()
 {
   // Someone who subclassed after us keeps our procedure below theirs; we leave it in place.
-  if (m_pfnSuper != nullptr &&
-      reinterpret_cast<WNDPROC>(::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+  if (m_pfnSuper != nullptr && reinterpret_cast<WNDPROC>(::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc)
     ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
   m_pfnSuper = nullptr;
   return Detach();
 }
 
-void CWnd::PreSubclassWindow()
-{
-}
+void CWnd::PreSubclassWindow() {}
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -290,10 +265,7 @@ LRESULT CWnd::Default()
   return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
-const MSG* PASCAL CWnd::GetCurrentMessage()
-{
-  return &AfxGetThreadState().m_lastSentMsg;
-}
+const MSG* PASCAL CWnd::GetCurrentMessage() { return &AfxGetThreadState().m_lastSentMsg; }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -311,8 +283,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   }
   else
   {
-    bHandled = offerToSender(message, wParam, lParam, &lResult) ||
-               dispatchWindowMessage(message, wParam, lParam, &lResult);
+    bHandled =
+        offerToSender(message, wParam, lParam, &lResult) || dispatchWindowMessage(message, wParam, lParam, &lResult);
   }
   if (bHandled && pResult != nullptr)
     *pResult = lResult;
@@ -352,8 +324,8 @@ BOOL MeasureMenuItem(HWND hWnd, LPMEASUREITEMSTRUCT lpMeasureItemStruct, LRESULT
 {
   for (HMENU hMenu : {CMenu::GetTrackingMenu(), ::GetMenu(hWnd)})
   {
-    CMenu* pMenu = hMenu != nullptr ? CMenu::FromHandle(hMenu)->FindPopupMenuFromID(lpMeasureItemStruct->itemID)
-                                    : nullptr;
+    CMenu* pMenu =
+        hMenu != nullptr ? CMenu::FromHandle(hMenu)->FindPopupMenuFromID(lpMeasureItemStruct->itemID) : nullptr;
     if (pMenu != nullptr)
     {
       pMenu->MeasureItem(lpMeasureItemStruct);
@@ -465,10 +437,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   }
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*)
-{
-  return FALSE;
-}
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {

@@ -14,7 +14,7 @@ class CRgn;
 class CFrameWnd;
 
 #ifndef WM_CTLCOLOR
-#  define WM_CTLCOLOR 0x0019  // the framework's one key for every WM_CTLCOLOR* message
+#define WM_CTLCOLOR 0x0019  // the framework's one key for every WM_CTLCOLOR* message
 #endif
 
 #define afx_msg
@@ -46,13 +46,12 @@ public:
   HWND Detach();
 
   // Creation. A failure returns FALSE and leaves the object unbound.
-  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                      CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-                        int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                        LPVOID lpParam = nullptr);
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID, void* pContext = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                        int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
   virtual BOOL DestroyWindow();
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
@@ -299,4 +298,4 @@ private:
 // Registers a window class with the given styles and resources under a name the framework makes
 // up from them, so that the same request gives the same class.
 ZUNTAFX_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                                HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+                                               HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);

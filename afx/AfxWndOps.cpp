@@ -11,15 +11,9 @@
 #include <map>
 #include <string>
 
-int CWnd::SetDlgCtrlID(int nID)
-{
-  return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, nID));
-}
+int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, nID)); }
 
-CWnd* CWnd::GetOwner() const
-{
-  return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
-}
+CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent(); }
 
 CWnd* CWnd::GetTopLevelParent() const
 {
@@ -100,30 +94,18 @@ UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
   return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
 }
 
-CFont* CWnd::GetFont() const
-{
-  return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-}
+CFont* CWnd::GetFont() const { return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))); }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
   SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(ZuntAfx::HandleOf(pFont)), bRedraw);
 }
 
-CMenu* CWnd::GetMenu() const
-{
-  return CMenu::FromHandle(::GetMenu(m_hWnd));
-}
+CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 
-BOOL CWnd::SetMenu(CMenu* pMenu)
-{
-  return ::SetMenu(m_hWnd, ZuntAfx::HandleOf(pMenu));
-}
+BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, ZuntAfx::HandleOf(pMenu)); }
 
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
-{
-  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
-}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
@@ -160,9 +142,7 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr), m_hWndOwner(nullptr)
-{
-}
+CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_pfnSuper(nullptr), m_hWndOwner(nullptr) {}
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
@@ -199,25 +179,13 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* pRgnUpdate, UINT flags)
   return ::RedrawWindow(m_hWnd, lpRectUpdate, static_cast<HRGN>(ZuntAfx::HandleOf(pRgnUpdate)), flags);
 }
 
-CDC* CWnd::GetDC()
-{
-  return CDC::FromHandle(::GetDC(m_hWnd));
-}
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 
-CDC* CWnd::GetWindowDC()
-{
-  return CDC::FromHandle(::GetWindowDC(m_hWnd));
-}
+CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 
-int CWnd::ReleaseDC(CDC* pDC)
-{
-  return ::ReleaseDC(m_hWnd, ZuntAfx::HandleOf(pDC));
-}
+int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, ZuntAfx::HandleOf(pDC)); }
 
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
-{
-  return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
-}
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
 
 BOOL CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
 {
@@ -267,8 +235,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep)
 {
-  for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-       hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+  for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
   {
     ::SendMessage(hWndChild, message, wParam, lParam);
     if (bDeep && ::GetTopWindow(hWndChild) != nullptr)
@@ -392,17 +359,8 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
   ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
-CWnd* CWnd::SetParent(CWnd* pWndNewParent)
-{
-  return FromHandle(::SetParent(m_hWnd, ZuntAfx::HandleOf(pWndNewParent)));
-}
+CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, ZuntAfx::HandleOf(pWndNewParent))); }
 
-void CWnd::SetOwner(CWnd* pOwnerWnd)
-{
-  m_hWndOwner = ZuntAfx::HandleOf(pOwnerWnd);
-}
+void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = ZuntAfx::HandleOf(pOwnerWnd); }
 
-BOOL CWnd::IsChild(const CWnd* pWnd) const
-{
-  return ::IsChild(m_hWnd, ZuntAfx::HandleOf(pWnd));
-}
+BOOL CWnd::IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, ZuntAfx::HandleOf(pWnd)); }

@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const int nKeys = 1000;
 const int nEntriesPerKey = 100;
@@ -28,8 +29,8 @@ CHistoryMap& sampleMap()
   if (map.GetCount() == 0)
     for (int k = 0; k < nKeys; ++k)
       for (int i = 0; i < nEntriesPerKey; ++i)
-        map.SetAt(("field" + std::to_string(k)).c_str(), ("entered text " + std::to_string(k * nEntriesPerKey + i)).c_str(),
-                  CTime(1700000000 + i));
+        map.SetAt(("field" + std::to_string(k)).c_str(),
+                  ("entered text " + std::to_string(k * nEntriesPerKey + i)).c_str(), CTime(1700000000 + i));
   return map;
 }
 
@@ -68,7 +69,8 @@ void Load(benchmark::State& state)
 {
   fileSize();
   std::unique_ptr<CHistoryMap> pPrevious;
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     auto pMap = std::make_unique<CHistoryMap>();
     pMap->Load(kHistoryPath);
     state.PauseTiming();
@@ -82,7 +84,8 @@ void Load(benchmark::State& state)
 void RawWrite(benchmark::State& state)
 {
   const std::vector<BYTE> bytes(fileSize(), 'x');
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     CFile file(kRawPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead);
     for (size_t nDone = 0; nDone < bytes.size(); nDone += nPiece)
       file.Write(bytes.data() + nDone, UINT(std::min<size_t>(nPiece, bytes.size() - nDone)));
@@ -94,7 +97,8 @@ void RawWrite(benchmark::State& state)
 void RawRead(benchmark::State& state)
 {
   std::vector<BYTE> bytes(fileSize());
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     CFile file(kHistoryPath, CFile::modeRead | CFile::shareDenyWrite);
     for (size_t nDone = 0; nDone < bytes.size(); nDone += nPiece)
       file.Read(bytes.data() + nDone, UINT(std::min<size_t>(nPiece, bytes.size() - nDone)));
@@ -127,7 +131,8 @@ private:
   void printRatio(const std::string& name, const std::string& raw) const
   {
     if (m_times.count(name) && m_times.count(raw))
-      std::printf("median %s / %s: %.2f (goal: 3 or less)\n", name.c_str(), raw.c_str(), m_times.at(name) / m_times.at(raw));
+      std::printf("median %s / %s: %.2f (goal: 3 or less)\n", name.c_str(), raw.c_str(),
+                  m_times.at(name) / m_times.at(raw));
   }
 
   std::map<std::string, double> m_times;

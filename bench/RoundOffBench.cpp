@@ -12,7 +12,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const int kPlaces[] = {0, 2, 6};
 const char* const kSetNames[] = {"typical", "large", "huge"};
@@ -46,7 +47,8 @@ void run(benchmark::State& state)
   const int places = kPlaces[state.range(0)];
   const std::vector<double>& v = valueSet(int(state.range(1)));
   size_t i = 0;
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     benchmark::DoNotOptimize(Round(v[i], places));
     i = (i + 1) & (kValueCount - 1);
   }
@@ -80,13 +82,13 @@ public:
   void PrintRatios() const
   {
     std::printf("\nCost per call as a multiple of the naive rounding of the same values:\n");
-    for (const auto& entry : m_times) {
+    for (const auto& entry : m_times)
+    {
       const std::string& name = entry.first;
       const std::string method = name.substr(0, name.find('/'));
       const double naiveTime = timeOf("Naive" + name.substr(method.size()));
       if (method != "Naive" && naiveTime > 0)
-        std::printf("  %-12s %8.1f ns  %6.2f x\n", name.c_str(), entry.second,
-                    entry.second / naiveTime);
+        std::printf("  %-12s %8.1f ns  %6.2f x\n", name.c_str(), entry.second, entry.second / naiveTime);
     }
   }
 

@@ -20,7 +20,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 class CBenchApp : public CWinApp
 {
@@ -45,7 +46,8 @@ double nowMs()
 void pumpMessages()
 {
   MSG msg;
-  while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+  {
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
   }
@@ -57,7 +59,13 @@ void pumpMessages()
 typedef std::function<void()> Action;
 typedef std::function<Action(int nCount)> Setup;
 
-enum class EGoal { onScreen, linear, dispatch, none };
+enum class EGoal
+{
+  onScreen,
+  linear,
+  dispatch,
+  none
+};
 
 double timed(const Action& action)
 {
@@ -73,7 +81,8 @@ double bestOfFive(const Setup& setup, int nCount, bool bRepeatable)
 {
   double dBest = 1e300;
   Action action;
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 5; ++i)
+  {
     if (!bRepeatable || !action)
       action = setup(nCount);
     dBest = std::min(dBest, timed(action));
@@ -85,10 +94,7 @@ int g_nMissed = 0;
 // Run only the operations whose names contain this text (the command line), or all.
 std::string g_strOnly;
 
-bool isChosen(const char* pszName)
-{
-  return std::string(pszName).find(g_strOnly) != std::string::npos;
-}
+bool isChosen(const char* pszName) { return std::string(pszName).find(g_strOnly) != std::string::npos; }
 
 void report(const char* pszName, int nSmall, int nLarge, double dSmall, double dLarge, EGoal goal)
 {
@@ -96,7 +102,8 @@ void report(const char* pszName, int nSmall, int nLarge, double dSmall, double d
   double dGoal = 2.0;
   if (goal == EGoal::linear)
     dGoal = 1.5 * double(nLarge) / double(nSmall);
-  if (goal == EGoal::none) {
+  if (goal == EGoal::none)
+  {
     std::printf("%-46s %6d %9.3f %6d %9.3f %8.1f  (for reference)\n", pszName, nSmall, dSmall, nLarge, dLarge, dRatio);
     std::fflush(stdout);
     return;
@@ -167,7 +174,8 @@ void measureBeyondPlatform(const char* pszName, EGoal goal, const Setup& control
   const bool bRepeatable = goal == EGoal::onScreen;
   double dOwn[2], dPlatform[2];
   const int nCounts[2] = {100, 10000};
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 2; ++i)
+  {
     dPlatform[i] = bestOfFive(platform, nCounts[i], bRepeatable);
     dOwn[i] = std::max(bestOfFive(control, nCounts[i], bRepeatable) - dPlatform[i], 0.0);
   }
@@ -181,7 +189,8 @@ std::shared_ptr<CTreeOption> newTree(int nRows)
 {
   auto pTree = std::make_shared<CTreeOption>();
   pTree->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 450), g_pHost, OT_OPTIONS_SHOWINFOWINDOW, 1);
-  for (int i = 0; i < nRows; ++i) {
+  for (int i = 0; i < nRows; ++i)
+  {
     CTreeOptionItem* pItem = new CTreeOptionItem;
     pItem->SetLabelText(("Row " + std::to_string(i)).c_str());
     pTree->InsertItem(pItem, nullptr, false);
@@ -195,9 +204,7 @@ void measureOptionTree()
 {
   measure("CTreeOption full repaint", 100, 10000, EGoal::onScreen, [](int n) -> Action {
     auto pTree = newTree(n);
-    return [pTree] {
-      pTree->GetListView()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    };
+    return [pTree] { pTree->GetListView()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
   });
   measure("CTreeOption Down key and back", 100, 10000, EGoal::onScreen, [](int n) -> Action {
     auto pTree = newTree(n);
@@ -205,7 +212,8 @@ void measureOptionTree()
     pTree->SetFocusedItem(pTree->FocusFirst());
     pTree->GetListView()->UpdateWindow();
     return [pTree] {
-      for (UINT nKey : {VK_DOWN, VK_UP}) {
+      for (UINT nKey : {VK_DOWN, VK_UP})
+      {
         pTree->GetListView()->SendMessage(WM_KEYDOWN, nKey, 0);
         pTree->GetListView()->UpdateWindow();
       }
@@ -220,7 +228,8 @@ std::shared_ptr<CTreeChildList> newTreeChildList(int nItems)
 {
   auto pList = std::make_shared<CTreeChildList>();
   pList->Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES, CRect(0, 0, 300, 400), g_pHost, 2);
-  for (int i = 0; i < nItems; ++i) {
+  for (int i = 0; i < nItems; ++i)
+  {
     CTreeItem* pRecord = new CTreeItem;
     pRecord->m_strText = "Item";
     pList->InsertItem("Item", TVI_ROOT, TVI_LAST, pRecord);
@@ -240,10 +249,10 @@ std::shared_ptr<CTreeCtrl> newPlatformTree(int nItems)
 
 void measureLists()
 {
-  measureBeyondPlatform("CTreeChildList DeleteAllItems, beyond the platform", EGoal::linear,
-                        clearing(newTreeChildList), clearing(newPlatformTree));
-  measureBeyondPlatform("CTreeChildList destroyed holding N, beyond it", EGoal::linear,
-                        destroying(newTreeChildList), destroying(newPlatformTree));
+  measureBeyondPlatform("CTreeChildList DeleteAllItems, beyond the platform", EGoal::linear, clearing(newTreeChildList),
+                        clearing(newPlatformTree));
+  measureBeyondPlatform("CTreeChildList destroyed holding N, beyond it", EGoal::linear, destroying(newTreeChildList),
+                        destroying(newPlatformTree));
   measure("CChildList::AddColumnItemData, N records", 100, 10000, EGoal::linear, [](int n) -> Action {
     auto pList = std::make_shared<CChildList>();
     pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 400, 300), g_pHost, 3);
@@ -252,7 +261,8 @@ void measureLists()
     arrHead.Add(head);
     pList->SetColumnHead(arrHead);
     auto pRecords = std::make_shared<std::vector<CColumnItemData*>>();
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
       pRecords->push_back(new CColumnItemData);
       pRecords->back()->AddDataString("row");
     }
@@ -324,7 +334,8 @@ void measureMenus()
     pBar->AppendMenu(MF_POPUP, UINT_PTR(pMenu->m_hMenu), "Bench");
     g_pHost->SetMenu(pBar.get());
     std::vector<MEASUREITEMSTRUCT> items;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
       MENUITEMINFOA info = {};
       info.cbSize = sizeof info;
       info.fMask = MIIM_DATA;
@@ -398,7 +409,8 @@ END_MESSAGE_MAP()
 double timePings(HWND hWnd)
 {
   double dBest = 1e300;
-  for (int r = 0; r < 5; ++r) {
+  for (int r = 0; r < 5; ++r)
+  {
     const double dStart = nowMs();
     for (int i = 0; i < kPings; ++i)
       ::SendMessage(hWnd, kPing, 0, i);
@@ -417,8 +429,8 @@ void measureDispatch()
   bare.hInstance = ::GetModuleHandle(nullptr);
   bare.lpszClassName = "ZuntBenchBare";
   ::RegisterClassA(&bare);
-  const HWND hBare = ::CreateWindowA("ZuntBenchBare", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, bare.hInstance,
-                                     nullptr);
+  const HWND hBare =
+      ::CreateWindowA("ZuntBenchBare", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, bare.hInstance, nullptr);
   CMappedWnd mapped;
   mapped.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
   const double dBare = timePings(hBare);
@@ -437,8 +449,8 @@ int main(int argc, char** argv)
   ::CoInitialize(nullptr);
   CHost host;
   g_pHost = &host;
-  std::printf("%-46s %6s %9s %6s %9s %8s %8s\n", "operation (ms, best of 5)", "small", "time", "large", "time",
-              "ratio", "goal");
+  std::printf("%-46s %6s %9s %6s %9s %8s %8s\n", "operation (ms, best of 5)", "small", "time", "large", "time", "ratio",
+              "goal");
   measureOptionTree();
   measureLists();
   measurePalette();

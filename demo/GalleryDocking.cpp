@@ -67,14 +67,9 @@ struct CGalleryDocking::SBars
   CAutoHideBar strip;
 };
 
-CGalleryDocking::CGalleryDocking() : m_pBars(new SBars)
-{
-}
+CGalleryDocking::CGalleryDocking() : m_pBars(new SBars) {}
 
-CGalleryDocking::~CGalleryDocking()
-{
-  delete m_pBars;
-}
+CGalleryDocking::~CGalleryDocking() { delete m_pBars; }
 
 BOOL CGalleryDocking::Create(CFrameWnd* pFrame)
 {

@@ -20,15 +20,9 @@ const UINT IDC_PAGE_LIST = 100;
 const UINT IDC_FIRST_PAGE = 200;
 
 const SGalleryPage kPages[] = {
-  {"Module", NewModulePage},
-  {"Numeric entry", NewNumericPage},
-  {"History", NewHistoryPage},
-  {"Bitmap menus", NewMenuPage},
-  {"Option tree", NewTreeOptionPage},
-  {"Palettes and themed buttons", NewPalettePage},
-  {"Colour lists", NewListsPage},
-  {"Layout", NewLayoutPage},
-  {"Resizing dialog", NewResizingPage},
+    {"Module", NewModulePage},      {"Numeric entry", NewNumericPage},  {"History", NewHistoryPage},
+    {"Bitmap menus", NewMenuPage},  {"Option tree", NewTreeOptionPage}, {"Palettes and themed buttons", NewPalettePage},
+    {"Colour lists", NewListsPage}, {"Layout", NewLayoutPage},          {"Resizing dialog", NewResizingPage},
 };
 
 // Lets the frame and its children paint, for at most the given time.
@@ -104,7 +98,8 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
   CRect rcClient;
   RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcClient);
   if (!m_pageList.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY,
-                           CRect(rcClient.left, rcClient.top, rcClient.left + kPageListWidth, rcClient.bottom), this, IDC_PAGE_LIST))
+                           CRect(rcClient.left, rcClient.top, rcClient.left + kPageListWidth, rcClient.bottom), this,
+                           IDC_PAGE_LIST))
     return -1;
   m_pageList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   CRect rcPage(rcClient.left + kPageListWidth + kMargin, rcClient.top + kMargin, rcClient.right - kMargin,
@@ -144,10 +139,7 @@ void CGalleryFrame::ShowPage(size_t nShown)
   m_pageList.SetCurSel(static_cast<int>(nShown));
 }
 
-void CGalleryFrame::OnPageSelected()
-{
-  ShowPage(static_cast<size_t>(m_pageList.GetCurSel()));
-}
+void CGalleryFrame::OnPageSelected() { ShowPage(static_cast<size_t>(m_pageList.GetCurSel())); }
 
 class CGalleryApp : public CWinApp
 {
@@ -170,7 +162,8 @@ CGalleryApp theApp;
 
 BOOL CGalleryApp::InitInstance()
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES |
+                                                        ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);
   // The auto-complete controls use the shell's objects through COM.
   if (FAILED(::CoInitialize(nullptr)))
@@ -208,12 +201,14 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
       m_nExitCode = 1;
     pFrame->GetPage(nPage)->ShowOpenForScreenshot(false);
     if (CWnd* pSample = pFrame->GetPage(nPage)->GetContextMenuSample())
-      writeContextMenuScreenshot(pFrame, pSample, std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
+      writeContextMenuScreenshot(pFrame, pSample,
+                                 std::string(pszFolder) + "/" + kPages[nPage].pszName + ", context menu.png");
     CString strState;
     for (int nState = 0; pFrame->GetPage(nPage)->ShowExtraState(nState, strState); ++nState)
     {
       RedrawAndPump(pFrame);
-      std::string statePath = std::string(pszFolder) + "/" + kPages[nPage].pszName + ", " + strState.GetString() + ".png";
+      std::string statePath =
+          std::string(pszFolder) + "/" + kPages[nPage].pszName + ", " + strState.GetString() + ".png";
       if (!SaveWindowAsPng(pFrame->m_hWnd, statePath.c_str()))
         m_nExitCode = 1;
     }
@@ -230,7 +225,8 @@ void CGalleryApp::writeScreenshots(CGalleryFrame* pFrame, const char* pszFolder)
 
 // The menu is tracked modally: a timer, which the menu loop dispatches, takes the picture
 // once the menu has painted and closes it.
-namespace {
+namespace
+{
 
 std::string s_menuShotPath;
 bool s_bMenuShotSaved;

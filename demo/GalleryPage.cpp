@@ -6,9 +6,7 @@ IMPLEMENT_DYNAMIC(CGalleryPage, CDialog)
 BEGIN_MESSAGE_MAP(CGalleryPage, CDialog)
 END_MESSAGE_MAP()
 
-CGalleryPage::CGalleryPage() : CDialog(IDD_GALLERY_PAGE)
-{
-}
+CGalleryPage::CGalleryPage() : CDialog(IDD_GALLERY_PAGE) {}
 
 BOOL CGalleryPage::CreatePage(CWnd* pFrame, const CRect& rcPage)
 {

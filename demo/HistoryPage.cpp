@@ -40,10 +40,9 @@ const struct
   const char* pszKey;
   const char* pszText;
 } kSampleEntries[] = {
-  {kPartKey, "Bracket A-100"},   {kPartKey, "Bolt M6x20"},     {kPartKey, "Bolt M8x30"},
-  {kPartKey, "Base plate 200"},  {kPartKey, "Bearing 6204"},   {kPartKey, "Bolt M6x25"},
-  {kLayerKey, "Outline"},        {kLayerKey, "Hidden lines"},  {kLayerKey, "Dimensions"},
-  {kLayerKey, "Centre lines"},   {kLayerKey, "Hatching"},
+    {kPartKey, "Bracket A-100"}, {kPartKey, "Bolt M6x20"},    {kPartKey, "Bolt M8x30"}, {kPartKey, "Base plate 200"},
+    {kPartKey, "Bearing 6204"},  {kPartKey, "Bolt M6x25"},    {kLayerKey, "Outline"},   {kLayerKey, "Hidden lines"},
+    {kLayerKey, "Dimensions"},   {kLayerKey, "Centre lines"}, {kLayerKey, "Hatching"},
 };
 const __time64_t kSampleStart = 1767225600;  // 2026-01-01 00:00 UTC
 
@@ -74,8 +73,8 @@ protected:
                     fieldRect(kFieldHeight), this, IDC_PART);
     setFont(m_part);
     addLabel("Layer (combo box)", kLabelWidth);
-    m_layer.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                   fieldRect(200), this, IDC_LAYER);
+    m_layer.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, fieldRect(200),
+                   this, IDC_LAYER);
     setFont(m_layer);
     bindControls();
 
@@ -83,8 +82,8 @@ protected:
     {
       UINT nID;
       const char* pszText;
-    } buttons[] = {{IDC_ENTER, "Enter"}, {IDC_SAVE, "Save"}, {IDC_LOAD, "Load"}, {IDC_TRIM, "Trim to 4"},
-                   {IDC_DUMP, "Dump"}};
+    } buttons[] = {
+        {IDC_ENTER, "Enter"}, {IDC_SAVE, "Save"}, {IDC_LOAD, "Load"}, {IDC_TRIM, "Trim to 4"}, {IDC_DUMP, "Dump"}};
     int x = 0;
     for (const auto& button : buttons)
     {
@@ -93,8 +92,7 @@ protected:
       x += kButtonWidth;
     }
     m_nNextY += kRowHeight + 6;
-    addWindow("STATIC", "", SS_LEFTNOWORDWRAP, CRect(0, m_nNextY, rcClient.right, m_nNextY + kFieldHeight),
-              IDC_STATUS);
+    addWindow("STATIC", "", SS_LEFTNOWORDWRAP, CRect(0, m_nNextY, rcClient.right, m_nNextY + kFieldHeight), IDC_STATUS);
     m_nNextY += kRowHeight;
     addWindow("EDIT", "", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
               CRect(0, m_nNextY, rcClient.right, m_nNextY + kListingHeight), IDC_LISTING);
@@ -205,7 +203,8 @@ private:
       for (int n = 0; n < pHistory->GetCount(); ++n)
       {
         CString strLine;
-        strLine.Format("  %d  %s  %s\r\n", n, static_cast<LPCTSTR>(pHistory->GetAt(n)->GetTime().Format("%Y/%m/%d %H:%M")),
+        strLine.Format("  %d  %s  %s\r\n", n,
+                       static_cast<LPCTSTR>(pHistory->GetAt(n)->GetTime().Format("%Y/%m/%d %H:%M")),
                        static_cast<LPCTSTR>(pHistory->GetAt(n)->GetText()));
         strListing += strLine;
       }
@@ -240,9 +239,9 @@ private:
 
   void addWindow(const char* pszClass, const char* pszText, DWORD dwStyle, const CRect& rc, UINT nID)
   {
-    HWND hWnd = ::CreateWindowExA(0, pszClass, pszText, WS_CHILD | WS_VISIBLE | dwStyle, rc.left, rc.top, rc.Width(),
-                                  rc.Height(), m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr,
-                                  nullptr);
+    HWND hWnd =
+        ::CreateWindowExA(0, pszClass, pszText, WS_CHILD | WS_VISIBLE | dwStyle, rc.left, rc.top, rc.Width(),
+                          rc.Height(), m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
     ::SendMessage(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   }
 
@@ -264,7 +263,4 @@ BEGIN_MESSAGE_MAP(CHistoryPage, CGalleryPage)
   ON_BN_CLICKED(IDC_DUMP, &CHistoryPage::OnDump)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewHistoryPage()
-{
-  return new CHistoryPage;
-}
+CGalleryPage* NewHistoryPage() { return new CHistoryPage; }

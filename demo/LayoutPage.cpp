@@ -37,10 +37,7 @@ enum
 
 const char* const kLayers[] = {"Outline", "Hidden lines", "Centre lines", "Dimensions", "Hatching", "Notes"};
 
-void SetGalleryFont(CWnd& wnd)
-{
-  wnd.SetFont(CFont::FromHandle(GalleryFont()), FALSE);
-}
+void SetGalleryFont(CWnd& wnd) { wnd.SetFont(CFont::FromHandle(GalleryFont()), FALSE); }
 
 CString GalleryText(UINT nID)
 {
@@ -200,8 +197,8 @@ private:
   void addSideWindow(const char* pszClass, const char* pszText, DWORD dwStyle, int x, int& y, int nWidth, UINT nID)
   {
     CWnd* pWnd = new CWnd;
-    pWnd->CreateEx(0, pszClass, pszText, WS_CHILD | WS_VISIBLE | dwStyle, CRect(x, y, x + nWidth, y + kRowHeight),
-                   this, nID);
+    pWnd->CreateEx(0, pszClass, pszText, WS_CHILD | WS_VISIBLE | dwStyle, CRect(x, y, x + nWidth, y + kRowHeight), this,
+                   nID);
     SetGalleryFont(*pWnd);
     m_sideWindows.emplace_back(pWnd);
     y += kRowHeight + kMargin;
@@ -245,7 +242,4 @@ BEGIN_MESSAGE_MAP(CLayoutPage, CGalleryPage)
   ON_BN_CLICKED(IDC_BROWSE, &CLayoutPage::OnBrowse)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewLayoutPage()
-{
-  return new CLayoutPage;
-}
+CGalleryPage* NewLayoutPage() { return new CLayoutPage; }

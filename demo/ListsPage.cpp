@@ -25,9 +25,8 @@ enum
   ID_LAYER_OPEN = 40301  // the child list's menu commands follow on
 };
 
-const COLORREF kColours[] = {RGB(0, 0, 0),     RGB(255, 0, 0),   RGB(255, 255, 0), RGB(0, 255, 0),
-                             RGB(0, 255, 255), RGB(0, 0, 255),   RGB(255, 0, 255), RGB(255, 255, 255),
-                             RGB(128, 128, 128)};
+const COLORREF kColours[] = {RGB(0, 0, 0),   RGB(255, 0, 0),   RGB(255, 255, 0),   RGB(0, 255, 0),    RGB(0, 255, 255),
+                             RGB(0, 0, 255), RGB(255, 0, 255), RGB(255, 255, 255), RGB(128, 128, 128)};
 // The colour of each layer of IDS_LISTS_LAYERS, by its place in kColours.
 const int kLayerColours[] = {1, 7, 2, 3, 5};
 
@@ -115,8 +114,8 @@ private:
     for (size_t i = 0; i < layers.size() && i < std::size(kLayerColours); ++i)
     {
       const CColorItem& colour = *m_colours[kLayerColours[i]];
-      m_layers.push_back(std::make_unique<CNameColorItem>(static_cast<int>(i), layers[i], colour.GetRGB(),
-                                                          colour.GetColorName()));
+      m_layers.push_back(
+          std::make_unique<CNameColorItem>(static_cast<int>(i), layers[i], colour.GetRGB(), colour.GetColorName()));
     }
   }
 
@@ -152,7 +151,7 @@ private:
   {
     list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", "",
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT |
-                    LBS_SORT | LBS_NOTIFY,
+                      LBS_SORT | LBS_NOTIFY,
                   rect, this, nID);
     prepare(list);
     // Added in reverse: the list sorts them back by their numbers.
@@ -186,7 +185,4 @@ IMPLEMENT_DYNAMIC(CListsPage, CGalleryPage)
 BEGIN_MESSAGE_MAP(CListsPage, CGalleryPage)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewListsPage()
-{
-  return new CListsPage;
-}
+CGalleryPage* NewListsPage() { return new CListsPage; }

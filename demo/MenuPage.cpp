@@ -113,8 +113,10 @@ void CMenuPreview::OnPaint()
     nItemState |= (state & MF_CHECKED) ? ODS_CHECKED : 0;
     nItemState |= i == kHoveredItem ? ODS_SELECTED : 0;
     const int nHeight = static_cast<int>(sizes[i].itemHeight);
-    DRAWITEMSTRUCT draw = {ODT_MENU, 0, sizes[i].itemID, ODA_DRAWENTIRE, nItemState,
-                           reinterpret_cast<HWND>(menu.m_hMenu), dc.m_hDC, {2, y, 2 + nWidth + 20, y + nHeight},
+    DRAWITEMSTRUCT draw = {ODT_MENU,         0,
+                           sizes[i].itemID,  ODA_DRAWENTIRE,
+                           nItemState,       reinterpret_cast<HWND>(menu.m_hMenu),
+                           dc.m_hDC,         {2, y, 2 + nWidth + 20, y + nHeight},
                            sizes[i].itemData};
     menu.DrawItem(&draw);
     y += nHeight;
@@ -177,7 +179,7 @@ void CMenuPage::addPreview(CMenuPreview& preview, CButton* pButton, int x, const
   if (pButton == nullptr)
     return;
   pButton->Create("Track it", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                CRect(x, rcPreview.bottom + 8, x + 120, rcPreview.bottom + 8 + kButtonHeight), this, nID);
+                  CRect(x, rcPreview.bottom + 8, x + 120, rcPreview.bottom + 8 + kButtonHeight), this, nID);
   pButton->SetFont(CFont::FromHandle(GalleryFont()), FALSE);
 }
 
@@ -198,7 +200,4 @@ void CMenuPage::track(bool bFlat, UINT nButton)
   m_context.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, rcButton.left, rcButton.bottom, this);
 }
 
-CGalleryPage* NewMenuPage()
-{
-  return new CMenuPage;
-}
+CGalleryPage* NewMenuPage() { return new CMenuPage; }

@@ -60,8 +60,8 @@ BOOL CALLBACK AddStringBlock(HMODULE hModule, LPCSTR, LPSTR lpszName, LONG_PTR l
 
 HWND CreateStringList(HWND hPage, int cy)
 {
-  HWND hList = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT,
-                                 0, 0, kListWidth, cy, hPage, nullptr, nullptr, nullptr);
+  HWND hList = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0,
+                                 kListWidth, cy, hPage, nullptr, nullptr, nullptr);
   ::SendMessage(hList, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   ListView_SetExtendedListViewStyle(hList, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   AddColumn(hList, 0, "ID", 56);
@@ -70,10 +70,7 @@ HWND CreateStringList(HWND hPage, int cy)
   return hList;
 }
 
-INT_PTR CALLBACK PageDialogProc(HWND, UINT nMsg, WPARAM, LPARAM)
-{
-  return nMsg == WM_INITDIALOG;
-}
+INT_PTR CALLBACK PageDialogProc(HWND, UINT nMsg, WPARAM, LPARAM) { return nMsg == WM_INITDIALOG; }
 
 // The library's template turned into a child of the page, so that it shows inside the frame.
 HWND CreateTemplateOnPage(HWND hPage, const char* pszTemplate, POINT ptAt)
@@ -85,8 +82,8 @@ HWND CreateTemplateOnPage(HWND hPage, const char* pszTemplate, POINT ptAt)
   // DLGTEMPLATEEX: version, signature, help id, extended style, then the style.
   DWORD* pStyle = reinterpret_cast<DWORD*>(&copy[12]);
   *pStyle = (*pStyle & ~WS_POPUP) | WS_CHILD | WS_VISIBLE;
-  HWND hDlg = ::CreateDialogIndirectParamA(hModule, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()), hPage,
-                                           PageDialogProc, 0);
+  HWND hDlg =
+      ::CreateDialogIndirectParamA(hModule, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()), hPage, PageDialogProc, 0);
   ::SetWindowPos(hDlg, nullptr, ptAt.x, ptAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   AfxExecuteDlgInit(hDlg, pszTemplate);
   return hDlg;
@@ -94,8 +91,8 @@ HWND CreateTemplateOnPage(HWND hPage, const char* pszTemplate, POINT ptAt)
 
 HWND CreateLabel(HWND hPage, const char* pszText, POINT ptAt)
 {
-  HWND hLabel = ::CreateWindowExA(0, "STATIC", pszText, WS_CHILD | WS_VISIBLE, ptAt.x, ptAt.y, 240, 18, hPage,
-                                  nullptr, nullptr, nullptr);
+  HWND hLabel = ::CreateWindowExA(0, "STATIC", pszText, WS_CHILD | WS_VISIBLE, ptAt.x, ptAt.y, 240, 18, hPage, nullptr,
+                                  nullptr, nullptr);
   ::SendMessage(hLabel, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   return hLabel;
 }
@@ -145,7 +142,4 @@ IMPLEMENT_DYNAMIC(CModulePage, CGalleryPage)
 BEGIN_MESSAGE_MAP(CModulePage, CGalleryPage)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewModulePage()
-{
-  return new CModulePage;
-}
+CGalleryPage* NewModulePage() { return new CModulePage; }

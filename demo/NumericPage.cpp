@@ -166,7 +166,4 @@ IMPLEMENT_DYNAMIC(CNumericPage, CGalleryPage)
 BEGIN_MESSAGE_MAP(CNumericPage, CGalleryPage)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewNumericPage()
-{
-  return new CNumericPage;
-}
+CGalleryPage* NewNumericPage() { return new CNumericPage; }

@@ -28,10 +28,10 @@ const struct
   COLORREF crColour;
   const char* pszName;
 } kColours[] = {
-  {RGB(0, 0, 0), "黒"},        {RGB(128, 128, 128), "灰"},  {RGB(192, 192, 192), "銀"},  {RGB(255, 255, 255), "白"},
-  {RGB(128, 0, 0), "えび茶"},   {RGB(255, 0, 0), "赤"},      {RGB(255, 128, 0), "橙"},    {RGB(255, 255, 0), "黄"},
-  {RGB(0, 128, 0), "緑"},      {RGB(0, 255, 0), "黄緑"},    {RGB(0, 128, 128), "青緑"},  {RGB(0, 255, 255), "水色"},
-  {RGB(0, 0, 128), "紺"},      {RGB(0, 0, 255), "青"},      {RGB(128, 0, 128), "紫"},    {RGB(255, 0, 255), "赤紫"},
+    {RGB(0, 0, 0), "黒"},       {RGB(128, 128, 128), "灰"}, {RGB(192, 192, 192), "銀"}, {RGB(255, 255, 255), "白"},
+    {RGB(128, 0, 0), "えび茶"}, {RGB(255, 0, 0), "赤"},     {RGB(255, 128, 0), "橙"},   {RGB(255, 255, 0), "黄"},
+    {RGB(0, 128, 0), "緑"},     {RGB(0, 255, 0), "黄緑"},   {RGB(0, 128, 128), "青緑"}, {RGB(0, 255, 255), "水色"},
+    {RGB(0, 0, 128), "紺"},     {RGB(0, 0, 255), "青"},     {RGB(128, 0, 128), "紫"},   {RGB(255, 0, 255), "赤紫"},
 };
 
 // Greek letters as the Symbol font places them.
@@ -143,8 +143,8 @@ void CPalettePage::FillPage(const CRect&)
   // The colour palette last, so that its palette opens over empty space in the screenshot.
   addCharacters(kMargin + 2 * kRowHeight);
   addColours(kMargin + 3 * kRowHeight);
-  m_status.Create("", WS_CHILD | WS_VISIBLE, CRect(kMargin + 400, kMargin + kRowHeight, 1000, kMargin + kRowHeight + 60),
-                  this, IDC_STATUS);
+  m_status.Create("", WS_CHILD | WS_VISIBLE,
+                  CRect(kMargin + 400, kMargin + kRowHeight, 1000, kMargin + kRowHeight + 60), this, IDC_STATUS);
   m_status.SetFont(CFont::FromHandle(GalleryFont()), FALSE);
   wchar_t szTheme[MAX_PATH] = L"";
   CXPTheme::GetCurrentName(szTheme, MAX_PATH, nullptr, 0, nullptr, 0);
@@ -153,10 +153,7 @@ void CPalettePage::FillPage(const CRect&)
   report(strTheme);
 }
 
-void CPalettePage::report(const CString& strWhat)
-{
-  m_status.SetWindowText(strWhat);
-}
+void CPalettePage::report(const CString& strWhat) { m_status.SetWindowText(strWhat); }
 
 void CPalettePage::OnToolClicked(UINT nID)
 {
@@ -198,12 +195,6 @@ LRESULT CPalettePage::OnCharacterPicked(WPARAM, LPARAM lParam)
 }
 
 // A click on the button opens its palette, and a second one closes it.
-void CPalettePage::ShowOpenForScreenshot(bool)
-{
-  m_colours.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
-}
+void CPalettePage::ShowOpenForScreenshot(bool) { m_colours.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5)); }
 
-CGalleryPage* NewPalettePage()
-{
-  return new CPalettePage;
-}
+CGalleryPage* NewPalettePage() { return new CPalettePage; }

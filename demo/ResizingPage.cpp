@@ -129,7 +129,4 @@ BEGIN_MESSAGE_MAP(CResizingPage, CGalleryPage)
   ON_BN_CLICKED(IDC_OPEN, OnOpen)
 END_MESSAGE_MAP()
 
-CGalleryPage* NewResizingPage()
-{
-  return new CResizingPage;
-}
+CGalleryPage* NewResizingPage() { return new CResizingPage; }

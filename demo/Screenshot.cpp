@@ -44,9 +44,9 @@ BOOL SaveWindowAsPng(HWND hWnd, const char* pszPath)
     return FALSE;
   HBITMAP hBitmap = CaptureWindow(hWnd);
   Gdiplus::GpBitmap* pBitmap = nullptr;
-  bool bSaved = Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(hBitmap, nullptr, &pBitmap) == Gdiplus::Ok &&
-                Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, Wide(pszPath).c_str(), &kPngEncoder, nullptr) ==
-                  Gdiplus::Ok;
+  bool bSaved =
+      Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(hBitmap, nullptr, &pBitmap) == Gdiplus::Ok &&
+      Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, Wide(pszPath).c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
   if (pBitmap != nullptr)
     Gdiplus::DllExports::GdipDisposeImage(pBitmap);
   ::DeleteObject(hBitmap);

@@ -87,7 +87,7 @@ void CTreeOptionPage::FillPage(const CRect&)
   addTitle(m_listTitle, "CTreeChildList (right click: menu)", nListLeft, kListWidth);
   m_childList.CreateEx(WS_EX_CLIENTEDGE, WC_TREEVIEW, "",
                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                         TVS_SHOWSELALWAYS,
+                           TVS_SHOWSELALWAYS,
                        CRect(nListLeft, nTop, nListLeft + kListWidth, nTop + kTreeHeight), this, IDC_CHILD_LIST);
   fillChildList();
 }
@@ -98,7 +98,7 @@ CTreeOptionItem* CTreeOptionPage::addRow(CTreeOptionItem* pItem, CTreeOptionItem
 }
 
 CTreeOptionItemCheckBox* CTreeOptionPage::addCheck(const char* pszLabel, const char* pszInfo, int nCheck,
-                                                  CTreeOptionItem* pParent)
+                                                   CTreeOptionItem* pParent)
 {
   auto* pCheck = new CTreeOptionItemCheckBox;
   pCheck->SetLabelText(pszLabel);
@@ -110,7 +110,8 @@ CTreeOptionItemCheckBox* CTreeOptionPage::addCheck(const char* pszLabel, const c
 
 void CTreeOptionPage::fillOptions()
 {
-  CTreeOptionItem* pDrawing = addRow(new CValueRow("Settings of new drawings", "", "Units and grid of the drawings made from now on."), nullptr);
+  CTreeOptionItem* pDrawing = addRow(
+      new CValueRow("Settings of new drawings", "", "Units and grid of the drawings made from now on."), nullptr);
   pDrawing->SetOptionButton1("Defaults");
   pDrawing->SetOptionButton2("Apply to all");
   addRow(new CValueRow("Length unit", "mm", "The unit of lengths typed without one."), pDrawing);
@@ -123,10 +124,10 @@ void CTreeOptionPage::fillOptions()
   CTreeOptionItem* pDisplay = addRow(new CValueRow("Display", "", "How drawings are shown."), nullptr);
   addCheck("Show rulers", "Rulers along the top and left edges of the view.", 1, pDisplay);
   CTreeOptionItemCheckBox* pLayerColour =
-    addCheck("Layer colour", "Draw each entity in the colour of its layer.", 0, pDisplay);
+      addCheck("Layer colour", "Draw each entity in the colour of its layer.", 0, pDisplay);
   pLayerColour->SetColorRect(RGB(0, 128, 192), true);
   CTreeOptionItem* pRenderer =
-    addRow(new CValueRow("Renderer", "GDI", "Chosen at start-up; it cannot be changed here."), pDisplay);
+      addRow(new CValueRow("Renderer", "GDI", "Chosen at start-up; it cannot be changed here."), pDisplay);
   pRenderer->ReadOnly();
 
   CTreeOptionItem* pPrinting = addRow(new CValueRow("Printing", "", "Page and plotter settings."), nullptr);
@@ -149,8 +150,8 @@ void CTreeOptionPage::fillChildList()
     const char* pszText;
     int nLevel;
   } const kItems[] = {
-    {"Layers", 0}, {"Outline", 1}, {"Dimensions", 1}, {"Hidden lines", 1}, {"Hatching", 1},
-    {"Views", 0},  {"Front", 1},   {"Plan", 1},       {"Sheets", 0},       {"A3 layout", 1},
+      {"Layers", 0}, {"Outline", 1}, {"Dimensions", 1}, {"Hidden lines", 1}, {"Hatching", 1},
+      {"Views", 0},  {"Front", 1},   {"Plan", 1},       {"Sheets", 0},       {"A3 layout", 1},
   };
   HTREEITEM hTop = nullptr;
   for (const auto& item : kItems)
@@ -173,7 +174,4 @@ void CTreeOptionPage::fillChildList()
   m_childList.SetContextMenuAttrib(ID_LAYER_DELETE, CTreeItemMenuContext::ATTRIB_GRAYED);
 }
 
-CGalleryPage* NewTreeOptionPage()
-{
-  return new CTreeOptionPage;
-}
+CGalleryPage* NewTreeOptionPage() { return new CTreeOptionPage; }

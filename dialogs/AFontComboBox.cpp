@@ -12,9 +12,7 @@ BEGIN_MESSAGE_MAP(CAFontComboBox, CComboBox)
   ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CAFontComboBox::CAFontComboBox() : m_bShowVerticalFonts(false)
-{
-}
+CAFontComboBox::CAFontComboBox() : m_bShowVerticalFonts(false) {}
 
 CAFontComboBox::~CAFontComboBox()
 {

@@ -10,7 +10,11 @@ class AFX_EXT_CLASS CAFontComboBox : public CComboBox
   DECLARE_DYNAMIC(CAFontComboBox)
 public:
   // The font kinds of a record.
-  enum { FONT_TYPE_DEVICE = 2, FONT_TYPE_TRUETYPE = 4 };
+  enum
+  {
+    FONT_TYPE_DEVICE = 2,
+    FONT_TYPE_TRUETYPE = 4
+  };
 
   struct CFontRecord
   {

@@ -40,13 +40,10 @@ IMPLEMENT_DYNAMIC(CDlgBrowseForFolder, CFileDialog)
 
 CDlgBrowseForFolder::CDlgBrowseForFolder(CWnd* pParent)
     : CFileDialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, nullptr, pParent),
-      m_strTitleMessage(LoadLibraryText(IDS_SELECT_FOLDER, LIBRARY_TEXT_PATH)),
-      m_dwOptions(kInitialOptions),
-      m_dwFileDialogFlags(m_ofn.Flags),
-      m_bRootAtComputer(false),
+      m_strTitleMessage(LoadLibraryText(IDS_SELECT_FOLDER, LIBRARY_TEXT_PATH)), m_dwOptions(kInitialOptions),
+      m_dwFileDialogFlags(m_ofn.Flags), m_bRootAtComputer(false),
       m_pOwnerWnd(pParent != nullptr ? pParent : AfxGetMainWnd())
-{
-}
+{}
 
 bool CDlgBrowseForFolder::SetMode(DWORD dwMode)
 {
@@ -56,9 +53,7 @@ bool CDlgBrowseForFolder::SetMode(DWORD dwMode)
   return true;
 }
 
-void CDlgBrowseForFolder::DoDataExchange(CDataExchange*)
-{
-}
+void CDlgBrowseForFolder::DoDataExchange(CDataExchange*) {}
 
 int CALLBACK CDlgBrowseForFolder::BrowseCallbackProc(HWND hWnd, UINT nMessage, LPARAM lParam, LPARAM lpData)
 {

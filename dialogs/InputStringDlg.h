@@ -8,7 +8,10 @@ class AFX_EXT_CLASS CInputStringDlg : public CDialog
 {
   DECLARE_DYNAMIC(CInputStringDlg)
 public:
-  enum { MAX_TEXT_BYTES = 126 };
+  enum
+  {
+    MAX_TEXT_BYTES = 126
+  };
 
   explicit CInputStringDlg(CWnd* pParent = nullptr);
 

@@ -42,8 +42,8 @@ BEGIN_MESSAGE_MAP(CAutoHideBar, CWnd)
 END_MESSAGE_MAP()
 
 CAutoHideBar::CAutoHideBar()
-  : side(0), barThickness(24), curSel(0), buttonImages(nullptr), mainFrame(nullptr), tabDisplayMode(-1),
-    clickOpen(FALSE), allNamesFit(FALSE), itemLength(kNamelessLength), passingWheel(FALSE)
+    : side(0), barThickness(24), curSel(0), buttonImages(nullptr), mainFrame(nullptr), tabDisplayMode(-1),
+      clickOpen(FALSE), allNamesFit(FALSE), itemLength(kNamelessLength), passingWheel(FALSE)
 {
   MakeStripFont(fontHorz, 0);
   MakeStripFont(fontVert, 900);
@@ -59,9 +59,9 @@ CAutoHideBar::~CAutoHideBar()
 BOOL CAutoHideBar::Create(int nSide, CWnd* pFrame)
 {
   side = nSide;
-  LPCTSTR lpszClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
-                                          static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)),
-                                          ::LoadIcon(nullptr, IDI_APPLICATION));
+  LPCTSTR lpszClass =
+      AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                          static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)), ::LoadIcon(nullptr, IDI_APPLICATION));
   if (!CWnd::CreateEx(0, lpszClass, "HideBar", WS_CHILD | WS_CLIPCHILDREN, CRect(10, 10, 10, 10), pFrame,
                       static_cast<UINT>(nSide + 0xE9)))
     return FALSE;
@@ -254,10 +254,7 @@ int CAutoHideBar::ButtonIndexToTabIndex(int nIndex)
   return nTab;
 }
 
-int CAutoHideBar::GetCurSel()
-{
-  return ButtonIndexToTabIndex(curSel);
-}
+int CAutoHideBar::GetCurSel() { return ButtonIndexToTabIndex(curSel); }
 
 int CAutoHideBar::TabIndexToButtonIndex(CPinDockBar* pPin, int nTab)
 {
@@ -459,8 +456,8 @@ void CAutoHideBar::Draw(CDC* pDC)
     pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_INFOBK));
     pDC->FrameRect(&rc, &brushFrame);
     if ((pInfo->style & 0x3) && buttonImages != nullptr && pInfo->image >= 0)
-      buttonImages->Draw(pDC, pInfo->image, bHorz ? CPoint(rc.left + 2, rc.top + 2) : CPoint(rc.left + 2, rc.bottom - 18),
-                         ILD_NORMAL);
+      buttonImages->Draw(pDC, pInfo->image,
+                         bHorz ? CPoint(rc.left + 2, rc.top + 2) : CPoint(rc.left + 2, rc.bottom - 18), ILD_NORMAL);
     if (allNamesFit || bNamed)
     {
       const CPoint ptText = bHorz ? CPoint(rc.left + 18, rc.top + 1) : CPoint(rc.left + 1, rc.bottom - 20);
@@ -681,8 +678,8 @@ void CAutoHideBar::OnContextMenu(CWnd*, CPoint point)
   ZuntUseFlatMenuLook();
   if (mainFrame != nullptr)
     mainFrame->SendMessage(WM_AUTOHIDE_MENU, 1);
-  const UINT nCommand = static_cast<UINT>(
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, this));
+  const UINT nCommand =
+      static_cast<UINT>(menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, this));
   if (mainFrame != nullptr)
     mainFrame->SendMessage(WM_AUTOHIDE_MENU, 0);
   switch (nCommand)

@@ -24,13 +24,13 @@ public:
   int textWidth;
 };
 
-#define AHB_ALWAYSNAME 0x1
+#define AHB_ALWAYSNAME  0x1
 #define AHB_GROUPSELECT 0x2
-#define AHB_ACTIVE 0x4
-#define AHB_SEPARATOR 0x8
+#define AHB_ACTIVE      0x4
+#define AHB_SEPARATOR   0x8
 // While a button with AHB_KEEPOPEN exists, pointing at a button with AHB_LEAVEKEEPER opens the
 // keeper's bar, and clicking it asks its bar to leave auto-hide mode (WM_AUTOHIDE_LEAVE).
-#define AHB_KEEPOPEN 0x10
+#define AHB_KEEPOPEN    0x10
 #define AHB_LEAVEKEEPER 0x20
 
 class AFX_EXT_CLASS CAutoHideBar : public CWnd
@@ -45,8 +45,8 @@ public:
   BOOL Create(int nSide, CWnd* pFrame);
   void AddButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
                  int nImage = -1);
-  void InsertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked,
-                    CPinDockBar* pPin, int nImage, int nIndex);
+  void InsertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWnd* pOldParent, CRect* pDocked, CPinDockBar* pPin,
+                    int nImage, int nIndex);
   void RemoveButton(CWnd* pBar);
   void Shrink();
   void SetButtonStyle(int nIndex, int nStyle);

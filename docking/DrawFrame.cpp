@@ -37,11 +37,10 @@ BEGIN_MESSAGE_MAP(CDrawFrame, CWnd)
 END_MESSAGE_MAP()
 
 CDrawFrame::CDrawFrame()
-  : slideLength(200), autoHideBar(nullptr), captionHeight(12),
-    captionFontFace(CSizingControlBarCF::ChooseCaptionFontFace()), pinPushed(0), pinRaised(0), pinOrigin(0, 0),
-    pinState(0), sliding(FALSE), showByForce(FALSE)
-{
-}
+    : slideLength(200), autoHideBar(nullptr), captionHeight(12),
+      captionFontFace(CSizingControlBarCF::ChooseCaptionFontFace()), pinPushed(0), pinRaised(0), pinOrigin(0, 0),
+      pinState(0), sliding(FALSE), showByForce(FALSE)
+{}
 
 BOOL CDrawFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -49,10 +48,7 @@ BOOL CDrawFrame::PreCreateWindow(CREATESTRUCT& cs)
   return CWnd::PreCreateWindow(cs);
 }
 
-BOOL CDrawFrame::isHorzStrip() const
-{
-  return autoHideBar != nullptr && autoHideBar->IsHorzStrip();
-}
+BOOL CDrawFrame::isHorzStrip() const { return autoHideBar != nullptr && autoHideBar->IsHorzStrip(); }
 
 void CDrawFrame::SetShowHideTimer()
 {
@@ -276,9 +272,9 @@ void CDrawFrame::DrawCaption(CDC* pDC)
   pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_3DFACE));
   const BOOL bActive = ::GetActiveWindow() == m_hWnd;
   CRect rcGradient(rc.left + kPinAreaWidth, rc.top, rc.right, rc.bottom);
-  CSizingControlBarCF::FillGradient(pDC, rcGradient, ::GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
-                                    ::GetSysColor(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION),
-                                    FALSE);
+  CSizingControlBarCF::FillGradient(
+      pDC, rcGradient, ::GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
+      ::GetSysColor(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION), FALSE);
   CFont font;
   if (!caption.IsEmpty() && CSizingControlBarCF::CreateCaptionFont(font, captionFontFace, pDC, 0))
   {

@@ -5,10 +5,7 @@ namespace
 const UINT_PTR kOutsideTimer = 1;
 }
 
-void CSCBPinButton::PaintGlyph(CDC* pDC) const
-{
-  PaintPin(pDC, ptOrg, pinState);
-}
+void CSCBPinButton::PaintGlyph(CDC* pDC) const { PaintPin(pDC, ptOrg, pinState); }
 
 void CSCBPinButton::PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState)
 {
@@ -51,9 +48,7 @@ BEGIN_MESSAGE_MAP(CPinDockBar, CSizingControlBarCF)
   ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CPinDockBar::CPinDockBar() : autoHideStatus(false), pinButton(1)
-{
-}
+CPinDockBar::CPinDockBar() : autoHideStatus(false), pinButton(1) {}
 
 int CPinDockBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {

@@ -7,15 +7,15 @@
 class CAutoHideBar;
 
 // Messages of the docking bars (the private-message base plus an offset).
-#define WM_DRAWFRAME_SHOWOFF (WM_USER + 0x01)
-#define WM_DRAWFRAME_SHOWHIDE (WM_USER + 0x02)
+#define WM_DRAWFRAME_SHOWOFF     (WM_USER + 0x01)
+#define WM_DRAWFRAME_SHOWHIDE    (WM_USER + 0x02)
 #define WM_DRAWFRAME_SHOWDOCKBAR (WM_USER + 0x03)
 #define WM_DRAWFRAME_SHOWALLHIDE (WM_USER + 0x04)
 #define WM_DRAWFRAME_SHOWBYFORCE (WM_USER + 0x05)
-#define WM_AUTOHIDE_LEAVE (WM_USER + 0x0A)
-#define WM_PINDOCKBAR_PUSHPIN (WM_USER + 0x14)
-#define WM_AUTOHIDE_MENU (WM_USER + 0x70)
-#define WM_AUTOHIDE_OPTIONS (WM_USER + 0x71)
+#define WM_AUTOHIDE_LEAVE        (WM_USER + 0x0A)
+#define WM_PINDOCKBAR_PUSHPIN    (WM_USER + 0x14)
+#define WM_AUTOHIDE_MENU         (WM_USER + 0x70)
+#define WM_AUTOHIDE_OPTIONS      (WM_USER + 0x71)
 
 // The hit-test code of the pin.
 #define HTPUSHPIN 19

@@ -7,20 +7,11 @@ namespace
 {
 const int kMaxLength = 32767;
 
-bool IsDockedId(UINT nID)
-{
-  return nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM;
-}
+bool IsDockedId(UINT nID) { return nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM; }
 
-bool IsHorzEdgeCode(UINT nHitTest)
-{
-  return nHitTest == HTLEFT || nHitTest == HTRIGHT;
-}
+bool IsHorzEdgeCode(UINT nHitTest) { return nHitTest == HTLEFT || nHitTest == HTRIGHT; }
 
-CWinApp* ProfileApp()
-{
-  return AfxGetApp();
-}
+CWinApp* ProfileApp() { return AfxGetApp(); }
 
 CString ProfileSection(LPCTSTR lpszProfileName, int nID)
 {
@@ -46,9 +37,9 @@ struct SProfileSize
 };
 
 const SProfileSize kProfileSizes[] = {
-  {"sizeHorzCX", "sizeHorzCY", &CSizingControlBar::sizeHorz, &CSizingControlBar::sizeMinHorz},
-  {"sizeVertCX", "sizeVertCY", &CSizingControlBar::sizeVert, &CSizingControlBar::sizeMinVert},
-  {"sizeFloatCX", "sizeFloatCY", &CSizingControlBar::sizeFloat, &CSizingControlBar::sizeMinFloat},
+    {"sizeHorzCX", "sizeHorzCY", &CSizingControlBar::sizeHorz, &CSizingControlBar::sizeMinHorz},
+    {"sizeVertCX", "sizeVertCY", &CSizingControlBar::sizeVert, &CSizingControlBar::sizeMinVert},
+    {"sizeFloatCX", "sizeFloatCY", &CSizingControlBar::sizeFloat, &CSizingControlBar::sizeMinFloat},
 };
 }
 
@@ -72,12 +63,10 @@ BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
 END_MESSAGE_MAP()
 
 CSizingControlBar::CSizingControlBar()
-  : sizeHorz(200, 200), sizeVert(200, 200), sizeFloat(200, 200), sizeMinHorz(33, 32), sizeMinVert(33, 32),
-    sizeMinFloat(37, 32), scbStyle(0), trackedEdge(0), trackMin(0), trackMax(0), trackPos(0),
-    trackEdgeOffset(0), tracking(FALSE), keepSize(FALSE), parentSizing(FALSE), dragFullWindows(FALSE),
-    dockBarId(0), edgeWidth(5)
-{
-}
+    : sizeHorz(200, 200), sizeVert(200, 200), sizeFloat(200, 200), sizeMinHorz(33, 32), sizeMinVert(33, 32),
+      sizeMinFloat(37, 32), scbStyle(0), trackedEdge(0), trackMin(0), trackMax(0), trackPos(0), trackEdgeOffset(0),
+      tracking(FALSE), keepSize(FALSE), parentSizing(FALSE), dragFullWindows(FALSE), dockBarId(0), edgeWidth(5)
+{}
 
 BOOL CSizingControlBar::Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
 {
@@ -95,10 +84,7 @@ BOOL CSizingControlBar::Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, CSize s
   return Create(lpszWindowName, pParentWnd, nID, dwStyle);
 }
 
-BOOL CSizingControlBar::IsFloating() const
-{
-  return !IsHorzDocked() && !IsVertDocked();
-}
+BOOL CSizingControlBar::IsFloating() const { return !IsHorzDocked() && !IsVertDocked(); }
 
 BOOL CSizingControlBar::IsHorzDocked() const
 {
@@ -115,15 +101,9 @@ BOOL CSizingControlBar::IsSideTracking() const
   return IsHorzDocked() ? IsHorzEdgeCode(trackedEdge) : (trackedEdge == HTTOP || trackedEdge == HTBOTTOM);
 }
 
-LONG& CSizingControlBar::thicknessOf(CSize& size) const
-{
-  return IsHorzDocked() ? size.cy : size.cx;
-}
+LONG& CSizingControlBar::thicknessOf(CSize& size) const { return IsHorzDocked() ? size.cy : size.cx; }
 
-BOOL CSizingControlBar::isHorzEdge() const
-{
-  return IsHorzEdgeCode(trackedEdge);
-}
+BOOL CSizingControlBar::isHorzEdge() const { return IsHorzEdgeCode(trackedEdge); }
 
 // Profile -------------------------------------------------------------------------------------
 
@@ -355,9 +335,7 @@ LRESULT CSizingControlBar::OnNcHitTest(CPoint point)
   return HTCLIENT;
 }
 
-void CSizingControlBar::NcPaintGripper(CDC*, CRect)
-{
-}
+void CSizingControlBar::NcPaintGripper(CDC*, CRect) {}
 
 void CSizingControlBar::drawNonClient(CDC* pDC)
 {
@@ -443,9 +421,7 @@ void CSizingControlBar::OnSize(UINT nType, int cx, int cy)
     pChild->MoveWindow(0, 0, cx, cy);
 }
 
-void CSizingControlBar::OnClose()
-{
-}
+void CSizingControlBar::OnClose() {}
 
 LRESULT CSizingControlBar::OnSetText(WPARAM, LPARAM lParam)
 {
@@ -459,9 +435,7 @@ LRESULT CSizingControlBar::OnSetText(WPARAM, LPARAM lParam)
   return lResult;
 }
 
-void CSizingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
-{
-}
+void CSizingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
 
 // Tracking an edge ----------------------------------------------------------------------------
 
@@ -702,8 +676,8 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
   if (dwMode & (LM_MRUWIDTH | LM_COMMIT))
     return sizeFloat;
   const int nHitTest = m_pDockContext != nullptr ? m_pDockContext->m_nHitTest : 0;
-  if (IsFloating() && (nHitTest == HTTOPLEFT || nHitTest == HTTOPRIGHT || nHitTest == HTBOTTOMLEFT ||
-                       nHitTest == HTBOTTOMRIGHT))
+  if (IsFloating() &&
+      (nHitTest == HTTOPLEFT || nHitTest == HTTOPRIGHT || nHitTest == HTBOTTOMLEFT || nHitTest == HTBOTTOMRIGHT))
     limitFloatingCorner(sizeFloat);
   else if (dwMode & LM_LENGTHY)
     sizeFloat.cy = nLength;
@@ -774,8 +748,8 @@ BOOL CSizingControlBar::NegotiateSpace(int nLengthTotal, BOOL bHorz)
     pBar->GetWindowRect(&rcBar);
     const int nLengthBar = pSizingBar != nullptr ? (bHorz ? pSizingBar->sizeHorz.cx : pSizingBar->sizeVert.cy)
                                                  : (bHorz ? rcBar.Width() : rcBar.Height());
-    nLengthMin += (pSizingBar != nullptr ? (bHorz ? pSizingBar->sizeMinHorz.cx : pSizingBar->sizeMinVert.cy)
-                                         : nLengthBar) - 2;
+    nLengthMin +=
+        (pSizingBar != nullptr ? (bHorz ? pSizingBar->sizeMinHorz.cx : pSizingBar->sizeMinVert.cy) : nLengthBar) - 2;
     if (nLengthMin > nLengthTotal)
     {
       // The row cannot hold the minimums: it breaks at bar i.

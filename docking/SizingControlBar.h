@@ -11,13 +11,13 @@ class CSizingControlBar;
 typedef CTypedPtrArray<CPtrArray, CSizingControlBar*> CSCBArray;
 
 // scbStyle bits.
-#define SCBS_EDGELEFT 0x00000001
-#define SCBS_EDGERIGHT 0x00000002
-#define SCBS_EDGETOP 0x00000004
+#define SCBS_EDGELEFT   0x00000001
+#define SCBS_EDGERIGHT  0x00000002
+#define SCBS_EDGETOP    0x00000004
 #define SCBS_EDGEBOTTOM 0x00000008
-#define SCBS_EDGEALL 0x0000000F
-#define SCBS_SHOWEDGES 0x00000010
-#define SCBS_SIZECHILD 0x00000020
+#define SCBS_EDGEALL    0x0000000F
+#define SCBS_SHOWEDGES  0x00000010
+#define SCBS_SIZECHILD  0x00000020
 
 class AFX_EXT_CLASS CSizingControlBar : public CControlBar
 {

@@ -23,9 +23,7 @@ BEGIN_MESSAGE_MAP(CSizingControlBarCF, CSizingControlBarG)
   ON_MESSAGE(WM_SETTEXT, &CSizingControlBarCF::OnSetText)
 END_MESSAGE_MAP()
 
-CSizingControlBarCF::CSizingControlBarCF() : captionActive(FALSE), captionFontFace(ChooseCaptionFontFace())
-{
-}
+CSizingControlBarCF::CSizingControlBarCF() : captionActive(FALSE), captionFontFace(ChooseCaptionFontFace()) {}
 
 CString CSizingControlBarCF::ChooseCaptionFontFace()
 {
@@ -55,9 +53,9 @@ void CSizingControlBarCF::FillGradient(CDC* pDC, const CRect& rc, COLORREF clrFr
     const int nStart = nLength * nStep / kGradientSteps, nEnd = nLength * (nStep + 1) / kGradientSteps;
     CRect rcStep = bVertical ? CRect(rc.left, rc.bottom - nEnd, rc.right, rc.bottom - nStart)
                              : CRect(rc.left + nStart, rc.top, rc.left + nEnd, rc.bottom);
-    COLORREF clr = RGB(Blend(GetRValue(clrFrom), GetRValue(clrTo), nStep),
-                       Blend(GetGValue(clrFrom), GetGValue(clrTo), nStep),
-                       Blend(GetBValue(clrFrom), GetBValue(clrTo), nStep));
+    COLORREF clr =
+        RGB(Blend(GetRValue(clrFrom), GetRValue(clrTo), nStep), Blend(GetGValue(clrFrom), GetGValue(clrTo), nStep),
+            Blend(GetBValue(clrFrom), GetBValue(clrTo), nStep));
     pDC->FillSolidRect(&rcStep, clr);
   }
 }
@@ -99,8 +97,10 @@ void CSizingControlBarCF::NcPaintGripper(CDC* pDC, CRect rcClient)
       rcText.top = closeButton.ptOrg.y + CSCBButton::kSize + 2;
     else
       rcText.right = closeButton.ptOrg.x - 2;
-    const CPoint ptText = bHorz ? CPoint(rcCaption.left - 1, rcCaption.bottom - 3) : CPoint(rcCaption.left + 3, rcCaption.top - 1);
-    pDC->ExtTextOut(ptText.x, ptText.y, ETO_CLIPPED, &rcText, strTitle, static_cast<UINT>(strTitle.GetLength()), nullptr);
+    const CPoint ptText =
+        bHorz ? CPoint(rcCaption.left - 1, rcCaption.bottom - 3) : CPoint(rcCaption.left + 3, rcCaption.top - 1);
+    pDC->ExtTextOut(ptText.x, ptText.y, ETO_CLIPPED, &rcText, strTitle, static_cast<UINT>(strTitle.GetLength()),
+                    nullptr);
     pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
   }

@@ -1,8 +1,6 @@
 #include "SizingControlBarG.h"
 
-CSCBButton::CSCBButton() : bPushed(FALSE), bRaised(FALSE), ptOrg(0, 0)
-{
-}
+CSCBButton::CSCBButton() : bPushed(FALSE), bRaised(FALSE), ptOrg(0, 0) {}
 
 void CSCBButton::Paint(CDC* pDC) const
 {
@@ -46,14 +44,9 @@ BEGIN_MESSAGE_MAP(CSizingControlBarG, CSizingControlBar)
   ON_WM_NCLBUTTONUP()
 END_MESSAGE_MAP()
 
-CSizingControlBarG::CSizingControlBarG() : gripperSize(12)
-{
-}
+CSizingControlBarG::CSizingControlBarG() : gripperSize(12) {}
 
-BOOL CSizingControlBarG::HasGripper() const
-{
-  return !IsFloating();
-}
+BOOL CSizingControlBarG::HasGripper() const { return !IsFloating(); }
 
 void CSizingControlBarG::NcCalcClient(LPRECT pRc, UINT nDockBarID)
 {

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void require(bool bCondition)
 {
@@ -29,7 +30,8 @@ void checkAnalysis(aCVariableExpression& set, const CString& strText)
 {
   aCNumericalAnalyze analyser(&set);
   int bExpression = -1;
-  if (!analyser.Analyze(strText, &bExpression)) {
+  if (!analyser.Analyze(strText, &bExpression))
+  {
     require(analyser.GetCount() == 0 && bExpression == 0);
     return;
   }
@@ -45,7 +47,8 @@ void checkBinding(aCVariableExpression& set, const CString& strText)
   aCVarValue* pVariable = new aCVarValue("FUZZ", 0.0, 1);
   require(set.AddVariable(pVariable) != 0);
   aCSbstExpr* pSbst = new aCSbstExpr(pVariable, aCExpression(strText));
-  if (!set.AddExprSbst(pSbst)) {
+  if (!set.AddExprSbst(pSbst))
+  {
     delete pSbst;
     return;
   }

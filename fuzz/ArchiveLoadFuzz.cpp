@@ -7,7 +7,8 @@
 #include <map>
 #include <string>
 
-namespace {
+namespace
+{
 
 typedef std::map<std::string, CObject*> Owned;
 
@@ -21,7 +22,8 @@ void clear(Owned& values)
 // A count, then key and owned object pairs; a key read twice replaces (and frees) its value.
 void loadOwnedMap(CArchive& ar, Owned& values)
 {
-  for (DWORD_PTR n = ar.ReadCount(); n; --n) {
+  for (DWORD_PTR n = ar.ReadCount(); n; --n)
+  {
     CString key;
     ar >> key;
     CObject* pValue = ar.ReadOwnedObject(RUNTIME_CLASS(CObject));
@@ -58,10 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   CMemFile file(const_cast<BYTE*>(data), UINT(size));
   CArchive ar(&file, CArchive::load);
   Owned values;
-  try {
+  try
+  {
     loadOwnedMap(ar, values);
     storeAndReload(values);
-  } catch (CArchiveException* e) {
+  }
+  catch (CArchiveException* e)
+  {
     e->Delete();
   }
   clear(values);

@@ -4,7 +4,8 @@
 // double delete. Seeds: corpus/history, dictionary: history.dict.
 #include "../tests/history/HistoryDescription.h"
 
-namespace {
+namespace
+{
 
 // Stores the map and loads the result into a new map: every key must come back as it was.
 void storeAndReload(CHistoryMap& map)
@@ -23,7 +24,8 @@ void storeAndReload(CHistoryMap& map)
     __builtin_trap();
   CString key;
   CObject* pValue;
-  for (POSITION pos = map.GetStartPosition(); pos;) {
+  for (POSITION pos = map.GetStartPosition(); pos;)
+  {
     map.GetNextAssoc(pos, key, pValue);
     if (!again.Enumrate(key) || Describe(*again.Enumrate(key)) != Describe(*map.Enumrate(key)))
       __builtin_trap();
@@ -41,9 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
   CMemFile file(const_cast<BYTE*>(data), UINT(size));
   CArchive ar(&file, CArchive::load);
-  try {
+  try
+  {
     map.Serialize(ar);
-  } catch (CArchiveException* e) {
+  }
+  catch (CArchiveException* e)
+  {
     e->Delete();
     if (Describe(map) != before)
       __builtin_trap();

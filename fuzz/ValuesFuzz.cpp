@@ -10,7 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 template <typename T>
 T take(const uint8_t*& data, size_t& size)

@@ -6,10 +6,8 @@ BEGIN_MESSAGE_MAP(CACComboBox, CComboBox)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-CACComboBox::CACComboBox()
-  : m_autoComplete(CAutoCompleteBinding::COMBO_FIELD), m_hWndEdit(nullptr), m_hWndList(nullptr)
-{
-}
+CACComboBox::CACComboBox() : m_autoComplete(CAutoCompleteBinding::COMBO_FIELD), m_hWndEdit(nullptr), m_hWndList(nullptr)
+{}
 
 CACComboBox::~CACComboBox() = default;
 
@@ -41,10 +39,7 @@ int CACComboBox::InitAutoComplete(CHistoryMap* pHistoryMap, const char* pszKey)
   return m_autoComplete.Init(pHistoryMap, pszKey, *this, m_hWndEdit);
 }
 
-void CACComboBox::EnteredText(const char* pszText)
-{
-  m_autoComplete.EnteredText(pszText);
-}
+void CACComboBox::EnteredText(const char* pszText) { m_autoComplete.EnteredText(pszText); }
 
 void CACComboBox::EnteredText()
 {
@@ -53,20 +48,11 @@ void CACComboBox::EnteredText()
   EnteredText(strText);
 }
 
-void CACComboBox::removeEnteredText(const char* pszText)
-{
-  m_autoComplete.RemoveEnteredText(pszText);
-}
+void CACComboBox::removeEnteredText(const char* pszText) { m_autoComplete.RemoveEnteredText(pszText); }
 
-void CACComboBox::SetAutoCompleteEnable(bool bEnable)
-{
-  m_autoComplete.SetEnable(bEnable);
-}
+void CACComboBox::SetAutoCompleteEnable(bool bEnable) { m_autoComplete.SetEnable(bEnable); }
 
-void CACComboBox::SetAutoCompleteOption(unsigned long dwOptions)
-{
-  m_autoComplete.SetOption(dwOptions);
-}
+void CACComboBox::SetAutoCompleteOption(unsigned long dwOptions) { m_autoComplete.SetOption(dwOptions); }
 
 LRESULT CACComboBox::sendToEdit(UINT message, WPARAM wParam, LPARAM lParam, LRESULT nFallback) const
 {
@@ -87,20 +73,11 @@ void CACComboBox::GetSel(int& nStartChar, int& nEndChar) const
   nEndChar = static_cast<int>(dwEnd);
 }
 
-void CACComboBox::SetSel(int nStartChar, int nEndChar)
-{
-  sendToEdit(EM_SETSEL, nStartChar, nEndChar, 0);
-}
+void CACComboBox::SetSel(int nStartChar, int nEndChar) { sendToEdit(EM_SETSEL, nStartChar, nEndChar, 0); }
 
-int CACComboBox::Undo()
-{
-  return static_cast<int>(sendToEdit(EM_UNDO, 0, 0, -1));
-}
+int CACComboBox::Undo() { return static_cast<int>(sendToEdit(EM_UNDO, 0, 0, -1)); }
 
-int CACComboBox::SetReadOnly(int bReadOnly)
-{
-  return static_cast<int>(sendToEdit(EM_SETREADONLY, bReadOnly, 0, -1));
-}
+int CACComboBox::SetReadOnly(int bReadOnly) { return static_cast<int>(sendToEdit(EM_SETREADONLY, bReadOnly, 0, -1)); }
 
 BOOL CACComboBox::PreTranslateMessage(MSG* pMsg)
 {

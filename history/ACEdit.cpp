@@ -5,9 +5,7 @@ IMPLEMENT_DYNAMIC(CACEdit, CEdit)
 BEGIN_MESSAGE_MAP(CACEdit, CEdit)
 END_MESSAGE_MAP()
 
-CACEdit::CACEdit() : m_autoComplete(CAutoCompleteBinding::EDIT_FIELD)
-{
-}
+CACEdit::CACEdit() : m_autoComplete(CAutoCompleteBinding::EDIT_FIELD) {}
 
 CACEdit::~CACEdit() = default;
 
@@ -16,10 +14,7 @@ int CACEdit::InitAutoComplete(CHistoryMap* pHistoryMap, const char* pszKey)
   return m_autoComplete.Init(pHistoryMap, pszKey, *this, m_hWnd);
 }
 
-void CACEdit::EnteredText(const char* pszText)
-{
-  m_autoComplete.EnteredText(pszText);
-}
+void CACEdit::EnteredText(const char* pszText) { m_autoComplete.EnteredText(pszText); }
 
 void CACEdit::EnteredText()
 {
@@ -28,15 +23,9 @@ void CACEdit::EnteredText()
   EnteredText(strText);
 }
 
-void CACEdit::SetAutoCompleteEnable(bool bEnable)
-{
-  m_autoComplete.SetEnable(bEnable);
-}
+void CACEdit::SetAutoCompleteEnable(bool bEnable) { m_autoComplete.SetEnable(bEnable); }
 
-void CACEdit::SetAutoCompleteOption(unsigned long dwOptions)
-{
-  m_autoComplete.SetOption(dwOptions);
-}
+void CACEdit::SetAutoCompleteOption(unsigned long dwOptions) { m_autoComplete.SetOption(dwOptions); }
 
 BOOL CACEdit::PreTranslateMessage(MSG* pMsg)
 {

@@ -59,15 +59,11 @@ private:
 }
 
 CAutoCompleteBinding::CAutoCompleteBinding(ETextField field)
-  : m_pHistoryMap(nullptr), m_pAutoComplete(nullptr), m_pEnumString(nullptr), m_dwOptions(OPTIONS_UNSET),
-    m_field(field), m_hWndField(nullptr)
-{
-}
+    : m_pHistoryMap(nullptr), m_pAutoComplete(nullptr), m_pEnumString(nullptr), m_dwOptions(OPTIONS_UNSET),
+      m_field(field), m_hWndField(nullptr)
+{}
 
-CAutoCompleteBinding::~CAutoCompleteBinding()
-{
-  release();
-}
+CAutoCompleteBinding::~CAutoCompleteBinding() { release(); }
 
 void CAutoCompleteBinding::release()
 {
@@ -148,10 +144,7 @@ void CAutoCompleteBinding::SetOption(DWORD dwOptions)
     m_dwOptions = dwOptions;
 }
 
-void CAutoCompleteBinding::SetEnable(bool bEnable)
-{
-  applyOptions(bEnable ? m_dwOptions : 0);
-}
+void CAutoCompleteBinding::SetEnable(bool bEnable) { applyOptions(bEnable ? m_dwOptions : 0); }
 
 void CAutoCompleteBinding::resetEnumerator() const
 {

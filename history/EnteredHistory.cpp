@@ -8,7 +8,8 @@
 
 IMPLEMENT_SERIAL(CEnteredHistory, CObArray, 1)
 
-namespace {
+namespace
+{
 
 const DWORD_PTR nMaxGrowBy = 1024;
 
@@ -29,7 +30,8 @@ class CEnteredHistory::CTextIndex
 public:
   explicit CTextIndex(const CEnteredHistory& history) : m_bUsable(true)
   {
-    for (int i = 0; i < history.GetCount() && m_bUsable; ++i) {
+    for (int i = 0; i < history.GetCount() && m_bUsable; ++i)
+    {
       const CEnteredText* pEntry = history.GetAt(i);
       m_bUsable = pEntry == nullptr || m_entries.emplace(keyOf(*pEntry), pEntry).second;
     }
@@ -59,14 +61,9 @@ private:
   bool m_bUsable;
 };
 
-CEnteredHistory::CEnteredHistory()
-{
-}
+CEnteredHistory::CEnteredHistory() {}
 
-CEnteredHistory::~CEnteredHistory()
-{
-  deleteFrom(0);
-}
+CEnteredHistory::~CEnteredHistory() { deleteFrom(0); }
 
 CEnteredText* CEnteredHistory::GetAt(int nIndex) const
 {
@@ -79,10 +76,13 @@ void CEnteredHistory::Add(const char* pszText, CTime time)
   Delete(pszText);
   InsertAt(0, pEntry.get());
   const CEnteredText* pAdded = pEntry.release();
-  try {
+  try
+  {
     if (m_pTextIndex)
       m_pTextIndex->Add(pAdded);
-  } catch (const std::bad_alloc&) {
+  }
+  catch (const std::bad_alloc&)
+  {
     m_pTextIndex.reset();  // made again from the array when next needed
   }
 }
@@ -98,17 +98,20 @@ int CEnteredHistory::find(const char* pszText)
 {
   if (!m_pTextIndex)
     m_pTextIndex.reset(new CTextIndex(*this));
-  if (m_pTextIndex->IsUsable()) {
+  if (m_pTextIndex->IsUsable())
+  {
     const CEnteredText* pEntry = m_pTextIndex->Find(pszText);
     if (!pEntry)
       return -1;
-    for (int i = 0; i < GetCount(); ++i) {
+    for (int i = 0; i < GetCount(); ++i)
+    {
       if (CObArray::GetAt(i) == pEntry && pEntry->GetText() == pszText)
         return i;
     }
     m_pTextIndex.reset();  // the array changed behind the history's back
   }
-  for (int i = 0; i < GetCount(); ++i) {
+  for (int i = 0; i < GetCount(); ++i)
+  {
     const CEnteredText* pEntry = GetAt(i);
     if (pEntry && pEntry->GetText() == pszText)
       return i;
@@ -131,7 +134,8 @@ void CEnteredHistory::DeleteOutOfLimit(int nCount, CTime time)
     deleteFrom(nCount);
   if (time <= CTime(0))
     return;
-  while (GetCount() > 0) {
+  while (GetCount() > 0)
+  {
     const CEnteredText* pOldest = GetAt(GetCount() - 1);
     if (!pOldest || pOldest->GetTime() > time)
       return;
@@ -151,7 +155,8 @@ void CEnteredHistory::TakeEntries(CEnteredHistory& other)
 
 void CEnteredHistory::CheckData() const
 {
-  for (int i = 0; i < GetCount(); ++i) {
+  for (int i = 0; i < GetCount(); ++i)
+  {
     const CEnteredText* pEntry = GetAt(i);
     if (!pEntry)
       continue;
@@ -166,7 +171,8 @@ void CEnteredHistory::CheckData() const
 
 void CEnteredHistory::Serialize(CArchive& ar)
 {
-  if (ar.IsStoring()) {
+  if (ar.IsStoring())
+  {
     // As the array writes itself; each entry belongs to this history alone.
     ar.WriteCount(DWORD_PTR(GetCount()));
     for (int i = 0; i < GetCount(); ++i)

@@ -2,13 +2,9 @@
 
 IMPLEMENT_SERIAL(CEnteredText, CObject, 1)
 
-CEnteredText::CEnteredText() : m_time(0)
-{
-}
+CEnteredText::CEnteredText() : m_time(0) {}
 
-CEnteredText::CEnteredText(const char* pszText, CTime time) : m_strText(pszText), m_time(time)
-{
-}
+CEnteredText::CEnteredText(const char* pszText, CTime time) : m_strText(pszText), m_time(time) {}
 
 void CEnteredText::Serialize(CArchive& ar)
 {

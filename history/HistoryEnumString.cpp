@@ -13,15 +13,12 @@ LPOLESTR NewTaskString(const CString& strText)
 }
 }
 
-CHistoryEnumString::CHistoryEnumString(CEnteredHistory* pHistory)
-  : m_nRefCount(0), m_nPosition(0), m_pHistory(pHistory)
-{
-}
+CHistoryEnumString::CHistoryEnumString(CEnteredHistory* pHistory) : m_nRefCount(0), m_nPosition(0), m_pHistory(pHistory)
+{}
 
 CHistoryEnumString::CHistoryEnumString(const CHistoryEnumString& other)
-  : m_nRefCount(other.m_nRefCount), m_nPosition(other.m_nPosition), m_pHistory(other.m_pHistory)
-{
-}
+    : m_nRefCount(other.m_nRefCount), m_nPosition(other.m_nPosition), m_pHistory(other.m_pHistory)
+{}
 
 CHistoryEnumString& CHistoryEnumString::operator=(const CHistoryEnumString& other)
 {
@@ -53,10 +50,7 @@ STDMETHODIMP CHistoryEnumString::QueryInterface(REFIID riid, void** ppvObject)
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) CHistoryEnumString::AddRef()
-{
-  return static_cast<ULONG>(::InterlockedIncrement(&m_nRefCount));
-}
+STDMETHODIMP_(ULONG) CHistoryEnumString::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_nRefCount)); }
 
 STDMETHODIMP_(ULONG) CHistoryEnumString::Release()
 {

@@ -9,22 +9,22 @@
 
 IMPLEMENT_SERIAL(CHistoryMap, CMapStringToOb, 1)
 
-namespace {
+namespace
+{
 
 const int nArchiveBufferSize = 4096;
 
 }  // namespace
 
-CHistoryMap::CHistoryMap() : CMapStringToOb(10), m_nLimitCount(-1), m_timeLimit(0)
-{
-}
+CHistoryMap::CHistoryMap() : CMapStringToOb(10), m_nLimitCount(-1), m_timeLimit(0) {}
 
 // The file closes itself after the histories are gone, if it is still open.
 CHistoryMap::~CHistoryMap()
 {
   CString key;
   CObject* pHistory;
-  for (POSITION pos = GetStartPosition(); pos;) {
+  for (POSITION pos = GetStartPosition(); pos;)
+  {
     GetNextAssoc(pos, key, pHistory);
     delete pHistory;
   }
@@ -41,7 +41,8 @@ CEnteredHistory* CHistoryMap::Enumrate(const char* pszKey) const
 void CHistoryMap::SetAt(const char* pszKey, const char* pszText, CTime time)
 {
   CEnteredHistory* pHistory = Enumrate(pszKey);
-  if (!pHistory) {
+  if (!pHistory)
+  {
     pHistory = new CEnteredHistory;
     replace(pszKey, pHistory);
   }
@@ -52,46 +53,46 @@ void CHistoryMap::DeleteOutOfLimit()
 {
   CString key;
   CObject* pHistory;
-  for (POSITION pos = GetStartPosition(); pos;) {
+  for (POSITION pos = GetStartPosition(); pos;)
+  {
     GetNextAssoc(pos, key, pHistory);
     static_cast<CEnteredHistory*>(pHistory)->DeleteOutOfLimit(m_nLimitCount, m_timeLimit);
   }
 }
 
-bool CHistoryMap::Save(const char* pszPath)
-{
-  return serializeFile(pszPath, false);
-}
+bool CHistoryMap::Save(const char* pszPath) { return serializeFile(pszPath, false); }
 
-bool CHistoryMap::Load(const char* pszPath)
-{
-  return serializeFile(pszPath, true);
-}
+bool CHistoryMap::Load(const char* pszPath) { return serializeFile(pszPath, true); }
 
 void CHistoryMap::CheckData() const
 {
-  ::OutputDebugStringA(">>\x97\x9A\x97\xF0\x8F\xEE\x95\xF1\x8A\x6D\x94\x46 \x8A\x4A\x8E\x6E<<\n");  // history check: begin
+  ::OutputDebugStringA(
+      ">>\x97\x9A\x97\xF0\x8F\xEE\x95\xF1\x8A\x6D\x94\x46 \x8A\x4A\x8E\x6E<<\n");  // history check: begin
   CString key;
   CObject* pHistory;
-  for (POSITION pos = GetStartPosition(); pos;) {
+  for (POSITION pos = GetStartPosition(); pos;)
+  {
     GetNextAssoc(pos, key, pHistory);
     CString line;
     line.Format("\x81\x40[Key:%s]\n", static_cast<LPCTSTR>(key));  // one ideographic space first
     ::OutputDebugStringA(line);
     static_cast<CEnteredHistory*>(pHistory)->CheckData();
   }
-  ::OutputDebugStringA(">>\x97\x9A\x97\xF0\x8F\xEE\x95\xF1\x8A\x6D\x94\x46 \x8F\x49\x97\xB9<<\n");  // history check: end
+  ::OutputDebugStringA(
+      ">>\x97\x9A\x97\xF0\x8F\xEE\x95\xF1\x8A\x6D\x94\x46 \x8F\x49\x97\xB9<<\n");  // history check: end
 }
 
 void CHistoryMap::Serialize(CArchive& ar)
 {
-  if (ar.IsStoring()) {
+  if (ar.IsStoring())
+  {
     CMapStringToOb::Serialize(ar);
     return;
   }
   // Kept in file order, so that new keys join the map as the framework's loading would add them.
   std::vector<std::pair<CString, std::unique_ptr<CEnteredHistory>>> loaded;
-  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft) {
+  for (DWORD_PTR nLeft = ar.ReadCount(); nLeft; --nLeft)
+  {
     CString key;
     ar >> key;
     loaded.emplace_back(key, std::unique_ptr<CEnteredHistory>(ReadOwnedObject<CEnteredHistory>(ar)));
@@ -127,8 +128,8 @@ CArchive* CHistoryMap::CreateArchiver(const char* pszPath, bool bLoad)
 {
   if (!IsExistFile(pszPath))
     CreateFolder(pszPath);
-  const UINT nFlags = bLoad ? CFile::modeRead | CFile::shareDenyWrite
-                            : CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead;
+  const UINT nFlags =
+      bLoad ? CFile::modeRead | CFile::shareDenyWrite : CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead;
   if (!m_file.Open(pszPath, nFlags))
     return nullptr;
   return new CArchive(&m_file, bLoad ? CArchive::load : CArchive::store, nArchiveBufferSize);
@@ -140,10 +141,13 @@ bool CHistoryMap::serializeFile(const char* pszPath, bool bLoad)
   std::unique_ptr<CArchive> pArchive(CreateArchiver(pszPath, bLoad));
   if (!pArchive)
     return false;
-  try {
+  try
+  {
     Serialize(*pArchive);
     pArchive->Close();
-  } catch (...) {
+  }
+  catch (...)
+  {
     pArchive->Abort();
     m_file.Abort();
     throw;

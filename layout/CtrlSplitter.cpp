@@ -15,30 +15,11 @@ BEGIN_MESSAGE_MAP(CCtrlSplitter, CStatic)
 END_MESSAGE_MAP()
 
 CCtrlSplitter::CCtrlSplitter()
-    : m_nID(0),
-      m_bVertSplitter(0),
-      m_bHorizSplitter(0),
-      m_pLeftWnd(nullptr),
-      m_pRightWnd(nullptr),
-      m_pTopWnd(nullptr),
-      m_pBottomWnd(nullptr),
-      m_nMinLeft(0),
-      m_nMinRight(0),
-      m_nMinTop(0),
-      m_nMinBottom(0),
-      m_nBarWidth(4),
-      m_nLeftWidth(0),
-      m_nBottomHeight(0),
-      m_rcLeft(),
-      m_rcRight(),
-      m_rcTop(),
-      m_rcBottom(),
-      m_vertDrag(),
-      m_horizDrag(),
-      m_nOsType(WINOS_WIN3X),
-      m_bFixed(false)
-{
-}
+    : m_nID(0), m_bVertSplitter(0), m_bHorizSplitter(0), m_pLeftWnd(nullptr), m_pRightWnd(nullptr), m_pTopWnd(nullptr),
+      m_pBottomWnd(nullptr), m_nMinLeft(0), m_nMinRight(0), m_nMinTop(0), m_nMinBottom(0), m_nBarWidth(4),
+      m_nLeftWidth(0), m_nBottomHeight(0), m_rcLeft(), m_rcRight(), m_rcTop(), m_rcBottom(), m_vertDrag(),
+      m_horizDrag(), m_nOsType(WINOS_WIN3X), m_bFixed(false)
+{}
 
 int CCtrlSplitter::Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* pSecondPane, UINT nID,
                           const CRect& rect, UINT nPos, UINT)
@@ -138,8 +119,8 @@ WinOsType CCtrlSplitter::getOsType()
     DWORD dwMajor;
     DWORD dwMinor;
     WinOsType nType;
-  } kVersions[] = {{false, 4, 10, WINOS_WIN98}, {false, 4, 90, WINOS_WINME}, {true, 5, 0, WINOS_WIN2000},
-                   {true, 5, 1, WINOS_WINXP}};
+  } kVersions[] = {
+      {false, 4, 10, WINOS_WIN98}, {false, 4, 90, WINOS_WINME}, {true, 5, 0, WINOS_WIN2000}, {true, 5, 1, WINOS_WINXP}};
   for (const auto& known : kVersions)
     if (known.bNT == bNT && known.dwMajor == version.dwMajorVersion && known.dwMinor == version.dwMinorVersion)
       return known.nType;
@@ -258,10 +239,7 @@ CCtrlSplitter::SSplitDrag* CCtrlSplitter::activeDrag()
   return m_bHorizSplitter ? &m_horizDrag : nullptr;
 }
 
-CPoint CCtrlSplitter::axisPoint(CPoint point) const
-{
-  return m_bVertSplitter ? MakePtVert(point) : MakePtHoriz(point);
-}
+CPoint CCtrlSplitter::axisPoint(CPoint point) const { return m_bVertSplitter ? MakePtVert(point) : MakePtHoriz(point); }
 
 void CCtrlSplitter::constrain(CPoint& point) const
 {
@@ -279,10 +257,7 @@ void CCtrlSplitter::drawActiveBar()
     DrawHorizBar();
 }
 
-LPCTSTR CCtrlSplitter::sizingCursor() const
-{
-  return m_bVertSplitter ? IDC_SIZEWE : IDC_SIZENS;
-}
+LPCTSTR CCtrlSplitter::sizingCursor() const { return m_bVertSplitter ? IDC_SIZEWE : IDC_SIZENS; }
 
 void CCtrlSplitter::dropBar(CPoint point)
 {

@@ -19,7 +19,7 @@ enum WinOsType
 };
 
 // Style bits of Create: which kind of split to set up.
-#define CTRLSPLITTER_VERT 0x1
+#define CTRLSPLITTER_VERT  0x1
 #define CTRLSPLITTER_HORIZ 0x2
 
 class AFX_EXT_CLASS CCtrlSplitter : public CStatic
@@ -31,8 +31,8 @@ public:
   // Makes both panes children of the splitter, their owner the parent. With a vertical split
   // nPos is the left pane's width, with a horizontal one the bottom pane's height. Always 1,
   // even when the window cannot be made (the panes are then left alone).
-  int Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* pSecondPane, UINT nID, const CRect& rect,
-             UINT nPos, UINT nUnused);
+  int Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* pSecondPane, UINT nID, const CRect& rect, UINT nPos,
+             UINT nUnused);
   // 1 vertical, 2 horizontal, 0 none.
   int GetSplitterStyle() const;
   // The left pane's right edge (vertical) or the bottom pane's top edge (horizontal); else 0.

@@ -37,17 +37,11 @@ void CPanelDocumentEvents::UpdateProtectDocument(int nDocument, int nProtect)
     OnUpdateProtectDocument(nDocument, nProtect);
 }
 
-void CPanelDocumentEvents::SetUpdatePartitionView(int nPartition)
-{
-  OnUpdatePartitionView(nPartition);
-}
+void CPanelDocumentEvents::SetUpdatePartitionView(int nPartition) { OnUpdatePartitionView(nPartition); }
 
 void CPanelDocumentEvents::SelectPartitionLayer(int nPartition, int nLayer)
 {
   OnSelectPartitionLayer(nPartition, nLayer);
 }
 
-void CPanelDocumentEvents::EnableLayerControl(int nEnable)
-{
-  OnEnableLayerControl(nEnable);
-}
+void CPanelDocumentEvents::EnableLayerControl(int nEnable) { OnEnableLayerControl(nEnable); }

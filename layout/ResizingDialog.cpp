@@ -13,18 +13,13 @@ END_MESSAGE_MAP()
 
 CResizingDialog::CResizingDialog(const char* lpszTemplateName, CWnd* pParent)
     : CDialog(lpszTemplateName, pParent), m_bSizeGrip(1), m_rcGrip(), m_layout(lpszTemplateName)
-{
-}
+{}
 
 CResizingDialog::CResizingDialog(UINT nIDTemplate, CWnd* pParent)
     : CDialog(nIDTemplate, pParent), m_bSizeGrip(1), m_rcGrip(), m_layout(nIDTemplate)
-{
-}
+{}
 
-void CResizingDialog::GetDialogProfileEntry(CString& strEntry)
-{
-  m_layout.GetProfileEntry(strEntry);
-}
+void CResizingDialog::GetDialogProfileEntry(CString& strEntry) { m_layout.GetProfileEntry(strEntry); }
 
 CString CResizingDialog::profileSection()
 {

@@ -15,10 +15,7 @@ struct SAxisFlags
 const SAxisFlags kHorizontal = {ANCHOR_HALF_X, ANCHOR_SIZE_X_PART, ANCHOR_MOVE_X, ANCHOR_SIZE_X, ANCHOR_MOVE_X_HALF};
 const SAxisFlags kVertical = {ANCHOR_HALF_Y, ANCHOR_SIZE_Y_PART, ANCHOR_MOVE_Y, ANCHOR_SIZE_Y, ANCHOR_MOVE_Y_HALF};
 
-bool Has(WORD wFlags, WORD wWanted)
-{
-  return (wFlags & wWanted) == wWanted;
-}
+bool Has(WORD wFlags, WORD wWanted) { return (wFlags & wWanted) == wWanted; }
 
 // Moves the near and far edges of one axis by the change d.
 void AnchorAxis(LONG& nNear, LONG& nFar, WORD wFlags, int d, const SAxisFlags& axis)
@@ -57,26 +54,14 @@ bool FitsTheScreens(int cx, int cy)
 }
 }
 
-CResizingLayout::CResizingLayout(LPCTSTR lpszTemplateName) : CResizingLayout(0, lpszTemplateName, true)
-{
-}
+CResizingLayout::CResizingLayout(LPCTSTR lpszTemplateName) : CResizingLayout(0, lpszTemplateName, true) {}
 
-CResizingLayout::CResizingLayout(UINT nIDTemplate) : CResizingLayout(nIDTemplate, nullptr, false)
-{
-}
+CResizingLayout::CResizingLayout(UINT nIDTemplate) : CResizingLayout(nIDTemplate, nullptr, false) {}
 
 CResizingLayout::CResizingLayout(UINT nIDTemplate, LPCTSTR lpszTemplateName, bool bNamedTemplate)
-    : m_bRememberSize(0),
-      m_nMinTrackWidth(0),
-      m_nMinTrackHeight(0),
-      m_nPrevWidth(0),
-      m_nPrevHeight(0),
-      m_bResized(0),
-      m_nIDTemplate(nIDTemplate),
-      m_strTemplateName(lpszTemplateName),
-      m_bNamedTemplate(bNamedTemplate)
-{
-}
+    : m_bRememberSize(0), m_nMinTrackWidth(0), m_nMinTrackHeight(0), m_nPrevWidth(0), m_nPrevHeight(0), m_bResized(0),
+      m_nIDTemplate(nIDTemplate), m_strTemplateName(lpszTemplateName), m_bNamedTemplate(bNamedTemplate)
+{}
 
 void CResizingLayout::SetControlInfo(WORD wID, WORD wFlags)
 {

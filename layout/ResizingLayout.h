@@ -11,9 +11,9 @@ enum EAnchorFlags : WORD
 {
   ANCHOR_SIZE_X_PART = 0x0001,  // with ANCHOR_HALF_X: the right edge follows half the change
   ANCHOR_SIZE_Y_PART = 0x0002,
-  ANCHOR_MOVE_X = 0x0004,       // alone: moves with the right edge; with ANCHOR_HALF_X: grows by
-  ANCHOR_MOVE_Y = 0x0008,       // half the change and moves by the other half
-  ANCHOR_SIZE_X = 0x0010,       // the right edge follows the change
+  ANCHOR_MOVE_X = 0x0004,  // alone: moves with the right edge; with ANCHOR_HALF_X: grows by
+  ANCHOR_MOVE_Y = 0x0008,  // half the change and moves by the other half
+  ANCHOR_SIZE_X = 0x0010,  // the right edge follows the change
   ANCHOR_SIZE_Y = 0x0020,
   ANCHOR_HALF_X = 0x0040,
   ANCHOR_HALF_Y = 0x0080,

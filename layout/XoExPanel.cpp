@@ -12,18 +12,13 @@ END_MESSAGE_MAP()
 
 CXoExPanel::CXoExPanel(const char* lpszTemplateName, CWnd* pParent)
     : CDialog(lpszTemplateName, pParent), m_layout(lpszTemplateName), m_bActivePanel(false)
-{
-}
+{}
 
 CXoExPanel::CXoExPanel(UINT nIDTemplate, CWnd* pParent)
     : CDialog(nIDTemplate, pParent), m_layout(nIDTemplate), m_bActivePanel(false)
-{
-}
+{}
 
-void CXoExPanel::GetDialogProfileEntry(CString& strEntry)
-{
-  m_layout.GetProfileEntry(strEntry);
-}
+void CXoExPanel::GetDialogProfileEntry(CString& strEntry) { m_layout.GetProfileEntry(strEntry); }
 
 CString CXoExPanel::profileSection()
 {
@@ -65,7 +60,4 @@ void CXoExPanel::OnDestroy()
   CDialog::OnDestroy();
 }
 
-BOOL CXoExPanel::OnMouseWheel(UINT, short, CPoint)
-{
-  return TRUE;
-}
+BOOL CXoExPanel::OnMouseWheel(UINT, short, CPoint) { return TRUE; }

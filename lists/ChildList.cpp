@@ -10,10 +10,7 @@ namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
-const char* OnOff(int nVirtualKey)
-{
-  return (::GetAsyncKeyState(nVirtualKey) & 0x8000) != 0 ? "ON" : "OFF";
-}
+const char* OnOff(int nVirtualKey) { return (::GetAsyncKeyState(nVirtualKey) & 0x8000) != 0 ? "ON" : "OFF"; }
 }
 
 // Kept in step with the record array by the list's own members. A derived class may change the
@@ -40,9 +37,8 @@ BEGIN_MESSAGE_MAP(CChildList, CListCtrl)
 END_MESSAGE_MAP()
 
 CChildList::CChildList()
-  : m_bCreateDragging(false), m_pReceiveContextCmd(nullptr), m_nButtonClkStartColumn(1), m_pHeld(new CHeldRecords)
-{
-}
+    : m_bCreateDragging(false), m_pReceiveContextCmd(nullptr), m_nButtonClkStartColumn(1), m_pHeld(new CHeldRecords)
+{}
 
 CChildList::~CChildList()
 {
@@ -202,10 +198,7 @@ void CChildList::GetAllItem(CArray<CColumnItemData*, CColumnItemData*>& arrItem)
   }
 }
 
-CColumnItemData* CChildList::GetFocusItem()
-{
-  return recordOfItem(GetNextItem(-1, LVNI_FOCUSED));
-}
+CColumnItemData* CChildList::GetFocusItem() { return recordOfItem(GetNextItem(-1, LVNI_FOCUSED)); }
 
 int CChildList::GetIndexItem(CColumnItemData* pItemData)
 {
@@ -264,10 +257,7 @@ int CChildList::itemOfData(void* pData) const
   return -1;
 }
 
-int CChildList::GetIndexItemEx(void* pData)
-{
-  return itemOfData(pData);
-}
+int CChildList::GetIndexItemEx(void* pData) { return itemOfData(pData); }
 
 void CChildList::SetFocusItemEx(void* pData)
 {
@@ -294,10 +284,7 @@ void CChildList::SetSelectItemEx(CArray<void*, void*>& arrData)
   }
 }
 
-bool CChildList::isSelectItem(int nRow)
-{
-  return (GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-}
+bool CChildList::isSelectItem(int nRow) { return (GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED) != 0; }
 
 // --- Context menu --------------------------------------------------------------------------
 
@@ -317,15 +304,9 @@ DWORD CChildList::GetContextMenuAttrib(int nCommandID)
   return ZuntGetMenuContextAttrib(m_arrContextMenu, nCommandID);
 }
 
-void CChildList::ResetContextMenuAttrib()
-{
-  ZuntResetMenuContextAttrib(m_arrContextMenu);
-}
+void CChildList::ResetContextMenuAttrib() { ZuntResetMenuContextAttrib(m_arrContextMenu); }
 
-void CChildList::OnContextMenu(CWnd*, CPoint point)
-{
-  displayContextMenu(point);
-}
+void CChildList::OnContextMenu(CWnd*, CPoint point) { displayContextMenu(point); }
 
 void CChildList::displayContextMenu(const CPoint& point)
 {
@@ -349,10 +330,7 @@ void CChildList::ClickListHead(NMLISTVIEW* pNMListView, LRESULT* pResult)
 
 // --- Mouse ---------------------------------------------------------------------------------
 
-CRect CChildList::getColumnRect(int nRow, int nColumn)
-{
-  return ZuntListColumnRect(*this, nRow, nColumn);
-}
+CRect CChildList::getColumnRect(int nRow, int nColumn) { return ZuntListColumnRect(*this, nRow, nColumn); }
 
 int CChildList::buttonClk(int nRow, CPoint point, bool bLeft, bool bDouble)
 {
@@ -401,45 +379,21 @@ void CChildList::doubleClick(CPoint point, bool bLeft)
   SetFocus();
 }
 
-void CChildList::OnLButtonDown(UINT, CPoint point)
-{
-  singleClick(point, true);
-}
+void CChildList::OnLButtonDown(UINT, CPoint point) { singleClick(point, true); }
 
-void CChildList::OnRButtonDown(UINT, CPoint point)
-{
-  singleClick(point, false);
-}
+void CChildList::OnRButtonDown(UINT, CPoint point) { singleClick(point, false); }
 
-void CChildList::OnLButtonDblClk(UINT, CPoint point)
-{
-  doubleClick(point, true);
-}
+void CChildList::OnLButtonDblClk(UINT, CPoint point) { doubleClick(point, true); }
 
-void CChildList::OnRButtonDblClk(UINT, CPoint point)
-{
-  doubleClick(point, false);
-}
+void CChildList::OnRButtonDblClk(UINT, CPoint point) { doubleClick(point, false); }
 
-int CChildList::OnClkLButton(CColumnItemData*, int, CRect*)
-{
-  return 0;
-}
+int CChildList::OnClkLButton(CColumnItemData*, int, CRect*) { return 0; }
 
-int CChildList::OnDblClkLButton(CColumnItemData*, int)
-{
-  return 0;
-}
+int CChildList::OnDblClkLButton(CColumnItemData*, int) { return 0; }
 
-int CChildList::OnClkRButton(CColumnItemData*, int)
-{
-  return 0;
-}
+int CChildList::OnClkRButton(CColumnItemData*, int) { return 0; }
 
-int CChildList::OnDblClkRButton(CColumnItemData*, int)
-{
-  return 0;
-}
+int CChildList::OnDblClkRButton(CColumnItemData*, int) { return 0; }
 
 // --- Painting ------------------------------------------------------------------------------
 
@@ -462,8 +416,7 @@ void CChildList::drawTexts(CDC* pDC, const CColumnItemData& item, int nRow)
 
 void CChildList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-  CDC* pDC = ZuntBeginEntry(*lpDrawItemStruct,
-                             GetFocus() == this && (lpDrawItemStruct->itemState & ODS_FOCUS) != 0);
+  CDC* pDC = ZuntBeginEntry(*lpDrawItemStruct, GetFocus() == this && (lpDrawItemStruct->itemState & ODS_FOCUS) != 0);
   if (pDC == nullptr)
     return;
   const CRect rcItem = lpDrawItemStruct->rcItem;
@@ -526,7 +479,4 @@ void CChildList::OnPaint()
   DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(memDC.m_hDC), 0);
 }
 
-BOOL CChildList::OnEraseBkgnd(CDC*)
-{
-  return TRUE;
-}
+BOOL CChildList::OnEraseBkgnd(CDC*) { return TRUE; }

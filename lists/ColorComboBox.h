@@ -27,6 +27,6 @@ protected:
 
 private:
   CColorItem* recordAt(int nPosition) const;
-  void drawEntry(CDC* pDC, const CColorItem& item, const CRect& rcSwatch, const CRect& rcText,
-                 COLORREF crOutline, UINT nFormat);
+  void drawEntry(CDC* pDC, const CColorItem& item, const CRect& rcSwatch, const CRect& rcText, COLORREF crOutline,
+                 UINT nFormat);
 };

@@ -27,9 +27,7 @@ BEGIN_MESSAGE_MAP(CColorListBox, CListBox)
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CColorListBox::CColorListBox() : m_bReadOnly(false)
-{
-}
+CColorListBox::CColorListBox() : m_bReadOnly(false) {}
 
 CColorListBox::~CColorListBox() = default;
 
@@ -54,8 +52,8 @@ void CColorListBox::drawDimmed(CDC* pDC, const CColorItem& item, const CRect& rc
   drawEntry(pDC, item, rcSwatch, rcText, ::GetSysColor(COLOR_WINDOWTEXT));
 }
 
-void CColorListBox::drawSelectable(CDC* pDC, const DRAWITEMSTRUCT& draw, const CColorItem& item,
-                                   const CRect& rcSwatch, const CRect& rcText)
+void CColorListBox::drawSelectable(CDC* pDC, const DRAWITEMSTRUCT& draw, const CColorItem& item, const CRect& rcSwatch,
+                                   const CRect& rcText)
 {
   const CRect rcItem = draw.rcItem;
   if ((draw.itemAction & ODA_DRAWENTIRE) != 0)

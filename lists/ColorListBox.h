@@ -34,8 +34,8 @@ protected:
 private:
   void drawEntry(CDC* pDC, const CColorItem& item, const CRect& rcSwatch, const CRect& rcText, COLORREF crOutline);
   // The entry on the read-only background, its name in the given colour.
-  void drawDimmed(CDC* pDC, const CColorItem& item, const CRect& rcItem, const CRect& rcSwatch,
-                  const CRect& rcText, COLORREF crText);
+  void drawDimmed(CDC* pDC, const CColorItem& item, const CRect& rcItem, const CRect& rcSwatch, const CRect& rcText,
+                  COLORREF crText);
   void drawSelectable(CDC* pDC, const DRAWITEMSTRUCT& draw, const CColorItem& item, const CRect& rcSwatch,
                       const CRect& rcText);
 };

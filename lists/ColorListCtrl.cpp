@@ -15,9 +15,7 @@ BEGIN_MESSAGE_MAP(CColorListCtrl, CListCtrl)
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CColorListCtrl::CColorListCtrl() : m_bReadOnly(false)
-{
-}
+CColorListCtrl::CColorListCtrl() : m_bReadOnly(false) {}
 
 CColorListCtrl::~CColorListCtrl() = default;
 
@@ -26,10 +24,7 @@ void CColorListCtrl::DrawColor(CDC* pDC, const CRect& rect, COLORREF crOutline, 
   ZuntDrawSwatch(pDC, rect, crOutline, crFill);
 }
 
-CRect CColorListCtrl::getColumnRect(int nItem, int nColumn)
-{
-  return ZuntListColumnRect(*this, nItem, nColumn);
-}
+CRect CColorListCtrl::getColumnRect(int nItem, int nColumn) { return ZuntListColumnRect(*this, nItem, nColumn); }
 
 CColorListCtrl::SRowLayout CColorListCtrl::rowLayout(int nItem, const CRect& rcItem)
 {
@@ -52,8 +47,8 @@ void CColorListCtrl::drawRow(CDC* pDC, const CNameColorItem& item, const SRowLay
   ZuntDrawCellText(pDC, item.GetColorName(), layout.rcColorName, kTextFormat);
 }
 
-void CColorListCtrl::drawFilledRow(CDC* pDC, const CNameColorItem& item, const SRowLayout& layout,
-                                   const CRect& rcItem, int nFill, int nText, COLORREF crOutline)
+void CColorListCtrl::drawFilledRow(CDC* pDC, const CNameColorItem& item, const SRowLayout& layout, const CRect& rcItem,
+                                   int nFill, int nText, COLORREF crOutline)
 {
   CTextColorScope colors(pDC, ::GetSysColor(nText), ::GetSysColor(nFill));
   pDC->FillSolidRect(&rcItem, ::GetSysColor(nFill));

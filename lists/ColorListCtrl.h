@@ -38,6 +38,6 @@ private:
   };
   SRowLayout rowLayout(int nItem, const CRect& rcItem);
   void drawRow(CDC* pDC, const CNameColorItem& item, const SRowLayout& layout, COLORREF crOutline);
-  void drawFilledRow(CDC* pDC, const CNameColorItem& item, const SRowLayout& layout, const CRect& rcItem,
-                     int nFill, int nText, COLORREF crOutline);
+  void drawFilledRow(CDC* pDC, const CNameColorItem& item, const SRowLayout& layout, const CRect& rcItem, int nFill,
+                     int nText, COLORREF crOutline);
 };

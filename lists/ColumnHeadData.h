@@ -7,9 +7,8 @@ class AFX_EXT_CLASS CColumnHeadData
 public:
   CColumnHeadData() : m_dwWidthRate(0) {}
   CColumnHeadData(const CString& strColumnName, DWORD dwWidthRate)
-    : m_strColumnName(strColumnName), m_dwWidthRate(dwWidthRate)
-  {
-  }
+      : m_strColumnName(strColumnName), m_dwWidthRate(dwWidthRate)
+  {}
   CColumnHeadData(const CColumnHeadData& other) = default;
   CColumnHeadData& operator=(const CColumnHeadData& other) = default;
 

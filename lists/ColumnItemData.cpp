@@ -2,9 +2,7 @@
 
 #include "ChildList.h"
 
-CColumnItemData::CColumnItemData() : m_pData(nullptr)
-{
-}
+CColumnItemData::CColumnItemData() : m_pData(nullptr) {}
 
 CColumnItemData::CColumnItemData(const CColumnItemData& other) : m_pData(nullptr)
 {

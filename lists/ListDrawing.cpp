@@ -57,9 +57,8 @@ CRect ZuntListColumnRect(const CListCtrl& list, int nItem, int nColumn)
 }
 
 CTextColorScope::CTextColorScope(CDC* pDC, COLORREF crText, COLORREF crBack)
-  : m_pDC(pDC), m_crOldText(pDC->SetTextColor(crText)), m_crOldBack(pDC->SetBkColor(crBack))
-{
-}
+    : m_pDC(pDC), m_crOldText(pDC->SetTextColor(crText)), m_crOldBack(pDC->SetBkColor(crBack))
+{}
 
 CTextColorScope::~CTextColorScope()
 {

@@ -44,10 +44,7 @@ std::wstring platformText(HMENU hMenu, UINT nPosition)
   return text;
 }
 
-bool sameText(const wchar_t* a, const wchar_t* b)
-{
-  return a != nullptr && b != nullptr && std::wcscmp(a, b) == 0;
-}
+bool sameText(const wchar_t* a, const wchar_t* b) { return a != nullptr && b != nullptr && std::wcscmp(a, b) == 0; }
 
 void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& handles, HMENU hMenu)
 {
@@ -58,10 +55,7 @@ void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& handles, HMENU hMenu)
   }
 }
 
-LPCTSTR asItemData(CBmpMenuData* pData)
-{
-  return reinterpret_cast<LPCTSTR>(pData);
-}
+LPCTSTR asItemData(CBmpMenuData* pData) { return reinterpret_cast<LPCTSTR>(pData); }
 
 // Reads a menu resource without running past its end.
 class CMenuTemplateReader
@@ -102,21 +96,14 @@ private:
 }
 
 CBmpMenu::CBmpMenu()
-  : m_BitmapBackground(RGB(192, 192, 192)), m_UseBitmapBackground(FALSE), m_DisableOldStyle(FALSE),
-    m_CheckImages(nullptr), m_CheckImagesShared(FALSE), m_SelectCheckId(-1), m_UnselectCheckId(-1),
-    m_LoadedMenu(FALSE)
-{
-}
+    : m_BitmapBackground(RGB(192, 192, 192)), m_UseBitmapBackground(FALSE), m_DisableOldStyle(FALSE),
+      m_CheckImages(nullptr), m_CheckImagesShared(FALSE), m_SelectCheckId(-1), m_UnselectCheckId(-1),
+      m_LoadedMenu(FALSE)
+{}
 
-CBmpMenu::~CBmpMenu()
-{
-  DestroyMenu();
-}
+CBmpMenu::~CBmpMenu() { DestroyMenu(); }
 
-BOOL CBmpMenu::createClassImageList(CImageList& list)
-{
-  return list.Create(m_iconX, m_iconY, 0xFF, 1, 1);
-}
+BOOL CBmpMenu::createClassImageList(CImageList& list) { return list.Create(m_iconX, m_iconY, 0xFF, 1, 1); }
 
 CBmpMenu* CBmpMenu::newPopup()
 {
@@ -229,8 +216,7 @@ BOOL CBmpMenu::AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpsz
   return AppendODMenuW(lpszNewItem, nFlags, nIDNewItem, nIconNormal);
 }
 
-BOOL CBmpMenu::AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CImageList* il,
-                           int xoffset)
+BOOL CBmpMenu::AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CImageList* il, int xoffset)
 {
   return AppendODMenuW(lpszNewItem, nFlags, nIDNewItem, il, xoffset);
 }
@@ -271,10 +257,7 @@ CBmpMenu* CBmpMenu::AppendODPopupMenuW(const wchar_t* lpstrText)
   return pPopup;
 }
 
-CBmpMenu* CBmpMenu::AppendODPopupMenuA(const char* lpstrText)
-{
-  return AppendODPopupMenuW(CWideText(lpstrText));
-}
+CBmpMenu* CBmpMenu::AppendODPopupMenuA(const char* lpstrText) { return AppendODPopupMenuW(CWideText(lpstrText)); }
 
 // --- Inserting ---------------------------------------------------------------------------
 
@@ -285,8 +268,8 @@ BOOL CBmpMenu::InsertODMenuW(UINT nPosition, const wchar_t* lpstrText, UINT nFla
     int nLoc = -1;
     CBmpMenu* pLevel = FindMenuOption(nPosition, nLoc);
     return pLevel != nullptr
-             ? pLevel->InsertODMenuW(static_cast<UINT>(nLoc), lpstrText, nFlags | MF_BYPOSITION, nID, nIconNormal)
-             : FALSE;
+               ? pLevel->InsertODMenuW(static_cast<UINT>(nLoc), lpstrText, nFlags | MF_BYPOSITION, nID, nIconNormal)
+               : FALSE;
   }
   nFlags = nID == 0 ? MF_BYPOSITION | MF_SEPARATOR | MF_OWNERDRAW : nFlags | MF_OWNERDRAW;
   if (static_cast<int>(nPosition) == -1)
@@ -322,8 +305,8 @@ BOOL CBmpMenu::InsertODMenuW(UINT nPosition, const wchar_t* lpstrText, UINT nFla
     int nLoc = -1;
     CBmpMenu* pLevel = FindMenuOption(nPosition, nLoc);
     return pLevel != nullptr
-             ? pLevel->InsertODMenuW(static_cast<UINT>(nLoc), lpstrText, nFlags | MF_BYPOSITION, nID, il, xoffset)
-             : FALSE;
+               ? pLevel->InsertODMenuW(static_cast<UINT>(nLoc), lpstrText, nFlags | MF_BYPOSITION, nID, il, xoffset)
+               : FALSE;
   }
   nFlags = nID == 0 ? MF_BYPOSITION | MF_SEPARATOR | MF_OWNERDRAW : nFlags | MF_OWNERDRAW;
   if (static_cast<int>(nPosition) == -1)
@@ -355,28 +338,26 @@ BOOL CBmpMenu::InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, con
   return InsertODMenuW(nPosition, lpszNewItem, nFlags, nIDNewItem, nIconNormal);
 }
 
-BOOL CBmpMenu::InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem,
-                           CImageList* il, int xoffset)
+BOOL CBmpMenu::InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CImageList* il,
+                           int xoffset)
 {
   return InsertODMenuW(nPosition, lpszNewItem, nFlags, nIDNewItem, il, xoffset);
 }
 
-BOOL CBmpMenu::InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem,
-                           CBitmap* bmp)
+BOOL CBmpMenu::InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CBitmap* bmp)
 {
   CImageList temporary;
   CImageList* pList = bmp != nullptr && bitmapList(temporary, bmp) ? &temporary : nullptr;
   return InsertODMenuW(nPosition, lpszNewItem, nFlags, nIDNewItem, pList, 0);
 }
 
-BOOL CBmpMenu::InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem,
-                           int nIconNormal)
+BOOL CBmpMenu::InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, int nIconNormal)
 {
   return InsertMenuW(nPosition, nFlags, nIDNewItem, CWideText(lpszNewItem), nIconNormal);
 }
 
-BOOL CBmpMenu::InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem,
-                           CImageList* il, int xoffset)
+BOOL CBmpMenu::InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, CImageList* il,
+                           int xoffset)
 {
   return InsertMenuW(nPosition, nFlags, nIDNewItem, CWideText(lpszNewItem), il, xoffset);
 }
@@ -697,10 +678,7 @@ BOOL CBmpMenu::IsMenu(HMENU submenu)
 
 // --- Loading -----------------------------------------------------------------------------
 
-BOOL CBmpMenu::LoadMenu(int nResource)
-{
-  return LoadMenu(MAKEINTRESOURCE(nResource));
-}
+BOOL CBmpMenu::LoadMenu(int nResource) { return LoadMenu(MAKEINTRESOURCE(nResource)); }
 
 BOOL CBmpMenu::LoadMenu(LPCTSTR lpszResourceName)
 {
@@ -885,15 +863,9 @@ BOOL CBmpMenu::removeItem(UINT uiId, UINT nFlags, BOOL bDelete)
   return platform(uiId, nFlags);
 }
 
-BOOL CBmpMenu::DeleteMenu(UINT uiId, UINT nFlags)
-{
-  return removeItem(uiId, nFlags, TRUE);
-}
+BOOL CBmpMenu::DeleteMenu(UINT uiId, UINT nFlags) { return removeItem(uiId, nFlags, TRUE); }
 
-BOOL CBmpMenu::RemoveMenu(UINT uiId, UINT nFlags)
-{
-  return removeItem(uiId, nFlags, FALSE);
-}
+BOOL CBmpMenu::RemoveMenu(UINT uiId, UINT nFlags) { return removeItem(uiId, nFlags, FALSE); }
 
 int CBmpMenu::removeByText(const wchar_t* lpstrText, BC_Seperator sPos, BOOL bDelete)
 {
@@ -914,20 +886,14 @@ int CBmpMenu::removeByText(const wchar_t* lpstrText, BC_Seperator sPos, BOOL bDe
   return nPosition;
 }
 
-int CBmpMenu::DeleteMenu(const wchar_t* lpstrText, BC_Seperator sPos)
-{
-  return removeByText(lpstrText, sPos, TRUE);
-}
+int CBmpMenu::DeleteMenu(const wchar_t* lpstrText, BC_Seperator sPos) { return removeByText(lpstrText, sPos, TRUE); }
 
 int CBmpMenu::DeleteMenu(const char* lpstrText, BC_Seperator sPos)
 {
   return removeByText(CWideText(lpstrText), sPos, TRUE);
 }
 
-int CBmpMenu::RemoveMenu(const wchar_t* lpstrText, BC_Seperator sPos)
-{
-  return removeByText(lpstrText, sPos, FALSE);
-}
+int CBmpMenu::RemoveMenu(const wchar_t* lpstrText, BC_Seperator sPos) { return removeByText(lpstrText, sPos, FALSE); }
 
 int CBmpMenu::RemoveMenu(const char* lpstrText, BC_Seperator sPos)
 {
@@ -970,10 +936,7 @@ int CBmpMenu::GetMenuPosition(const wchar_t* pText)
   return -1;
 }
 
-int CBmpMenu::GetMenuPosition(const char* pText)
-{
-  return GetMenuPosition(CWideText(pText));
-}
+int CBmpMenu::GetMenuPosition(const char* pText) { return GetMenuPosition(CWideText(pText)); }
 
 template <class TAccess>
 BOOL CBmpMenu::textAt(UINT id, UINT nFlags, const TAccess& access)

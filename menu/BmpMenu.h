@@ -44,8 +44,7 @@ public:
   BOOL AppendODMenuA(const char* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
   BOOL AppendODMenuW(const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
   BOOL AppendMenuA(UINT nFlags, UINT_PTR nIDNewItem = 0, const char* lpszNewItem = nullptr, int nIconNormal = -1);
-  BOOL AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem = 0, const wchar_t* lpszNewItem = nullptr,
-                   int nIconNormal = -1);
+  BOOL AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem = 0, const wchar_t* lpszNewItem = nullptr, int nIconNormal = -1);
   BOOL AppendMenuA(UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, CImageList* il, int xoffset);
   BOOL AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CImageList* il, int xoffset);
   BOOL AppendMenuA(UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, CBitmap* bmp);
@@ -61,11 +60,9 @@ public:
   BOOL InsertODMenuW(UINT nPosition, const wchar_t* lpstrText, UINT nFlags = MF_OWNERDRAW, UINT_PTR nID = 0,
                      int nIconNormal = -1);
   BOOL InsertODMenuA(UINT nPosition, const char* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
-  BOOL InsertODMenuW(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il,
-                     int xoffset);
+  BOOL InsertODMenuW(UINT nPosition, const wchar_t* lpstrText, UINT nFlags, UINT_PTR nID, CImageList* il, int xoffset);
   BOOL InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, int nIconNormal = -1);
-  BOOL InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem,
-                   int nIconNormal = -1);
+  BOOL InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, int nIconNormal = -1);
   BOOL InsertMenuA(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const char* lpszNewItem, CImageList* il,
                    int xoffset);
   BOOL InsertMenuW(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CImageList* il,

@@ -20,8 +20,7 @@ public:
 
   CBmpMenuContext() : m_dwAttrib(0), m_nCommandID(-1) {}
   CBmpMenuContext(int nCommandID, const CString& strText) : m_dwAttrib(0), m_nCommandID(nCommandID), m_strText(strText)
-  {
-  }
+  {}
 
   // The menu flags of the lowest attribute bit set.
   UINT GetMenuFlags() const;

@@ -6,10 +6,9 @@
 #include <vector>
 
 CBmpMenuData::CBmpMenuData()
-  : textW(nullptr), imageIndex(-1), globalIndex(-1), iconId(-1), flags(0), id(0), syncFlag(FALSE),
-    imageList(nullptr), reserved(0)
-{
-}
+    : textW(nullptr), imageIndex(-1), globalIndex(-1), iconId(-1), flags(0), id(0), syncFlag(FALSE), imageList(nullptr),
+      reserved(0)
+{}
 
 CBmpMenuData::~CBmpMenuData()
 {

@@ -19,13 +19,13 @@ public:
   void SetWideString(const wchar_t* szWideString);
   const wchar_t* GetWideString() const { return textW; }
 
-  wchar_t* textW;          // label, optional tab and accelerator; owned
-  int imageIndex;          // in imageList
-  int globalIndex;         // in CBmpMenu::m_AllImages
-  int iconId;              // -1 without an own image, else the bitmap id (0 for a caller's list)
-  UINT flags;              // MF_ bits of the item
-  UINT_PTR id;             // command id, or the popup's menu handle
-  BOOL syncFlag;           // work mark of SynchronizeMenu
-  CImageList* imageList;   // the item's own images; owned
+  wchar_t* textW;         // label, optional tab and accelerator; owned
+  int imageIndex;         // in imageList
+  int globalIndex;        // in CBmpMenu::m_AllImages
+  int iconId;             // -1 without an own image, else the bitmap id (0 for a caller's list)
+  UINT flags;             // MF_ bits of the item
+  UINT_PTR id;            // command id, or the popup's menu handle
+  BOOL syncFlag;          // work mark of SynchronizeMenu
+  CImageList* imageList;  // the item's own images; owned
   UINT_PTR reserved;
 };

@@ -32,10 +32,7 @@ const int g_nVersionClass = computeVersionClassFromPlatform();
 BOOL g_bClassicThemeChecked = FALSE;
 BOOL g_bClassicTheme = FALSE;
 
-int itemPad()
-{
-  return CBmpMenu::IsLunaMenuStyle() && CBmpMenu::xp_draw_3D_bitmaps ? 7 : 4;
-}
+int itemPad() { return CBmpMenu::IsLunaMenuStyle() && CBmpMenu::xp_draw_3D_bitmaps ? 7 : 4; }
 
 // The label (before the first tab) and the accelerator (after the last tab) of an item text.
 struct SItemText
@@ -120,10 +117,7 @@ void CBmpMenu::SetMenuDrawMode(UINT mode)
   original_drawmode = mode;
 }
 
-UINT CBmpMenu::GetMenuDrawMode()
-{
-  return IsWinXPLuna() ? xp_drawmode : original_drawmode;
-}
+UINT CBmpMenu::GetMenuDrawMode() { return IsWinXPLuna() ? xp_drawmode : original_drawmode; }
 
 void CBmpMenu::SetSelectDisableMode(BOOL mode)
 {
@@ -131,10 +125,7 @@ void CBmpMenu::SetSelectDisableMode(BOOL mode)
   original_select_disabled = mode;
 }
 
-BOOL CBmpMenu::GetSelectDisableMode()
-{
-  return IsLunaMenuStyle() ? xp_select_disabled : original_select_disabled;
-}
+BOOL CBmpMenu::GetSelectDisableMode() { return IsLunaMenuStyle() ? xp_select_disabled : original_select_disabled; }
 
 void CBmpMenu::SetIconSize(int width, int height)
 {
@@ -163,10 +154,7 @@ int CBmpMenu::ComputeVersionClass(BOOL bNonNTFamily, DWORD dwMajor, DWORD dwMino
   return 1;
 }
 
-int CBmpMenu::GetVersionClass()
-{
-  return g_nVersionClass;
-}
+int CBmpMenu::GetVersionClass() { return g_nVersionClass; }
 
 BOOL CBmpMenu::IsWindowsClassicTheme()
 {
@@ -174,14 +162,13 @@ BOOL CBmpMenu::IsWindowsClassicTheme()
     return g_bClassicTheme;
   g_bClassicThemeChecked = TRUE;
   HKEY hKey = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0, 0x20019, &hKey)
-      != ERROR_SUCCESS)
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0, 0x20019, &hKey) !=
+      ERROR_SUCCESS)
     return g_bClassicTheme;
   char szValue[260] = {};
   DWORD cbValue = sizeof szValue - 1;
   DWORD dwType = 0;
-  if (::RegQueryValueExA(hKey, nullptr, nullptr, &dwType, reinterpret_cast<BYTE*>(szValue), &cbValue)
-      == ERROR_SUCCESS)
+  if (::RegQueryValueExA(hKey, nullptr, nullptr, &dwType, reinterpret_cast<BYTE*>(szValue), &cbValue) == ERROR_SUCCESS)
   {
     static const char kClassic[] = "Windows Classic.theme";
     const size_t nLength = std::strlen(szValue);
@@ -192,20 +179,11 @@ BOOL CBmpMenu::IsWindowsClassicTheme()
   return g_bClassicTheme;
 }
 
-BOOL CBmpMenu::IsWinXPLuna()
-{
-  return g_nVersionClass == 7 && !IsWindowsClassicTheme();
-}
+BOOL CBmpMenu::IsWinXPLuna() { return g_nVersionClass == 7 && !IsWindowsClassicTheme(); }
 
-BOOL CBmpMenu::IsNewShell()
-{
-  return g_nVersionClass >= 2;
-}
+BOOL CBmpMenu::IsNewShell() { return g_nVersionClass >= 2; }
 
-BOOL CBmpMenu::IsLunaMenuStyle()
-{
-  return IsWinXPLuna() ? xp_drawmode == 1 : original_drawmode == 1;
-}
+BOOL CBmpMenu::IsLunaMenuStyle() { return IsWinXPLuna() ? xp_drawmode == 1 : original_drawmode == 1; }
 
 int CBmpMenu::NumBitmapColors(LPBITMAPINFOHEADER lpBitmap)
 {
@@ -303,8 +281,8 @@ void CBmpMenu::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 CBmpMenu::EImageKind CBmpMenu::classifyImage(int iconId, UINT state) const
 {
   const BOOL bSelected = (state & ODS_SELECTED) != 0;
-  if ((state & ODS_CHECKED) && iconId < 0 && m_CheckImages != nullptr
-      && (bSelected ? (m_SelectCheckId > 0 || m_UnselectCheckId > 0) : m_UnselectCheckId > 0))
+  if ((state & ODS_CHECKED) && iconId < 0 && m_CheckImages != nullptr &&
+      (bSelected ? (m_SelectCheckId > 0 || m_UnselectCheckId > 0) : m_UnselectCheckId > 0))
     return IMAGE_CHECK;
   if (iconId == -1)
     return IMAGE_NONE;
@@ -323,8 +301,8 @@ SItemImage resolveImage(const CBmpMenuData* pData, bool bFlat3D, bool bOwn3DRule
   {
     image.list = pData->imageList;
     image.index = pData->imageIndex;
-    if (bOwn3DRule && pData->imageIndex == 0 && bFlat3D && pData->imageList != nullptr
-        && pData->imageList->GetImageCount() > 2)
+    if (bOwn3DRule && pData->imageIndex == 0 && bFlat3D && pData->imageList != nullptr &&
+        pData->imageList->GetImageCount() > 2)
     {
       image.b3D = true;
       image.faded = 1;
@@ -457,8 +435,8 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
         GetBitmapFromImageList(pDC, image.list, image.index, bitmap);
         const COLORREF crDitherBack = bSelected ? crSelectFill : crFace;
         if (m_DisableOldStyle)
-          DitherBlt(pDC->m_hDC, ptImage.x, ptImage.y, m_iconX, m_iconY, static_cast<HBITMAP>(bitmap.m_hObject), 0,
-                    0, crDitherBack);
+          DitherBlt(pDC->m_hDC, ptImage.x, ptImage.y, m_iconX, m_iconY, static_cast<HBITMAP>(bitmap.m_hObject), 0, 0,
+                    crDitherBack);
         else
           DitherBlt2(pDC, ptImage.x, ptImage.y, m_iconX, m_iconY, bitmap, 0, 0, crDitherBack);
       }
@@ -555,8 +533,8 @@ void CBmpMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT lpDIS)
         CBitmap bitmap;
         GetBitmapFromImageList(pDC, image.list, image.index, bitmap);
         if (m_DisableOldStyle)
-          DitherBlt(pDC->m_hDC, ptImage.x, ptImage.y, m_iconX, m_iconY, static_cast<HBITMAP>(bitmap.m_hObject), 0,
-                    0, crFace);
+          DitherBlt(pDC->m_hDC, ptImage.x, ptImage.y, m_iconX, m_iconY, static_cast<HBITMAP>(bitmap.m_hObject), 0, 0,
+                    crFace);
         else if (!hicolor_bitmaps)
           DitherBlt2(pDC, ptImage.x, ptImage.y, m_iconX, m_iconY, bitmap, 0, 0, crFace);
         else

@@ -36,15 +36,9 @@ int buttonImage(CToolBar& bar, int nIndex)
   return iImage > 0 ? iImage : nIndex;
 }
 
-COLORREF shadowFilter(COLORREF pixel, BOOL bKey, COLORREF shadow)
-{
-  return bKey ? pixel : shadow;
-}
+COLORREF shadowFilter(COLORREF pixel, BOOL bKey, COLORREF shadow) { return bKey ? pixel : shadow; }
 
-COLORREF fadedFilter(COLORREF pixel, BOOL bKey, COLORREF)
-{
-  return bKey ? pixel : CBmpMenu::LightenColor(pixel, 0.3);
-}
+COLORREF fadedFilter(COLORREF pixel, BOOL bKey, COLORREF) { return bKey ? pixel : CBmpMenu::LightenColor(pixel, 0.3); }
 
 COLORREF disabledFilter(COLORREF pixel, BOOL bKey, COLORREF background)
 {
@@ -55,10 +49,7 @@ COLORREF disabledFilter(COLORREF pixel, BOOL bKey, COLORREF background)
   return grey == 0.0 ? shadow : CBmpMenu::LightenColor(shadow, grey);
 }
 
-COLORREF transparentFilter(COLORREF pixel, BOOL bKey, COLORREF)
-{
-  return bKey ? ::GetSysColor(COLOR_3DFACE) : pixel;
-}
+COLORREF transparentFilter(COLORREF pixel, BOOL bKey, COLORREF) { return bKey ? ::GetSysColor(COLOR_3DFACE) : pixel; }
 }
 
 void CBmpMenu::SetBitmapBackground(COLORREF color)
@@ -122,8 +113,8 @@ BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
 {
   CScreenDC screen(screenWindow());
-  if (!GetBitmapFromImageList(&screen, list, nIndex, faded) || !GetBitmapFromImageList(&screen, list, nIndex, shadow)
-      || !GetBitmapFromImageList(&screen, list, nIndex, disabled))
+  if (!GetBitmapFromImageList(&screen, list, nIndex, faded) || !GetBitmapFromImageList(&screen, list, nIndex, shadow) ||
+      !GetBitmapFromImageList(&screen, list, nIndex, disabled))
     return FALSE;
   GetFadedBitmap(faded);
   GetShadowBitmap(shadow);
@@ -449,8 +440,7 @@ void CBmpMenu::DitherBlt2(CDC* drawdc, int nXDest, int nYDest, int nWidth, int n
   work.SelectObject(pOldWork);
 }
 
-void CBmpMenu::DitherBlt3(CDC* drawdc, int nXDest, int nYDest, int nWidth, int nHeight, CBitmap& bmp,
-                          COLORREF bgcolor)
+void CBmpMenu::DitherBlt3(CDC* drawdc, int nXDest, int nYDest, int nWidth, int nHeight, CBitmap& bmp, COLORREF bgcolor)
 {
   GetDisabledBitmap(bmp, bgcolor);
   CDC source;
@@ -460,8 +450,7 @@ void CBmpMenu::DitherBlt3(CDC* drawdc, int nXDest, int nYDest, int nWidth, int n
   source.SelectObject(pOld);
 }
 
-BOOL CBmpMenu::filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF, BOOL, COLORREF),
-                            COLORREF extra)
+BOOL CBmpMenu::filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF, BOOL, COLORREF), COLORREF extra)
 {
   BITMAP info = {};
   if (bmp.GetSafeHandle() == nullptr || ::GetObject(bmp.m_hObject, sizeof info, &info) == 0)
@@ -501,23 +490,17 @@ BOOL CBmpMenu::GetShadowBitmap(CBitmap& bmp)
   return filterBitmap(bmp, ::GetSysColor(COLOR_3DFACE), &shadowFilter, crShadow);
 }
 
-BOOL CBmpMenu::GetFadedBitmap(CBitmap& bmp)
-{
-  return filterBitmap(bmp, ::GetSysColor(COLOR_3DFACE), &fadedFilter, 0);
-}
+BOOL CBmpMenu::GetFadedBitmap(CBitmap& bmp) { return filterBitmap(bmp, ::GetSysColor(COLOR_3DFACE), &fadedFilter, 0); }
 
 BOOL CBmpMenu::GetDisabledBitmap(CBitmap& bmp, COLORREF background)
 {
   return filterBitmap(bmp, ::GetSysColor(COLOR_3DFACE), &disabledFilter, background);
 }
 
-BOOL CBmpMenu::GetTransparentBitmap(CBitmap& bmp)
-{
-  return filterBitmap(bmp, kSilver, &transparentFilter, 0);
-}
+BOOL CBmpMenu::GetTransparentBitmap(CBitmap& bmp) { return filterBitmap(bmp, kSilver, &transparentFilter, 0); }
 
-void CBmpMenu::ColorBitmap(CDC* pDC, CBitmap& bmp, CSize bitmap_size, CSize icon_size, COLORREF fill,
-                           COLORREF border, int hatchstyle)
+void CBmpMenu::ColorBitmap(CDC* pDC, CBitmap& bmp, CSize bitmap_size, CSize icon_size, COLORREF fill, COLORREF border,
+                           int hatchstyle)
 {
   CDC memory;
   memory.CreateCompatibleDC(pDC);

@@ -1,7 +1,7 @@
 #include "BmpMenuMemDC.h"
 
 CBmpMenuMemDC::CBmpMenuMemDC(CDC* pDC, const RECT* pRect)
-  : m_oldBitmap(nullptr), m_pDC(pDC), m_rect(*pRect), m_bMemDC(!pDC->IsPrinting())
+    : m_oldBitmap(nullptr), m_pDC(pDC), m_rect(*pRect), m_bMemDC(!pDC->IsPrinting())
 {
   if (m_bMemDC)
   {
@@ -22,8 +22,7 @@ CBmpMenuMemDC::~CBmpMenuMemDC()
 {
   if (m_bMemDC)
   {
-    m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top,
-                  SRCCOPY);
+    m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top, SRCCOPY);
     SelectObject(m_oldBitmap);
   }
   else

@@ -5,10 +5,7 @@ namespace
 const UINT kFlatLook = 1;
 }
 
-void ZuntUseFlatMenuLook()
-{
-  CBmpMenu::SetMenuDrawMode(kFlatLook);
-}
+void ZuntUseFlatMenuLook() { CBmpMenu::SetMenuDrawMode(kFlatLook); }
 
 void ZuntTrackContextMenu(CMenu& popup, CWnd& wnd, CPoint point, CWnd* pReceiver)
 {

@@ -5,7 +5,8 @@
 
 #include "Resource.h"
 
-namespace {
+namespace
+{
 
 struct StringEntry
 {
@@ -21,7 +22,8 @@ HINSTANCE const kModuleHandle = reinterpret_cast<HINSTANCE>(0x5A430000);
 
 bool registerStrings()
 {
-  for (const StringEntry& entry : kStrings) {
+  for (const StringEntry& entry : kStrings)
+  {
     WCHAR wide[512];
     char text[1024];
     const int wideLength = ::MultiByteToWideChar(CP_UTF8, 0, entry.pszUtf8, -1, wide, 512);

@@ -10,5 +10,4 @@ static UINT PaletteWnd_Msg_QueryEndPopup = ::RegisterWindowMessageA("PaletteWnd_
 static UINT PaletteWnd_Msg_SelChanged = ::RegisterWindowMessageA("PaletteWnd_Msg_SelChanged");
 static UINT PaletteWnd_Msg_DrawCell = ::RegisterWindowMessageA("PaletteWnd_Msg_DrawCell");
 static UINT CCharPaletteCtrl_Msg_SelChanged = ::RegisterWindowMessageA("CCharPaletteCtrl_Msg_SelChanged");
-static UINT TavikColorPaletteCtrl_Msg_SelChanged =
-  ::RegisterWindowMessageA("TavikColorPaletteCtrl_Msg_SelChanged");
+static UINT TavikColorPaletteCtrl_Msg_SelChanged = ::RegisterWindowMessageA("TavikColorPaletteCtrl_Msg_SelChanged");

@@ -8,10 +8,7 @@ AFX_EXTENSION_MODULE g_extensionModule = {};
 ZUNT_BEEP_OBSERVER g_pfnBeepObserver = nullptr;
 }
 
-HINSTANCE AFXAPI GetZuntCtrlModuleHandle()
-{
-  return g_hModule;
-}
+HINSTANCE AFXAPI GetZuntCtrlModuleHandle() { return g_hModule; }
 
 BOOL AFXAPI ZuntMessageBeep(UINT uType)
 {
@@ -42,8 +39,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
       new CDynLinkLibrary(g_extensionModule, FALSE);
     }
     catch (...)
-    {
-    }
+    {}
     break;
   case DLL_PROCESS_DETACH:
     AfxTermExtensionModule(g_extensionModule, FALSE);

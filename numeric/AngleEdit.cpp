@@ -2,8 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CAngleEdit, CDoubleEdit)
 
-CAngleEdit::CAngleEdit(EAngleUnitType eUnitType) : CUnitEditT(eUnitType)
-{
-}
+CAngleEdit::CAngleEdit(EAngleUnitType eUnitType) : CUnitEditT(eUnitType) {}
 
 CAngleEdit::~CAngleEdit() = default;

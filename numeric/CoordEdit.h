@@ -38,8 +38,14 @@ protected:
   void PreAnalyze() override;
   CString changeValueToCheckRange(CString strValue) override;
 
-  double fromUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType); }
-  double toUnit(double dValue, ELengthUnitType eUnit) const { return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit); }
+  double fromUnit(double dValue, ELengthUnitType eUnit) const
+  {
+    return m_unitConverter.ConvUnit(eUnit, dValue, m_eUnitType);
+  }
+  double toUnit(double dValue, ELengthUnitType eUnit) const
+  {
+    return m_unitConverter.ConvUnit(m_eUnitType, dValue, eUnit);
+  }
   double boundFromUnit(double dBound, ELengthUnitType eUnit) const
   {
     return ZuntCtrlDetail::ConvertBound(m_unitConverter, eUnit, dBound, m_eUnitType);

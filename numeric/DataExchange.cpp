@@ -9,10 +9,7 @@ namespace
 const int kCompareLength = 256;  // texts this long or longer are set without comparing
 const int kReadLength = 32;      // one number, with room for blanks
 
-bool IsBlank(char ch)
-{
-  return ch == ' ' || ch == '\t';
-}
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
 // One number between blanks. A zero result must come from a text that starts with '0', which
 // refuses texts that strtod reads nothing of.
@@ -47,8 +44,7 @@ void SetTextIfChanged(HWND hWndCtrl, const CString& strNew)
 {
   char szOld[kCompareLength];
   int nNewLength = strNew.GetLength();
-  if (nNewLength >= kCompareLength || ::GetWindowText(hWndCtrl, szOld, kCompareLength) != nNewLength ||
-      strNew != szOld)
+  if (nNewLength >= kCompareLength || ::GetWindowText(hWndCtrl, szOld, kCompareLength) != nNewLength || strNew != szOld)
     ::SetWindowText(hWndCtrl, strNew);
 }
 
@@ -120,42 +116,18 @@ void __stdcall DDV_CustomInt(CDataExchange* pDX, const int& value, int nBound, D
   FailWithBound(pDX, szBound, nIDPrompt);
 }
 
-int __stdcall DDV_ValidateLessEqualThanDouble(double dValue, double dBound)
-{
-  return dValue <= dBound;
-}
+int __stdcall DDV_ValidateLessEqualThanDouble(double dValue, double dBound) { return dValue <= dBound; }
 
-int __stdcall DDV_ValidateLessThanDouble(double dValue, double dBound)
-{
-  return dValue < dBound;
-}
+int __stdcall DDV_ValidateLessThanDouble(double dValue, double dBound) { return dValue < dBound; }
 
-int __stdcall DDV_ValidateGreaterEqualThanDouble(double dValue, double dBound)
-{
-  return dValue >= dBound;
-}
+int __stdcall DDV_ValidateGreaterEqualThanDouble(double dValue, double dBound) { return dValue >= dBound; }
 
-int __stdcall DDV_ValidateGreaterThanDouble(double dValue, double dBound)
-{
-  return dValue > dBound;
-}
+int __stdcall DDV_ValidateGreaterThanDouble(double dValue, double dBound) { return dValue > dBound; }
 
-int __stdcall DDV_ValidateLessEqualThanInt(int nValue, int nBound)
-{
-  return nValue <= nBound;
-}
+int __stdcall DDV_ValidateLessEqualThanInt(int nValue, int nBound) { return nValue <= nBound; }
 
-int __stdcall DDV_ValidateLessThanInt(int nValue, int nBound)
-{
-  return nValue < nBound;
-}
+int __stdcall DDV_ValidateLessThanInt(int nValue, int nBound) { return nValue < nBound; }
 
-int __stdcall DDV_ValidateGreaterEqualThanInt(int nValue, int nBound)
-{
-  return nValue >= nBound;
-}
+int __stdcall DDV_ValidateGreaterEqualThanInt(int nValue, int nBound) { return nValue >= nBound; }
 
-int __stdcall DDV_ValidateGreaterThanInt(int nValue, int nBound)
-{
-  return nValue > nBound;
-}
+int __stdcall DDV_ValidateGreaterThanInt(int nValue, int nBound) { return nValue > nBound; }

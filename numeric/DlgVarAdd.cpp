@@ -14,13 +14,9 @@ BEGIN_MESSAGE_MAP(CDlgVarAdd, CDialog)
 END_MESSAGE_MAP()
 
 CDlgVarAdd::CDlgVarAdd(CWnd* pParent)
-    : CDialog(IDD_DLG_VAR_ADD, pParent),
-      m_pVariableExpression(nullptr),
-      m_dValue(0.0),
-      m_nKind(0),
+    : CDialog(IDD_DLG_VAR_ADD, pParent), m_pVariableExpression(nullptr), m_dValue(0.0), m_nKind(0),
       m_nChoice(CHOICE_VALUE)
-{
-}
+{}
 
 CDlgVarAdd::~CDlgVarAdd() = default;
 
@@ -117,10 +113,7 @@ void CDlgVarAdd::focusName(bool bSelectAll)
     m_editName.SetSel(0, -1);
 }
 
-UINT CDlgVarAdd::inputTextID() const
-{
-  return m_nChoice == CHOICE_VALUE ? IDS_VAR_VALUE : IDS_VAR_EXPRESSION;
-}
+UINT CDlgVarAdd::inputTextID() const { return m_nChoice == CHOICE_VALUE ? IDS_VAR_VALUE : IDS_VAR_EXPRESSION; }
 
 // Validity and existence are judged on the name as typed; the set ignores case.
 bool CDlgVarAdd::checkName(const CString& strName)

@@ -11,15 +11,19 @@ class AFX_EXT_CLASS CDlgVarAdd : public CDialog
 {
   DECLARE_DYNAMIC(CDlgVarAdd)
 public:
-  enum { CHOICE_VALUE = 0, CHOICE_EXPRESSION = 1 };
+  enum
+  {
+    CHOICE_VALUE = 0,
+    CHOICE_EXPRESSION = 1
+  };
 
   explicit CDlgVarAdd(CWnd* pParent = nullptr);
   ~CDlgVarAdd() override;
 
   aCVariableExpression* m_pVariableExpression;  // not owned
-  CString m_strName;        // upper case after OK
-  CString m_strExpression;  // empty after OK unless the expression was chosen
-  CString m_strValue;       // offered in the value edit
+  CString m_strName;                            // upper case after OK
+  CString m_strExpression;                      // empty after OK unless the expression was chosen
+  CString m_strValue;                           // offered in the value edit
   double m_dValue;
   int m_nKind;    // 0 length, 1 angle, 2 general
   int m_nChoice;  // CHOICE_VALUE or CHOICE_EXPRESSION

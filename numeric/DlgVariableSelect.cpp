@@ -10,8 +10,7 @@ END_MESSAGE_MAP()
 
 CDlgVariableSelect::CDlgVariableSelect(CWnd* pParent)
     : CDialog(IDD_DLG_VARIABLESELECT, pParent), m_pVariableList(nullptr), m_nIndex(0)
-{
-}
+{}
 
 CDlgVariableSelect::~CDlgVariableSelect() = default;
 
@@ -45,7 +44,4 @@ void CDlgVariableSelect::OnOK()
   CDialog::OnOK();
 }
 
-void CDlgVariableSelect::OnDblclkListVariable()
-{
-  OnOK();
-}
+void CDlgVariableSelect::OnDblclkListVariable() { OnOK(); }

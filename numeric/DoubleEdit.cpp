@@ -4,9 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CDoubleEdit, CSpinEdit)
 
-CDoubleEdit::CDoubleEdit() : m_dSpinInc(1.0)
-{
-}
+CDoubleEdit::CDoubleEdit() : m_dSpinInc(1.0) {}
 
 CDoubleEdit::~CDoubleEdit() = default;
 
@@ -54,22 +52,10 @@ void CDoubleEdit::OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult)
     stepFrom(atof(strText), pNMHDR);
 }
 
-bool CDoubleEdit::checkRange(double dValue)
-{
-  return m_valueWork.checkRange(dValue);
-}
+bool CDoubleEdit::checkRange(double dValue) { return m_valueWork.checkRange(dValue); }
 
-void CDoubleEdit::PreAnalyze()
-{
-  InitNumExpression();
-}
+void CDoubleEdit::PreAnalyze() { InitNumExpression(); }
 
-CString CDoubleEdit::changeValueToCheckRange(CString strValue)
-{
-  return strValue;
-}
+CString CDoubleEdit::changeValueToCheckRange(CString strValue) { return strValue; }
 
-void CDoubleEdit::displayErrMsg()
-{
-  AfxMessageBox(m_valueWork.displayDblErrMsg(), MB_OK, 0);
-}
+void CDoubleEdit::displayErrMsg() { AfxMessageBox(m_valueWork.displayDblErrMsg(), MB_OK, 0); }

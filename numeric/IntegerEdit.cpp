@@ -21,15 +21,14 @@ int TruncateToInt(double dValue)
 // 32-bit arithmetic that wraps like the machine's instead of overflowing.
 int WrappingAdd(int nValue, int nSteps, int nIncrement)
 {
-  return static_cast<int>(static_cast<unsigned>(nValue) + static_cast<unsigned>(nSteps) * static_cast<unsigned>(nIncrement));
+  return static_cast<int>(static_cast<unsigned>(nValue) +
+                          static_cast<unsigned>(nSteps) * static_cast<unsigned>(nIncrement));
 }
 }
 
 IMPLEMENT_DYNAMIC(CIntegerEdit, CSpinEdit)
 
-CIntegerEdit::CIntegerEdit() : m_nSpinInc(1)
-{
-}
+CIntegerEdit::CIntegerEdit() : m_nSpinInc(1) {}
 
 CIntegerEdit::~CIntegerEdit() = default;
 
@@ -58,10 +57,7 @@ void CIntegerEdit::SetValue(int const& nValue, CString const& strExpression)
   m_bModified = !m_valueWork.checkRange(nValue);
 }
 
-bool CIntegerEdit::Set(double dValue, bool bCheck, bool bQuiet)
-{
-  return Set(TruncateToInt(dValue), bCheck, bQuiet);
-}
+bool CIntegerEdit::Set(double dValue, bool bCheck, bool bQuiet) { return Set(TruncateToInt(dValue), bCheck, bQuiet); }
 
 bool CIntegerEdit::Set(int nValue, bool bCheck, bool bQuiet)
 {
@@ -84,22 +80,10 @@ void CIntegerEdit::OnDeltapos(NMHDR* pNMHDR, LRESULT* pResult)
   stepTo(nCurrent, WrappingAdd(nCurrent, stepCount(pNMHDR), m_nSpinInc));
 }
 
-bool CIntegerEdit::checkRange(double dValue)
-{
-  return m_valueWork.checkRange(TruncateToInt(dValue));
-}
+bool CIntegerEdit::checkRange(double dValue) { return m_valueWork.checkRange(TruncateToInt(dValue)); }
 
-void CIntegerEdit::PreAnalyze()
-{
-  InitNumExpression();
-}
+void CIntegerEdit::PreAnalyze() { InitNumExpression(); }
 
-CString CIntegerEdit::changeValueToCheckRange(CString strValue)
-{
-  return strValue;
-}
+CString CIntegerEdit::changeValueToCheckRange(CString strValue) { return strValue; }
 
-void CIntegerEdit::displayErrMsg()
-{
-  AfxMessageBox(m_valueWork.displayIntErrMsg(), MB_OK, 0);
-}
+void CIntegerEdit::displayErrMsg() { AfxMessageBox(m_valueWork.displayIntErrMsg(), MB_OK, 0); }

@@ -2,8 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CLengthEdit, CDoubleEdit)
 
-CLengthEdit::CLengthEdit(ELengthUnitType eUnitType) : CUnitEditT(eUnitType)
-{
-}
+CLengthEdit::CLengthEdit(ELengthUnitType eUnitType) : CUnitEditT(eUnitType) {}
 
 CLengthEdit::~CLengthEdit() = default;

@@ -20,9 +20,7 @@ BEGIN_MESSAGE_MAP(CEditSpinButtonCtrl, CSpinButtonCtrl)
   ON_NOTIFY_REFLECT(UDN_DELTAPOS, &CEditSpinButtonCtrl::OnDeltapos)
 END_MESSAGE_MAP()
 
-CEditSpinButtonCtrl::CEditSpinButtonCtrl() : m_pOwner(nullptr)
-{
-}
+CEditSpinButtonCtrl::CEditSpinButtonCtrl() : m_pOwner(nullptr) {}
 
 CEditSpinButtonCtrl::~CEditSpinButtonCtrl() = default;
 
@@ -80,17 +78,9 @@ BEGIN_MESSAGE_MAP(CSpinEdit, CEdit)
 END_MESSAGE_MAP()
 
 CSpinEdit::CSpinEdit()
-    : m_bModified(false),
-      m_bCreateSpinButtonCtrl(false),
-      m_pVariableExpression(nullptr),
-      m_bNumExpression(false),
-      m_bPairMode(false),
-      m_bEnter(false),
-      m_bKillFocusCheck(false),
-      m_bEmpty(false),
-      m_ulValidateMode(0)
-{
-}
+    : m_bModified(false), m_bCreateSpinButtonCtrl(false), m_pVariableExpression(nullptr), m_bNumExpression(false),
+      m_bPairMode(false), m_bEnter(false), m_bKillFocusCheck(false), m_bEmpty(false), m_ulValidateMode(0)
+{}
 
 CSpinEdit::~CSpinEdit() = default;
 
@@ -105,30 +95,15 @@ bool CSpinEdit::ValidateData()
   return false;
 }
 
-void CSpinEdit::PreAnalyze()
-{
-  InitNumExpression();
-}
+void CSpinEdit::PreAnalyze() { InitNumExpression(); }
 
-bool CSpinEdit::Set(double, double, bool, bool)
-{
-  return false;
-}
+bool CSpinEdit::Set(double, double, bool, bool) { return false; }
 
-bool CSpinEdit::Set(double, bool, bool)
-{
-  return false;
-}
+bool CSpinEdit::Set(double, bool, bool) { return false; }
 
-bool CSpinEdit::Set(int, bool, bool)
-{
-  return false;
-}
+bool CSpinEdit::Set(int, bool, bool) { return false; }
 
-void CSpinEdit::OnDeltapos(NMHDR*, LRESULT* pResult)
-{
-  *pResult = 0;
-}
+void CSpinEdit::OnDeltapos(NMHDR*, LRESULT* pResult) { *pResult = 0; }
 
 bool CSpinEdit::validateData(unsigned long ulMode)
 {
@@ -156,29 +131,15 @@ bool CSpinEdit::validateData(unsigned long ulMode)
   return true;
 }
 
-bool CSpinEdit::checkRange(double, double)
-{
-  return false;
-}
+bool CSpinEdit::checkRange(double, double) { return false; }
 
-bool CSpinEdit::checkRange(double)
-{
-  return false;
-}
+bool CSpinEdit::checkRange(double) { return false; }
 
-CString CSpinEdit::changeValueToCheckRange(CString strValue)
-{
-  return strValue;
-}
+CString CSpinEdit::changeValueToCheckRange(CString strValue) { return strValue; }
 
-void CSpinEdit::displayErrMsg()
-{
-}
+void CSpinEdit::displayErrMsg() {}
 
-CEditSpinButtonCtrl* CSpinEdit::GetSpinButtonCtrl()
-{
-  return m_bCreateSpinButtonCtrl ? &m_spinButtonCtrl : nullptr;
-}
+CEditSpinButtonCtrl* CSpinEdit::GetSpinButtonCtrl() { return m_bCreateSpinButtonCtrl ? &m_spinButtonCtrl : nullptr; }
 
 void CSpinEdit::SetOptionCheck(bool bNotZero, bool bNotMin, bool bNotMax)
 {
@@ -317,35 +278,17 @@ void CSpinEdit::OnEnUpdate()
     m_bModified = true;
 }
 
-void CSpinEdit::OnEditUndo()
-{
-  SendMessage(EM_UNDO);
-}
+void CSpinEdit::OnEditUndo() { SendMessage(EM_UNDO); }
 
-void CSpinEdit::OnEditCut()
-{
-  SendMessage(WM_CUT);
-}
+void CSpinEdit::OnEditCut() { SendMessage(WM_CUT); }
 
-void CSpinEdit::OnEditCopy()
-{
-  SendMessage(WM_COPY);
-}
+void CSpinEdit::OnEditCopy() { SendMessage(WM_COPY); }
 
-void CSpinEdit::OnEditPaste()
-{
-  SendMessage(WM_PASTE);
-}
+void CSpinEdit::OnEditPaste() { SendMessage(WM_PASTE); }
 
-void CSpinEdit::OnEditClear()
-{
-  SendMessage(WM_CLEAR);
-}
+void CSpinEdit::OnEditClear() { SendMessage(WM_CLEAR); }
 
-void CSpinEdit::OnEditAllSelect()
-{
-  selectAllAndScroll();
-}
+void CSpinEdit::OnEditAllSelect() { selectAllAndScroll(); }
 
 bool CSpinEdit::admit(bool bInRange, bool bQuiet)
 {
@@ -386,8 +329,8 @@ bool CSpinEdit::createSpinCtrl()
   CRect rcSpin(0, 0, rcClient.Height(), 0);
   if (m_spinButtonCtrl.GetSafeHwnd() != nullptr)
     m_spinButtonCtrl.DestroyWindow();
-  if (!m_spinButtonCtrl.Create(this, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                               rcSpin, GetParent()))
+  if (!m_spinButtonCtrl.Create(this, WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, rcSpin,
+                               GetParent()))
   {
     ::OutputDebugString(LoadLibraryText(IDS_SPIN_CREATE_FAILED, LIBRARY_TEXT_LONG));
     return false;
@@ -489,20 +432,11 @@ void CSpinEdit::SetDispExpMenu(CMenu* pMenu)
     CVariableMenu::AppendSwitch(*pMenu, IDS_MENU_SHOW_EXPRESSION, ID_DISP_EXP);
 }
 
-void CSpinEdit::OnVariable(UINT nID)
-{
-  CVariableMenu(*this).InsertVariable(nID);
-}
+void CSpinEdit::OnVariable(UINT nID) { CVariableMenu(*this).InsertVariable(nID); }
 
-void CSpinEdit::OnVariableSelect(UINT nID)
-{
-  CVariableMenu(*this).SelectVariable(nID);
-}
+void CSpinEdit::OnVariableSelect(UINT nID) { CVariableMenu(*this).SelectVariable(nID); }
 
-void CSpinEdit::OnVariableAdd(UINT nID)
-{
-  CVariableMenu(*this).AddVariable(nID);
-}
+void CSpinEdit::OnVariableAdd(UINT nID) { CVariableMenu(*this).AddVariable(nID); }
 
 void CSpinEdit::OnDispValue()
 {

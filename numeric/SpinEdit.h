@@ -38,7 +38,10 @@ class AFX_EXT_CLASS CSpinEdit : public CEdit
   DECLARE_DYNAMIC(CSpinEdit)
 public:
   // Bit 0 of the validate mode: an empty text is accepted (as 0, shown empty).
-  enum { VALIDATE_ALLOW_EMPTY = 0x1 };
+  enum
+  {
+    VALIDATE_ALLOW_EMPTY = 0x1
+  };
   // Commands of the variable entries of the context menu. A kind (0 length, 1 angle,
   // 2 general) inserts the name of its variable i with ID_VARIABLE_FIRST + kind * 100 + i.
   enum
@@ -119,7 +122,10 @@ public:
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-  enum { BEEP_DEFAULT = 0xFFFF };
+  enum
+  {
+    BEEP_DEFAULT = 0xFFFF
+  };
 
   // Shows a formatted value without losing the caret, and remembers it as the value text.
   void setWindowText(CString strText);

@@ -5,15 +5,9 @@
 namespace
 {
 // The value record keeps one check type per kind of unit.
-ELengthUnitType checkTypeOf(const CValueWork& valueWork, ELengthUnitType)
-{
-  return valueWork.GetLenCheckType();
-}
+ELengthUnitType checkTypeOf(const CValueWork& valueWork, ELengthUnitType) { return valueWork.GetLenCheckType(); }
 
-EAngleUnitType checkTypeOf(const CValueWork& valueWork, EAngleUnitType)
-{
-  return valueWork.GetAngCheckType();
-}
+EAngleUnitType checkTypeOf(const CValueWork& valueWork, EAngleUnitType) { return valueWork.GetAngCheckType(); }
 
 CString stripUnitName(CValueWork& valueWork, const CString& strValue, ELengthUnitType eDefault)
 {

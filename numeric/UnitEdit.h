@@ -10,7 +10,8 @@
 #include "LengthUnit.h"
 
 // A helper of the unit fields' inline code, not part of the library's interface.
-namespace ZuntCtrlDetail {
+namespace ZuntCtrlDetail
+{
 
 // An absent bound (the largest double) stays absent in every unit, instead of turning into an
 // infinity or a finite bound that the range message would then show.

@@ -2,10 +2,7 @@
 
 namespace
 {
-DWORD SignExtended(char ch)
-{
-  return static_cast<DWORD>(static_cast<int>(static_cast<signed char>(ch)));
-}
+DWORD SignExtended(char ch) { return static_cast<DWORD>(static_cast<int>(static_cast<signed char>(ch))); }
 
 // The size of one character in a font, measured on the screen.
 CSize ScreenExtent(CFont& font, char ch)
@@ -25,9 +22,7 @@ IMPLEMENT_DYNCREATE(CCharPaletteCtrl, CPaletteButton)
 BEGIN_MESSAGE_MAP(CCharPaletteCtrl, CPaletteButton)
 END_MESSAGE_MAP()
 
-CCharPaletteCtrl::CCharPaletteCtrl() : m_bAdjustCenter(true)
-{
-}
+CCharPaletteCtrl::CCharPaletteCtrl() : m_bAdjustCenter(true) {}
 
 int CCharPaletteCtrl::AddCell(char ch, DWORD dwExData, LPCTSTR lpszTipText)
 {
@@ -73,10 +68,7 @@ void CCharPaletteCtrl::DrawCell(CDC& dc, int nIndex, const RECT& rect)
     DrawChar(dc, content, GetCellChar(nIndex));
 }
 
-void CCharPaletteCtrl::OnSelChanged(int nIndex)
-{
-  notifyParent(CCharPaletteCtrl_Msg_SelChanged, nIndex);
-}
+void CCharPaletteCtrl::OnSelChanged(int nIndex) { notifyParent(CCharPaletteCtrl_Msg_SelChanged, nIndex); }
 
 int CCharPaletteCtrl::GetFontHeight(CRect& rect, char ch)
 {
@@ -101,7 +93,8 @@ void CCharPaletteCtrl::DrawChar(CDC& dc, CRect& rect, char ch)
   CFont font;
   if (nHeight < 1 || !font.CreatePointFont(nHeight, m_strFaceName, &dc))
     return;
-  const COLORREF crOldText = dc.SetTextColor(::GetSysColor(::IsWindowEnabled(m_hWnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  const COLORREF crOldText =
+      dc.SetTextColor(::GetSysColor(::IsWindowEnabled(m_hWnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   CFont* pOldFont = dc.SelectObject(&font);
   const int nOldMode = dc.SetBkMode(TRANSPARENT);
   const int x = rect.left + rect.Width() / 2;

@@ -5,9 +5,7 @@ IMPLEMENT_DYNCREATE(CColorPaletteCtrl, CPaletteButton)
 BEGIN_MESSAGE_MAP(CColorPaletteCtrl, CPaletteButton)
 END_MESSAGE_MAP()
 
-CColorPaletteCtrl::CColorPaletteCtrl() : m_pPalette(nullptr)
-{
-}
+CColorPaletteCtrl::CColorPaletteCtrl() : m_pPalette(nullptr) {}
 
 void CColorPaletteCtrl::realizePalette(CDC& dc)
 {
@@ -61,7 +59,4 @@ void CColorPaletteCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
   drawSwatch(dc, rect, GetCellColor(nSelected));
 }
 
-void CColorPaletteCtrl::OnSelChanged(int nIndex)
-{
-  notifyParent(TavikColorPaletteCtrl_Msg_SelChanged, nIndex);
-}
+void CColorPaletteCtrl::OnSelChanged(int nIndex) { notifyParent(TavikColorPaletteCtrl_Msg_SelChanged, nIndex); }

@@ -18,7 +18,10 @@ public:
   BOOL InitButton(DWORD dwStyle);
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
-  int AddCell(DWORD dwData, DWORD dwExData, LPCTSTR lpszTipText) { return m_wndPalette.AddCell(dwData, dwExData, lpszTipText); }
+  int AddCell(DWORD dwData, DWORD dwExData, LPCTSTR lpszTipText)
+  {
+    return m_wndPalette.AddCell(dwData, dwExData, lpszTipText);
+  }
   int InsertCell(int nIndex, DWORD dwData, DWORD dwExData, LPCTSTR lpszTipText)
   {
     return m_wndPalette.InsertCell(nIndex, dwData, dwExData, lpszTipText);

@@ -36,10 +36,7 @@ CPaletteCell::CPaletteCell(DWORD dwData, DWORD dwExData, LPCTSTR lpszTipText) : 
 
 CPaletteCell::~CPaletteCell() = default;
 
-void CPaletteCell::SetTipText(LPCTSTR lpszTipText)
-{
-  m_strTipText = CutToChars(lpszTipText, kMaxTipChars);
-}
+void CPaletteCell::SetTipText(LPCTSTR lpszTipText) { m_strTipText = CutToChars(lpszTipText, kMaxTipChars); }
 
 IMPLEMENT_DYNCREATE(CPaletteWnd, CWnd)
 
@@ -57,11 +54,10 @@ BEGIN_MESSAGE_MAP(CPaletteWnd, CWnd)
 END_MESSAGE_MAP()
 
 CPaletteWnd::CPaletteWnd()
-  : m_nCurSel(0), m_nCols(8), m_nCount(0), m_nCellWidth(20), m_nCellHeight(20), m_nLeftMargin(5),
-    m_nTopMargin(5), m_wStyle(0), m_nHotCell(-1), m_ptLastMouse{0, 0}, m_bPoppedUp(FALSE), m_bArmed(FALSE),
-    m_pOwner(nullptr), m_pDummyWnd(nullptr)
-{
-}
+    : m_nCurSel(0), m_nCols(8), m_nCount(0), m_nCellWidth(20), m_nCellHeight(20), m_nLeftMargin(5), m_nTopMargin(5),
+      m_wStyle(0), m_nHotCell(-1), m_ptLastMouse{0, 0}, m_bPoppedUp(FALSE), m_bArmed(FALSE), m_pOwner(nullptr),
+      m_pDummyWnd(nullptr)
+{}
 
 CPaletteWnd::~CPaletteWnd()
 {
@@ -184,15 +180,9 @@ void CPaletteWnd::retitleTools(int nFirst)
     m_wndToolTip.UpdateTipText(m_cells[nIndex]->m_strTipText, this, nIndex + 1);
 }
 
-DWORD CPaletteWnd::GetCellData(int nIndex) const
-{
-  return isCell(nIndex) ? m_cells[nIndex]->m_dwData : 0;
-}
+DWORD CPaletteWnd::GetCellData(int nIndex) const { return isCell(nIndex) ? m_cells[nIndex]->m_dwData : 0; }
 
-DWORD CPaletteWnd::GetCellExData(int nIndex) const
-{
-  return isCell(nIndex) ? m_cells[nIndex]->m_dwExData : 0;
-}
+DWORD CPaletteWnd::GetCellExData(int nIndex) const { return isCell(nIndex) ? m_cells[nIndex]->m_dwExData : 0; }
 
 LPCTSTR CPaletteWnd::GetCellTipText(int nIndex) const
 {
@@ -232,25 +222,13 @@ void CPaletteWnd::setDimension(int& nDimension, int nValue)
   AutoFitWindow();
 }
 
-void CPaletteWnd::SetCellWidth(int nWidth)
-{
-  setDimension(m_nCellWidth, nWidth);
-}
+void CPaletteWnd::SetCellWidth(int nWidth) { setDimension(m_nCellWidth, nWidth); }
 
-void CPaletteWnd::SetCellHeight(int nHeight)
-{
-  setDimension(m_nCellHeight, nHeight);
-}
+void CPaletteWnd::SetCellHeight(int nHeight) { setDimension(m_nCellHeight, nHeight); }
 
-void CPaletteWnd::SetLeftMargin(int nMargin)
-{
-  setDimension(m_nLeftMargin, nMargin);
-}
+void CPaletteWnd::SetLeftMargin(int nMargin) { setDimension(m_nLeftMargin, nMargin); }
 
-void CPaletteWnd::SetTopMargin(int nMargin)
-{
-  setDimension(m_nTopMargin, nMargin);
-}
+void CPaletteWnd::SetTopMargin(int nMargin) { setDimension(m_nTopMargin, nMargin); }
 
 void CPaletteWnd::SetPLCStyle(DWORD dwStyle)
 {
@@ -278,8 +256,7 @@ int CPaletteWnd::CalcCellFrameRect(int nIndex, RECT& rect) const
   const bool bHeader = (m_wStyle & PLCS_HEADERCELL) != 0;
   if (bHeader && nIndex == 0)
   {
-    ::SetRect(&rect, m_nLeftMargin, m_nTopMargin, m_nLeftMargin + m_nCellWidth * m_nCols,
-              m_nTopMargin + m_nCellHeight);
+    ::SetRect(&rect, m_nLeftMargin, m_nTopMargin, m_nLeftMargin + m_nCellWidth * m_nCols, m_nTopMargin + m_nCellHeight);
     return 1;
   }
   const int nPosition = bHeader ? nIndex - 1 : nIndex;
@@ -448,7 +425,8 @@ void CPaletteWnd::DrawCell(CDC& dc, int nIndex)
   if (openToolbarTheme(theme))
   {
     dc.FillSolidRect(&frame, ::GetSysColor(COLOR_MENU));
-    theme.DrawBackground(dc.GetSafeHdc(), TP_BUTTON, bSelected ? TS_PRESSED : (bHot ? TS_HOT : TS_NORMAL), &frame, nullptr);
+    theme.DrawBackground(dc.GetSafeHdc(), TP_BUTTON, bSelected ? TS_PRESSED : (bHot ? TS_HOT : TS_NORMAL), &frame,
+                         nullptr);
     return;
   }
   dc.FillSolidRect(&frame, ::GetSysColor(COLOR_BTNFACE));

@@ -14,7 +14,7 @@ CSize clientSize(CWnd& wnd)
 }
 
 CPixelCanvas::CPixelCanvas(int cx, int cy, COLORREF crBackground)
-  : m_pOldBitmap(nullptr), m_cx(cx), m_cy(cy), m_crBackground(crBackground)
+    : m_pOldBitmap(nullptr), m_cx(cx), m_cy(cy), m_crBackground(crBackground)
 {
   HDC hScreen = ::GetDC(nullptr);
   m_dc.Attach(::CreateCompatibleDC(hScreen));
@@ -37,10 +37,7 @@ CPixelCanvas::CPixelCanvas(CWnd& wnd) : CPixelCanvas(clientSize(wnd).cx, clientS
   m_dc.BitBlt(0, 0, m_cx, m_cy, &dcWindow, 0, 0, SRCCOPY);
 }
 
-void CPixelCanvas::Fill(COLORREF crColour)
-{
-  m_dc.FillSolidRect(0, 0, m_cx, m_cy, crColour);
-}
+void CPixelCanvas::Fill(COLORREF crColour) { m_dc.FillSolidRect(0, 0, m_cx, m_cy, crColour); }
 
 CPixelCanvas::~CPixelCanvas()
 {
@@ -83,23 +80,23 @@ int CPixelCanvas::columnWhere(const RECT& rect, const std::function<bool(COLORRE
 
 int CPixelCanvas::LeftmostOf(const RECT& rect, COLORREF crColour) const
 {
-  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, false);
+  return columnWhere(
+      rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, false);
 }
 
 int CPixelCanvas::LeftmostNot(const RECT& rect, COLORREF crColour) const
 {
-  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel != crColour; }, false);
+  return columnWhere(
+      rect, [crColour](COLORREF crPixel) { return crPixel != crColour; }, false);
 }
 
 int CPixelCanvas::RightmostOf(const RECT& rect, COLORREF crColour) const
 {
-  return columnWhere(rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, true);
+  return columnWhere(
+      rect, [crColour](COLORREF crPixel) { return crPixel == crColour; }, true);
 }
 
-CRect CPixelCanvas::BoundsOf(COLORREF crColour) const
-{
-  return BoundsOf(crColour, CRect(0, 0, m_cx, m_cy));
-}
+CRect CPixelCanvas::BoundsOf(COLORREF crColour) const { return BoundsOf(crColour, CRect(0, 0, m_cx, m_cy)); }
 
 CRect CPixelCanvas::BoundsOf(COLORREF crColour, const RECT& area) const
 {
@@ -120,4 +117,3 @@ std::vector<COLORREF> CPixelCanvas::Pixels(const RECT& rect) const
   forEach(rect, [&](int, int, COLORREF crPixel) { pixels.push_back(crPixel); });
   return pixels;
 }
-

@@ -15,19 +15,11 @@ IMPLEMENT_DYNAMIC(CXPButtonEx, CButton)
 BEGIN_MESSAGE_MAP(CXPButtonEx, CButton)
 END_MESSAGE_MAP()
 
-CXPButtonEx::CXPButtonEx() : m_bPressed(0), m_bHot(0)
-{
-}
+CXPButtonEx::CXPButtonEx() : m_bPressed(0), m_bHot(0) {}
 
-CXPButtonEx::~CXPButtonEx()
-{
-  m_theme.Close();
-}
+CXPButtonEx::~CXPButtonEx() { m_theme.Close(); }
 
-void CXPButtonEx::PreSubclassWindow()
-{
-  CButton::PreSubclassWindow();
-}
+void CXPButtonEx::PreSubclassWindow() { CButton::PreSubclassWindow(); }
 
 void CXPButtonEx::TrackLeave()
 {
@@ -67,10 +59,7 @@ BEGIN_MESSAGE_MAP(CXPRadioButton, CXPButtonEx)
   ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-CXPRadioButton::CXPRadioButton() : m_nCheck(0)
-{
-  m_theme.Open(nullptr, L"ToolBar");
-}
+CXPRadioButton::CXPRadioButton() : m_nCheck(0) { m_theme.Open(nullptr, L"ToolBar"); }
 
 void CXPRadioButton::OnMouseMove(UINT nFlags, CPoint point)
 {
@@ -109,10 +98,7 @@ BEGIN_MESSAGE_MAP(CXPUpDownButton, CXPButtonEx)
   ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-CXPUpDownButton::CXPUpDownButton()
-{
-  m_theme.Open(nullptr, L"Button");
-}
+CXPUpDownButton::CXPUpDownButton() { m_theme.Open(nullptr, L"Button"); }
 
 LRESULT CXPUpDownButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -141,7 +127,4 @@ void CXPUpDownButton::OnLButtonUp(UINT nFlags, CPoint point)
   ::SendMessage(::GetParent(m_hWnd), WM_XPUPDOWN_RELEASED, GetDlgCtrlID(), 0);
 }
 
-void CXPUpDownButton::OnMouseLeave()
-{
-  m_bHot = 0;
-}
+void CXPUpDownButton::OnMouseLeave() { m_bHot = 0; }

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 // Every entry point of the DLL that the wrapper caches.
+// clang-format off
 #define ZUNT_XPTHEME_ENTRY_POINTS(X)                                                                   \
   X(OpenThemeData) X(CloseThemeData) X(DrawThemeBackground) X(DrawThemeBackgroundEx) X(DrawThemeText)  \
   X(GetThemeBackgroundContentRect) X(GetThemeBackgroundExtent) X(GetThemePartSize) X(GetThemeTextExtent) \
@@ -19,6 +20,7 @@
   X(GetThemeSysInt) X(IsThemeActive) X(IsAppThemed) X(GetWindowTheme) X(EnableThemeDialogTexture)       \
   X(IsThemeDialogTextureEnabled) X(GetThemeAppProperties) X(SetThemeAppProperties) X(GetCurrentThemeName) \
   X(GetThemeDocumentationProperty) X(DrawThemeParentBackground) X(EnableTheming)
+// clang-format on
 
 #define ZUNT_DEFINE_ENTRY_POINT(name) void* CXPTheme::m_p##name = nullptr;
 ZUNT_XPTHEME_ENTRY_POINTS(ZUNT_DEFINE_ENTRY_POINT)
@@ -73,10 +75,7 @@ void CopyFont(const LOGFONTW& wide, LOGFONTA* pFont)
   pFont->lfFaceName[LF_FACESIZE - 1] = '\0';
 }
 
-BYTE NarrowChar(WCHAR ch)
-{
-  return static_cast<BYTE>(std::min<WCHAR>(ch, 0xFF));
-}
+BYTE NarrowChar(WCHAR ch) { return static_cast<BYTE>(std::min<WCHAR>(ch, 0xFF)); }
 
 void CopyTextMetrics(const TEXTMETRICW& wide, TEXTMETRICA* pMetrics)
 {
@@ -134,28 +133,15 @@ void CXPTheme::Release()
 #undef ZUNT_FORGET_ENTRY_POINT
 }
 
-CXPTheme::CXPTheme() : m_hTheme(nullptr)
-{
-}
+CXPTheme::CXPTheme() : m_hTheme(nullptr) {}
 
-CXPTheme::CXPTheme(void* hTheme) : m_hTheme(hTheme)
-{
-}
+CXPTheme::CXPTheme(void* hTheme) : m_hTheme(hTheme) {}
 
-CXPTheme::CXPTheme(HWND hWnd, const wchar_t* pszClassList) : m_hTheme(nullptr)
-{
-  Open(hWnd, pszClassList);
-}
+CXPTheme::CXPTheme(HWND hWnd, const wchar_t* pszClassList) : m_hTheme(nullptr) { Open(hWnd, pszClassList); }
 
-CXPTheme::~CXPTheme()
-{
-  Close();
-}
+CXPTheme::~CXPTheme() { Close(); }
 
-CXPTheme::CXPTheme(const CXPTheme& other) : m_hTheme(nullptr)
-{
-  *this = other;
-}
+CXPTheme::CXPTheme(const CXPTheme& other) : m_hTheme(nullptr) { *this = other; }
 
 CXPTheme& CXPTheme::operator=(const CXPTheme& other)
 {
@@ -201,10 +187,7 @@ void* CXPTheme::Detach()
   return hTheme;
 }
 
-int CXPTheme::IsAvailable()
-{
-  return LoadDll() != nullptr && m_hTheme != nullptr;
-}
+int CXPTheme::IsAvailable() { return LoadDll() != nullptr && m_hTheme != nullptr; }
 
 HRESULT CXPTheme::DrawBackground(HDC hdc, int iPartId, int iStateId, const RECT* pRect, const RECT* pClipRect)
 {
@@ -230,11 +213,9 @@ HRESULT CXPTheme::GetBackgroundContentRect(HDC hdc, int iPartId, int iStateId, c
                       pContentRect);
 }
 
-HRESULT CXPTheme::GetBackgroundExtent(HDC hdc, int iPartId, int iStateId, const RECT* pContentRect,
-                                      RECT* pExtentRect)
+HRESULT CXPTheme::GetBackgroundExtent(HDC hdc, int iPartId, int iStateId, const RECT* pContentRect, RECT* pExtentRect)
 {
-  return ZUNT_UXTHEME(GetThemeBackgroundExtent, kFailed, m_hTheme, hdc, iPartId, iStateId, pContentRect,
-                      pExtentRect);
+  return ZUNT_UXTHEME(GetThemeBackgroundExtent, kFailed, m_hTheme, hdc, iPartId, iStateId, pContentRect, pExtentRect);
 }
 
 HRESULT CXPTheme::GetPartSize(HDC hdc, int iPartId, int iStateId, RECT* prc, THEMESIZE eSize, SIZE* psz)
@@ -245,8 +226,8 @@ HRESULT CXPTheme::GetPartSize(HDC hdc, int iPartId, int iStateId, RECT* prc, THE
 HRESULT CXPTheme::GetTextExtent(HDC hdc, int iPartId, int iStateId, const wchar_t* pszText, int iCharCount,
                                 DWORD dwTextFlags, const RECT* pBoundingRect, RECT* pExtentRect)
 {
-  return ZUNT_UXTHEME(GetThemeTextExtent, kFailed, m_hTheme, hdc, iPartId, iStateId, pszText, iCharCount,
-                      dwTextFlags, pBoundingRect, pExtentRect);
+  return ZUNT_UXTHEME(GetThemeTextExtent, kFailed, m_hTheme, hdc, iPartId, iStateId, pszText, iCharCount, dwTextFlags,
+                      pBoundingRect, pExtentRect);
 }
 
 HRESULT CXPTheme::GetTextMetricsA(HDC hdc, int iPartId, int iStateId, TEXTMETRICA* ptm)
@@ -264,18 +245,17 @@ HRESULT CXPTheme::GetBackgroundRegion(HDC hdc, int iPartId, int iStateId, const 
   return ZUNT_UXTHEME(GetThemeBackgroundRegion, kFailed, m_hTheme, hdc, iPartId, iStateId, pRect, pRegion);
 }
 
-HRESULT CXPTheme::HitTestBackground(HDC hdc, int iPartId, int iStateId, DWORD dwOptions, const RECT* pRect,
-                                    HRGN hrgn, POINT ptTest, WORD* pwHitTestCode)
+HRESULT CXPTheme::HitTestBackground(HDC hdc, int iPartId, int iStateId, DWORD dwOptions, const RECT* pRect, HRGN hrgn,
+                                    POINT ptTest, WORD* pwHitTestCode)
 {
-  return ZUNT_UXTHEME(HitTestThemeBackground, kFailed, m_hTheme, hdc, iPartId, iStateId, dwOptions, pRect, hrgn,
-                      ptTest, pwHitTestCode);
+  return ZUNT_UXTHEME(HitTestThemeBackground, kFailed, m_hTheme, hdc, iPartId, iStateId, dwOptions, pRect, hrgn, ptTest,
+                      pwHitTestCode);
 }
 
 HRESULT CXPTheme::DrawEdge(HDC hdc, int iPartId, int iStateId, const RECT* pDestRect, UINT uEdge, UINT uFlags,
                            RECT* pContentRect)
 {
-  return ZUNT_UXTHEME(DrawThemeEdge, kFailed, m_hTheme, hdc, iPartId, iStateId, pDestRect, uEdge, uFlags,
-                      pContentRect);
+  return ZUNT_UXTHEME(DrawThemeEdge, kFailed, m_hTheme, hdc, iPartId, iStateId, pDestRect, uEdge, uFlags, pContentRect);
 }
 
 HRESULT CXPTheme::DrawIcon(HDC hdc, int iPartId, int iStateId, const RECT* pRect, HIMAGELIST himl, int iImageIndex)
@@ -358,32 +338,19 @@ HRESULT CXPTheme::GetPropertyOrigin(int iPartId, int iStateId, int iPropId, PROP
   return ZUNT_UXTHEME(GetThemePropertyOrigin, kFailed, m_hTheme, iPartId, iStateId, iPropId, pOrigin);
 }
 
-HRESULT CXPTheme::GetFilename(int iPartId, int iStateId, int iPropId, wchar_t* pszThemeFileName,
-                              int cchMaxBuffChars)
+HRESULT CXPTheme::GetFilename(int iPartId, int iStateId, int iPropId, wchar_t* pszThemeFileName, int cchMaxBuffChars)
 {
   return ZUNT_UXTHEME(GetThemeFilename, kFailed, m_hTheme, iPartId, iStateId, iPropId, pszThemeFileName,
                       cchMaxBuffChars);
 }
 
-COLORREF CXPTheme::GetSysColor(int iColorId)
-{
-  return ZUNT_UXTHEME(GetThemeSysColor, kWhite, m_hTheme, iColorId);
-}
+COLORREF CXPTheme::GetSysColor(int iColorId) { return ZUNT_UXTHEME(GetThemeSysColor, kWhite, m_hTheme, iColorId); }
 
-HBRUSH CXPTheme::GetSysColorBrush(int iColorId)
-{
-  return ZUNT_UXTHEME(GetThemeSysColorBrush, 0, m_hTheme, iColorId);
-}
+HBRUSH CXPTheme::GetSysColorBrush(int iColorId) { return ZUNT_UXTHEME(GetThemeSysColorBrush, 0, m_hTheme, iColorId); }
 
-BOOL CXPTheme::GetSysBool(int iBoolId)
-{
-  return ZUNT_UXTHEME(GetThemeSysBool, FALSE, m_hTheme, iBoolId);
-}
+BOOL CXPTheme::GetSysBool(int iBoolId) { return ZUNT_UXTHEME(GetThemeSysBool, FALSE, m_hTheme, iBoolId); }
 
-int CXPTheme::GetSysSize(int iSizeId)
-{
-  return ZUNT_UXTHEME(GetThemeSysSize, 0, m_hTheme, iSizeId);
-}
+int CXPTheme::GetSysSize(int iSizeId) { return ZUNT_UXTHEME(GetThemeSysSize, 0, m_hTheme, iSizeId); }
 
 HRESULT CXPTheme::GetSysFont(int iFontId, LOGFONTA* plf)
 {
@@ -410,46 +377,31 @@ HRESULT CXPTheme::SetWindowTheme(HWND hwnd, const wchar_t* pszSubAppName, const 
   return ZUNT_UXTHEME(SetWindowTheme, kFailed, hwnd, pszSubAppName, pszSubIdList);
 }
 
-HTHEME CXPTheme::GetWindowTheme(HWND hwnd)
-{
-  return ZUNT_UXTHEME(GetWindowTheme, 0, hwnd);
-}
+HTHEME CXPTheme::GetWindowTheme(HWND hwnd) { return ZUNT_UXTHEME(GetWindowTheme, 0, hwnd); }
 
 HRESULT CXPTheme::EnableDialogTexture(HWND hwnd, DWORD dwFlags)
 {
   return ZUNT_UXTHEME(EnableThemeDialogTexture, kFailed, hwnd, dwFlags);
 }
 
-BOOL CXPTheme::IsDialogTextureEnabled(HWND hwnd)
-{
-  return ZUNT_UXTHEME(IsThemeDialogTextureEnabled, FALSE, hwnd);
-}
+BOOL CXPTheme::IsDialogTextureEnabled(HWND hwnd) { return ZUNT_UXTHEME(IsThemeDialogTextureEnabled, FALSE, hwnd); }
 
-BOOL CXPTheme::IsAppThemed()
-{
-  return call<FALSE, decltype(&::IsAppThemed)>(m_pIsAppThemed, "IsAppThemed");
-}
+BOOL CXPTheme::IsAppThemed() { return call<FALSE, decltype(&::IsAppThemed)>(m_pIsAppThemed, "IsAppThemed"); }
 
-BOOL CXPTheme::IsActive()
-{
-  return call<FALSE, decltype(&::IsThemeActive)>(m_pIsThemeActive, "IsThemeActive");
-}
+BOOL CXPTheme::IsActive() { return call<FALSE, decltype(&::IsThemeActive)>(m_pIsThemeActive, "IsThemeActive"); }
 
 DWORD CXPTheme::GetAppProperties()
 {
   return call<0, decltype(&::GetThemeAppProperties)>(m_pGetThemeAppProperties, "GetThemeAppProperties");
 }
 
-void CXPTheme::SetAppProperties(DWORD dwFlags)
-{
-  ZUNT_UXTHEME(SetThemeAppProperties, 0, dwFlags);
-}
+void CXPTheme::SetAppProperties(DWORD dwFlags) { ZUNT_UXTHEME(SetThemeAppProperties, 0, dwFlags); }
 
 HRESULT CXPTheme::GetCurrentName(wchar_t* pszThemeFileName, int cchMaxNameChars, wchar_t* pszColorBuff,
                                  int cchMaxColorChars, wchar_t* pszSizeBuff, int cchMaxSizeChars)
 {
-  return ZUNT_UXTHEME(GetCurrentThemeName, kFailed, pszThemeFileName, cchMaxNameChars, pszColorBuff,
-                      cchMaxColorChars, pszSizeBuff, cchMaxSizeChars);
+  return ZUNT_UXTHEME(GetCurrentThemeName, kFailed, pszThemeFileName, cchMaxNameChars, pszColorBuff, cchMaxColorChars,
+                      pszSizeBuff, cchMaxSizeChars);
 }
 
 HRESULT CXPTheme::GetDocumentationProperty(const wchar_t* pszThemeName, const wchar_t* pszPropertyName,
@@ -464,7 +416,4 @@ HRESULT CXPTheme::DrawParentBackground(HWND hwnd, HDC hdc, RECT* prc)
   return ZUNT_UXTHEME(DrawThemeParentBackground, kFailed, hwnd, hdc, prc);
 }
 
-HRESULT CXPTheme::EnableTheming(int fEnable)
-{
-  return ZUNT_UXTHEME(EnableTheming, kFailed, fEnable);
-}
+HRESULT CXPTheme::EnableTheming(int fEnable) { return ZUNT_UXTHEME(EnableTheming, kFailed, fEnable); }

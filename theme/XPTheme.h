@@ -34,12 +34,11 @@ public:
   HRESULT DrawBackgroundEx(HDC hdc, int iPartId, int iStateId, const RECT* pRect, const DTBGOPTS* pOptions);
   HRESULT DrawTextA(HDC hdc, int iPartId, int iStateId, const wchar_t* pszText, int iCharCount, DWORD dwTextFlags,
                     DWORD dwTextFlags2, const RECT* pRect);
-  HRESULT GetBackgroundContentRect(HDC hdc, int iPartId, int iStateId, const RECT* pBoundingRect,
-                                   RECT* pContentRect);
+  HRESULT GetBackgroundContentRect(HDC hdc, int iPartId, int iStateId, const RECT* pBoundingRect, RECT* pContentRect);
   HRESULT GetBackgroundExtent(HDC hdc, int iPartId, int iStateId, const RECT* pContentRect, RECT* pExtentRect);
   HRESULT GetPartSize(HDC hdc, int iPartId, int iStateId, RECT* prc, THEMESIZE eSize, SIZE* psz);
-  HRESULT GetTextExtent(HDC hdc, int iPartId, int iStateId, const wchar_t* pszText, int iCharCount,
-                        DWORD dwTextFlags, const RECT* pBoundingRect, RECT* pExtentRect);
+  HRESULT GetTextExtent(HDC hdc, int iPartId, int iStateId, const wchar_t* pszText, int iCharCount, DWORD dwTextFlags,
+                        const RECT* pBoundingRect, RECT* pExtentRect);
   // The DLL fills wide text metrics; they are handed back converted.
   HRESULT GetTextMetricsA(HDC hdc, int iPartId, int iStateId, TEXTMETRICA* ptm);
   HRESULT GetBackgroundRegion(HDC hdc, int iPartId, int iStateId, const RECT* pRect, HRGN* pRegion);

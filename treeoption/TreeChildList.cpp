@@ -7,8 +7,8 @@
 
 namespace
 {
-const UINT kItemHitFlags = TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT |
-                           TVHT_ONITEMSTATEICON;
+const UINT kItemHitFlags =
+    TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT | TVHT_ONITEMSTATEICON;
 }
 
 IMPLEMENT_DYNAMIC(CTreeChildList, CTreeCtrl)
@@ -63,8 +63,8 @@ HTREEITEM CTreeChildList::InsertItem(UINT nMask, const char* lpszItem, int nImag
 HTREEITEM CTreeChildList::InsertItem(const char* lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
                                      HTREEITEM hInsertAfter, CTreeItem* pRecord)
 {
-  return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM, lpszItem, nImage, nSelectedImage, 0, 0,
-                    0, hParent, hInsertAfter, pRecord);
+  return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM, lpszItem, nImage, nSelectedImage, 0, 0, 0,
+                    hParent, hInsertAfter, pRecord);
 }
 
 HTREEITEM CTreeChildList::InsertItem(const char* lpszItem, HTREEITEM hParent, HTREEITEM hInsertAfter,
@@ -209,15 +209,9 @@ void CTreeChildList::SetContextMenuAttrib(int nID, DWORD dwAttrib)
   ZuntSetMenuContextAttrib(m_arMenu, nID, dwAttrib);
 }
 
-DWORD CTreeChildList::GetContextMenuAttrib(int nID) const
-{
-  return ZuntGetMenuContextAttrib(m_arMenu, nID);
-}
+DWORD CTreeChildList::GetContextMenuAttrib(int nID) const { return ZuntGetMenuContextAttrib(m_arMenu, nID); }
 
-void CTreeChildList::ResetContextMenuAttrib()
-{
-  ZuntResetMenuContextAttrib(m_arMenu);
-}
+void CTreeChildList::ResetContextMenuAttrib() { ZuntResetMenuContextAttrib(m_arMenu); }
 
 void CTreeChildList::displayContextMenu(CPoint ptScreen)
 {
@@ -232,10 +226,7 @@ void CTreeChildList::OnRClick(NMHDR*, LRESULT* pResult)
   *pResult = 1;
 }
 
-void CTreeChildList::OnContextMenu(CWnd*, CPoint point)
-{
-  displayContextMenu(point);
-}
+void CTreeChildList::OnContextMenu(CWnd*, CPoint point) { displayContextMenu(point); }
 
 // Mouse.
 

@@ -38,10 +38,10 @@ public:
   ~CTreeChildList() override;
 
   // The record becomes the item's data and the control's; the item-data argument is unused.
-  HTREEITEM InsertItem(UINT nMask, const char* lpszItem, int nImage, int nSelectedImage, UINT nState,
-                       UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter, CTreeItem* pRecord);
-  HTREEITEM InsertItem(const char* lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
-                       HTREEITEM hInsertAfter, CTreeItem* pRecord);
+  HTREEITEM InsertItem(UINT nMask, const char* lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
+                       LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter, CTreeItem* pRecord);
+  HTREEITEM InsertItem(const char* lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent, HTREEITEM hInsertAfter,
+                       CTreeItem* pRecord);
   HTREEITEM InsertItem(const char* lpszItem, HTREEITEM hParent, HTREEITEM hInsertAfter, CTreeItem* pRecord);
   // 0 (and nothing deleted) for an item without a record.
   int DeleteItem(HTREEITEM hItem);

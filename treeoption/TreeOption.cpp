@@ -56,11 +56,11 @@ BEGIN_MESSAGE_MAP(CTreeOption, CWnd)
 END_MESSAGE_MAP()
 
 CTreeOption::CTreeOption()
-  : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_bLayoutDirty(true), m_lShownHeight(0),
-    m_nDeleting(0), m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
-    m_rowsToDeselect(CTreeOptionRowSet::toDeselect), m_rowsHovered(CTreeOptionRowSet::hovered), m_otiFocus(nullptr),
-    m_ptOrigin(kDefaultColumn, 0), m_bDisableInput(FALSE), m_uLastID(0), m_pNotify(nullptr), m_bUseLabel(true),
-    m_bUseInfo(true), m_bDrawColumFrame(true)
+    : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_bLayoutDirty(true), m_lShownHeight(0),
+      m_nDeleting(0), m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
+      m_rowsToDeselect(CTreeOptionRowSet::toDeselect), m_rowsHovered(CTreeOptionRowSet::hovered), m_otiFocus(nullptr),
+      m_ptOrigin(kDefaultColumn, 0), m_bDisableInput(FALSE), m_uLastID(0), m_pNotify(nullptr), m_bUseLabel(true),
+      m_bUseInfo(true), m_bDrawColumFrame(true)
 {
   if (m_uInstanceCount == 0)
     InitGlobalResources();
@@ -174,10 +174,7 @@ void CTreeOption::OnPaint()
     pRow->DrawSelectItem();
 }
 
-BOOL CTreeOption::OnEraseBkgnd(CDC*)
-{
-  return FALSE;
-}
+BOOL CTreeOption::OnEraseBkgnd(CDC*) { return FALSE; }
 
 void CTreeOption::OnEnable(BOOL bEnable)
 {
@@ -210,10 +207,7 @@ void CTreeOption::setOption(DWORD dwBit, BOOL bSet)
     relayout();
 }
 
-void CTreeOption::ShowInfoWindow(BOOL bShow)
-{
-  setOption(OT_OPTIONS_SHOWINFOWINDOW, bShow);
-}
+void CTreeOption::ShowInfoWindow(BOOL bShow) { setOption(OT_OPTIONS_SHOWINFOWINDOW, bShow); }
 
 void CTreeOption::SetNotify(BOOL bNotify, CWnd* pWnd)
 {
@@ -221,20 +215,11 @@ void CTreeOption::SetNotify(BOOL bNotify, CWnd* pWnd)
   setOption(OT_OPTIONS_NOTIFY, bNotify);
 }
 
-void CTreeOption::SetDefInfoTextNoSel(BOOL bShow)
-{
-  setOption(OT_OPTIONS_DEFINFOTEXTNOSEL, bShow);
-}
+void CTreeOption::SetDefInfoTextNoSel(BOOL bShow) { setOption(OT_OPTIONS_DEFINFOTEXTNOSEL, bShow); }
 
-void CTreeOption::ShadeExpandColumn(BOOL bShade)
-{
-  setOption(OT_OPTIONS_SHADEEXPANDCOLUMN, bShade);
-}
+void CTreeOption::ShadeExpandColumn(BOOL bShade) { setOption(OT_OPTIONS_SHADEEXPANDCOLUMN, bShade); }
 
-void CTreeOption::ShadeRootItems(BOOL bShade)
-{
-  setOption(OT_OPTIONS_SHADEROOTITEMS, bShade);
-}
+void CTreeOption::ShadeRootItems(BOOL bShade) { setOption(OT_OPTIONS_SHADEROOTITEMS, bShade); }
 
 void CTreeOption::DisableInput(BOOL bDisable)
 {
@@ -269,10 +254,7 @@ void CTreeOption::UpdateDraw()
   m_otlList.UpdateWindow();
 }
 
-void CTreeOption::UpdatedItems()
-{
-  m_otlList.UpdateResize();
-}
+void CTreeOption::UpdatedItems() { m_otlList.UpdateResize(); }
 
 // Items.
 
@@ -419,10 +401,7 @@ CTreeOption::CItemWatch::CItemWatch(const CTreeOptionItem* otiItem) : m_otiItem(
   g_pInnermostWatch = this;
 }
 
-CTreeOption::CItemWatch::~CItemWatch()
-{
-  g_pInnermostWatch = m_pOuter;
-}
+CTreeOption::CItemWatch::~CItemWatch() { g_pInnermostWatch = m_pOuter; }
 
 void CTreeOption::CItemWatch::forget(const CTreeOptionItem* otiItem)
 {
@@ -608,10 +587,7 @@ long CTreeOption::HitTest(const POINT& pt)
   return OT_HIT_ROOTITEM;
 }
 
-void CTreeOption::Expand(CTreeOptionItem* otiItem, BOOL bExpand)
-{
-  EnumItems(otiItem, EnumNotifyExpand, bExpand);
-}
+void CTreeOption::Expand(CTreeOptionItem* otiItem, BOOL bExpand) { EnumItems(otiItem, EnumNotifyExpand, bExpand); }
 
 void CTreeOption::ExpandAllItems()
 {
@@ -647,15 +623,9 @@ void CTreeOption::RefreshItems(CTreeOptionItem* otiItem)
   m_otlList.UpdateResize();
 }
 
-void CTreeOption::UpdateMoveAllItems()
-{
-  EnumItems(&m_otiRootItem, EnumMoveAll, 0);
-}
+void CTreeOption::UpdateMoveAllItems() { EnumItems(&m_otiRootItem, EnumMoveAll, 0); }
 
-void CTreeOption::ClearAllLabelRect()
-{
-  ++m_uLabelPaint;
-}
+void CTreeOption::ClearAllLabelRect() { ++m_uLabelPaint; }
 
 CRect CTreeOption::GetLargestVisibleLabel()
 {
@@ -698,10 +668,7 @@ BOOL CTreeOption::IsItemVisible(CTreeOptionItem* otiItem) const
   return nIndex >= 0 && size_t(nIndex) < m_arVisible.size() && m_arVisible[size_t(nIndex)] == otiItem;
 }
 
-CTreeOptionItem* CTreeOption::lastVisible() const
-{
-  return m_arVisible.empty() ? nullptr : m_arVisible.back();
-}
+CTreeOptionItem* CTreeOption::lastVisible() const { return m_arVisible.empty() ? nullptr : m_arVisible.back(); }
 
 CTreeOptionItem* CTreeOption::visibleBefore(CTreeOptionItem* otiItem) const
 {
@@ -807,7 +774,7 @@ CTreeOptionItem* CTreeOption::FocusFirst()
 CTreeOptionItem* CTreeOption::FocusNext()
 {
   // A focused row out of the visible list has no next one: its link may be left from a deleted row.
-  CTreeOptionItem* pTarget = m_otiFocus == nullptr ? m_otiVisibleList
+  CTreeOptionItem* pTarget = m_otiFocus == nullptr       ? m_otiVisibleList
                              : IsItemVisible(m_otiFocus) ? m_otiFocus->GetNextVisible()
                                                          : nullptr;
   moveFocus(pTarget, false);
@@ -900,10 +867,7 @@ void clearHover(CTreeOptionItem* pItem)
 }
 }
 
-void CTreeOption::ClearRootItemSelectOptionButton()
-{
-  m_rowsHovered.TakeEach(clearHover);
-}
+void CTreeOption::ClearRootItemSelectOptionButton() { m_rowsHovered.TakeEach(clearHover); }
 
 void CTreeOption::ClearRootItemSelectOptionButtonItem(CTreeOptionItem* otiItem)
 {

@@ -231,14 +231,14 @@ private:
   CTreeOptionInfo m_otInfo;
   CTreeOptionItem m_otiRootItem;
   CTreeOptionItem* m_otiVisibleList;
-  CTreeOptionItem* m_otiVisibleTail;  // where the next drawn row is appended
-  std::vector<CTreeOptionItem*> m_arVisible;  // the visible list again, by index
+  CTreeOptionItem* m_otiVisibleTail;           // where the next drawn row is appended
+  std::vector<CTreeOptionItem*> m_arVisible;   // the visible list again, by index
   std::vector<CTreeOptionItem*> m_arOnScreen;  // rows that met the view at the last full repaint
   bool m_bLayoutDirty;
   long m_lShownHeight;
-  int m_nDeleting;  // nested deletions under way
+  int m_nDeleting;     // nested deletions under way
   UINT m_uLabelPaint;  // full repaints so far: label rects of older ones count as empty
-  bool m_bFreshRows;  // rows were inserted since every row was last deselected
+  bool m_bFreshRows;   // rows were inserted since every row was last deselected
   CTreeOptionRowSet m_rowsToRedraw;
   CTreeOptionRowSet m_rowsToDeselect;
   CTreeOptionRowSet m_rowsHovered;

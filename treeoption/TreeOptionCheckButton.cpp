@@ -19,10 +19,9 @@ BEGIN_MESSAGE_MAP(CTreeOptionCheckButton, CWnd)
 END_MESSAGE_MAP()
 
 CTreeOptionCheckButton::CTreeOptionCheckButton()
-  : m_strUnChecked("UnChecked"), m_strChecked("Checked"), m_nCheck(0), m_otCheckOption(nullptr), m_dwOptions(0),
-    m_bUseColorRect(false), m_crColor(RGB(0, 0, 0))
-{
-}
+    : m_strUnChecked("UnChecked"), m_strChecked("Checked"), m_nCheck(0), m_otCheckOption(nullptr), m_dwOptions(0),
+      m_bUseColorRect(false), m_crColor(RGB(0, 0, 0))
+{}
 
 void CTreeOptionCheckButton::SetCheckText(CString strChecked, CString strUnChecked)
 {
@@ -44,22 +43,13 @@ void CTreeOptionCheckButton::SetColorRect(COLORREF crColor, bool bUse)
   m_bUseColorRect = bUse;
 }
 
-CString CTreeOptionCheckButton::GetStaticText()
-{
-  return CString();
-}
+CString CTreeOptionCheckButton::GetStaticText() { return CString(); }
 
-int CTreeOptionCheckButton::IsReadData()
-{
-  return 0;
-}
+int CTreeOptionCheckButton::IsReadData() { return 0; }
 
 void CTreeOptionCheckButton::SetCheckButtonUpdateDraw() {}
 
-void CTreeOptionCheckButton::PushCheck()
-{
-  pushCheck();
-}
+void CTreeOptionCheckButton::PushCheck() { pushCheck(); }
 
 bool CTreeOptionCheckButton::pushCheck()
 {
@@ -85,10 +75,7 @@ void CTreeOptionCheckButton::DrawColor(CDC* pDC, const CRect& rcColor, COLORREF 
   pDC->FrameRect(rcColor, &brOutline);
 }
 
-BOOL CTreeOptionCheckButton::OnEraseBkgnd(CDC*)
-{
-  return FALSE;
-}
+BOOL CTreeOptionCheckButton::OnEraseBkgnd(CDC*) { return FALSE; }
 
 CRect CTreeOptionCheckButton::drawCheckParts(CDC* pDC, CPoint ptBox, const CRect& rcArea, bool bEnabled, bool bBox)
 {

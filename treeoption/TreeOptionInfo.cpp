@@ -12,10 +12,7 @@ END_MESSAGE_MAP()
 
 CTreeOptionInfo::CTreeOptionInfo() : m_otOption(nullptr) {}
 
-BOOL CTreeOptionInfo::OnEraseBkgnd(CDC*)
-{
-  return FALSE;
-}
+BOOL CTreeOptionInfo::OnEraseBkgnd(CDC*) { return FALSE; }
 
 void CTreeOptionInfo::OnPaint()
 {
@@ -46,7 +43,7 @@ void CTreeOptionInfo::drawTexts(CDC* pDC, CRect rcText)
     strDescription = "Select an item to see its description.";
   }
   const COLORREF crOldText =
-    pDC->SetTextColor(::GetSysColor(m_otOption->IsControlEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+      pDC->SetTextColor(::GetSysColor(m_otOption->IsControlEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   const int nOldMode = pDC->SetBkMode(TRANSPARENT);
   CFont* pOldFont = pDC->SelectObject(CTreeOption::GetBoldFont());
   CRect rcTitle(rcText);

@@ -15,10 +15,9 @@ class CTextScope
 {
 public:
   CTextScope(CDC* pDC, CFont* pFont, COLORREF crText, int nMode)
-    : m_pDC(pDC), m_pOldFont(pDC->SelectObject(pFont)), m_crOldText(pDC->SetTextColor(crText)),
-      m_crOldBk(pDC->GetBkColor()), m_nOldMode(pDC->SetBkMode(nMode))
-  {
-  }
+      : m_pDC(pDC), m_pOldFont(pDC->SelectObject(pFont)), m_crOldText(pDC->SetTextColor(crText)),
+        m_crOldBk(pDC->GetBkColor()), m_nOldMode(pDC->SetBkMode(nMode))
+  {}
   ~CTextScope()
   {
     m_pDC->SetBkMode(m_nOldMode);
@@ -100,15 +99,14 @@ void CTreeOptionRowSet::Clear()
 }
 
 CTreeOptionItem::CTreeOptionItem()
-  : m_uControlID(0), m_pParent(nullptr), m_pSibling(nullptr), m_pChild(nullptr), m_pNextVisible(nullptr),
-    m_otOption(nullptr), m_ptLocation(0, 0), m_bCommitted(FALSE), m_lItemHeight(kDefaultHeight),
-    m_bSelected(FALSE), m_bExpanded(FALSE), m_bActivated(FALSE), m_bReadOnly(FALSE), m_nItemType(1),
-    m_bDrawMultiline(FALSE), m_crBackground(::GetSysColor(COLOR_WINDOW)), m_crText(::GetSysColor(COLOR_BTNTEXT)),
-    m_crRootBackground(::GetSysColor(COLOR_INACTIVEBORDER)), m_crLabelText(::GetSysColor(COLOR_BTNTEXT)),
-    m_crLabelBackground(::GetSysColor(COLOR_WINDOW)), m_bOptionButton1Hover(false), m_bOptionButton2Hover(false),
-    m_bUpdateDraw(false), m_pLastChild(nullptr), m_nVisibleIndex(-1), m_anSetSlot{-1, -1, -1}, m_uLabelPaint(0)
-{
-}
+    : m_uControlID(0), m_pParent(nullptr), m_pSibling(nullptr), m_pChild(nullptr), m_pNextVisible(nullptr),
+      m_otOption(nullptr), m_ptLocation(0, 0), m_bCommitted(FALSE), m_lItemHeight(kDefaultHeight), m_bSelected(FALSE),
+      m_bExpanded(FALSE), m_bActivated(FALSE), m_bReadOnly(FALSE), m_nItemType(1), m_bDrawMultiline(FALSE),
+      m_crBackground(::GetSysColor(COLOR_WINDOW)), m_crText(::GetSysColor(COLOR_BTNTEXT)),
+      m_crRootBackground(::GetSysColor(COLOR_INACTIVEBORDER)), m_crLabelText(::GetSysColor(COLOR_BTNTEXT)),
+      m_crLabelBackground(::GetSysColor(COLOR_WINDOW)), m_bOptionButton1Hover(false), m_bOptionButton2Hover(false),
+      m_bUpdateDraw(false), m_pLastChild(nullptr), m_nVisibleIndex(-1), m_anSetSlot{-1, -1, -1}, m_uLabelPaint(0)
+{}
 
 CTreeOptionItem::~CTreeOptionItem() {}
 
@@ -207,10 +205,7 @@ void CTreeOptionItem::CommitChanges()
   m_otOption->RefreshItems(this);
 }
 
-BOOL CTreeOptionItem::IsRootLevel() const
-{
-  return m_otOption != nullptr && m_pParent == m_otOption->GetRootItem();
-}
+BOOL CTreeOptionItem::IsRootLevel() const { return m_otOption != nullptr && m_pParent == m_otOption->GetRootItem(); }
 
 void CTreeOptionItem::SetSelectOptionButton1(bool bHover)
 {
@@ -230,10 +225,7 @@ void CTreeOptionItem::SetSelectOptionButton2(bool bHover)
     m_otOption->m_rowsHovered.Add(this);
 }
 
-BOOL CTreeOptionItem::IsStringEmpty(CString strText)
-{
-  return strText.Trim(' ').IsEmpty();
-}
+BOOL CTreeOptionItem::IsStringEmpty(CString strText) { return strText.Trim(' ').IsEmpty(); }
 
 long CTreeOptionItem::DrawItem(CDC* pDC, const RECT& rcClient, long lX, long lY, bool bOnlyThis)
 {

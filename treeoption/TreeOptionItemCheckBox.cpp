@@ -14,10 +14,7 @@ BEGIN_MESSAGE_MAP(CTreeOptionItemCheckBox, CTreeOptionCheckButton)
   ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
-CTreeOptionItemCheckBox::CTreeOptionItemCheckBox() : m_bFocus(FALSE)
-{
-  SetItemType(kItemTypeCheckBox);
-}
+CTreeOptionItemCheckBox::CTreeOptionItemCheckBox() : m_bFocus(FALSE) { SetItemType(kItemTypeCheckBox); }
 
 BOOL CTreeOptionItemCheckBox::CreateCheckBoxItem(int nCheck, DWORD dwOptions)
 {
@@ -37,10 +34,7 @@ BOOL CTreeOptionItemCheckBox::CreateCheckBoxItem(int nCheck, DWORD dwOptions)
   return TRUE;
 }
 
-void CTreeOptionItemCheckBox::moveOntoAttribute()
-{
-  MoveWindow(GetAttributeRect());
-}
+void CTreeOptionItemCheckBox::moveOntoAttribute() { MoveWindow(GetAttributeRect()); }
 
 void CTreeOptionItemCheckBox::OnActivate()
 {

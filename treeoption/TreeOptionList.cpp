@@ -37,10 +37,9 @@ BEGIN_MESSAGE_MAP(CTreeOptionList, CWnd)
 END_MESSAGE_MAP()
 
 CTreeOptionList::CTreeOptionList()
-  : m_bUpdatePaint(FALSE), m_ptLastMousePoint(-1, -1), m_otOption(nullptr), m_bColDrag(FALSE), m_hSplitter(nullptr),
-    m_hHand(nullptr), m_nDragX(-1)
-{
-}
+    : m_bUpdatePaint(FALSE), m_ptLastMousePoint(-1, -1), m_otOption(nullptr), m_bColDrag(FALSE), m_hSplitter(nullptr),
+      m_hHand(nullptr), m_nDragX(-1)
+{}
 
 CTreeOptionList::~CTreeOptionList()
 {
@@ -56,7 +55,7 @@ BOOL CTreeOptionList::Create(DWORD dwStyle, RECT rcRect, CWnd* pParentWnd, UINT 
     m_hSplitter = ::LoadCursor(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDC_TREEOPTION_SPLITTER));
   GetHandCursor();
   LPCTSTR pszClass =
-    AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr);
+      AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr);
   return CreateEx(0, pszClass, "", dwStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rcRect, pParentWnd, nID);
 }
 
@@ -120,12 +119,23 @@ void CTreeOptionList::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
   long lPosition = m_otOption != nullptr ? m_otOption->GetOrigin().y : 0;
   switch (nSBCode)
   {
-  case SB_LINEUP: lPosition -= kLineStep; break;
-  case SB_LINEDOWN: lPosition += kLineStep; break;
-  case SB_PAGEUP: lPosition -= lPage; break;
-  case SB_PAGEDOWN: lPosition += lPage; break;
-  case SB_THUMBTRACK: lPosition = thumbTrackPosition(); break;
-  default: break;
+  case SB_LINEUP:
+    lPosition -= kLineStep;
+    break;
+  case SB_LINEDOWN:
+    lPosition += kLineStep;
+    break;
+  case SB_PAGEUP:
+    lPosition -= lPage;
+    break;
+  case SB_PAGEDOWN:
+    lPosition += lPage;
+    break;
+  case SB_THUMBTRACK:
+    lPosition = thumbTrackPosition();
+    break;
+  default:
+    break;
   }
   SCROLLINFO si = {};
   si.cbSize = sizeof si;
@@ -186,10 +196,7 @@ void CTreeOptionList::OnSizing(UINT fwSide, LPRECT pRect)
 
 // Painting.
 
-BOOL CTreeOptionList::OnEraseBkgnd(CDC*)
-{
-  return FALSE;
-}
+BOOL CTreeOptionList::OnEraseBkgnd(CDC*) { return FALSE; }
 
 void CTreeOptionList::OnPaint()
 {
@@ -213,7 +220,7 @@ void CTreeOptionList::fullPaint(CDC* pDC, const CRect& rcClient, const CRect& rc
   m_otOption->ClearAllLabelRect();
   // A row may draw a little beyond its own band (a tall font): its neighbours count as meeting.
   const std::vector<CTreeOptionItem*> arRows =
-    m_otOption->LayOutRows(rcClient.top - kPaintMargin, rcClient.bottom + kPaintMargin);
+      m_otOption->LayOutRows(rcClient.top - kPaintMargin, rcClient.bottom + kPaintMargin);
   const bool bEnabled = m_otOption->IsWindowEnabled() != FALSE;
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
   const COLORREF crBack = bEnabled ? ::GetSysColor(COLOR_WINDOW) : crFace;
@@ -275,8 +282,7 @@ void CTreeOptionList::updatePaint()
   {
     // Rows moved since the last full repaint: find where it would put them now.
     long lY = 0;
-    for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr;
-         pRoot = pRoot->GetSibling())
+    for (CTreeOptionItem* pRoot = m_otOption->GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
       lY += updateDrawItem(pRoot, &dc, rcClient, 0, lY, 1);
     keepMarkedRows(m_otOption->TakeRowsToRedraw());
   }
@@ -291,9 +297,8 @@ void CTreeOptionList::redrawMarkedRows(CDC* pDC, const CRect& rcClient)
   std::vector<CTreeOptionItem*> arShown;
   for (CTreeOptionItem* pRow : arRows)
     (m_otOption->IsItemVisible(pRow) ? arShown : arUnseen).push_back(pRow);
-  std::sort(arShown.begin(), arShown.end(), [](CTreeOptionItem* pA, CTreeOptionItem* pB) {
-    return pA->GetLocation().y < pB->GetLocation().y;
-  });
+  std::sort(arShown.begin(), arShown.end(),
+            [](CTreeOptionItem* pA, CTreeOptionItem* pB) { return pA->GetLocation().y < pB->GetLocation().y; });
   for (CTreeOptionItem* pRow : arShown)
     if (pRow->IsUpdateDraw())
       redrawRow(pRow, pDC, rcClient, pRow->GetLocation().x, pRow->GetLocation().y);
@@ -370,8 +375,12 @@ void CTreeOptionList::OnLButtonDown(UINT nFlags, CPoint point)
       m_otOption->SendParentMessage(CTreeOption_Msg_ChangedExpand, 0);
     return;
   }
-  case OT_HIT_OPTIONBUTTON1: m_otOption->SendParentMessage(CTreeOption_Msg_PushOptionButton1, 0); return;
-  case OT_HIT_OPTIONBUTTON2: m_otOption->SendParentMessage(CTreeOption_Msg_PushOptionButton2, 0); return;
+  case OT_HIT_OPTIONBUTTON1:
+    m_otOption->SendParentMessage(CTreeOption_Msg_PushOptionButton1, 0);
+    return;
+  case OT_HIT_OPTIONBUTTON2:
+    m_otOption->SendParentMessage(CTreeOption_Msg_PushOptionButton2, 0);
+    return;
   default:
     if (CTreeOptionItem* pItem = m_otOption->FindItemAll(point))
       clickRow(lHit, pItem);
@@ -482,11 +491,15 @@ void CTreeOptionList::OnLButtonDblClk(UINT nFlags, CPoint point)
   }
   switch (lHit)
   {
-  case OT_HIT_COLUMN: fitColumn(); return;
+  case OT_HIT_COLUMN:
+    fitColumn();
+    return;
   case OT_HIT_ATTRIBUTE:
   case OT_HIT_OPTIONBUTTON1:
-  case OT_HIT_OPTIONBUTTON2: return;
-  case OT_HIT_EXPAND: break;
+  case OT_HIT_OPTIONBUTTON2:
+    return;
+  case OT_HIT_EXPAND:
+    break;
   default:
     if (!selectAsFocus(pItem))
     {
@@ -565,22 +578,36 @@ void CTreeOptionList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
   }
   switch (nChar)
   {
-  case VK_TAB: onTab(::GetKeyState(VK_SHIFT) < 0); break;
-  case VK_RETURN: activateFocused(); break;
-  case VK_END: focusMoved(m_otOption->FocusLast()); break;
-  case VK_HOME: focusMoved(m_otOption->FocusFirst()); break;
-  case VK_LEFT: onLeftRight(false); break;
-  case VK_UP: focusMoved(m_otOption->FocusPrev()); break;
-  case VK_RIGHT: onLeftRight(true); break;
-  case VK_DOWN: focusMoved(m_otOption->FocusNext()); break;
-  default: CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+  case VK_TAB:
+    onTab(::GetKeyState(VK_SHIFT) < 0);
+    break;
+  case VK_RETURN:
+    activateFocused();
+    break;
+  case VK_END:
+    focusMoved(m_otOption->FocusLast());
+    break;
+  case VK_HOME:
+    focusMoved(m_otOption->FocusFirst());
+    break;
+  case VK_LEFT:
+    onLeftRight(false);
+    break;
+  case VK_UP:
+    focusMoved(m_otOption->FocusPrev());
+    break;
+  case VK_RIGHT:
+    onLeftRight(true);
+    break;
+  case VK_DOWN:
+    focusMoved(m_otOption->FocusNext());
+    break;
+  default:
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
   }
 }
 
-UINT CTreeOptionList::OnGetDlgCode()
-{
-  return DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
-}
+UINT CTreeOptionList::OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS; }
 
 void CTreeOptionList::focusMoved(CTreeOptionItem* otiMoved)
 {

@@ -6,27 +6,22 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 const char kDegreeMark = char(0xDF);
 const char kMinuteMark = '\'';
 const char kSecondMark = '"';
 const int kSixty = 60;
 
-bool isSexagesimal(int n)
-{
-  return n >= 0 && n < kSixty;
-}
+bool isSexagesimal(int n) { return n >= 0 && n < kSixty; }
 
 }  // namespace
 
-CAngle60::CAngle60() : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
-{
-  initMarks();
-}
+CAngle60::CAngle60() : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0) { initMarks(); }
 
 CAngle60::CAngle60(bool bSign, int nDegree, int nMinute, int nSecond)
-  : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
+    : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
 {
   initMarks();
   SetAngle(bSign, nDegree, nMinute, nSecond);
@@ -38,23 +33,19 @@ CAngle60::CAngle60(const CString& strAngle) : m_bSign(true), m_nDegree(0), m_nMi
   SetAngle(strAngle);
 }
 
-CAngle60::CAngle60(const double& dDegree10, bool bRoundSecond)
-  : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
+CAngle60::CAngle60(const double& dDegree10, bool bRoundSecond) : m_bSign(true), m_nDegree(0), m_nMinute(0), m_nSecond(0)
 {
   initMarks();
   SetAngle(dDegree10, bRoundSecond);
 }
 
 CAngle60::CAngle60(const CAngle60& other)
-  : m_bSign(other.m_bSign), m_nDegree(other.m_nDegree), m_nMinute(other.m_nMinute),
-    m_nSecond(other.m_nSecond)
+    : m_bSign(other.m_bSign), m_nDegree(other.m_nDegree), m_nMinute(other.m_nMinute), m_nSecond(other.m_nSecond)
 {
   initMarks();
 }
 
-CAngle60::~CAngle60()
-{
-}
+CAngle60::~CAngle60() {}
 
 void CAngle60::initMarks()
 {
@@ -72,14 +63,11 @@ CAngle60& CAngle60::operator=(const CAngle60& other)
 
 bool CAngle60::operator==(const CAngle60& other) const
 {
-  return m_bSign == other.m_bSign && m_nDegree == other.m_nDegree &&
-         m_nMinute == other.m_nMinute && m_nSecond == other.m_nSecond;
+  return m_bSign == other.m_bSign && m_nDegree == other.m_nDegree && m_nMinute == other.m_nMinute &&
+         m_nSecond == other.m_nSecond;
 }
 
-bool CAngle60::operator!=(const CAngle60& other) const
-{
-  return !(*this == other);
-}
+bool CAngle60::operator!=(const CAngle60& other) const { return !(*this == other); }
 
 void CAngle60::SetAngle(bool bSign, int nDegree, int nMinute, int nSecond)
 {
@@ -96,7 +84,8 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
     return;
   double whole;
   const double fraction = std::modf(std::fabs(dDegree10), &whole);
-  if (whole >= INT_MAX) {  // beyond int: the largest angle it holds, with no carry to come
+  if (whole >= INT_MAX)
+  {  // beyond int: the largest angle it holds, with no carry to come
     m_nDegree = INT_MAX;
     return;
   }
@@ -108,12 +97,14 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
   if (!bRoundSecond)
     return;
   const double rounded = CRoundOff::Normal(seconds, 0);
-  if (rounded < kSixty) {
+  if (rounded < kSixty)
+  {
     m_nSecond = int(rounded);
     return;
   }
   m_nSecond = 0;
-  if (++m_nMinute == kSixty) {
+  if (++m_nMinute == kSixty)
+  {
     m_nMinute = 0;
     ++m_nDegree;
   }
@@ -143,20 +134,26 @@ void CAngle60::SetAngle(CString strAngle)
 
   CString rest = strAngle;
   const int degreeAt = strAngle.Find(m_cDegreeMark);
-  if (degreeAt >= 0) {
+  if (degreeAt >= 0)
+  {
     m_nDegree = readMagnitude(strAngle.Left(degreeAt));
     rest = strAngle.Mid(degreeAt + 1);
-  } else if (strAngle.Find(m_cMinuteMark) < 0 && strAngle.Find(m_cSecondMark) < 0) {
+  }
+  else if (strAngle.Find(m_cMinuteMark) < 0 && strAngle.Find(m_cSecondMark) < 0)
+  {
     m_nDegree = readMagnitude(strAngle);
     return;
   }
 
   CString remainder = rest;
   const int minuteAt = rest.Find(m_cMinuteMark);
-  if (minuteAt >= 0) {
+  if (minuteAt >= 0)
+  {
     m_nMinute = readMagnitude(rest.Left(minuteAt));
     remainder = rest.Mid(minuteAt + 1);
-  } else if (rest.Find(m_cSecondMark) < 0) {
+  }
+  else if (rest.Find(m_cSecondMark) < 0)
+  {
     m_nMinute = readInt(rest);
     return;
   }
@@ -180,11 +177,9 @@ CString CAngle60::GetString(bool bOmitZero) const
 {
   CString strAngle;
   if (!bOmitZero)
-    strAngle.Format("%d%c%02d%c%02d%c", m_nDegree, m_cDegreeMark, m_nMinute, m_cMinuteMark,
-                    m_nSecond, m_cSecondMark);
+    strAngle.Format("%d%c%02d%c%02d%c", m_nDegree, m_cDegreeMark, m_nMinute, m_cMinuteMark, m_nSecond, m_cSecondMark);
   else if (m_nSecond != 0)
-    strAngle.Format("%d%c%d%c%d%c", m_nDegree, m_cDegreeMark, m_nMinute, m_cMinuteMark,
-                    m_nSecond, m_cSecondMark);
+    strAngle.Format("%d%c%d%c%d%c", m_nDegree, m_cDegreeMark, m_nMinute, m_cMinuteMark, m_nSecond, m_cSecondMark);
   else if (m_nMinute != 0)
     strAngle.Format("%d%c%d%c", m_nDegree, m_cDegreeMark, m_nMinute, m_cMinuteMark);
   else

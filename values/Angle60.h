@@ -37,7 +37,7 @@ private:
   static int readInt(const CString& strText);
   static int readMagnitude(const CString& strText);
 
-  bool m_bSign;     // true for zero or positive
+  bool m_bSign;  // true for zero or positive
   int m_nDegree;
   int m_nMinute;
   int m_nSecond;

@@ -1,6 +1,7 @@
 #include "AngleUnit.h"
 
-namespace {
+namespace
+{
 
 // The degree-to-radian factor has 15 significant digits, not the double nearest to pi/180;
 // stored values depend on it.
@@ -9,17 +10,11 @@ const double kRadianToDegree = 57.29577951308232;
 
 }  // namespace
 
-CAngleUnit::CAngleUnit(const EAngleUnitType& eBaseType) : m_eBaseType(eBaseType)
-{
-}
+CAngleUnit::CAngleUnit(const EAngleUnitType& eBaseType) : m_eBaseType(eBaseType) {}
 
-CAngleUnit::CAngleUnit(const CAngleUnit& other) : m_eBaseType(other.m_eBaseType)
-{
-}
+CAngleUnit::CAngleUnit(const CAngleUnit& other) : m_eBaseType(other.m_eBaseType) {}
 
-CAngleUnit::~CAngleUnit()
-{
-}
+CAngleUnit::~CAngleUnit() {}
 
 CAngleUnit& CAngleUnit::operator=(const CAngleUnit& other)
 {
@@ -28,33 +23,17 @@ CAngleUnit& CAngleUnit::operator=(const CAngleUnit& other)
   return *this;
 }
 
-bool CAngleUnit::operator==(const CAngleUnit& other) const
-{
-  return m_eBaseType == other.m_eBaseType;
-}
+bool CAngleUnit::operator==(const CAngleUnit& other) const { return m_eBaseType == other.m_eBaseType; }
 
-bool CAngleUnit::operator!=(const CAngleUnit& other) const
-{
-  return !(*this == other);
-}
+bool CAngleUnit::operator!=(const CAngleUnit& other) const { return !(*this == other); }
 
-void CAngleUnit::copyData(const CAngleUnit& other)
-{
-  m_eBaseType = other.m_eBaseType;
-}
+void CAngleUnit::copyData(const CAngleUnit& other) { m_eBaseType = other.m_eBaseType; }
 
-void CAngleUnit::SetBaseType(const EAngleUnitType& eBaseType)
-{
-  m_eBaseType = eBaseType;
-}
+void CAngleUnit::SetBaseType(const EAngleUnitType& eBaseType) { m_eBaseType = eBaseType; }
 
-EAngleUnitType CAngleUnit::GetBaseType() const
-{
-  return m_eBaseType;
-}
+EAngleUnitType CAngleUnit::GetBaseType() const { return m_eBaseType; }
 
-double CAngleUnit::ConvUnit(const EAngleUnitType& eFrom, const double& dValue,
-                            const EAngleUnitType& eTo) const
+double CAngleUnit::ConvUnit(const EAngleUnitType& eFrom, const double& dValue, const EAngleUnitType& eTo) const
 {
   const bool fromKnown = eFrom == ANGLE_UNIT_DEG || eFrom == ANGLE_UNIT_RAD;
   const bool toKnown = eTo == ANGLE_UNIT_DEG || eTo == ANGLE_UNIT_RAD;
@@ -75,12 +54,6 @@ double CAngleUnit::ConvToBaseUnit(const EAngleUnitType& eFrom, const double& dVa
   return ConvUnit(eFrom, dValue, GetBaseType());
 }
 
-double CAngleUnit::RadToDeg(double dRadian) const
-{
-  return dRadian * kRadianToDegree;
-}
+double CAngleUnit::RadToDeg(double dRadian) const { return dRadian * kRadianToDegree; }
 
-double CAngleUnit::DegToRad(double dDegree) const
-{
-  return dDegree * kDegreeToRadian;
-}
+double CAngleUnit::DegToRad(double dDegree) const { return dDegree * kDegreeToRadian; }

@@ -23,8 +23,7 @@ public:
   virtual EAngleUnitType GetBaseType() const;
 
   // A pair of types outside degree and radian converts to 0.0.
-  double ConvUnit(const EAngleUnitType& eFrom, const double& dValue,
-                  const EAngleUnitType& eTo) const;
+  double ConvUnit(const EAngleUnitType& eFrom, const double& dValue, const EAngleUnitType& eTo) const;
   double ConvBaseUnitTo(const double& dValue, const EAngleUnitType& eTo) const;
   double ConvToBaseUnit(const EAngleUnitType& eFrom, const double& dValue) const;
   double RadToDeg(double dRadian) const;

@@ -28,8 +28,7 @@ public:
   virtual ELengthUnitType GetBaseType() const;
 
   // A type outside the six units converts to 0.0, as for angles.
-  double ConvUnit(const ELengthUnitType& eFrom, const double& dValue,
-                  const ELengthUnitType& eTo) const;
+  double ConvUnit(const ELengthUnitType& eFrom, const double& dValue, const ELengthUnitType& eTo) const;
   double ConvBaseUnitTo(const double& dValue, const ELengthUnitType& eTo) const;
   double ConvToBaseUnit(const ELengthUnitType& eFrom, const double& dValue) const;
 

@@ -14,28 +14,47 @@
 // kept and the first dropped one), and a 128-bit product gives them for every value below
 // 2^64; larger values go through a small exact multi-word conversion.
 
-namespace {
+namespace
+{
 
 const int kMaxFigure = 10;
 const int kMaxDigits = 15;
 const double kNudge = 1e-10;
 const int kJisPlaces = 13;  // the JIS test reads the value as printed with 13 decimals
 
-const uint64_t kPow10[] = {
-  1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull, 100000000ull,
-  1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull, 10000000000000ull,
-  100000000000000ull, 1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
-  1000000000000000000ull, 10000000000000000000ull};
+const uint64_t kPow10[] = {1ull,
+                           10ull,
+                           100ull,
+                           1000ull,
+                           10000ull,
+                           100000ull,
+                           1000000ull,
+                           10000000ull,
+                           100000000ull,
+                           1000000000ull,
+                           10000000000ull,
+                           100000000000ull,
+                           1000000000000ull,
+                           10000000000000ull,
+                           100000000000000ull,
+                           1000000000000000ull,
+                           10000000000000000ull,
+                           100000000000000000ull,
+                           1000000000000000000ull,
+                           10000000000000000000ull};
 const int kMaxUint64Digits = 20;
 const int kMaxUint64Shift = 11;  // a 53-bit mantissa shifted by up to 11 bits fits 64 bits
 
 // Powers of ten that a double holds exactly.
-const double kPow10Exact[] = {
-  1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
-  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+const double kPow10Exact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const int kMaxExactPow10 = 22;
 
-enum class Mode { CutOff, Round };
+enum class Mode
+{
+  CutOff,
+  Round
+};
 
 // A finite non-negative double as m * 2^e.
 struct Binary
@@ -55,10 +74,7 @@ Binary decompose(double v)
   return {fraction | (1ull << 52), exponent - 1075};
 }
 
-int clampFigure(int nFigure)
-{
-  return nFigure < 0 ? 0 : nFigure;
-}
+int clampFigure(int nFigure) { return nFigure < 0 ? 0 : nFigure; }
 
 double nudged(double v, int n)
 {
@@ -94,18 +110,19 @@ Wide multiply(uint64_t a, uint64_t b)
   const uint64_t lowHigh = (a & mask) * (b >> 32);
   const uint64_t highLow = (a >> 32) * (b & mask);
   const uint64_t middle = (lowLow >> 32) + (lowHigh & mask) + (highLow & mask);
-  return {(a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
-          (middle << 32) | (lowLow & mask)};
+  return {(a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32), (middle << 32) | (lowLow & mask)};
 }
 
 // floor(w / 2^shift) for a shift of 1 or more; false when that does not fit in 64 bits.
 bool shiftedDown(const Wide& w, int shift, uint64_t& result)
 {
-  if (shift >= 128) {
+  if (shift >= 128)
+  {
     result = 0;
     return true;
   }
-  if (shift >= 64) {
+  if (shift >= 64)
+  {
     result = w.high >> (shift - 64);
     return true;
   }
@@ -157,9 +174,11 @@ Leading hugeLeading(const Binary& b)
   limbs.push_back(uint32_t(b.m >> (32 - rest)));
   limbs.push_back(uint32_t(rest ? b.m >> (64 - rest) : 0));
   std::string reversed;
-  while (!limbs.empty()) {
+  while (!limbs.empty())
+  {
     uint64_t remainder = 0;
-    for (size_t i = limbs.size(); i-- > 0;) {
+    for (size_t i = limbs.size(); i-- > 0;)
+    {
       const uint64_t current = (remainder << 32) | limbs[i];
       limbs[i] = uint32_t(current / 1000000000u);
       remainder = current % 1000000000u;
@@ -247,15 +266,12 @@ bool isHalfAfterEven(double v, int n)
   if (v >= 4503599627370496.0)  // 2^52 and above: integers, all fraction digits are 0
     return false;
   const Printed13 p = printedWith13Places(v);
-  return printedDigit(p, n + 1) == 5 && printedDigit(p, n + 2) == 0 &&
-         printedDigit(p, n) % 2 == 0;
+  return printedDigit(p, n + 1) == 5 && printedDigit(p, n + 2) == 0 && printedDigit(p, n) % 2 == 0;
 }
 
 }  // namespace
 
-CRoundOff::~CRoundOff()
-{
-}
+CRoundOff::~CRoundOff() {}
 
 double CRoundOff::Omit(double dValue, int nFigure)
 {

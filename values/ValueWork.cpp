@@ -7,15 +7,15 @@
 #include <cfloat>
 #include <climits>
 
-namespace {
+namespace
+{
 
 const int kMaxFigure = 10;
 const int kDefaultFigure = 6;
 
-const ELengthUnitType kLengthUnits[] = {LENGTH_UNIT_MM, LENGTH_UNIT_CM, LENGTH_UNIT_M,
+const ELengthUnitType kLengthUnits[] = {LENGTH_UNIT_MM,   LENGTH_UNIT_CM,   LENGTH_UNIT_M,
                                         LENGTH_UNIT_INCH, LENGTH_UNIT_FEET, LENGTH_UNIT_YARD};
-const UINT kLengthUnitNames[] = {IDS_UNIT_MM, IDS_UNIT_CM, IDS_UNIT_M,
-                                 IDS_UNIT_IN, IDS_UNIT_FE, IDS_UNIT_YA};
+const UINT kLengthUnitNames[] = {IDS_UNIT_MM, IDS_UNIT_CM, IDS_UNIT_M, IDS_UNIT_IN, IDS_UNIT_FE, IDS_UNIT_YA};
 const EAngleUnitType kAngleUnits[] = {ANGLE_UNIT_DEG, ANGLE_UNIT_RAD};
 const UINT kAngleUnitNames[] = {IDS_UNIT_DEG, IDS_UNIT_RAD};
 
@@ -39,10 +39,7 @@ bool endsWithName(const CString& strText, const CString& strName)
   return i == start && strText.Mid(start).CompareNoCase(strName) == 0;
 }
 
-bool isDigit(char c)
-{
-  return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the text ends in a non-digit (the point) followed by exactly nDigits digits.
 bool endsInFraction(const CString& strText, int nDigits)
@@ -56,15 +53,9 @@ bool endsInFraction(const CString& strText, int nDigits)
   return true;
 }
 
-bool isZero(int n)
-{
-  return n == 0;
-}
+bool isZero(int n) { return n == 0; }
 
-bool isZero(double d)
-{
-  return d == 0.0;
-}
+bool isZero(double d) { return d == 0.0; }
 
 template <typename Value>
 bool isPermitted(Value v, Value min, Value max, bool notZero, bool notMin, bool notMax)
@@ -79,24 +70,17 @@ bool isPermitted(Value v, Value min, Value max, bool notZero, bool notMin, bool 
 }  // namespace
 
 CValueWork::CValueWork()
-  : m_dCxValue(0.0), m_dCyValue(0.0), m_nIntValue(0), m_dDblValue(0.0),
-    m_nFigure(kDefaultFigure), m_nIntMin(INT_MIN), m_nIntMax(INT_MAX), m_dDblMin(-DBL_MAX),
-    m_dDblMax(DBL_MAX), m_bNotEqualZero(false), m_bNotEqualToMin(false),
-    m_bNotEqualToMax(false), m_eLenCheckType(LENGTH_UNIT_MM), m_eAngCheckType(ANGLE_UNIT_DEG)
-{
-}
+    : m_dCxValue(0.0), m_dCyValue(0.0), m_nIntValue(0), m_dDblValue(0.0), m_nFigure(kDefaultFigure), m_nIntMin(INT_MIN),
+      m_nIntMax(INT_MAX), m_dDblMin(-DBL_MAX), m_dDblMax(DBL_MAX), m_bNotEqualZero(false), m_bNotEqualToMin(false),
+      m_bNotEqualToMax(false), m_eLenCheckType(LENGTH_UNIT_MM), m_eAngCheckType(ANGLE_UNIT_DEG)
+{}
 
 CValueWork::CValueWork(const CValueWork& other) = default;
 CValueWork& CValueWork::operator=(const CValueWork& other) = default;
 
-CValueWork::~CValueWork()
-{
-}
+CValueWork::~CValueWork() {}
 
-void CValueWork::SetFigure(int nFigure)
-{
-  m_nFigure = nFigure < 0 ? 0 : (nFigure > kMaxFigure ? kMaxFigure : nFigure);
-}
+void CValueWork::SetFigure(int nFigure) { m_nFigure = nFigure < 0 ? 0 : (nFigure > kMaxFigure ? kMaxFigure : nFigure); }
 
 void CValueWork::SetRange(int nMin, int nMax)
 {
@@ -119,26 +103,18 @@ void CValueWork::SetOptionCheck(bool bNotZero, bool bNotMin, bool bNotMax)
 
 bool CValueWork::checkRange(int nValue) const
 {
-  return isPermitted(nValue, m_nIntMin, m_nIntMax, m_bNotEqualZero, m_bNotEqualToMin,
-                     m_bNotEqualToMax);
+  return isPermitted(nValue, m_nIntMin, m_nIntMax, m_bNotEqualZero, m_bNotEqualToMin, m_bNotEqualToMax);
 }
 
 bool CValueWork::checkRange(double dValue) const
 {
-  return isPermitted(dValue, m_dDblMin, m_dDblMax, m_bNotEqualZero, m_bNotEqualToMin,
-                     m_bNotEqualToMax);
+  return isPermitted(dValue, m_dDblMin, m_dDblMax, m_bNotEqualZero, m_bNotEqualToMin, m_bNotEqualToMax);
 }
 
 // A bound is present when either of its forms has left its extreme value.
-bool CValueWork::hasUpperBound() const
-{
-  return m_nIntMax != INT_MAX || m_dDblMax != DBL_MAX;
-}
+bool CValueWork::hasUpperBound() const { return m_nIntMax != INT_MAX || m_dDblMax != DBL_MAX; }
 
-bool CValueWork::hasLowerBound() const
-{
-  return m_nIntMin != INT_MIN || m_dDblMin != -DBL_MAX;
-}
+bool CValueWork::hasLowerBound() const { return m_nIntMin != INT_MIN || m_dDblMin != -DBL_MAX; }
 
 CString CValueWork::SetValue(int nValue)
 {
@@ -200,7 +176,8 @@ CString CValueWork::displayErrMsg(CString strMin, CString strMax) const
   const int highOpen = m_bNotEqualToMax ? 1 : 0;
   const bool lower = hasLowerBound();
   const bool upper = hasUpperBound();
-  if (!lower && !upper && m_bNotEqualZero) {
+  if (!lower && !upper && m_bNotEqualZero)
+  {
     const CString strZeroOnly = LoadLibraryText(IDS_RANGE_MIN_LE_NONZERO, LIBRARY_TEXT_LONG);
     if (strZeroOnly.IsEmpty())
       return _T("Error!!");
@@ -271,16 +248,17 @@ CString CValueWork::GetUnitString(EAngleUnitType eType) const
 }
 
 template <typename Type>
-CString CValueWork::stripUnit(const CString& strValue, const Type* types, int count,
-                              Type& found) const
+CString CValueWork::stripUnit(const CString& strValue, const Type* types, int count, Type& found) const
 {
   CString strTrimmed = strValue;
   strTrimmed.TrimRight();
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     const CString strName = GetUnitString(types[i]);
     if (strName.IsEmpty() || strName.GetLength() >= strTrimmed.GetLength())
       continue;
-    if (endsWithName(strTrimmed, strName)) {
+    if (endsWithName(strTrimmed, strName))
+    {
       found = types[i];
       return strTrimmed.Left(strTrimmed.GetLength() - strName.GetLength());
     }
@@ -297,6 +275,5 @@ CString CValueWork::changeLenValToCheckRange(CString strValue, ELengthUnitType e
 CString CValueWork::changeAngValToCheckRange(CString strValue, EAngleUnitType eDefault)
 {
   m_eAngCheckType = eDefault;
-  return stripUnit(strValue, kAngleUnits, ANGLE_UNIT_COUNT,
-                   m_eAngCheckType);
+  return stripUnit(strValue, kAngleUnits, ANGLE_UNIT_COUNT, m_eAngCheckType);
 }

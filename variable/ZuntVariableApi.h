@@ -3,9 +3,9 @@
 #include <afx.h>
 
 #if !defined(_WIN32)
-#  define ZUNTVARIABLE_API
+#define ZUNTVARIABLE_API
 #elif defined(ZUNTVARIABLE_BUILD)
-#  define ZUNTVARIABLE_API __declspec(dllexport)
+#define ZUNTVARIABLE_API __declspec(dllexport)
 #else
-#  define ZUNTVARIABLE_API __declspec(dllimport)
+#define ZUNTVARIABLE_API __declspec(dllimport)
 #endif

@@ -39,9 +39,8 @@ BOOL aCEquSbst::Evaluate(const aCVariableExpression* pVarExp, double& dValue) co
 IMPLEMENT_DYNAMIC(aCSbstExpr, aCEquSbst)
 
 aCSbstExpr::aCSbstExpr(aCVariableBase* pVariable, const aCExpression& expression)
-  : aCEquSbst(pVariable), m_expression(expression)
-{
-}
+    : aCEquSbst(pVariable), m_expression(expression)
+{}
 
 aCSbstExpr::~aCSbstExpr() {}
 

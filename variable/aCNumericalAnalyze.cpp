@@ -7,7 +7,8 @@
 #include <cmath>
 #include <exception>
 
-namespace {
+namespace
+{
 
 const double kPi = 3.14159265358979323846;
 const double kRadiansPerDegree = kPi / 180.0;
@@ -29,8 +30,8 @@ struct Function
 };
 
 const Function kFunctions[] = {
-  {"SIN", sinDegrees},   {"COS", cosDegrees},   {"TAN", tanDegrees}, {"ASIN", asinDegrees},
-  {"ACOS", acosDegrees}, {"ATAN", atanDegrees}, {"SQRT", squareRoot}, {"ABS", absolute},
+    {"SIN", sinDegrees},   {"COS", cosDegrees},   {"TAN", tanDegrees},  {"ASIN", asinDegrees},
+    {"ACOS", acosDegrees}, {"ATAN", atanDegrees}, {"SQRT", squareRoot}, {"ABS", absolute},
 };
 
 const Function* findFunction(const CString& strName)
@@ -55,10 +56,7 @@ public:
   bool IsTooDeep() const { return t_nNesting > aCNumericalAnalyze::MAX_NESTING; }
 };
 
-bool isDigit(char ch)
-{
-  return ch >= '0' && ch <= '9';
-}
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // Only finite results are values.
 bool keep(double dResult, double& dValue)
@@ -72,7 +70,8 @@ bool keep(double dResult, double& dValue)
 // dValue = dValue operator dRight, when the result is finite.
 bool operate(char chOperator, double& dValue, double dRight)
 {
-  switch (chOperator) {
+  switch (chOperator)
+  {
   case '+':
     return keep(dValue + dRight, dValue);
   case '-':
@@ -92,14 +91,14 @@ class CReader
 {
 public:
   CReader(const CString& strText, const aCVariableExpression* pVarExp)
-    : m_p(strText.GetString()), m_pEnd(m_p + strText.GetLength()), m_pVarExp(pVarExp)
-  {
-  }
+      : m_p(strText.GetString()), m_pEnd(m_p + strText.GetLength()), m_pVarExp(pVarExp)
+  {}
 
   bool ReadItems(CArray<double, double>& values, bool& bExpression)
   {
     bExpression = false;
-    do {
+    do
+    {
       double dValue = 0.0;
       const bool bPlain = readPlainNumber(dValue);
       if (!bPlain && !readSum(dValue))
@@ -154,9 +153,11 @@ private:
     const bool bNegative = at('-');
     if (bNegative || at('+'))
       ++m_p;
-    if (readNumber(dValue)) {
+    if (readNumber(dValue))
+    {
       skipBlanks();
-      if (atEnd() || at(',')) {
+      if (atEnd() || at(','))
+      {
         dValue = bNegative ? -dValue : dValue;
         return true;
       }
@@ -169,13 +170,13 @@ private:
   bool readProduct(double& dValue) { return readOperations(dValue, "*/", &CReader::readSigned); }
 
   // Operands joined by operators of one precedence, from left to right.
-  bool readOperations(double& dValue, const char* pszOperators,
-                      bool (CReader::*pfnOperand)(double&))
+  bool readOperations(double& dValue, const char* pszOperators, bool (CReader::*pfnOperand)(double&))
   {
     if (!(this->*pfnOperand)(dValue))
       return false;
     char chOperator = 0;
-    while ((chOperator = takeOneOf(pszOperators)) != 0) {
+    while ((chOperator = takeOneOf(pszOperators)) != 0)
+    {
       double dRight = 0.0;
       if (!(this->*pfnOperand)(dRight) || !operate(chOperator, dValue, dRight))
         return false;
@@ -189,7 +190,8 @@ private:
     const CNesting nesting;
     if (nesting.IsTooDeep())
       return false;
-    if (take('-')) {
+    if (take('-'))
+    {
       if (!readSigned(dValue))
         return false;
       dValue = -dValue;
@@ -229,16 +231,19 @@ private:
   {
     const char* pStart = m_p;
     int nDigits = skipDigits();
-    if (at('.')) {
+    if (at('.'))
+    {
       ++m_p;
       nDigits += skipDigits();
     }
-    if (nDigits == 0) {
+    if (nDigits == 0)
+    {
       m_p = pStart;
       return false;
     }
     const char* pMantissaEnd = m_p;
-    if (at('e') || at('E')) {
+    if (at('e') || at('E'))
+    {
       ++m_p;
       if (at('+') || at('-'))
         ++m_p;
@@ -256,12 +261,13 @@ private:
     while (!atEnd() && aCVariableBase::IsNamePart(*m_p))
       ++m_p;
     const CString strName(pStart, int(m_p - pStart));
-    if (const Function* pFunction = findFunction(strName)) {
+    if (const Function* pFunction = findFunction(strName))
+    {
       double dArgument = 0.0;
-      return take('(') && readSum(dArgument) && take(')') &&
-             keep(pFunction->pfnApply(dArgument), dValue);
+      return take('(') && readSum(dArgument) && take(')') && keep(pFunction->pfnApply(dArgument), dValue);
     }
-    if (strName.CompareNoCase(kPiName) == 0) {
+    if (strName.CompareNoCase(kPiName) == 0)
+    {
       dValue = kPi;
       return true;
     }
@@ -286,12 +292,16 @@ int aCNumericalAnalyze::Analyze(const CString& strText, int* pbExpression)
   m_adValues.RemoveAll();
   bool bRead = false;
   bool bExpression = false;
-  try {
+  try
+  {
     bRead = CReader(strText, m_pVarExp).ReadItems(m_adValues, bExpression);
-  } catch (CException* e) {
-    e->Delete();
-  } catch (const std::exception&) {
   }
+  catch (CException* e)
+  {
+    e->Delete();
+  }
+  catch (const std::exception&)
+  {}
   if (!bRead)
     m_adValues.RemoveAll();
   if (pbExpression)
@@ -299,15 +309,9 @@ int aCNumericalAnalyze::Analyze(const CString& strText, int* pbExpression)
   return bRead;
 }
 
-int aCNumericalAnalyze::GetCount() const
-{
-  return int(m_adValues.GetSize());
-}
+int aCNumericalAnalyze::GetCount() const { return int(m_adValues.GetSize()); }
 
-double aCNumericalAnalyze::operator[](int nIndex) const
-{
-  return m_adValues.GetAt(nIndex);
-}
+double aCNumericalAnalyze::operator[](int nIndex) const { return m_adValues.GetAt(nIndex); }
 
 BOOL aCNumericalAnalyze::IsReservedName(const CString& strName)
 {

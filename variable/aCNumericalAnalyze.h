@@ -32,7 +32,10 @@ class aCVariableExpression;
 class ZUNTVARIABLE_API aCNumericalAnalyze
 {
 public:
-  enum { MAX_NESTING = 100 };
+  enum
+  {
+    MAX_NESTING = 100
+  };
 
   explicit aCNumericalAnalyze(aCVariableExpression* pVarExp);
   virtual ~aCNumericalAnalyze();

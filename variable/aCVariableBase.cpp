@@ -8,22 +8,16 @@ IMPLEMENT_DYNAMIC(aCVarAngle, aCVariableBase)
 IMPLEMENT_DYNAMIC(aCVarValue, aCVariableBase)
 
 aCVariableBase::aCVariableBase(const CString& strName, double dValue, int nUserDefined)
-  : m_strName(strName), m_dValue(dValue), m_nUserDefined(nUserDefined)
+    : m_strName(strName), m_dValue(dValue), m_nUserDefined(nUserDefined)
 {
   m_strName.MakeUpper();
 }
 
 aCVariableBase::~aCVariableBase() {}
 
-bool aCVariableBase::IsNameStart(char ch)
-{
-  return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == '_';
-}
+bool aCVariableBase::IsNameStart(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || ch == '_'; }
 
-bool aCVariableBase::IsNamePart(char ch)
-{
-  return IsNameStart(ch) || (ch >= '0' && ch <= '9');
-}
+bool aCVariableBase::IsNamePart(char ch) { return IsNameStart(ch) || (ch >= '0' && ch <= '9'); }
 
 int aCVariableBase::IsNameValid(const CString& strName)
 {
@@ -37,22 +31,19 @@ int aCVariableBase::IsNameValid(const CString& strName)
 }
 
 aCVarLength::aCVarLength(const CString& strName, double dValue, int nUserDefined)
-  : aCVariableBase(strName, dValue, nUserDefined)
-{
-}
+    : aCVariableBase(strName, dValue, nUserDefined)
+{}
 
 aCVarLength::~aCVarLength() {}
 
 aCVarAngle::aCVarAngle(const CString& strName, double dValue, int nUserDefined)
-  : aCVariableBase(strName, dValue, nUserDefined)
-{
-}
+    : aCVariableBase(strName, dValue, nUserDefined)
+{}
 
 aCVarAngle::~aCVarAngle() {}
 
 aCVarValue::aCVarValue(const CString& strName, double dValue, int nUserDefined)
-  : aCVariableBase(strName, dValue, nUserDefined)
-{
-}
+    : aCVariableBase(strName, dValue, nUserDefined)
+{}
 
 aCVarValue::~aCVarValue() {}

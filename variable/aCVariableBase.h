@@ -9,7 +9,10 @@ class ZUNTVARIABLE_API aCVariableBase : public CObject
 {
   DECLARE_DYNAMIC(aCVariableBase)
 public:
-  enum { MAX_NAME_LENGTH = 31 };
+  enum
+  {
+    MAX_NAME_LENGTH = 31
+  };
 
   ~aCVariableBase() override;
 

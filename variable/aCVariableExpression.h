@@ -15,7 +15,13 @@ class ZUNTVARIABLE_API aCVariableExpression : public CObject
   DECLARE_DYNAMIC(aCVariableExpression)
 public:
   // The kinds of variable, which are also the indexes of the lists.
-  enum { KIND_LENGTH = 0, KIND_ANGLE = 1, KIND_VALUE = 2, KIND_COUNT = 3 };
+  enum
+  {
+    KIND_LENGTH = 0,
+    KIND_ANGLE = 1,
+    KIND_VALUE = 2,
+    KIND_COUNT = 3
+  };
 
   aCVariableExpression();
   ~aCVariableExpression() override;

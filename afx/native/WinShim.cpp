@@ -12,28 +12,42 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 thread_local DWORD lastError = ERROR_SUCCESS;
 
 DWORD errorFromErrno(int error)
 {
-  switch (error) {
-  case ENOENT: return ERROR_FILE_NOT_FOUND;
-  case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+  switch (error)
+  {
+  case ENOENT:
+    return ERROR_FILE_NOT_FOUND;
+  case ENOTDIR:
+    return ERROR_PATH_NOT_FOUND;
   case EMFILE:
-  case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
+  case ENFILE:
+    return ERROR_TOO_MANY_OPEN_FILES;
   case EACCES:
   case EPERM:
-  case EISDIR: return ERROR_ACCESS_DENIED;
-  case EBADF: return ERROR_INVALID_HANDLE;
-  case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-  case EROFS: return ERROR_WRITE_PROTECT;
-  case ENOSPC: return ERROR_DISK_FULL;
-  case EEXIST: return ERROR_FILE_EXISTS;
-  case ENAMETOOLONG: return ERROR_FILENAME_EXCED_RANGE;
-  case ENOTEMPTY: return ERROR_DIR_NOT_EMPTY;
-  default: return ERROR_INVALID_PARAMETER;
+  case EISDIR:
+    return ERROR_ACCESS_DENIED;
+  case EBADF:
+    return ERROR_INVALID_HANDLE;
+  case ENOMEM:
+    return ERROR_NOT_ENOUGH_MEMORY;
+  case EROFS:
+    return ERROR_WRITE_PROTECT;
+  case ENOSPC:
+    return ERROR_DISK_FULL;
+  case EEXIST:
+    return ERROR_FILE_EXISTS;
+  case ENAMETOOLONG:
+    return ERROR_FILENAME_EXCED_RANGE;
+  case ENOTEMPTY:
+    return ERROR_DIR_NOT_EMPTY;
+  default:
+    return ERROR_INVALID_PARAMETER;
   }
 }
 
@@ -43,14 +57,10 @@ BOOL fail(int error)
   return FALSE;
 }
 
-const char* charsetOf(UINT codePage)
-{
-  return codePage == CP_UTF8 ? "UTF-8" : "CP932";
-}
+const char* charsetOf(UINT codePage) { return codePage == CP_UTF8 ? "UTF-8" : "CP932"; }
 
 // One conversion through iconv; -1 for input the code page cannot hold.
-long convert(const char* to, const char* from, const char* in, size_t inBytes, char* out,
-             size_t outBytes)
+long convert(const char* to, const char* from, const char* in, size_t inBytes, char* out, size_t outBytes)
 {
   iconv_t cd = iconv_open(to, from);
   if (cd == (iconv_t)-1)
@@ -78,19 +88,21 @@ size_t lengthWithTerminator(const Char* text, int length)
 
 // Counting (a zero output length) converts into scratch space big enough for any result.
 template <typename Out>
-int convertCounted(const char* to, const char* from, const char* in, size_t inBytes, Out* out,
-                   int outLength, size_t maxOutUnits)
+int convertCounted(const char* to, const char* from, const char* in, size_t inBytes, Out* out, int outLength,
+                   size_t maxOutUnits)
 {
   std::string scratch;
   char* target = reinterpret_cast<char*>(out);
   size_t capacity = size_t(outLength) * sizeof(Out);
-  if (outLength == 0) {
+  if (outLength == 0)
+  {
     scratch.resize(maxOutUnits * sizeof(Out) + 4);
     target = &scratch[0];
     capacity = scratch.size();
   }
   const long bytes = convert(to, from, in, inBytes, target, capacity);
-  if (bytes < 0) {
+  if (bytes < 0)
+  {
     lastError = outLength == 0 ? ERROR_INVALID_PARAMETER : 122;  // ERROR_INSUFFICIENT_BUFFER
     return 0;
   }
@@ -102,7 +114,8 @@ int convertCounted(const char* to, const char* from, const char* in, size_t inBy
 std::string nativePath(LPCSTR name)
 {
   std::string path(name);
-  for (size_t i = 0; i < path.size(); ++i) {
+  for (size_t i = 0; i < path.size(); ++i)
+  {
     if (IsDBCSLeadByte(BYTE(path[i])) && i + 1 < path.size())
       ++i;
     else if (path[i] == '\\')
@@ -111,10 +124,7 @@ std::string nativePath(LPCSTR name)
   return path;
 }
 
-int fdOf(HANDLE handle)
-{
-  return int(reinterpret_cast<intptr_t>(handle) - 1);
-}
+int fdOf(HANDLE handle) { return int(reinterpret_cast<intptr_t>(handle) - 1); }
 
 std::mutex stringsLock;
 std::map<std::pair<HINSTANCE, UINT>, std::string>& strings()
@@ -123,63 +133,60 @@ std::map<std::pair<HINSTANCE, UINT>, std::string>& strings()
   return table;
 }
 
-void toStderr(LPCSTR text)
-{
-  std::fputs(text, stderr);
-}
+void toStderr(LPCSTR text) { std::fputs(text, stderr); }
 
 WinShimDebugOutput debugOutput = toStderr;
 
 }  // namespace
 
-DWORD GetLastError()
-{
-  return lastError;
-}
+DWORD GetLastError() { return lastError; }
 
-void SetLastError(DWORD dwError)
-{
-  lastError = dwError;
-}
+void SetLastError(DWORD dwError) { lastError = dwError; }
 
-int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int length, LPWSTR wide,
-                        int wideLength)
+int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int length, LPWSTR wide, int wideLength)
 {
   const size_t bytes = lengthWithTerminator(text, length);
   return convertCounted("UTF-16LE", charsetOf(codePage), text, bytes, wide, wideLength, bytes);
 }
 
-int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR wide, int wideLength, LPSTR text,
-                        int length, LPCSTR, BOOL* usedDefault)
+int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR wide, int wideLength, LPSTR text, int length, LPCSTR,
+                        BOOL* usedDefault)
 {
   if (usedDefault)
     *usedDefault = FALSE;
   const size_t units = lengthWithTerminator(wide, wideLength);
-  return convertCounted(charsetOf(codePage), "UTF-16LE", reinterpret_cast<const char*>(wide),
-                        units * sizeof(WCHAR), text, length, units * 4);
+  return convertCounted(charsetOf(codePage), "UTF-16LE", reinterpret_cast<const char*>(wide), units * sizeof(WCHAR),
+                        text, length, units * 4);
 }
 
-BOOL IsDBCSLeadByte(BYTE c)
-{
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+BOOL IsDBCSLeadByte(BYTE c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD, void*, DWORD creation, DWORD, HANDLE)
 {
   int flags = (access & GENERIC_WRITE) ? ((access & GENERIC_READ) ? O_RDWR : O_WRONLY) : O_RDONLY;
-  switch (creation) {
-  case CREATE_NEW: flags |= O_CREAT | O_EXCL; break;
-  case CREATE_ALWAYS: flags |= O_CREAT | O_TRUNC; break;
-  case OPEN_ALWAYS: flags |= O_CREAT; break;
-  default: break;
+  switch (creation)
+  {
+  case CREATE_NEW:
+    flags |= O_CREAT | O_EXCL;
+    break;
+  case CREATE_ALWAYS:
+    flags |= O_CREAT | O_TRUNC;
+    break;
+  case OPEN_ALWAYS:
+    flags |= O_CREAT;
+    break;
+  default:
+    break;
   }
   const int fd = ::open(nativePath(name).c_str(), flags | O_CLOEXEC, 0644);
-  if (fd < 0) {
+  if (fd < 0)
+  {
     fail(errno);
     return INVALID_HANDLE_VALUE;
   }
   struct stat info;
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+  {
     ::close(fd);
     fail(EISDIR);
     return INVALID_HANDLE_VALUE;
@@ -205,12 +212,12 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, DWORD* written, void*)
   return TRUE;
 }
 
-BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, LARGE_INTEGER* newPosition,
-                      DWORD method)
+BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, LARGE_INTEGER* newPosition, DWORD method)
 {
   const int whence = method == FILE_BEGIN ? SEEK_SET : (method == FILE_CURRENT ? SEEK_CUR : SEEK_END);
   const off_t position = ::lseek(fdOf(file), off_t(distance.QuadPart), whence);
-  if (position < 0) {
+  if (position < 0)
+  {
     lastError = errno == EINVAL ? ERROR_NEGATIVE_SEEK : errorFromErrno(errno);
     return FALSE;
   }
@@ -236,20 +243,11 @@ BOOL SetEndOfFile(HANDLE file)
   return TRUE;
 }
 
-BOOL FlushFileBuffers(HANDLE file)
-{
-  return ::fsync(fdOf(file)) == 0 ? TRUE : fail(errno);
-}
+BOOL FlushFileBuffers(HANDLE file) { return ::fsync(fdOf(file)) == 0 ? TRUE : fail(errno); }
 
-BOOL CloseHandle(HANDLE handle)
-{
-  return ::close(fdOf(handle)) == 0 ? TRUE : fail(errno);
-}
+BOOL CloseHandle(HANDLE handle) { return ::close(fdOf(handle)) == 0 ? TRUE : fail(errno); }
 
-BOOL DeleteFileA(LPCSTR name)
-{
-  return ::unlink(nativePath(name).c_str()) == 0 ? TRUE : fail(errno);
-}
+BOOL DeleteFileA(LPCSTR name) { return ::unlink(nativePath(name).c_str()) == 0 ? TRUE : fail(errno); }
 
 BOOL CreateDirectoryA(LPCSTR name, void*)
 {
@@ -269,20 +267,11 @@ int _stat(const char* path, struct _stat* status)
   return 0;
 }
 
-LONG InterlockedIncrement(LONG volatile* value)
-{
-  return __atomic_add_fetch(value, 1, __ATOMIC_SEQ_CST);
-}
+LONG InterlockedIncrement(LONG volatile* value) { return __atomic_add_fetch(value, 1, __ATOMIC_SEQ_CST); }
 
-LONG InterlockedDecrement(LONG volatile* value)
-{
-  return __atomic_sub_fetch(value, 1, __ATOMIC_SEQ_CST);
-}
+LONG InterlockedDecrement(LONG volatile* value) { return __atomic_sub_fetch(value, 1, __ATOMIC_SEQ_CST); }
 
-void OutputDebugStringA(LPCSTR text)
-{
-  debugOutput(text);
-}
+void OutputDebugStringA(LPCSTR text) { debugOutput(text); }
 
 WinShimDebugOutput WinShimSetDebugOutput(WinShimDebugOutput hook)
 {
@@ -296,7 +285,8 @@ int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int length)
 {
   std::lock_guard<std::mutex> guard(stringsLock);
   const auto found = strings().find({module, id});
-  if (found == strings().end() || length <= 0) {
+  if (found == strings().end() || length <= 0)
+  {
     if (length > 0)
       buffer[0] = '\0';
     lastError = 1814;  // ERROR_RESOURCE_NAME_NOT_FOUND

@@ -88,15 +88,12 @@ void ExpectSequence(const std::vector<SExpected>& expected, const char* pszConte
 CTestParent::CTestParent()
 {
   // Topmost, so that focus tests are not at the mercy of other windows.
-  VERIFY(CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW),
-                                                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+  VERIFY(CreateEx(WS_EX_TOPMOST,
+                  AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
                   "test parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
 }
 
-CTestParent::~CTestParent()
-{
-  DestroyWindow();
-}
+CTestParent::~CTestParent() { DestroyWindow(); }
 
 void PumpMessages(DWORD dwMilliseconds)
 {
@@ -181,16 +178,8 @@ BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
   ON_COMMAND(ID_TEST_APP_COMMAND, &CTestApp::OnAppCommand)
 END_MESSAGE_MAP()
 
-CTestApp::CTestApp() : CWinApp("ZuntAfxTest"), m_nAppCommands(0)
-{
-}
+CTestApp::CTestApp() : CWinApp("ZuntAfxTest"), m_nAppCommands(0) {}
 
-void CTestApp::OnAppCommand()
-{
-  ++m_nAppCommands;
-}
+void CTestApp::OnAppCommand() { ++m_nAppCommands; }
 
-CTestApp& TestApp()
-{
-  return theApp;
-}
+CTestApp& TestApp() { return theApp; }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 typedef std::vector<BYTE> Bytes;
 
@@ -49,7 +50,8 @@ Bytes classRecord(int nSchema, const std::string& name)
 // Reads objects until the input fails.
 void readAll(CArchive& ar)
 {
-  for (;;) {
+  for (;;)
+  {
     CObject* pOb = nullptr;
     ar >> pOb;
     delete pOb;
@@ -62,9 +64,12 @@ int loadCause(Bytes bytes, Reader read)
 {
   CMemFile file(bytes.data(), UINT(bytes.size()));
   CArchive ar(&file, CArchive::load);
-  try {
+  try
+  {
     read(ar);
-  } catch (CArchiveException* e) {
+  }
+  catch (CArchiveException* e)
+  {
     const int cause = e->m_cause;
     e->Delete();
     return cause;
@@ -78,7 +83,7 @@ TEST(Archive, WritesClassRecordsNewObjectsAndBackReferences)
     CTestLeaf a("ab", 5), b("", -1);
     ar << &a << &b << &a << static_cast<CObject*>(nullptr);
   });
-  const Bytes objects = bytesOf({0x02, 'a', 'b', 0x05, 0x00, 0x00, 0x00,   // first object (number 2)
+  const Bytes objects = bytesOf({0x02, 'a', 'b', 0x05, 0x00, 0x00, 0x00,    // first object (number 2)
                                  0x01, 0x80, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,  // 0x8001: class 1 again
                                  0x02, 0x00,                                // back to object 2
                                  0x00, 0x00});                              // null
@@ -130,7 +135,8 @@ TEST(Archive, ManyObjectsWrittenTwiceComeBackAsTheSameObjects)
   std::vector<CObject*> first(nObjects);
   for (CObject*& pOb : first)
     ar >> pOb;
-  for (int i = nObjects - 1; i >= 0; --i) {
+  for (int i = nObjects - 1; i >= 0; --i)
+  {
     CObject* pAgain = nullptr;
     ar >> pAgain;
     ASSERT_EQ(pAgain, first[i]) << i;
@@ -143,9 +149,9 @@ TEST(Archive, ManyObjectsWrittenTwiceComeBackAsTheSameObjects)
 TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
 {
   EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0xFFFE); }), bytesOf({0xFE, 0xFF}));
-  EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0x12345); }),
-            bytesOf({0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}));
-  if (sizeof(DWORD_PTR) == 8) {
+  EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(0x12345); }), bytesOf({0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}));
+  if (sizeof(DWORD_PTR) == 8)
+  {
     EXPECT_EQ(store([](CArchive& ar) { ar.WriteCount(DWORD_PTR(0x100000000ull)); }),
               bytesOf({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 1, 0, 0, 0}));
   }
@@ -159,7 +165,8 @@ TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
   EXPECT_EQ(s65534.size(), 7u + 0xFFFE);
 
   // Each form reads back, and a count over 0xFFFF comes back whole.
-  for (int nLength : {0, 254, 255, 0xFFFD, 0xFFFE, 70000}) {
+  for (int nLength : {0, 254, 255, 0xFFFD, 0xFFFE, 70000})
+  {
     SCOPED_TRACE(nLength);
     static int s_nLength;
     s_nLength = nLength;
@@ -179,7 +186,8 @@ TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
 TEST(Archive, ReadsWideStringsIntoTheAnsiCodePage)
 {
   // "あA" in UTF-16 after the wide marker; then a wide string with the long length form.
-  Bytes bytes = bytesOf({0xFF, 0xFE, 0xFF, 0x02, 0x42, 0x30, 0x41, 0x00, 0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x4B, 0x30});
+  Bytes bytes =
+      bytesOf({0xFF, 0xFE, 0xFF, 0x02, 0x42, 0x30, 0x41, 0x00, 0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x4B, 0x30});
   CMemFile file(bytes.data(), UINT(bytes.size()));
   CArchive ar(&file, CArchive::load);
   CString first, second;
@@ -190,7 +198,8 @@ TEST(Archive, ReadsWideStringsIntoTheAnsiCodePage)
   // Longer than a piece of reading: 40,000 characters of "か".
   Bytes longWide = bytesOf({0xFF, 0xFE, 0xFF, 0xFF, 0x40, 0x9C});
   std::string expected;
-  for (int i = 0; i < 40000; ++i) {
+  for (int i = 0; i < 40000; ++i)
+  {
     longWide.insert(longWide.end(), {0x4B, 0x30});
     expected += cp932("か");
   }
@@ -222,28 +231,29 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
     int cause;
   };
   const Case cases[] = {
-    {"empty", {}, CArchiveException::endOfFile},
-    {"half a tag", bytesOf({0xFF}), CArchiveException::endOfFile},
-    {"unknown class", classRecord(1, "CNope"), CArchiveException::badClass},
-    {"class name of 64 bytes", classRecord(1, std::string(64, 'C')), CArchiveException::badClass},
-    {"class name cut short", bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C', 'T'}), CArchiveException::badClass},
-    {"class that cannot be serialized", classRecord(0, "CPtrArray"), CArchiveException::badClass},
-    {"other schema", classRecord(7, "CTestLeaf"), CArchiveException::badSchema},
-    {"object not yet read", bytesOf({0x05, 0x00}), CArchiveException::badIndex},
-    {"class not yet read", bytesOf({0x01, 0x80}), CArchiveException::badIndex},
-    {"reserved 0x8000", bytesOf({0x00, 0x80}), CArchiveException::badIndex},
-    {"big tag beyond the table", bytesOf({0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}), CArchiveException::badIndex},
-    {"object tag naming a class", then(leaf, {0x01, 0x00}), CArchiveException::badIndex},
-    {"class tag naming an object", then(leaf, {0x02, 0x80}), CArchiveException::badIndex},
-    {"data cut short", then(leafRecord, {0x05, 'a'}), CArchiveException::endOfFile},
-    {"string length beyond the input", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F}),
-     CArchiveException::endOfFile},
-    {"string of 2^62 bytes", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40}),
-     CArchiveException::genericException},
-    {"arrays nested 300 deep", deep, CArchiveException::genericException},
-    {"two wide markers", then(leafRecord, {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}), CArchiveException::genericException},
+      {"empty", {}, CArchiveException::endOfFile},
+      {"half a tag", bytesOf({0xFF}), CArchiveException::endOfFile},
+      {"unknown class", classRecord(1, "CNope"), CArchiveException::badClass},
+      {"class name of 64 bytes", classRecord(1, std::string(64, 'C')), CArchiveException::badClass},
+      {"class name cut short", bytesOf({0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C', 'T'}), CArchiveException::badClass},
+      {"class that cannot be serialized", classRecord(0, "CPtrArray"), CArchiveException::badClass},
+      {"other schema", classRecord(7, "CTestLeaf"), CArchiveException::badSchema},
+      {"object not yet read", bytesOf({0x05, 0x00}), CArchiveException::badIndex},
+      {"class not yet read", bytesOf({0x01, 0x80}), CArchiveException::badIndex},
+      {"reserved 0x8000", bytesOf({0x00, 0x80}), CArchiveException::badIndex},
+      {"big tag beyond the table", bytesOf({0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}), CArchiveException::badIndex},
+      {"object tag naming a class", then(leaf, {0x01, 0x00}), CArchiveException::badIndex},
+      {"class tag naming an object", then(leaf, {0x02, 0x80}), CArchiveException::badIndex},
+      {"data cut short", then(leafRecord, {0x05, 'a'}), CArchiveException::endOfFile},
+      {"string length beyond the input", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F}),
+       CArchiveException::endOfFile},
+      {"string of 2^62 bytes", then(leafRecord, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40}),
+       CArchiveException::genericException},
+      {"arrays nested 300 deep", deep, CArchiveException::genericException},
+      {"two wide markers", then(leafRecord, {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}), CArchiveException::genericException},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(loadCause(c.bytes, readAll), c.cause);
     EXPECT_EQ(CTestLeaf::s_nLive, 0);
@@ -271,17 +281,18 @@ TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
     CTestLeaf shared("z", 3);
     ar << &branch << &shared << &shared;
   });
-  EXPECT_EQ(loadCause(bytes, [](CArchive& ar) {
-              CTestBranch* pBranch = nullptr;
-              CTestLeaf *pShared = nullptr, *pAgain = nullptr;
-              ar >> pBranch >> pShared >> pAgain;
-              EXPECT_EQ(pBranch->GetSize(), 2);
-              ASSERT_NE(pShared, nullptr);
-              EXPECT_EQ(std::string(pShared->m_text), "z");
-              EXPECT_EQ(pAgain, pShared);  // the tag counted the owned leaves
-              delete pShared;
-              delete pBranch;
-            }),
+  EXPECT_EQ(loadCause(bytes,
+                      [](CArchive& ar) {
+                        CTestBranch* pBranch = nullptr;
+                        CTestLeaf *pShared = nullptr, *pAgain = nullptr;
+                        ar >> pBranch >> pShared >> pAgain;
+                        EXPECT_EQ(pBranch->GetSize(), 2);
+                        ASSERT_NE(pShared, nullptr);
+                        EXPECT_EQ(std::string(pShared->m_text), "z");
+                        EXPECT_EQ(pAgain, pShared);  // the tag counted the owned leaves
+                        delete pShared;
+                        delete pBranch;
+                      }),
             -1);
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
 
@@ -317,7 +328,8 @@ TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)
     ar << &branch;
   });
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
-  for (size_t nCut = 0; nCut < whole.size(); ++nCut) {
+  for (size_t nCut = 0; nCut < whole.size(); ++nCut)
+  {
     SCOPED_TRACE(nCut);
     const int cause = loadCause(Bytes(whole.begin(), whole.begin() + nCut), [](CArchive& ar) {
       CTestBranch* pBranch = nullptr;
@@ -327,12 +339,13 @@ TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)
     EXPECT_TRUE(cause == CArchiveException::endOfFile || cause == CArchiveException::badClass) << cause;
     EXPECT_EQ(CTestLeaf::s_nLive, 0);
   }
-  EXPECT_EQ(loadCause(whole, [](CArchive& ar) {
-              CTestBranch* pBranch = nullptr;
-              ar >> pBranch;
-              EXPECT_EQ(pBranch->GetSize(), 2);
-              delete pBranch;
-            }),
+  EXPECT_EQ(loadCause(whole,
+                      [](CArchive& ar) {
+                        CTestBranch* pBranch = nullptr;
+                        ar >> pBranch;
+                        EXPECT_EQ(pBranch->GetSize(), 2);
+                        delete pBranch;
+                      }),
             -1);
 }
 
@@ -341,18 +354,24 @@ TEST(Archive, WrongDirectionAndUnserializableClassesAreRefused)
   CMemFile file;
   CArchive store(&file, CArchive::store);
   LONG n = 0;
-  try {
+  try
+  {
     store >> n;
     ADD_FAILURE() << "read from a storing archive";
-  } catch (CArchiveException* e) {
+  }
+  catch (CArchiveException* e)
+  {
     EXPECT_EQ(e->m_cause, CArchiveException::writeOnly);
     e->Delete();
   }
   CPtrArray notSerializable;
-  try {
+  try
+  {
     store << &notSerializable;
     ADD_FAILURE() << "stored an object without a class record";
-  } catch (CNotSupportedException* e) {
+  }
+  catch (CNotSupportedException* e)
+  {
     e->Delete();
   }
 }

@@ -6,14 +6,18 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 template <typename F>
 bool raisesInvalidArg(F f)
 {
-  try {
+  try
+  {
     f();
-  } catch (CInvalidArgException* e) {
+  }
+  catch (CInvalidArgException* e)
+  {
     e->Delete();
     return true;
   }
@@ -54,14 +58,17 @@ TEST(Collections, ArraysFilledAtTheFrontKeepTheirOrder)
 {
   CArray<int, int> numbers;
   std::vector<int> model;
-  for (int i = 0; i < 40; ++i) {
+  for (int i = 0; i < 40; ++i)
+  {
     numbers.InsertAt(0, i);
     model.insert(model.begin(), i);
-    if (i % 7 == 3) {
+    if (i % 7 == 3)
+    {
       numbers.RemoveAt(1);
       model.erase(model.begin() + 1);
     }
-    if (i % 11 == 5) {
+    if (i % 11 == 5)
+    {
       numbers.Add(-i);
       model.push_back(-i);
     }
@@ -92,7 +99,8 @@ std::string keysInOrder(const CMapStringToPtr& map)
   std::string keys;
   CString key;
   void* value;
-  for (POSITION pos = map.GetStartPosition(); pos;) {
+  for (POSITION pos = map.GetStartPosition(); pos;)
+  {
     map.GetNextAssoc(pos, key, value);
     keys += std::string(key) + ",";
   }

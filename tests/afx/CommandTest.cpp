@@ -80,7 +80,8 @@ TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplicationUnlessDisabled)
   for (UINT nID : {ID_DISABLED_COMMAND, ID_FRAME_COMMAND, ID_TEST_APP_COMMAND, ID_UNHANDLED, ID_RANGE_FIRST,
                    ID_RANGE_FIRST + 4, ID_RANGE_LAST, ID_RANGE_LAST + 1})
     SendMenuCommand(nID);
-  EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT>{ID_FRAME_COMMAND, ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
+  EXPECT_EQ(m_pFrame->m_commands,
+            (std::vector<UINT>{ID_FRAME_COMMAND, ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
   EXPECT_EQ(TestApp().m_nAppCommands, nAppCommands + 1);
 
   EXPECT_EQ(m_pFrame->SendMessage(WM_TEST_PRIVATE, 3, 4), 11);
@@ -222,12 +223,16 @@ TEST(ControlBarTest, DrawBordersDrawsTheStylesSidesAndShrinksTheRectangle)
     CRect rcInside;
     EInk outer[4], inner[4];
   } cases[] = {
-    {CBRS_BORDER_ANY | CBRS_BORDER_3D, CRect(2, 2, 38, 28), {kShadow, kShadow, kHilite, kHilite},
-     {kHilite, kHilite, kShadow, kShadow}},
-    {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D, CRect(2, 2, 40, 30), {kShadow, kShadow, kNone, kNone},
-     {kHilite, kHilite, kNone, kNone}},
-    {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), {kNone, kNone, kNone, kFrame}, {kNone, kNone, kNone, kNone}},
-    {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), {kNone, kNone, kNone, kNone}, {kNone, kNone, kNone, kNone}},
+      {CBRS_BORDER_ANY | CBRS_BORDER_3D,
+       CRect(2, 2, 38, 28),
+       {kShadow, kShadow, kHilite, kHilite},
+       {kHilite, kHilite, kShadow, kShadow}},
+      {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D,
+       CRect(2, 2, 40, 30),
+       {kShadow, kShadow, kNone, kNone},
+       {kHilite, kHilite, kNone, kNone}},
+      {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), {kNone, kNone, kNone, kFrame}, {kNone, kNone, kNone, kNone}},
+      {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), {kNone, kNone, kNone, kNone}, {kNone, kNone, kNone, kNone}},
   };
   for (const auto& c : cases)
   {
@@ -238,8 +243,10 @@ TEST(ControlBarTest, DrawBordersDrawsTheStylesSidesAndShrinksTheRectangle)
     EXPECT_EQ(rect, c.rcInside) << std::hex << c.dwStyle;
     for (int nSide = 0; nSide < 4; ++nSide)
     {
-      EXPECT_EQ(canvas.Pixel(outer[nSide].x, outer[nSide].y), inks[c.outer[nSide]]) << std::hex << c.dwStyle << " " << nSide;
-      EXPECT_EQ(canvas.Pixel(inner[nSide].x, inner[nSide].y), inks[c.inner[nSide]]) << std::hex << c.dwStyle << " " << nSide;
+      EXPECT_EQ(canvas.Pixel(outer[nSide].x, outer[nSide].y), inks[c.outer[nSide]])
+          << std::hex << c.dwStyle << " " << nSide;
+      EXPECT_EQ(canvas.Pixel(inner[nSide].x, inner[nSide].y), inks[c.inner[nSide]])
+          << std::hex << c.dwStyle << " " << nSide;
     }
     EXPECT_EQ(canvas.Pixel(20, 15), inks[kNone]);
   }

@@ -19,9 +19,8 @@ class CScriptedDialog : public CDialog
 {
 public:
   explicit CScriptedDialog(LPCTSTR lpszTemplate = MAKEINTRESOURCE(IDD_TEST_DIALOG), CWnd* pParent = nullptr)
-    : CDialog(lpszTemplate, pParent)
-  {
-  }
+      : CDialog(lpszTemplate, pParent)
+  {}
 
   std::function<void(CScriptedDialog&)> m_onInit;
   std::function<void(CScriptedDialog&)> m_onSentinel;
@@ -224,9 +223,8 @@ TEST(DialogTest, RefusedNumbersLeaveTheirMembers)
     int nIDC;
     const char* pszText;
     const std::string& prompt;
-  } refused[] = {{IDC_NUMBER, "2147483648", strInteger}, {IDC_NUMBER, "", strInteger},
-                 {IDC_NUMBER, "1.5", strInteger},        {IDC_REAL, "1.2.3", strNumber},
-                 {IDC_REAL, "abc", strNumber},           {IDC_REAL, "1e999", strNumber}};
+  } refused[] = {{IDC_NUMBER, "2147483648", strInteger}, {IDC_NUMBER, "", strInteger}, {IDC_NUMBER, "1.5", strInteger},
+                 {IDC_REAL, "1.2.3", strNumber},         {IDC_REAL, "abc", strNumber}, {IDC_REAL, "1e999", strNumber}};
   for (const auto& entry : refused)
   {
     SCOPED_TRACE(entry.pszText);

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+namespace
+{
 
 const char kPath[] = "zunt_file_test.bin";
 
@@ -22,9 +23,12 @@ int openCause(LPCTSTR path, UINT nFlags)
 template <typename Action>
 int thrownCause(Action act)
 {
-  try {
+  try
+  {
     act();
-  } catch (CFileException* e) {
+  }
+  catch (CFileException* e)
+  {
     const int cause = e->m_cause;
     e->Delete();
     return cause;
@@ -108,10 +112,13 @@ TEST(Time, FormatGivesNothingBeyond127CharactersAndRefusesTimesItCannotShow)
 {
   EXPECT_EQ(CTime(0).Format(std::string(127, 'x').c_str()), CString(std::string(127, 'x').c_str()));
   EXPECT_EQ(CTime(0).Format(std::string(128, 'x').c_str()), CString());
-  try {
+  try
+  {
     CTime(INT64_MAX).Format("%y");
     ADD_FAILURE() << "no exception";
-  } catch (COleException* e) {
+  }
+  catch (COleException* e)
+  {
     EXPECT_EQ(e->m_sc, E_INVALIDARG);
     e->Delete();
   }

@@ -8,7 +8,8 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 class CPooled : public CObject
 {
@@ -25,10 +26,7 @@ public:
   char m_more[100] = {};
 };
 
-bool aligned(const void* p)
-{
-  return reinterpret_cast<std::uintptr_t>(p) % alignof(std::max_align_t) == 0;
-}
+bool aligned(const void* p) { return reinterpret_cast<std::uintptr_t>(p) % alignof(std::max_align_t) == 0; }
 
 template <class ALLOC>
 void expectDistinctAlignedBlocksReused()
@@ -37,7 +35,8 @@ void expectDistinctAlignedBlocksReused()
   EXPECT_EQ(alloc.GetAllocSize(), 24u);
   std::set<void*> blocks;
   std::vector<void*> order;
-  for (int i = 0; i < 10; ++i) {  // across four chunks
+  for (int i = 0; i < 10; ++i)
+  {  // across four chunks
     void* p = alloc.Alloc();
     EXPECT_TRUE(aligned(p));
     EXPECT_TRUE(blocks.insert(p).second);
@@ -73,7 +72,8 @@ TEST(FixedAlloc, AClassTakesItsBlocksAndALargerDerivedClassTheHeap)
   CPooled* pLargerAddress = pLarger;
   delete pLarger;  // through the base: back to the heap, not into the blocks
   std::vector<CPooled*> next;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 8; ++i)
+  {
     next.push_back(new CPooled);
     EXPECT_NE(next.back(), pLargerAddress);
   }
@@ -91,7 +91,8 @@ TEST(FixedAlloc, ThreadsShareTheBlocksWithoutHandingOneOutTwice)
   std::vector<std::thread> threads;
   for (int t = 0; t < nThreads; ++t)
     threads.emplace_back([&alloc, &kept, t] {
-      for (int i = 0; i < nRounds; ++i) {
+      for (int i = 0; i < nRounds; ++i)
+      {
         void* p = alloc.Alloc();
         *static_cast<int*>(p) = t;
         if (i % 4 == 0)
@@ -104,7 +105,8 @@ TEST(FixedAlloc, ThreadsShareTheBlocksWithoutHandingOneOutTwice)
     thread.join();
   std::set<void*> live;
   for (int t = 0; t < nThreads; ++t)
-    for (void* p : kept[t]) {
+    for (void* p : kept[t])
+    {
       EXPECT_TRUE(live.insert(p).second);
       EXPECT_EQ(*static_cast<int*>(p), t);
     }

@@ -215,10 +215,11 @@ TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
   EXPECT_TRUE(m_parent.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
   EXPECT_EQ(measure.itemHeight, 40u);
 
-  DRAWITEMSTRUCT draw = {ODT_MENU, 0, kItemID, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(popup.m_hMenu),
-                         nullptr, {0, 0, 1, 1}, 0};
+  DRAWITEMSTRUCT draw = {ODT_MENU,     0, kItemID, ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(popup.m_hMenu), nullptr,
+                         {0, 0, 1, 1}, 0};
   EXPECT_TRUE(m_parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
-  EXPECT_EQ(g_handled, (Handled{"menu MeasureItem " + std::to_string(kItemID), "menu DrawItem " + std::to_string(kItemID)}));
+  EXPECT_EQ(g_handled,
+            (Handled{"menu MeasureItem " + std::to_string(kItemID), "menu DrawItem " + std::to_string(kItemID)}));
 
   // An entry that opens a popup is named by the popup's handle; the menu holding it measures it.
   g_handled.clear();

@@ -8,12 +8,10 @@
 #include <random>
 #include <string>
 
-namespace {
-
-std::string s(const CString& text)
+namespace
 {
-  return std::string(text.GetString(), size_t(text.GetLength()));
-}
+
+std::string s(const CString& text) { return std::string(text.GetString(), size_t(text.GetLength())); }
 
 // "ソ" and "表" end in 0x5C ('\'), "ア" in 0x41 ('A'), "ｱ" is one byte above 0x7F.
 TEST(String, SearchingStepsOverDoubleByteCharacters)
@@ -88,11 +86,15 @@ TEST(String, FormatIndexChecksAndWideText)
   EXPECT_EQ(text.GetLength(), 1001);
 
   EXPECT_EQ(CString("ab").GetAt(1), 'b');
-  for (int nIndex : {-1, 2}) {
-    try {
+  for (int nIndex : {-1, 2})
+  {
+    try
+    {
       CString("ab").GetAt(nIndex);
       ADD_FAILURE() << nIndex;
-    } catch (CInvalidArgException* e) {
+    }
+    catch (CInvalidArgException* e)
+    {
       e->Delete();
     }
   }
@@ -108,12 +110,14 @@ TEST(String, EditsAcrossTheInlineLimitMatchAModel)
   auto below = [&random](int n) { return int(random() % unsigned(n)); };
   CString text;
   std::string model;
-  for (int step = 0; step < 4000; ++step) {
+  for (int step = 0; step < 4000; ++step)
+  {
     const int nLength = int(model.size());
     const int nPos = below(nLength + 1);
     const int nCount = below(nLength - nPos + 1);
     const std::string piece(size_t(below(30)), char('a' + step % 26));
-    switch (below(7)) {
+    switch (below(7))
+    {
     case 0:
       text += piece.c_str();
       model += piece;
@@ -146,7 +150,8 @@ TEST(String, EditsAcrossTheInlineLimitMatchAModel)
       text = piece.c_str();
       model = piece;
     }
-    if (model.size() > 200) {
+    if (model.size() > 200)
+    {
       text = text.Left(10);
       model.resize(10);
     }
@@ -166,10 +171,13 @@ TEST(String, BufferKeepsTheLengthUntilReleased)
   text.GetBuffer(2);
   text.ReleaseBuffer(2);
   EXPECT_EQ(s(text), "ab");
-  try {
+  try
+  {
     text.ReleaseBuffer(1 << 20);
     ADD_FAILURE();
-  } catch (CInvalidArgException* e) {
+  }
+  catch (CInvalidArgException* e)
+  {
     e->Delete();
   }
   EXPECT_EQ(s(text), "ab");

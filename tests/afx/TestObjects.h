@@ -37,7 +37,8 @@ public:
   }
   void Serialize(CArchive& ar) override
   {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
       CObArray::Serialize(ar);
       return;
     }

@@ -83,17 +83,17 @@ TEST(WndTest, CreatedEditSeesItsFirstMessages)
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 100));
   // The system's EDIT class gets its creation messages through our procedure first.
   EXPECT_SEQUENCE((std::vector<SExpected>{
-                    {"edit", WM_NCCREATE},
-                    // The edit turns WS_BORDER into a client edge while it is made.
-                    {"edit", WM_STYLECHANGING, kOptional},
-                    {"edit", WM_STYLECHANGED, kOptional},
-                    {"edit", WM_NCCALCSIZE},
-                    {"edit", WM_CREATE},
-                    {"edit", WM_SIZE, kOptional},
-                    {"edit", WM_MOVE, kOptional},
-                    {"edit", WM_SHOWWINDOW, kOptional},
-                    {"edit", WM_WINDOWPOSCHANGING, kOptional},
-                    {"edit", WM_WINDOWPOSCHANGED, kOptional},
+                      {"edit", WM_NCCREATE},
+                      // The edit turns WS_BORDER into a client edge while it is made.
+                      {"edit", WM_STYLECHANGING, kOptional},
+                      {"edit", WM_STYLECHANGED, kOptional},
+                      {"edit", WM_NCCALCSIZE},
+                      {"edit", WM_CREATE},
+                      {"edit", WM_SIZE, kOptional},
+                      {"edit", WM_MOVE, kOptional},
+                      {"edit", WM_SHOWWINDOW, kOptional},
+                      {"edit", WM_WINDOWPOSCHANGING, kOptional},
+                      {"edit", WM_WINDOWPOSCHANGED, kOptional},
                   }),
                   "Create");
   EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
@@ -117,10 +117,10 @@ TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
   EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
   EXPECT_SEQUENCE((std::vector<SExpected>{
-                    {"self", WM_WINDOWPOSCHANGING, kOptional},
-                    {"self", WM_WINDOWPOSCHANGED, kOptional},
-                    {"self", WM_DESTROY},
-                    {"self", WM_NCDESTROY},
+                      {"self", WM_WINDOWPOSCHANGING, kOptional},
+                      {"self", WM_WINDOWPOSCHANGED, kOptional},
+                      {"self", WM_DESTROY},
+                      {"self", WM_NCDESTROY},
                   }),
                   "DestroyWindow");
 }
@@ -201,8 +201,8 @@ TEST(WndTest, SubclassWindowBindsAnExistingWindowAndUnsubclassRestores)
 
   // A subclass made after ours stays in place when ours goes.
   ASSERT_TRUE(edit.SubclassWindow(hEdit));
-  g_pfnBelowOuter = reinterpret_cast<WNDPROC>(
-    ::SetWindowLongPtr(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  g_pfnBelowOuter =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
   EXPECT_EQ(edit.UnsubclassWindow(), hEdit);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hEdit, GWLP_WNDPROC)), &OuterProc);
   ::DestroyWindow(hEdit);

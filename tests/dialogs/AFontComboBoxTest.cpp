@@ -93,8 +93,8 @@ TEST_F(AFontComboBoxTest, ChoosingAFontByNameAndKeepingItOnARefill)
   EXPECT_EQ(FontName(), kGothic);
   ASSERT_TRUE(m_combo.GetFontInfo(strName, nCharSet));
   EXPECT_EQ(std::string(strName), kGothic);
-  EXPECT_EQ(nCharSet, static_cast<const CAFontComboBox::CFontRecord*>(m_combo.GetItemDataPtr(m_combo.GetCurSel()))
-                          ->m_nCharSet);
+  EXPECT_EQ(nCharSet,
+            static_cast<const CAFontComboBox::CFontRecord*>(m_combo.GetItemDataPtr(m_combo.GetCurSel()))->m_nCharSet);
   m_combo.EnumerateFont(CDC());
   EXPECT_EQ(m_combo.GetCount(), nCount) << "the old items are gone";
   EXPECT_EQ(FontName(), kGothic);

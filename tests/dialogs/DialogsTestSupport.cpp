@@ -26,10 +26,7 @@ int CDialogsTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
   return IDOK;
 }
 
-CDialogsTestApp& TestApp()
-{
-  return theApp;
-}
+CDialogsTestApp& TestApp() { return theApp; }
 
 BEGIN_MESSAGE_MAP(CScriptedInputDlg, CInputStringDlg)
   ON_MESSAGE(WM_TEST_STEP, &CScriptedInputDlg::OnStep)

@@ -25,7 +25,10 @@ CDialogsTestApp& TestApp();
 class CScriptedInputDlg : public CInputStringDlg
 {
 public:
-  enum { SCRIPT_END = 100 };
+  enum
+  {
+    SCRIPT_END = 100
+  };
   typedef std::function<void(CScriptedInputDlg&)> Step;
 
   INT_PTR Run(std::vector<Step> steps);

@@ -97,16 +97,14 @@ protected:
     for (const char* pszName : names)
     {
       CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, pszName);
-      m_strip->InsertButton(pszName, AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1, m_strip->GetButtonCount());
+      m_strip->InsertButton(pszName, AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1,
+                            m_strip->GetButtonCount());
     }
     m_pFrame->RecalcLayout();
     m_strip->SetRecalcLayout();
     return *m_strip;
   }
-  CPoint ButtonCentre(int nIndex)
-  {
-    return m_strip->GetButton(nIndex)->rect.CenterPoint();
-  }
+  CPoint ButtonCentre(int nIndex) { return m_strip->GetButton(nIndex)->rect.CenterPoint(); }
   CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
 
   CPinFrame* m_pFrame = nullptr;

@@ -21,10 +21,7 @@ public:
 CDockingTestApp theApp;
 }
 
-const char* TestProfilePath()
-{
-  return theApp.m_pszProfileName;
-}
+const char* TestProfilePath() { return theApp.m_pszProfileName; }
 
 IMPLEMENT_DYNAMIC(CDockTestFrame, CFrameWnd)
 
@@ -50,10 +47,7 @@ int CDockTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
   return 0;
 }
 
-CRect CDockTestFrame::PaneRect()
-{
-  return RectIn(&m_wndPane, this);
-}
+CRect CDockTestFrame::PaneRect() { return RectIn(&m_wndPane, this); }
 
 bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout)
 {
@@ -83,8 +77,7 @@ void PumpAndIdle()
     ::DispatchMessageA(&msg);
   }
   for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); ++lCount)
-  {
-  }
+  {}
 }
 
 void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen)
@@ -106,10 +99,7 @@ void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys)
   pWnd->SendMessage(WM_MOUSEMOVE, wKeys, ClientPoint(pWnd, ptScreen));
 }
 
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen)
-{
-  pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen));
-}
+void SendButtonUp(CWnd* pWnd, CPoint ptScreen) { pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen)); }
 
 void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys)
 {
@@ -129,4 +119,3 @@ CRect RectIn(CWnd* pWnd, CWnd* pOther)
   pOther->ScreenToClient(&rect);
   return rect;
 }
-

@@ -15,8 +15,8 @@ const UINT kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC;
 class CTestBar : public CSizingControlBarCF
 {
 public:
-  using CSizingControlBar::drawNonClient;
   using CSizingControlBar::dragFullWindows;
+  using CSizingControlBar::drawNonClient;
   using CSizingControlBar::keepSize;
   using CSizingControlBarG::closeButton;
 };
@@ -60,8 +60,8 @@ protected:
     m_pFrame->RecalcLayout();
     const CRect rcOther = WindowRect(pBeside);
     const CRect rcDrop = pBeside->IsHorzDocked()
-                           ? CRect(rcOther.right - 4, rcOther.top, rcOther.right + 100, rcOther.bottom)
-                           : CRect(rcOther.left, rcOther.bottom - 4, rcOther.right, rcOther.bottom + 100);
+                             ? CRect(rcOther.right - 4, rcOther.top, rcOther.right + 100, rcOther.bottom)
+                             : CRect(rcOther.left, rcOther.bottom - 4, rcOther.right, rcOther.bottom + 100);
     m_pFrame->DockControlBar(&bar, pBeside->GetParent()->GetDlgCtrlID(), &rcDrop);
     return bar;
   }
@@ -83,7 +83,8 @@ protected:
   {
     const CRect rc = WindowRect(&bar);
     const CPoint ptMiddle = rc.CenterPoint();
-    const std::pair<UINT, CPoint> points[] = {{HTLEFT, {rc.left + 4, ptMiddle.y}}, {HTTOP, {ptMiddle.x, rc.top + 4}},
+    const std::pair<UINT, CPoint> points[] = {{HTLEFT, {rc.left + 4, ptMiddle.y}},
+                                              {HTTOP, {ptMiddle.x, rc.top + 4}},
                                               {HTRIGHT, {rc.right - 4, ptMiddle.y}},
                                               {HTBOTTOM, {ptMiddle.x, rc.bottom - 4}}};
     CPoint pt = ptMiddle;
@@ -328,7 +329,8 @@ TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
 
   // The right edge: 40 wider, the left side stays.
   CRect rcFrame = WindowRect(pFloating);
-  resize(HTRIGHT, CPoint(rcFrame.right - 2, rcFrame.top + 50), CPoint(rcFrame.right + 38, rcFrame.top + 50), WM_LBUTTONUP);
+  resize(HTRIGHT, CPoint(rcFrame.right - 2, rcFrame.top + 50), CPoint(rcFrame.right + 38, rcFrame.top + 50),
+         WM_LBUTTONUP);
   EXPECT_EQ(bar.sizeFloat, CSize(260, 160));
   EXPECT_EQ(WindowRect(pFloating), CRect(rcFrame.TopLeft(), CSize(260, 160) + sizeBorders));
   EXPECT_EQ(WindowRect(&bar).Size(), CSize(260, 160));
@@ -344,7 +346,8 @@ TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
   rcFrame = WindowRect(pFloating);
   resize(HTTOPLEFT, rcFrame.TopLeft(), rcFrame.BottomRight() + CSize(50, 50), WM_LBUTTONUP);
   EXPECT_EQ(bar.sizeFloat, bar.sizeMinFloat);
-  EXPECT_EQ(WindowRect(pFloating), CRect(rcFrame.BottomRight() - bar.sizeMinFloat - sizeBorders, rcFrame.BottomRight()));
+  EXPECT_EQ(WindowRect(pFloating),
+            CRect(rcFrame.BottomRight() - bar.sizeMinFloat - sizeBorders, rcFrame.BottomRight()));
 
   // Escape gives the size back and leaves the frame as it was.
   rcFrame = WindowRect(pFloating);
@@ -421,8 +424,8 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   bar.sizeFloat = CSize(230, 180);
   ASSERT_TRUE(bar.SaveState("Dock"));
   const char* pszPath = TestProfilePath();
-  const std::pair<const char*, UINT> saved[] = {{"sizeHorzCX", 310},  {"sizeHorzCY", 120}, {"sizeVertCX", 140},
-                                                {"sizeVertCY", 260},  {"sizeFloatCX", 230}, {"sizeFloatCY", 180}};
+  const std::pair<const char*, UINT> saved[] = {{"sizeHorzCX", 310}, {"sizeHorzCY", 120},  {"sizeVertCX", 140},
+                                                {"sizeVertCY", 260}, {"sizeFloatCX", 230}, {"sizeFloatCY", 180}};
   for (const auto& value : saved)
     EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", value.first, -1, pszPath), value.second) << value.first;
 
@@ -454,10 +457,12 @@ TEST_F(SizingBarTest, ProfileSizesNoScreenCanShowAreLeftOut)
   bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(150, 160);
   const char* pszPath = TestProfilePath();
   const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  const std::pair<const char*, std::string> stored[] = {
-    {"sizeVertCX", "2147483647"}, {"sizeVertCY", "100000"},
-    {"sizeHorzCX", std::to_string(cxScreens + 1)}, {"sizeHorzCY", "-5"},
-    {"sizeFloatCX", std::to_string(cxScreens)}, {"sizeFloatCY", std::to_string(cyScreens)}};
+  const std::pair<const char*, std::string> stored[] = {{"sizeVertCX", "2147483647"},
+                                                        {"sizeVertCY", "100000"},
+                                                        {"sizeHorzCX", std::to_string(cxScreens + 1)},
+                                                        {"sizeHorzCY", "-5"},
+                                                        {"sizeFloatCX", std::to_string(cxScreens)},
+                                                        {"sizeFloatCY", std::to_string(cyScreens)}};
   for (const auto& value : stored)
     ::WritePrivateProfileStringA("Broken-SCBar-4713", value.first, value.second.c_str(), pszPath);
   ASSERT_TRUE(bar.LoadState("Broken"));
@@ -536,7 +541,8 @@ TEST_F(SizingBarTest, CaptionAndBorderPixelsFollowTheFocusAndTheStyle)
     CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
     bar.drawNonClient(&canvas.DC());
     EXPECT_GT(canvas.CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
-                                 ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 0);
+                                 ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)),
+              0);
     EXPECT_GT(canvas.CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
     // The control bar's etched border on the side its style names only.
     EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));

@@ -42,9 +42,8 @@ BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
 END_MESSAGE_MAP()
 
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
-  : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
-{
-}
+    : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
+{}
 
 INT_PTR CAutoCompleteDialog::Run(std::vector<Step> steps)
 {
@@ -93,15 +92,12 @@ CSuggestListStandIn::CSuggestListStandIn()
   windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.lpszClassName = kStandInClass;
   ::RegisterClassA(&windowClass);
-  m_hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kStandInClass, nullptr, WS_POPUP | WS_BORDER,
-                             0, 0, 100, 60, nullptr, nullptr, windowClass.hInstance, nullptr);
+  m_hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kStandInClass, nullptr, WS_POPUP | WS_BORDER, 0, 0,
+                             100, 60, nullptr, nullptr, windowClass.hInstance, nullptr);
   ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
 }
 
-CSuggestListStandIn::~CSuggestListStandIn()
-{
-  ::DestroyWindow(m_hWnd);
-}
+CSuggestListStandIn::~CSuggestListStandIn() { ::DestroyWindow(m_hWnd); }
 
 void RetypeText(HWND hWndField, const char* pszText)
 {

@@ -25,7 +25,10 @@ public:
 class CAutoCompleteDialog : public CDialog
 {
 public:
-  enum { SCRIPT_END = 100 };
+  enum
+  {
+    SCRIPT_END = 100
+  };
   typedef std::function<void(CAutoCompleteDialog&)> Step;
 
   explicit CAutoCompleteDialog(CHistoryMap* pHistoryMap);

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const CTime kNoon(2024, 2, 29, 12, 0, 0);
 
@@ -44,11 +45,15 @@ TEST(EnteredHistory, NewestFirstEachTextOnceCaseSensitive)
   history.Delete("abc");
   history.Delete("Ab");
   EXPECT_EQ(textsOf(history), cp932("表示") + ",ABC,a,b");
-  for (int nIndex : {-1, 4}) {
-    try {
+  for (int nIndex : {-1, 4})
+  {
+    try
+    {
       history.GetAt(nIndex);
       ADD_FAILURE() << "no exception at " << nIndex;
-    } catch (CInvalidArgException* e) {
+    }
+    catch (CInvalidArgException* e)
+    {
       e->Delete();
     }
   }
@@ -83,7 +88,8 @@ TEST(EnteredHistory, FindsTheFirstEntryWhateverChangedTheArray)
 
 TEST(EnteredHistory, CountAndTimeLimitsTakeTheOldest)
 {
-  for (int nCount : {0, -1, 5, 6}) {
+  for (int nCount : {0, -1, 5, 6})
+  {
     CEnteredHistory history;
     addFive(history);
     history.DeleteOutOfLimit(nCount, CTime(0));

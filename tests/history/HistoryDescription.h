@@ -9,7 +9,8 @@ inline std::string Describe(const CEnteredHistory& history)
 {
   std::string text = "{";
   for (int i = 0; i < history.GetCount(); ++i)
-    text += std::string(history.GetAt(i)->GetText()) + "@" + std::to_string(history.GetAt(i)->GetTime().GetTime()) + ",";
+    text +=
+        std::string(history.GetAt(i)->GetText()) + "@" + std::to_string(history.GetAt(i)->GetTime().GetTime()) + ",";
   return text + "}";
 }
 
@@ -19,7 +20,8 @@ inline std::string Describe(const CHistoryMap& map)
   std::string text;
   CString key;
   CObject* pValue;
-  for (POSITION pos = map.GetStartPosition(); pos;) {
+  for (POSITION pos = map.GetStartPosition(); pos;)
+  {
     map.GetNextAssoc(pos, key, pValue);
     text += std::string(key) + Describe(*map.Enumrate(key));
   }

@@ -17,7 +17,8 @@ namespace
 class CCountedEnumString : public CHistoryEnumString
 {
 public:
-  CCountedEnumString(CEnteredHistory* pHistory, bool* pbDeleted) : CHistoryEnumString(pHistory), m_pbDeleted(pbDeleted) {}
+  CCountedEnumString(CEnteredHistory* pHistory, bool* pbDeleted) : CHistoryEnumString(pHistory), m_pbDeleted(pbDeleted)
+  {}
   ~CCountedEnumString() override { *m_pbDeleted = true; }
 
 private:

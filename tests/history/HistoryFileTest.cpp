@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // Helpers that spell out the archive's little-endian fields.
 void append(Bytes& bytes, std::initializer_list<int> values)
@@ -13,10 +14,7 @@ void append(Bytes& bytes, std::initializer_list<int> values)
     bytes.push_back(BYTE(v));
 }
 
-void append(Bytes& bytes, const std::string& text)
-{
-  bytes.insert(bytes.end(), text.begin(), text.end());
-}
+void append(Bytes& bytes, const std::string& text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
 
 void appendTime(Bytes& bytes, int64_t time)
 {
@@ -44,13 +42,13 @@ Bytes sampleBytes(const std::string& longText)
   append(bytes, {1, 'r'});
   append(bytes, {0xFF, 0xFF, 1, 0, 15, 0});  // new class 1, object 2
   append(bytes, "CEnteredHistory");
-  append(bytes, {1, 0});  // entries
+  append(bytes, {1, 0});                     // entries
   append(bytes, {0xFF, 0xFF, 1, 0, 12, 0});  // new class 3, object 4
   append(bytes, "CEnteredText");
   append(bytes, {2, 'y', 'y'});
   appendTime(bytes, kT2);
   append(bytes, {1, 'a'});
-  append(bytes, {0x01, 0x80, 2, 0});  // class 1: object 5 with two entries
+  append(bytes, {0x01, 0x80, 2, 0});              // class 1: object 5 with two entries
   append(bytes, {0x03, 0x80, 0xFF, 0x2C, 0x01});  // class 3: object 6, a text of 300 bytes
   append(bytes, longText);
   appendTime(bytes, kT3);
@@ -66,9 +64,12 @@ Bytes sampleBytes(const std::string& longText)
 int loadCause(CHistoryMap& map, const std::string& path, const Bytes& bytes)
 {
   WriteFileBytes(path, bytes);
-  try {
+  try
+  {
     EXPECT_TRUE(map.Load(path.c_str()));
-  } catch (CArchiveException* e) {
+  }
+  catch (CArchiveException* e)
+  {
     const int cause = e->m_cause;
     e->Delete();
     return cause;
@@ -139,7 +140,8 @@ TEST_F(HistoryFile, MalformedFilesRaiseAndChangeNothing)
   const std::string path = m_folder.Path("bad.his");
 
   // A cut inside a class name spoils the class.
-  for (size_t nLength = 0; nLength < good.size(); ++nLength) {
+  for (size_t nLength = 0; nLength < good.size(); ++nLength)
+  {
     const int nCause = loadCause(map, path, Bytes(good.begin(), good.begin() + nLength));
     EXPECT_TRUE(nCause == CArchiveException::endOfFile || nCause == CArchiveException::badClass) << nLength;
   }
@@ -156,16 +158,17 @@ TEST_F(HistoryFile, MalformedFilesRaiseAndChangeNothing)
     int nCause;
   };
   const Spoil spoils[] = {
-    {"schema 2", nFirstText + 2, {2}, CArchiveException::badSchema},
-    {"history where an entry belongs", nFirstText, {0x01, 0x80}, CArchiveException::badClass},
-    {"entry where a history belongs", 4, {0x03, 0x80}, CArchiveException::badIndex},
-    {"back reference to an entry", nSecondEntry, {0x04, 0x00}, CArchiveException::badIndex},
-    {"back reference to a history", nSecondEntry, {0x02, 0x00}, CArchiveException::badIndex},
-    {"null entry", nSecondEntry, {0x00, 0x00}, CArchiveException::badClass},
-    {"null history", 4, {0x00, 0x00}, CArchiveException::badClass},
-    {"a key more than the file holds", 0, {4}, CArchiveException::endOfFile},
+      {"schema 2", nFirstText + 2, {2}, CArchiveException::badSchema},
+      {"history where an entry belongs", nFirstText, {0x01, 0x80}, CArchiveException::badClass},
+      {"entry where a history belongs", 4, {0x03, 0x80}, CArchiveException::badIndex},
+      {"back reference to an entry", nSecondEntry, {0x04, 0x00}, CArchiveException::badIndex},
+      {"back reference to a history", nSecondEntry, {0x02, 0x00}, CArchiveException::badIndex},
+      {"null entry", nSecondEntry, {0x00, 0x00}, CArchiveException::badClass},
+      {"null history", 4, {0x00, 0x00}, CArchiveException::badClass},
+      {"a key more than the file holds", 0, {4}, CArchiveException::endOfFile},
   };
-  for (const Spoil& spoil : spoils) {
+  for (const Spoil& spoil : spoils)
+  {
     Bytes bytes = good;
     for (size_t i = 0; i < spoil.bytes.size(); ++i)
       bytes[spoil.nAt + i] = BYTE(spoil.bytes[i]);

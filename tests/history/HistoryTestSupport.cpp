@@ -8,12 +8,13 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
-#  include <process.h>
+#include <process.h>
 #else
-#  include <unistd.h>
+#include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 std::string g_debugOutput;
 
@@ -31,10 +32,7 @@ LONG CALLBACK catchDebugOutput(EXCEPTION_POINTERS* pInfo)
   return EXCEPTION_CONTINUE_EXECUTION;
 }
 #else
-void catchDebugOutput(LPCSTR pszText)
-{
-  g_debugOutput += pszText;
-}
+void catchDebugOutput(LPCSTR pszText) { g_debugOutput += pszText; }
 #endif
 
 // Sends the debugger output to g_debugOutput while it lives.
@@ -62,8 +60,8 @@ std::string newScratchFolder()
   char szTemp[MAX_PATH];
   ::GetTempPathA(MAX_PATH, szTemp);
   static int s_nCount = 0;
-  const std::string folder = std::string(szTemp) + "zunt-history-" + std::to_string(_getpid()) + "-" +
-                             std::to_string(++s_nCount);
+  const std::string folder =
+      std::string(szTemp) + "zunt-history-" + std::to_string(_getpid()) + "-" + std::to_string(++s_nCount);
   EXPECT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
   return folder;
 #else
@@ -75,9 +73,7 @@ std::string newScratchFolder()
 
 }  // namespace
 
-CScratchFolder::CScratchFolder() : m_root(newScratchFolder())
-{
-}
+CScratchFolder::CScratchFolder() : m_root(newScratchFolder()) {}
 
 CScratchFolder::~CScratchFolder()
 {
@@ -90,16 +86,12 @@ std::string CScratchFolder::Path(const char* pszRelative) const
   return pszRelative ? m_root + "\\" + pszRelative : m_root;
 }
 
-CCurrentFolder::CCurrentFolder(const std::string& folder)
-  : m_previous(std::filesystem::current_path().string())
+CCurrentFolder::CCurrentFolder(const std::string& folder) : m_previous(std::filesystem::current_path().string())
 {
   std::filesystem::current_path(folder);
 }
 
-CCurrentFolder::~CCurrentFolder()
-{
-  std::filesystem::current_path(m_previous);
-}
+CCurrentFolder::~CCurrentFolder() { std::filesystem::current_path(m_previous); }
 
 std::string DebugOutputOf(const std::function<void()>& code)
 {

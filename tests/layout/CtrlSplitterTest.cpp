@@ -245,8 +245,8 @@ TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
     CCtrlSplitter& splitter;
     DWORD dwKind;
     bool bRepaints;
-  } cases[] = {{m_splitter, CTRLSPLITTER_VERT, true}, {horizontal, CTRLSPLITTER_HORIZ, false},
-               {onXP, CTRLSPLITTER_VERT, false}};
+  } cases[] = {
+      {m_splitter, CTRLSPLITTER_VERT, true}, {horizontal, CTRLSPLITTER_HORIZ, false}, {onXP, CTRLSPLITTER_VERT, false}};
   CCtrlSplitter* pPrevious = nullptr;
   for (const auto& test : cases)
   {

@@ -19,10 +19,7 @@ void CLayoutTestApp::ResetProfile()
   ::DeleteFileA(m_strProfile);
 }
 
-CLayoutTestApp& TestApp()
-{
-  return theApp;
-}
+CLayoutTestApp& TestApp() { return theApp; }
 
 CHostWnd::CHostWnd()
 {

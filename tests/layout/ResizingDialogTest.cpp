@@ -18,14 +18,14 @@ const struct
   WORD wFlags;
   CRect rcMove;
 } kAnchorCases[IDC_ANCHOR_COUNT] = {
-  {ANCHOR_HALF_X | ANCHOR_SIZE_X_PART | ANCHOR_HALF_Y | ANCHOR_SIZE_Y_PART, CRect(0, 0, 20, 15)},
-  {ANCHOR_HALF_X | ANCHOR_MOVE_X | ANCHOR_HALF_Y | ANCHOR_MOVE_Y, CRect(20, 15, 40, 30)},
-  {ANCHOR_SIZE_X | ANCHOR_SIZE_Y, CRect(0, 0, 40, 30)},
-  {ANCHOR_MOVE_X | ANCHOR_MOVE_Y, CRect(40, 30, 40, 30)},
-  {ANCHOR_MOVE_X_HALF | ANCHOR_MOVE_Y_HALF, CRect(20, 15, 20, 15)},
-  // The first rule of an axis wins; a half flag alone is no rule.
-  {ANCHOR_SIZE_X | ANCHOR_MOVE_X | ANCHOR_MOVE_Y_HALF, CRect(0, 15, 40, 15)},
-  {ANCHOR_HALF_X | ANCHOR_HALF_Y, CRect(0, 0, 0, 0)},
+    {ANCHOR_HALF_X | ANCHOR_SIZE_X_PART | ANCHOR_HALF_Y | ANCHOR_SIZE_Y_PART, CRect(0, 0, 20, 15)},
+    {ANCHOR_HALF_X | ANCHOR_MOVE_X | ANCHOR_HALF_Y | ANCHOR_MOVE_Y, CRect(20, 15, 40, 30)},
+    {ANCHOR_SIZE_X | ANCHOR_SIZE_Y, CRect(0, 0, 40, 30)},
+    {ANCHOR_MOVE_X | ANCHOR_MOVE_Y, CRect(40, 30, 40, 30)},
+    {ANCHOR_MOVE_X_HALF | ANCHOR_MOVE_Y_HALF, CRect(20, 15, 20, 15)},
+    // The first rule of an axis wins; a half flag alone is no rule.
+    {ANCHOR_SIZE_X | ANCHOR_MOVE_X | ANCHOR_MOVE_Y_HALF, CRect(0, 15, 40, 15)},
+    {ANCHOR_HALF_X | ANCHOR_HALF_Y, CRect(0, 0, 0, 0)},
 };
 
 // Grows or shrinks the window by dx, dy, as a user's drag of the border would.
@@ -137,8 +137,8 @@ void ExpectDocumentFilter(CRecordingEvents<TPanel>& panel)
   panel.SetCloseActiveDocument(3);
   EXPECT_EQ(panel.GetActiveDocument(), -1);
   panel.SetReDispActiveDocument(3);
-  const std::vector<std::string> expected = {"ChangeActive 3", "Attribute 37", "PartitionView 2",
-                                             "CloseNonActive 4", "CloseActive 3"};
+  const std::vector<std::string> expected = {"ChangeActive 3", "Attribute 37", "PartitionView 2", "CloseNonActive 4",
+                                             "CloseActive 3"};
   EXPECT_EQ(panel.m_calls, expected);
 }
 

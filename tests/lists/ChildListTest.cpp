@@ -233,7 +233,8 @@ TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)
 
   int objects[5];
   for (int i = 0; i < 5; ++i)
-    ASSERT_TRUE(m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
+    ASSERT_TRUE(
+        m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
   m_list.UpdateColumnItemData();
   ASSERT_EQ(5, m_list.GetItemCount());
   for (int i = 0; i < 5; ++i)
@@ -257,7 +258,7 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
   m_list.SetSelectItemEx(arrChosen);
   EXPECT_EQ((std::vector<bool>{true, true, false, true}),
             (std::vector<bool>{Selected(0), Selected(1), Selected(2), Selected(3)}))
-    << "never deselects";
+      << "never deselects";
 
   Select(2);
   int nSentinel = 0;
@@ -297,8 +298,8 @@ TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooks)
   rcScreen.OffsetRect(rcWindow.TopLeft());
   EXPECT_EQ(rcScreen, m_list.m_rcLastClick);
   // Column 0 and the edges of a cell (3 pixels left, 4 right) are not offered.
-  for (const CPoint& point : {CellPoint(1, 0), CellPoint(1, 1, 2), CellPoint(1, 1, 100 - 4), CellPoint(1, 1, 3),
-                              CellPoint(1, 2, 200 - 5)})
+  for (const CPoint& point :
+       {CellPoint(1, 0), CellPoint(1, 1, 2), CellPoint(1, 1, 100 - 4), CellPoint(1, 1, 3), CellPoint(1, 2, 200 - 5)})
     Click(m_list, WM_LBUTTONDOWN, point);
   m_list.SetButtonClkStartColumn(0);
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 0));

@@ -36,9 +36,9 @@ struct SStateLook
 std::vector<SStateLook> StateLooks(bool bWithPlain)
 {
   std::vector<SStateLook> looks = {
-    {1, false, true, ODS_SELECTED, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
-    {2, true, true, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
-    {3, false, false, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
+      {1, false, true, ODS_SELECTED, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
+      {2, true, true, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
+      {3, false, false, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
   };
   if (bWithPlain)
     looks.insert(looks.begin(), {0, false, true, 0, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT), kInk});
@@ -129,7 +129,7 @@ TEST_F(ColorComboTest, FocusRectangleOnlyWithTheKeyboardFocusOrForTheEmptyEntry)
 TEST_F(ColorComboTest, FindsNamesByPositionAndIndicesByNameAndPaintsThroughTheBox)
 {
   CColorItem japanese(20, kGreen, cp932("赤").c_str()), blue(30, kBlue, "Blue"), lower(40, kGreen, "blue"),
-    secondBlue(50, kRed, "Blue");
+      secondBlue(50, kRed, "Blue");
   for (CColorItem* pItem : {&m_red, &japanese, &blue, &lower, &secondBlue, static_cast<CColorItem*>(nullptr)})
     Add(pItem);
   EXPECT_EQ(20, m_combo.GetColorIndex(cp932("赤").c_str()));
@@ -263,7 +263,10 @@ protected:
     ::DeleteObject(m_hFont);
   }
   // Draws row 0 where the list would.
-  void Draw(CPixelCanvas& canvas, UINT nState) { DrawEntry(m_list, canvas, 0, &m_wall, m_rcItem, ODA_DRAWENTIRE, nState); }
+  void Draw(CPixelCanvas& canvas, UINT nState)
+  {
+    DrawEntry(m_list, canvas, 0, &m_wall, m_rcItem, ODA_DRAWENTIRE, nState);
+  }
 
   HFONT m_hFont = CrispFont();
   CListParent m_parent;
@@ -283,7 +286,8 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumns)
   const int nNameLeft = canvas.LeftmostNot(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), Sys(COLOR_WINDOW));
   EXPECT_GE(nNameLeft, 3);
   EXPECT_LT(nNameLeft, 6);
-  const int nColourLeft = canvas.LeftmostNot(CRect(rcSwatch.right, m_rcItem.top, 200, m_rcItem.bottom), Sys(COLOR_WINDOW));
+  const int nColourLeft =
+      canvas.LeftmostNot(CRect(rcSwatch.right, m_rcItem.top, 200, m_rcItem.bottom), Sys(COLOR_WINDOW));
   EXPECT_GE(nColourLeft, rcSwatch.right + 3);
   EXPECT_LT(nColourLeft, rcSwatch.right + 6);
 

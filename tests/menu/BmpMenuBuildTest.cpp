@@ -36,10 +36,7 @@ void expectRecordsInStep(CBmpMenu& menu)
     EXPECT_EQ(ItemData(menu, i), menu.m_Items[i]) << i;
 }
 
-std::wstring labelOf(const std::wstring& text)
-{
-  return text.substr(0, text.find(L'\t'));
-}
+std::wstring labelOf(const std::wstring& text) { return text.substr(0, text.find(L'\t')); }
 }
 
 // Position 0 is the position, without the compiler's doubt between it and a null text.
@@ -217,10 +214,10 @@ TEST(BmpMenuEdit, DeleteByTextTakesTheChosenSeparatorsAlong)
     BC_Seperator placement;
     std::vector<std::wstring> left;
   } cases[] = {
-    {BCMENU_NONE, {L"前", L"", L"", L"後"}},
-    {BCMENU_HEAD, {L"前", L"", L"後"}},
-    {BCMENU_TAIL, {L"前", L"", L"後"}},
-    {BCMENU_BOTH, {L"前", L"後"}},
+      {BCMENU_NONE, {L"前", L"", L"", L"後"}},
+      {BCMENU_HEAD, {L"前", L"", L"後"}},
+      {BCMENU_TAIL, {L"前", L"", L"後"}},
+      {BCMENU_BOTH, {L"前", L"後"}},
   };
   for (const auto& c : cases)
   {
@@ -328,8 +325,8 @@ void CALLBACK closeMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 TEST(BmpMenuTrack, ATrackedContextMenuIsMeasuredAndDrawnByItself)
 {
   CWnd owner;
-  ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 300),
-                             nullptr, 0));
+  ASSERT_TRUE(
+      owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0));
   owner.SetForegroundWindow();
   CCountingMenu menu;
   ASSERT_TRUE(menu.Attach(::CreatePopupMenu()));
@@ -355,8 +352,8 @@ TEST(BmpMenuTrack, ALoadedBarMeasuresTheEntriesOfItsNestedPopups)
   CBmpMenu menu;
   ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
   CWnd frame;
-  ASSERT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr,
-                             0));
+  ASSERT_TRUE(
+      frame.CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
   ASSERT_TRUE(frame.SetMenu(&menu));
   CBmpMenu* pFile = popupAt(menu, 0);
   ASSERT_NE(pFile, nullptr);

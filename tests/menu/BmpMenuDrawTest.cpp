@@ -15,24 +15,12 @@ const CRect kItemRect(0, 0, kItemWidth, kItemHeight);
 const UINT kCommand = 100;
 const COLORREF kRed = RGB(255, 0, 0);
 
-COLORREF sys(int nIndex)
-{
-  return ::GetSysColor(nIndex);
-}
+COLORREF sys(int nIndex) { return ::GetSysColor(nIndex); }
 
 // The flat look's colours on a platform without the Luna theme.
-COLORREF flatFace()
-{
-  return CBmpMenu::LightenColor(sys(COLOR_3DFACE), 0.25);
-}
-COLORREF flatBackground()
-{
-  return CBmpMenu::DarkenColor(sys(COLOR_WINDOW), 0.02);
-}
-COLORREF flatSelection()
-{
-  return CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0.85);
-}
+COLORREF flatFace() { return CBmpMenu::LightenColor(sys(COLOR_3DFACE), 0.25); }
+COLORREF flatBackground() { return CBmpMenu::DarkenColor(sys(COLOR_WINDOW), 0.02); }
+COLORREF flatSelection() { return CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0.85); }
 
 // A solid red image list of the menu image size.
 void makeRedList(CImageList& list)
@@ -85,12 +73,12 @@ TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformFamilyAndVersion)
     BOOL bNonNT;
     DWORD dwMajor, dwMinor;
     int nClass;
-  } cases[] = {{TRUE, 3, 95, 0}, {TRUE, 4, 0, 2}, {TRUE, 4, 10, 3}, {TRUE, 4, 90, 4},  {FALSE, 3, 51, 1},
-               {FALSE, 4, 0, 5}, {FALSE, 5, 0, 6}, {FALSE, 5, 1, 7},  {FALSE, 5, 2, 1}, {FALSE, 6, 1, 1},
-               {FALSE, 10, 0, 1}};
+  } cases[] = {{TRUE, 3, 95, 0},  {TRUE, 4, 0, 2},  {TRUE, 4, 10, 3}, {TRUE, 4, 90, 4},
+               {FALSE, 3, 51, 1}, {FALSE, 4, 0, 5}, {FALSE, 5, 0, 6}, {FALSE, 5, 1, 7},
+               {FALSE, 5, 2, 1},  {FALSE, 6, 1, 1}, {FALSE, 10, 0, 1}};
   for (const Case& c : cases)
     EXPECT_EQ(CBmpMenu::ComputeVersionClass(c.bNonNT, c.dwMajor, c.dwMinor), c.nClass)
-      << c.bNonNT << " " << c.dwMajor << "." << c.dwMinor;
+        << c.bNonNT << " " << c.dwMajor << "." << c.dwMinor;
   // Wine reports an NT version of 6 or later: the classic frames of older shells are not drawn.
   EXPECT_EQ(CBmpMenu::GetVersionClass(), 1);
   EXPECT_FALSE(CBmpMenu::IsNewShell());
@@ -256,7 +244,7 @@ TEST_F(BmpMenuDrawTest, ImagesSitInTheColumnOfEitherLook)
     EXPECT_EQ(m_canvas.Pixel(17, 17), kRed);
     EXPECT_EQ(m_canvas.Pixel(16 + 5, 1), sys(COLOR_HIGHLIGHT));
     EXPECT_EQ(m_canvas.Pixel(16 + 3, 10), sys(COLOR_MENU));  // the image box
-    draw(1, ODS_SELECTED);  // no image: the whole item
+    draw(1, ODS_SELECTED);                                   // no image: the whole item
     EXPECT_EQ(m_canvas.Pixel(1, 1), sys(COLOR_HIGHLIGHT));
     EXPECT_GT(m_canvas.CountColour(textArea(25), sys(COLOR_HIGHLIGHTTEXT)), 10);
   }
@@ -319,7 +307,7 @@ TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
     CBmpMenu::SetXPBitmap3D(b3D);
     ASSERT_TRUE(m_menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
     EXPECT_EQ(m_menu.m_CheckImages->GetImageCount(), 2);  // no variants of the checks
-    const int x = b3D ? 4 + 7 : 2 + 7;                      // the 3-D look's column is wider
+    const int x = b3D ? 4 + 7 : 2 + 7;                    // the 3-D look's column is wider
     draw(0, ODS_CHECKED);
     EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), sys(COLOR_BTNTEXT));  // the black centre of "off"
     draw(0, ODS_CHECKED | ODS_SELECTED);

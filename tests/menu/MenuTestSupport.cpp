@@ -7,9 +7,9 @@ CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
 }
 
 CMenuLookScope::CMenuLookScope(bool bFlat)
-  : m_originalMode(CBmpMenu::original_drawmode), m_xpMode(CBmpMenu::xp_drawmode),
-    m_originalSelect(CBmpMenu::original_select_disabled), m_xpSelect(CBmpMenu::xp_select_disabled),
-    m_b3D(CBmpMenu::xp_draw_3D_bitmaps)
+    : m_originalMode(CBmpMenu::original_drawmode), m_xpMode(CBmpMenu::xp_drawmode),
+      m_originalSelect(CBmpMenu::original_select_disabled), m_xpSelect(CBmpMenu::xp_select_disabled),
+      m_b3D(CBmpMenu::xp_draw_3D_bitmaps)
 {
   CBmpMenu::SetMenuDrawMode(bFlat ? 1 : 0);
 }

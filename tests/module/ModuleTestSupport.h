@@ -4,10 +4,7 @@
 
 #include <string>
 
-inline HMODULE CtrlModule()
-{
-  return ::GetModuleHandleA("ZuntCtrl.dll");
-}
+inline HMODULE CtrlModule() { return ::GetModuleHandleA("ZuntCtrl.dll"); }
 
 // Expected texts are written as UTF-8 literals and converted here, independently of the
 // resource compiler, to what the multi-byte library must see: CP932.

@@ -10,15 +10,9 @@ namespace
 // A copy of the library's file: a second module whose entry point runs on load and unload.
 const char kCopyFile[] = "ZuntCtrlCopy.dll";
 
-HMODULE HostModule()
-{
-  return ::GetModuleHandleA(nullptr);
-}
+HMODULE HostModule() { return ::GetModuleHandleA(nullptr); }
 
-HINSTANCE DialogHolder()
-{
-  return AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIALOG);
-}
+HINSTANCE DialogHolder() { return AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIALOG); }
 
 struct CLoadedModule
 {
@@ -55,7 +49,7 @@ TEST(ResourceChain, LibraryResourcesAndHostOverrides)
 
   AfxSetResourceHandle(CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU), CtrlModule())
-    << "the application's resource handle is searched first";
+      << "the application's resource handle is searched first";
   AfxSetResourceHandle(HostModule());
 }
 

@@ -14,9 +14,9 @@ struct SControl
 {
   int nID;
   const char* pszClass;
-  DWORD dwStyle;  // these bits set, the kind field and WS_GROUP (but on statics) equal
+  DWORD dwStyle;        // these bits set, the kind field and WS_GROUP (but on statics) equal
   const char* pszText;  // UTF-8; nullptr where the text is not part of the template
-  RECT rcUnits;  // left, top, width, height in dialog units
+  RECT rcUnits;         // left, top, width, height in dialog units
 };
 
 struct SDialog
@@ -33,45 +33,62 @@ struct SDialog
 const DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 
 const SDialog kDialogs[] = {
-  {IDD_DLG_INPUT_STRING, 0, "", "MS Shell Dlg", 8, {197, 50}, {
-    {IDC_STATIC_PROMPT, "Static", SS_LEFT, u8"スタティック", {10, 8, 65, 8}},
-    {IDC_EDIT_STRING, "Edit", kEdit, nullptr, {66, 7, 120, 12}},
-    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {78, 29, 50, 14}},
-    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {136, 29, 50, 14}},
-  }},
-  {IDD_DLG_VARIABLESELECT, WS_EX_TOOLWINDOW, u8"変数の選択", u8"ＭＳ Ｐゴシック", 9, {107, 129}, {
-    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {18, 110, 37, 15}},
-    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"ｷｬﾝｾﾙ", {64, 110, 37, 15}},
-    {IDC_LIST_VARIABLE, "ListBox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-     nullptr, {5, 6, 97, 98}},
-  }},
-  {IDD_DLG_VAR_ADD, WS_EX_TOOLWINDOW, u8"追加", u8"ＭＳ Ｐゴシック", 9, {125, 121}, {
-    {IDC_STATIC, "Static", SS_LEFT, u8"種別(&T)", {7, 9, 32, 8}},
-    {IDC_COMBO_KIND, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, nullptr, {43, 6, 47, 52}},
-    {IDC_STATIC, "Static", SS_LEFT, u8"変数名(&N)", {7, 27, 32, 8}},
-    {IDC_EDIT_NAME, "Edit", kEdit, nullptr, {43, 25, 73, 14}},
-    {IDC_STATIC, "Button", BS_GROUPBOX, "", {5, 44, 116, 50}},
-    {IDC_RADIO_VALUE, "Button", BS_AUTORADIOBUTTON | WS_GROUP, u8"値(&V)", {8, 57, 32, 10}},
-    {IDC_RADIO_EXPRESSION, "Button", BS_AUTORADIOBUTTON, u8"式(&E)", {8, 76, 32, 10}},
-    {IDC_EDIT_VALUE, "Edit", kEdit | WS_GROUP, nullptr, {43, 54, 73, 14}},
-    {IDC_EDIT_EXPRESSION, "Edit", kEdit, nullptr, {43, 74, 73, 14}},
-    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {16, 102, 50, 14}},
-    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {71, 102, 50, 14}},
-  }},
+    {IDD_DLG_INPUT_STRING,
+     0,
+     "",
+     "MS Shell Dlg",
+     8,
+     {197, 50},
+     {
+         {IDC_STATIC_PROMPT, "Static", SS_LEFT, u8"スタティック", {10, 8, 65, 8}},
+         {IDC_EDIT_STRING, "Edit", kEdit, nullptr, {66, 7, 120, 12}},
+         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {78, 29, 50, 14}},
+         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {136, 29, 50, 14}},
+     }},
+    {IDD_DLG_VARIABLESELECT,
+     WS_EX_TOOLWINDOW,
+     u8"変数の選択",
+     u8"ＭＳ Ｐゴシック",
+     9,
+     {107, 129},
+     {
+         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {18, 110, 37, 15}},
+         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"ｷｬﾝｾﾙ", {64, 110, 37, 15}},
+         {IDC_LIST_VARIABLE,
+          "ListBox",
+          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+          nullptr,
+          {5, 6, 97, 98}},
+     }},
+    {IDD_DLG_VAR_ADD,
+     WS_EX_TOOLWINDOW,
+     u8"追加",
+     u8"ＭＳ Ｐゴシック",
+     9,
+     {125, 121},
+     {
+         {IDC_STATIC, "Static", SS_LEFT, u8"種別(&T)", {7, 9, 32, 8}},
+         {IDC_COMBO_KIND, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, nullptr, {43, 6, 47, 52}},
+         {IDC_STATIC, "Static", SS_LEFT, u8"変数名(&N)", {7, 27, 32, 8}},
+         {IDC_EDIT_NAME, "Edit", kEdit, nullptr, {43, 25, 73, 14}},
+         {IDC_STATIC, "Button", BS_GROUPBOX, "", {5, 44, 116, 50}},
+         {IDC_RADIO_VALUE, "Button", BS_AUTORADIOBUTTON | WS_GROUP, u8"値(&V)", {8, 57, 32, 10}},
+         {IDC_RADIO_EXPRESSION, "Button", BS_AUTORADIOBUTTON, u8"式(&E)", {8, 76, 32, 10}},
+         {IDC_EDIT_VALUE, "Edit", kEdit | WS_GROUP, nullptr, {43, 54, 73, 14}},
+         {IDC_EDIT_EXPRESSION, "Edit", kEdit, nullptr, {43, 74, 73, 14}},
+         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {16, 102, 50, 14}},
+         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {71, 102, 50, 14}},
+     }},
 };
 
-INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-  return FALSE;
-}
+INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // A modeless dialog of the library's template, hidden, destroyed with the object.
 struct CTemplateDialog
 {
   explicit CTemplateDialog(LPCSTR pszTemplate)
-    : m_hWnd(::CreateDialogParamA(CtrlModule(), pszTemplate, nullptr, InertDialogProc, 0))
-  {
-  }
+      : m_hWnd(::CreateDialogParamA(CtrlModule(), pszTemplate, nullptr, InertDialogProc, 0))
+  {}
   ~CTemplateDialog() { ::DestroyWindow(m_hWnd); }
   CTemplateDialog(const CTemplateDialog&) = delete;
   CTemplateDialog& operator=(const CTemplateDialog&) = delete;
@@ -194,9 +211,15 @@ TEST(DialogTemplate, VarAddKindItemsComeFromItsInitialisationData)
 TEST(MenuTemplate, EditPopupHoldsTheEditCommandsInOrder)
 {
   const std::pair<UINT, const char*> kItems[] = {
-    {ID_POPUP_UNDO, u8"元に戻す(&U)"}, {0, nullptr}, {ID_POPUP_CUT, u8"切り取り(&T)"},
-    {ID_POPUP_COPY, u8"ｺﾋﾟｰ(&C)"}, {ID_POPUP_PASTE, u8"貼り付け(&P)"}, {ID_POPUP_DELETE, u8"削除(&D)"},
-    {0, nullptr}, {ID_POPUP_SELECT_ALL, u8"すべて選択(&A)"}, {0, nullptr},
+      {ID_POPUP_UNDO, u8"元に戻す(&U)"},
+      {0, nullptr},
+      {ID_POPUP_CUT, u8"切り取り(&T)"},
+      {ID_POPUP_COPY, u8"ｺﾋﾟｰ(&C)"},
+      {ID_POPUP_PASTE, u8"貼り付け(&P)"},
+      {ID_POPUP_DELETE, u8"削除(&D)"},
+      {0, nullptr},
+      {ID_POPUP_SELECT_ALL, u8"すべて選択(&A)"},
+      {0, nullptr},
   };
   HMENU hMenu = ::LoadMenuA(CtrlModule(), MAKEINTRESOURCEA(IDR_MENU_EDIT_POPUP));
   ASSERT_EQ(::GetMenuItemCount(hMenu), 1);

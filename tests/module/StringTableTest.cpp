@@ -44,8 +44,11 @@ const SStringEntry kJapanese[] = {
 };
 
 const SStringEntry kEnglishOwnTexts[] = {
-    {22123, "Display AllTitles"}, {22124, "Display EqualProtion"}, {22125, "Click to Open"},
-    {22200, "MS Sans Serif"}, {22300, "select folder"},
+    {22123, "Display AllTitles"},
+    {22124, "Display EqualProtion"},
+    {22125, "Click to Open"},
+    {22200, "MS Sans Serif"},
+    {22300, "select folder"},
     {32771, "Click to use the same value for subsequent operations"},
     {32775, "Give different values for each operation"},
 };

@@ -29,8 +29,14 @@ TEST(DataExchange, TextWithFormatReadsOneNumberAndSetsTheTextOnlyWhenItDiffers)
     double dValue;
   };
   static const SCase cases[] = {
-      {" 0 ", true, 0.0},     {"\t2.5", true, 2.5},   {"1e3", true, 1000.0}, {"-4.25 ", true, -4.25},
-      {"abc", false, 0.0},    {"", false, 0.0},       {"5x", false, 0.0},    {"5 5", false, 0.0},
+      {" 0 ", true, 0.0},
+      {"\t2.5", true, 2.5},
+      {"1e3", true, 1000.0},
+      {"-4.25 ", true, -4.25},
+      {"abc", false, 0.0},
+      {"", false, 0.0},
+      {"5x", false, 0.0},
+      {"5 5", false, 0.0},
       {"1234567890123456789012345678901234567890", true, 1234567890123456789012345678901.0},
   };
   CNumericDialog dlg;
@@ -42,7 +48,8 @@ TEST(DataExchange, TextWithFormatReadsOneNumberAndSetsTheTextOnlyWhenItDiffers)
           d.GetDlgItem(IDC_OTHER)->SetFocus();
           d.SetDlgItemText(IDC_FORMAT, c.pszText);
           double dValue = 99.0;
-          bool bDone = Exchange(d, TRUE, [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%.2f", dValue); });
+          bool bDone =
+              Exchange(d, TRUE, [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%.2f", dValue); });
           EXPECT_EQ(c.bAccepted, bDone) << "text '" << c.pszText << "'";
           EXPECT_DOUBLE_EQ(c.bAccepted ? c.dValue : 99.0, dValue) << "text '" << c.pszText << "'";
           if (c.bAccepted)

@@ -169,9 +169,6 @@ TEST(SpinSteps, RefusedWholeAtTheRangeEndsAndOnNegativeIntegers)
         d.m_integer.SetWindowText("2147483647");
         ClickSpin(d.m_integer, true);
       },
-      [](CNumericDialog& d) {
-        EXPECT_EQ("-2147483644", TextOf(d.m_integer)) << "32-bit arithmetic";
-      },
+      [](CNumericDialog& d) { EXPECT_EQ("-2147483644", TextOf(d.m_integer)) << "32-bit arithmetic"; },
   });
 }
-

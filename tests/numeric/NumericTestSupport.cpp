@@ -13,10 +13,7 @@ const UINT WM_TEST_STEP = WM_APP + 60;
 
 CNumericTestApp theApp;
 
-void AFXAPI CountBeep(UINT)
-{
-  ++theApp.m_nBeeps;
-}
+void AFXAPI CountBeep(UINT) { ++theApp.m_nBeeps; }
 }
 
 CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0), m_nYesNoAnswer(IDNO)
@@ -39,18 +36,13 @@ void CNumericTestApp::Reset()
   m_nYesNoAnswer = IDNO;
 }
 
-CNumericTestApp& TestApp()
-{
-  return theApp;
-}
+CNumericTestApp& TestApp() { return theApp; }
 
 BEGIN_MESSAGE_MAP(CNumericDialog, CDialog)
   ON_MESSAGE(WM_TEST_STEP, &CNumericDialog::OnStep)
 END_MESSAGE_MAP()
 
-CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true)
-{
-}
+CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true) {}
 
 INT_PTR CNumericDialog::Run(std::vector<Step> steps)
 {

@@ -100,7 +100,10 @@ private:
 class CNumericDialog : public CDialog
 {
 public:
-  enum { SCRIPT_END = 100 };
+  enum
+  {
+    SCRIPT_END = 100
+  };
   typedef std::function<void(CNumericDialog&)> Step;
 
   CNumericDialog();

@@ -194,10 +194,10 @@ TEST(SpinEdit, ShowingAValueKeepsTheCaretWhereTheUserHadIt)
     Sel selAfter;
   };
   static const SCase cases[] = {
-      {"12.5", {1, 3}, 1, 98.7, {1, 3}},    // same length: the selection stays
-      {"12", {2, 2}, 2, 12.0, {2, 2}},      // the caret at the end stays before the added point
-      {"12", {2, 2}, 0, 123.0, {3, 3}},     // the caret at the end goes to the new end
-      {"12", {0, -1}, 3, 12.0, {0, 6}},     // all selected stays all selected
+      {"12.5", {1, 3}, 1, 98.7, {1, 3}},  // same length: the selection stays
+      {"12", {2, 2}, 2, 12.0, {2, 2}},    // the caret at the end stays before the added point
+      {"12", {2, 2}, 0, 123.0, {3, 3}},   // the caret at the end goes to the new end
+      {"12", {0, -1}, 3, 12.0, {0, 6}},   // all selected stays all selected
   };
   CNumericDialog dlg;
   dlg.Run({

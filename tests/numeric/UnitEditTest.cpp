@@ -23,7 +23,7 @@ TEST(UnitEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
     const char* pszShown;
   };
   static const SCase cases[] = {
-      {"5cm", "50.00mm"}, {"5Cm", "50.00mm"}, {"0.05M", "50.00mm"}, {"3mm", "3.00mm"},
+      {"5cm", "50.00mm"}, {"5Cm", "50.00mm"}, {"0.05M", "50.00mm"},  {"3mm", "3.00mm"},
       {"3 MM", "3.00mm"}, {"1in", "25.40mm"}, {"0.02 m", "20.00mm"}, {"7", "7.00mm"},
   };
   std::vector<CNumericDialog::Step> steps;

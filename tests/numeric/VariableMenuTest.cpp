@@ -30,21 +30,15 @@ std::string Formatted(UINT nFormatID, UINT nArgumentID)
 
 std::vector<std::pair<std::string, std::string>> MenuTags()
 {
-  return {{LibraryText(IDS_MENU_SELECT_VARIABLE), "<select>"}, {LibraryText(IDS_MENU_ADD_VARIABLE), "<add>"},
-          {LibraryText(IDS_MENU_LENGTH_VARIABLES), "<length>"}, {LibraryText(IDS_MENU_ANGLE_VARIABLES), "<angle>"},
+  return {{LibraryText(IDS_MENU_SELECT_VARIABLE), "<select>"},    {LibraryText(IDS_MENU_ADD_VARIABLE), "<add>"},
+          {LibraryText(IDS_MENU_LENGTH_VARIABLES), "<length>"},   {LibraryText(IDS_MENU_ANGLE_VARIABLES), "<angle>"},
           {LibraryText(IDS_MENU_GENERAL_VARIABLES), "<general>"}, {LibraryText(IDS_MENU_SHOW_VALUE), "<value>"},
           {LibraryText(IDS_MENU_SHOW_EXPRESSION), "<expression>"}};
 }
 
-SKeyMessage Char(char ch)
-{
-  return {WM_CHAR, static_cast<WPARAM>(ch)};
-}
+SKeyMessage Char(char ch) { return {WM_CHAR, static_cast<WPARAM>(ch)}; }
 
-KeySequence Keys(UINT nVirtualKey)
-{
-  return {{WM_KEYDOWN, nVirtualKey}, {WM_KEYUP, nVirtualKey}};
-}
+KeySequence Keys(UINT nVirtualKey) { return {{WM_KEYDOWN, nVirtualKey}, {WM_KEYUP, nVirtualKey}}; }
 
 KeySequence operator+(KeySequence first, const KeySequence& second)
 {
@@ -91,10 +85,7 @@ CWnd* OpenedDialog(CWnd& owner)
   return CWnd::FromHandle(search.hFound);
 }
 
-void Click(CWnd& dlg, int nID)
-{
-  dlg.GetDlgItem(nID)->PostMessage(BM_CLICK);
-}
+void Click(CWnd& dlg, int nID) { dlg.GetDlgItem(nID)->PostMessage(BM_CLICK); }
 
 // Types over the whole text of an edit of the dialog.
 void TypeInto(CWnd& dlg, int nID, const char* pszText)
@@ -198,7 +189,8 @@ TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionThenExpressionAndVal
       [](CNumericDialog& d) {
         ASSERT_EQ("26.00", TextOf(d.m_double));
         OpenContextMenu(d.m_double, KeySequence{Char('e')});
-        EXPECT_NE(std::string::npos, d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - *<expression>:33201"))
+        EXPECT_NE(std::string::npos,
+                  d.m_double.m_strMenu.find(std::string(kVariableSubmenus) + " - *<expression>:33201"))
             << d.m_double.m_strMenu;
       },
       [](CNumericDialog& d) {

@@ -45,11 +45,11 @@ TEST(PaletteGeometry, FramesAndHitTestsWithAndWithoutAHeaderCell)
     CPoint point;
     int nHit;
   } hits[] = {
-    {plain, {5, 5}, 0},    {plain, {164, 24}, 7},  {plain, {26, 25}, 9},
-    {plain, {50, 30}, -1},  // the second row ends after cell 9
-    {plain, {4, 10}, -1},  {plain, {10, 50}, -2},  {header, {150, 10}, 0},
-    {header, {6, 30}, 1},  {header, {164, 44}, 8}, {header, {100, 47}, -1},
-    {header, {-1, 30}, -2},
+      {plain, {5, 5}, 0},     {plain, {164, 24}, 7},  {plain, {26, 25}, 9},
+      {plain, {50, 30}, -1},  // the second row ends after cell 9
+      {plain, {4, 10}, -1},   {plain, {10, 50}, -2},  {header, {150, 10}, 0},
+      {header, {6, 30}, 1},   {header, {164, 44}, 8}, {header, {100, 47}, -1},
+      {header, {-1, 30}, -2},
   };
   for (const auto& hit : hits)
     EXPECT_EQ(hit.nHit, hit.fixture.m_palette.HitTest(hit.point)) << hit.point.x << ", " << hit.point.y;
@@ -62,10 +62,22 @@ TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
     WORD wStyle;
     int nCells;
     int nCols;
-  } cases[] = {{0, 1, 1},    {0, 4, 2},     {0, 5, 3},     {0, 9, 3},      {0, 10, 4},
-               {0, 16, 4},   {0, 17, 8},    {0, 64, 8},    {0, 65, 12},    {0, 145, 16},
-               {PLCS_HEADERCELL, 5, 2},     {PLCS_HEADERCELL, 6, 3},       {PLCS_HEADERCELL, 10, 3},
-               {PLCS_HEADERCELL, 11, 4},    {PLCS_HEADERCELL, 18, 8},      {PLCS_HEADERCELL, 66, 12}};
+  } cases[] = {{0, 1, 1},
+               {0, 4, 2},
+               {0, 5, 3},
+               {0, 9, 3},
+               {0, 10, 4},
+               {0, 16, 4},
+               {0, 17, 8},
+               {0, 64, 8},
+               {0, 65, 12},
+               {0, 145, 16},
+               {PLCS_HEADERCELL, 5, 2},
+               {PLCS_HEADERCELL, 6, 3},
+               {PLCS_HEADERCELL, 10, 3},
+               {PLCS_HEADERCELL, 11, 4},
+               {PLCS_HEADERCELL, 18, 8},
+               {PLCS_HEADERCELL, 66, 12}};
   for (const auto& test : cases)
   {
     CPaletteFixture fixture(PLCS_AUTOBREAK | test.wStyle, test.nCells);

@@ -9,10 +9,7 @@ const std::vector<UINT> kOpenAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_M
 const std::vector<UINT> kPickAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_SelChanged,
                                          PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup};
 
-void Mouse(CWnd& wnd, UINT nMessage, int x, int y)
-{
-  wnd.SendMessage(nMessage, 0, MAKELPARAM(x, y));
-}
+void Mouse(CWnd& wnd, UINT nMessage, int x, int y) { wnd.SendMessage(nMessage, 0, MAKELPARAM(x, y)); }
 
 // A plain palette button of 10 cells, opened by a click.
 struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
@@ -35,10 +32,7 @@ void DrawSelectedAndHot(CPaletteFixture& fixture, CPixelCanvas& canvas)
     palette.DrawCell(canvas.DC(), nIndex);
 }
 
-int Brightness(COLORREF crColour)
-{
-  return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour);
-}
+int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour); }
 }  // namespace
 
 TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)

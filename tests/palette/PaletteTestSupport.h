@@ -82,7 +82,7 @@ public:
   void DrawFace(CPixelCanvas& canvas, const RECT& item)
   {
     DRAWITEMSTRUCT draw = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, m_button.m_hWnd, canvas.DC().GetSafeHdc(),
-                           item, 0};
+                           item,       0};
     m_button.DrawItem(&draw);
   }
   // Cell nIndex as the open palette would have it drawn, into the canvas.

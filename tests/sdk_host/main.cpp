@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 int failures = 0;
 
@@ -29,8 +30,7 @@ public:
 // A host's own length field: the unit conversions it inherits are the library's code, taken
 // from its DLL.
 class CHostLengthEdit : public CLengthEdit
-{
-};
+{};
 
 void checkUnitField()
 {
@@ -48,7 +48,7 @@ void checkWindows()
 {
   CWnd popup;
   check(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 100, 50), nullptr, 0) &&
-          popup.GetParent() == nullptr,
+            popup.GetParent() == nullptr,
         "CreateEx with a rectangle and no parent");
   check(popup.GetParent()->GetSafeHwnd() == nullptr, "GetSafeHwnd of a null window is null");
 

@@ -15,10 +15,7 @@ public:
 };
 }  // namespace
 
-void SetThemeDllName(const char* pszName)
-{
-  CThemeDllName::Set(pszName);
-}
+void SetThemeDllName(const char* pszName) { CThemeDllName::Set(pszName); }
 
 CNoThemeDllScope::CNoThemeDllScope()
 {
@@ -46,9 +43,15 @@ CRecordingWnd::CRecordingWnd()
 
 LRESULT CRecordingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-  const UINT recorded[] = {PaletteWnd_Msg_BeginPopup,     PaletteWnd_Msg_DrawCell,  PaletteWnd_Msg_SelChanged,
-                           PaletteWnd_Msg_QueryEndPopup,  PaletteWnd_Msg_EndPopup,  CCharPaletteCtrl_Msg_SelChanged,
-                           TavikColorPaletteCtrl_Msg_SelChanged, WM_XPUPDOWN_RELEASED, WM_KEYDOWN};
+  const UINT recorded[] = {PaletteWnd_Msg_BeginPopup,
+                           PaletteWnd_Msg_DrawCell,
+                           PaletteWnd_Msg_SelChanged,
+                           PaletteWnd_Msg_QueryEndPopup,
+                           PaletteWnd_Msg_EndPopup,
+                           CCharPaletteCtrl_Msg_SelChanged,
+                           TavikColorPaletteCtrl_Msg_SelChanged,
+                           WM_XPUPDOWN_RELEASED,
+                           WM_KEYDOWN};
   if (std::find(std::begin(recorded), std::end(recorded), message) != std::end(recorded))
   {
     SSentMessage sent = {message, wParam, lParam, {}};
@@ -72,14 +75,14 @@ std::vector<UINT> CRecordingWnd::Sequence() const
 
 int CRecordingWnd::Count(UINT nMessage) const
 {
-  return static_cast<int>(std::count_if(m_sent.begin(), m_sent.end(),
-                                        [&](const SSentMessage& sent) { return sent.nMessage == nMessage; }));
+  return static_cast<int>(
+      std::count_if(m_sent.begin(), m_sent.end(), [&](const SSentMessage& sent) { return sent.nMessage == nMessage; }));
 }
 
 const SSentMessage* CRecordingWnd::First(UINT nMessage) const
 {
-  auto found = std::find_if(m_sent.begin(), m_sent.end(),
-                            [&](const SSentMessage& sent) { return sent.nMessage == nMessage; });
+  auto found =
+      std::find_if(m_sent.begin(), m_sent.end(), [&](const SSentMessage& sent) { return sent.nMessage == nMessage; });
   return found != m_sent.end() ? &*found : nullptr;
 }
 

@@ -28,7 +28,7 @@ struct CButtonFixture
     CPixelCanvas canvas(nSize, nSize);
     ::SetViewportOrgEx(canvas.DC().GetSafeHdc(), nOffset, nOffset, nullptr);
     DRAWITEMSTRUCT draw = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, m_button.m_hWnd, canvas.DC().GetSafeHdc(),
-                           item, 0};
+                           item,       0};
     m_button.DrawItem(&draw);
     ::SetViewportOrgEx(canvas.DC().GetSafeHdc(), 0, 0, nullptr);
     m_marker = canvas.BoundsOf(kMarker);
@@ -42,10 +42,7 @@ struct CButtonFixture
   CRect m_marker;  // where the icon's marker pixel landed in the last face
 };
 
-int Brightness(COLORREF crColour)
-{
-  return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour);
-}
+int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour); }
 }  // namespace
 
 TEST(XPButton, IconSitsAtTheCornerOfA32ButtonAndOffTheCornerOfSmallerOnes)

@@ -61,8 +61,7 @@ TEST(XPTheme, AFailedLoadIsRetriedOnlyAfterReleaseAndReleaseResolvesAfresh)
   SetThemeDllName("ZuntNoSuchTheme.dll");
   EXPECT_FALSE(CXPTheme::IsAppThemed());
   CXPTheme::m_hThemeDll = ::LoadLibraryA("UxTheme.dll");
-  EXPECT_NE(reinterpret_cast<void*>(::GetProcAddress(CXPTheme::m_hThemeDll, "IsAppThemed")),
-            CXPTheme::m_pIsAppThemed);
+  EXPECT_NE(reinterpret_cast<void*>(::GetProcAddress(CXPTheme::m_hThemeDll, "IsAppThemed")), CXPTheme::m_pIsAppThemed);
 }
 
 TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)

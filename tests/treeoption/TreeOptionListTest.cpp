@@ -180,45 +180,50 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
     Log expected;
   };
   const SCase cases[] = {
-    {"a label clicked, deleted on -1107, the focus on another row", 1,
-     [](CTreeOptionFixture& f) {
-       Click(f.List(), f.LabelPoint(6));
-       f.TakeLog();
-       f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-       Click(f.List(), f.LabelPoint(1));
-     },
-     {"-1107 Units", "-1102 Units"}},
-    {"a value clicked, deleted on -1110", 1,
-     [](CTreeOptionFixture& f) {
-       f.m_host.m_nDeleteRowOn = OT_NOTIFY_ACTIVATEITEM;
-       Click(f.List(), f.ValuePoint(1));
-     },
-     {"-1107 Units", "-1110 Units", "-1102 Units"}},
-    {"a check box activated, deleted on its report", 7,
-     [](CTreeOptionFixture& f) {
-       f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-       Click(f.List(), f.ValuePoint(7));
-     },
-     {"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1", "-1102 Ruler"}},
-    {"the shown check box clicked, deleted on its report", 7,
-     [](CTreeOptionFixture& f) {
-       Click(f.List(), f.ValuePoint(7));
-       f.TakeLog();
-       f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-       const HWND hButton = f.m_pRuler->m_hWnd;
-       ::SendMessage(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 10));
-       ::SendMessage(hButton, WM_LBUTTONUP, 0, MAKELPARAM(8, 10));
-       PumpMessages();
-     },
-     // The button had the focus: its open edit is committed as it goes.
-     {"ChangedItem Ruler 0", "-1102 Ruler", "-1105 Ruler"}},
-    {"a header double-clicked, deleted on -1107", 5,
-     [](CTreeOptionFixture& f) {
-       f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-       f.List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 5 * CTreeOptionFixture::kRowHeight + 9));
-       PumpMessages();
-     },
-     {"-1107 View", "-1102 View", "-1102 Zoom", "-1102 Ruler"}},
+      {"a label clicked, deleted on -1107, the focus on another row",
+       1,
+       [](CTreeOptionFixture& f) {
+         Click(f.List(), f.LabelPoint(6));
+         f.TakeLog();
+         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
+         Click(f.List(), f.LabelPoint(1));
+       },
+       {"-1107 Units", "-1102 Units"}},
+      {"a value clicked, deleted on -1110",
+       1,
+       [](CTreeOptionFixture& f) {
+         f.m_host.m_nDeleteRowOn = OT_NOTIFY_ACTIVATEITEM;
+         Click(f.List(), f.ValuePoint(1));
+       },
+       {"-1107 Units", "-1110 Units", "-1102 Units"}},
+      {"a check box activated, deleted on its report",
+       7,
+       [](CTreeOptionFixture& f) {
+         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
+         Click(f.List(), f.ValuePoint(7));
+       },
+       {"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1", "-1102 Ruler"}},
+      {"the shown check box clicked, deleted on its report",
+       7,
+       [](CTreeOptionFixture& f) {
+         Click(f.List(), f.ValuePoint(7));
+         f.TakeLog();
+         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
+         const HWND hButton = f.m_pRuler->m_hWnd;
+         ::SendMessage(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 10));
+         ::SendMessage(hButton, WM_LBUTTONUP, 0, MAKELPARAM(8, 10));
+         PumpMessages();
+       },
+       // The button had the focus: its open edit is committed as it goes.
+       {"ChangedItem Ruler 0", "-1102 Ruler", "-1105 Ruler"}},
+      {"a header double-clicked, deleted on -1107",
+       5,
+       [](CTreeOptionFixture& f) {
+         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
+         f.List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 5 * CTreeOptionFixture::kRowHeight + 9));
+         PumpMessages();
+       },
+       {"-1107 View", "-1102 View", "-1102 Zoom", "-1102 Ruler"}},
   };
   for (const SCase& test : cases)
   {
@@ -341,10 +346,10 @@ TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
 {
   CPixelCanvas shown(List());
   const COLORREF crShadow = Sys(COLOR_BTNSHADOW);
-  EXPECT_EQ(crShadow, shown.Pixel(16, 200));                    // gutter line
-  EXPECT_EQ(crShadow, shown.Pixel(150, kRowHeight + 9));        // divider of a row
-  EXPECT_EQ(crShadow, shown.Pixel(200, 2 * kRowHeight - 1));    // line under a row
-  EXPECT_EQ(crShadow, shown.Pixel(200, kRowHeight - 1));        // line under a header
+  EXPECT_EQ(crShadow, shown.Pixel(16, 200));                  // gutter line
+  EXPECT_EQ(crShadow, shown.Pixel(150, kRowHeight + 9));      // divider of a row
+  EXPECT_EQ(crShadow, shown.Pixel(200, 2 * kRowHeight - 1));  // line under a row
+  EXPECT_EQ(crShadow, shown.Pixel(200, kRowHeight - 1));      // line under a header
   // Grid's box: outline, the horizontal bar, no vertical bar while expanded.
   const int nBoxTop = 2 * kRowHeight + 5;
   EXPECT_EQ(crShadow, shown.Pixel(4, nBoxTop));

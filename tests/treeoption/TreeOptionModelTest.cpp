@@ -12,8 +12,7 @@
 namespace
 {
 class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
-{
-};
+{};
 typedef CCounted<CTreeOptionItem> CCountedItem;
 }
 
@@ -258,16 +257,16 @@ TEST_F(TreeOptionModel, ScrollRangeAndDrawnRowsMatchTheTree)
 {
   CTreeOptionItem* pHidden = nullptr;
   const std::vector<std::function<void()>> steps = {
-    [&] { m_pGrid->Expand(FALSE); },
-    [&] { pHidden = m_tree.InsertItem(NewRow("Hidden"), m_pSnap); },
-    [&] { m_pSnap->SetItemHeight(30); },
-    [&] { m_pGrid->Expand(TRUE); },
-    [&] { m_pSnap->Expand(TRUE); },
-    [&] { pHidden->SetItemHeight(40); },
-    [&] { m_tree.InsertItem(NewRow("Last")); },
-    [&] { m_tree.DeleteItem(m_pGrid); },
-    [&] { m_pView->Expand(FALSE); },
-    [&] { m_tree.DeleteItem(m_pUnits); },
+      [&] { m_pGrid->Expand(FALSE); },
+      [&] { pHidden = m_tree.InsertItem(NewRow("Hidden"), m_pSnap); },
+      [&] { m_pSnap->SetItemHeight(30); },
+      [&] { m_pGrid->Expand(TRUE); },
+      [&] { m_pSnap->Expand(TRUE); },
+      [&] { pHidden->SetItemHeight(40); },
+      [&] { m_tree.InsertItem(NewRow("Last")); },
+      [&] { m_tree.DeleteItem(m_pGrid); },
+      [&] { m_pView->Expand(FALSE); },
+      [&] { m_tree.DeleteItem(m_pUnits); },
   };
   for (size_t i = 0; i < steps.size(); ++i)
   {

@@ -17,10 +17,7 @@ struct SGraveyard
   }
 };
 
-LPARAM pointParam(CPoint point)
-{
-  return MAKELPARAM(point.x, point.y);
-}
+LPARAM pointParam(CPoint point) { return MAKELPARAM(point.x, point.y); }
 }
 
 void BuryPoisoned(void* pObject, std::size_t nSize)
@@ -40,14 +37,11 @@ CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo)
 
 CTreeHost::CTreeHost()
 {
-  CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "Tree host",
-           WS_POPUP | WS_VISIBLE, 0, 0, 420, 420, nullptr, nullptr);
+  CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "Tree host", WS_POPUP | WS_VISIBLE,
+           0, 0, 420, 420, nullptr, nullptr);
 }
 
-CTreeHost::~CTreeHost()
-{
-  DestroyWindow();
-}
+CTreeHost::~CTreeHost() { DestroyWindow(); }
 
 LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -106,10 +100,7 @@ CTreeOptionFixture::CTreeOptionFixture()
   Repaint();
 }
 
-CTreeOptionFixture::~CTreeOptionFixture()
-{
-  m_tree.DestroyWindow();
-}
+CTreeOptionFixture::~CTreeOptionFixture() { m_tree.DestroyWindow(); }
 
 void CTreeOptionFixture::Repaint()
 {

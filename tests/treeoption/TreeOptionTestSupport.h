@@ -62,7 +62,13 @@ CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo = "");
 class CTreeOptionFixture
 {
 public:
-  enum { kWidth = 300, kHeight = 300, kListHeight = kHeight - 50, kRowHeight = 18 };
+  enum
+  {
+    kWidth = 300,
+    kHeight = 300,
+    kListHeight = kHeight - 50,
+    kRowHeight = 18
+  };
   CTreeOptionFixture();
   ~CTreeOptionFixture();
 

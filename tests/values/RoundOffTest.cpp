@@ -13,7 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // --- an independent oracle ---------------------------------------------------------------
 // The exact decimal expansion of a double (printf prints every digit of it), then the
@@ -59,31 +60,35 @@ double literalRounding(double value, int n, bool round)
   for (int i = 0; i < k; ++i)
     work.push_back(digitAt(i));
   int point = x.dec + 1;
-  if (round && digitAt(k) >= '5') {
+  if (round && digitAt(k) >= '5')
+  {
     size_t i = work.size() - 1;
     while (work[i] == '9')
       work[i--] = '0';
     ++work[i];
   }
-  if (work[0] == '0') {
+  if (work[0] == '0')
+  {
     work.erase(0, 1);
     --point;
   }
   std::string text = std::signbit(value) ? "-" : "";
-  if (point <= 0) {
+  if (point <= 0)
+  {
     text += "0." + std::string(size_t(-point), '0') + work;
-  } else if (int(work.size()) <= point) {
+  }
+  else if (int(work.size()) <= point)
+  {
     text += work + std::string(size_t(point) - work.size(), '0') + ".0";
-  } else {
+  }
+  else
+  {
     text += work.substr(0, size_t(point)) + "." + work.substr(size_t(point));
   }
   return std::strtod(text.c_str(), nullptr);
 }
 
-double nudgedForOracle(double v, int n)
-{
-  return n >= 10 ? v : (v < 0 ? v - 1e-10 : v + 1e-10);
-}
+double nudgedForOracle(double v, int n) { return n >= 10 ? v : (v < 0 ? v - 1e-10 : v + 1e-10); }
 
 double oracleOmit(double v, int n)
 {
@@ -126,10 +131,7 @@ double oracleJis(double v, int n)
   return oracleCalcJis(v, n);
 }
 
-bool sameBits(double a, double b)
-{
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // --- tests -------------------------------------------------------------------------------
 
@@ -142,12 +144,14 @@ TEST(RoundOff, WorkedExamples)
     int nPlaces;
     double dExpected;
   } cases[] = {
-    {CRoundOff::JIS, 2.25, 1, 2.2},    {CRoundOff::JIS, 2.35, 1, 2.4},      {CRoundOff::JIS, 3.5, 0, 4.0},
-    {CRoundOff::JIS, 2.5, 0, 2.0},     {CRoundOff::JIS, -2.25, 1, -2.2},    {CRoundOff::JIS, 0.125, 2, 0.12},
-    {CRoundOff::JIS, 0.135, 2, 0.14},  {CRoundOff::JIS, 0.2501, 1, 0.2},  // only two dropped digits count
-    {CRoundOff::Normal, 2.25, 1, 2.3}, {CRoundOff::Normal, -2.5, 0, -3.0}, {CRoundOff::Normal, 9.995, 2, 10.0},
-    {CRoundOff::Omit, 2.29, 1, 2.2},   {CRoundOff::Omit, -2.29, 1, -2.2},  {CRoundOff::Omit, 0.3, 1, 0.3},
-    {CRoundOff::Omit, 0.7, 1, 0.7},    {CRoundOff::Omit, 0.29999999999999998, 1, 0.3},
+      {CRoundOff::JIS, 2.25, 1, 2.2},      {CRoundOff::JIS, 2.35, 1, 2.4},
+      {CRoundOff::JIS, 3.5, 0, 4.0},       {CRoundOff::JIS, 2.5, 0, 2.0},
+      {CRoundOff::JIS, -2.25, 1, -2.2},    {CRoundOff::JIS, 0.125, 2, 0.12},
+      {CRoundOff::JIS, 0.135, 2, 0.14},    {CRoundOff::JIS, 0.2501, 1, 0.2},  // only two dropped digits count
+      {CRoundOff::Normal, 2.25, 1, 2.3},   {CRoundOff::Normal, -2.5, 0, -3.0},
+      {CRoundOff::Normal, 9.995, 2, 10.0}, {CRoundOff::Omit, 2.29, 1, 2.2},
+      {CRoundOff::Omit, -2.29, 1, -2.2},   {CRoundOff::Omit, 0.3, 1, 0.3},
+      {CRoundOff::Omit, 0.7, 1, 0.7},      {CRoundOff::Omit, 0.29999999999999998, 1, 0.3},
   };
   for (const auto& c : cases)
     EXPECT_EQ(c.pfnRound(c.dValue, c.nPlaces), c.dExpected) << c.dValue << " at " << c.nPlaces;
@@ -175,12 +179,17 @@ TEST(RoundOff, FarPlaceCountsZerosAndNonFiniteValues)
 std::vector<double> oracleValues()
 {
   std::mt19937_64 random(20261206);
-  std::vector<double> values = {4.9e-324, 2.2250738585072014e-308, 4503599627370496.0,
-                                9007199254740993.0, 18446744073709551616.0,
-                                18446744073709549568.0, 1e300, 1.7976931348623157e308};
-  std::uniform_int_distribution<int> digits(0, 9), places(0, 12), magnitude(-12, 24),
-      hugeMagnitude(25, 307);
-  for (int i = 0; i < 2500; ++i) {
+  std::vector<double> values = {4.9e-324,
+                                2.2250738585072014e-308,
+                                4503599627370496.0,
+                                9007199254740993.0,
+                                18446744073709551616.0,
+                                18446744073709549568.0,
+                                1e300,
+                                1.7976931348623157e308};
+  std::uniform_int_distribution<int> digits(0, 9), places(0, 12), magnitude(-12, 24), hugeMagnitude(25, 307);
+  for (int i = 0; i < 2500; ++i)
+  {
     const bool nines = i % 7 == 0;
     auto digit = [&] { return nines ? '9' : char('0' + digits(random)); };
     std::string text = i % 3 == 0 ? "-" : "";
@@ -203,8 +212,10 @@ std::vector<double> oracleValues()
 
 TEST(RoundOff, AgreesWithExactDecimalArithmetic)
 {
-  for (double v : oracleValues()) {
-    for (int n = -1; n <= 11; ++n) {
+  for (double v : oracleValues())
+  {
+    for (int n = -1; n <= 11; ++n)
+    {
       SCOPED_TRACE(testing::Message() << std::hexfloat << v << " at " << n << " places");
       ASSERT_TRUE(sameBits(CRoundOff::Omit(v, n), oracleOmit(v, n)));
       ASSERT_TRUE(sameBits(CRoundOff::Normal(v, n), oracleNormal(v, n)));

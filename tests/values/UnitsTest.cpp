@@ -8,7 +8,8 @@
 
 #include "../TextCodes.h"
 
-namespace {
+namespace
+{
 
 TEST(LengthUnit, ConvertsThroughTheFactorTable)
 {
@@ -25,8 +26,8 @@ TEST(LengthUnit, ConvertsThroughTheFactorTable)
   const double millimetres[LENGTH_UNIT_COUNT] = {1.0, 10.0, 1000.0, 25.4, 304.8, 914.4};
   for (int i = 0; i < LENGTH_UNIT_COUNT; ++i)
     for (int j = 0; j < LENGTH_UNIT_COUNT; ++j)
-      EXPECT_NEAR(unit.ConvUnit(ELengthUnitType(i), 7.0, ELengthUnitType(j)),
-                  7.0 * millimetres[i] / millimetres[j], 1e-12 * 7.0 * millimetres[i])
+      EXPECT_NEAR(unit.ConvUnit(ELengthUnitType(i), 7.0, ELengthUnitType(j)), 7.0 * millimetres[i] / millimetres[j],
+                  1e-12 * 7.0 * millimetres[i])
           << i << " to " << j;
   // A type outside the table is refused, not looked up.
   EXPECT_EQ(unit.ConvUnit(ELengthUnitType(6), 2.0, LENGTH_UNIT_MM), 0.0);
@@ -132,11 +133,11 @@ TEST(Angle60, ParsesWhatItWritesAndPartialTexts)
   // The trail byte of ≡ (0x81 0xDF) is not the degree mark.
   expectAngle(CAngle60(CString(cp932(u8"12≡30'").c_str())), true, 0, 12, 0);
   // Numbers beyond int saturate; their magnitudes stay non-negative.
-  expectAngle(CAngle60(marks("-99999999999@-2147483648'2147483648")), false, 2147483647,
-              2147483647, 2147483647);
+  expectAngle(CAngle60(marks("-99999999999@-2147483648'2147483648")), false, 2147483647, 2147483647, 2147483647);
 
   // Decimal degrees to text and back: the text holds the angle to the nearest second.
-  for (int i = -200; i <= 200; ++i) {
+  for (int i = -200; i <= 200; ++i)
+  {
     const double degrees = i * 1.8372917 + i % 7 * 1e-7;
     const CAngle60 fromDegrees(degrees, true);
     const CAngle60 parsed(fromDegrees.GetString(false));
@@ -153,11 +154,11 @@ TEST(Angle60, ParsesWhatItWritesAndPartialTexts)
     for (int m : {0, 9, 59})
       for (int s : {0, 30, 59})
         for (bool sign : {true, false})
-          for (bool omit : {true, false}) {
+          for (bool omit : {true, false})
+          {
             const CAngle60 original(sign, d, m, s);
             const CAngle60 parsed(original.GetString(omit));
-            EXPECT_EQ(parsed.GetDegree10(), original.GetDegree10())
-                << (LPCTSTR)original.GetString(omit);
+            EXPECT_EQ(parsed.GetDegree10(), original.GetDegree10()) << (LPCTSTR)original.GetString(omit);
             EXPECT_EQ(parsed, original) << (LPCTSTR)original.GetString(omit);
           }
 }

@@ -12,22 +12,33 @@
 
 #include "../TextCodes.h"
 
-namespace {
+namespace
+{
 
 // Every member, for comparing copies.
 std::vector<double> members(const CValueWork& v)
 {
-  return {double(v.GetFigure()), v.GetDblMinValue(), v.GetDblMaxValue(), double(v.GetIntMinValue()),
-          double(v.GetIntMaxValue()), double(v.GetNonEqualZero()), double(v.GetNotEqualToMinValue()),
-          double(v.GetNotEqualToMaxValue()), double(v.GetLenCheckType()), double(v.GetAngCheckType()),
-          v.GetCxValue(), v.GetCyValue(), double(v.GetIntValue()), v.GetDblValue()};
+  return {double(v.GetFigure()),
+          v.GetDblMinValue(),
+          v.GetDblMaxValue(),
+          double(v.GetIntMinValue()),
+          double(v.GetIntMaxValue()),
+          double(v.GetNonEqualZero()),
+          double(v.GetNotEqualToMinValue()),
+          double(v.GetNotEqualToMaxValue()),
+          double(v.GetLenCheckType()),
+          double(v.GetAngCheckType()),
+          v.GetCxValue(),
+          v.GetCyValue(),
+          double(v.GetIntValue()),
+          v.GetDblValue()};
 }
 
 TEST(ValueWork, DefaultsAcceptEveryFiniteValue)
 {
   CValueWork value;
-  const std::vector<double> expected = {6, -DBL_MAX, DBL_MAX, INT_MIN, INT_MAX, 0, 0, 0, LENGTH_UNIT_MM,
-                                        ANGLE_UNIT_DEG, 0, 0, 0, 0};
+  const std::vector<double> expected = {6, -DBL_MAX,       DBL_MAX,        INT_MIN, INT_MAX, 0, 0,
+                                        0, LENGTH_UNIT_MM, ANGLE_UNIT_DEG, 0,       0,       0, 0};
   EXPECT_EQ(members(value), expected);
   for (double d : {-DBL_MAX, -1.0, 0.0, 1e-300, DBL_MAX})
     EXPECT_TRUE(value.checkRange(d)) << d;
@@ -53,8 +64,8 @@ TEST(ValueWork, FigureIsClampedAndCopiesCarryEveryMember)
   value.SetValue(1.25, -2.0);
   value.SetValue(4);
   value.SetValue(0.5);
-  const std::vector<double> expected = {3, -1.5, 2.5, -7, 9, 1, 0, 1, LENGTH_UNIT_YARD, ANGLE_UNIT_RAD,
-                                        1.25, -2.0, 4, 0.5};
+  const std::vector<double> expected = {3,    -1.5, 2.5, -7, 9, 1, 0, 1, LENGTH_UNIT_YARD, ANGLE_UNIT_RAD,
+                                        1.25, -2.0, 4,   0.5};
   EXPECT_EQ(members(value), expected);
   CValueWork copy(value);
   EXPECT_EQ(members(copy), expected);
@@ -98,7 +109,7 @@ TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRange)
   EXPECT_EQ(value.SetValue(9.996), "10.00");
   value.SetNotEqualToMaxValue(true);
   EXPECT_EQ(value.SetValue(9.996), "9.99");
-  EXPECT_EQ(value.GetDblValue(), 9.996);  // stored unrounded
+  EXPECT_EQ(value.GetDblValue(), 9.996);     // stored unrounded
   EXPECT_EQ(value.SetValue(12.5), "12.50");  // out of range, shown, never clamped
   value.SetFigure(3);
   EXPECT_EQ(value.SetValue(1.5), "1.500");
@@ -129,8 +140,7 @@ TEST(ValueWork, ZeroSuppression)
 
 // The message for a range, written out from what each table entry says: the comparison
 // signs for the open and closed bounds and the zero-ban sentence.
-std::string expectedMessage(const char* minText, const char* maxText, bool zero, bool lowOpen,
-                            bool highOpen)
+std::string expectedMessage(const char* minText, const char* maxText, bool zero, bool lowOpen, bool highOpen)
 {
   const std::string low = lowOpen ? u8"＜" : u8"≦", high = highOpen ? u8"＜" : u8"≦";
   std::string text;
@@ -146,34 +156,41 @@ std::string expectedMessage(const char* minText, const char* maxText, bool zero,
   return cp932(text.c_str());
 }
 
-enum class Bounds { Both, LowerOnly, UpperOnly };
+enum class Bounds
+{
+  Both,
+  LowerOnly,
+  UpperOnly
+};
 
 // Every combination of present bounds and flags, for double and integer ranges.
 TEST(ValueWork, RangeMessageForEveryCombination)
 {
-  for (Bounds bounds : {Bounds::Both, Bounds::LowerOnly, Bounds::UpperOnly}) {
-    for (int flags = 0; flags < 8; ++flags) {
+  for (Bounds bounds : {Bounds::Both, Bounds::LowerOnly, Bounds::UpperOnly})
+  {
+    for (int flags = 0; flags < 8; ++flags)
+    {
       const bool zero = flags & 1, lowOpen = flags & 2, highOpen = flags & 4;
       SCOPED_TRACE(testing::Message() << "bounds " << int(bounds) << " flags " << flags);
       const bool lower = bounds != Bounds::UpperOnly, upper = bounds != Bounds::LowerOnly;
       CValueWork dbl, integer;
       dbl.SetFigure(3);
-      if (lower) {
+      if (lower)
+      {
         dbl.SetMinRange(-2.5);
         integer.SetMinRange(-3);
       }
-      if (upper) {
+      if (upper)
+      {
         dbl.SetMaxRange(100.0);
         integer.SetMaxRange(12);
       }
       dbl.SetOptionCheck(zero, lowOpen, highOpen);
       integer.SetOptionCheck(zero, lowOpen, highOpen);
       EXPECT_EQ(std::string(dbl.displayDblErrMsg()),
-                expectedMessage(lower ? "-2.5" : nullptr, upper ? "100" : nullptr, zero,
-                                lowOpen, highOpen));
+                expectedMessage(lower ? "-2.5" : nullptr, upper ? "100" : nullptr, zero, lowOpen, highOpen));
       EXPECT_EQ(std::string(integer.displayIntErrMsg()),
-                expectedMessage(lower ? "-3" : nullptr, upper ? "12" : nullptr, zero, lowOpen,
-                                highOpen));
+                expectedMessage(lower ? "-3" : nullptr, upper ? "12" : nullptr, zero, lowOpen, highOpen));
     }
   }
 }
@@ -186,22 +203,18 @@ TEST(ValueWork, BoundsArePresentWhenEitherFormIsSet)
   value.SetMinRange(5);
   value.SetMaxRange(DBL_MAX);
   value.SetMaxRange(INT_MAX);
-  EXPECT_EQ(std::string(value.displayIntErrMsg()),
-            expectedMessage("5", nullptr, false, false, false));
+  EXPECT_EQ(std::string(value.displayIntErrMsg()), expectedMessage("5", nullptr, false, false, false));
   value.SetFigure(0);
   CString strMin;
   strMin.Format("%.0f", -DBL_MAX);
-  EXPECT_EQ(std::string(value.displayDblErrMsg()),
-            expectedMessage(strMin, nullptr, false, false, false));
+  EXPECT_EQ(std::string(value.displayDblErrMsg()), expectedMessage(strMin, nullptr, false, false, false));
 
   CValueWork upper;
   upper.SetMaxRange(1.5);
   upper.SetFigure(2);
   upper.SetNotEqualToMaxValue(true);
-  EXPECT_EQ(std::string(upper.displayIntErrMsg()),
-            expectedMessage(nullptr, "2147483647", false, false, true));
-  EXPECT_EQ(std::string(upper.displayDblErrMsg()),
-            expectedMessage(nullptr, "1.5", false, false, true));
+  EXPECT_EQ(std::string(upper.displayIntErrMsg()), expectedMessage(nullptr, "2147483647", false, false, true));
+  EXPECT_EQ(std::string(upper.displayDblErrMsg()), expectedMessage(nullptr, "1.5", false, false, true));
 }
 
 #ifndef _WIN32
@@ -219,7 +232,8 @@ class MissingStrings
 public:
   explicit MissingStrings(std::initializer_list<UINT> ids)
   {
-    for (UINT nID : ids) {
+    for (UINT nID : ids)
+    {
       m_saved.emplace_back(nID, tableString(nID));
       WinShimRegisterString(GetZuntCtrlModuleHandle(), nID, "");
     }
@@ -281,14 +295,14 @@ TEST(ValueWork, UnitNamesAndStripping)
     ELengthUnitType eFound;
   };
   const Case cases[] = {
-    {"3.5 CM", LENGTH_UNIT_MM, "3.5 ", LENGTH_UNIT_CM},  // case ignored, the blank stays
-    {"12mm  ", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_MM},  // trimmed; "mm" before "m"
-    {"12m", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_M},
-    {"2Ya", LENGTH_UNIT_MM, "2", LENGTH_UNIT_YARD},
-    {"m", LENGTH_UNIT_CM, "m", LENGTH_UNIT_CM},  // a name must be shorter than the text
-    {"7 ", LENGTH_UNIT_FEET, "7 ", LENGTH_UNIT_FEET},  // no unit: returned untrimmed
+      {"3.5 CM", LENGTH_UNIT_MM, "3.5 ", LENGTH_UNIT_CM},  // case ignored, the blank stays
+      {"12mm  ", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_MM},  // trimmed; "mm" before "m"
+      {"12m", LENGTH_UNIT_INCH, "12", LENGTH_UNIT_M},     {"2Ya", LENGTH_UNIT_MM, "2", LENGTH_UNIT_YARD},
+      {"m", LENGTH_UNIT_CM, "m", LENGTH_UNIT_CM},        // a name must be shorter than the text
+      {"7 ", LENGTH_UNIT_FEET, "7 ", LENGTH_UNIT_FEET},  // no unit: returned untrimmed
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     EXPECT_EQ(value.changeLenValToCheckRange(c.text, c.eDefault), c.stripped) << c.text;
     EXPECT_EQ(value.GetLenCheckType(), c.eFound) << c.text;
   }

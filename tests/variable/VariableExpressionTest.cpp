@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // A general variable that counts its destructions, to see who frees it.
 struct CountedVariable : aCVarValue
@@ -18,10 +19,7 @@ int CountedVariable::s_nDeleted = 0;
 struct CountedSbst : aCSbstExpr
 {
   static int s_nDeleted;
-  CountedSbst(aCVariableBase* pVariable, const char* pszText)
-    : aCSbstExpr(pVariable, aCExpression(pszText))
-  {
-  }
+  CountedSbst(aCVariableBase* pVariable, const char* pszText) : aCSbstExpr(pVariable, aCExpression(pszText)) {}
   ~CountedSbst() override { ++s_nDeleted; }
 };
 int CountedSbst::s_nDeleted = 0;
@@ -54,8 +52,7 @@ TEST(VariableBase, NamesAreCheckedAndKeptInUpperCase)
   EXPECT_TRUE(aCVariableBase::IsNameValid(strLongest));
   EXPECT_FALSE(aCVariableBase::IsNameValid(strLongest + "L"));
   // The last one is a Japanese name in CP932.
-  for (const char* pszName :
-       {"", "1A", "A-B", "A B", " A", "A.", "sin", "Sqrt", "pi", "\x95\xcf\x90\x94"})
+  for (const char* pszName : {"", "1A", "A-B", "A B", " A", "A.", "sin", "Sqrt", "pi", "\x95\xcf\x90\x94"})
     EXPECT_FALSE(aCVariableBase::IsNameValid(pszName)) << pszName;
 
   const aCVarAngle angle("alpha_1", 30.0, 1);
@@ -77,7 +74,8 @@ TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
   EXPECT_TRUE(set.AddVariable(new aCVarLength("height", 5.0, 1)));
 
   const char* const expected[] = {"WIDTH HEIGHT ", "ALPHA ", "N "};
-  for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind) {
+  for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind)
+  {
     const aCVariableList* pList = set.GetVariableList(nKind);
     ASSERT_NE(pList, nullptr);
     CString strNames;
@@ -95,7 +93,8 @@ TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
 
   // Refused: the caller keeps the object.
   const int nDeleted = CountedVariable::s_nDeleted;
-  for (const char* pszName : {"WIDTH", "alpha", "2X", "cos"}) {
+  for (const char* pszName : {"WIDTH", "alpha", "2X", "cos"})
+  {
     CountedVariable* pVariable = new CountedVariable(pszName, 1.0);
     EXPECT_FALSE(set.AddVariable(pVariable)) << pszName;
     delete pVariable;
@@ -193,15 +192,15 @@ TEST(VariableExpression, RefusesSubstitutionsThatCannotBeComputed)
   set.AddVariable(new aCVarValue("A", 1.0, 1));
   set.AddVariable(new aCVarValue("B", 2.0, 1));
   set.AddVariable(new aCVarValue("C", 3.0, 1));
-  EXPECT_FALSE(bind(set, "A", "A+1"));      // itself
+  EXPECT_FALSE(bind(set, "A", "A+1"));  // itself
   EXPECT_FALSE(bind(set, "A", "UNKNOWN"));
-  EXPECT_FALSE(bind(set, "A", "1,2"));      // not one value
+  EXPECT_FALSE(bind(set, "A", "1,2"));  // not one value
   EXPECT_FALSE(bind(set, "A", "1/0"));
   EXPECT_FALSE(bind(set, "A", ""));
   ASSERT_TRUE(bind(set, "A", "B+1"));
-  EXPECT_FALSE(bind(set, "A", "2"));        // bound already
+  EXPECT_FALSE(bind(set, "A", "2"));  // bound already
   ASSERT_TRUE(bind(set, "B", "C*2"));
-  EXPECT_FALSE(bind(set, "C", "A-1"));      // A, B, C would go round
+  EXPECT_FALSE(bind(set, "C", "A-1"));  // A, B, C would go round
   EXPECT_EQ(read(set, "A"), 7.0);
   EXPECT_EQ(read(set, "C"), 3.0);
 
@@ -221,7 +220,8 @@ TEST(VariableExpression, ChainsOfBoundVariablesCountAsNesting)
   set.AddVariable(new aCVarValue("V0", 1.0, 1));
   const int nLimit = aCNumericalAnalyze::MAX_NESTING;
   CString strName;
-  for (int i = 1; i <= nLimit; ++i) {
+  for (int i = 1; i <= nLimit; ++i)
+  {
     CString strText;
     strName.Format("V%d", i);
     strText.Format("V%d+1", i - 1);
