@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the gallery need, once. Quiet when all is there.
 set -euo pipefail
-packages=(cmake ninja-build make g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+packages=(cmake ninja-build make g++ clang clang-format-14 libclang-rt-14-dev googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic locales)
 sudo=""; [ "$(id -u)" = 0 ] || sudo=sudo

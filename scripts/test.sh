@@ -21,6 +21,10 @@ if [ -n "$why" ]; then
   echo "test: THE 32-BIT TESTS DID NOT RUN: $why; the i686 tree was built only"
   trees=(win64 win64-ubsan native)
 fi
-# One CTest run over the trees gives one summary; each entry ends with its tree's name.
-printf 'subdirs(%s)\n' "$(printf '"%s" ' "${trees[@]}")" > "$build/CTestTestfile.cmake"
+# One CTest run over the trees gives one summary; each entry ends with its tree's name. The
+# sources' formatting is one more entry.
+{
+  printf 'add_test(format_check "%s/scripts/format-check.sh")\n' "$root"
+  printf 'subdirs(%s)\n' "$(printf '"%s" ' "${trees[@]}")"
+} > "$build/CTestTestfile.cmake"
 exec xvfb-run -a -s "-screen 0 1280x1024x24" scripts/run-tests.sh "$@"
