@@ -11,6 +11,7 @@
 #include "EnteredHistory.h"
 #include "HistoryMap.h"
 #ifdef _WIN32
+#include "DpiScale.h"
 #include "SpinEdit.h"
 #include "DoubleEdit.h"
 #include "IntegerEdit.h"

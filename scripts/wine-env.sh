@@ -1,7 +1,10 @@
 # Sourced: the environment of every Wine process of the project.
 ZUNT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export ZUNT_BUILD="${ZUNT_BUILD:-$ZUNT_ROOT/build}"
-export WINEPREFIX="${WINEPREFIX:-$ZUNT_BUILD/wineprefix}"
+# ZUNT_DPI=192 runs a program in a second prefix that differs only in its system DPI.
+export ZUNT_BASE_WINEPREFIX="${ZUNT_BASE_WINEPREFIX:-${WINEPREFIX:-$ZUNT_BUILD/wineprefix}}"
+export WINEPREFIX="$ZUNT_BASE_WINEPREFIX"
+[ "${ZUNT_DPI:-96}" = 96 ] || WINEPREFIX="$ZUNT_BASE_WINEPREFIX-${ZUNT_DPI}dpi"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # The library's texts are CP932: LC_ALL (not LANG) gives Wine the Japanese ANSI code page.

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Makes the project's Wine prefix: Japanese locale, fonts for the Japanese face names, unmanaged
-# windows. A prefix made by another Wine (say, before the 32-bit Wine was installed) cannot start
-# programs ("could not load kernel32.dll"), so the prefix is made again when the Wine changes.
+# Makes the project's Wine prefix (Japanese locale, fonts for the Japanese face names, unmanaged
+# windows) and its copy at 192 DPI. A prefix made by another Wine (say, before the 32-bit Wine was
+# installed) cannot start programs ("could not load kernel32.dll"), so the prefixes are made again
+# when the Wine changes.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+ZUNT_DPI=96 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 stamp="$WINEPREFIX/.zunt-ready"
 # The stamp names the prefix's settings and the Wine that made it: either changing remakes it.
-wine_id="settings 3; $(wine --version) $(dpkg-query -W -f='${Package}:${Architecture}=${Version} ' wine64 wine32:i386 2>/dev/null || true)"
+wine_id="settings 4; $(wine --version) $(dpkg-query -W -f='${Package}:${Architecture}=${Version} ' wine64 wine32:i386 2>/dev/null || true)"
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wine_id" ] && exit 0
-echo "setup: preparing the Wine prefix in $WINEPREFIX"
-wineserver -k 2>/dev/null || true
-rm -rf "$WINEPREFIX"
+echo "setup: preparing the Wine prefixes in $WINEPREFIX(-192dpi)"
+for prefix in "$WINEPREFIX" "$WINEPREFIX-192dpi"; do
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  rm -rf "$prefix"
+done
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -34,4 +37,9 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 # in a crash dialog that nobody closes.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 wineserver -w
+# The same prefix at 192 DPI: HKCU LogPixels sets Wine's system DPI (and with it the system
+# metrics and fonts, as Windows scales them).
+cp -a "$WINEPREFIX" "$WINEPREFIX-192dpi"
+WINEPREFIX="$WINEPREFIX-192dpi" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+WINEPREFIX="$WINEPREFIX-192dpi" wineserver -w
 printf '%s' "$wine_id" > "$stamp"
