@@ -47,6 +47,9 @@ CGalleryPage* NewListsPage();
 CGalleryPage* NewLayoutPage();
 CGalleryPage* NewResizingPage();
 
+// The gallery lays its pages out in pixels at 96 DPI: n of them at the system's DPI.
+inline int GalleryPx(int n) { return CDpiScale::OfSystem().Scale(n); }
+
 // The font of the gallery's own texts: the library's Japanese face name.
 HFONT GalleryFont();
 

@@ -76,9 +76,9 @@ BOOL CGalleryDocking::Create(CFrameWnd* pFrame)
   SBars& bars = *m_pBars;
   const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC;
   pFrame->EnableDocking(CBRS_ALIGN_ANY);
-  bars.output.sizeHorz = bars.messages.sizeHorz = CSize(400, 130);
-  bars.properties.sizeHorz = CSize(400, 80);
-  bars.layers.sizeVert = CSize(180, 300);
+  bars.output.sizeHorz = bars.messages.sizeHorz = CSize(GalleryPx(400), GalleryPx(130));
+  bars.properties.sizeHorz = CSize(GalleryPx(400), GalleryPx(80));
+  bars.layers.sizeVert = CSize(GalleryPx(180), GalleryPx(300));
   if (!bars.output.Create("Output", pFrame, IDC_BAR_OUTPUT, dwStyle | CBRS_BOTTOM) ||
       !bars.messages.Create("Messages", pFrame, IDC_BAR_MESSAGES, dwStyle | CBRS_BOTTOM) ||
       !bars.properties.Create("Properties", pFrame, IDC_BAR_PROPERTIES, dwStyle | CBRS_TOP) ||

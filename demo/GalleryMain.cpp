@@ -14,8 +14,8 @@
 
 namespace
 {
-const int kPageListWidth = 140;
-const int kMargin = 8;
+const int kPageListWidth = GalleryPx(140);
+const int kMargin = GalleryPx(8);
 const UINT IDC_PAGE_LIST = 100;
 const UINT IDC_FIRST_PAGE = 200;
 
@@ -172,7 +172,8 @@ BOOL CGalleryApp::InitInstance()
     return FALSE;
   }
   auto* pFrame = new CGalleryFrame;
-  if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1204, 910)))
+  if (!pFrame->Create(nullptr, "ZuntGallery", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                      CRect(0, 0, GalleryPx(1204), GalleryPx(910))))
   {
     m_nExitCode = 1;
     return FALSE;
@@ -267,7 +268,7 @@ HFONT GalleryFont()
   {
     char szFace[LF_FACESIZE] = {};
     ::LoadStringA(GetZuntCtrlModuleHandle(), IDS_FONT_FACE, szFace, sizeof szFace);
-    hFont = ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+    hFont = ::CreateFontA(-GalleryPx(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, szFace);
   }
   return hFont;

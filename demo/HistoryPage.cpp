@@ -9,12 +9,12 @@
 
 namespace
 {
-const int kLabelWidth = 150;
-const int kFieldWidth = 260;
-const int kRowHeight = 30;
-const int kFieldHeight = 22;
-const int kButtonWidth = 90;
-const int kListingHeight = 300;
+const int kLabelWidth = GalleryPx(150);
+const int kFieldWidth = GalleryPx(260);
+const int kRowHeight = GalleryPx(30);
+const int kFieldHeight = GalleryPx(22);
+const int kButtonWidth = GalleryPx(90);
+const int kListingHeight = GalleryPx(300);
 // Entries kept per key by Trim.
 const int kTrimCount = 4;
 
@@ -73,8 +73,8 @@ protected:
                     fieldRect(kFieldHeight), this, IDC_PART);
     setFont(m_part);
     addLabel("Layer (combo box)", kLabelWidth);
-    m_layer.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, fieldRect(200),
-                   this, IDC_LAYER);
+    m_layer.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                   fieldRect(GalleryPx(200)), this, IDC_LAYER);
     setFont(m_layer);
     bindControls();
 
@@ -88,10 +88,11 @@ protected:
     for (const auto& button : buttons)
     {
       addWindow("BUTTON", button.pszText, BS_PUSHBUTTON | WS_TABSTOP,
-                CRect(x, m_nNextY, x + kButtonWidth - 6, m_nNextY + kFieldHeight + 4), button.nID);
+                CRect(x, m_nNextY, x + kButtonWidth - GalleryPx(6), m_nNextY + kFieldHeight + GalleryPx(4)),
+                button.nID);
       x += kButtonWidth;
     }
-    m_nNextY += kRowHeight + 6;
+    m_nNextY += kRowHeight + GalleryPx(6);
     addWindow("STATIC", "", SS_LEFTNOWORDWRAP, CRect(0, m_nNextY, rcClient.right, m_nNextY + kFieldHeight), IDC_STATUS);
     m_nNextY += kRowHeight;
     addWindow("EDIT", "", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
@@ -214,7 +215,7 @@ private:
 
   void addHint(int nWidth)
   {
-    m_nNextY += kListingHeight + 8;
+    m_nNextY += kListingHeight + GalleryPx(8);
     addWindow("STATIC",
               "Type the start of a name (\"Bo\", \"Ha\"): the entries that start so are suggested. "
               "\"Enter\" records both texts, which are then suggested too.",

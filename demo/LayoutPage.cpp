@@ -10,12 +10,12 @@
 
 namespace
 {
-const int kMargin = 10;
-const int kRowHeight = 24;
-const int kButtonWidth = 90;
-const int kSideWidth = 300;
+const int kMargin = GalleryPx(10);
+const int kRowHeight = GalleryPx(24);
+const int kButtonWidth = GalleryPx(90);
+const int kSideWidth = GalleryPx(300);
 // The panel's size in the first screenshot; the second one grows it to the page.
-const CSize kPanelSize(560, 380);
+const CSize kPanelSize(GalleryPx(560), GalleryPx(380));
 
 enum
 {
@@ -62,12 +62,12 @@ protected:
     CRect rc;
     GetClientRect(&rc);
     const int nBottomRow = rc.bottom - kMargin - kRowHeight;
-    addControl("STATIC", "Drawing title", SS_CENTERIMAGE, CRect(kMargin, kMargin, 100, kMargin + kRowHeight),
+    addControl("STATIC", "Drawing title", SS_CENTERIMAGE, CRect(kMargin, kMargin, GalleryPx(100), kMargin + kRowHeight),
                IDC_TITLE_LABEL, 0);
     addControl("EDIT", "Ground floor plan", WS_BORDER | ES_AUTOHSCROLL,
                CRect(100, kMargin, rc.right - kMargin, kMargin + kRowHeight), IDC_TITLE, ANCHOR_SIZE_X);
     addSplitter(CRect(kMargin, 2 * kMargin + kRowHeight, rc.right - kMargin, nBottomRow - kMargin));
-    addControl("STATIC", "6 layers", SS_CENTERIMAGE, CRect(kMargin, nBottomRow, 100, rc.bottom - kMargin),
+    addControl("STATIC", "6 layers", SS_CENTERIMAGE, CRect(kMargin, nBottomRow, GalleryPx(100), rc.bottom - kMargin),
                IDC_LAYER_COUNT, ANCHOR_MOVE_Y);
     const int nCentre = rc.Width() / 2;
     addControl("BUTTON", "Preview", BS_PUSHBUTTON,
@@ -221,7 +221,7 @@ private:
     prepareInputDialog(m_inputDlg);
     CRect rcPanel;
     m_panel.GetWindowRect(&rcPanel);
-    CPoint ptOver(rcPanel.left + 120, rcPanel.top + 120);
+    CPoint ptOver(rcPanel.left + GalleryPx(120), rcPanel.top + GalleryPx(120));
     m_inputDlg.SetPoint(ptOver);
     m_inputDlg.Create(IDD_DLG_INPUT_STRING, this);
     m_inputDlg.ShowWindow(SW_SHOW);

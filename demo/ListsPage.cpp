@@ -9,11 +9,11 @@
 
 namespace
 {
-const int kLabelHeight = 20;
-const int kGap = 12;
-const int kColourWidth = 220;
-const int kListTop = kLabelHeight + 4;
-const int kListHeight = 170;
+const int kLabelHeight = GalleryPx(20);
+const int kGap = GalleryPx(12);
+const int kColourWidth = GalleryPx(220);
+const int kListTop = kLabelHeight + GalleryPx(4);
+const int kListHeight = GalleryPx(170);
 
 enum
 {
@@ -63,7 +63,7 @@ protected:
       m_combo.SetItemDataPtr(m_combo.AddString(""), pItem.get());
     m_combo.SetItemDataPtr(m_combo.AddString(""), m_byLayer.get());
     m_combo.SetCurSel(1);
-    const int nReadOnlyTop = kListTop + 40;
+    const int nReadOnlyTop = kListTop + GalleryPx(40);
     addLabel("CColorListBox, read-only", x, nReadOnlyTop, kColourWidth);
     addColourListBox(m_readOnly, CRect(x, nReadOnlyTop + kListTop, x + kColourWidth, kListTop + kListHeight),
                      IDC_READ_ONLY_LIST_BOX);
@@ -82,8 +82,8 @@ protected:
                         CRect(x, kListTop, rcClient.right, kListTop + kListHeight), this, IDC_COLOR_LIST_CTRL);
     prepare(m_listCtrl);
     const std::vector<CString> heads = Texts(IDS_LISTS_HEADS);
-    m_listCtrl.InsertColumn(0, heads[0], LVCFMT_LEFT, 140);
-    m_listCtrl.InsertColumn(1, heads[4], LVCFMT_LEFT, rcClient.right - x - 150);
+    m_listCtrl.InsertColumn(0, heads[0], LVCFMT_LEFT, GalleryPx(140));
+    m_listCtrl.InsertColumn(1, heads[4], LVCFMT_LEFT, rcClient.right - x - GalleryPx(150));
     for (size_t i = 0; i < m_layers.size(); ++i)
     {
       const int nItem = m_listCtrl.InsertItem(static_cast<int>(i), "");
@@ -95,7 +95,7 @@ protected:
     addLabel("CChildList", 0, nChildTop, rcClient.right);
     m_childList.CreateEx(WS_EX_CLIENTEDGE, WC_LISTVIEW, "",
                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-                         CRect(0, nChildTop + kListTop, rcClient.right, nChildTop + kListTop + 200), this,
+                         CRect(0, nChildTop + kListTop, rcClient.right, nChildTop + kListTop + GalleryPx(200)), this,
                          IDC_CHILD_LIST);
     prepare(m_childList);
     fillChildList(heads);

@@ -10,10 +10,10 @@
 
 namespace
 {
-const int kPreviewWidth = 260;
-const int kPreviewHeight = 170;
-const int kMargin = 12;
-const int kButtonHeight = 26;
+const int kPreviewWidth = GalleryPx(260);
+const int kPreviewHeight = GalleryPx(170);
+const int kMargin = GalleryPx(12);
+const int kButtonHeight = GalleryPx(26);
 const int kHoveredItem = 1;
 
 enum
@@ -104,7 +104,8 @@ void CMenuPreview::OnPaint()
     menu.MeasureItem(&sizes[i]);
     nWidth = std::max(nWidth, static_cast<int>(sizes[i].itemWidth));
   }
-  int y = 2;
+  const int nBorder = GalleryPx(2);
+  int y = nBorder;
   for (int i = 0; i < nCount; ++i)
   {
     const UINT state = menu.GetMenuState(static_cast<UINT>(i), MF_BYPOSITION);
@@ -116,12 +117,12 @@ void CMenuPreview::OnPaint()
     DRAWITEMSTRUCT draw = {ODT_MENU,         0,
                            sizes[i].itemID,  ODA_DRAWENTIRE,
                            nItemState,       reinterpret_cast<HWND>(menu.m_hMenu),
-                           dc.m_hDC,         {2, y, 2 + nWidth + 20, y + nHeight},
+                           dc.m_hDC,         {nBorder, y, nBorder + nWidth + GalleryPx(20), y + nHeight},
                            sizes[i].itemData};
     menu.DrawItem(&draw);
     y += nHeight;
   }
-  CRect rcFrame(0, 0, nWidth + 24, y + 2);
+  CRect rcFrame(0, 0, nWidth + GalleryPx(24), y + nBorder);
   dc.Draw3dRect(&rcFrame, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DDKSHADOW));
   dc.SelectObject(pOldFont);
 }
@@ -172,14 +173,16 @@ void CMenuPage::buildContextMenu()
 void CMenuPage::addPreview(CMenuPreview& preview, CButton* pButton, int x, const char* pszTitle, UINT nID)
 {
   CStatic& title = m_titles[&preview == &m_flat ? 0 : &preview == &m_classic ? 1 : 2];
-  title.Create(pszTitle, WS_CHILD | WS_VISIBLE, CRect(x, kMargin, x + kPreviewWidth, kMargin + 20), this);
+  title.Create(pszTitle, WS_CHILD | WS_VISIBLE, CRect(x, kMargin, x + kPreviewWidth, kMargin + GalleryPx(20)), this);
   title.SetFont(CFont::FromHandle(GalleryFont()), FALSE);
-  const CRect rcPreview(x, kMargin + 24, x + kPreviewWidth, kMargin + 24 + kPreviewHeight);
+  const CRect rcPreview(x, kMargin + GalleryPx(24), x + kPreviewWidth, kMargin + GalleryPx(24) + kPreviewHeight);
   preview.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, rcPreview, this, 0);
   if (pButton == nullptr)
     return;
-  pButton->Create("Track it", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                  CRect(x, rcPreview.bottom + 8, x + 120, rcPreview.bottom + 8 + kButtonHeight), this, nID);
+  pButton->Create(
+      "Track it", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+      CRect(x, rcPreview.bottom + GalleryPx(8), x + GalleryPx(120), rcPreview.bottom + GalleryPx(8) + kButtonHeight),
+      this, nID);
   pButton->SetFont(CFont::FromHandle(GalleryFont()), FALSE);
 }
 

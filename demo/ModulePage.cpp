@@ -9,8 +9,8 @@
 
 namespace
 {
-const int kListWidth = 560;
-const int kMargin = 12;
+const int kListWidth = GalleryPx(560);
+const int kMargin = GalleryPx(12);
 
 // A line break shows as \n, so that each string keeps to one row.
 std::string OneLine(const char* pszText)
@@ -64,8 +64,8 @@ HWND CreateStringList(HWND hPage, int cy)
                                  kListWidth, cy, hPage, nullptr, nullptr, nullptr);
   ::SendMessage(hList, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   ListView_SetExtendedListViewStyle(hList, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  AddColumn(hList, 0, "ID", 56);
-  AddColumn(hList, 1, "Text", kListWidth - 80);
+  AddColumn(hList, 0, "ID", GalleryPx(56));
+  AddColumn(hList, 1, "Text", kListWidth - GalleryPx(80));
   ::EnumResourceNamesA(GetZuntCtrlModuleHandle(), RT_STRING, AddStringBlock, reinterpret_cast<LONG_PTR>(hList));
   return hList;
 }
@@ -91,8 +91,8 @@ HWND CreateTemplateOnPage(HWND hPage, const char* pszTemplate, POINT ptAt)
 
 HWND CreateLabel(HWND hPage, const char* pszText, POINT ptAt)
 {
-  HWND hLabel = ::CreateWindowExA(0, "STATIC", pszText, WS_CHILD | WS_VISIBLE, ptAt.x, ptAt.y, 240, 18, hPage, nullptr,
-                                  nullptr, nullptr);
+  HWND hLabel = ::CreateWindowExA(0, "STATIC", pszText, WS_CHILD | WS_VISIBLE, ptAt.x, ptAt.y, GalleryPx(240),
+                                  GalleryPx(18), hPage, nullptr, nullptr, nullptr);
   ::SendMessage(hLabel, WM_SETFONT, reinterpret_cast<WPARAM>(GalleryFont()), FALSE);
   return hLabel;
 }
@@ -101,10 +101,10 @@ HWND CreateLabel(HWND hPage, const char* pszText, POINT ptAt)
 POINT ShowTemplate(HWND hPage, const char* pszTemplate, POINT ptAt, HWND* phDlg)
 {
   CreateLabel(hPage, pszTemplate, ptAt);
-  *phDlg = CreateTemplateOnPage(hPage, pszTemplate, {ptAt.x, ptAt.y + 20});
+  *phDlg = CreateTemplateOnPage(hPage, pszTemplate, {ptAt.x, ptAt.y + GalleryPx(20)});
   RECT rc;
   ::GetWindowRect(*phDlg, &rc);
-  return {ptAt.x + (rc.right - rc.left), ptAt.y + 20 + (rc.bottom - rc.top)};
+  return {ptAt.x + (rc.right - rc.left), ptAt.y + GalleryPx(20) + (rc.bottom - rc.top)};
 }
 
 // Fills the templates as their dialogs would: a prompt, a chosen kind, the value choice.

@@ -10,10 +10,10 @@
 
 namespace
 {
-const int kLabelWidth = 230;
-const int kFieldWidth = 230;
-const int kRowHeight = 30;
-const int kFieldHeight = 22;
+const int kLabelWidth = GalleryPx(230);
+const int kFieldWidth = GalleryPx(230);
+const int kRowHeight = GalleryPx(30);
+const int kFieldHeight = GalleryPx(22);
 
 enum
 {
@@ -79,7 +79,7 @@ protected:
     addLabel("Form: scale (%.3f, above 0) and paper (by item data)", kLabelWidth + kFieldWidth);
     addControl("EDIT", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL, IDC_SCALE, "Scale");
     CWnd* pPaper = addControl("COMBOBOX", 0, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, IDC_PAPER, "Paper");
-    pPaper->MoveWindow(kLabelWidth, m_nNextY - kRowHeight, kFieldWidth, 120);
+    pPaper->MoveWindow(kLabelWidth, m_nNextY - kRowHeight, kFieldWidth, GalleryPx(120));
     for (const auto& paper : kPapers)
     {
       LRESULT nItem = pPaper->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(paper.pszName));

@@ -7,11 +7,11 @@
 
 namespace
 {
-const int kMargin = 12;
-const int kRowHeight = 64;
-const int kLabelWidth = 250;
-const int kToolButton = 32;
-const int kUpDownButton = 24;
+const int kMargin = GalleryPx(12);
+const int kRowHeight = GalleryPx(64);
+const int kLabelWidth = GalleryPx(250);
+const int kToolButton = GalleryPx(32);
+const int kUpDownButton = GalleryPx(24);
 
 enum
 {
@@ -82,7 +82,8 @@ END_MESSAGE_MAP()
 
 void CPalettePage::addLabel(CStatic& label, int y, const char* pszText)
 {
-  label.Create(pszText, WS_CHILD | WS_VISIBLE, CRect(kMargin, y + 6, kMargin + kLabelWidth, y + 40), this);
+  label.Create(pszText, WS_CHILD | WS_VISIBLE,
+               CRect(kMargin, y + GalleryPx(6), kMargin + kLabelWidth, y + GalleryPx(40)), this);
   label.SetFont(CFont::FromHandle(GalleryFont()), FALSE);
 }
 
@@ -91,7 +92,7 @@ void CPalettePage::addTools(int y)
   addLabel(m_labels[0], y, "CXPRadioButton: latching tool buttons");
   for (size_t n = 0; n < std::size(m_tools); ++n)
   {
-    const int x = kMargin + kLabelWidth + static_cast<int>(n) * (kToolButton + 4);
+    const int x = kMargin + kLabelWidth + static_cast<int>(n) * (kToolButton + GalleryPx(4));
     m_tools[n].Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | BS_ICON, CRect(x, y, x + kToolButton, y + kToolButton),
                       this, IDC_TOOL_FIRST + static_cast<UINT>(n));
     m_tools[n].SetIcon(::LoadIcon(nullptr, kToolIcons[n]));
@@ -129,8 +130,8 @@ void CPalettePage::addCharacters(int y)
   m_characters.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(x, y, x + 60, y + 28), this, IDC_CHARACTERS);
   m_characters.InitButton(PLCS_AUTOBREAK | PLCS_BORDER);
   m_characters.SetFaceName("Symbol");
-  m_characters.SetCellWidth(26);
-  m_characters.SetCellHeight(26);
+  m_characters.SetCellWidth(GalleryPx(26));
+  m_characters.SetCellHeight(GalleryPx(26));
   for (const char* pch = kSymbols; *pch != '\0'; ++pch)
     m_characters.AddCell(*pch, 0, CString(*pch, 1));
   m_characters.SetCurSel(2);
@@ -195,6 +196,9 @@ LRESULT CPalettePage::OnCharacterPicked(WPARAM, LPARAM lParam)
 }
 
 // A click on the button opens its palette, and a second one closes it.
-void CPalettePage::ShowOpenForScreenshot(bool) { m_colours.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5)); }
+void CPalettePage::ShowOpenForScreenshot(bool)
+{
+  m_colours.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(GalleryPx(5), GalleryPx(5)));
+}
 
 CGalleryPage* NewPalettePage() { return new CPalettePage; }

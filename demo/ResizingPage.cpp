@@ -7,11 +7,11 @@
 
 namespace
 {
-const int kButtonWidth = 160;
-const int kRowHeight = 24;
+const int kButtonWidth = GalleryPx(160);
+const int kRowHeight = GalleryPx(24);
 // Where the dialog opens over the page, and how much the second screenshot grows it.
-const CPoint kDialogOffset(40, 60);
-const CSize kEnlargement(320, 200);
+const CPoint kDialogOffset(GalleryPx(40), GalleryPx(60));
+const CSize kEnlargement(GalleryPx(320), GalleryPx(200));
 
 const UINT IDC_OPEN = 1500;
 

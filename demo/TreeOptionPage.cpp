@@ -5,11 +5,11 @@
 
 namespace
 {
-const int kMargin = 12;
-const int kTitleHeight = 20;
-const int kTreeWidth = 420;
-const int kListWidth = 240;
-const int kTreeHeight = 420;
+const int kMargin = GalleryPx(12);
+const int kTitleHeight = GalleryPx(20);
+const int kTreeWidth = GalleryPx(420);
+const int kListWidth = GalleryPx(240);
+const int kTreeHeight = GalleryPx(420);
 
 enum
 {
@@ -81,7 +81,7 @@ void CTreeOptionPage::FillPage(const CRect&)
   m_options.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(kMargin, nTop, kMargin + kTreeWidth, nTop + kTreeHeight),
                    this, OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_SHADEROOTITEMS | OT_OPTIONS_DEFINFOTEXTNOSEL,
                    IDC_OPTIONS);
-  m_options.SetColumn(170);
+  m_options.SetColumn(GalleryPx(170));
   fillOptions();
   const int nListLeft = 2 * kMargin + kTreeWidth;
   addTitle(m_listTitle, "CTreeChildList (right click: menu)", nListLeft, kListWidth);

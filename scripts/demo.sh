@@ -23,4 +23,6 @@ if [ -n "${DISPLAY:-}" ]; then
   exec scripts/wine-run "$gallery"
 fi
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/wine-run "$gallery" /screenshots out/gallery
-ls out/gallery
+# The same pages at 192 DPI, on a screen big enough for the frame at twice the size.
+ZUNT_DPI=192 xvfb-run -a -s "-screen 0 2560x2048x24" scripts/wine-run "$gallery" /screenshots out/gallery/192dpi
+ls out/gallery out/gallery/192dpi
