@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 namespace
@@ -11,21 +13,9 @@ CTestApp theApp;
 
 bool IsNoise(UINT nMessage)
 {
-  switch (nMessage)
-  {
-  case WM_GETICON:
-  case WM_GETOBJECT:
-  case WM_PAINT:
-  case WM_NCPAINT:
-  case WM_ERASEBKGND:
-  case WM_SYNCPAINT:
-  case WM_IME_SETCONTEXT:
-  case WM_IME_NOTIFY:
-  case WM_TIMER:
-    return true;
-  default:
-    return nMessage >= 0xC000;
-  }
+  const UINT noise[] = {WM_GETICON,   WM_GETOBJECT,      WM_PAINT,      WM_NCPAINT, WM_ERASEBKGND,
+                        WM_SYNCPAINT, WM_IME_SETCONTEXT, WM_IME_NOTIFY, WM_TIMER};
+  return nMessage >= 0xC000 || std::find(std::begin(noise), std::end(noise), nMessage) != std::end(noise);
 }
 
 std::string Describe(const std::string& label, UINT nMessage, WPARAM wParam)

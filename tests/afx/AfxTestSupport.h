@@ -51,9 +51,6 @@ class CRecording : public TBase
 {
 public:
   explicit CRecording(const char* pszLabel = "") : m_pszLabel(pszLabel) {}
-  template <class... TArgs>
-  CRecording(const char* pszLabel, TArgs&&... args) : TBase(std::forward<TArgs>(args)...), m_pszLabel(pszLabel)
-  {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
     CMessageLog::Get().Add(m_pszLabel, message, wParam);

@@ -1,9 +1,11 @@
+#include "Raises.h"
 #include "TestObjects.h"
 
 #include "../TextCodes.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ namespace
 
 typedef std::vector<BYTE> Bytes;
 
-Bytes store(void (*write)(CArchive&))
+Bytes store(const std::function<void(CArchive&)>& write)
 {
   CMemFile file;
   {
@@ -64,17 +66,7 @@ int loadCause(Bytes bytes, Reader read)
 {
   CMemFile file(bytes.data(), UINT(bytes.size()));
   CArchive ar(&file, CArchive::load);
-  try
-  {
-    read(ar);
-  }
-  catch (CArchiveException* e)
-  {
-    const int cause = e->m_cause;
-    e->Delete();
-    return cause;
-  }
-  return -1;
+  return CauseOf<CArchiveException>([&] { read(ar); });
 }
 
 TEST(Archive, WritesClassRecordsNewObjectsAndBackReferences)
@@ -168,11 +160,9 @@ TEST(Archive, CountsAndStringLengthsEscapeToWiderFields)
   for (int nLength : {0, 254, 255, 0xFFFD, 0xFFFE, 70000})
   {
     SCOPED_TRACE(nLength);
-    static int s_nLength;
-    s_nLength = nLength;
-    Bytes bytes = store([](CArchive& ar) {
-      ar << CString('q', s_nLength);
-      ar.WriteCount(DWORD_PTR(s_nLength) * 3);
+    Bytes bytes = store([nLength](CArchive& ar) {
+      ar << CString('q', nLength);
+      ar.WriteCount(DWORD_PTR(nLength) * 3);
     });
     CMemFile file(bytes.data(), UINT(bytes.size()));
     CArchive ar(&file, CArchive::load);
@@ -320,7 +310,7 @@ TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
 
 TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)
 {
-  // A branch of two leaves whose second leaf is cut short.
+  // Every cut of a branch of two leaves: what was read before the failure goes too.
   const Bytes whole = store([](CArchive& ar) {
     CTestBranch branch;
     branch.Add(new CTestLeaf("one", 1));
@@ -339,14 +329,6 @@ TEST(Archive, AFailedObjectIsDeletedWithWhatItOwns)
     EXPECT_TRUE(cause == CArchiveException::endOfFile || cause == CArchiveException::badClass) << cause;
     EXPECT_EQ(CTestLeaf::s_nLive, 0);
   }
-  EXPECT_EQ(loadCause(whole,
-                      [](CArchive& ar) {
-                        CTestBranch* pBranch = nullptr;
-                        ar >> pBranch;
-                        EXPECT_EQ(pBranch->GetSize(), 2);
-                        delete pBranch;
-                      }),
-            -1);
 }
 
 TEST(Archive, WrongDirectionAndUnserializableClassesAreRefused)
@@ -354,26 +336,9 @@ TEST(Archive, WrongDirectionAndUnserializableClassesAreRefused)
   CMemFile file;
   CArchive store(&file, CArchive::store);
   LONG n = 0;
-  try
-  {
-    store >> n;
-    ADD_FAILURE() << "read from a storing archive";
-  }
-  catch (CArchiveException* e)
-  {
-    EXPECT_EQ(e->m_cause, CArchiveException::writeOnly);
-    e->Delete();
-  }
+  EXPECT_EQ(CauseOf<CArchiveException>([&] { store >> n; }), CArchiveException::writeOnly);
   CPtrArray notSerializable;
-  try
-  {
-    store << &notSerializable;
-    ADD_FAILURE() << "stored an object without a class record";
-  }
-  catch (CNotSupportedException* e)
-  {
-    e->Delete();
-  }
+  EXPECT_TRUE(Raises<CNotSupportedException>([&] { store << &notSerializable; }));
 }
 
 // The order of storing is the history file's; loading is the framework's own.

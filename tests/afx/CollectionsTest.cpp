@@ -1,3 +1,5 @@
+#include "Raises.h"
+
 #include <afxtempl.h>
 
 #include <gtest/gtest.h>
@@ -8,21 +10,6 @@
 
 namespace
 {
-
-template <typename F>
-bool raisesInvalidArg(F f)
-{
-  try
-  {
-    f();
-  }
-  catch (CInvalidArgException* e)
-  {
-    e->Delete();
-    return true;
-  }
-  return false;
-}
 
 TEST(Collections, ArraysRaiseInvalidArgumentOutOfRange)
 {
@@ -35,21 +22,21 @@ TEST(Collections, ArraysRaiseInvalidArgumentOutOfRange)
   EXPECT_EQ(numbers[0], 0);
   EXPECT_EQ(numbers[1], 1);
   EXPECT_EQ(numbers[2], 0);
-  EXPECT_TRUE(raisesInvalidArg([&] { numbers.GetAt(4); }));
-  EXPECT_TRUE(raisesInvalidArg([&] { numbers.GetAt(-1); }));
-  EXPECT_TRUE(raisesInvalidArg([&] { numbers.RemoveAt(3, 2); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.GetAt(4); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.GetAt(-1); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.RemoveAt(3, 2); }));
   numbers.RemoveAt(1, 2);
   EXPECT_EQ(numbers.GetSize(), 2);
   EXPECT_EQ(numbers[1], 3);
 
   CStringArray texts;
   texts.Add("a");
-  EXPECT_TRUE(raisesInvalidArg([&] { texts.SetAt(1, "b"); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { texts.SetAt(1, "b"); }));
   CTypedPtrArray<CPtrArray, int*> pointers;
   int value = 5;
   pointers.Add(&value);
   EXPECT_EQ(*pointers.GetAt(0), 5);
-  EXPECT_TRUE(raisesInvalidArg([&] { pointers.GetAt(1); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { pointers.GetAt(1); }));
 }
 
 // Inserting at the front fills room kept before the elements: every other member must see the
@@ -153,7 +140,7 @@ TEST(Collections, ListsWalkInsertAndFind)
   EXPECT_EQ(list.GetHead(), &a);
   EXPECT_EQ(list.GetTail(), &c);
   list.RemoveAll();
-  EXPECT_TRUE(raisesInvalidArg([&] { list.GetHead(); }));
+  EXPECT_TRUE(Raises<CInvalidArgException>([&] { list.GetHead(); }));
 }
 
 }  // namespace

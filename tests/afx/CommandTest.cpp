@@ -1,11 +1,13 @@
 // Command routing (window, then application), command UI updates, ranges, messages by number
 // and registered messages, and PreTranslateMessage from the target up to its top-level window.
+// Toolbar resources are read and drawn by the bitmap menus' tests.
 #include "AfxTestResources.h"
 #include "AfxTestSupport.h"
 #include "../PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -142,24 +144,6 @@ TEST_F(CommandTest, ThePaneFillsWhatTheBarsLeave)
   EXPECT_TRUE(pBar->SendMessage(TB_ISBUTTONCHECKED, ID_FRAME_COMMAND));
 }
 
-TEST_F(CommandTest, AToolBarLoadsItsButtonsAndImagesFromTheResource)
-{
-  CToolBar bar;
-  ASSERT_TRUE(bar.Create(m_pFrame));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR));
-  EXPECT_EQ(bar.GetCount(), 3);
-  EXPECT_EQ(bar.GetItemID(0), ID_TOOL_FIRST);
-  EXPECT_EQ(bar.GetItemID(1), 0u);  // the separator
-  EXPECT_EQ(bar.GetItemID(2), ID_TOOL_SECOND);
-  EXPECT_EQ(bar.GetImageSize(), CSize(16, 15));
-  EXPECT_EQ(LOWORD(bar.GetButtonStyle(1)), BTNS_SEP);
-  // The second button shows the second image of the strip.
-  TBBUTTON button = {};
-  ASSERT_TRUE(bar.SendMessage(TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&button)));
-  EXPECT_EQ(button.iBitmap, 1);
-  EXPECT_FALSE(bar.LoadToolBar(4321));  // no such resource
-}
-
 namespace
 {
 // A control bar with nothing of its own: what the base class does and nothing more.
@@ -206,49 +190,39 @@ TEST_F(CommandTest, ADeletedBarLeavesItsFrameAndDockBar)
 // the rectangle comes back as what lies inside them.
 TEST(ControlBarTest, DrawBordersDrawsTheStylesSidesAndShrinksTheRectangle)
 {
-  enum EInk
-  {
-    kNone,
-    kShadow,
-    kHilite,
-    kFrame
-  };
-  const COLORREF inks[] = {RGB(1, 2, 3), ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT),
-                           ::GetSysColor(COLOR_WINDOWFRAME)};
+  // Inks by letter: untouched, shadow, highlight, window frame.
+  const std::map<char, COLORREF> inks = {{'.', RGB(1, 2, 3)},
+                                         {'s', ::GetSysColor(COLOR_BTNSHADOW)},
+                                         {'h', ::GetSysColor(COLOR_BTNHIGHLIGHT)},
+                                         {'f', ::GetSysColor(COLOR_WINDOWFRAME)}};
   // Sides left, top, right, bottom: the outermost pixel, then the one inside it.
   const CPoint outer[] = {{0, 15}, {20, 0}, {39, 15}, {20, 29}}, inner[] = {{1, 15}, {20, 1}, {38, 15}, {20, 28}};
   const struct
   {
     DWORD dwStyle;
     CRect rcInside;
-    EInk outer[4], inner[4];
+    const char* pszOuter;
+    const char* pszInner;
   } cases[] = {
-      {CBRS_BORDER_ANY | CBRS_BORDER_3D,
-       CRect(2, 2, 38, 28),
-       {kShadow, kShadow, kHilite, kHilite},
-       {kHilite, kHilite, kShadow, kShadow}},
-      {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D,
-       CRect(2, 2, 40, 30),
-       {kShadow, kShadow, kNone, kNone},
-       {kHilite, kHilite, kNone, kNone}},
-      {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), {kNone, kNone, kNone, kFrame}, {kNone, kNone, kNone, kNone}},
-      {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), {kNone, kNone, kNone, kNone}, {kNone, kNone, kNone, kNone}},
+      {CBRS_BORDER_ANY | CBRS_BORDER_3D, CRect(2, 2, 38, 28), "sshh", "hhss"},
+      {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D, CRect(2, 2, 40, 30), "ss..", "hh.."},
+      {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), "...f", "...."},
+      {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), "....", "...."},
   };
   for (const auto& c : cases)
   {
-    CPixelCanvas canvas(40, 30, inks[kNone]);
+    SCOPED_TRACE(testing::Message() << std::hex << c.dwStyle);
+    CPixelCanvas canvas(40, 30, inks.at('.'));
     CPlainBar bar(c.dwStyle);
     CRect rect(0, 0, 40, 30);
     bar.DrawBorders(&canvas.DC(), rect);
-    EXPECT_EQ(rect, c.rcInside) << std::hex << c.dwStyle;
+    EXPECT_EQ(rect, c.rcInside);
     for (int nSide = 0; nSide < 4; ++nSide)
     {
-      EXPECT_EQ(canvas.Pixel(outer[nSide].x, outer[nSide].y), inks[c.outer[nSide]])
-          << std::hex << c.dwStyle << " " << nSide;
-      EXPECT_EQ(canvas.Pixel(inner[nSide].x, inner[nSide].y), inks[c.inner[nSide]])
-          << std::hex << c.dwStyle << " " << nSide;
+      EXPECT_EQ(canvas.Pixel(outer[nSide].x, outer[nSide].y), inks.at(c.pszOuter[nSide])) << nSide;
+      EXPECT_EQ(canvas.Pixel(inner[nSide].x, inner[nSide].y), inks.at(c.pszInner[nSide])) << nSide;
     }
-    EXPECT_EQ(canvas.Pixel(20, 15), inks[kNone]);
+    EXPECT_EQ(canvas.Pixel(20, 15), inks.at('.'));
   }
 }
 

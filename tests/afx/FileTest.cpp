@@ -1,4 +1,4 @@
-#include <afx.h>
+#include "Raises.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +19,11 @@ int openCause(LPCTSTR path, UINT nFlags)
   return error.m_cause;
 }
 
-// The file exception's cause, or -1 when none was raised.
-template <typename Action>
-int thrownCause(Action act)
-{
-  try
-  {
-    act();
-  }
-  catch (CFileException* e)
-  {
-    const int cause = e->m_cause;
-    e->Delete();
-    return cause;
-  }
-  return -1;
-}
-
 TEST(File, OpensCreatesReadsAndReportsCauses)
 {
   std::remove(kPath);
   EXPECT_EQ(openCause(kPath, CFile::modeRead | CFile::shareDenyWrite), CFileException::fileNotFound);
-  EXPECT_EQ(thrownCause([] { CFile missing(kPath, CFile::modeRead); }), CFileException::fileNotFound);
+  EXPECT_EQ(CauseOf<CFileException>([] { CFile missing(kPath, CFile::modeRead); }), CFileException::fileNotFound);
   {
     CFile file(kPath, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyRead);
     file.Write("hello world", 11);
@@ -71,7 +54,7 @@ TEST(File, OpensCreatesReadsAndReportsCauses)
     EXPECT_EQ(truncate.GetLength(), 0u);
   }
   CFile::Remove(kPath);
-  EXPECT_EQ(thrownCause([] { CFile::Remove(kPath); }), CFileException::fileNotFound);
+  EXPECT_EQ(CauseOf<CFileException>([] { CFile::Remove(kPath); }), CFileException::fileNotFound);
 }
 
 TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
@@ -84,7 +67,7 @@ TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
   char text[11] = {};
   EXPECT_EQ(grown.Read(text, 20), 10u);
   EXPECT_STREQ(text, "0123456789");
-  EXPECT_EQ(thrownCause([&] { grown.Seek(-1, CFile::begin); }), CFileException::badSeek);
+  EXPECT_EQ(CauseOf<CFileException>([&] { grown.Seek(-1, CFile::begin); }), CFileException::badSeek);
 
   BYTE buffer[4] = {1, 2, 3, 4};
   CMemFile reader(buffer, sizeof buffer);
@@ -92,7 +75,7 @@ TEST(File, MemoryFilesGrowOrStayWithinTheCallersBuffer)
   CMemFile writer(buffer, sizeof buffer, 1);
   EXPECT_EQ(writer.GetLength(), 0u);
   writer.Write("abcd", 4);
-  EXPECT_EQ(thrownCause([&] { writer.Write("e", 1); }), CFileException::diskFull);
+  EXPECT_EQ(CauseOf<CFileException>([&] { writer.Write("e", 1); }), CFileException::diskFull);
   EXPECT_EQ(buffer[3], 'd');
   EXPECT_EQ(writer.Detach(), buffer);
 }
@@ -112,16 +95,8 @@ TEST(Time, FormatGivesNothingBeyond127CharactersAndRefusesTimesItCannotShow)
 {
   EXPECT_EQ(CTime(0).Format(std::string(127, 'x').c_str()), CString(std::string(127, 'x').c_str()));
   EXPECT_EQ(CTime(0).Format(std::string(128, 'x').c_str()), CString());
-  try
-  {
-    CTime(INT64_MAX).Format("%y");
-    ADD_FAILURE() << "no exception";
-  }
-  catch (COleException* e)
-  {
-    EXPECT_EQ(e->m_sc, E_INVALIDARG);
-    e->Delete();
-  }
+  EXPECT_TRUE(Raises<COleException>([] { CTime(INT64_MAX).Format("%y"); },
+                                    [](const COleException& e) { EXPECT_EQ(e.m_sc, E_INVALIDARG); }));
 }
 
 }  // namespace

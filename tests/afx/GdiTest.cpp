@@ -1,5 +1,6 @@
 // GDI wrappers: objects owned and deleted, SelectObject giving back the previous object, the
-// temporary wrappers of foreign handles, point fonts, and drawing checked by pixels.
+// temporary wrappers of foreign handles, point fonts, and drawing checked by pixels. Paint
+// contexts are left to the library's painting tests, which see every paint through them.
 #include "AfxTestSupport.h"
 #include "../PixelCanvas.h"
 
@@ -63,40 +64,4 @@ TEST(GdiTest, ObjectsDeleteWhatTheyOwnButNotWhatWasDetached)
   AfxDeleteTempMaps();
   EXPECT_EQ(::GetObjectType(hKept), static_cast<DWORD>(OBJ_BRUSH));
   ::DeleteObject(hKept);
-}
-
-namespace
-{
-class CPainted : public CWnd
-{
-public:
-  CRect m_rcPaint;
-  int m_nPaints = 0;
-
-protected:
-  void OnPaint()
-  {
-    CPaintDC dc(this);
-    m_rcPaint = dc.m_ps.rcPaint;
-    ++m_nPaints;
-  }
-  DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CPainted, CWnd)
-  ON_WM_PAINT()
-END_MESSAGE_MAP()
-}
-
-TEST(GdiTest, PaintContextsPaintTheInvalidPart)
-{
-  CTestParent parent;
-  CPainted painted;
-  ASSERT_TRUE(painted.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &parent, 400));
-  painted.UpdateWindow();
-  painted.m_nPaints = 0;
-  painted.InvalidateRect(CRect(5, 6, 20, 30), FALSE);
-  painted.UpdateWindow();
-  EXPECT_EQ(painted.m_nPaints, 1);
-  EXPECT_EQ(painted.m_rcPaint, CRect(5, 6, 20, 30));
-  EXPECT_FALSE(::GetUpdateRect(painted.m_hWnd, nullptr, FALSE));  // EndPaint validated it
 }

@@ -131,18 +131,15 @@ protected:
 using Handled = std::vector<std::string>;
 }
 
-TEST_F(ReflectionTest, CommandNotificationReachesTheControlBeforeTheParent)
+TEST_F(ReflectionTest, NotificationsReachTheControlWhichDecidesWhetherTheParentSeesThem)
 {
   m_edit.SetWindowText("typed");  // the edit sends EN_UPDATE, then EN_CHANGE
   // EN_CHANGE stops at the control; the _EX handler of EN_UPDATE lets the parent have it too.
   EXPECT_EQ(g_handled, (Handled{"edit EN_UPDATE", "parent EN_UPDATE", "edit EN_CHANGE"}));
-}
 
-TEST_F(ReflectionTest, NotifyReflectionDecidesWhetherTheParentSeesIt)
-{
+  g_handled.clear();
   EXPECT_EQ(SendTestNotify(), 7);
   EXPECT_EQ(g_handled, (Handled{"edit NM_TESTCODE"}));
-
   g_handled.clear();
   m_edit.m_bPassOnNotify = TRUE;
   EXPECT_EQ(SendTestNotify(), 9);

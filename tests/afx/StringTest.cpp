@@ -1,5 +1,6 @@
 #include <afx.h>
 
+#include "Raises.h"
 #include "../TextCodes.h"
 
 #include <gtest/gtest.h>
@@ -87,17 +88,7 @@ TEST(String, FormatIndexChecksAndWideText)
 
   EXPECT_EQ(CString("ab").GetAt(1), 'b');
   for (int nIndex : {-1, 2})
-  {
-    try
-    {
-      CString("ab").GetAt(nIndex);
-      ADD_FAILURE() << nIndex;
-    }
-    catch (CInvalidArgException* e)
-    {
-      e->Delete();
-    }
-  }
+    EXPECT_TRUE(Raises<CInvalidArgException>([nIndex] { CString("ab").GetAt(nIndex); })) << nIndex;
   const WCHAR wide[] = {0x9577, 0x3055, 'm', 0};
   EXPECT_EQ(s(CString(wide)), cp932("長さm"));
 }
@@ -171,15 +162,7 @@ TEST(String, BufferKeepsTheLengthUntilReleased)
   text.GetBuffer(2);
   text.ReleaseBuffer(2);
   EXPECT_EQ(s(text), "ab");
-  try
-  {
-    text.ReleaseBuffer(1 << 20);
-    ADD_FAILURE();
-  }
-  catch (CInvalidArgException* e)
-  {
-    e->Delete();
-  }
+  EXPECT_TRUE(Raises<CInvalidArgException>([&text] { text.ReleaseBuffer(1 << 20); }));
   EXPECT_EQ(s(text), "ab");
   std::memset(text.GetBufferSetLength(30), 'x', 30);
   EXPECT_EQ(s(text), std::string(30, 'x'));

@@ -5,21 +5,11 @@
 
 namespace
 {
-// Counts its objects, so that a test can see that none is left behind.
-class CCountedEdit : public CRecording<CEdit>
-{
-public:
-  explicit CCountedEdit(const char* pszLabel) : CRecording<CEdit>(pszLabel) { ++s_nAlive; }
-  ~CCountedEdit() override { --s_nAlive; }
-  static int s_nAlive;
-};
-int CCountedEdit::s_nAlive = 0;
-
 // Deletes itself after its window is gone, as frames and bars do.
-class CSelfDeletingWnd : public CCountedEdit
+class CSelfDeletingWnd : public CRecording<CEdit>
 {
 public:
-  CSelfDeletingWnd() : CCountedEdit("self") {}
+  CSelfDeletingWnd() : CRecording<CEdit>("self") {}
   void PostNcDestroy() override
   {
     ++s_nPostNcDestroy;
@@ -33,21 +23,11 @@ public:
 int CSelfDeletingWnd::s_nPostNcDestroy = 0;
 bool CSelfDeletingWnd::s_bUnmappedBeforeDelete = false;
 
-// Refuses to be created.
-class CRefusingWnd : public CWnd
+// Refuses to be created, or throws the framework's exceptions from its handlers.
+class CFailingWnd : public CWnd
 {
 public:
-  int OnCreate(LPCREATESTRUCT) { return -1; }
-  DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
-  ON_WM_CREATE()
-END_MESSAGE_MAP()
-
-// Throws the framework's exceptions from its handlers.
-class CThrowingWnd : public CWnd
-{
-public:
+  BOOL m_bRefuseCreate = FALSE;
   BOOL m_bThrowOnCreate = FALSE;
 
 protected:
@@ -55,7 +35,7 @@ protected:
   {
     if (m_bThrowOnCreate)
       AfxThrowResourceException();
-    return CWnd::OnCreate(lpCreateStruct);
+    return m_bRefuseCreate ? -1 : CWnd::OnCreate(lpCreateStruct);
   }
   LRESULT OnThrowFile(WPARAM, LPARAM)
   {
@@ -66,10 +46,10 @@ protected:
 };
 const UINT WM_THROW_FILE = WM_APP + 1;
 const UINT WM_THROW_USER = WM_APP + 2;
-BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
   ON_WM_CREATE()
-  ON_MESSAGE(WM_THROW_FILE, &CThrowingWnd::OnThrowFile)
-  ON_MESSAGE(WM_THROW_USER, &CThrowingWnd::OnThrowUser)
+  ON_MESSAGE(WM_THROW_FILE, &CFailingWnd::OnThrowFile)
+  ON_MESSAGE(WM_THROW_USER, &CFailingWnd::OnThrowUser)
 END_MESSAGE_MAP()
 
 const CRect kEditRect(10, 10, 200, 34);
@@ -78,7 +58,7 @@ const CRect kEditRect(10, 10, 200, 34);
 TEST(WndTest, CreatedEditSeesItsFirstMessages)
 {
   CTestParent parent;
-  CCountedEdit edit("edit");
+  CRecording<CEdit> edit("edit");
   CMessageLog::Get().Flush();
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 100));
   // The system's EDIT class gets its creation messages through our procedure first.
@@ -105,7 +85,6 @@ TEST(WndTest, CreatedEditSeesItsFirstMessages)
 TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
 {
   CTestParent parent;
-  int nAlive = CCountedEdit::s_nAlive;
   CSelfDeletingWnd::s_nPostNcDestroy = 0;
   auto* pWnd = new CSelfDeletingWnd;
   ASSERT_TRUE(pWnd->Create(WS_CHILD, kEditRect, &parent, 101));
@@ -115,7 +94,6 @@ TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
   EXPECT_EQ(CSelfDeletingWnd::s_nPostNcDestroy, 1);
   EXPECT_TRUE(CSelfDeletingWnd::s_bUnmappedBeforeDelete);
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-  EXPECT_EQ(CCountedEdit::s_nAlive, nAlive);
   EXPECT_SEQUENCE((std::vector<SExpected>{
                       {"self", WM_WINDOWPOSCHANGING, kOptional},
                       {"self", WM_WINDOWPOSCHANGED, kOptional},
@@ -138,7 +116,8 @@ TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
   EXPECT_FALSE(::IsWindow(hWnd));
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
 
-  CRefusingWnd wnd;
+  CFailingWnd wnd;
+  wnd.m_bRefuseCreate = TRUE;
   EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
   EXPECT_EQ(wnd.m_hWnd, nullptr);
   EXPECT_EQ(::GetWindow(parent.m_hWnd, GW_CHILD), nullptr);
@@ -147,14 +126,14 @@ TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
 TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
 {
   CTestParent parent;
-  CThrowingWnd refusing;
+  CFailingWnd refusing;
   refusing.m_bThrowOnCreate = TRUE;
   {
     CMessageBoxCatcher catcher(IDOK);
     EXPECT_FALSE(refusing.Create(nullptr, "", WS_CHILD, kEditRect, &parent, 107));
     EXPECT_EQ(catcher.m_boxes.size(), 1u);  // the resource failure is reported
   }
-  CThrowingWnd wnd;
+  CFailingWnd wnd;
   ASSERT_TRUE(wnd.Create(nullptr, "", WS_CHILD, kEditRect, &parent, 108));
   CMessageBoxCatcher catcher(IDOK);
   EXPECT_EQ(wnd.SendMessage(WM_THROW_FILE), 0);

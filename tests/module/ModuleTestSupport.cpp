@@ -9,16 +9,6 @@ std::wstring Utf8ToWide(const char* pszUtf8)
   return wide;
 }
 
-std::string Utf8ToCp932(const char* pszUtf8)
-{
-  std::wstring wide = Utf8ToWide(pszUtf8);
-  int nLength = ::WideCharToMultiByte(932, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string narrow(nLength, '\0');
-  ::WideCharToMultiByte(932, 0, wide.c_str(), -1, &narrow[0], nLength, nullptr, nullptr);
-  narrow.resize(nLength - 1);
-  return narrow;
-}
-
 std::string MenuItemText(HMENU hMenu, int nPosition)
 {
   char szText[128] = {};

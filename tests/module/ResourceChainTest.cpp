@@ -5,6 +5,9 @@
 #include <Resource.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <type_traits>
+
 namespace
 {
 // A copy of the library's file: a second module whose entry point runs on load and unload.
@@ -14,22 +17,8 @@ HMODULE HostModule() { return ::GetModuleHandleA(nullptr); }
 
 HINSTANCE DialogHolder() { return AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIALOG); }
 
-struct CLoadedModule
-{
-  CLoadedModule() : m_hModule(::LoadLibraryA(kCopyFile)) {}
-  ~CLoadedModule() { Unload(); }
-  CLoadedModule(const CLoadedModule&) = delete;
-  CLoadedModule& operator=(const CLoadedModule&) = delete;
-
-  void Unload()
-  {
-    if (m_hModule != nullptr)
-      ::FreeLibrary(m_hModule);
-    m_hModule = nullptr;
-  }
-
-  HMODULE m_hModule;
-};
+// Frees the library when the test is done with it, or earlier through reset.
+using CLoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)>;
 }
 
 TEST(ResourceChain, LibraryResourcesAndHostOverrides)
@@ -65,12 +54,12 @@ TEST(ResourceChain, StringsAreFoundWhereTheStringItselfLives)
 TEST(ModuleFrame, LoadedLibraryJoinsTheChainFirstAndLeavesOnUnload)
 {
   EXPECT_EQ(GetZuntCtrlModuleHandle(), CtrlModule());
-  CLoadedModule copy;
-  ASSERT_NE(copy.m_hModule, nullptr);
-  EXPECT_EQ(DialogHolder(), copy.m_hModule) << "the newest library is searched first";
-  EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), copy.m_hModule);
+  CLoadedModule copy(::LoadLibraryA(kCopyFile), &::FreeLibrary);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(DialogHolder(), copy.get()) << "the newest library is searched first";
+  EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), copy.get());
 
-  copy.Unload();
+  copy.reset();
   EXPECT_EQ(DialogHolder(), CtrlModule());
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), CtrlModule());
 }

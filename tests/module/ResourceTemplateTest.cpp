@@ -27,58 +27,42 @@ struct SDialog
   const char* pszFace;
   int nPointSize;
   SIZE sizeUnits;
-  std::vector<SControl> controls;
+  const std::vector<SControl>& controls;
 };
 
 const DWORD kEdit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+const DWORD kList = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
 
+const std::vector<SControl> kInputStringControls = {
+    {IDC_STATIC_PROMPT, "Static", SS_LEFT, u8"スタティック", {10, 8, 65, 8}},
+    {IDC_EDIT_STRING, "Edit", kEdit, nullptr, {66, 7, 120, 12}},
+    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {78, 29, 50, 14}},
+    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {136, 29, 50, 14}},
+};
+const std::vector<SControl> kVariableSelectControls = {
+    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {18, 110, 37, 15}},
+    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"ｷｬﾝｾﾙ", {64, 110, 37, 15}},
+    {IDC_LIST_VARIABLE, "ListBox", kList, nullptr, {5, 6, 97, 98}},
+};
+const std::vector<SControl> kVarAddControls = {
+    {IDC_STATIC, "Static", SS_LEFT, u8"種別(&T)", {7, 9, 32, 8}},
+    {IDC_COMBO_KIND, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, nullptr, {43, 6, 47, 52}},
+    {IDC_STATIC, "Static", SS_LEFT, u8"変数名(&N)", {7, 27, 32, 8}},
+    {IDC_EDIT_NAME, "Edit", kEdit, nullptr, {43, 25, 73, 14}},
+    {IDC_STATIC, "Button", BS_GROUPBOX, "", {5, 44, 116, 50}},
+    {IDC_RADIO_VALUE, "Button", BS_AUTORADIOBUTTON | WS_GROUP, u8"値(&V)", {8, 57, 32, 10}},
+    {IDC_RADIO_EXPRESSION, "Button", BS_AUTORADIOBUTTON, u8"式(&E)", {8, 76, 32, 10}},
+    {IDC_EDIT_VALUE, "Edit", kEdit | WS_GROUP, nullptr, {43, 54, 73, 14}},
+    {IDC_EDIT_EXPRESSION, "Edit", kEdit, nullptr, {43, 74, 73, 14}},
+    {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {16, 102, 50, 14}},
+    {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {71, 102, 50, 14}},
+};
+
+const char kPGothic[] = u8"ＭＳ Ｐゴシック";
 const SDialog kDialogs[] = {
-    {IDD_DLG_INPUT_STRING,
-     0,
-     "",
-     "MS Shell Dlg",
-     8,
-     {197, 50},
-     {
-         {IDC_STATIC_PROMPT, "Static", SS_LEFT, u8"スタティック", {10, 8, 65, 8}},
-         {IDC_EDIT_STRING, "Edit", kEdit, nullptr, {66, 7, 120, 12}},
-         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {78, 29, 50, 14}},
-         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {136, 29, 50, 14}},
-     }},
-    {IDD_DLG_VARIABLESELECT,
-     WS_EX_TOOLWINDOW,
-     u8"変数の選択",
-     u8"ＭＳ Ｐゴシック",
-     9,
-     {107, 129},
-     {
-         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {18, 110, 37, 15}},
-         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"ｷｬﾝｾﾙ", {64, 110, 37, 15}},
-         {IDC_LIST_VARIABLE,
-          "ListBox",
-          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-          nullptr,
-          {5, 6, 97, 98}},
-     }},
-    {IDD_DLG_VAR_ADD,
-     WS_EX_TOOLWINDOW,
-     u8"追加",
-     u8"ＭＳ Ｐゴシック",
-     9,
-     {125, 121},
-     {
-         {IDC_STATIC, "Static", SS_LEFT, u8"種別(&T)", {7, 9, 32, 8}},
-         {IDC_COMBO_KIND, "ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, nullptr, {43, 6, 47, 52}},
-         {IDC_STATIC, "Static", SS_LEFT, u8"変数名(&N)", {7, 27, 32, 8}},
-         {IDC_EDIT_NAME, "Edit", kEdit, nullptr, {43, 25, 73, 14}},
-         {IDC_STATIC, "Button", BS_GROUPBOX, "", {5, 44, 116, 50}},
-         {IDC_RADIO_VALUE, "Button", BS_AUTORADIOBUTTON | WS_GROUP, u8"値(&V)", {8, 57, 32, 10}},
-         {IDC_RADIO_EXPRESSION, "Button", BS_AUTORADIOBUTTON, u8"式(&E)", {8, 76, 32, 10}},
-         {IDC_EDIT_VALUE, "Edit", kEdit | WS_GROUP, nullptr, {43, 54, 73, 14}},
-         {IDC_EDIT_EXPRESSION, "Edit", kEdit, nullptr, {43, 74, 73, 14}},
-         {IDOK, "Button", BS_DEFPUSHBUTTON, "OK", {16, 102, 50, 14}},
-         {IDCANCEL, "Button", BS_PUSHBUTTON, u8"キャンセル", {71, 102, 50, 14}},
-     }},
+    {IDD_DLG_INPUT_STRING, 0, "", "MS Shell Dlg", 8, {197, 50}, kInputStringControls},
+    {IDD_DLG_VARIABLESELECT, WS_EX_TOOLWINDOW, u8"変数の選択", kPGothic, 9, {107, 129}, kVariableSelectControls},
+    {IDD_DLG_VAR_ADD, WS_EX_TOOLWINDOW, u8"追加", kPGothic, 9, {125, 121}, kVarAddControls},
 };
 
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -132,7 +116,7 @@ void ExpectControl(HWND hDlg, HWND hControl, const SControl& expected)
   EXPECT_EQ(dwStyle & dwExpected & ~dwExact, dwExpected & ~dwExact) << std::hex << dwStyle;
   if (expected.pszText != nullptr)
   {
-    EXPECT_EQ(WindowText(hControl), Utf8ToCp932(expected.pszText));
+    EXPECT_EQ(WindowText(hControl), cp932(expected.pszText));
   }
   RECT rcExpected = UnitsToPixels(hDlg, expected.rcUnits);
   RECT rcPlaced;
@@ -150,11 +134,11 @@ void ExpectDialogFrame(HWND hDlg, const SDialog& expected)
   EXPECT_EQ(::GetWindowLongA(hDlg, GWL_STYLE) & (dwFrame | WS_VISIBLE | WS_CHILD), dwFrame);
   const DWORD dwExFrame = WS_EX_DLGMODALFRAME | expected.dwExStyle;
   EXPECT_EQ(::GetWindowLongA(hDlg, GWL_EXSTYLE) & (WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW), dwExFrame);
-  EXPECT_EQ(WindowText(hDlg), Utf8ToCp932(expected.pszCaption));
+  EXPECT_EQ(WindowText(hDlg), cp932(expected.pszCaption));
 
   LOGFONTA logFont = {};
   ASSERT_NE(::GetObjectA(reinterpret_cast<HFONT>(::SendMessage(hDlg, WM_GETFONT, 0, 0)), sizeof logFont, &logFont), 0);
-  EXPECT_EQ(std::string(logFont.lfFaceName), Utf8ToCp932(expected.pszFace));
+  EXPECT_EQ(std::string(logFont.lfFaceName), cp932(expected.pszFace));
   HDC hdc = ::GetDC(nullptr);
   EXPECT_EQ(logFont.lfHeight, -::MulDiv(expected.nPointSize, ::GetDeviceCaps(hdc, LOGPIXELSY), 72));
   ::ReleaseDC(nullptr, hdc);
@@ -202,9 +186,9 @@ TEST(DialogTemplate, VarAddKindItemsComeFromItsInitialisationData)
 
   EXPECT_TRUE(AfxExecuteDlgInit(dialog.m_hWnd, IDD_DLG_VAR_ADD));
   ASSERT_EQ(::SendMessage(hKind, CB_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(ComboItem(hKind, 0), Utf8ToCp932(u8"距離"));
-  EXPECT_EQ(ComboItem(hKind, 1), Utf8ToCp932(u8"角度"));
-  EXPECT_EQ(ComboItem(hKind, 2), Utf8ToCp932(u8"一般"));
+  EXPECT_EQ(ComboItem(hKind, 0), cp932(u8"距離"));
+  EXPECT_EQ(ComboItem(hKind, 1), cp932(u8"角度"));
+  EXPECT_EQ(ComboItem(hKind, 2), cp932(u8"一般"));
   EXPECT_TRUE(AfxExecuteDlgInit(dialog.m_hWnd, IDD_DLG_INPUT_STRING)) << "a template without data";
 }
 
@@ -223,7 +207,7 @@ TEST(MenuTemplate, EditPopupHoldsTheEditCommandsInOrder)
   };
   HMENU hMenu = ::LoadMenuA(CtrlModule(), MAKEINTRESOURCEA(IDR_MENU_EDIT_POPUP));
   ASSERT_EQ(::GetMenuItemCount(hMenu), 1);
-  EXPECT_EQ(MenuItemText(hMenu, 0), Utf8ToCp932(u8"ﾎﾟｯﾌﾟｱｯﾌﾟ"));
+  EXPECT_EQ(MenuItemText(hMenu, 0), cp932(u8"ﾎﾟｯﾌﾟｱｯﾌﾟ"));
   HMENU hPopup = ::GetSubMenu(hMenu, 0);
   ASSERT_EQ(::GetMenuItemCount(hPopup), static_cast<int>(std::size(kItems)));
   for (int nPosition = 0; nPosition < ::GetMenuItemCount(hPopup); ++nPosition)
@@ -235,7 +219,7 @@ TEST(MenuTemplate, EditPopupHoldsTheEditCommandsInOrder)
     if (expected.second != nullptr)
     {
       EXPECT_EQ(::GetMenuItemID(hPopup, nPosition), expected.first);
-      EXPECT_EQ(MenuItemText(hPopup, nPosition), Utf8ToCp932(expected.second));
+      EXPECT_EQ(MenuItemText(hPopup, nPosition), cp932(expected.second));
     }
   }
   ::DestroyMenu(hMenu);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace
@@ -78,12 +80,9 @@ std::optional<std::wstring> FindString(UINT nID, WORD wPrimaryLanguage)
 
 std::wstring JapaneseText(UINT nID)
 {
-  for (const SStringEntry& entry : kJapanese)
-  {
-    if (entry.nID == nID)
-      return Utf8ToWide(entry.pszUtf8);
-  }
-  return std::wstring();
+  auto found = std::find_if(std::begin(kJapanese), std::end(kJapanese),
+                            [nID](const SStringEntry& entry) { return entry.nID == nID; });
+  return found != std::end(kJapanese) ? Utf8ToWide(found->pszUtf8) : std::wstring();
 }
 
 // The printf conversions of a format, e.g. "%s%s" or "%%%d": an English copy needs the same.
@@ -99,7 +98,7 @@ std::wstring Conversions(const std::wstring& text)
 TEST(StringTable, JapaneseEntriesLoadAsCp932AndNoOthers)
 {
   for (const SStringEntry& entry : kJapanese)
-    EXPECT_EQ(LoadCtrlString(entry.nID), Utf8ToCp932(entry.pszUtf8)) << "string " << entry.nID;
+    EXPECT_EQ(LoadCtrlString(entry.nID), cp932(entry.pszUtf8)) << "string " << entry.nID;
   // Bytes by hand, independent of the conversion above: ≦, ＜, a real line break, half-width kana.
   EXPECT_NE(LoadCtrlString(22100).find("\x81\x85"), std::string::npos);
   EXPECT_NE(LoadCtrlString(22106).find("\x81\x83"), std::string::npos);

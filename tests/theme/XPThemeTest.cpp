@@ -9,6 +9,14 @@ namespace
 {
 const COLORREF kUntouched = RGB(1, 2, 3);
 const RECT kFace = {0, 0, 40, 24};
+
+// A record with a guard word after it, to see a wide record's bytes spill past a multi-byte one.
+template <class TRecord>
+struct SGuarded
+{
+  TRecord record;
+  DWORD dwGuard = 0xA5A5A5A5;
+};
 }  // namespace
 
 TEST(XPTheme, WithoutTheDllEveryWrapperGivesItsFixedFailure)
@@ -75,27 +83,19 @@ TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)
   EXPECT_LT(canvas.CountColour(kFace, kUntouched), 40 * 24 / 2);
 
   // The DLL fills wide records; the wrapper must not write past the multi-byte ones.
-  struct
-  {
-    LOGFONTA font;
-    DWORD dwGuard = 0xA5A5A5A5;
-  } guarded;
-  ASSERT_EQ(S_OK, theme.GetSysFont(TMT_MSGBOXFONT, &guarded.font));
+  SGuarded<LOGFONTA> guarded;
+  ASSERT_EQ(S_OK, theme.GetSysFont(TMT_MSGBOXFONT, &guarded.record));
   EXPECT_EQ(0xA5A5A5A5u, guarded.dwGuard);
   // The face name arrives in the ANSI code page (a Japanese name here), whole.
   wchar_t szFace[LF_FACESIZE] = L"";
-  EXPECT_LT(0, ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, guarded.font.lfFaceName, -1, szFace, LF_FACESIZE));
-  EXPECT_GT(wcslen(szFace), 1u) << guarded.font.lfFaceName;
-  struct
-  {
-    TEXTMETRICA metrics;
-    DWORD dwGuard = 0xA5A5A5A5;
-  } guardedMetrics;
-  guardedMetrics.metrics.tmHeight = -1;
+  EXPECT_LT(0, ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, guarded.record.lfFaceName, -1, szFace, LF_FACESIZE));
+  EXPECT_GT(wcslen(szFace), 1u) << guarded.record.lfFaceName;
+  SGuarded<TEXTMETRICA> guardedMetrics;
+  guardedMetrics.record.tmHeight = -1;
   CXPTheme text(nullptr, L"TextStyle");
-  const HRESULT hr = text.GetTextMetricsA(canvas.DC().GetSafeHdc(), TEXT_BODYTEXT, 0, &guardedMetrics.metrics);
+  const HRESULT hr = text.GetTextMetricsA(canvas.DC().GetSafeHdc(), TEXT_BODYTEXT, 0, &guardedMetrics.record);
   EXPECT_EQ(0xA5A5A5A5u, guardedMetrics.dwGuard);
-  EXPECT_EQ(SUCCEEDED(hr), guardedMetrics.metrics.tmHeight > 0) << "a failed call wrote the metrics";
+  EXPECT_EQ(SUCCEEDED(hr), guardedMetrics.record.tmHeight > 0) << "a failed call wrote the metrics";
 }
 
 TEST(XPTheme, HandlesAreClosedOnceWhateverHoldsThem)

@@ -90,21 +90,19 @@ double literalRounding(double value, int n, bool round)
 
 double nudgedForOracle(double v, int n) { return n >= 10 ? v : (v < 0 ? v - 1e-10 : v + 1e-10); }
 
-double oracleOmit(double v, int n)
-{
-  if (n > 10 || v == 0.0)
-    return v;
-  n = n < 0 ? 0 : n;
-  return literalRounding(nudgedForOracle(v, n), n, false);
-}
-
-double oracleNormal(double v, int n)
+// The common rules: counts above 10 leave the value alone, negative ones count as 0, and below 10
+// the value is nudged away from zero first.
+double oracleRounding(double v, int n, bool round)
 {
   if (n > 10)
     return v;
   n = n < 0 ? 0 : n;
-  return literalRounding(nudgedForOracle(v, n), n, true);
+  return literalRounding(nudgedForOracle(v, n), n, round);
 }
+
+double oracleOmit(double v, int n) { return v == 0.0 ? v : oracleRounding(v, n, false); }
+
+double oracleNormal(double v, int n) { return oracleRounding(v, n, true); }
 
 double oracleCalcJis(double v, int n)
 {

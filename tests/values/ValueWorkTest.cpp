@@ -125,15 +125,13 @@ TEST(ValueWork, ZeroSuppression)
 {
   CValueWork value;
   value.SetFigure(3);
-  EXPECT_EQ(value.changeZeroSuppress("12.340"), "12.34");
-  EXPECT_EQ(value.changeZeroSuppress("2.000"), "2");
-  EXPECT_EQ(value.changeZeroSuppress("-0.500"), "-0.5");
-  EXPECT_EQ(value.changeZeroSuppress("1.234"), "1.234");
-  EXPECT_EQ(value.changeZeroSuppress("2,500"), "2,5");  // a point of another locale
-  EXPECT_EQ(value.changeZeroSuppress(""), "");
-  // Texts not formatted with three decimals are left alone.
-  for (const char* odd : {"00", "000", "1000", "12.34", "1.2e+05", "inf"})
-    EXPECT_EQ(value.changeZeroSuppress(odd), odd);
+  // Texts not formatted with three decimals are left alone; "2,500" has a point of another locale.
+  const std::pair<const char*, const char*> cases[] = {{"12.340", "12.34"}, {"2.000", "2"},         {"-0.500", "-0.5"},
+                                                       {"1.234", "1.234"},  {"2,500", "2,5"},       {"", ""},
+                                                       {"00", "00"},        {"000", "000"},         {"1000", "1000"},
+                                                       {"12.34", "12.34"},  {"1.2e+05", "1.2e+05"}, {"inf", "inf"}};
+  for (const auto& [pszText, pszSuppressed] : cases)
+    EXPECT_EQ(value.changeZeroSuppress(pszText), pszSuppressed) << pszText;
   value.SetFigure(0);
   EXPECT_EQ(value.changeZeroSuppress("100"), "100");
 }

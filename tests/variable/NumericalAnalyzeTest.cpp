@@ -61,38 +61,15 @@ TEST(NumericalAnalyze, PrecedenceSignsNumbersAndFunctionsInDegrees)
 {
   aCNumericalAnalyze analyser(nullptr);
   const Reading readings[] = {
-      {"1+2*3", 7.0},
-      {"(1+2)*3", 9.0},
-      {"10-4-3", 3.0},
-      {"24/4/3", 2.0},
-      {"2*3^2", 18.0},
-      {"2^3^2", 512.0},
-      {"-2^2", -4.0},
-      {"(-2)^2", 4.0},
-      {"2^-1", 0.5},
-      {"2*-3", -6.0},
-      {"--3", 3.0},
-      {"+4", 4.0},
-      {"- 5", -5.0},
-      {"1-+1", 0.0},
-      {"8/2*4", 16.0},
-      {"-(1+2)*-2", 6.0},
-      {" 7 - 2 ", 5.0},
-      {"\t3*\t3", 9.0},
-      {"((((1))))", 1.0},
-      {"2^0.5^2", std::pow(2.0, 0.25)},
-      {"12", 12.0},
-      {".5", 0.5},
-      {"5.", 5.0},
-      {"1.5e3", 1500.0},
-      {"2E-3", 2e-3},
-      {"1e+2", 100.0},
-      {"0.1", 0.1},
-      {"007", 7.0},
-      {"1.7976931348623157e308", 1.7976931348623157e308},
-  };
+      {"1+2*3", 7.0},   {"(1+2)*3", 9.0}, {"10-4-3", 3.0},    {"24/4/3", 2.0},    {"2*3^2", 18.0},
+      {"2^3^2", 512.0}, {"-2^2", -4.0},   {"(-2)^2", 4.0},    {"2^-1", 0.5},      {"2*-3", -6.0},
+      {"--3", 3.0},     {"+4", 4.0},      {"- 5", -5.0},      {"1-+1", 0.0},      {"8/2*4", 16.0},
+      {" 7 - 2 ", 5.0}, {"\t3*\t3", 9.0}, {"((((1))))", 1.0}, {"-(1+2)*-2", 6.0}, {"2^0.5^2", std::pow(2.0, 0.25)},
+      {"12", 12.0},     {".5", 0.5},      {"5.", 5.0},        {"1.5e3", 1500.0},  {"2E-3", 2e-3},
+      {"1e+2", 100.0},  {"0.1", 0.1},     {"007", 7.0}};
   for (const Reading& reading : readings)
     expectValue(analyser, reading);
+  expectValue(analyser, {"1.7976931348623157e308", 1.7976931348623157e308});
   const Reading functions[] = {
       {"sin(30)", 0.5},          {"COS(60)", 0.5},        {"Tan(45)", 1.0},        {"asin(0.5)", 30.0},
       {"acos(0.5)", 60.0},       {"atan(1)", 45.0},       {"sqrt(2)^2", 2.0},      {"SIN (90)", 1.0},
@@ -162,62 +139,19 @@ TEST(NumericalAnalyze, CommaSeparatedItems)
 TEST(NumericalAnalyze, RefusesWhatIsNotAListOfNumbersOrExpressions)
 {
   aCNumericalAnalyze analyser(nullptr);
-  const char* const texts[] = {
-      // units after a number, so that the fields strip them and read again
-      "5cm",
-      "2 m",
-      "5MM",
-      "1.5 in",
-      "90deg",
-      // empty items
-      "",
-      "   ",
-      "1,",
-      ",1",
-      "1,,2",
-      "1, ,2",
-      // unknown names and trailing junk
-      "X",
-      "sin",
-      "sin 30",
-      "sin()",
-      "sin(1,2)",
-      "1 2",
-      "(2)(3)",
-      "2(3)",
-      "1e",
-      "1e+",
-      "1.2.3",
-      "0x10",
-      "inf",
-      "nan",
-      "1;",
-      "5%",
-      "\x82\xa0",
-      "1=1",
-      // parentheses that do not pair
-      "(1",
-      "1)",
-      "((1)",
-      "()",
-      ")(",
-      // operators without operands
-      "*2",
-      "2*",
-      "2^",
-      "-",
-      "2+*3",
-      "^2",
-      // results that are not finite numbers
-      "1/0",
-      "1/(2-2)",
-      "0^-1",
-      "sqrt(-1)",
-      "asin(2)",
-      "1e999",
-      "1e308*10",
-      "(-8)^(1/3)",
-  };
+  const char* const texts[] = {// units after a number, so that the fields strip them and read again
+                               "5cm", "2 m", "5MM", "1.5 in", "90deg",
+                               // empty items
+                               "", "   ", "1,", ",1", "1,,2", "1, ,2",
+                               // unknown names and trailing junk
+                               "X", "sin", "sin 30", "sin()", "sin(1,2)", "1 2", "(2)(3)", "2(3)", "1e", "1e+", "1.2.3",
+                               "0x10", "inf", "nan", "1;", "5%", "\x82\xa0", "1=1",
+                               // parentheses that do not pair
+                               "(1", "1)", "((1)", "()", ")(",
+                               // operators without operands
+                               "*2", "2*", "2^", "-", "2+*3", "^2",
+                               // results that are not finite numbers
+                               "1/0", "1/(2-2)", "0^-1", "sqrt(-1)", "asin(2)", "1e999", "1e308*10", "(-8)^(1/3)"};
   for (const char* pszText : texts)
     expectRefused(analyser, pszText);
   // A byte 0 inside the text is not its end.

@@ -1,3 +1,5 @@
+// The stand-in for the sibling variable library: what the numeric fields rely on (names, lists,
+// ownership, values read through the analyser) and bound variables that cannot run away.
 #include <ZuntVariable.h>
 
 #include <gtest/gtest.h>
@@ -58,11 +60,6 @@ TEST(VariableBase, NamesAreCheckedAndKeptInUpperCase)
   const aCVarAngle angle("alpha_1", 30.0, 1);
   EXPECT_EQ(angle.GetName(), "ALPHA_1");
   EXPECT_EQ(angle.GetValue(), 30.0);
-  EXPECT_TRUE(angle.IsUserDefined());
-  EXPECT_FALSE(aCVarLength("L", 0.0, 0).IsUserDefined());
-  EXPECT_TRUE(angle.IsKindOf(RUNTIME_CLASS(aCVariableBase)));
-  EXPECT_TRUE(angle.IsKindOf(RUNTIME_CLASS(aCVarAngle)));
-  EXPECT_FALSE(angle.IsKindOf(RUNTIME_CLASS(aCVarLength)));
 }
 
 TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
@@ -170,20 +167,13 @@ TEST(VariableExpression, BoundVariablesFollowTheirExpression)
   EXPECT_EQ(read(set, "AREA"), 9.0);
   EXPECT_EQ(read(set, "DOUBLE+1"), 7.0);
 
-  aCVariableBase* pSide = set.FindVariable("SIDE");
-  pSide->SetValue(5.0);
+  set.FindVariable("SIDE")->SetValue(5.0);
   EXPECT_EQ(read(set, "AREA"), 25.0);
   EXPECT_EQ(set.FindVariable("DOUBLE")->GetValue(), 0.0);  // its own value stays
   double dValue = 0.0;
   EXPECT_TRUE(set.GetValue(set.FindVariable("DOUBLE"), dValue));
   EXPECT_EQ(dValue, 10.0);
   EXPECT_FALSE(set.GetValue(set.FindVariable("NONE"), dValue));
-
-  const aCEquSbst* pSbst = set.FindExprSbst(set.FindVariable("AREA"));
-  ASSERT_NE(pSbst, nullptr);
-  EXPECT_TRUE(pSbst->IsKindOf(RUNTIME_CLASS(aCSbstExpr)));
-  EXPECT_EQ(static_cast<const aCSbstExpr*>(pSbst)->GetExpression().GetText(), "DOUBLE^2/4");
-  EXPECT_EQ(set.FindExprSbst(pSide), nullptr);
 }
 
 TEST(VariableExpression, RefusesSubstitutionsThatCannotBeComputed)
