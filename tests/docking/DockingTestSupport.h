@@ -35,6 +35,9 @@ void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen);
 void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys = MK_LBUTTON);
 void SendButtonUp(CWnd* pWnd, CPoint ptScreen);
 void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
+// A click on a button of the window's frame, at a point of its window rectangle: the hit test
+// must name the button, the release presses it.
+void ClickNcButton(CWnd* pWnd, CPoint ptInWindow, UINT nHitTest);
 
 CRect WindowRect(CWnd* pWnd);
 // A rectangle relative to another window's client area.
