@@ -57,27 +57,15 @@ TEST(PaletteGeometry, FramesAndHitTestsWithAndWithoutAHeaderCell)
 
 TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
 {
+  const WORD kHeader = PLCS_HEADERCELL;
   const struct
   {
     WORD wStyle;
     int nCells;
     int nCols;
-  } cases[] = {{0, 1, 1},
-               {0, 4, 2},
-               {0, 5, 3},
-               {0, 9, 3},
-               {0, 10, 4},
-               {0, 16, 4},
-               {0, 17, 8},
-               {0, 64, 8},
-               {0, 65, 12},
-               {0, 145, 16},
-               {PLCS_HEADERCELL, 5, 2},
-               {PLCS_HEADERCELL, 6, 3},
-               {PLCS_HEADERCELL, 10, 3},
-               {PLCS_HEADERCELL, 11, 4},
-               {PLCS_HEADERCELL, 18, 8},
-               {PLCS_HEADERCELL, 66, 12}};
+  } cases[] = {{0, 1, 1},        {0, 4, 2},        {0, 5, 3},        {0, 9, 3},        {0, 10, 4},      {0, 16, 4},
+               {0, 17, 8},       {0, 64, 8},       {0, 65, 12},      {0, 145, 16},     {kHeader, 5, 2}, {kHeader, 6, 3},
+               {kHeader, 10, 3}, {kHeader, 11, 4}, {kHeader, 18, 8}, {kHeader, 66, 12}};
   for (const auto& test : cases)
   {
     CPaletteFixture fixture(PLCS_AUTOBREAK | test.wStyle, test.nCells);

@@ -224,8 +224,9 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), button.GetButtonStyle() & 0x0F);
   EXPECT_FALSE(button.InitButton(0)) << "one palette per button";
   EXPECT_TRUE(button.Palette().IsWindowVisible());
-  const CPoint corner(opened.ButtonRect().left, opened.ButtonRect().bottom + 1);
-  EXPECT_EQ(CRect(corner, CSize(170, 50)), button.PaletteRect());
+  const CRect rcButton = WindowRect(button.m_hWnd);
+  const CPoint corner(rcButton.left, rcButton.bottom + 1);
+  EXPECT_EQ(CRect(corner, CSize(170, 50)), WindowRect(button.Palette().m_hWnd));
   EXPECT_TRUE(button.GetState() & BST_PUSHED);
   EXPECT_EQ(button.m_hWnd, ::GetFocus());
   Mouse(button, WM_LBUTTONDOWN, 5, 5);
@@ -246,8 +247,9 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
 
   // At the screen's edges it opens above the button, its right edge on the button's.
   COpenedButton atEdge(CPoint(::GetSystemMetrics(SM_CXFULLSCREEN) - 100, ::GetSystemMetrics(SM_CYFULLSCREEN) - 44));
-  EXPECT_EQ(atEdge.ButtonRect().top, atEdge.m_button.PaletteRect().bottom);
-  EXPECT_EQ(atEdge.ButtonRect().right, atEdge.m_button.PaletteRect().right);
+  const CRect rcAtEdge = WindowRect(atEdge.m_button.Palette().m_hWnd);
+  EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).top, rcAtEdge.bottom);
+  EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).right, rcAtEdge.right);
   atEdge.m_button.Palette().EndPopup();
 }
 
