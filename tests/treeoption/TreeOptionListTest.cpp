@@ -18,18 +18,23 @@ protected:
 };
 }
 
-TEST_F(TreeOptionView, ClicksFocusSelectAndActivate)
+TEST_F(TreeOptionView, ClicksFocusSelectActivateAndHighlight)
 {
+  const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
   Click(List(), LabelPoint(1));
   EXPECT_EQ((Log{"-1107 Units"}), TakeLog());
   EXPECT_EQ(m_pUnits, m_tree.GetFocusedItem());
   EXPECT_TRUE(m_pUnits->IsSelected());
   EXPECT_FALSE(m_pUnits->IsActivated());
+  EXPECT_GT(labelPixels(1, crHighlight), 0);
 
   Click(List(), ValuePoint(6));
   EXPECT_EQ((Log{"-1107 Zoom", "-1110 Zoom"}), TakeLog());
   EXPECT_TRUE(m_pZoom->IsActivated());
   EXPECT_FALSE(m_pUnits->IsSelected());
+  // The partial repaint redraws the row that lost the selection too.
+  EXPECT_EQ(0, labelPixels(1, crHighlight));
+  EXPECT_GT(labelPixels(6, crHighlight), 0);
 
   // The host may refuse the activation; a second click on the focused row reports no change.
   m_host.m_answers[OT_NOTIFY_ACTIVATEITEM] = 1;
@@ -44,7 +49,7 @@ TEST_F(TreeOptionView, ClicksFocusSelectAndActivate)
   EXPECT_FALSE(m_pGeneral->IsActivated());
 }
 
-TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
+TEST_F(TreeOptionView, ReadOnlyRowsEmptySpaceAndADisabledControl)
 {
   m_pUnits->ReadOnly();
   Click(List(), ValuePoint(1));
@@ -59,6 +64,7 @@ TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
   EXPECT_EQ((Log{"-1107 null", "-1107 Grid", "-1107 null"}), TakeLog());
   EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
   EXPECT_FALSE(m_pGrid->IsSelected());
+  EXPECT_EQ(0, labelPixels(2, Sys(COLOR_HIGHLIGHT)));
 
   // Input switched off: clicks and keys do nothing.
   m_tree.DisableInput(TRUE);
@@ -67,6 +73,17 @@ TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
   m_tree.DisableInput(FALSE);
   EXPECT_TRUE(TakeLog().empty());
   EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+
+  // A disabled control paints greyed and takes no clicks.
+  m_tree.EnableWindow(FALSE);
+  Repaint();
+  CPixelCanvas shown(List());
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.Pixel(200, 200));
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.Pixel(290, 9));
+  EXPECT_GT(labelPixels(1, Sys(COLOR_GRAYTEXT)), 0);
+  Click(List(), LabelPoint(1));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  m_tree.EnableWindow(TRUE);
 }
 
 TEST_F(TreeOptionView, ExpandBoxAsksTheHostThenToggles)
@@ -374,28 +391,4 @@ TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
   CPixelCanvas shaded(List());
   EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shaded.Pixel(290, 9));
   EXPECT_EQ(Sys(COLOR_BTNFACE), shaded.Pixel(8, 200));
-}
-
-TEST_F(TreeOptionView, SelectionHighlightFollowsClicksAndDisabledIsGreyed)
-{
-  const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
-  Click(List(), LabelPoint(1));
-  EXPECT_GT(labelPixels(1, crHighlight), 0);
-  // The partial repaint redraws the row that lost the selection too.
-  Click(List(), LabelPoint(6));
-  EXPECT_EQ(0, labelPixels(1, crHighlight));
-  EXPECT_GT(labelPixels(6, crHighlight), 0);
-  Click(List(), CPoint(100, 200));
-  EXPECT_EQ(0, labelPixels(6, crHighlight));
-
-  // A disabled control paints greyed and takes no clicks.
-  m_tree.EnableWindow(FALSE);
-  Repaint();
-  CPixelCanvas shown(List());
-  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.Pixel(200, 200));
-  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.Pixel(290, 9));
-  EXPECT_GT(labelPixels(1, Sys(COLOR_GRAYTEXT)), 0);
-  Click(List(), LabelPoint(1));
-  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
-  m_tree.EnableWindow(TRUE);
 }
