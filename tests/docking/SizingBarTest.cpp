@@ -209,7 +209,7 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 }
 
-TEST_F(SizingBarTest, DraggingTheSharedEdgeMovesLengthBetweenNeighbours)
+TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursAndSetsTheRowThickness)
 {
   CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
   CTestBar& second = AddBarBeside(first);
@@ -228,20 +228,7 @@ TEST_F(SizingBarTest, DraggingTheSharedEdgeMovesLengthBetweenNeighbours)
   EXPECT_EQ(first.sizeHorz.cx, first.sizeMinHorz.cx);
   EXPECT_EQ(first.sizeHorz.cx + second.sizeHorz.cx, nFirst + nSecond);
 
-  // A row too short for the minimums breaks.
-  first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
-  Layout();
-  Layout();
-  CSCBArray row;
-  first.GetRowSizingBars(row);
-  EXPECT_EQ(row.GetSize(), 1);
-  EXPECT_GE(RectIn(&second, m_pFrame).top, RectIn(&first, m_pFrame).bottom);
-}
-
-TEST_F(SizingBarTest, DraggingTheEdgeTowardThePaneSetsTheRowThickness)
-{
-  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
-  CTestBar& second = AddBarBeside(first);
+  // The edge toward the pane sets the thickness of the whole row.
   first.sizeHorz.cy = second.sizeHorz.cy = 100;
   Layout();
   DragEdge(first, HTBOTTOM, CSize(0, 30));
@@ -266,9 +253,18 @@ TEST_F(SizingBarTest, DraggingTheEdgeTowardThePaneSetsTheRowThickness)
   const LONG nWidth = left.sizeVert.cx;
   DragEdge(left, HTRIGHT, CSize(25, 0));
   EXPECT_EQ(left.sizeVert.cx, nWidth + 25);
+
+  // A row too short for the minimums breaks.
+  first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
+  Layout();
+  Layout();
+  CSCBArray row;
+  first.GetRowSizingBars(row);
+  EXPECT_EQ(row.GetSize(), 1);
+  EXPECT_GE(RectIn(&second, m_pFrame).top, RectIn(&first, m_pFrame).bottom);
 }
 
-TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
+TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheReleaseAndTheCloseButtonHides)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
   Layout();
@@ -287,6 +283,13 @@ TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
   SendNcButtonDown(&bar, HTBOTTOM, CPoint(pt.x, pt.y + 40));
   bar.SendMessage(WM_RBUTTONDOWN, 0, 0);
   EXPECT_EQ(::GetCapture(), nullptr);
+
+  // The close button hides the bar.
+  ClickNcButton(&bar, bar.closeButton.GetRect().CenterPoint(), HTCLOSE);
+  EXPECT_FALSE(bar.IsWindowVisible());
+  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
+  m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
+  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
 }
 
 TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
@@ -462,17 +465,6 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   EXPECT_EQ(other.sizeFloat, CSize(cxScreens, cyScreens));
   Layout();
   EXPECT_EQ(WindowRect(&other).Width(), 150);
-}
-
-TEST_F(SizingBarTest, CloseButtonHidesTheBar)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
-  Layout();
-  ClickNcButton(&bar, bar.closeButton.GetRect().CenterPoint(), HTCLOSE);
-  EXPECT_FALSE(bar.IsWindowVisible());
-  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
-  m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
-  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
 }
 
 // The gripper bar's look: two raised lines beside the client area, the close cross.
