@@ -189,68 +189,53 @@ TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
 // then stops handling the click and forgets the row.
 TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
 {
-  struct SCase
+  typedef CTreeOptionFixture F;
+  const int kChangedItem = int(CTreeOption_Msg_ChangedItem);
+  const struct
   {
     const char* pszCase;
-    int nRow;  // the row the host deletes, in drawing order
-    void (*pAct)(CTreeOptionFixture& fixture);
-    Log expected;
+    int nRow;         // the row the host deletes, in drawing order
+    CPoint ptBefore;  // a click on the list before, or none
+    int nDeleteOn;
+    bool bOnButton;  // the input goes to the shown check box, not to the list
+    UINT nMessage;   // a click (the press and the release) or a double click alone
+    CPoint point;
+    const char* pszExpected;  // the log, entries joined by ", "
+  } cases[] = {
+      {"a label clicked, deleted on -1107, the focus on another row", 1, F::LabelPoint(6), OT_NOTIFY_SELCHANGE, false,
+       WM_LBUTTONDOWN, F::LabelPoint(1), "-1107 Units, -1102 Units"},
+      {"a value clicked, deleted on -1110", 1, CPoint(-1, -1), OT_NOTIFY_ACTIVATEITEM, false, WM_LBUTTONDOWN,
+       F::ValuePoint(1), "-1107 Units, -1110 Units, -1102 Units"},
+      {"a check box activated, deleted on its report", 7, CPoint(-1, -1), kChangedItem, false, WM_LBUTTONDOWN,
+       F::ValuePoint(7), "-1107 Ruler, -1110 Ruler, ChangedItem Ruler 1, -1102 Ruler"},
+      // The button had the focus: its open edit is committed as it goes.
+      {"the shown check box clicked, deleted on its report", 7, F::ValuePoint(7), kChangedItem, true, WM_LBUTTONDOWN,
+       CPoint(8, 10), "ChangedItem Ruler 0, -1102 Ruler, -1105 Ruler"},
+      {"a header double-clicked, deleted on -1107", 5, CPoint(-1, -1), OT_NOTIFY_SELCHANGE, false, WM_LBUTTONDBLCLK,
+       F::LabelPoint(5), "-1107 View, -1102 View, -1102 Zoom, -1102 Ruler"},
   };
-  const SCase cases[] = {
-      {"a label clicked, deleted on -1107, the focus on another row",
-       1,
-       [](CTreeOptionFixture& f) {
-         Click(f.List(), f.LabelPoint(6));
-         f.TakeLog();
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-         Click(f.List(), f.LabelPoint(1));
-       },
-       {"-1107 Units", "-1102 Units"}},
-      {"a value clicked, deleted on -1110",
-       1,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_ACTIVATEITEM;
-         Click(f.List(), f.ValuePoint(1));
-       },
-       {"-1107 Units", "-1110 Units", "-1102 Units"}},
-      {"a check box activated, deleted on its report",
-       7,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-         Click(f.List(), f.ValuePoint(7));
-       },
-       {"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1", "-1102 Ruler"}},
-      {"the shown check box clicked, deleted on its report",
-       7,
-       [](CTreeOptionFixture& f) {
-         Click(f.List(), f.ValuePoint(7));
-         f.TakeLog();
-         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-         const HWND hButton = f.m_pRuler->m_hWnd;
-         ::SendMessage(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 10));
-         ::SendMessage(hButton, WM_LBUTTONUP, 0, MAKELPARAM(8, 10));
-         PumpMessages();
-       },
-       // The button had the focus: its open edit is committed as it goes.
-       {"ChangedItem Ruler 0", "-1102 Ruler", "-1105 Ruler"}},
-      {"a header double-clicked, deleted on -1107",
-       5,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-         f.List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 5 * CTreeOptionFixture::kRowHeight + 9));
-         PumpMessages();
-       },
-       {"-1107 View", "-1102 View", "-1102 Zoom", "-1102 Ruler"}},
-  };
-  for (const SCase& test : cases)
+  for (const auto& test : cases)
   {
     SCOPED_TRACE(test.pszCase);
     CTreeOptionFixture fixture;
     CTreeOptionItem* pRow = fixture.m_tree.FindItem(fixture.LabelPoint(test.nRow));
     ASSERT_NE(nullptr, pRow);
     const UINT uRowID = pRow->GetCtrlID();
-    test.pAct(fixture);
-    EXPECT_EQ(test.expected, fixture.TakeLog());
+    if (test.ptBefore.x >= 0)
+      Click(fixture.List(), test.ptBefore);
+    fixture.TakeLog();
+    fixture.m_host.m_nDeleteRowOn = test.nDeleteOn;
+    // By handle: the button's object goes with its row.
+    const HWND hTarget = test.bOnButton ? fixture.m_pRuler->m_hWnd : fixture.List().m_hWnd;
+    const LPARAM lPoint = MAKELPARAM(test.point.x, test.point.y);
+    ::SendMessage(hTarget, test.nMessage, MK_LBUTTON, lPoint);
+    if (test.nMessage == WM_LBUTTONDOWN)
+      ::SendMessage(hTarget, WM_LBUTTONUP, 0, lPoint);
+    PumpMessages();
+    std::string strLog;
+    for (const std::string& strEntry : fixture.TakeLog())
+      strLog += (strLog.empty() ? "" : ", ") + strEntry;
+    EXPECT_EQ(test.pszExpected, strLog);
     EXPECT_EQ(nullptr, fixture.m_tree.FindItem(uRowID));
     EXPECT_EQ(nullptr, fixture.m_tree.GetFocusedItem());
     // The control goes on with the rows that are left.
