@@ -52,14 +52,12 @@ public:
   std::vector<CWnd*> m_pinned;
 };
 
-class AutoHideTest : public ::testing::Test
+class AutoHideTest : public CFrameTest<CPinFrame, CTestPinBar>
 {
 protected:
   void SetUp() override
   {
-    m_pFrame = new CPinFrame;
-    ASSERT_TRUE(m_pFrame->Create(nullptr, "AutoHide", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)));
-    AfxGetApp()->m_pMainWnd = m_pFrame;
+    CFrameTest::SetUp();
     m_nTimer = CDrawFrame::st_nAutoShowHideTimer;
     CDrawFrame::st_nAutoShowHideTimer = 0;
     // Outside the frame the pointer keeps every slid-out bar open.
@@ -68,19 +66,13 @@ protected:
   void TearDown() override
   {
     CDrawFrame::st_nAutoShowHideTimer = m_nTimer;
-    AfxGetApp()->m_pMainWnd = nullptr;
     m_strip.reset();
-    if (::IsWindow(m_pFrame->m_hWnd))
-      m_pFrame->DestroyWindow();
-    m_bars.clear();
+    CFrameTest::TearDown();
   }
   CTestPinBar& AddPinBar(UINT nDockBarID, const char* pszName)
   {
-    m_bars.emplace_back(new CTestPinBar);
-    CTestPinBar& bar = *m_bars.back();
-    EXPECT_TRUE(bar.Create(pszName, m_pFrame, 3000 + static_cast<UINT>(m_bars.size()),
-                           WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    CTestPinBar& bar =
+        NewBar(pszName, 3001 + static_cast<UINT>(m_bars.size()), WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC);
     m_pFrame->DockControlBar(&bar, nDockBarID);
     return bar;
   }
@@ -111,9 +103,7 @@ protected:
   }
   CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
 
-  CPinFrame* m_pFrame = nullptr;
   std::unique_ptr<CAutoHideBar> m_strip;
-  std::vector<std::unique_ptr<CTestPinBar>> m_bars;
   int m_nTimer = 0;
 };
 

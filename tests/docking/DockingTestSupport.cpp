@@ -31,14 +31,6 @@ BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-CDockTestFrame* CDockTestFrame::New()
-{
-  auto* pFrame = new CDockTestFrame;
-  if (!pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)))
-    return nullptr;
-  return pFrame;
-}
-
 int CDockTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CFrameWnd::OnCreate(lpCreateStruct) == -1)

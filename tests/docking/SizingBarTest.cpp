@@ -27,31 +27,13 @@ public:
   using CSizingControlBar::drawNonClient;
 };
 
-// A frame with bars; the frame goes with the fixture.
-class SizingBarTest : public ::testing::Test
+class SizingBarTest : public CFrameTest<CDockTestFrame, CTestBar>
 {
 protected:
-  void SetUp() override
-  {
-    m_pFrame = CDockTestFrame::New();
-    ASSERT_NE(m_pFrame, nullptr);
-    // Idle time reaches the main window.
-    AfxGetApp()->m_pMainWnd = m_pFrame;
-  }
-  void TearDown() override
-  {
-    AfxGetApp()->m_pMainWnd = nullptr;
-    if (::IsWindow(m_pFrame->m_hWnd))
-      m_pFrame->DestroyWindow();
-    m_bars.clear();
-  }
   // Docks a new bar on a side, or into the row of another bar, right of (below) it.
   CTestBar& AddBar(UINT nDockBarID, const char* pszName = "Bar", UINT nID = 0, CTestBar* pBeside = nullptr)
   {
-    m_bars.emplace_back(new CTestBar);
-    CTestBar& bar = *m_bars.back();
-    EXPECT_TRUE(bar.Create(pszName, m_pFrame, nID != 0 ? nID : 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    CTestBar& bar = NewBar(pszName, nID != 0 ? nID : 1001 + static_cast<UINT>(m_bars.size()), kBarStyle);
     if (pBeside == nullptr)
     {
       m_pFrame->DockControlBar(&bar, nDockBarID);
@@ -112,9 +94,6 @@ protected:
     SendButtonUp(&bar, pt);
     EXPECT_EQ(::GetCapture(), nullptr);
   }
-
-  CDockTestFrame* m_pFrame = nullptr;
-  std::vector<std::unique_ptr<CTestBar>> m_bars;
 };
 
 TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
