@@ -35,16 +35,14 @@ struct SStateLook
   UINT nState;
   COLORREF crBack, crOutline, crName;
 };
-std::vector<SStateLook> StateLooks(bool bWithPlain)
+std::vector<SStateLook> StateLooks()
 {
-  std::vector<SStateLook> looks = {
+  return {
+      {0, false, true, 0, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT), kInk},
       {1, false, true, ODS_SELECTED, Sys(COLOR_HIGHLIGHT), Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHTTEXT)},
       {2, true, true, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_WINDOWTEXT)},
       {3, false, false, ODS_SELECTED, Sys(COLOR_INACTIVECAPTIONTEXT), Sys(COLOR_WINDOWTEXT), Sys(COLOR_GRAYTEXT)},
   };
-  if (bWithPlain)
-    looks.insert(looks.begin(), {0, false, true, 0, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT), kInk});
-  return looks;
 }
 
 class ColorComboTest : public CListTest
@@ -187,7 +185,7 @@ TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
 {
   CColorListBox list;
   ASSERT_TRUE(Create(list, CRect(0, 0, 150, 100)));
-  for (const SStateLook& test : StateLooks(true))
+  for (const SStateLook& test : StateLooks())
   {
     SCOPED_TRACE(test.nCase);
     list.SetReadOnlyFlag(test.bReadOnly);
@@ -281,13 +279,13 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumns)
 
 TEST_F(ColorListCtrlTest, SelectedReadOnlyAndDisabledRowsAndTheReadOnlyBackground)
 {
-  for (const SStateLook& test : StateLooks(false))
+  for (const SStateLook& test : StateLooks())
   {
     SCOPED_TRACE(test.nCase);
     m_list.SetReadOnlyFlag(test.bReadOnly);
     m_list.EnableWindow(test.bEnabled);
     CEntryCanvas canvas(300, 40);
-    Draw(canvas, ODS_SELECTED);
+    Draw(canvas, test.nState);
     EXPECT_EQ(test.crBack, canvas.Pixel(1, m_rcItem.top + 1));
     EXPECT_EQ(test.crOutline, canvas.Pixel(82, m_rcItem.top + 2));
     EXPECT_GT(canvas.CountColour(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), test.crName), 0);
