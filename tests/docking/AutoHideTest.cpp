@@ -16,10 +16,9 @@ public:
   using CPinDockBar::pinButton;
   using CSizingControlBar::drawNonClient;
   void EnterAutoHide(CAutoHideBar*) override {}
-  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL bAll) override
+  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL) override
   {
     m_nLeft++;
-    m_bAll = bAll;
     pStrip->RemoveButton(this);
   }
   void AfterLeaveAutoHide(BOOL) override { m_nAfter++; }
@@ -37,7 +36,6 @@ public:
     return CPinDockBar::WindowProc(message, wParam, lParam);
   }
   int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0, m_nWheels = 0;
-  BOOL m_bAll = FALSE;
   std::vector<int> m_tabs;
 };
 
@@ -49,22 +47,17 @@ public:
   {
     if (message == WM_PINDOCKBAR_PUSHPIN)
       m_pinned.push_back(reinterpret_cast<CWnd*>(lParam));
-    if (message == WM_AUTOHIDE_OPTIONS)
-      m_options.push_back(static_cast<int>(wParam * 10 + lParam));
     return CDockTestFrame::WindowProc(message, wParam, lParam);
   }
   std::vector<CWnd*> m_pinned;
-  std::vector<int> m_options;
 };
 
-class AutoHideTest : public ::testing::Test
+class AutoHideTest : public CFrameTest<CPinFrame, CTestPinBar>
 {
 protected:
   void SetUp() override
   {
-    m_pFrame = new CPinFrame;
-    ASSERT_TRUE(m_pFrame->Create(nullptr, "AutoHide", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)));
-    AfxGetApp()->m_pMainWnd = m_pFrame;
+    CFrameTest::SetUp();
     m_nTimer = CDrawFrame::st_nAutoShowHideTimer;
     CDrawFrame::st_nAutoShowHideTimer = 0;
     // Outside the frame the pointer keeps every slid-out bar open.
@@ -73,19 +66,13 @@ protected:
   void TearDown() override
   {
     CDrawFrame::st_nAutoShowHideTimer = m_nTimer;
-    AfxGetApp()->m_pMainWnd = nullptr;
     m_strip.reset();
-    if (::IsWindow(m_pFrame->m_hWnd))
-      m_pFrame->DestroyWindow();
-    m_bars.clear();
+    CFrameTest::TearDown();
   }
   CTestPinBar& AddPinBar(UINT nDockBarID, const char* pszName)
   {
-    m_bars.emplace_back(new CTestPinBar);
-    CTestPinBar& bar = *m_bars.back();
-    EXPECT_TRUE(bar.Create(pszName, m_pFrame, 3000 + static_cast<UINT>(m_bars.size()),
-                           WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    CTestPinBar& bar =
+        NewBar(pszName, 3001 + static_cast<UINT>(m_bars.size()), WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC);
     m_pFrame->DockControlBar(&bar, nDockBarID);
     return bar;
   }
@@ -104,12 +91,19 @@ protected:
     m_strip->SetRecalcLayout();
     return *m_strip;
   }
-  CPoint ButtonCentre(int nIndex) { return m_strip->GetButton(nIndex)->rect.CenterPoint(); }
+  // The mouse moved over, or pressed on, a button of the strip.
+  void AtButton(UINT nMessage, int nIndex)
+  {
+    const CPoint pt = m_strip->GetButton(nIndex)->rect.CenterPoint();
+    m_strip->SendMessage(nMessage, nMessage == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(pt.x, pt.y));
+  }
+  static void Wheel(CWnd& wnd, CPoint ptScreen)
+  {
+    wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(ptScreen.x, ptScreen.y));
+  }
   CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
 
-  CPinFrame* m_pFrame = nullptr;
   std::unique_ptr<CAutoHideBar> m_strip;
-  std::vector<std::unique_ptr<CTestPinBar>> m_bars;
   int m_nTimer = 0;
 };
 
@@ -141,8 +135,7 @@ TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
 {
   CAutoHideBar& strip = MakeStrip(1, {"First", "Second"});
   ASSERT_TRUE(strip.IsWindowVisible());
-  const CPoint pt = ButtonCentre(1);
-  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_MOUSEMOVE, 1);
   CDrawFrame& frame = Frame(1);
   ASSERT_TRUE(frame.IsWindowVisible());
   EXPECT_FALSE(Frame(0).IsWindowVisible());
@@ -159,14 +152,13 @@ TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
   EXPECT_EQ(WindowRect(m_bars[1].get()).Size(), rcClient.Size());
 
   // Hovering the other button closes this one and opens that.
-  const CPoint ptOther = ButtonCentre(0);
-  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptOther.x, ptOther.y));
+  AtButton(WM_MOUSEMOVE, 0);
   EXPECT_TRUE(Frame(0).IsWindowVisible());
   EXPECT_FALSE(frame.IsWindowVisible());
 
   // A click in hover mode opens nothing new.
   Frame(0).SendMessage(WM_DRAWFRAME_SHOWHIDE);
-  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_LBUTTONDOWN, 1);
   EXPECT_FALSE(frame.IsWindowVisible());
 }
 
@@ -174,14 +166,13 @@ TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
 {
   CAutoHideBar& strip = MakeStrip(2, {"Click"});
   strip.SetClickOpenMode(TRUE);
-  const CPoint pt = ButtonCentre(0);
-  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_MOUSEMOVE, 0);
   EXPECT_FALSE(Frame(0).IsWindowVisible());
-  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_LBUTTONDOWN, 0);
   EXPECT_TRUE(Frame(0).IsWindowVisible());
   // A right strip opens to the left.
   EXPECT_EQ(WindowRect(&Frame(0)).right, WindowRect(&strip).left);
-  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_LBUTTONDOWN, 0);
   EXPECT_FALSE(Frame(0).IsWindowVisible());
 
   // SetDisplayPage: out of range is refused, a separator changes nothing.
@@ -203,11 +194,10 @@ TEST_F(AutoHideTest, KeeperOpensInsteadAndAClickAsksTheBarToLeave)
   CAutoHideBar& strip = MakeStrip(1, {"Keeper", "Leaver"});
   strip.GetButton(0)->style |= AHB_KEEPOPEN;
   strip.GetButton(1)->style |= AHB_LEAVEKEEPER;
-  const CPoint pt = ButtonCentre(1);
-  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_MOUSEMOVE, 1);
   EXPECT_TRUE(Frame(0).IsWindowVisible());
   EXPECT_FALSE(Frame(1).IsWindowVisible());
-  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  AtButton(WM_LBUTTONDOWN, 1);
   EXPECT_EQ(m_bars[1]->m_nLeaveAsked, 1);
   EXPECT_EQ(m_bars[0]->m_nLeaveAsked, 0);
 }
@@ -269,12 +259,7 @@ TEST_F(AutoHideTest, PinOfTheFrameSendsTheBarsBack)
 {
   CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
   strip.SetDisplayPage(0, FALSE);
-  CDrawFrame& frame = Frame(0);
-  CRect rc = WindowRect(&frame);
-  CPoint ptPin = frame.pinOrigin + CSize(5, 5);
-  ptPin.Offset(rc.left, rc.top);
-  ASSERT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
-  frame.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));
+  ClickNcButton(&Frame(0), Frame(0).pinOrigin + CSize(5, 5), HTPUSHPIN);
   PumpUntil([&] { return strip.GetButtonCount() == 0; });
   EXPECT_EQ(strip.GetButtonCount(), 0);
   EXPECT_EQ(m_bars[0]->m_nLeft, 1);
@@ -318,15 +303,11 @@ TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
   AddPinBar(AFX_IDW_DOCKBAR_RIGHT, "Right");
   second.m_nType = CPinDockBar::DOCKBARTYPE_PINFIRST;
   m_pFrame->RecalcLayout();
-  // The pin of the docked bar: hit test, then the release.
-  CRect rc = WindowRect(&first);
-  CPoint ptPin = first.pinButton.GetRect().CenterPoint();
-  ptPin.Offset(rc.left, rc.top);
-  ASSERT_EQ(first.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptPin.x, ptPin.y)), HTPUSHPIN);
-  first.SendMessage(WM_NCLBUTTONUP, HTPUSHPIN, MAKELPARAM(ptPin.x, ptPin.y));
+  ClickNcButton(&first, first.pinButton.GetRect().CenterPoint(), HTPUSHPIN);
   EXPECT_EQ(m_pFrame->m_pinned, (std::vector<CWnd*>{&second, &first}));
 
   // The standing pin: a line across at three quarters, the head above it.
+  const CRect rc = WindowRect(&first);
   CPixelCanvas canvas(rc.Width(), rc.Height());
   first.drawNonClient(&canvas.DC());
   const CPoint org = first.pinButton.ptOrg;
@@ -346,15 +327,14 @@ TEST_F(AutoHideTest, AWheelEventReachesTheShownBarOnce)
   strip.SetDisplayPage(0, FALSE);
   CTestPinBar& bar = *m_bars[0];
   const CPoint pt = WindowRect(&Frame(0)).CenterPoint();
-  const WPARAM wParam = MAKEWPARAM(0, WHEEL_DELTA);
-  strip.SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  Wheel(strip, pt);
   EXPECT_EQ(bar.m_nWheels, 1);
-  Frame(0).SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  Wheel(Frame(0), pt);
   EXPECT_EQ(bar.m_nWheels, 2);
   EXPECT_EQ(m_bars[1]->m_nWheels, 0);
   // A bar whose window is gone hears nothing more.
   bar.DestroyWindow();
-  strip.SendMessage(WM_MOUSEWHEEL, wParam, MAKELPARAM(pt.x, pt.y));
+  Wheel(strip, pt);
   EXPECT_EQ(bar.m_nWheels, 2);
 }
 
@@ -371,8 +351,8 @@ TEST_F(AutoHideTest, BarsThatGoLeaveTheStripConsistent)
 
   // The shown bar removed: no button is the shown one any more.
   strip.RemoveButton(m_bars[3].get());
-  CPoint pt = WindowRect(&strip).CenterPoint();
-  strip.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y));
+  const CPoint pt = WindowRect(&strip).CenterPoint();
+  Wheel(strip, pt);
   EXPECT_EQ(m_bars[2]->m_nWheels, 0);
   EXPECT_FALSE(Frame(1).IsWindowVisible());
 
@@ -384,7 +364,7 @@ TEST_F(AutoHideTest, BarsThatGoLeaveTheStripConsistent)
   PumpUntil([&] { return strip.GetButtonCount() == 1; });
   ASSERT_EQ(strip.GetButtonCount(), 1);
   EXPECT_EQ(strip.GetButton(0)->bar, m_bars[1].get());
-  strip.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(pt.x, pt.y));
+  Wheel(strip, pt);
   strip.RemoveButton(m_bars[1].get());
   EXPECT_EQ(strip.GetButtonCount(), 0);
 }

@@ -1,6 +1,8 @@
 #include "DockingTestSupport.h"
 #include "../TestApp.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace
@@ -29,14 +31,6 @@ BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
   ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-CDockTestFrame* CDockTestFrame::New()
-{
-  auto* pFrame = new CDockTestFrame;
-  if (!pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)))
-    return nullptr;
-  return pFrame;
-}
-
 int CDockTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
@@ -49,6 +43,19 @@ int CDockTestFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 CRect CDockTestFrame::PaneRect() { return RectIn(&m_wndPane, this); }
 
+namespace
+{
+void dispatchQueued()
+{
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+  {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+}
+
 bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout)
 {
   const DWORD dwEnd = ::GetTickCount() + dwTimeout;
@@ -58,24 +65,14 @@ bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout)
     if (static_cast<LONG>(dwEnd - dwNow) <= 0)
       return predicate();
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, dwEnd - dwNow, QS_ALLINPUT);
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
+    dispatchQueued();
   }
   return true;
 }
 
 void PumpAndIdle()
 {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-  {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+  dispatchQueued();
   for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); ++lCount)
   {}
 }
@@ -118,4 +115,12 @@ CRect RectIn(CWnd* pWnd, CWnd* pOther)
   CRect rect = WindowRect(pWnd);
   pOther->ScreenToClient(&rect);
   return rect;
+}
+
+void ClickNcButton(CWnd* pWnd, CPoint ptInWindow, UINT nHitTest)
+{
+  const CRect rc = WindowRect(pWnd);
+  const LPARAM lPoint = MAKELPARAM(rc.left + ptInWindow.x, rc.top + ptInWindow.y);
+  EXPECT_EQ(pWnd->SendMessage(WM_NCHITTEST, 0, lPoint), static_cast<LRESULT>(nHitTest));
+  pWnd->SendMessage(WM_NCLBUTTONUP, nHitTest, lPoint);
 }

@@ -27,31 +27,13 @@ public:
   using CSizingControlBar::drawNonClient;
 };
 
-// A frame with bars; the frame goes with the fixture.
-class SizingBarTest : public ::testing::Test
+class SizingBarTest : public CFrameTest<CDockTestFrame, CTestBar>
 {
 protected:
-  void SetUp() override
-  {
-    m_pFrame = CDockTestFrame::New();
-    ASSERT_NE(m_pFrame, nullptr);
-    // Idle time reaches the main window.
-    AfxGetApp()->m_pMainWnd = m_pFrame;
-  }
-  void TearDown() override
-  {
-    AfxGetApp()->m_pMainWnd = nullptr;
-    if (::IsWindow(m_pFrame->m_hWnd))
-      m_pFrame->DestroyWindow();
-    m_bars.clear();
-  }
   // Docks a new bar on a side, or into the row of another bar, right of (below) it.
   CTestBar& AddBar(UINT nDockBarID, const char* pszName = "Bar", UINT nID = 0, CTestBar* pBeside = nullptr)
   {
-    m_bars.emplace_back(new CTestBar);
-    CTestBar& bar = *m_bars.back();
-    EXPECT_TRUE(bar.Create(pszName, m_pFrame, nID != 0 ? nID : 1000 + static_cast<UINT>(m_bars.size()), kBarStyle));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    CTestBar& bar = NewBar(pszName, nID != 0 ? nID : 1001 + static_cast<UINT>(m_bars.size()), kBarStyle);
     if (pBeside == nullptr)
     {
       m_pFrame->DockControlBar(&bar, nDockBarID);
@@ -112,9 +94,6 @@ protected:
     SendButtonUp(&bar, pt);
     EXPECT_EQ(::GetCapture(), nullptr);
   }
-
-  CDockTestFrame* m_pFrame = nullptr;
-  std::vector<std::unique_ptr<CTestBar>> m_bars;
 };
 
 TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
@@ -209,20 +188,7 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 }
 
-TEST_F(SizingBarTest, RowTooShortForTheMinimumsBreaks)
-{
-  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
-  CTestBar& second = AddBarBeside(first);
-  first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
-  Layout();
-  Layout();
-  CSCBArray row;
-  first.GetRowSizingBars(row);
-  EXPECT_EQ(row.GetSize(), 1);
-  EXPECT_GE(RectIn(&second, m_pFrame).top, RectIn(&first, m_pFrame).bottom);
-}
-
-TEST_F(SizingBarTest, DraggingTheSharedEdgeMovesLengthBetweenNeighbours)
+TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursAndSetsTheRowThickness)
 {
   CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
   CTestBar& second = AddBarBeside(first);
@@ -240,12 +206,8 @@ TEST_F(SizingBarTest, DraggingTheSharedEdgeMovesLengthBetweenNeighbours)
   DragEdge(second, HTLEFT, CSize(-2000, 0));
   EXPECT_EQ(first.sizeHorz.cx, first.sizeMinHorz.cx);
   EXPECT_EQ(first.sizeHorz.cx + second.sizeHorz.cx, nFirst + nSecond);
-}
 
-TEST_F(SizingBarTest, DraggingTheEdgeTowardThePaneSetsTheRowThickness)
-{
-  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
-  CTestBar& second = AddBarBeside(first);
+  // The edge toward the pane sets the thickness of the whole row.
   first.sizeHorz.cy = second.sizeHorz.cy = 100;
   Layout();
   DragEdge(first, HTBOTTOM, CSize(0, 30));
@@ -270,9 +232,18 @@ TEST_F(SizingBarTest, DraggingTheEdgeTowardThePaneSetsTheRowThickness)
   const LONG nWidth = left.sizeVert.cx;
   DragEdge(left, HTRIGHT, CSize(25, 0));
   EXPECT_EQ(left.sizeVert.cx, nWidth + 25);
+
+  // A row too short for the minimums breaks.
+  first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
+  Layout();
+  Layout();
+  CSCBArray row;
+  first.GetRowSizingBars(row);
+  EXPECT_EQ(row.GetSize(), 1);
+  EXPECT_GE(RectIn(&second, m_pFrame).top, RectIn(&first, m_pFrame).bottom);
 }
 
-TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
+TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheReleaseAndTheCloseButtonHides)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
   Layout();
@@ -291,6 +262,13 @@ TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheRelease)
   SendNcButtonDown(&bar, HTBOTTOM, CPoint(pt.x, pt.y + 40));
   bar.SendMessage(WM_RBUTTONDOWN, 0, 0);
   EXPECT_EQ(::GetCapture(), nullptr);
+
+  // The close button hides the bar.
+  ClickNcButton(&bar, bar.closeButton.GetRect().CenterPoint(), HTCLOSE);
+  EXPECT_FALSE(bar.IsWindowVisible());
+  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
+  m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
+  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
 }
 
 TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
@@ -447,15 +425,10 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   other.sizeVert = CSize(40, 40);
   ASSERT_TRUE(CSizingControlBar::GlobalLoadState(m_pFrame, "All"));
   EXPECT_EQ(other.sizeVert, CSize(77, 99));
-}
 
-// A size no screen can show is not a size the user gave: it is left out, the bar keeps what it
-// had; the largest size the screens can show still counts.
-TEST_F(SizingBarTest, ProfileSizesNoScreenCanShowAreLeftOut)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Corrupt", 4713);
-  bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(150, 160);
-  const char* pszPath = TestProfilePath();
+  // A size no screen can show is not a size the user gave: it is left out, the bar keeps what it
+  // had; the largest size the screens can show still counts.
+  other.sizeHorz = other.sizeVert = other.sizeFloat = CSize(150, 160);
   const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
   const std::pair<const char*, std::string> stored[] = {{"sizeVertCX", "2147483647"},
                                                         {"sizeVertCY", "100000"},
@@ -464,28 +437,13 @@ TEST_F(SizingBarTest, ProfileSizesNoScreenCanShowAreLeftOut)
                                                         {"sizeFloatCX", std::to_string(cxScreens)},
                                                         {"sizeFloatCY", std::to_string(cyScreens)}};
   for (const auto& value : stored)
-    ::WritePrivateProfileStringA("Broken-SCBar-4713", value.first, value.second.c_str(), pszPath);
-  ASSERT_TRUE(bar.LoadState("Broken"));
-  EXPECT_EQ(bar.sizeVert, CSize(150, 160));
-  EXPECT_EQ(bar.sizeHorz, CSize(150, bar.sizeMinHorz.cy));
-  EXPECT_EQ(bar.sizeFloat, CSize(cxScreens, cyScreens));
+    ::WritePrivateProfileStringA("Broken-SCBar-4712", value.first, value.second.c_str(), pszPath);
+  ASSERT_TRUE(other.LoadState("Broken"));
+  EXPECT_EQ(other.sizeVert, CSize(150, 160));
+  EXPECT_EQ(other.sizeHorz, CSize(150, other.sizeMinHorz.cy));
+  EXPECT_EQ(other.sizeFloat, CSize(cxScreens, cyScreens));
   Layout();
-  EXPECT_EQ(WindowRect(&bar).Width(), 150);
-}
-
-TEST_F(SizingBarTest, CloseButtonHidesTheBar)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
-  Layout();
-  CRect rcBar = WindowRect(&bar);
-  CPoint ptClose = bar.closeButton.GetRect().CenterPoint();
-  ptClose.Offset(rcBar.left, rcBar.top);
-  EXPECT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptClose.x, ptClose.y)), HTCLOSE);
-  bar.SendMessage(WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(ptClose.x, ptClose.y));
-  EXPECT_FALSE(bar.IsWindowVisible());
-  EXPECT_EQ(m_pFrame->PaneRect().top, 0);
-  m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
-  EXPECT_EQ(m_pFrame->PaneRect().top, bar.sizeHorz.cy);
+  EXPECT_EQ(WindowRect(&other).Width(), 150);
 }
 
 // The gripper bar's look: two raised lines beside the client area, the close cross.
@@ -531,23 +489,21 @@ TEST_F(SizingBarTest, CaptionAndBorderPixelsFollowTheFocusAndTheStyle)
   rcClient.OffsetRect(-rcBar.left, -rcBar.top);
   // Docked on the left: the strip lies above the client area, from its left end.
   const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);
-  auto stripColour = [&] {
-    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-    bar.drawNonClient(&canvas.DC());
-    return canvas.Pixel(ptStrip.x, ptStrip.y);
+  auto drawn = [&] {
+    auto pCanvas = std::make_unique<CPixelCanvas>(rcBar.Width(), rcBar.Height());
+    bar.drawNonClient(&pCanvas->DC());
+    return pCanvas;
   };
-  EXPECT_EQ(stripColour(), ::GetSysColor(COLOR_INACTIVECAPTION));
-  {
-    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-    bar.drawNonClient(&canvas.DC());
-    EXPECT_GT(canvas.CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
+  auto stripColour = [&] { return drawn()->Pixel(ptStrip.x, ptStrip.y); };
+  const auto pCanvas = drawn();
+  EXPECT_EQ(pCanvas->Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_INACTIVECAPTION));
+  EXPECT_GT(pCanvas->CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
                                  ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)),
-              0);
-    EXPECT_GT(canvas.CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
-    // The control bar's etched border on the side its style names only.
-    EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-  }
+            0);
+  EXPECT_GT(pCanvas->CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
+  // The control bar's etched border on the side its style names only.
+  EXPECT_EQ(pCanvas->Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(pCanvas->Pixel(rcBar.Width() / 2, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
   m_pFrame->SetForegroundWindow();
   edit.SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit.m_hWnd; }));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 // The splitter's client area is 300 x 200 (it has no border).
@@ -92,6 +94,10 @@ TEST_F(CtrlSplitterTest, VerticalSplitKeepsTheLeftWidthWhenResized)
 
 TEST_F(CtrlSplitterTest, HorizontalSplitKeepsTheBottomHeightWhenResizedAndDragged)
 {
+  // Created first as the other kind, it is the horizontal kind alone.
+  CreateSplitter(CTRLSPLITTER_VERT, 100);
+  m_splitter.DestroyWindow();  // and the panes, its children, with it
+  CreatePanes();
   CreateSplitter(CTRLSPLITTER_HORIZ, 60);
   EXPECT_EQ(m_splitter.GetSplitterStyle(), 2);
   EXPECT_EQ(m_splitter.GetSplitterPos(), 140);
@@ -110,16 +116,6 @@ TEST_F(CtrlSplitterTest, HorizontalSplitKeepsTheBottomHeightWhenResizedAndDragge
   // Shrinking below the bottom pane's height keeps the bar inside the splitter.
   m_splitter.MoveWindow(10, 10, 300, 50);
   EXPECT_EQ(m_splitter.GetSplitterPos(), 1 + 2);
-}
-
-TEST_F(CtrlSplitterTest, CreatedAgainForTheOtherKindItIsThatKindAlone)
-{
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
-  m_splitter.DestroyWindow();  // and the panes, its children, with it
-  CreatePanes();
-  CreateSplitter(CTRLSPLITTER_HORIZ, 60);
-  EXPECT_EQ(m_splitter.GetSplitterStyle(), 2);
-  ExpectPanes(CRect(0, 0, 300, 136), CRect(0, 140, 300, 200), __LINE__);
 }
 
 TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
@@ -162,19 +158,9 @@ TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfThe
   EXPECT_EQ(m_splitter.GetSplitterPos(), 399 - 2);
 }
 
-TEST_F(CtrlSplitterTest, EscapeCancelsTheDragAndAFixedBarCannotBeDragged)
+TEST_F(CtrlSplitterTest, AFixedBarCannotBeDragged)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);
-  m_second.SetFocus();
-  Mouse(WM_LBUTTONDOWN, 102, 50);
-  Mouse(WM_MOUSEMOVE, 180, 50);
-  m_splitter.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  PumpPending();
-  EXPECT_EQ(::GetCapture(), nullptr);
-  EXPECT_EQ(CWnd::GetFocus(), &m_second) << "the focus goes back";
-  Mouse(WM_LBUTTONUP, 180, 50);
-  ExpectPanes(CRect(0, 0, 100, 200), CRect(104, 0, 300, 200), __LINE__);
-
   m_splitter.FixSplitBar(true);
   HCURSOR hArrow = ::LoadCursor(nullptr, IDC_ARROW);
   ::SetCursor(hArrow);
@@ -186,52 +172,51 @@ TEST_F(CtrlSplitterTest, EscapeCancelsTheDragAndAFixedBarCannotBeDragged)
   EXPECT_EQ(m_splitter.GetSplitterPos(), 100);
 }
 
-TEST_F(CtrlSplitterTest, TheFeedbackBarIsInvertedOverTheParentAndRestored)
+// The bar is inverted over the parent 4 wide from the bar position and moves with the mouse.
+// Escape and WM_CANCELMODE cancel the drag and give the focus back; another window taking the
+// capture ends it too. Each way the bar is erased and the panes stay.
+TEST_F(CtrlSplitterTest, TheFeedbackBarIsInvertedAndErasedWhenTheDragIsCancelled)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);
   m_host.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  // The bar is drawn 4 wide from the bar position, and moves with the mouse.
   const CPoint ptPressBar(103, 100), ptMovedBar(153, 100);
-  const COLORREF crAtPress = HostPixel(ptPressBar);
-  const COLORREF crAtMove = HostPixel(ptMovedBar);
+  const COLORREF crAtPress = HostPixel(ptPressBar), crAtMove = HostPixel(ptMovedBar);
   const COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
-  Mouse(WM_LBUTTONDOWN, 102, 50);
-  EXPECT_EQ(HostPixel(ptPressBar), (crAtPress ^ crShadow) & 0xFFFFFF);
-  Mouse(WM_MOUSEMOVE, 152, 50);
-  EXPECT_EQ(HostPixel(ptPressBar), crAtPress) << "the old bar is erased";
-  EXPECT_EQ(HostPixel(ptMovedBar), (crAtMove ^ crShadow) & 0xFFFFFF);
-  m_splitter.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
-  PumpPending();
-  EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
-}
-
-TEST_F(CtrlSplitterTest, LosingTheMouseEndsTheDragAndErasesTheBar)
-{
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
-  m_host.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const CPoint ptMovedBar(153, 100);
-  const COLORREF crAtMove = HostPixel(ptMovedBar);
-  for (bool bCancelMode : {false, true})
+  const struct
   {
-    SCOPED_TRACE(bCancelMode ? "WM_CANCELMODE" : "another window takes the capture");
+    const char* pszEnding;
+    std::function<void()> end;
+    bool bFocusBack;
+  } endings[] = {{"Escape",
+                  [&] {
+                    m_splitter.PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+                    PumpPending();
+                  },
+                  true},
+                 {"WM_CANCELMODE", [&] { m_splitter.SendMessage(WM_CANCELMODE); }, true},
+                 {"another window takes the capture", [&] { m_host.SetCapture(); }, false}};
+  for (const auto& ending : endings)
+  {
+    SCOPED_TRACE(ending.pszEnding);
+    m_second.SetFocus();
     Mouse(WM_LBUTTONDOWN, 102, 50);
+    EXPECT_EQ(HostPixel(ptPressBar), (crAtPress ^ crShadow) & 0xFFFFFF);
     Mouse(WM_MOUSEMOVE, 152, 50);
-    ASSERT_NE(HostPixel(ptMovedBar), crAtMove);
-    if (bCancelMode)
-      m_splitter.SendMessage(WM_CANCELMODE);
-    else
-      m_host.SetCapture();
-    EXPECT_EQ(HostPixel(ptMovedBar), crAtMove) << "the bar is erased";
+    EXPECT_EQ(HostPixel(ptPressBar), crAtPress) << "the old bar is erased";
+    EXPECT_EQ(HostPixel(ptMovedBar), (crAtMove ^ crShadow) & 0xFFFFFF);
+    ending.end();
+    EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
+    EXPECT_NE(::GetCapture(), m_splitter.m_hWnd);
+    EXPECT_EQ(CWnd::GetFocus() == &m_second, ending.bFocusBack);
     ::ReleaseCapture();
     // What the mouse does next is no drag.
     Mouse(WM_MOUSEMOVE, 200, 50);
     EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
     Mouse(WM_LBUTTONUP, 200, 50);
-    EXPECT_EQ(m_splitter.GetSplitterPos(), 100);
+    ExpectPanes(CRect(0, 0, 100, 200), CRect(104, 0, 300, 200), __LINE__);
   }
 }
 
-// Windows XP repaints the panes itself (not seen here); elsewhere a vertical splitter repaints them.
 // Windows XP repaints the panes itself; elsewhere a vertical splitter repaints them. XP cannot be
 // seen here, so the system the splitter found is set for that case.
 TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
@@ -239,30 +224,24 @@ TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
   struct CTestSplitter : CCtrlSplitter
   {
     void AsOnXP() { m_nOsType = WINOS_WINXP; }
-  } horizontal, onXP;
+  };
   const struct
   {
-    CCtrlSplitter& splitter;
     DWORD dwKind;
-    bool bRepaints;
-  } cases[] = {
-      {m_splitter, CTRLSPLITTER_VERT, true}, {horizontal, CTRLSPLITTER_HORIZ, false}, {onXP, CTRLSPLITTER_VERT, false}};
-  CCtrlSplitter* pPrevious = nullptr;
+    bool bOnXP, bRepaints;
+  } cases[] = {{CTRLSPLITTER_VERT, false, true}, {CTRLSPLITTER_HORIZ, false, false}, {CTRLSPLITTER_VERT, true, false}};
   for (const auto& test : cases)
   {
-    if (pPrevious != nullptr)
-    {
-      pPrevious->DestroyWindow();  // with the panes
-      CreatePanes();
-    }
-    pPrevious = &test.splitter;
-    test.splitter.Create(WS_CHILD | WS_VISIBLE | test.dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
-    if (&test.splitter == &onXP)
-      onXP.AsOnXP();
+    CTestSplitter splitter;
+    splitter.Create(WS_CHILD | WS_VISIBLE | test.dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
+    if (test.bOnXP)
+      splitter.AsOnXP();
     PumpPending();
     m_first.m_nPaints = m_second.m_nPaints = 0;
-    test.splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
     EXPECT_EQ(m_first.m_nPaints > 0, test.bRepaints) << &test - cases;
     EXPECT_EQ(m_second.m_nPaints > 0, test.bRepaints) << &test - cases;
+    splitter.DestroyWindow();  // with the panes
+    CreatePanes();
   }
 }

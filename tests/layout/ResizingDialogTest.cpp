@@ -208,9 +208,21 @@ TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
   EXPECT_EQ(ProfileInt("2710", "CY"), resized.cy);
   EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), resized) << "the next dialog opens at that size";
 
-  // A size needs both values; without the flag the profile is neither read nor written.
-  WriteProfileSize("2710", 900, 0);
-  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created);
+  // A size needs both values, and one no screen can show is ignored; the whole of the screens is
+  // still a size to open at.
+  const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  const CSize stored[] = {{900, 0},      {-1, -1},          {-1, 400},           {500, -1},
+                          {100000, 400}, {500, 2147483647}, {cxScreens + 1, 400}};
+  for (const CSize& size : stored)
+  {
+    WriteProfileSize("2710", size.cx, size.cy);
+    EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created) << size.cx << " x " << size.cy;
+  }
+  WriteProfileSize("2710", cxScreens, cyScreens);
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), CSize(cxScreens, cyScreens));
+
+  // Without the flag the profile is neither read nor written.
   WriteProfileSize("2710", 900, 700);
   EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST, 10, 10, false), created);
   EXPECT_EQ(ProfileInt("2710", "CX"), 900);
@@ -225,22 +237,6 @@ TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
   ASSERT_TRUE(byName.Create("RESIZINGNAMED"));
   EXPECT_EQ(WindowSize(byName), CSize(640, 420));
   byName.DestroyWindow();
-}
-
-TEST_F(ResizingDialogTest, AStoredSizeNoScreenCanShowIsIgnored)
-{
-  const CSize created = OpenedSize(IDD_RESIZING_TEST, 0, 0, false);
-  const int cxScreens = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int cyScreens = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  const CSize stored[] = {{-1, -1}, {-1, 400}, {500, -1}, {100000, 400}, {500, 2147483647}, {cxScreens + 1, 400}};
-  for (const CSize& size : stored)
-  {
-    WriteProfileSize("2710", size.cx, size.cy);
-    EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created) << size.cx << " x " << size.cy;
-  }
-  // The whole of the screens is still a size to open at.
-  WriteProfileSize("2710", cxScreens, cyScreens);
-  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), CSize(cxScreens, cyScreens));
 }
 
 TEST_F(ResizingDialogTest, APanelLaysOutRemembersAndSwallowsTheWheel)

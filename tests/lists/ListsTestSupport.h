@@ -7,6 +7,7 @@
 #include "../afx/AfxTestSupport.h"
 
 #include <ZuntCtrl.h>
+#include <gtest/gtest.h>
 
 inline COLORREF Sys(int nIndex) { return ::GetSysColor(nIndex); }
 // A small face without smoothing, for the controls and the canvas.
@@ -58,4 +59,13 @@ public:
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// A test with the crisp font, which the parent reports too; windows go with their objects.
+class CListTest : public ::testing::Test
+{
+protected:
+  ~CListTest() override { ::DeleteObject(m_hFont); }
+  HFONT m_hFont = CrispFont();
+  CListParent m_parent{m_hFont};
 };

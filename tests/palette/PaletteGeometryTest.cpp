@@ -7,16 +7,15 @@
 TEST(PaletteGeometry, WindowFitsTheGridOfCellsColumnsAndMargins)
 {
   CPaletteFixture fixture(0, 10);
-  CTestPaletteWnd& palette = fixture.m_palette;
   EXPECT_EQ(CSize(170, 50), fixture.Client());
-  palette.SetCols(0);
-  palette.SetCellWidth(-3);
-  palette.SetCellHeight(0);
-  palette.SetTopMargin(0);
+  fixture.m_palette.SetCols(0);
+  fixture.m_palette.SetCellWidth(-3);
+  fixture.m_palette.SetCellHeight(0);
+  fixture.m_palette.SetTopMargin(0);
   EXPECT_EQ(CSize(170, 50), fixture.Client()) << "sizes below 1 are ignored";
-  palette.SetCols(5);
-  palette.SetLeftMargin(2);
-  palette.SetCellHeight(10);
+  fixture.m_palette.SetCols(5);
+  fixture.m_palette.SetLeftMargin(2);
+  fixture.m_palette.SetCellHeight(10);
   EXPECT_EQ(CSize(104, 30), fixture.Client());
   CPaletteFixture empty;
   EXPECT_EQ(CSize(100, 100), empty.Client()) << "Create keeps the rectangle it is given";
@@ -57,27 +56,15 @@ TEST(PaletteGeometry, FramesAndHitTestsWithAndWithoutAHeaderCell)
 
 TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
 {
+  const WORD kHeader = PLCS_HEADERCELL;
   const struct
   {
     WORD wStyle;
     int nCells;
     int nCols;
-  } cases[] = {{0, 1, 1},
-               {0, 4, 2},
-               {0, 5, 3},
-               {0, 9, 3},
-               {0, 10, 4},
-               {0, 16, 4},
-               {0, 17, 8},
-               {0, 64, 8},
-               {0, 65, 12},
-               {0, 145, 16},
-               {PLCS_HEADERCELL, 5, 2},
-               {PLCS_HEADERCELL, 6, 3},
-               {PLCS_HEADERCELL, 10, 3},
-               {PLCS_HEADERCELL, 11, 4},
-               {PLCS_HEADERCELL, 18, 8},
-               {PLCS_HEADERCELL, 66, 12}};
+  } cases[] = {{0, 1, 1},        {0, 4, 2},        {0, 5, 3},        {0, 9, 3},        {0, 10, 4},      {0, 16, 4},
+               {0, 17, 8},       {0, 64, 8},       {0, 65, 12},      {0, 145, 16},     {kHeader, 5, 2}, {kHeader, 6, 3},
+               {kHeader, 10, 3}, {kHeader, 11, 4}, {kHeader, 18, 8}, {kHeader, 66, 12}};
   for (const auto& test : cases)
   {
     CPaletteFixture fixture(PLCS_AUTOBREAK | test.wStyle, test.nCells);
@@ -108,64 +95,62 @@ TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
 TEST(PaletteGeometry, CellsOutsideTheRangeAreRefusedAndTipsAreCut)
 {
   CPaletteFixture fixture(0, 3);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  EXPECT_EQ(0u, palette.GetCellData(3));
-  EXPECT_EQ(0u, palette.GetCellExData(-1));
-  EXPECT_EQ(nullptr, palette.GetCellTipText(3));
-  palette.SetCellData(3, 7);
-  palette.SetCellTipText(5, "x");
-  EXPECT_FALSE(palette.DeleteCell(3));
-  EXPECT_EQ(-1, palette.InsertCell(4, 1, 1, "late"));
-  EXPECT_EQ(-1, palette.InsertCell(-1, 1, 1, "early"));
-  EXPECT_EQ(3, palette.GetCellCount());
+  EXPECT_EQ(0u, fixture.m_palette.GetCellData(3));
+  EXPECT_EQ(0u, fixture.m_palette.GetCellExData(-1));
+  EXPECT_EQ(nullptr, fixture.m_palette.GetCellTipText(3));
+  fixture.m_palette.SetCellData(3, 7);
+  fixture.m_palette.SetCellTipText(5, "x");
+  EXPECT_FALSE(fixture.m_palette.DeleteCell(3));
+  EXPECT_EQ(-1, fixture.m_palette.InsertCell(4, 1, 1, "late"));
+  EXPECT_EQ(-1, fixture.m_palette.InsertCell(-1, 1, 1, "early"));
+  EXPECT_EQ(3, fixture.m_palette.GetCellCount());
 
-  palette.SetCellTipText(1, std::string(100, 'x').c_str());
-  EXPECT_EQ(std::string(79, 'x'), palette.GetCellTipText(1));
+  fixture.m_palette.SetCellTipText(1, std::string(100, 'x').c_str());
+  EXPECT_EQ(std::string(79, 'x'), fixture.m_palette.GetCellTipText(1));
   // Double-byte characters count as one each and are never split.
   std::string strWide;
   for (int n = 0; n < 100; ++n)
     strWide += "\x82\xa0";  // hiragana a in CP932
-  palette.SetCellTipText(2, strWide.c_str());
-  EXPECT_EQ(strWide.substr(0, 158), palette.GetCellTipText(2));
-  palette.SetCellTipText(0, nullptr);
-  EXPECT_STREQ("", palette.GetCellTipText(0));
-  EXPECT_STREQ("cell 0", palette.ToolText(1)) << "the tooltip keeps its text";
+  fixture.m_palette.SetCellTipText(2, strWide.c_str());
+  EXPECT_EQ(strWide.substr(0, 158), fixture.m_palette.GetCellTipText(2));
+  fixture.m_palette.SetCellTipText(0, nullptr);
+  EXPECT_STREQ("", fixture.m_palette.GetCellTipText(0));
+  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(1)) << "the tooltip keeps its text";
 }
 
 TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
 {
   CPaletteFixture fixture(0, 5);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetCurSel(2);
+  fixture.m_palette.SetCurSel(2);
   fixture.Hover(3);
-  EXPECT_EQ(0, palette.InsertCell(0, 100, 0, "new"));
-  EXPECT_EQ(3, palette.GetCurSel());
+  EXPECT_EQ(0, fixture.m_palette.InsertCell(0, 100, 0, "new"));
+  EXPECT_EQ(3, fixture.m_palette.GetCurSel());
   EXPECT_EQ(4, fixture.HotCell());
-  EXPECT_EQ(6, palette.InsertCell(6, 101, 0, "end"));
-  EXPECT_EQ(3, palette.GetCurSel());
-  EXPECT_EQ(7, palette.ToolCount());
-  EXPECT_STREQ("new", palette.ToolText(1));
-  EXPECT_STREQ("cell 0", palette.ToolText(2));
-  EXPECT_STREQ("end", palette.ToolText(7));
+  EXPECT_EQ(6, fixture.m_palette.InsertCell(6, 101, 0, "end"));
+  EXPECT_EQ(3, fixture.m_palette.GetCurSel());
+  EXPECT_EQ(7, fixture.m_palette.ToolCount());
+  EXPECT_STREQ("new", fixture.m_palette.ToolText(1));
+  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(2));
+  EXPECT_STREQ("end", fixture.m_palette.ToolText(7));
 
-  EXPECT_TRUE(palette.DeleteCell(0));
-  EXPECT_EQ(2, palette.GetCurSel());
+  EXPECT_TRUE(fixture.m_palette.DeleteCell(0));
+  EXPECT_EQ(2, fixture.m_palette.GetCurSel());
   EXPECT_EQ(3, fixture.HotCell());
-  EXPECT_STREQ("cell 0", palette.ToolText(1));
-  EXPECT_EQ(6, palette.ToolCount());
+  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(1));
+  EXPECT_EQ(6, fixture.m_palette.ToolCount());
   // Deleting the selected last cell selects the new last one; another keeps the index.
-  palette.SetCurSel(5);
-  EXPECT_TRUE(palette.DeleteCell(5));
-  EXPECT_EQ(4, palette.GetCurSel());
-  palette.SetCurSel(1);
-  EXPECT_TRUE(palette.DeleteCell(1));
-  EXPECT_EQ(1, palette.GetCurSel());
-  palette.SetCurSel(9);
-  EXPECT_EQ(1, palette.GetCurSel()) << "out of range";
+  fixture.m_palette.SetCurSel(5);
+  EXPECT_TRUE(fixture.m_palette.DeleteCell(5));
+  EXPECT_EQ(4, fixture.m_palette.GetCurSel());
+  fixture.m_palette.SetCurSel(1);
+  EXPECT_TRUE(fixture.m_palette.DeleteCell(1));
+  EXPECT_EQ(1, fixture.m_palette.GetCurSel());
+  fixture.m_palette.SetCurSel(9);
+  EXPECT_EQ(1, fixture.m_palette.GetCurSel()) << "out of range";
 
-  EXPECT_TRUE(palette.RemoveAll());
-  EXPECT_EQ(-1, palette.GetCurSel());
-  EXPECT_EQ(0, palette.GetCellCount());
-  EXPECT_EQ(0, palette.ToolCount());
+  EXPECT_TRUE(fixture.m_palette.RemoveAll());
+  EXPECT_EQ(-1, fixture.m_palette.GetCurSel());
+  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
+  EXPECT_EQ(0, fixture.m_palette.ToolCount());
   EXPECT_TRUE(fixture.m_owner.m_sent.empty()) << "selection changes by the host send nothing";
 }

@@ -25,11 +25,10 @@ struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
 // Every cell in the palette's own look, with cell 1 selected and cell 2 under the mouse.
 void DrawSelectedAndHot(CPaletteFixture& fixture, CPixelCanvas& canvas)
 {
-  CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetCurSel(1);
+  fixture.m_palette.SetCurSel(1);
   fixture.Hover(2);
-  for (int nIndex = 0; nIndex < palette.GetCellCount(); ++nIndex)
-    palette.DrawCell(canvas.DC(), nIndex);
+  for (int nIndex = 0; nIndex < fixture.m_palette.GetCellCount(); ++nIndex)
+    fixture.m_palette.DrawCell(canvas.DC(), nIndex);
 }
 
 int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour); }
@@ -38,27 +37,27 @@ int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crCol
 TEST(PalettePopup, OpensAtThePointWithADummyAndEscapeClosesIt)
 {
   CPaletteFixture fixture(0, 10);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  EXPECT_TRUE(palette.IsWindowVisible());
-  EXPECT_EQ(CRect(CPoint(300, 200), CSize(170, 50)), WindowRect(palette.m_hWnd));
-  EXPECT_EQ(palette.m_hWnd, ::GetCapture());
-  EXPECT_FALSE(palette.DoPopup(CPoint(0, 0))) << "open already";
-  EXPECT_EQ(WindowRect(palette.m_hWnd), DummyRect(fixture.m_owner, palette));
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(fixture.m_palette.IsWindowVisible());
+  EXPECT_EQ(CRect(CPoint(300, 200), CSize(170, 50)), WindowRect(fixture.m_palette.m_hWnd));
+  EXPECT_EQ(fixture.m_palette.m_hWnd, ::GetCapture());
+  EXPECT_FALSE(fixture.m_palette.DoPopup(CPoint(0, 0))) << "open already";
+  EXPECT_EQ(WindowRect(fixture.m_palette.m_hWnd), DummyRect(fixture.m_owner, fixture.m_palette));
   const SSentMessage* pBegin = fixture.m_owner.First(PaletteWnd_Msg_BeginPopup);
   ASSERT_NE(nullptr, pBegin);
   EXPECT_EQ(300u, pBegin->wParam);
   EXPECT_EQ(200, pBegin->lParam);
-  palette.SetWindowPos(nullptr, 320, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(CPoint(320, 210), DummyRect(fixture.m_owner, palette).TopLeft()) << "the dummy follows the palette";
+  fixture.m_palette.SetWindowPos(nullptr, 320, 210, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(CPoint(320, 210), DummyRect(fixture.m_owner, fixture.m_palette).TopLeft())
+      << "the dummy follows the palette";
 
   // The key goes through the hook to the palette, not to the window it was posted to.
   PressKey(fixture.m_owner.m_hWnd, VK_ESCAPE);
-  EXPECT_FALSE(palette.IsWindowVisible());
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   EXPECT_EQ(nullptr, ::GetCapture());
-  EXPECT_TRUE(DummyRect(fixture.m_owner, palette).IsRectNull());
+  EXPECT_TRUE(DummyRect(fixture.m_owner, fixture.m_palette).IsRectNull());
   EXPECT_EQ(kOpenAndClose, fixture.m_owner.Sequence());
-  EXPECT_FALSE(palette.EndPopup());
+  EXPECT_FALSE(fixture.m_palette.EndPopup());
   // With the hook gone, keys reach their windows again.
   PressKey(fixture.m_owner.m_hWnd, VK_ESCAPE);
   EXPECT_EQ(1, fixture.m_owner.Count(WM_KEYDOWN));
@@ -106,47 +105,44 @@ TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
   for (const auto& armer : armers)
   {
     CPaletteFixture fixture(0, 10);
-    CTestPaletteWnd& palette = fixture.m_palette;
-    ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
+    ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
     if (armer.nMessage == WM_KEYDOWN)
       PressKey(fixture.m_owner.m_hWnd, armer.x);
     else
-      Mouse(palette, armer.nMessage, armer.x, armer.y);
-    Mouse(palette, WM_LBUTTONDOWN, 2, 2);
-    EXPECT_TRUE(palette.IsWindowVisible()) << armer.nMessage;
-    Mouse(palette, WM_LBUTTONDOWN, 200, 80);
-    EXPECT_EQ(armer.bArms, !palette.IsWindowVisible()) << armer.nMessage << " " << armer.x;
-    palette.EndPopup();
+      Mouse(fixture.m_palette, armer.nMessage, armer.x, armer.y);
+    Mouse(fixture.m_palette, WM_LBUTTONDOWN, 2, 2);
+    EXPECT_TRUE(fixture.m_palette.IsWindowVisible()) << armer.nMessage;
+    Mouse(fixture.m_palette, WM_LBUTTONDOWN, 200, 80);
+    EXPECT_EQ(armer.bArms, !fixture.m_palette.IsWindowVisible()) << armer.nMessage << " " << armer.x;
+    fixture.m_palette.EndPopup();
     EXPECT_EQ(kOpenAndClose, fixture.m_owner.Sequence());
   }
 
   CPaletteFixture fixture(0, 10);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
   const CPoint cell = fixture.Frame(3).CenterPoint();
-  Mouse(palette, WM_MOUSEMOVE, cell.x, cell.y);
-  Mouse(palette, WM_LBUTTONUP, cell.x, cell.y);
-  EXPECT_FALSE(palette.IsWindowVisible());
-  EXPECT_EQ(3, palette.GetCurSel());
+  Mouse(fixture.m_palette, WM_MOUSEMOVE, cell.x, cell.y);
+  Mouse(fixture.m_palette, WM_LBUTTONUP, cell.x, cell.y);
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  EXPECT_EQ(3, fixture.m_palette.GetCurSel());
   EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
 }
 
 TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheOwnerOnce)
 {
   CPaletteFixture fixture(0, 3);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-  EXPECT_FALSE(palette.IsWindowVisible());
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  EXPECT_TRUE(palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
-  EXPECT_FALSE(palette.IsWindowVisible());
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   // Without an owner no dummy is made; the owner is then told of the end directly.
-  palette.SetOwnerWindow(nullptr);
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  palette.SetOwnerWindow(&fixture.m_owner);
-  palette.DestroyWindow();
-  EXPECT_EQ(0, palette.GetCellCount());
+  fixture.m_palette.SetOwnerWindow(nullptr);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
+  fixture.m_palette.DestroyWindow();
+  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
 }
@@ -169,27 +165,25 @@ TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
     }
   };
   CPaletteFixture fixture(0, 3);
-  CTestPaletteWnd& palette = fixture.m_palette;
   CClosingOwner owner;
-  owner.m_pPalette = &palette;
-  palette.SetOwnerWindow(&owner);
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  EXPECT_TRUE(palette.EndPopup());
+  owner.m_pPalette = &fixture.m_palette;
+  fixture.m_palette.SetOwnerWindow(&owner);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(fixture.m_palette.EndPopup());
   EXPECT_TRUE(owner.m_bClosedWhileAsked);
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
-  EXPECT_FALSE(palette.IsWindowVisible());
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   EXPECT_EQ(nullptr, ::GetCapture());
-  EXPECT_TRUE(DummyRect(owner, palette).IsRectNull());
+  EXPECT_TRUE(DummyRect(owner, fixture.m_palette).IsRectNull());
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
 {
   CPaletteFixture fixture(PLCS_HEADERCELL, 5);
-  CTestPaletteWnd& palette = fixture.m_palette;
-  palette.SetCurSel(2);
+  fixture.m_palette.SetCurSel(2);
   EXPECT_EQ(0, fixture.m_owner.Count(PaletteWnd_Msg_DrawCell)) << "hidden, the palette draws itself";
-  ASSERT_TRUE(palette.DoPopup(CPoint(300, 200)));
-  palette.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   std::vector<int> drawn(5, 0);
   for (const SSentMessage& sent : fixture.m_owner.m_sent)
   {
@@ -198,7 +192,7 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
     const PaletteDrawCellInfo& info = sent.drawCell;
     ASSERT_TRUE(info.nIndex >= 0 && info.nIndex < 5) << info.nIndex;
     ++drawn[info.nIndex];
-    EXPECT_EQ(palette.m_hWnd, info.hWnd);
+    EXPECT_EQ(fixture.m_palette.m_hWnd, info.hWnd);
     EXPECT_NE(nullptr, info.hDC);
     EXPECT_EQ(fixture.Frame(info.nIndex), CRect(info.rect));
   }
@@ -206,7 +200,7 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
     EXPECT_GE(drawn[nIndex], 1) << "cell " << nIndex;
   // A partial repaint draws only the cells meeting the rectangle: here cells 1 and 2.
   fixture.m_owner.m_sent.clear();
-  palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  fixture.m_palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   std::vector<int> redrawn;
   for (const SSentMessage& sent : fixture.m_owner.m_sent)
   {
@@ -214,7 +208,7 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
       redrawn.push_back(sent.drawCell.nIndex);
   }
   EXPECT_EQ(std::vector<int>({1, 2}), redrawn);
-  palette.EndPopup();
+  fixture.m_palette.EndPopup();
 }
 
 TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
@@ -224,8 +218,9 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   EXPECT_EQ(static_cast<UINT>(BS_OWNERDRAW), button.GetButtonStyle() & 0x0F);
   EXPECT_FALSE(button.InitButton(0)) << "one palette per button";
   EXPECT_TRUE(button.Palette().IsWindowVisible());
-  const CPoint corner(opened.ButtonRect().left, opened.ButtonRect().bottom + 1);
-  EXPECT_EQ(CRect(corner, CSize(170, 50)), button.PaletteRect());
+  const CRect rcButton = WindowRect(button.m_hWnd);
+  const CPoint corner(rcButton.left, rcButton.bottom + 1);
+  EXPECT_EQ(CRect(corner, CSize(170, 50)), WindowRect(button.Palette().m_hWnd));
   EXPECT_TRUE(button.GetState() & BST_PUSHED);
   EXPECT_EQ(button.m_hWnd, ::GetFocus());
   Mouse(button, WM_LBUTTONDOWN, 5, 5);
@@ -246,8 +241,9 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
 
   // At the screen's edges it opens above the button, its right edge on the button's.
   COpenedButton atEdge(CPoint(::GetSystemMetrics(SM_CXFULLSCREEN) - 100, ::GetSystemMetrics(SM_CYFULLSCREEN) - 44));
-  EXPECT_EQ(atEdge.ButtonRect().top, atEdge.m_button.PaletteRect().bottom);
-  EXPECT_EQ(atEdge.ButtonRect().right, atEdge.m_button.PaletteRect().right);
+  const CRect rcAtEdge = WindowRect(atEdge.m_button.Palette().m_hWnd);
+  EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).top, rcAtEdge.bottom);
+  EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).right, rcAtEdge.right);
   atEdge.m_button.Palette().EndPopup();
 }
 
@@ -255,7 +251,6 @@ TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
 {
   CNoThemeDllScope noDll;
   CPaletteFixture fixture(0, 4);
-  CTestPaletteWnd& palette = fixture.m_palette;
   CPixelCanvas canvas(100, 30);
   DrawSelectedAndHot(fixture, canvas);
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
@@ -269,7 +264,7 @@ TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
 
   // The selected cell under the mouse keeps the face colour inside its sunken edge.
   fixture.Hover(1);
-  palette.DrawCell(canvas.DC(), 1);
+  fixture.m_palette.DrawCell(canvas.DC(), 1);
   EXPECT_EQ(crFace, canvas.Pixel(35, 15));
   EXPECT_LT(Brightness(canvas.Pixel(25, 5)), Brightness(crFace));
 }
@@ -279,7 +274,6 @@ TEST(PalettePopup, ThemedCellsDrawTheToolbarButtonLooks)
   if (!VisualStylesActive())
     GTEST_SKIP() << "no visual styles on this system";
   CPaletteFixture fixture(0, 3);
-  CTestPaletteWnd& palette = fixture.m_palette;
   CPixelCanvas canvas(100, 30);
   DrawSelectedAndHot(fixture, canvas);
   const std::vector<COLORREF> normal = canvas.Pixels(fixture.Frame(0));
@@ -289,6 +283,6 @@ TEST(PalettePopup, ThemedCellsDrawTheToolbarButtonLooks)
   EXPECT_NE(normal, hot);
   EXPECT_NE(selected, hot);
   CNoThemeDllScope noDll;
-  palette.DrawCell(canvas.DC(), 0);
+  fixture.m_palette.DrawCell(canvas.DC(), 0);
   EXPECT_NE(normal, canvas.Pixels(fixture.Frame(0))) << "the classic look differs";
 }

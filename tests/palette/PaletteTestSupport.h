@@ -43,12 +43,6 @@ class CRecordingPaletteButton : public TButton
 {
 public:
   CPaletteWnd& Palette() { return this->m_wndPalette; }
-  CRect PaletteRect()
-  {
-    CRect rect;
-    this->m_wndPalette.GetWindowRect(&rect);
-    return rect;
-  }
   using TButton::DrawCell;
   std::vector<std::string> m_calls;
 
@@ -110,13 +104,6 @@ public:
     EXPECT_EQ(kButtonId, m_parent.First(nMessage)->wParam);
     EXPECT_EQ(nIndex, m_parent.First(nMessage)->lParam);
     EXPECT_EQ(nIndex, m_button.GetCurSel());
-  }
-
-  CRect ButtonRect()
-  {
-    CRect rect;
-    m_button.GetWindowRect(&rect);
-    return rect;
   }
 
   CRecordingWnd m_parent;

@@ -107,37 +107,29 @@ TEST_F(TreeChildList, OnlyTheLeftButtonSelects)
     EXPECT_EQ(hItem == m_hWalls ? UINT(TVIS_SELECTED) : 0u, m_tree.GetItemState(hItem, TVIS_SELECTED));
 }
 
+// How entries and attributes become menu items is the bitmap menus' shared code, checked in full
+// with the child list; here the tree's own entries, attributes and command routing.
 TEST_F(TreeChildList, ContextMenuShowsTheEntriesAndSendsTheCommand)
 {
-  // Nothing to show without entries.
   m_tree.ExpectMenu({VK_ESCAPE});
   showMenu();
   EXPECT_EQ("(no menu)", m_tree.m_strMenu);
 
   m_tree.AddContextMenu(CTreeItemMenuContext(10, "Open"));
-  m_tree.AddContextMenu(CTreeItemMenuContext(0, ""));
-  for (int nID : {11, 12, 13})
-    m_tree.AddContextMenu(CTreeItemMenuContext(nID, "E"));
-  m_tree.AddContextMenu(CTreeItemMenuContext(-1, "Never"));
-  m_tree.SetContextMenuAttrib(11, 3);
-  m_tree.SetContextMenuAttrib(12, 6);
-  m_tree.SetContextMenuAttrib(13, 0xFC);
-  m_tree.SetContextMenuAttrib(99, 1);
-  EXPECT_EQ(4u, m_tree.GetContextMenuAttrib(13));
-  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(99));
+  m_tree.AddContextMenu(CTreeItemMenuContext(11, "E"));
+  m_tree.SetContextMenuAttrib(11, 0xFC);
+  EXPECT_EQ(4u, m_tree.GetContextMenuAttrib(11));
   CMenuOwner<CTreeHost> receiver;
   m_tree.SetReceiveContextCmd(&receiver);
   receiver.ExpectMenu({VK_DOWN, VK_RETURN});
   CMenuLook look;
   showMenu();
-  EXPECT_EQ("Open:10 - E:11/disabled E:12/grayed E:13/checked", receiver.m_strMenu);
+  EXPECT_EQ("Open:10 E:11/checked", receiver.m_strMenu);
   EXPECT_EQ(std::vector<UINT>{10}, receiver.m_commands);
-  EXPECT_EQ(1u, CBmpMenu::original_drawmode);
-  EXPECT_EQ(1u, CBmpMenu::xp_drawmode);
 
   // With no receiver the command goes to the tree itself.
   m_tree.ResetContextMenuAttrib();
-  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(12));
+  EXPECT_EQ(0u, m_tree.GetContextMenuAttrib(11));
   m_tree.SetReceiveContextCmd(nullptr);
   m_tree.ExpectMenu({VK_DOWN, VK_RETURN});
   showMenu();

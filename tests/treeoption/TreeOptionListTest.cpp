@@ -18,18 +18,23 @@ protected:
 };
 }
 
-TEST_F(TreeOptionView, ClicksFocusSelectAndActivate)
+TEST_F(TreeOptionView, ClicksFocusSelectActivateAndHighlight)
 {
+  const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
   Click(List(), LabelPoint(1));
   EXPECT_EQ((Log{"-1107 Units"}), TakeLog());
   EXPECT_EQ(m_pUnits, m_tree.GetFocusedItem());
   EXPECT_TRUE(m_pUnits->IsSelected());
   EXPECT_FALSE(m_pUnits->IsActivated());
+  EXPECT_GT(labelPixels(1, crHighlight), 0);
 
   Click(List(), ValuePoint(6));
   EXPECT_EQ((Log{"-1107 Zoom", "-1110 Zoom"}), TakeLog());
   EXPECT_TRUE(m_pZoom->IsActivated());
   EXPECT_FALSE(m_pUnits->IsSelected());
+  // The partial repaint redraws the row that lost the selection too.
+  EXPECT_EQ(0, labelPixels(1, crHighlight));
+  EXPECT_GT(labelPixels(6, crHighlight), 0);
 
   // The host may refuse the activation; a second click on the focused row reports no change.
   m_host.m_answers[OT_NOTIFY_ACTIVATEITEM] = 1;
@@ -44,7 +49,7 @@ TEST_F(TreeOptionView, ClicksFocusSelectAndActivate)
   EXPECT_FALSE(m_pGeneral->IsActivated());
 }
 
-TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
+TEST_F(TreeOptionView, ReadOnlyRowsEmptySpaceAndADisabledControl)
 {
   m_pUnits->ReadOnly();
   Click(List(), ValuePoint(1));
@@ -59,6 +64,7 @@ TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
   EXPECT_EQ((Log{"-1107 null", "-1107 Grid", "-1107 null"}), TakeLog());
   EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
   EXPECT_FALSE(m_pGrid->IsSelected());
+  EXPECT_EQ(0, labelPixels(2, Sys(COLOR_HIGHLIGHT)));
 
   // Input switched off: clicks and keys do nothing.
   m_tree.DisableInput(TRUE);
@@ -67,6 +73,17 @@ TEST_F(TreeOptionView, ReadOnlyRowsAndEmptySpace)
   m_tree.DisableInput(FALSE);
   EXPECT_TRUE(TakeLog().empty());
   EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+
+  // A disabled control paints greyed and takes no clicks.
+  m_tree.EnableWindow(FALSE);
+  Repaint();
+  CPixelCanvas shown(List());
+  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.Pixel(200, 200));
+  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.Pixel(290, 9));
+  EXPECT_GT(labelPixels(1, Sys(COLOR_GRAYTEXT)), 0);
+  Click(List(), LabelPoint(1));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  m_tree.EnableWindow(TRUE);
 }
 
 TEST_F(TreeOptionView, ExpandBoxAsksTheHostThenToggles)
@@ -172,68 +189,53 @@ TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
 // then stops handling the click and forgets the row.
 TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
 {
-  struct SCase
+  typedef CTreeOptionFixture F;
+  const int kChangedItem = int(CTreeOption_Msg_ChangedItem);
+  const struct
   {
     const char* pszCase;
-    int nRow;  // the row the host deletes, in drawing order
-    void (*pAct)(CTreeOptionFixture& fixture);
-    Log expected;
+    int nRow;         // the row the host deletes, in drawing order
+    CPoint ptBefore;  // a click on the list before, or none
+    int nDeleteOn;
+    bool bOnButton;  // the input goes to the shown check box, not to the list
+    UINT nMessage;   // a click (the press and the release) or a double click alone
+    CPoint point;
+    const char* pszExpected;  // the log, entries joined by ", "
+  } cases[] = {
+      {"a label clicked, deleted on -1107, the focus on another row", 1, F::LabelPoint(6), OT_NOTIFY_SELCHANGE, false,
+       WM_LBUTTONDOWN, F::LabelPoint(1), "-1107 Units, -1102 Units"},
+      {"a value clicked, deleted on -1110", 1, CPoint(-1, -1), OT_NOTIFY_ACTIVATEITEM, false, WM_LBUTTONDOWN,
+       F::ValuePoint(1), "-1107 Units, -1110 Units, -1102 Units"},
+      {"a check box activated, deleted on its report", 7, CPoint(-1, -1), kChangedItem, false, WM_LBUTTONDOWN,
+       F::ValuePoint(7), "-1107 Ruler, -1110 Ruler, ChangedItem Ruler 1, -1102 Ruler"},
+      // The button had the focus: its open edit is committed as it goes.
+      {"the shown check box clicked, deleted on its report", 7, F::ValuePoint(7), kChangedItem, true, WM_LBUTTONDOWN,
+       CPoint(8, 10), "ChangedItem Ruler 0, -1102 Ruler, -1105 Ruler"},
+      {"a header double-clicked, deleted on -1107", 5, CPoint(-1, -1), OT_NOTIFY_SELCHANGE, false, WM_LBUTTONDBLCLK,
+       F::LabelPoint(5), "-1107 View, -1102 View, -1102 Zoom, -1102 Ruler"},
   };
-  const SCase cases[] = {
-      {"a label clicked, deleted on -1107, the focus on another row",
-       1,
-       [](CTreeOptionFixture& f) {
-         Click(f.List(), f.LabelPoint(6));
-         f.TakeLog();
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-         Click(f.List(), f.LabelPoint(1));
-       },
-       {"-1107 Units", "-1102 Units"}},
-      {"a value clicked, deleted on -1110",
-       1,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_ACTIVATEITEM;
-         Click(f.List(), f.ValuePoint(1));
-       },
-       {"-1107 Units", "-1110 Units", "-1102 Units"}},
-      {"a check box activated, deleted on its report",
-       7,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-         Click(f.List(), f.ValuePoint(7));
-       },
-       {"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1", "-1102 Ruler"}},
-      {"the shown check box clicked, deleted on its report",
-       7,
-       [](CTreeOptionFixture& f) {
-         Click(f.List(), f.ValuePoint(7));
-         f.TakeLog();
-         f.m_host.m_nDeleteRowOn = int(CTreeOption_Msg_ChangedItem);
-         const HWND hButton = f.m_pRuler->m_hWnd;
-         ::SendMessage(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 10));
-         ::SendMessage(hButton, WM_LBUTTONUP, 0, MAKELPARAM(8, 10));
-         PumpMessages();
-       },
-       // The button had the focus: its open edit is committed as it goes.
-       {"ChangedItem Ruler 0", "-1102 Ruler", "-1105 Ruler"}},
-      {"a header double-clicked, deleted on -1107",
-       5,
-       [](CTreeOptionFixture& f) {
-         f.m_host.m_nDeleteRowOn = OT_NOTIFY_SELCHANGE;
-         f.List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 5 * CTreeOptionFixture::kRowHeight + 9));
-         PumpMessages();
-       },
-       {"-1107 View", "-1102 View", "-1102 Zoom", "-1102 Ruler"}},
-  };
-  for (const SCase& test : cases)
+  for (const auto& test : cases)
   {
     SCOPED_TRACE(test.pszCase);
     CTreeOptionFixture fixture;
     CTreeOptionItem* pRow = fixture.m_tree.FindItem(fixture.LabelPoint(test.nRow));
     ASSERT_NE(nullptr, pRow);
     const UINT uRowID = pRow->GetCtrlID();
-    test.pAct(fixture);
-    EXPECT_EQ(test.expected, fixture.TakeLog());
+    if (test.ptBefore.x >= 0)
+      Click(fixture.List(), test.ptBefore);
+    fixture.TakeLog();
+    fixture.m_host.m_nDeleteRowOn = test.nDeleteOn;
+    // By handle: the button's object goes with its row.
+    const HWND hTarget = test.bOnButton ? fixture.m_pRuler->m_hWnd : fixture.List().m_hWnd;
+    const LPARAM lPoint = MAKELPARAM(test.point.x, test.point.y);
+    ::SendMessage(hTarget, test.nMessage, MK_LBUTTON, lPoint);
+    if (test.nMessage == WM_LBUTTONDOWN)
+      ::SendMessage(hTarget, WM_LBUTTONUP, 0, lPoint);
+    PumpMessages();
+    std::string strLog;
+    for (const std::string& strEntry : fixture.TakeLog())
+      strLog += (strLog.empty() ? "" : ", ") + strEntry;
+    EXPECT_EQ(test.pszExpected, strLog);
     EXPECT_EQ(nullptr, fixture.m_tree.FindItem(uRowID));
     EXPECT_EQ(nullptr, fixture.m_tree.GetFocusedItem());
     // The control goes on with the rows that are left.
@@ -374,28 +376,4 @@ TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
   CPixelCanvas shaded(List());
   EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shaded.Pixel(290, 9));
   EXPECT_EQ(Sys(COLOR_BTNFACE), shaded.Pixel(8, 200));
-}
-
-TEST_F(TreeOptionView, SelectionHighlightFollowsClicksAndDisabledIsGreyed)
-{
-  const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
-  Click(List(), LabelPoint(1));
-  EXPECT_GT(labelPixels(1, crHighlight), 0);
-  // The partial repaint redraws the row that lost the selection too.
-  Click(List(), LabelPoint(6));
-  EXPECT_EQ(0, labelPixels(1, crHighlight));
-  EXPECT_GT(labelPixels(6, crHighlight), 0);
-  Click(List(), CPoint(100, 200));
-  EXPECT_EQ(0, labelPixels(6, crHighlight));
-
-  // A disabled control paints greyed and takes no clicks.
-  m_tree.EnableWindow(FALSE);
-  Repaint();
-  CPixelCanvas shown(List());
-  EXPECT_EQ(Sys(COLOR_BTNFACE), shown.Pixel(200, 200));
-  EXPECT_EQ(m_pGeneral->GetRootBackgroundColor(), shown.Pixel(290, 9));
-  EXPECT_GT(labelPixels(1, Sys(COLOR_GRAYTEXT)), 0);
-  Click(List(), LabelPoint(1));
-  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
-  m_tree.EnableWindow(TRUE);
 }
