@@ -311,8 +311,8 @@ void CTreeOptionItem::place(long lX, long lY)
     m_rcExpand = expandBox(lY);
 }
 
-// The hit rectangle of the expand box of a row whose top is at lTop; the drawn box is a pixel
-// larger each way.
+// The hit rectangle of the expand box of a row whose top is at lTop; the box is drawn from its
+// top-left corner, a little larger.
 CRect CTreeOptionItem::expandBox(long lTop) const
 {
   const CPoint ptBox(scaled(kExpandLeft), lTop + scaled(kExpandTop));
@@ -321,8 +321,9 @@ CRect CTreeOptionItem::expandBox(long lTop) const
 
 void CTreeOptionItem::drawExpandBox(CDC* pDC, long lTop)
 {
+  const CPoint ptBox = expandBox(lTop).TopLeft();
   if (m_pChild != nullptr)
-    _DrawExpand(pDC->m_hDC, scaled(kExpandLeft), lTop + scaled(kExpandTop), m_bExpanded, !IsRootLevel());
+    _DrawExpand(pDC->m_hDC, ptBox.x, ptBox.y, m_bExpanded, !IsRootLevel());
 }
 
 // The frame stays a hairline; the sign is as thick as a pixel at 96 DPI scales to.
