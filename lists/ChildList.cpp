@@ -9,6 +9,9 @@
 namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+// How far a cell keeps from its column's edges, in pixels at 96 DPI.
+const int kCellLeftMargin = 3;
+const int kCellRightMargin = 4;
 
 const char* OnOff(int nVirtualKey) { return (::GetAsyncKeyState(nVirtualKey) & 0x8000) != 0 ? "ON" : "OFF"; }
 }
@@ -337,11 +340,13 @@ int CChildList::buttonClk(int nRow, CPoint point, bool bLeft, bool bDouble)
   CColumnItemData* pItemData = GetColumnItemData(nRow);
   if (pItemData == nullptr)
     return 0;
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
   for (int nColumn = m_nButtonClkStartColumn; nColumn < pItemData->GetDataStringSize(); ++nColumn)
   {
     CRect rcColumn = getColumnRect(nRow, nColumn);
     // The cell keeps clear of the column's edges, where the header's dividers are.
-    const CRect rcCell(rcColumn.left + 3, rcColumn.top, rcColumn.left + GetColumnWidth(nColumn) - 4, rcColumn.bottom);
+    const CRect rcCell(rcColumn.left + dpi.Scale(kCellLeftMargin), rcColumn.top,
+                       rcColumn.left + GetColumnWidth(nColumn) - dpi.Scale(kCellRightMargin), rcColumn.bottom);
     if (!rcCell.PtInRect(point))
       continue;
     if (bLeft && !bDouble)
@@ -408,9 +413,7 @@ void CChildList::drawTexts(CDC* pDC, const CColumnItemData& item, int nRow)
   {
     CString strText;
     item.GetDataString(nColumn, strText);
-    CRect rcCell = getColumnRect(nRow, nColumn);
-    rcCell.DeflateRect(3, 0);
-    ZuntDrawCellText(pDC, strText, rcCell, kTextFormat);
+    ZuntDrawCellText(pDC, strText, ZuntListTextRect(*this, nRow, nColumn), kTextFormat);
   }
 }
 

@@ -55,10 +55,11 @@ void CColorComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     return;
   const CRect rcItem = lpDrawItemStruct->rcItem;
   const CColorItem* pItem = reinterpret_cast<CColorItem*>(lpDrawItemStruct->itemData);
-  const int nHeight = rcItem.Height();
-  const CRect rcSwatch(rcItem.left + 2, rcItem.top + 2, rcItem.left + 2 + 2 * nHeight, rcItem.bottom - 2);
-  const CRect rcText(pItem->GetRGB() == CColorItem::NO_COLOR ? rcItem.left + 2 : rcSwatch.right + 3, rcItem.top,
-                     rcItem.right, rcItem.bottom);
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
+  const CRect rcSwatch = ZuntSwatchRect(dpi, rcItem.left, rcItem, 2 * rcItem.Height());
+  const int nTextLeft = pItem->GetRGB() == CColorItem::NO_COLOR ? rcItem.left + dpi.Scale(ZUNT_SWATCH_INSET)
+                                                                : rcSwatch.right + dpi.Scale(ZUNT_TEXT_GAP);
+  const CRect rcText(nTextLeft, rcItem.top, rcItem.right, rcItem.bottom);
   const int nOldMode = pDC->SetBkMode(TRANSPARENT);
   drawEntry(pDC, *pItem, rcSwatch, rcText, RGB(0, 0, 0), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   pDC->SetBkMode(nOldMode);

@@ -7,6 +7,7 @@
 namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+const int kTextLeading = 3;  // pixels at 96 DPI that an entry adds to the text height
 
 // The height of entries that fill a box of client height nClient, none taller than nLimit:
 // nClient / n for the smallest n >= 2 that brings it down there, or the whole box.
@@ -25,6 +26,7 @@ IMPLEMENT_DYNAMIC(CColorListBox, CListBox)
 
 BEGIN_MESSAGE_MAP(CColorListBox, CListBox)
   ON_WM_ERASEBKGND()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CColorListBox::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CColorListBox::CColorListBox() : m_bReadOnly(false) {}
@@ -83,9 +85,10 @@ void CColorListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
   const int nHeight = rcItem.Height();
   CRect rcClient;
   GetClientRect(&rcClient);
-  CRect rcSwatch(rcItem.left + 2, rcItem.top + 2, rcItem.left + 2 + 2 * nHeight, rcItem.bottom - 2);
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
+  CRect rcSwatch = ZuntSwatchRect(dpi, rcItem.left, rcItem, 2 * nHeight);
   if (rcSwatch.right > rcClient.right)
-    rcSwatch.right = rcClient.right - 2;
+    rcSwatch.right = rcClient.right - dpi.Scale(ZUNT_SWATCH_INSET);
   const CRect rcText(rcSwatch.right + nHeight, rcItem.top, rcItem.right, rcItem.bottom);
   if (m_bReadOnly)
     drawDimmed(pDC, *pItem, rcItem, rcSwatch, rcText, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -107,7 +110,8 @@ void CColorListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     dc.SelectObject(pOldFont);
   CRect rcClient;
   GetClientRect(&rcClient);
-  lpMeasureItemStruct->itemHeight = static_cast<UINT>(FillingItemHeight(rcClient.Height(), nTextHeight + 3));
+  const int nLimit = nTextHeight + CDpiScale::OfWindow(this).Scale(kTextLeading);
+  lpMeasureItemStruct->itemHeight = static_cast<UINT>(FillingItemHeight(rcClient.Height(), nLimit));
 }
 
 int CColorListBox::CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct)
@@ -118,6 +122,16 @@ int CColorListBox::CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct)
   const int nFirst = pFirst != nullptr ? pFirst->GetIndex() : INT_MIN;
   const int nSecond = pSecond != nullptr ? pSecond->GetIndex() : INT_MIN;
   return nFirst < nSecond ? -1 : (nFirst > nSecond ? 1 : 0);
+}
+
+// A box of fixed-height entries is measured once, at its creation: the new DPI measures anew.
+LRESULT CColorListBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  MEASUREITEMSTRUCT measure = {};
+  MeasureItem(&measure);
+  SetItemHeight(0, measure.itemHeight);
+  Invalidate();
+  return 0;
 }
 
 BOOL CColorListBox::OnEraseBkgnd(CDC* pDC)

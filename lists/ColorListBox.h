@@ -1,7 +1,8 @@
 // A list box of colour swatches and names, sorted by the records' index when the host gives
 // it the sort style, and optionally read-only (no selection shown, a dimmed background). The
 // host creates it owner-drawn with fixed item height and points each entry's item data at a
-// CColorItem that outlives the entry.
+// CColorItem that outlives the entry. Swatch insets and the leading of an entry are 96-DPI
+// pixels scaled to the box's DPI; the entries are measured again when that DPI changes.
 #pragma once
 #include <afxwin.h>
 
@@ -27,6 +28,7 @@ public:
 
 protected:
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   bool m_bReadOnly;

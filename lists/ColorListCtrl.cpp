@@ -7,6 +7,7 @@
 namespace
 {
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+const int kSwatchSlack = 6;  // pixels at 96 DPI the colour column keeps beside a swatch
 }
 
 IMPLEMENT_DYNAMIC(CColorListCtrl, CListCtrl)
@@ -30,13 +31,15 @@ CColorListCtrl::SRowLayout CColorListCtrl::rowLayout(int nItem, const CRect& rcI
 {
   const int nHeight = rcItem.Height();
   SRowLayout layout;
-  layout.rcName = getColumnRect(nItem, 0);
-  layout.rcName.DeflateRect(3, 0);
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
+  layout.rcName = ZuntListTextRect(*this, nItem, 0);
   const CRect rcColumn = getColumnRect(nItem, 1);
   const int nWidth = GetColumnWidth(1);
-  const int nSwatchWidth = 2 * nHeight + 6 > nWidth ? (std::max)(nWidth - 6, 0) : 2 * nHeight;
-  layout.rcSwatch.SetRect(rcColumn.left + 2, rcItem.top + 2, rcColumn.left + 2 + nSwatchWidth, rcItem.bottom - 2);
-  layout.rcColorName.SetRect(layout.rcSwatch.right + 3, rcColumn.top, rcColumn.right - 3, rcColumn.bottom);
+  const int nSlack = dpi.Scale(kSwatchSlack);
+  const int nSwatchWidth = 2 * nHeight + nSlack > nWidth ? (std::max)(nWidth - nSlack, 0) : 2 * nHeight;
+  layout.rcSwatch = ZuntSwatchRect(dpi, rcColumn.left, rcItem, nSwatchWidth);
+  const int nGap = dpi.Scale(ZUNT_TEXT_GAP);
+  layout.rcColorName.SetRect(layout.rcSwatch.right + nGap, rcColumn.top, rcColumn.right - nGap, rcColumn.bottom);
   return layout;
 }
 

@@ -33,6 +33,12 @@ void ZuntDrawSwatch(CDC* pDC, const CRect& rect, COLORREF crOutline, COLORREF cr
   pDC->SelectObject(pOldPen);
 }
 
+CRect ZuntSwatchRect(const CDpiScale& dpi, int nLeft, const CRect& rcItem, int nWidth)
+{
+  const int nInset = dpi.Scale(ZUNT_SWATCH_INSET);
+  return CRect(nLeft + nInset, rcItem.top + nInset, nLeft + nInset + nWidth, rcItem.bottom - nInset);
+}
+
 void ZuntFillReadOnly(const CWnd& wnd, CDC* pDC)
 {
   CRect rcClient;
@@ -53,6 +59,14 @@ CRect ZuntListColumnRect(const CListCtrl& list, int nItem, int nColumn)
   for (int nBefore = 0; nBefore < nColumn; ++nBefore)
     rect.left += list.GetColumnWidth(nBefore);
   rect.right = rect.left + list.GetColumnWidth(nColumn) - 1;
+  return rect;
+}
+
+CRect ZuntListTextRect(const CListCtrl& list, int nItem, int nColumn)
+{
+  CRect rect = ZuntListColumnRect(list, nItem, nColumn);
+  const int nGap = CDpiScale::OfWindow(&list).Scale(ZUNT_TEXT_GAP);
+  rect.DeflateRect(nGap, 0);
   return rect;
 }
 

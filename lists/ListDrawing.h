@@ -1,7 +1,16 @@
 // Drawing shared by the colour lists and the child list: swatches, text in a cell, the cell
 // rectangles of a report-style list view and a scope that restores a context's text colours.
+//
+// Margins are 96-DPI pixels, scaled to the list's DPI; entry heights and column widths are the
+// list's own pixels.
 #pragma once
 #include <afxcmn.h>
+
+#include "DpiScale.h"
+
+// Margins of the entries, in pixels at 96 DPI.
+const int ZUNT_SWATCH_INSET = 2;  // a swatch from its entry's edges
+const int ZUNT_TEXT_GAP = 3;      // text from a swatch, and from the edges of a cell
 
 // Colour 19, the background of read-only and disabled entries.
 const int ZUNT_COLOR_READONLY = COLOR_INACTIVECAPTIONTEXT;
@@ -17,6 +26,9 @@ void ZuntEndEntry(const CWnd& control, CDC* pDC, const DRAWITEMSTRUCT& draw);
 // empty rectangle draws nothing.
 void ZuntDrawSwatch(CDC* pDC, const CRect& rect, COLORREF crOutline, COLORREF crFill);
 
+// The swatch of an entry: nWidth wide, inset from nLeft and from the entry's top and bottom.
+CRect ZuntSwatchRect(const CDpiScale& dpi, int nLeft, const CRect& rcItem, int nWidth);
+
 // The whole client area of a read-only list in colour 19.
 void ZuntFillReadOnly(const CWnd& wnd, CDC* pDC);
 
@@ -27,6 +39,8 @@ void ZuntDrawCellText(CDC* pDC, const CString& strText, const CRect& rect, UINT 
 // the left edge moved by the widths of the columns before, the right edge at the column's
 // last pixel.
 CRect ZuntListColumnRect(const CListCtrl& list, int nItem, int nColumn);
+// Where the text of such a cell goes: clear of the column's edges by the text gap.
+CRect ZuntListTextRect(const CListCtrl& list, int nItem, int nColumn);
 
 // Sets a context's text and background colours and puts the old ones back when it ends.
 class CTextColorScope

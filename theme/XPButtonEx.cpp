@@ -2,12 +2,15 @@
 
 #include <vsstyle.h>
 
+#include "DpiScale.h"
+
 #include <cstdlib>
 
 namespace
 {
-// The icon is drawn 32 by 32 around the face's centre.
+// The icon is drawn 32 by 32 around the face's centre, a pixel low (pixels at 96 DPI).
 const int kIconCentre = 16;
+const int kIconDrop = 1;
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CXPButtonEx, CButton)
@@ -42,12 +45,14 @@ void CXPButtonEx::DrawFace(LPDRAWITEMSTRUCT lpDrawItemStruct, int nDown)
     UINT nFlags = DFCS_BUTTONPUSH | (nDown > 0 ? DFCS_PUSHED : 0) | (m_bHot ? DFCS_HOT : 0);
     ::DrawFrameControl(hDC, &rect, DFC_BUTTON, nFlags);
   }
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
+  const int nCentre = dpi.Scale(kIconCentre);
   int cx = (rect.left + rect.right) / 2;
   int cy = (rect.top + rect.bottom) / 2;
-  rect.OffsetRect(-std::abs(kIconCentre - cx), -std::abs(kIconCentre - cy));
+  rect.OffsetRect(-std::abs(nCentre - cx), -std::abs(nCentre - cy));
   HICON hIcon = reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON));
   if (hIcon)
-    ::DrawIcon(hDC, rect.left, rect.top + 1, hIcon);
+    ::DrawIcon(hDC, rect.left, rect.top + dpi.Scale(kIconDrop), hIcon);
 }
 
 IMPLEMENT_DYNCREATE(CXPRadioButton, CXPButtonEx)

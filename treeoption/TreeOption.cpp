@@ -8,6 +8,7 @@ const long kDefaultColumn = 150;
 const long kMinColumn = 16;
 const int kInfoHeight = 50;
 const int kNoInfoMargin = 5;
+const long kDividerReach = 5;
 const UINT kInfoID = 0xFFFF;
 const UINT kListID = 30000;
 // The menu-font fields as the system had them before the padded border width was added.
@@ -53,14 +54,15 @@ BEGIN_MESSAGE_MAP(CTreeOption, CWnd)
   ON_WM_ENABLE()
   ON_WM_SETFOCUS()
   ON_WM_SYSCOLORCHANGE()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CTreeOption::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CTreeOption::CTreeOption()
     : m_dwOptions(0), m_otiVisibleList(nullptr), m_otiVisibleTail(nullptr), m_bLayoutDirty(true), m_lShownHeight(0),
       m_nDeleting(0), m_uLabelPaint(0), m_bFreshRows(false), m_rowsToRedraw(CTreeOptionRowSet::toRedraw),
       m_rowsToDeselect(CTreeOptionRowSet::toDeselect), m_rowsHovered(CTreeOptionRowSet::hovered), m_otiFocus(nullptr),
-      m_ptOrigin(kDefaultColumn, 0), m_bDisableInput(FALSE), m_uLastID(0), m_pNotify(nullptr), m_bUseLabel(true),
-      m_bUseInfo(true), m_bDrawColumFrame(true)
+      m_ptOrigin(CDpiScale::OfSystem().Scale(kDefaultColumn), 0), m_bDisableInput(FALSE), m_uLastID(0),
+      m_pNotify(nullptr), m_bUseLabel(true), m_bUseInfo(true), m_bDrawColumFrame(true), m_dpi(CDpiScale::OfSystem())
 {
   if (m_uInstanceCount == 0)
     InitGlobalResources();
@@ -112,6 +114,7 @@ int CTreeOption::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CWnd::OnCreate(lpCreateStruct) == -1)
     return -1;
+  followDpi(CDpiScale::OfWindow(this));
   CRect rcClient;
   GetClientRect(rcClient);
   m_otInfo.SetOptionsOwner(this);
@@ -141,11 +144,11 @@ void CTreeOption::resizeAll(int cx, int cy)
   int cyList = cy;
   if (GetShowInfoWindow() && m_otInfo.GetSafeHwnd() != nullptr)
   {
-    cyList = cy - kInfoHeight;
-    m_otInfo.MoveWindow(0, cyList, cx, kInfoHeight);
+    cyList = cy - Scaled(kInfoHeight);
+    m_otInfo.MoveWindow(0, cyList, cx, Scaled(kInfoHeight));
   }
   else if (GetShowInfoWindow())
-    cyList = cy - kNoInfoMargin;
+    cyList = cy - Scaled(kNoInfoMargin);
   m_otlList.MoveWindow(0, 0, cx, cyList);
   Invalidate(FALSE);
 }
@@ -195,6 +198,35 @@ void CTreeOption::OnSysColorChange()
   Invalidate(FALSE);
 }
 
+// The control moved to a monitor of another DPI: its sizes follow, then the layout.
+LRESULT CTreeOption::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  followDpi(CDpiScale::OfWindow(this));
+  relayout();
+  m_otlList.UpdateResize();
+  UpdateMoveAllItems();
+  return 0;
+}
+
+// Rows take the new default height, or keep their share of a host's; the column and the scroll
+// offset keep their place in proportion.
+void CTreeOption::followDpi(const CDpiScale& dpi)
+{
+  if (dpi == m_dpi)
+    return;
+  const CDpiScale old = m_dpi;
+  m_dpi = dpi;
+  EnumItems(
+      &m_otiRootItem,
+      [](CTreeOption* pOptions, CTreeOptionItem* pItem, long lOldDpi) {
+        pItem->followDpi(CDpiScale(UINT(lOldDpi)), pOptions->m_dpi);
+        return 1;
+      },
+      long(old.GetDpi()));
+  m_ptOrigin.x = ::MulDiv(m_ptOrigin.x, int(dpi.GetDpi()), int(old.GetDpi()));
+  m_ptOrigin.y = ::MulDiv(m_ptOrigin.y, int(dpi.GetDpi()), int(old.GetDpi()));
+}
+
 // Options.
 
 void CTreeOption::setOption(DWORD dwBit, BOOL bSet)
@@ -233,9 +265,10 @@ void CTreeOption::SetColumn(long lColumn)
   CRect rcClient;
   if (GetSafeHwnd() != nullptr)
     GetClientRect(rcClient);
-  lColumn = (std::max)(lColumn, kMinColumn);
-  if (!rcClient.IsRectEmpty() && lColumn >= rcClient.Width() - kMinColumn)
-    lColumn = rcClient.Width() - kMinColumn;
+  const long lMinColumn = Scaled(kMinColumn);
+  lColumn = (std::max)(lColumn, lMinColumn);
+  if (!rcClient.IsRectEmpty() && lColumn >= rcClient.Width() - lMinColumn)
+    lColumn = rcClient.Width() - lMinColumn;
   if (lColumn == m_ptOrigin.x)
     return;
   m_ptOrigin.x = lColumn;
@@ -267,6 +300,7 @@ CTreeOptionItem* CTreeOption::InsertItem(CTreeOptionItem* otiItem, CTreeOptionIt
   appendChild(otiParent, otiItem);
   otiItem->SetCtrlID(++m_uLastID);
   otiItem->SetParent(otiParent);
+  otiItem->adoptDefaultHeight(m_dpi);
   otiItem->SetOptionsOwner(this);
   if (isShown(otiItem))
     m_lShownHeight += otiItem->GetTotalHeight();
@@ -573,10 +607,11 @@ long CTreeOption::HitTest(const POINT& pt)
     return OT_HIT_NOWHERE;
   const bool bRoot = pItem->IsRootLevel() != FALSE;
   const long lColumn = GetColumn();
-  if (!bRoot && m_bUseLabel && lColumn - 5 <= pt.x && pt.x <= lColumn + 5)
+  const long lReach = Scaled(kDividerReach);
+  if (!bRoot && m_bUseLabel && lColumn - lReach <= pt.x && pt.x <= lColumn + lReach)
     return OT_HIT_COLUMN;
   const CPoint ptContent(pt.x, pt.y + m_ptOrigin.y);
-  if (pt.x <= lColumn + 5)
+  if (pt.x <= lColumn + lReach)
     return pItem->HitExpand(ptContent) ? OT_HIT_EXPAND : OT_HIT_LABEL;
   if (!bRoot)
     return OT_HIT_ATTRIBUTE;
@@ -678,7 +713,7 @@ CTreeOptionItem* CTreeOption::visibleBefore(CTreeOptionItem* otiItem) const
 }
 
 // Places the rows as the full repaint draws them: group headers and their children at indent 0,
-// each further level 16 pixels in, each row below the one before.
+// each further level one indent in, each row below the one before.
 long CTreeOption::layOutRow(CTreeOptionItem* otiItem, long lX, long lY)
 {
   if (otiItem->GetOptionsOwner() == nullptr)
@@ -688,7 +723,7 @@ long CTreeOption::layOutRow(CTreeOptionItem* otiItem, long lX, long lY)
   long lHeight = otiItem->GetHeight();
   if (!otiItem->IsExpanded())
     return lHeight;
-  const long lChildX = otiItem->IsRootLevel() ? lX : lX + OT_LEVEL_INDENT;
+  const long lChildX = otiItem->IsRootLevel() ? lX : lX + LevelIndent();
   for (CTreeOptionItem* pChild = otiItem->GetChild(); pChild != nullptr; pChild = pChild->GetSibling())
     lHeight += layOutRow(pChild, lChildX, lY + lHeight);
   return lHeight;

@@ -2,8 +2,16 @@
 // divider between the label and value columns, a list view that paints and takes input, and an
 // information pane that describes the focused row. The control owns the items handed to
 // InsertItem and reports to a notify window (WM_NOTIFY) and to its parent (registered messages).
+//
+// The sizes the control fixes (row height 18, label column 150 and its limits, gutter and level
+// indent 16, expand box, divider hit distance, drag bar, wheel step, the 50-pixel information
+// pane, insets of labels, option buttons and check boxes) are 96-DPI pixels scaled to the
+// window's DPI. Sizes the host passes or reads (column, row heights, rectangles) are the
+// window's own pixels. The fonts come from the system's menu font, which Windows scales.
 #pragma once
 #include <afxwin.h>
+
+#include "DpiScale.h"
 
 #include <vector>
 
@@ -95,6 +103,11 @@ public:
   BOOL IsSingleSelection() const { return TRUE; }
   // Drawing greys out while the window is disabled.
   bool IsControlEnabled() const { return m_hWnd == nullptr || IsWindowEnabled(); }
+  // A size given in pixels at 96 DPI, in this control's pixels.
+  int Scaled(int nPixels) const { return m_dpi.Scale(nPixels); }
+  const CDpiScale& GetDpiScale() const { return m_dpi; }
+  long GutterWidth() const { return Scaled(OT_GUTTER_WIDTH); }
+  long LevelIndent() const { return Scaled(OT_LEVEL_INDENT); }
   CWnd* GetCtrlParent() { return &m_otlList; }
   CTreeOptionList* GetListView() { return &m_otlList; }
   CTreeOptionInfo* GetInfoWindow() { return &m_otInfo; }
@@ -202,6 +215,7 @@ protected:
   afx_msg void OnEnable(BOOL bEnable);
   afx_msg void OnSetFocus(CWnd* pOldWnd);
   afx_msg void OnSysColorChange();
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
 private:
@@ -226,6 +240,7 @@ private:
   void moveFocus(CTreeOptionItem* otiTarget, bool bEvenNull);
   void expandAncestors(CTreeOptionItem* otiItem);
   void scrollIntoView(CTreeOptionItem* otiItem);
+  void followDpi(const CDpiScale& dpi);
 
   DWORD m_dwOptions;
   CTreeOptionInfo m_otInfo;
@@ -251,4 +266,5 @@ private:
   bool m_bUseLabel;
   bool m_bUseInfo;
   bool m_bDrawColumFrame;
+  CDpiScale m_dpi;  // the window's, the system's before it exists
 };

@@ -6,8 +6,11 @@
 
 namespace
 {
+// In pixels at 96 DPI.
 const int kBoxSize = 14;
 const int kGap = 5;
+const int kBoxLeft = 1;
+const int kBoxTop = 4;
 }
 
 IMPLEMENT_DYNAMIC(CTreeOptionCheckButton, CWnd)
@@ -79,7 +82,8 @@ BOOL CTreeOptionCheckButton::OnEraseBkgnd(CDC*) { return FALSE; }
 
 CRect CTreeOptionCheckButton::drawCheckParts(CDC* pDC, CPoint ptBox, const CRect& rcArea, bool bEnabled, bool bBox)
 {
-  CRect rcBox(ptBox, CSize(kBoxSize, kBoxSize));
+  const int nBox = m_otCheckOption->Scaled(kBoxSize), nGap = m_otCheckOption->Scaled(kGap);
+  CRect rcBox(ptBox, CSize(nBox, nBox));
   long lTextLeft = rcArea.left;
   if (bBox)
   {
@@ -89,12 +93,12 @@ CRect CTreeOptionCheckButton::drawCheckParts(CDC* pDC, CPoint ptBox, const CRect
     if (!bEnabled)
       nState |= DFCS_INACTIVE;
     pDC->DrawFrameControl(rcBox, DFC_BUTTON, nState);
-    lTextLeft = rcBox.right + kGap;
+    lTextLeft = rcBox.right + nGap;
     if (m_bUseColorRect)
     {
-      const CRect rcSwatch(rcBox.right + kGap, rcBox.top, rcBox.right + kGap + 2 * rcBox.Height(), rcBox.bottom);
+      const CRect rcSwatch(rcBox.right + nGap, rcBox.top, rcBox.right + nGap + 2 * rcBox.Height(), rcBox.bottom);
       DrawColor(pDC, rcSwatch, ::GetSysColor(COLOR_WINDOWTEXT), m_crColor);
-      lTextLeft = rcSwatch.right + kGap;
+      lTextLeft = rcSwatch.right + nGap;
     }
   }
   if (GetOption(OT_CHECK_SHOWTEXT))
@@ -118,7 +122,9 @@ void CTreeOptionCheckButton::OnPaint()
   dc.SetTextColor(::GetSysColor(bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   dc.SetBkMode(TRANSPARENT);
   dc.SelectObject(CTreeOption::GetNormalFont());
-  m_rcCheck = drawCheckParts(&dc, CPoint(rcClient.left + 1, rcClient.top + 4), rcClient, bEnabled, true);
+  const CPoint ptBox(rcClient.left + m_otCheckOption->Scaled(kBoxLeft),
+                     rcClient.top + m_otCheckOption->Scaled(kBoxTop));
+  m_rcCheck = drawCheckParts(&dc, ptBox, rcClient, bEnabled, true);
   if (GetOption(OT_CHECK_SHOWTEXT))
     m_rcCheck.right = rcClient.right;
   dc.SelectStockObject(SYSTEM_FONT);

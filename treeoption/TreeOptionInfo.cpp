@@ -3,6 +3,11 @@
 #include "BmpMenuMemDC.h"
 #include "TreeOption.h"
 
+namespace
+{
+const int kTextInset = 4;  // pixels at 96 DPI
+}
+
 IMPLEMENT_DYNAMIC(CTreeOptionInfo, CStatic)
 
 BEGIN_MESSAGE_MAP(CTreeOptionInfo, CStatic)
@@ -25,7 +30,8 @@ void CTreeOptionInfo::OnPaint()
   dc.FillSolidRect(rcClient, ::GetSysColor(COLOR_BTNFACE));
   CRect rcBorder(rcClient);
   dc.DrawEdge(rcBorder, BDR_SUNKENOUTER, BF_RECT);
-  rcClient.DeflateRect(4, 4);
+  const int nInset = m_otOption->Scaled(kTextInset);
+  rcClient.DeflateRect(nInset, nInset);
   drawTexts(&dc, rcClient);
 }
 

@@ -4,11 +4,18 @@
 
 namespace
 {
+// In pixels at 96 DPI.
 const long kDefaultHeight = 18;
-const long kGutter = OT_GUTTER_WIDTH;
-const long kIndent = OT_LEVEL_INDENT;
 const int kTextInset = 5;
 const int kButtonGap = 10;
+const int kButtonTop = 2;
+const int kViewBorder = 2;
+const int kExpandLeft = 4;
+const int kExpandTop = 5;
+const int kExpandHit = 8;
+const int kExpandBox = 9;
+const int kExpandSignInset = 2;
+const int kExpandSign = 5;
 
 // Selects a font, colours and mode for one drawing step and restores them.
 class CTextScope
@@ -100,12 +107,14 @@ void CTreeOptionRowSet::Clear()
 
 CTreeOptionItem::CTreeOptionItem()
     : m_uControlID(0), m_pParent(nullptr), m_pSibling(nullptr), m_pChild(nullptr), m_pNextVisible(nullptr),
-      m_otOption(nullptr), m_ptLocation(0, 0), m_bCommitted(FALSE), m_lItemHeight(kDefaultHeight), m_bSelected(FALSE),
-      m_bExpanded(FALSE), m_bActivated(FALSE), m_bReadOnly(FALSE), m_nItemType(1), m_bDrawMultiline(FALSE),
+      m_otOption(nullptr), m_ptLocation(0, 0), m_bCommitted(FALSE),
+      m_lItemHeight(CDpiScale::OfSystem().Scale(kDefaultHeight)), m_bSelected(FALSE), m_bExpanded(FALSE),
+      m_bActivated(FALSE), m_bReadOnly(FALSE), m_nItemType(1), m_bDrawMultiline(FALSE),
       m_crBackground(::GetSysColor(COLOR_WINDOW)), m_crText(::GetSysColor(COLOR_BTNTEXT)),
       m_crRootBackground(::GetSysColor(COLOR_INACTIVEBORDER)), m_crLabelText(::GetSysColor(COLOR_BTNTEXT)),
       m_crLabelBackground(::GetSysColor(COLOR_WINDOW)), m_bOptionButton1Hover(false), m_bOptionButton2Hover(false),
-      m_bUpdateDraw(false), m_pLastChild(nullptr), m_nVisibleIndex(-1), m_anSetSlot{-1, -1, -1}, m_uLabelPaint(0)
+      m_bUpdateDraw(false), m_bDefaultHeight(true), m_pLastChild(nullptr), m_nVisibleIndex(-1), m_anSetSlot{-1, -1, -1},
+      m_uLabelPaint(0)
 {}
 
 CTreeOptionItem::~CTreeOptionItem() {}
@@ -150,7 +159,23 @@ void CTreeOptionItem::SetItemHeight(long lHeight)
   if (m_otOption != nullptr)
     m_otOption->rowHeightChanging(this, lHeight - m_lItemHeight);
   m_lItemHeight = lHeight;
+  m_bDefaultHeight = false;
 }
+
+void CTreeOptionItem::adoptDefaultHeight(const CDpiScale& dpi)
+{
+  if (m_bDefaultHeight)
+    m_lItemHeight = dpi.Scale(kDefaultHeight);
+}
+
+void CTreeOptionItem::followDpi(const CDpiScale& from, const CDpiScale& to)
+{
+  const bool bDefault = m_bDefaultHeight;
+  SetItemHeight(bDefault ? to.Scale(kDefaultHeight) : ::MulDiv(m_lItemHeight, int(to.GetDpi()), int(from.GetDpi())));
+  m_bDefaultHeight = bDefault;
+}
+
+int CTreeOptionItem::scaled(int nPixels) const { return m_otOption->Scaled(nPixels); }
 
 void CTreeOptionItem::SetUpdateDraw()
 {
@@ -238,9 +263,9 @@ long CTreeOptionItem::DrawItem(CDC* pDC, const RECT& rcClient, long lX, long lY,
   const long lColumn = m_otOption->GetColumn();
   const CRect rcClientRect(rcClient);
   const bool bRoot = IsRootLevel() != FALSE;
-  m_rcAttribute.SetRect(lColumn + kTextInset, lTop, rcClientRect.right, lTop + m_lItemHeight - 1);
-  const CRect rcValue(lColumn, lTop, rcClientRect.right - 2, lTop + m_lItemHeight - 1);
-  const CRect rcLabel(lX + kGutter, lTop, bRoot ? rcClientRect.right : lColumn, lTop + m_lItemHeight);
+  m_rcAttribute.SetRect(lColumn + scaled(kTextInset), lTop, rcClientRect.right, lTop + m_lItemHeight - 1);
+  const CRect rcValue(lColumn, lTop, rcClientRect.right - scaled(kViewBorder), lTop + m_lItemHeight - 1);
+  const CRect rcLabel(lX + m_otOption->GutterWidth(), lTop, bRoot ? rcClientRect.right : lColumn, lTop + m_lItemHeight);
 
   drawBackground(pDC, rcClientRect, lTop, rcValue);
   drawExpandBox(pDC, lTop);
@@ -260,7 +285,7 @@ long CTreeOptionItem::DrawItem(CDC* pDC, const RECT& rcClient, long lX, long lY,
 
   long lHeight = m_lItemHeight;
   if (m_pChild != nullptr && m_bExpanded && !bOnlyThis)
-    lHeight += drawChildren(pDC, rcClient, bRoot ? lX : lX + kIndent, lY + m_lItemHeight);
+    lHeight += drawChildren(pDC, rcClient, bRoot ? lX : lX + m_otOption->LevelIndent(), lY + m_lItemHeight);
   m_bUpdateDraw = false;
   return lHeight;
 }
@@ -273,7 +298,7 @@ void CTreeOptionItem::drawBackground(CDC* pDC, const CRect& rcClient, long lTop,
     return;
   }
   const bool bShade = m_otOption->GetShadeRootItems() || !m_otOption->IsControlEnabled();
-  pDC->FillSolidRect(rcClient.left + kGutter, lTop, rcClient.Width() + 1, m_lItemHeight,
+  pDC->FillSolidRect(rcClient.left + m_otOption->GutterWidth(), lTop, rcClient.Width() + 1, m_lItemHeight,
                      bShade ? m_crRootBackground : ::GetSysColor(COLOR_WINDOW));
 }
 
@@ -283,26 +308,39 @@ void CTreeOptionItem::place(long lX, long lY)
   if (m_pChild == nullptr)
     m_rcExpand.SetRectEmpty();
   else
-    m_rcExpand.SetRect(4, lY + 5, 12, lY + 13);
+    m_rcExpand = expandBox(lY);
+}
+
+// The hit rectangle of the expand box of a row whose top is at lTop; the box is drawn from its
+// top-left corner, a little larger.
+CRect CTreeOptionItem::expandBox(long lTop) const
+{
+  const CPoint ptBox(scaled(kExpandLeft), lTop + scaled(kExpandTop));
+  return CRect(ptBox, CSize(scaled(kExpandHit), scaled(kExpandHit)));
 }
 
 void CTreeOptionItem::drawExpandBox(CDC* pDC, long lTop)
 {
+  const CPoint ptBox = expandBox(lTop).TopLeft();
   if (m_pChild != nullptr)
-    _DrawExpand(pDC->m_hDC, 4, lTop + 5, m_bExpanded, !IsRootLevel());
+    _DrawExpand(pDC->m_hDC, ptBox.x, ptBox.y, m_bExpanded, !IsRootLevel());
 }
 
+// The frame stays a hairline; the sign is as thick as a pixel at 96 DPI scales to.
 void CTreeOptionItem::_DrawExpand(HDC hDC, long lLeft, long lTop, BOOL bExpanded, BOOL bFilled)
 {
   CDC* pDC = CDC::FromHandle(hDC);
-  const CRect rcBox(lLeft, lTop, lLeft + 9, lTop + 9);
+  const int nBox = scaled(kExpandBox);
+  const CRect rcBox(lLeft, lTop, lLeft + nBox, lTop + nBox);
   if (bFilled)
     pDC->FillSolidRect(rcBox, ::GetSysColor(COLOR_WINDOW));
   CBrush brShadow(::GetSysColor(COLOR_BTNSHADOW));
   pDC->FrameRect(rcBox, &brShadow);
-  pDC->FillSolidRect(lLeft + 2, lTop + 4, 5, 1, RGB(0, 0, 0));
+  const int nInset = scaled(kExpandSignInset), nLength = scaled(kExpandSign), nThickness = scaled(1);
+  const int nMiddle = (nBox - nThickness) / 2;
+  pDC->FillSolidRect(lLeft + nInset, lTop + nMiddle, nLength, nThickness, RGB(0, 0, 0));
   if (!bExpanded)
-    pDC->FillSolidRect(lLeft + 4, lTop + 2, 1, 5, RGB(0, 0, 0));
+    pDC->FillSolidRect(lLeft + nMiddle, lTop + nInset, nThickness, nLength, RGB(0, 0, 0));
 }
 
 void CTreeOptionItem::drawLabel(CDC* pDC, const CRect& rcLabel)
@@ -313,8 +351,9 @@ void CTreeOptionItem::drawLabel(CDC* pDC, const CRect& rcLabel)
   COLORREF crText = m_crLabelText;
   if (m_bSelected)
   {
-    pDC->FillSolidRect(CRect(kGutter, rcLabel.top, rcLabel.right + kTextInset, rcLabel.bottom),
-                       ::GetSysColor(COLOR_HIGHLIGHT));
+    pDC->FillSolidRect(
+        CRect(m_otOption->GutterWidth(), rcLabel.top, rcLabel.right + scaled(kTextInset), rcLabel.bottom),
+        ::GetSysColor(COLOR_HIGHLIGHT));
     crText = ::GetSysColor(COLOR_BTNHIGHLIGHT);
   }
   if (!m_otOption->IsControlEnabled())
@@ -331,10 +370,10 @@ void CTreeOptionItem::drawLabel(CDC* pDC, const CRect& rcLabel)
 CRect CTreeOptionItem::labelPlace(const CRect& rcLabel, UINT& nFormat) const
 {
   CRect rcText(rcLabel);
-  rcText.left += kTextInset;
+  rcText.left += scaled(kTextInset);
   nFormat = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT;
   if (m_bDrawMultiline)
-    rcText.top += kTextInset;
+    rcText.top += scaled(kTextInset);
   else
     nFormat |= DT_VCENTER;
   return rcText;
@@ -346,7 +385,7 @@ void CTreeOptionItem::measureLabel(CDC* pDC)
   if (IsStringEmpty(m_strLabel))
     return;
   const long lTop = m_ptLocation.y - m_otOption->GetOrigin().y;
-  const CRect rcLabel(m_ptLocation.x + kGutter, lTop, m_otOption->GetColumn(), lTop + m_lItemHeight);
+  const CRect rcLabel(m_ptLocation.x + m_otOption->GutterWidth(), lTop, m_otOption->GetColumn(), lTop + m_lItemHeight);
   CFont* pOld = pDC->SelectObject(CTreeOption::GetNormalFont());
   UINT nFormat = 0;
   CRect rcText = labelPlace(rcLabel, nFormat);
@@ -365,13 +404,13 @@ void CTreeOptionItem::drawOptionButtons(CDC* pDC)
   const long lOffset = m_otOption->GetOrigin().y;
   if (!m_strOptionButton1.IsEmpty())
   {
-    m_rcOptionButton1 = drawOptionButton(pDC, m_strOptionButton1, m_bOptionButton1Hover, lLeft + kButtonGap);
+    m_rcOptionButton1 = drawOptionButton(pDC, m_strOptionButton1, m_bOptionButton1Hover, lLeft + scaled(kButtonGap));
     lLeft = m_rcOptionButton1.right;
     m_rcOptionButton1.OffsetRect(0, lOffset);
   }
   if (!m_strOptionButton2.IsEmpty())
   {
-    m_rcOptionButton2 = drawOptionButton(pDC, m_strOptionButton2, m_bOptionButton2Hover, lLeft + kButtonGap);
+    m_rcOptionButton2 = drawOptionButton(pDC, m_strOptionButton2, m_bOptionButton2Hover, lLeft + scaled(kButtonGap));
     m_rcOptionButton2.OffsetRect(0, lOffset);
   }
 }
@@ -381,7 +420,8 @@ CRect CTreeOptionItem::drawOptionButton(CDC* pDC, const CString& strCaption, boo
 {
   pDC->SetBkColor(::GetSysColor(bHover ? COLOR_INACTIVECAPTION : COLOR_BTNFACE));
   const CRect rcLabel = GetLabelRect();
-  CRect rcButton(lLeft, rcLabel.top + 2, lLeft + pDC->GetTextExtent(strCaption).cx + 1, rcLabel.bottom);
+  CRect rcButton(lLeft, rcLabel.top + scaled(kButtonTop), lLeft + pDC->GetTextExtent(strCaption).cx + 1,
+                 rcLabel.bottom);
   const CString strShown = TreeOptionFitText(pDC, strCaption, rcButton.Width());
   pDC->DrawFrameControl(rcButton, DFC_BUTTON, DFCS_BUTTONPUSH);
   _DrawButton(pDC->m_hDC, rcButton);
@@ -406,17 +446,19 @@ void CTreeOptionItem::_DrawButton(HDC hDC, CRect rcButton)
   ::SelectObject(hDC, hOld);
 }
 
+// Grid lines stay hairlines at every DPI.
 void CTreeOptionItem::drawGridLines(CDC* pDC, const CRect& rcClient, long lTop, const CRect& rcLabel)
 {
+  const long lGutter = m_otOption->GutterWidth();
   const bool bFrame = m_otOption->IsDrawColumFrame();
   if (IsRootLevel())
   {
-    fillBand(pDC, kGutter, lTop + m_lItemHeight - 1, rcClient.right, 1, COLOR_BTNSHADOW);
-    fillBand(pDC, kGutter, lTop - 1, rcClient.right, 1, COLOR_BTNSHADOW);
+    fillBand(pDC, lGutter, lTop + m_lItemHeight - 1, rcClient.right, 1, COLOR_BTNSHADOW);
+    fillBand(pDC, lGutter, lTop - 1, rcClient.right, 1, COLOR_BTNSHADOW);
   }
   else if (bFrame)
-    fillBand(pDC, kGutter, lTop + m_lItemHeight - 1, rcClient.right, 1, COLOR_BTNSHADOW);
-  fillBand(pDC, kGutter, rcClient.top, 1, rcClient.bottom, COLOR_BTNSHADOW);
+    fillBand(pDC, lGutter, lTop + m_lItemHeight - 1, rcClient.right, 1, COLOR_BTNSHADOW);
+  fillBand(pDC, lGutter, rcClient.top, 1, rcClient.bottom, COLOR_BTNSHADOW);
   if (!IsRootLevel() && bFrame)
     fillBand(pDC, m_otOption->GetColumn(), rcLabel.top, 1, rcLabel.Height(), COLOR_BTNSHADOW);
 }

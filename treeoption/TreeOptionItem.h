@@ -6,11 +6,13 @@
 
 #include <vector>
 
+#include "DpiScale.h"
+
 class CTreeOption;
 class CTreeOptionItem;
 
-// Geometry shared by the rows and the view: the expand-box column at the left, and the indent
-// of each further level.
+// Geometry shared by the rows and the view, in pixels at 96 DPI: the expand-box column at the
+// left, and the indent of each further level.
 enum
 {
   OT_GUTTER_WIDTH = 16,
@@ -168,6 +170,11 @@ private:
   friend class CTreeOptionRowSet;
   // Places the row at indent x and content y as DrawItem would, without drawing.
   void place(long lX, long lY);
+  // A row made before it had an owner took its default height at the system DPI.
+  void adoptDefaultHeight(const CDpiScale& dpi);
+  void followDpi(const CDpiScale& from, const CDpiScale& to);
+  int scaled(int nPixels) const;
+  CRect expandBox(long lTop) const;
   CRect labelPlace(const CRect& rcLabel, UINT& nFormat) const;
   void measureLabel(CDC* pDC);
   void drawBackground(CDC* pDC, const CRect& rcClient, long lTop, const CRect& rcValue);
@@ -211,6 +218,7 @@ private:
   bool m_bOptionButton1Hover;
   bool m_bOptionButton2Hover;
   bool m_bUpdateDraw;
+  bool m_bDefaultHeight;  // no height set: the 96-DPI default, scaled
   // Bookkeeping of the owner: the last child (appending stays cheap), the row's index in the
   // visible list, its slots in the owner's row sets, and the full repaint its label rect is from.
   CTreeOptionItem* m_pLastChild;

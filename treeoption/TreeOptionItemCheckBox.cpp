@@ -5,6 +5,7 @@
 namespace
 {
 const int kItemTypeCheckBox = 2;
+const int kIdleBoxTop = 3;  // pixels at 96 DPI
 }
 
 IMPLEMENT_DYNAMIC(CTreeOptionItemCheckBox, CTreeOptionCheckButton)
@@ -112,6 +113,7 @@ void CTreeOptionItemCheckBox::DrawAttribute(CDC* pDC, const RECT& rcRect)
   const CRect rcArea(rcRect);
   if (!bEnabled)
     pDC->FillSolidRect(CRect(rcArea.left, rcArea.top, rcArea.right + 1, rcArea.bottom), ::GetSysColor(COLOR_BTNFACE));
-  drawCheckParts(pDC, CPoint(rcArea.left, rcArea.top + 3), rcArea, bEnabled, GetOption(OT_CHECK_SHOWCHECKBOX) != FALSE);
+  drawCheckParts(pDC, CPoint(rcArea.left, rcArea.top + pOwner->Scaled(kIdleBoxTop)), rcArea, bEnabled,
+                 GetOption(OT_CHECK_SHOWCHECKBOX) != FALSE);
   pDC->RestoreDC(nSaved);
 }

@@ -8,13 +8,13 @@
 
 namespace
 {
-const long kGutter = OT_GUTTER_WIDTH;
-const long kIndent = OT_LEVEL_INDENT;
+// In pixels at 96 DPI.
 const long kLineStep = 18;
 const long kMinDropColumn = 17;
 const int kDragBarWidth = 4;
 const int kFitMargin = 5;
 const long kPaintMargin = 32;
+const int kViewBorder = 2;
 }
 
 IMPLEMENT_DYNAMIC(CTreeOptionList, CWnd)
@@ -78,6 +78,11 @@ bool CTreeOptionList::acceptsInput() const
   return m_otOption != nullptr && !m_otOption->IsDisableInput() && m_otOption->IsWindowEnabled();
 }
 
+int CTreeOptionList::scaled(int nPixels) const
+{
+  return m_otOption != nullptr ? m_otOption->Scaled(nPixels) : CDpiScale::OfWindow(this).Scale(nPixels);
+}
+
 void CTreeOptionList::repaint()
 {
   m_bUpdatePaint = FALSE;
@@ -92,7 +97,7 @@ void CTreeOptionList::UpdateResize()
   if (m_otOption == nullptr)
     return;
   if (!m_otOption->IsUseLabel())
-    m_otOption->SetColumn(kMinDropColumn);
+    m_otOption->SetColumn(scaled(kMinDropColumn));
   const long lTotal = m_otOption->GetShownHeight();
   if (GetSafeHwnd() != nullptr)
   {
@@ -120,10 +125,10 @@ void CTreeOptionList::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
   switch (nSBCode)
   {
   case SB_LINEUP:
-    lPosition -= kLineStep;
+    lPosition -= scaled(kLineStep);
     break;
   case SB_LINEDOWN:
-    lPosition += kLineStep;
+    lPosition += scaled(kLineStep);
     break;
   case SB_PAGEUP:
     lPosition -= lPage;
@@ -220,31 +225,33 @@ void CTreeOptionList::fullPaint(CDC* pDC, const CRect& rcClient, const CRect& rc
   m_otOption->ClearAllLabelRect();
   // A row may draw a little beyond its own band (a tall font): its neighbours count as meeting.
   const std::vector<CTreeOptionItem*> arRows =
-      m_otOption->LayOutRows(rcClient.top - kPaintMargin, rcClient.bottom + kPaintMargin);
+      m_otOption->LayOutRows(rcClient.top - scaled(kPaintMargin), rcClient.bottom + scaled(kPaintMargin));
   const bool bEnabled = m_otOption->IsWindowEnabled() != FALSE;
   const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
   const COLORREF crBack = bEnabled ? ::GetSysColor(COLOR_WINDOW) : crFace;
   dc.FillSolidRect(rcClient, crFace);
   CRect rcInner(rcClient);
-  rcInner.DeflateRect(2, 2);
+  rcInner.DeflateRect(scaled(kViewBorder), scaled(kViewBorder));
   dc.FillSolidRect(rcInner, crBack);
-  dc.FillSolidRect(0, 0, kGutter, rcClient.Height(), m_otOption->GetShadeExpandColumn() ? crFace : crBack);
+  dc.FillSolidRect(0, 0, m_otOption->GutterWidth(), rcClient.Height(),
+                   m_otOption->GetShadeExpandColumn() ? crFace : crBack);
   const int nSaved = dc.SaveDC();
   dc.IntersectClipRect(rcClient);
   const long lOffset = m_otOption->GetOrigin().y;
+  const long lMargin = scaled(kPaintMargin);
   for (CTreeOptionItem* pRow : arRows)
   {
     const CPoint ptRow = pRow->GetLocation();
     const long lTop = ptRow.y - lOffset;
     const long lBottom = lTop + pRow->GetHeight();
-    const bool bPainted = lTop < rcPaint.bottom + kPaintMargin && lBottom > rcPaint.top - kPaintMargin;
+    const bool bPainted = lTop < rcPaint.bottom + lMargin && lBottom > rcPaint.top - lMargin;
     // A row that has just left the view is drawn out of sight, so that its window follows it.
-    const bool bLeft = lTop >= rcClient.bottom + kPaintMargin || lBottom <= rcClient.top - kPaintMargin;
+    const bool bLeft = lTop >= rcClient.bottom + lMargin || lBottom <= rcClient.top - lMargin;
     if (bPainted || bLeft)
       pRow->DrawItem(&dc, rcClient, ptRow.x, ptRow.y, true);
   }
   dc.RestoreDC(nSaved);
-  dc.FillSolidRect(kGutter, 0, 1, rcClient.Height(), ::GetSysColor(COLOR_BTNSHADOW));
+  dc.FillSolidRect(m_otOption->GutterWidth(), 0, 1, rcClient.Height(), ::GetSysColor(COLOR_BTNSHADOW));
   CRect rcBorder(rcClient);
   dc.DrawEdge(rcBorder, BDR_SUNKENOUTER, BF_RECT);
   if (m_bColDrag)
@@ -258,10 +265,11 @@ void CTreeOptionList::drawDragBar(CDC* pDC, const CRect& rcClient)
   bmChecker.CreateBitmap(8, 8, 1, 1, kChecker);
   CBrush brChecker;
   brChecker.CreatePatternBrush(&bmChecker);
-  const int x = m_nDragX - kDragBarWidth / 2;
+  const int nWidth = scaled(kDragBarWidth);
+  const int x = m_nDragX - nWidth / 2;
   pDC->SetBrushOrg(x, 0);
   CBrush* pOld = pDC->SelectObject(&brChecker);
-  pDC->PatBlt(x, 0, kDragBarWidth, rcClient.Height(), PATINVERT);
+  pDC->PatBlt(x, 0, nWidth, rcClient.Height(), PATINVERT);
   pDC->SelectObject(pOld);
 }
 
@@ -329,7 +337,7 @@ long CTreeOptionList::updateDrawItem(CTreeOptionItem* otiItem, CDC* pDC, const R
   long lHeight = otiItem->GetHeight();
   if (!otiItem->IsExpanded())
     return lHeight;
-  const long lChildX = lRootLevel != 0 ? lX : lX + kIndent;
+  const long lChildX = lRootLevel != 0 ? lX : lX + m_otOption->LevelIndent();
   for (CTreeOptionItem* pChild = otiItem->GetChild(); pChild != nullptr; pChild = pChild->GetSibling())
     lHeight += updateDrawItem(pChild, pDC, rcClient, lChildX, lY + lHeight, 0);
   return lHeight;
@@ -458,7 +466,7 @@ void CTreeOptionList::OnLButtonUp(UINT nFlags, CPoint point)
   ::ReleaseCapture();
   CRect rcClient;
   GetClientRect(rcClient);
-  m_otOption->SetColumn(std::min<long>(std::max<long>(point.x, kMinDropColumn), rcClient.right - 1));
+  m_otOption->SetColumn(std::min<long>(std::max<long>(point.x, scaled(kMinDropColumn)), rcClient.right - 1));
   m_otOption->UpdateMoveAllItems();
   repaint();
 }
@@ -527,7 +535,7 @@ void CTreeOptionList::fitColumn()
   CRect rcClient;
   GetClientRect(rcClient);
   const CRect rcLargest = m_otOption->GetLargestVisibleLabel();
-  m_otOption->SetColumn(std::min<long>(rcLargest.right + kFitMargin, rcClient.right - 1));
+  m_otOption->SetColumn(std::min<long>(rcLargest.right + scaled(kFitMargin), rcClient.right - 1));
   m_otOption->UpdateMoveAllItems();
   repaint();
 }

@@ -49,6 +49,8 @@ protected:
 
 private:
   bool acceptsInput() const;
+  // A size given in pixels at 96 DPI, in the view's pixels.
+  int scaled(int nPixels) const;
   void fullPaint(CDC* pDC, const CRect& rcClient, const CRect& rcPaint);
   void redrawMarkedRows(CDC* pDC, const CRect& rcClient);
   void keepMarkedRows(const std::vector<CTreeOptionItem*>& arRows);
