@@ -61,12 +61,12 @@ protected:
   void draw(int nPosition, UINT nState) { DrawMenuItem(m_menu, nPosition, m_canvas.DC(), kItemRect, nState); }
   CRect textArea(int nLeft) const { return CRect(nLeft, 0, kItemWidth, kItemHeight); }
 
-  CTestBmpMenu m_menu;
+  CBmpMenu m_menu;
   CPixelCanvas m_canvas;
 };
 }
 
-TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformFamilyAndVersion)
+TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformAndTheDrawModeTheOriginalSetting)
 {
   struct Case
   {
@@ -83,10 +83,8 @@ TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformFamilyAndVersion)
   EXPECT_EQ(CBmpMenu::GetVersionClass(), 1);
   EXPECT_FALSE(CBmpMenu::IsNewShell());
   EXPECT_FALSE(CBmpMenu::IsWinXPLuna());
-}
 
-TEST(BmpMenuEnvironment, DrawModeFollowsTheOriginalSettingWithoutLuna)
-{
+  // Without Luna the draw mode is the original setting.
   CMenuLookScope flat(true);
   EXPECT_TRUE(CBmpMenu::IsLunaMenuStyle());
   CBmpMenu::original_drawmode = 0;

@@ -94,11 +94,16 @@ void ClickSpin(CSpinEdit& field, bool bUp)
   pSpin->PostMessage(WM_LBUTTONUP, 0, lPoint);
 }
 
+void RetypeText(CEdit& edit, const char* pszText)
+{
+  edit.SetFocus();
+  edit.SetSel(0, -1);
+  TypeText(edit, pszText);
+}
+
 void EnterText(CSpinEdit& field, const char* pszText)
 {
-  field.SetFocus();
-  field.SetSel(0, -1);
-  TypeText(field, pszText);
+  RetypeText(field, pszText);
   PressKey(field, VK_RETURN);
 }
 

@@ -135,5 +135,7 @@ private:
 
 // A click on the upper or lower half of the field's spin button.
 void ClickSpin(CSpinEdit& field, bool bUp);
-// Focuses the field, types the text over all of it and presses Enter.
+// Focuses the edit and types the text over all of it.
+void RetypeText(CEdit& edit, const char* pszText);
+// Retypes the field's text and presses Enter.
 void EnterText(CSpinEdit& field, const char* pszText);
