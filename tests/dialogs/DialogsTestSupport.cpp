@@ -58,10 +58,3 @@ void CScriptedInputDlg::Enter(const char* pszText)
   pEdit->SetWindowText(cp932(pszText).c_str());
   pEdit->PostMessage(WM_KEYDOWN, VK_RETURN, 1);
 }
-
-std::string CScriptedInputDlg::ItemText(int nID) const
-{
-  CString strText;
-  GetDlgItemText(nID, strText);
-  return static_cast<LPCTSTR>(strText);
-}

@@ -4,6 +4,7 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PostedInput.h"
 #include "../TextCodes.h"
 
 #include <functional>
@@ -35,7 +36,6 @@ public:
   bool IsOpen() const { return ContinueModal() != FALSE; }
   // Puts the text (UTF-8) into the edit and presses Enter.
   void Enter(const char* pszText);
-  std::string ItemText(int nID) const;
 
 protected:
   BOOL OnInitDialog() override;

@@ -27,13 +27,6 @@ struct SBrowserSeen
   std::function<void(HWND hBrowser)> more;
 } g_seen;
 
-std::string ItemText(HWND hWnd, int nID)
-{
-  char szText[MAX_PATH * 2] = "";
-  ::GetDlgItemTextA(hWnd, nID, szText, sizeof szText);
-  return szText;
-}
-
 BOOL CALLBACK FindBrowser(HWND hWnd, LPARAM lParam)
 {
   if (::GetWindow(hWnd, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hWnd))
@@ -50,7 +43,7 @@ void CALLBACK LookAtBrowser(HWND, UINT, UINT_PTR nTimer, DWORD)
     return;
   ::KillTimer(nullptr, nTimer);
   g_seen.bOKEnabled = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
-  g_seen.strStatus = ItemText(hBrowser, IDC_BROWSE_STATUS);
+  g_seen.strStatus = TextOf(::GetDlgItem(hBrowser, IDC_BROWSE_STATUS));
   g_seen.bPromptShown = ::FindWindowExA(hBrowser, nullptr, "Static", g_seen.strPrompt.c_str()) != nullptr;
   if (g_seen.more)
     g_seen.more(hBrowser);
@@ -142,7 +135,8 @@ TEST_F(DlgBrowseForFolderTest, FoldersWithoutAPathCannotBeChosen)
       ::EnableWindow(::GetDlgItem(hBrowser, IDOK), TRUE);
       TreeView_SelectItem(hTree, hItem);
       const bool bOK = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
-      EXPECT_EQ(bOK, !ItemText(hBrowser, IDC_BROWSE_STATUS).empty()) << "a status text exactly where OK stays on";
+      EXPECT_EQ(bOK, !TextOf(::GetDlgItem(hBrowser, IDC_BROWSE_STATUS)).empty())
+          << "a status text exactly where OK stays on";
       ++(bOK ? nWithPath : nWithoutPath);
     }
   };

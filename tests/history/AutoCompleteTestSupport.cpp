@@ -117,18 +117,14 @@ std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
 
 DWORD NewObjectOptions()
 {
-  IUnknown* pAutoComplete = nullptr;
-  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+  IAutoComplete2* pAutoComplete = nullptr;
+  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IAutoComplete2,
                                      reinterpret_cast<void**>(&pAutoComplete)));
   DWORD dwOptions = 0;
-  IAutoComplete2* pAutoComplete2 = nullptr;
-  if (pAutoComplete != nullptr &&
-      SUCCEEDED(pAutoComplete->QueryInterface(IID_IAutoComplete2, reinterpret_cast<void**>(&pAutoComplete2))))
-  {
-    pAutoComplete2->GetOptions(&dwOptions);
-    pAutoComplete2->Release();
-  }
   if (pAutoComplete != nullptr)
+  {
+    pAutoComplete->GetOptions(&dwOptions);
     pAutoComplete->Release();
+  }
   return dwOptions;
 }
