@@ -1,7 +1,6 @@
 #include "AutoCompleteTestSupport.h"
 
 #include "AutoCompleteTestResources.h"
-#include "../ScriptStep.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@
 
 namespace
 {
-const UINT WM_TEST_STEP = WM_APP + 61;
 const char kStandInClass[] = "Auto-Suggest Dropdown";
 
 class CAutoCompleteTestApp : public CWinApp
@@ -37,26 +35,15 @@ public:
 ::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
 }
 
-BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, &CAutoCompleteDialog::OnStep)
-END_MESSAGE_MAP()
-
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
-    : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
+    : CScriptedDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
 {}
-
-INT_PTR CAutoCompleteDialog::Run(std::vector<Step> steps)
-{
-  m_steps = std::move(steps);
-  return DoModal();
-}
 
 BOOL CAutoCompleteDialog::OnInitDialog()
 {
-  CDialog::OnInitDialog();
+  CScriptedDialog::OnInitDialog();
   m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                  CRect(8, 80, 200, 200), this, IDC_AC_COMBO);
-  PostMessage(WM_TEST_STEP, 0);
   return TRUE;
 }
 
@@ -77,12 +64,6 @@ void CAutoCompleteDialog::OnCancel()
 {
   ++m_nCancelPressed;
   CDialog::OnCancel();
-}
-
-LRESULT CAutoCompleteDialog::OnStep(WPARAM wParam, LPARAM)
-{
-  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
-  return 0;
 }
 
 CSuggestListStandIn::CSuggestListStandIn()

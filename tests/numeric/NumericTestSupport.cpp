@@ -1,7 +1,6 @@
 #include "NumericTestSupport.h"
 
 #include "NumericTestResources.h"
-#include "../ScriptStep.h"
 
 #include <commctrl.h>
 
@@ -9,8 +8,6 @@
 
 namespace
 {
-const UINT WM_TEST_STEP = WM_APP + 60;
-
 CNumericTestApp theApp;
 
 void AFXAPI CountBeep(UINT) { ++theApp.m_nBeeps; }
@@ -38,24 +35,9 @@ void CNumericTestApp::Reset()
 
 CNumericTestApp& TestApp() { return theApp; }
 
-BEGIN_MESSAGE_MAP(CNumericDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, &CNumericDialog::OnStep)
-END_MESSAGE_MAP()
-
-CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true) {}
-
-INT_PTR CNumericDialog::Run(std::vector<Step> steps)
+CNumericDialog::CNumericDialog() : CScriptedDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true)
 {
-  m_steps = std::move(steps);
   TestApp().Reset();
-  return DoModal();
-}
-
-BOOL CNumericDialog::OnInitDialog()
-{
-  CDialog::OnInitDialog();
-  PostMessage(WM_TEST_STEP, 0);
-  return TRUE;
 }
 
 void CNumericDialog::DoDataExchange(CDataExchange* pDX)
@@ -76,12 +58,6 @@ void CNumericDialog::OnOK()
     m_onOK(*this);
   if (m_bEndOnOK)
     CDialog::OnOK();
-}
-
-LRESULT CNumericDialog::OnStep(WPARAM wParam, LPARAM)
-{
-  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
-  return 0;
 }
 
 void ClickSpin(CSpinEdit& field, bool bUp)
