@@ -58,31 +58,16 @@ void OpenContextMenu(TField& field, const KeySequence& keys)
 
 // The dialog that a field's command opened over the test dialog. Its modal loop shows it
 // when idle, which a running script never lets it be: shown here instead.
-struct SDialogSearch
-{
-  HWND hOwner;
-  HWND hFound;
-};
-
-BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
-{
-  SDialogSearch* pSearch = reinterpret_cast<SDialogSearch*>(lParam);
-  char className[16] = "";
-  ::GetClassNameA(hWnd, className, sizeof className);
-  if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || std::string(className) != "#32770")
-    return TRUE;
-  pSearch->hFound = hWnd;
-  return FALSE;
-}
-
 CWnd* OpenedDialog(CWnd& owner)
 {
-  SDialogSearch search = {owner.m_hWnd, nullptr};
-  ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
-  if (search.hFound == nullptr)
+  HWND hFound = nullptr;
+  do
+    hFound = ::FindWindowExA(nullptr, hFound, "#32770", nullptr);
+  while (hFound != nullptr && ::GetWindow(hFound, GW_OWNER) != owner.m_hWnd);
+  if (hFound == nullptr)
     return nullptr;
-  ::ShowWindow(search.hFound, SW_SHOWNORMAL);
-  return CWnd::FromHandle(search.hFound);
+  ::ShowWindow(hFound, SW_SHOWNORMAL);
+  return CWnd::FromHandle(hFound);
 }
 
 // A step on the dialog that a field's command opened.
