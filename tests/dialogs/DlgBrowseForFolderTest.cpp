@@ -27,18 +27,13 @@ struct SBrowserSeen
   std::function<void(HWND hBrowser)> more;
 } g_seen;
 
-BOOL CALLBACK FindBrowser(HWND hWnd, LPARAM lParam)
-{
-  if (::GetWindow(hWnd, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hWnd))
-    return TRUE;
-  *reinterpret_cast<HWND*>(lParam) = hWnd;
-  return FALSE;
-}
-
 void CALLBACK LookAtBrowser(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
+  // The visible window that the owner owns.
   HWND hBrowser = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindBrowser, reinterpret_cast<LPARAM>(&hBrowser));
+  do
+    hBrowser = ::FindWindowExA(nullptr, hBrowser, nullptr, nullptr);
+  while (hBrowser != nullptr && (::GetWindow(hBrowser, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hBrowser)));
   if (hBrowser == nullptr)
     return;
   ::KillTimer(nullptr, nTimer);

@@ -1,6 +1,7 @@
 #include "AutoCompleteTestSupport.h"
 
 #include "AutoCompleteTestResources.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,7 @@ namespace
 {
 const char kStandInClass[] = "Auto-Suggest Dropdown";
 
-class CAutoCompleteTestApp : public CWinApp
-{
-public:
-  CAutoCompleteTestApp() : CWinApp("ZuntAutoCompleteTest")
-  {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-  }
-};
-
-CAutoCompleteTestApp theApp;
+CCommonControlsTestApp theApp("ZuntAutoCompleteTest", 0);
 
 // The host initialises COM on its thread; the library relies on it.
 class CComEnvironment : public ::testing::Environment

@@ -2,8 +2,6 @@
 
 #include "NumericTestResources.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace
@@ -13,10 +11,9 @@ CNumericTestApp theApp;
 void AFXAPI CountBeep(UINT) { ++theApp.m_nBeeps; }
 }
 
-CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0), m_nYesNoAnswer(IDNO)
+CNumericTestApp::CNumericTestApp()
+    : CCommonControlsTestApp("ZuntNumericTest", ICC_UPDOWN_CLASS), m_nBeeps(0), m_nYesNoAnswer(IDNO)
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
   ZuntSetMessageBeepObserver(&CountBeep);
 }
 

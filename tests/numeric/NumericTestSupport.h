@@ -5,6 +5,7 @@
 #include <ZuntCtrl.h>
 
 #include "../PostedInput.h"
+#include "../TestApp.h"
 #include "../dialogs/ScriptedDialog.h"
 
 #include <functional>
@@ -19,7 +20,7 @@ struct SShownMessage
   UINT nIDHelp;
 };
 
-class CNumericTestApp : public CWinApp
+class CNumericTestApp : public CCommonControlsTestApp
 {
 public:
   CNumericTestApp();
