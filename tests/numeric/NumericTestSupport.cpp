@@ -82,26 +82,11 @@ void EnterText(CSpinEdit& field, const char* pszText)
 
 namespace
 {
-// Read from the item's type: a popup's state has no room for the flag.
-bool IsOwnerDrawn(HMENU hMenu, int nPosition)
-{
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE;
-  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
-  return (info.fType & MFT_OWNERDRAW) != 0;
-}
-
 // An owner-drawn item's text is in its record, which its bitmap menu keeps at the item's
 // position; "?" when the two are out of step.
-std::string RecordText(HMENU hMenu, int nPosition)
+std::string RecordText(HMENU hMenu, int nPosition, const CBmpMenuData* pData)
 {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_DATA;
-  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
   const CBmpMenu* pMenu = DYNAMIC_DOWNCAST(CBmpMenu, CMenu::FromHandlePermanent(hMenu));
-  const auto* pData = reinterpret_cast<CBmpMenuData*>(info.dwItemData);
   if (pMenu == nullptr || pData == nullptr || nPosition >= pMenu->m_Items.GetSize() ||
       pMenu->m_Items[nPosition] != pData)
     return "?";
@@ -114,35 +99,35 @@ std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, s
   std::string strMenu;
   for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
   {
-    if (i > 0)
-      strMenu += ' ';
-    HMENU hSubMenu = ::GetSubMenu(hMenu, i);
-    // A popup's state carries its item count in the high byte.
-    UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION) & (hSubMenu != nullptr ? 0xFF : ~0u);
-    if ((nState & MF_SEPARATOR) != 0)
+    char text[256] = "";
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    ::GetMenuItemInfoA(hMenu, static_cast<UINT>(i), TRUE, &info);
+    strMenu += i > 0 ? " " : "";
+    if ((info.fType & MFT_SEPARATOR) != 0)
     {
       strMenu += '-';
       continue;
     }
-    const bool bOwnerDrawn = IsOwnerDrawn(hMenu, i);
-    char text[256] = "";
-    ::GetMenuStringA(hMenu, i, text, sizeof text, MF_BYPOSITION);
-    std::string strText = bOwnerDrawn ? RecordText(hMenu, i) : text;
+    const bool bOwnerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    std::string strText = bOwnerDrawn ? RecordText(hMenu, i, reinterpret_cast<CBmpMenuData*>(info.dwItemData)) : text;
     for (const auto& tag : tags)
       if (tag.first == strText)
         strText = tag.second;
     if (bOwnerDrawn)
       strMenu += '*';
-    if (hSubMenu != nullptr)
-      strMenu += strText + "[" + DescribeMenu(hSubMenu, tags) + "]";
+    if (info.hSubMenu != nullptr)
+      strMenu += strText + "[" + DescribeMenu(info.hSubMenu, tags) + "]";
     else
     {
       // Untagged texts that are not ASCII (the menu resource's own) show only as their ids.
       bool bAscii = std::all_of(strText.begin(), strText.end(), [](char ch) { return (ch & 0x80) == 0; });
-      std::string strID = std::to_string(::GetMenuItemID(hMenu, i));
-      strMenu += bAscii ? strText + ":" + strID : strID;
+      strMenu += bAscii ? strText + ":" + std::to_string(info.wID) : std::to_string(info.wID);
     }
-    if ((nState & MF_GRAYED) != 0)
+    if ((info.fState & MF_GRAYED) != 0)
       strMenu += '~';
   }
   return strMenu;
