@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <vector>
 
 namespace
 {
@@ -25,14 +26,9 @@ COLORREF flatSelection() { return CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0
 // A solid red image list of the menu image size.
 void makeRedList(CImageList& list)
 {
-  CPixelCanvas canvas(16, 15);
+  const std::vector<DWORD> pixels(16 * 15, 0x00FF0000);  // 32-bit pixels are 0x00RRGGBB
   CBitmap red;
-  red.CreateCompatibleBitmap(&canvas.DC(), 16, 15);
-  CDC dc;
-  dc.CreateCompatibleDC(&canvas.DC());
-  CBitmap* pOld = dc.SelectObject(&red);
-  dc.FillSolidRect(0, 0, 16, 15, kRed);
-  dc.SelectObject(pOld);
+  red.CreateBitmap(16, 15, 1, 32, pixels.data());
   list.Create(16, 15, ILC_COLOR24 | ILC_MASK, 1, 1);
   list.Add(&red, sys(COLOR_3DFACE));
 }
