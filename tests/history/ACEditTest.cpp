@@ -59,44 +59,24 @@ TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
   EXPECT_EQ(2, map.GetCount());
 }
 
-namespace
-{
-// A file that holds one key's history.
-class CHistoryFile
-{
-public:
-  CHistoryFile(const char* pszKey, const char* pszText)
-  {
-    char szFolder[MAX_PATH] = "";
-    ::GetTempPathA(MAX_PATH, szFolder);
-    ::GetTempFileNameA(szFolder, "his", 0, m_szPath);
-    CHistoryMap map;
-    map.SetAt(pszKey, pszText, CTime(1000));
-    map.Save(m_szPath);
-  }
-  ~CHistoryFile() { ::DeleteFileA(m_szPath); }
-  CHistoryFile(const CHistoryFile&) = delete;
-  CHistoryFile& operator=(const CHistoryFile&) = delete;
-  const char* Path() const { return m_szPath; }
-
-private:
-  char m_szPath[MAX_PATH] = "";
-};
-}
-
 // A history that Load replaces under a bound key is the one the control goes on suggesting
 // from and recording into, in whichever order the host loads, binds and enters.
 TEST(ACEdit, LoadingUnderABoundKeyKeepsTheControlOnTheLoadedEntries)
 {
+  char szPath[MAX_PATH] = "";
+  ::GetTempPathA(MAX_PATH, szPath);
+  const std::string path = szPath + std::string("zunt-ac-") + std::to_string(::GetCurrentProcessId()) + ".his";
+  CHistoryMap file;
+  file.SetAt("key", "from file", CTime(1000));
+  ASSERT_TRUE(file.Save(path.c_str()));
   CHistoryMap map;
-  const CHistoryFile file("key", "from file");
   CAutoCompleteDialog dlg(&map);
   dlg.Run({
       [&](CAutoCompleteDialog& d) {
         d.m_edit.InitAutoComplete(&map, "key");
         d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
         d.m_edit.EnteredText("typed");
-        ASSERT_TRUE(map.Load(file.Path()));
+        ASSERT_TRUE(map.Load(path.c_str()));
         RetypeText(d.m_edit, "f");
       },
       [&](CAutoCompleteDialog& d) {
@@ -106,13 +86,14 @@ TEST(ACEdit, LoadingUnderABoundKeyKeepsTheControlOnTheLoadedEntries)
       },
       [&](CAutoCompleteDialog& d) {
         EXPECT_EQ("after", TextOf(d.m_edit));
-        ASSERT_TRUE(map.Load(file.Path()));
+        ASSERT_TRUE(map.Load(path.c_str()));
         d.m_edit.EnteredText("again");
         RetypeText(d.m_edit, "a");
       },
       [](CAutoCompleteDialog& d) { EXPECT_EQ("again", TextOf(d.m_edit)); },
   });
   EXPECT_EQ(std::vector<std::string>({"again", "from file"}), HistoryTexts(map, "key"));
+  ::DeleteFileA(path.c_str());
 }
 
 // Windows names its suggestion list "Auto-Suggest Dropdown"; Wine shows its list as a popup of
