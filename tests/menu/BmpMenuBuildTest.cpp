@@ -118,6 +118,7 @@ TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
   CBmpMenu* pFile = popupAt(menu, 0);
   CBmpMenu* pEdit = popupAt(menu, 1);
   const int nNew = pFile->m_Items[0]->globalIndex, nCut = pEdit->m_Items[0]->globalIndex;
+  EXPECT_EQ(pEdit->m_Items[1]->globalIndex, -1);  // not on the toolbar
 
   // A second load replaces the images in place.
   const int nImages = CBmpMenu::m_AllImages.GetImageCount();
@@ -299,6 +300,10 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
   ASSERT_TRUE(menu.AppendMenu(MF_STRING, kCommand, "3D", IDR_MENU_TOOLBAR));
   const int nSlot = menu.m_Items[0]->globalIndex;
   ASSERT_GE(nSlot, 0);
+  // The image and its faded, shadow and disabled variants, each slot under the command.
+  ASSERT_EQ(CBmpMenu::m_AllImagesID.GetSize(), static_cast<INT_PTR>(nSlot + 4));
+  for (int i = 1; i < 4; ++i)
+    EXPECT_EQ(CBmpMenu::m_AllImagesID[nSlot + i], kCommand);
 
   // The pad grows to 7: column 23, image origin (4, 4) in an item of 22.
   CPixelCanvas canvas(200, 22);
@@ -311,7 +316,7 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
   DrawMenuItem(menu, 0, canvas.DC(), rect, ODS_GRAYED);
   EXPECT_EQ(canvas.Pixel(4 + 8, 4 + 7), CBmpMenu::LightenColor(::GetSysColor(COLOR_3DSHADOW), (255 / 3) / 255.0));
 
-  // Four slots, which loading again replaces in place.
+  // Loading again replaces all four slots in place.
   ASSERT_TRUE(menu.ModifyODMenuA(nullptr, kCommand, IDR_MENU_TOOLBAR));
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
   EXPECT_EQ(menu.m_Items[0]->globalIndex, nSlot);
