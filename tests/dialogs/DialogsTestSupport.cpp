@@ -1,13 +1,9 @@
 #include "DialogsTestSupport.h"
 
-#include "../ScriptStep.h"
-
 #include <gtest/gtest.h>
 
 namespace
 {
-const UINT WM_TEST_STEP = WM_APP + 61;
-
 CDialogsTestApp theApp;
 
 // The shell's folder browser wants COM on the thread.
@@ -28,40 +24,9 @@ int CDialogsTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 
 CDialogsTestApp& TestApp() { return theApp; }
 
-BEGIN_MESSAGE_MAP(CScriptedInputDlg, CInputStringDlg)
-  ON_MESSAGE(WM_TEST_STEP, &CScriptedInputDlg::OnStep)
-END_MESSAGE_MAP()
-
-INT_PTR CScriptedInputDlg::Run(std::vector<Step> steps)
-{
-  m_steps = std::move(steps);
-  TestApp().m_messages.clear();
-  return DoModal();
-}
-
-BOOL CScriptedInputDlg::OnInitDialog()
-{
-  BOOL bResult = CInputStringDlg::OnInitDialog();
-  PostMessage(WM_TEST_STEP, 0);
-  return bResult;
-}
-
-LRESULT CScriptedInputDlg::OnStep(WPARAM wParam, LPARAM)
-{
-  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
-  return 0;
-}
-
 void CScriptedInputDlg::Enter(const char* pszText)
 {
   CWnd* pEdit = GetDlgItem(IDC_EDIT_STRING);
   pEdit->SetWindowText(cp932(pszText).c_str());
   pEdit->PostMessage(WM_KEYDOWN, VK_RETURN, 1);
-}
-
-std::string CScriptedInputDlg::ItemText(int nID) const
-{
-  CString strText;
-  GetDlgItemText(nID, strText);
-  return static_cast<LPCTSTR>(strText);
 }

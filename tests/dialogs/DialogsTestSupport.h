@@ -4,9 +4,10 @@
 #pragma once
 #include <ZuntCtrl.h>
 
+#include "../PostedInput.h"
 #include "../TextCodes.h"
+#include "ScriptedDialog.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,28 +21,12 @@ public:
 
 CDialogsTestApp& TestApp();
 
-// The steps run one by one, each after the input that the steps before it posted; after the
-// last one the dialog ends with SCRIPT_END unless something ended it first.
-class CScriptedInputDlg : public CInputStringDlg
+// A string input dialog driven by a script of steps; making one clears the recorded messages.
+class CScriptedInputDlg : public CScriptedDialog<CInputStringDlg, CScriptedInputDlg>
 {
 public:
-  enum
-  {
-    SCRIPT_END = 100
-  };
-  typedef std::function<void(CScriptedInputDlg&)> Step;
-
-  INT_PTR Run(std::vector<Step> steps);
+  CScriptedInputDlg() { TestApp().m_messages.clear(); }
   bool IsOpen() const { return ContinueModal() != FALSE; }
   // Puts the text (UTF-8) into the edit and presses Enter.
   void Enter(const char* pszText);
-  std::string ItemText(int nID) const;
-
-protected:
-  BOOL OnInitDialog() override;
-  afx_msg LRESULT OnStep(WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
-
-private:
-  std::vector<Step> m_steps;
 };

@@ -27,30 +27,18 @@ struct SBrowserSeen
   std::function<void(HWND hBrowser)> more;
 } g_seen;
 
-std::string ItemText(HWND hWnd, int nID)
-{
-  char szText[MAX_PATH * 2] = "";
-  ::GetDlgItemTextA(hWnd, nID, szText, sizeof szText);
-  return szText;
-}
-
-BOOL CALLBACK FindBrowser(HWND hWnd, LPARAM lParam)
-{
-  if (::GetWindow(hWnd, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hWnd))
-    return TRUE;
-  *reinterpret_cast<HWND*>(lParam) = hWnd;
-  return FALSE;
-}
-
 void CALLBACK LookAtBrowser(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
+  // The visible window that the owner owns.
   HWND hBrowser = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindBrowser, reinterpret_cast<LPARAM>(&hBrowser));
+  do
+    hBrowser = ::FindWindowExA(nullptr, hBrowser, nullptr, nullptr);
+  while (hBrowser != nullptr && (::GetWindow(hBrowser, GW_OWNER) != g_seen.hOwner || !::IsWindowVisible(hBrowser)));
   if (hBrowser == nullptr)
     return;
   ::KillTimer(nullptr, nTimer);
   g_seen.bOKEnabled = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
-  g_seen.strStatus = ItemText(hBrowser, IDC_BROWSE_STATUS);
+  g_seen.strStatus = TextOf(::GetDlgItem(hBrowser, IDC_BROWSE_STATUS));
   g_seen.bPromptShown = ::FindWindowExA(hBrowser, nullptr, "Static", g_seen.strPrompt.c_str()) != nullptr;
   if (g_seen.more)
     g_seen.more(hBrowser);
@@ -142,7 +130,8 @@ TEST_F(DlgBrowseForFolderTest, FoldersWithoutAPathCannotBeChosen)
       ::EnableWindow(::GetDlgItem(hBrowser, IDOK), TRUE);
       TreeView_SelectItem(hTree, hItem);
       const bool bOK = ::IsWindowEnabled(::GetDlgItem(hBrowser, IDOK)) != FALSE;
-      EXPECT_EQ(bOK, !ItemText(hBrowser, IDC_BROWSE_STATUS).empty()) << "a status text exactly where OK stays on";
+      EXPECT_EQ(bOK, !TextOf(::GetDlgItem(hBrowser, IDC_BROWSE_STATUS)).empty())
+          << "a status text exactly where OK stays on";
       ++(bOK ? nWithPath : nWithoutPath);
     }
   };

@@ -22,11 +22,9 @@ TEST(InputStringDlg, ShowsItsTextsAndReturnsTheTypedOneOrKeepsTheOfferedOne)
   dlg.SetStaticText(cp932("名前").c_str());
   dlg.SetEditText("Sheet1");
   auto expectTexts = [](CScriptedInputDlg& dlg) {
-    CString strTitle;
-    dlg.GetWindowText(strTitle);
-    EXPECT_STREQ(strTitle, "Tab name");
-    EXPECT_EQ(dlg.ItemText(IDC_STATIC_PROMPT), cp932("名前"));
-    EXPECT_EQ(dlg.ItemText(IDC_EDIT_STRING), "Sheet1");
+    EXPECT_EQ(TextOf(dlg), "Tab name");
+    EXPECT_EQ(TextOf(*dlg.GetDlgItem(IDC_STATIC_PROMPT)), cp932("名前"));
+    EXPECT_EQ(TextOf(*dlg.GetDlgItem(IDC_EDIT_STRING)), "Sheet1");
   };
   EXPECT_EQ(dlg.Run({expectTexts, [](CScriptedInputDlg& dlg) { dlg.Enter("Plan B"); }}), IDOK);
   EXPECT_STREQ(dlg.GetEditText(), "Plan B");

@@ -1,7 +1,7 @@
 #include "AutoCompleteTestSupport.h"
 
 #include "AutoCompleteTestResources.h"
-#include "../ScriptStep.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +11,9 @@
 
 namespace
 {
-const UINT WM_TEST_STEP = WM_APP + 61;
 const char kStandInClass[] = "Auto-Suggest Dropdown";
 
-class CAutoCompleteTestApp : public CWinApp
-{
-public:
-  CAutoCompleteTestApp() : CWinApp("ZuntAutoCompleteTest")
-  {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-  }
-};
-
-CAutoCompleteTestApp theApp;
+CCommonControlsTestApp theApp("ZuntAutoCompleteTest", 0);
 
 // The host initialises COM on its thread; the library relies on it.
 class CComEnvironment : public ::testing::Environment
@@ -37,26 +26,15 @@ public:
 ::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
 }
 
-BEGIN_MESSAGE_MAP(CAutoCompleteDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, &CAutoCompleteDialog::OnStep)
-END_MESSAGE_MAP()
-
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
-    : CDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
+    : CScriptedDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
 {}
-
-INT_PTR CAutoCompleteDialog::Run(std::vector<Step> steps)
-{
-  m_steps = std::move(steps);
-  return DoModal();
-}
 
 BOOL CAutoCompleteDialog::OnInitDialog()
 {
-  CDialog::OnInitDialog();
+  CScriptedDialog::OnInitDialog();
   m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                  CRect(8, 80, 200, 200), this, IDC_AC_COMBO);
-  PostMessage(WM_TEST_STEP, 0);
   return TRUE;
 }
 
@@ -77,12 +55,6 @@ void CAutoCompleteDialog::OnCancel()
 {
   ++m_nCancelPressed;
   CDialog::OnCancel();
-}
-
-LRESULT CAutoCompleteDialog::OnStep(WPARAM wParam, LPARAM)
-{
-  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
-  return 0;
 }
 
 CSuggestListStandIn::CSuggestListStandIn()
@@ -117,18 +89,14 @@ std::vector<std::string> HistoryTexts(CHistoryMap& map, const char* pszKey)
 
 DWORD NewObjectOptions()
 {
-  IUnknown* pAutoComplete = nullptr;
-  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+  IAutoComplete2* pAutoComplete = nullptr;
+  EXPECT_EQ(S_OK, ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IAutoComplete2,
                                      reinterpret_cast<void**>(&pAutoComplete)));
   DWORD dwOptions = 0;
-  IAutoComplete2* pAutoComplete2 = nullptr;
-  if (pAutoComplete != nullptr &&
-      SUCCEEDED(pAutoComplete->QueryInterface(IID_IAutoComplete2, reinterpret_cast<void**>(&pAutoComplete2))))
-  {
-    pAutoComplete2->GetOptions(&dwOptions);
-    pAutoComplete2->Release();
-  }
   if (pAutoComplete != nullptr)
+  {
+    pAutoComplete->GetOptions(&dwOptions);
     pAutoComplete->Release();
+  }
   return dwOptions;
 }

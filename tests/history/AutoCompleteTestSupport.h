@@ -6,6 +6,7 @@
 #include <ZuntCtrl.h>
 
 #include "../PostedInput.h"
+#include "../dialogs/ScriptedDialog.h"
 
 #include <functional>
 #include <string>
@@ -22,19 +23,10 @@ public:
   using CACComboBox::removeEnteredText;
 };
 
-class CAutoCompleteDialog : public CDialog
+class CAutoCompleteDialog : public CScriptedDialog<CDialog, CAutoCompleteDialog>
 {
 public:
-  enum
-  {
-    SCRIPT_END = 100
-  };
-  typedef std::function<void(CAutoCompleteDialog&)> Step;
-
   explicit CAutoCompleteDialog(CHistoryMap* pHistoryMap);
-  // The steps run one by one, each after the input that the steps before it posted; after the
-  // last one the dialog ends with SCRIPT_END unless something ended it first.
-  INT_PTR Run(std::vector<Step> steps);
 
   CACEdit m_edit;
   CTestACComboBox m_templateCombo;
@@ -49,11 +41,6 @@ protected:
   void DoDataExchange(CDataExchange* pDX) override;
   void OnOK() override;
   void OnCancel() override;
-  afx_msg LRESULT OnStep(WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
-
-private:
-  std::vector<Step> m_steps;
 };
 
 // Windows shows its suggestion list as a top-level window of class "Auto-Suggest Dropdown";

@@ -1,17 +1,9 @@
 #include "HistoryTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <chrono>
 #include <filesystem>
 
 #include <sys/stat.h>
-
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace
 {
@@ -54,21 +46,17 @@ private:
 #endif
 };
 
+// A folder of its own under the temporary folder: the clock tells runs apart.
 std::string newScratchFolder()
 {
-#ifdef _WIN32
-  char szTemp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, szTemp);
   static int s_nCount = 0;
-  const std::string folder =
-      std::string(szTemp) + "zunt-history-" + std::to_string(_getpid()) + "-" + std::to_string(++s_nCount);
-  EXPECT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
-  return folder;
-#else
-  char szTemplate[] = "/tmp/zunt-history-XXXXXX";
-  EXPECT_NE(::mkdtemp(szTemplate), nullptr);
-  return szTemplate;
-#endif
+  const std::string prefix =
+      "zunt-history-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+  std::filesystem::path folder;
+  do
+    folder = std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(++s_nCount));
+  while (!std::filesystem::create_directory(folder));
+  return folder.string();
 }
 
 }  // namespace

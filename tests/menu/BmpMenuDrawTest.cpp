@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <vector>
 
 namespace
 {
@@ -25,14 +26,9 @@ COLORREF flatSelection() { return CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0
 // A solid red image list of the menu image size.
 void makeRedList(CImageList& list)
 {
-  CPixelCanvas canvas(16, 15);
+  const std::vector<DWORD> pixels(16 * 15, 0x00FF0000);  // 32-bit pixels are 0x00RRGGBB
   CBitmap red;
-  red.CreateCompatibleBitmap(&canvas.DC(), 16, 15);
-  CDC dc;
-  dc.CreateCompatibleDC(&canvas.DC());
-  CBitmap* pOld = dc.SelectObject(&red);
-  dc.FillSolidRect(0, 0, 16, 15, kRed);
-  dc.SelectObject(pOld);
+  red.CreateBitmap(16, 15, 1, 32, pixels.data());
   list.Create(16, 15, ILC_COLOR24 | ILC_MASK, 1, 1);
   list.Add(&red, sys(COLOR_3DFACE));
 }
@@ -61,12 +57,12 @@ protected:
   void draw(int nPosition, UINT nState) { DrawMenuItem(m_menu, nPosition, m_canvas.DC(), kItemRect, nState); }
   CRect textArea(int nLeft) const { return CRect(nLeft, 0, kItemWidth, kItemHeight); }
 
-  CTestBmpMenu m_menu;
+  CBmpMenu m_menu;
   CPixelCanvas m_canvas;
 };
 }
 
-TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformFamilyAndVersion)
+TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformAndTheDrawModeTheOriginalSetting)
 {
   struct Case
   {
@@ -83,10 +79,8 @@ TEST(BmpMenuEnvironment, VersionClassFollowsThePlatformFamilyAndVersion)
   EXPECT_EQ(CBmpMenu::GetVersionClass(), 1);
   EXPECT_FALSE(CBmpMenu::IsNewShell());
   EXPECT_FALSE(CBmpMenu::IsWinXPLuna());
-}
 
-TEST(BmpMenuEnvironment, DrawModeFollowsTheOriginalSettingWithoutLuna)
-{
+  // Without Luna the draw mode is the original setting.
   CMenuLookScope flat(true);
   EXPECT_TRUE(CBmpMenu::IsLunaMenuStyle());
   CBmpMenu::original_drawmode = 0;

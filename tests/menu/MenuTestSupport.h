@@ -20,15 +20,6 @@ private:
   BOOL m_originalSelect, m_xpSelect, m_b3D;
 };
 
-// A menu whose drawing operations a test can reach.
-class CTestBmpMenu : public CBmpMenu
-{
-public:
-  using CBmpMenu::DrawCheckMark;
-  using CBmpMenu::FindMenuOption;
-  using CBmpMenu::SynchronizeMenu;
-};
-
 // Owner-draw structures for item nPosition of a menu, drawn into a rectangle of the canvas.
 void DrawMenuItem(CBmpMenu& menu, int nPosition, CDC& dc, const RECT& rect, UINT nState);
 SIZE MeasureMenuItem(CBmpMenu& menu, int nPosition);

@@ -1,25 +1,19 @@
 #include "NumericTestSupport.h"
 
 #include "NumericTestResources.h"
-#include "../ScriptStep.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 
 namespace
 {
-const UINT WM_TEST_STEP = WM_APP + 60;
-
 CNumericTestApp theApp;
 
 void AFXAPI CountBeep(UINT) { ++theApp.m_nBeeps; }
 }
 
-CNumericTestApp::CNumericTestApp() : CWinApp("ZuntNumericTest"), m_nBeeps(0), m_nYesNoAnswer(IDNO)
+CNumericTestApp::CNumericTestApp()
+    : CCommonControlsTestApp("ZuntNumericTest", ICC_UPDOWN_CLASS), m_nBeeps(0), m_nYesNoAnswer(IDNO)
 {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
   ZuntSetMessageBeepObserver(&CountBeep);
 }
 
@@ -38,24 +32,9 @@ void CNumericTestApp::Reset()
 
 CNumericTestApp& TestApp() { return theApp; }
 
-BEGIN_MESSAGE_MAP(CNumericDialog, CDialog)
-  ON_MESSAGE(WM_TEST_STEP, &CNumericDialog::OnStep)
-END_MESSAGE_MAP()
-
-CNumericDialog::CNumericDialog() : CDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true) {}
-
-INT_PTR CNumericDialog::Run(std::vector<Step> steps)
+CNumericDialog::CNumericDialog() : CScriptedDialog(IDD_NUMERIC_TEST), m_nOKPressed(0), m_bEndOnOK(true)
 {
-  m_steps = std::move(steps);
   TestApp().Reset();
-  return DoModal();
-}
-
-BOOL CNumericDialog::OnInitDialog()
-{
-  CDialog::OnInitDialog();
-  PostMessage(WM_TEST_STEP, 0);
-  return TRUE;
 }
 
 void CNumericDialog::DoDataExchange(CDataExchange* pDX)
@@ -78,12 +57,6 @@ void CNumericDialog::OnOK()
     CDialog::OnOK();
 }
 
-LRESULT CNumericDialog::OnStep(WPARAM wParam, LPARAM)
-{
-  RunScriptStep(*this, m_steps, wParam, WM_TEST_STEP, SCRIPT_END);
-  return 0;
-}
-
 void ClickSpin(CSpinEdit& field, bool bUp)
 {
   CEditSpinButtonCtrl* pSpin = field.GetSpinButtonCtrl();
@@ -94,36 +67,26 @@ void ClickSpin(CSpinEdit& field, bool bUp)
   pSpin->PostMessage(WM_LBUTTONUP, 0, lPoint);
 }
 
+void RetypeText(CEdit& edit, const char* pszText)
+{
+  edit.SetFocus();
+  edit.SetSel(0, -1);
+  TypeText(edit, pszText);
+}
+
 void EnterText(CSpinEdit& field, const char* pszText)
 {
-  field.SetFocus();
-  field.SetSel(0, -1);
-  TypeText(field, pszText);
+  RetypeText(field, pszText);
   PressKey(field, VK_RETURN);
 }
 
 namespace
 {
-// Read from the item's type: a popup's state has no room for the flag.
-bool IsOwnerDrawn(HMENU hMenu, int nPosition)
-{
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE;
-  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
-  return (info.fType & MFT_OWNERDRAW) != 0;
-}
-
 // An owner-drawn item's text is in its record, which its bitmap menu keeps at the item's
 // position; "?" when the two are out of step.
-std::string RecordText(HMENU hMenu, int nPosition)
+std::string RecordText(HMENU hMenu, int nPosition, const CBmpMenuData* pData)
 {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_DATA;
-  ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
   const CBmpMenu* pMenu = DYNAMIC_DOWNCAST(CBmpMenu, CMenu::FromHandlePermanent(hMenu));
-  const auto* pData = reinterpret_cast<CBmpMenuData*>(info.dwItemData);
   if (pMenu == nullptr || pData == nullptr || nPosition >= pMenu->m_Items.GetSize() ||
       pMenu->m_Items[nPosition] != pData)
     return "?";
@@ -136,35 +99,35 @@ std::string DescribeMenu(HMENU hMenu, const std::vector<std::pair<std::string, s
   std::string strMenu;
   for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
   {
-    if (i > 0)
-      strMenu += ' ';
-    HMENU hSubMenu = ::GetSubMenu(hMenu, i);
-    // A popup's state carries its item count in the high byte.
-    UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION) & (hSubMenu != nullptr ? 0xFF : ~0u);
-    if ((nState & MF_SEPARATOR) != 0)
+    char text[256] = "";
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    ::GetMenuItemInfoA(hMenu, static_cast<UINT>(i), TRUE, &info);
+    strMenu += i > 0 ? " " : "";
+    if ((info.fType & MFT_SEPARATOR) != 0)
     {
       strMenu += '-';
       continue;
     }
-    const bool bOwnerDrawn = IsOwnerDrawn(hMenu, i);
-    char text[256] = "";
-    ::GetMenuStringA(hMenu, i, text, sizeof text, MF_BYPOSITION);
-    std::string strText = bOwnerDrawn ? RecordText(hMenu, i) : text;
+    const bool bOwnerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    std::string strText = bOwnerDrawn ? RecordText(hMenu, i, reinterpret_cast<CBmpMenuData*>(info.dwItemData)) : text;
     for (const auto& tag : tags)
       if (tag.first == strText)
         strText = tag.second;
     if (bOwnerDrawn)
       strMenu += '*';
-    if (hSubMenu != nullptr)
-      strMenu += strText + "[" + DescribeMenu(hSubMenu, tags) + "]";
+    if (info.hSubMenu != nullptr)
+      strMenu += strText + "[" + DescribeMenu(info.hSubMenu, tags) + "]";
     else
     {
       // Untagged texts that are not ASCII (the menu resource's own) show only as their ids.
       bool bAscii = std::all_of(strText.begin(), strText.end(), [](char ch) { return (ch & 0x80) == 0; });
-      std::string strID = std::to_string(::GetMenuItemID(hMenu, i));
-      strMenu += bAscii ? strText + ":" + strID : strID;
+      strMenu += bAscii ? strText + ":" + std::to_string(info.wID) : std::to_string(info.wID);
     }
-    if ((nState & MF_GRAYED) != 0)
+    if ((info.fState & MF_GRAYED) != 0)
       strMenu += '~';
   }
   return strMenu;

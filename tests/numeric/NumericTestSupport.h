@@ -5,6 +5,8 @@
 #include <ZuntCtrl.h>
 
 #include "../PostedInput.h"
+#include "../TestApp.h"
+#include "../dialogs/ScriptedDialog.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +20,7 @@ struct SShownMessage
   UINT nIDHelp;
 };
 
-class CNumericTestApp : public CWinApp
+class CNumericTestApp : public CCommonControlsTestApp
 {
 public:
   CNumericTestApp();
@@ -95,19 +97,11 @@ private:
   bool m_bMenuSeen = true;
 };
 
-// Steps run one by one from posted messages, each after the input that the steps before it
-// posted; after the last one the dialog ends with SCRIPT_END unless something ended it first.
-class CNumericDialog : public CDialog
+// A dialog with a field of each kind; making one clears what the application recorded.
+class CNumericDialog : public CScriptedDialog<CDialog, CNumericDialog>
 {
 public:
-  enum
-  {
-    SCRIPT_END = 100
-  };
-  typedef std::function<void(CNumericDialog&)> Step;
-
   CNumericDialog();
-  INT_PTR Run(std::vector<Step> steps);
 
   CTestField<CDoubleEdit> m_double;
   CTestField<CIntegerEdit> m_integer;
@@ -123,17 +117,13 @@ public:
   bool m_bEndOnOK;
 
 protected:
-  BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
   void OnOK() override;
-  afx_msg LRESULT OnStep(WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
-
-private:
-  std::vector<Step> m_steps;
 };
 
 // A click on the upper or lower half of the field's spin button.
 void ClickSpin(CSpinEdit& field, bool bUp);
-// Focuses the field, types the text over all of it and presses Enter.
+// Focuses the edit and types the text over all of it.
+void RetypeText(CEdit& edit, const char* pszText);
+// Retypes the field's text and presses Enter.
 void EnterText(CSpinEdit& field, const char* pszText);

@@ -3,6 +3,7 @@
 // a formatted value is shown, and the field's data exchange.
 #include "NumericTestResources.h"
 #include "NumericTestSupport.h"
+#include "../TextCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,7 @@ TEST(SpinEdit, EnterAcceptsRefusesWithTheRangeMessageOrBeeps)
     bModifiedAtOK = d.m_double.IsModified();
   };
   dlg.Run({
-      [](CNumericDialog& d) {
-        d.m_double.SetFocus();
-        d.m_double.SetSel(0, -1);
-        TypeText(d.m_double, "1");
-      },
+      [](CNumericDialog& d) { RetypeText(d.m_double, "1"); },
       [](CNumericDialog& d) {
         EXPECT_TRUE(d.m_double.IsModified());
         PressKey(d.m_double, VK_RETURN);
@@ -40,10 +37,7 @@ TEST(SpinEdit, EnterAcceptsRefusesWithTheRangeMessageOrBeeps)
       [](CNumericDialog& d) {
         EXPECT_EQ(1, d.m_nOKPressed) << "a refused Enter must not reach the dialog";
         ASSERT_EQ(1u, TestApp().m_messages.size());
-        CValueWork range;
-        range.SetFigure(2);
-        range.SetRange(0.0, 10.0);
-        EXPECT_EQ(std::string(range.displayDblErrMsg()), TestApp().m_messages[0].text);
+        EXPECT_EQ(cp932("値は 0 ≦値≦ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
         EXPECT_EQ(UINT(MB_OK), TestApp().m_messages[0].nType);
         EXPECT_EQ(0, TestApp().m_nBeeps) << "a refused value is told, not beeped";
         EXPECT_EQ("20", TextOf(d.m_double));
@@ -103,9 +97,7 @@ TEST(SpinEdit, FocusLossValidatesWhenAskedExceptTowardsCancelAndHelp)
           EXPECT_EQ(d.GetDlgItem(nID)->m_hWnd, ::GetFocus()) << "button " << nID;
         }
         EXPECT_EQ(1u, TestApp().m_messages.size()) << "no validation towards Cancel or Help";
-        d.m_double.SetFocus();
-        d.m_double.SetSel(0, -1);
-        TypeText(d.m_double, "7");
+        RetypeText(d.m_double, "7");
       },
       [](CNumericDialog& d) {
         d.GetDlgItem(IDC_OTHER)->SetFocus();
@@ -154,8 +146,7 @@ TEST(SpinEdit, SpinClicksAndArrowKeysStepUnlessDisabled)
         EXPECT_EQ("7.5", TextOf(d.m_double));
         EXPECT_DOUBLE_EQ(7.5, d.m_double.GetValue());
         // A typed number, not yet validated, is where the step starts.
-        d.m_double.SetSel(0, -1);
-        TypeText(d.m_double, "2");
+        RetypeText(d.m_double, "2");
         ClickSpin(d.m_double, true);
       },
       [](CNumericDialog& d) {
@@ -230,9 +221,7 @@ TEST(SpinEdit, DataExchangeValidatesOnSaveAndShowsTheValueOnLoad)
   dlg.Run({
       [](CNumericDialog& d) {
         EXPECT_EQ("4", TextOf(d.m_integer)) << "loaded by the dialog's first exchange";
-        d.m_integer.SetFocus();
-        d.m_integer.SetSel(0, -1);
-        TypeText(d.m_integer, "12");
+        RetypeText(d.m_integer, "12");
       },
       [](CNumericDialog& d) {
         d.GetDlgItem(IDC_OTHER)->SetFocus();
@@ -242,8 +231,7 @@ TEST(SpinEdit, DataExchangeValidatesOnSaveAndShowsTheValueOnLoad)
         EXPECT_EQ(4, d.m_integer.GetValue());
         EXPECT_TRUE(d.UpdateData(FALSE));
         EXPECT_EQ("4", TextOf(d.m_integer)) << "loading shows the value text again";
-        d.m_integer.SetSel(0, -1);
-        TypeText(d.m_integer, "8");
+        RetypeText(d.m_integer, "8");
       },
       [](CNumericDialog& d) {
         EXPECT_TRUE(d.UpdateData(TRUE));

@@ -58,31 +58,26 @@ void OpenContextMenu(TField& field, const KeySequence& keys)
 
 // The dialog that a field's command opened over the test dialog. Its modal loop shows it
 // when idle, which a running script never lets it be: shown here instead.
-struct SDialogSearch
-{
-  HWND hOwner;
-  HWND hFound;
-};
-
-BOOL CALLBACK FindOwnedDialog(HWND hWnd, LPARAM lParam)
-{
-  SDialogSearch* pSearch = reinterpret_cast<SDialogSearch*>(lParam);
-  char className[16] = "";
-  ::GetClassNameA(hWnd, className, sizeof className);
-  if (::GetWindow(hWnd, GW_OWNER) != pSearch->hOwner || std::string(className) != "#32770")
-    return TRUE;
-  pSearch->hFound = hWnd;
-  return FALSE;
-}
-
 CWnd* OpenedDialog(CWnd& owner)
 {
-  SDialogSearch search = {owner.m_hWnd, nullptr};
-  ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&search));
-  if (search.hFound == nullptr)
+  HWND hFound = nullptr;
+  do
+    hFound = ::FindWindowExA(nullptr, hFound, "#32770", nullptr);
+  while (hFound != nullptr && ::GetWindow(hFound, GW_OWNER) != owner.m_hWnd);
+  if (hFound == nullptr)
     return nullptr;
-  ::ShowWindow(search.hFound, SW_SHOWNORMAL);
-  return CWnd::FromHandle(search.hFound);
+  ::ShowWindow(hFound, SW_SHOWNORMAL);
+  return CWnd::FromHandle(hFound);
+}
+
+// A step on the dialog that a field's command opened.
+CNumericDialog::Step InOpenedDialog(std::function<void(CWnd&)> step)
+{
+  return [step](CNumericDialog& d) {
+    CWnd* pDlg = OpenedDialog(d);
+    ASSERT_NE(nullptr, pDlg);
+    step(*pDlg);
+  };
 }
 
 void Click(CWnd& dlg, int nID) { dlg.GetDlgItem(nID)->PostMessage(BM_CLICK); }
@@ -90,10 +85,7 @@ void Click(CWnd& dlg, int nID) { dlg.GetDlgItem(nID)->PostMessage(BM_CLICK); }
 // Types over the whole text of an edit of the dialog.
 void TypeInto(CWnd& dlg, int nID, const char* pszText)
 {
-  CEdit* pEdit = static_cast<CEdit*>(dlg.GetDlgItem(nID));
-  pEdit->SetFocus();
-  pEdit->SetSel(0, -1);
-  TypeText(*pEdit, pszText);
+  RetypeText(*static_cast<CEdit*>(dlg.GetDlgItem(nID)), pszText);
 }
 
 std::string LastMessage()
@@ -221,10 +213,8 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
         d.m_double.SetSel(2, 2);
         OpenContextMenu(d.m_double, KeySequence{Char('n'), Char('s')});
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        CListBox* pList = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_LIST_VARIABLE));
+      InOpenedDialog([](CWnd& dlg) {
+        CListBox* pList = static_cast<CListBox*>(dlg.GetDlgItem(IDC_LIST_VARIABLE));
         ASSERT_EQ(12, pList->GetCount());
         CString strLast;
         pList->GetText(11, strLast);
@@ -232,16 +222,14 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
         EXPECT_EQ(0, pList->GetCurSel());
         EXPECT_EQ(pList->m_hWnd, ::GetFocus());
         PressKey(*pList, VK_END);
-        Click(*pDlg, IDOK);
-      },
+        Click(dlg, IDOK);
+      }),
       [](CNumericDialog& d) {
         EXPECT_EQ("2*G12", TextOf(d.m_double));
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_SELECT_FIRST);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        CListBox* pList = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_LIST_VARIABLE));
+      InOpenedDialog([](CWnd& dlg) {
+        CListBox* pList = static_cast<CListBox*>(dlg.GetDlgItem(IDC_LIST_VARIABLE));
         ASSERT_EQ(2, pList->GetCount()) << "null elements are skipped";
         CRect rcItem;
         pList->GetItemRect(1, &rcItem);
@@ -250,17 +238,13 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
         pList->PostMessage(WM_LBUTTONUP, 0, lPoint);
         pList->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
         pList->PostMessage(WM_LBUTTONUP, 0, lPoint);
-      },
+      }),
       [](CNumericDialog& d) {
         EXPECT_EQ(nullptr, OpenedDialog(d)) << "a double click ends the dialog";
         EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double));
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_SELECT_FIRST + 2);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        Click(*pDlg, IDCANCEL);
-      },
+      InOpenedDialog([](CWnd& dlg) { Click(dlg, IDCANCEL); }),
       [](CNumericDialog& d) { EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double)) << "cancelled"; },
   });
 }
@@ -288,37 +272,33 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
         d.m_double.SetWindowText("");
         OpenContextMenu(d.m_double, KeySequence{Char('l'), Char('v')});
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        CComboBox* pKind = static_cast<CComboBox*>(pDlg->GetDlgItem(IDC_COMBO_KIND));
+      InOpenedDialog([](CWnd& dlg) {
+        CComboBox* pKind = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_COMBO_KIND));
         EXPECT_EQ(0, pKind->GetCurSel());
         EXPECT_FALSE(pKind->IsWindowEnabled()) << "the command fixed the kind";
-        EXPECT_TRUE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
-        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
-        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
-        Click(*pDlg, IDOK);
-      },
+        EXPECT_TRUE(dlg.GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        EXPECT_FALSE(dlg.GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
+        EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_RADIO_VALUE));
+        Click(dlg, IDOK);
+      }),
   };
   for (const SRefusal& refusal : refusals)
   {
-    steps.push_back([&refusal](CNumericDialog& d) {
+    steps.push_back(InOpenedDialog([&refusal](CWnd& dlg) {
       SCOPED_TRACE(refusal.strMessage);
-      CWnd* pDlg = OpenedDialog(d);
-      ASSERT_NE(nullptr, pDlg);
       EXPECT_EQ(refusal.strMessage, LastMessage());
       EXPECT_EQ(UINT(MB_OK), TestApp().m_messages.back().nType);
       if (refusal.nFocusID != 0)
       {
-        CEdit* pFocus = static_cast<CEdit*>(pDlg->GetDlgItem(refusal.nFocusID));
+        CEdit* pFocus = static_cast<CEdit*>(dlg.GetDlgItem(refusal.nFocusID));
         EXPECT_EQ(pFocus->m_hWnd, ::GetFocus());
         EXPECT_EQ(Sel(0, pFocus->GetWindowTextLength()), SelectionOf(*pFocus));
       }
       for (const auto& typed : refusal.typed)
-        TypeInto(*pDlg, typed.first, typed.second);
+        TypeInto(dlg, typed.first, typed.second);
       TestApp().m_nYesNoAnswer = IDYES;
-      Click(*pDlg, IDOK);
-    });
+      Click(dlg, IDOK);
+    }));
   }
   steps.push_back([](CNumericDialog& d) {
     EXPECT_EQ(nullptr, OpenedDialog(d));
@@ -345,15 +325,13 @@ TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpr
         d.m_length.SetSel(0, -1);
         d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ("25", TextOf(*pDlg->GetDlgItem(IDC_EDIT_VALUE))) << "a length is offered without its unit";
-        EXPECT_EQ("", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
-        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_VALUE));
-        TypeInto(*pDlg, IDC_EDIT_NAME, "SIDE");
-        Click(*pDlg, IDCANCEL);
-      },
+      InOpenedDialog([](CWnd& dlg) {
+        EXPECT_EQ("25", TextOf(*dlg.GetDlgItem(IDC_EDIT_VALUE))) << "a length is offered without its unit";
+        EXPECT_EQ("", TextOf(*dlg.GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_RADIO_VALUE));
+        TypeInto(dlg, IDC_EDIT_NAME, "SIDE");
+        Click(dlg, IDCANCEL);
+      }),
       [](CNumericDialog& d) {
         EXPECT_EQ(nullptr, OpenedDialog(d));
         EXPECT_TRUE(TestApp().m_messages.empty());
@@ -361,35 +339,30 @@ TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpr
         d.m_double.SetSel(0, -1);
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST + 2);
       },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        ASSERT_NE(nullptr, pDlg);
-        EXPECT_EQ(2, static_cast<CComboBox*>(pDlg->GetDlgItem(IDC_COMBO_KIND))->GetCurSel());
-        EXPECT_EQ(BST_CHECKED, pDlg->IsDlgButtonChecked(IDC_RADIO_EXPRESSION));
-        EXPECT_EQ("width*2", TextOf(*pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)));
-        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
-        Click(*pDlg, IDC_RADIO_VALUE);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        EXPECT_TRUE(pDlg->GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
-        EXPECT_FALSE(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
-        TypeInto(*pDlg, IDC_EDIT_NAME, "half");
-        Click(*pDlg, IDC_RADIO_EXPRESSION);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
-        TypeInto(*pDlg, IDC_EDIT_EXPRESSION, "5");
-        Click(*pDlg, IDOK);
-      },
-      [](CNumericDialog& d) {
-        CWnd* pDlg = OpenedDialog(d);
+      InOpenedDialog([](CWnd& dlg) {
+        EXPECT_EQ(2, static_cast<CComboBox*>(dlg.GetDlgItem(IDC_COMBO_KIND))->GetCurSel());
+        EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_RADIO_EXPRESSION));
+        EXPECT_EQ("width*2", TextOf(*dlg.GetDlgItem(IDC_EDIT_EXPRESSION)));
+        EXPECT_FALSE(dlg.GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        Click(dlg, IDC_RADIO_VALUE);
+      }),
+      InOpenedDialog([](CWnd& dlg) {
+        EXPECT_TRUE(dlg.GetDlgItem(IDC_EDIT_VALUE)->IsWindowEnabled());
+        EXPECT_FALSE(dlg.GetDlgItem(IDC_EDIT_EXPRESSION)->IsWindowEnabled());
+        TypeInto(dlg, IDC_EDIT_NAME, "half");
+        Click(dlg, IDC_RADIO_EXPRESSION);
+      }),
+      InOpenedDialog([](CWnd& dlg) {
+        TypeInto(dlg, IDC_EDIT_EXPRESSION, "5");
+        Click(dlg, IDOK);
+      }),
+      InOpenedDialog([](CWnd& dlg) {
         EXPECT_EQ(LibraryText(IDS_VAR_ENTER_EXPRESSION), LastMessage());
-        CEdit* pExpression = static_cast<CEdit*>(pDlg->GetDlgItem(IDC_EDIT_EXPRESSION));
+        CEdit* pExpression = static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT_EXPRESSION));
         EXPECT_EQ(pExpression->m_hWnd, ::GetFocus());
         TypeText(*pExpression, "width/4");
-        Click(*pDlg, IDOK);
-      },
+        Click(dlg, IDOK);
+      }),
       [](CNumericDialog& d) {
         EXPECT_EQ(nullptr, OpenedDialog(d));
         EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
