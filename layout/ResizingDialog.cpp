@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CResizingDialog, CDialog)
   ON_WM_GETMINMAXINFO()
   ON_WM_DESTROY()
   ON_WM_CREATE()
+  ON_MESSAGE(WM_DPICHANGED, &CResizingDialog::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CResizingDialog::CResizingDialog(const char* lpszTemplateName, CWnd* pParent)
@@ -62,7 +63,7 @@ int CResizingDialog::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CDialog::OnCreate(lpCreateStruct) == -1)
     return -1;
-  m_layout.OnCreate(*lpCreateStruct);
+  m_layout.OnCreate(*this, *lpCreateStruct);
   return 0;
 }
 
@@ -99,4 +100,11 @@ void CResizingDialog::OnDestroy()
 {
   m_layout.SaveSize(*this, profileSection());
   CDialog::OnDestroy();
+}
+
+// Moved to a monitor of another DPI; Windows scales the controls of a dialog itself.
+LRESULT CResizingDialog::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+  m_layout.OnDpiChanged(*this, lParam);
+  return Default();
 }
