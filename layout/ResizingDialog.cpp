@@ -29,10 +29,14 @@ CString CResizingDialog::profileSection()
   return strSection;
 }
 
-CRect CResizingDialog::gripSquare(const CRect& rc)
+// The system's scroll bar metrics are for the system DPI; a window on a monitor of another DPI
+// gets them scaled to its own.
+CRect CResizingDialog::gripSquare(const CRect& rc) const
 {
-  return CRect(rc.right - ::GetSystemMetrics(SM_CXHSCROLL), rc.bottom - ::GetSystemMetrics(SM_CYVSCROLL), rc.right,
-               rc.bottom);
+  const CDpiScale dpiSystem = CDpiScale::OfSystem(), dpi = CDpiScale::OfWindow(this);
+  const CSize size(dpi.Scale(dpiSystem.Unscale(::GetSystemMetrics(SM_CXHSCROLL))),
+                   dpi.Scale(dpiSystem.Unscale(::GetSystemMetrics(SM_CYVSCROLL))));
+  return CRect(rc.BottomRight() - size, rc.BottomRight());
 }
 
 bool CResizingDialog::NcHitTestResize(CPoint ptScreen)

@@ -1,7 +1,7 @@
 // A dialog whose controls follow its size by anchor rules (SetControlInfo), with a size grip in
 // the bottom-right corner, no smaller than it was created and, on request, as large as it was
 // when it last closed (the application profile, "CX" and "CY" under GetDialogProfileEntry).
-// The grip is as large as the system's scroll bars, which Windows scales for the DPI.
+// The grip is as large as the scroll bars at the dialog's DPI.
 #pragma once
 #include <afxwin.h>
 
@@ -42,5 +42,5 @@ protected:
 private:
   CString profileSection();
   // The grip's square at the bottom-right corner of the rectangle.
-  static CRect gripSquare(const CRect& rc);
+  CRect gripSquare(const CRect& rc) const;
 };
