@@ -1,5 +1,6 @@
 #include "InputStringDlg.h"
 
+#include "DpiScale.h"
 #include "Resource.h"
 
 namespace
@@ -18,15 +19,16 @@ const char kAlreadyListed[] =
     "\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42";
 
 // Pulls the start of a span back so that it ends the margin before the limit.
-int PullBack(int nStart, int nLength, int nLimit)
+int PullBack(int nStart, int nLength, int nLimit, int nMargin)
 {
-  return nStart + nLength + kDesktopMargin > nLimit ? nLimit - nLength - kDesktopMargin : nStart;
+  return nStart + nLength + nMargin > nLimit ? nLimit - nLength - nMargin : nStart;
 }
 }
 
 IMPLEMENT_DYNAMIC(CInputStringDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CInputStringDlg, CDialog)
+  ON_MESSAGE(WM_DPICHANGED, &CInputStringDlg::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CInputStringDlg::CInputStringDlg(CWnd* pParent) : CDialog(IDD_DLG_INPUT_STRING, pParent), m_nX(0), m_nY(0) {}
@@ -57,9 +59,19 @@ void CInputStringDlg::moveInsideDesktop()
   CRect rcDesktop;
   GetDesktopWindow()->GetWindowRect(&rcDesktop);
   // A place left of or above the desktop stays as it is.
-  const int x = PullBack(m_nX, rcWindow.Width(), rcDesktop.right);
-  const int y = PullBack(m_nY, rcWindow.Height(), rcDesktop.bottom);
+  const int nMargin = CDpiScale::OfWindow(this).Scale(kDesktopMargin);
+  const int x = PullBack(m_nX, rcWindow.Width(), rcDesktop.right, nMargin);
+  const int y = PullBack(m_nY, rcWindow.Height(), rcDesktop.bottom, nMargin);
   SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a monitor of another DPI: the dialog takes the rectangle Windows suggests.
+LRESULT CInputStringDlg::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+  const CRect rcSuggested(*reinterpret_cast<const RECT*>(lParam));
+  SetWindowPos(nullptr, rcSuggested.left, rcSuggested.top, rcSuggested.Width(), rcSuggested.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  return Default();
 }
 
 bool CInputStringDlg::isListed(const CString& strText) const

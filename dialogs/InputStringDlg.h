@@ -22,8 +22,9 @@ public:
   void SetEditText(const char* pszText) { m_strEdit = pszText; }
   // The names the text must not equal (compared with case).
   void SetStringArray(const CStringArray& arrStrings) { m_arrStrings.Copy(arrStrings); }
-  // Where the dialog opens, pulled back inside the desktop's right and bottom edges; (0, 0)
-  // leaves the place to the dialog manager.
+  // Where the dialog opens (screen pixels), pulled back inside the desktop's right and bottom
+  // edges by a margin of 35 pixels at 96 DPI, scaled; (0, 0) leaves the place to the dialog
+  // manager.
   void SetPoint(CPoint& point);
   CString GetEditText() const { return m_strEdit; }
 
@@ -31,6 +32,7 @@ protected:
   BOOL OnInitDialog() override;
   void OnOK() override;
   void DoDataExchange(CDataExchange* pDX) override;
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   CStringArray m_arrStrings;

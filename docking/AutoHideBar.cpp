@@ -20,9 +20,9 @@ enum
   ID_AUTOHIDE_CLICK_OPEN = 2003
 };
 
-BOOL MakeStripFont(CFont& font, int nEscapement)
+BOOL MakeStripFont(CFont& font, int nEscapement, const CDpiScale& dpi)
 {
-  return font.CreateFont(14, 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  return font.CreateFont(dpi.Scale(14), 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN,
                          "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
 }
@@ -39,14 +39,53 @@ BEGIN_MESSAGE_MAP(CAutoHideBar, CWnd)
   ON_WM_MOUSEWHEEL()
   ON_WM_CONTEXTMENU()
   ON_MESSAGE(WM_AUTOHIDE_REMOVEBARLESS, &CAutoHideBar::OnRemoveBarless)
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CAutoHideBar::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CAutoHideBar::CAutoHideBar()
     : side(0), barThickness(24), curSel(0), buttonImages(nullptr), mainFrame(nullptr), tabDisplayMode(-1),
       clickOpen(FALSE), allNamesFit(FALSE), itemLength(kNamelessLength), passingWheel(FALSE)
 {
-  MakeStripFont(fontHorz, 0);
-  MakeStripFont(fontVert, 900);
+  makeFonts(CDpiScale::OfSystem());
+}
+
+void CAutoHideBar::makeFonts(const CDpiScale& dpi)
+{
+  fontHorz.DeleteObject();
+  fontVert.DeleteObject();
+  MakeStripFont(fontHorz, 0, dpi);
+  MakeStripFont(fontVert, 900, dpi);
+  m_fontDpi = dpi;
+}
+
+void CAutoHideBar::followWindowDpi()
+{
+  const CDpiScale dpi = CDpiScale::OfWindow(m_hWnd);
+  if (dpi == m_fontDpi)
+    return;
+  makeFonts(dpi);
+  for (int i = 0; i < buttons.GetSize(); ++i)
+    measureName(buttons[i]);
+}
+
+// Moved to a monitor of another DPI: the frame lays the strip out again at its new thickness.
+LRESULT CAutoHideBar::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  followWindowDpi();
+  SetRecalcLayout();
+  if (auto* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, mainFrame))
+    pFrame->DelayRecalcLayout();
+  return Default();
+}
+
+void CAutoHideBar::measureName(CDrawButtonInfo* pInfo)
+{
+  if (pInfo->name.IsEmpty() || IsHorzStrip() || (pInfo->style & AHB_SEPARATOR))
+    return;
+  CClientDC dc(this);
+  CFont* pOldFont = dc.SelectObject(&fontVert);
+  pInfo->textWidth = dc.GetTextExtent(pInfo->name).cx;
+  dc.SelectObject(pOldFont);
 }
 
 CAutoHideBar::~CAutoHideBar()
@@ -66,6 +105,7 @@ BOOL CAutoHideBar::Create(int nSide, CWnd* pFrame)
                       static_cast<UINT>(nSide + 0xE9)))
     return FALSE;
   mainFrame = pFrame;
+  followWindowDpi();
   return TRUE;
 }
 
@@ -129,13 +169,7 @@ void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWn
         pInfo->frame.slideLength = IsHorzStrip() ? pDocked->Height() + 2 * ::GetSystemMetrics(SM_CYFRAME)
                                                  : pDocked->Width() + 2 * ::GetSystemMetrics(SM_CXFRAME);
     }
-    if (!pInfo->name.IsEmpty() && !IsHorzStrip())
-    {
-      CClientDC dc(this);
-      CFont* pOldFont = dc.SelectObject(&fontVert);
-      pInfo->textWidth = dc.GetTextExtent(pInfo->name).cx;
-      dc.SelectObject(pOldFont);
-    }
+    measureName(pInfo);
   }
   buttons.InsertAt((std::max)(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -287,7 +321,7 @@ int CAutoHideBar::GetAHWindowSize(CWnd* pBar)
     if (buttons[i]->bar == pBar && pBar != nullptr)
       return buttons[i]->frame.slideLength;
   }
-  return 200;
+  return px(200);
 }
 
 int CAutoHideBar::hitButton(CPoint point) const
@@ -299,9 +333,9 @@ int CAutoHideBar::hitButton(CPoint point) const
       continue;
     CRect rc = pInfo->rect;
     if (IsHorzStrip())
-      rc.DeflateRect(5, 0);
+      rc.DeflateRect(px(5), 0);
     else
-      rc.DeflateRect(0, 5);
+      rc.DeflateRect(0, px(5));
     if (rc.PtInRect(point))
       return i;
   }
@@ -322,7 +356,7 @@ BOOL CAutoHideBar::IsMainFrameInRect(CPoint point)
     return TRUE;
   CRect rc;
   mainFrame->GetWindowRect(&rc);
-  rc.DeflateRect(7, 1);
+  rc.DeflateRect(px(7), px(1));
   return rc.PtInRect(point);
 }
 
@@ -358,19 +392,19 @@ BOOL CAutoHideBar::IsAllTableNameDisplay()
     nAfterLast = (buttons[i]->style & AHB_SEPARATOR) ? 0 : nAfterLast + 1;
     nWidest = (std::max)(nWidest, buttons[i]->textWidth);
   }
-  return rc.Width() / groupCount() > nAfterLast * (nWidest + 26);
+  return rc.Width() / groupCount() > nAfterLast * (nWidest + px(26));
 }
 
 int CAutoHideBar::GetNonActiveItemSize(int nIndex)
 {
   if (buttons.GetSize() == 0 || !allNamesFit)
-    return kNamelessLength;
+    return px(kNamelessLength);
   if (tabDisplayMode != 2)
   {
     int nWidest = 0;
     for (int i = 0; i < buttons.GetSize(); ++i)
       nWidest = (std::max)(nWidest, buttons[i]->textWidth);
-    return nWidest + kNamelessLength;
+    return nWidest + px(kNamelessLength);
   }
   CRect rc;
   GetClientRect(&rc);
@@ -383,7 +417,7 @@ int CAutoHideBar::RecalcHeight(int nIndex, int nHeight)
   const int g = nHeight / nGroups, n = groupButtonCount(nIndex);
   if (tabDisplayMode == 2 && allNamesFit)
     return g / n;
-  return g + 2 - 2 * nGroups - (n - 1) * itemLength;
+  return g + px(2) - px(2) * nGroups - (n - 1) * itemLength;
 }
 
 void CAutoHideBar::CalcLayout()
@@ -396,32 +430,33 @@ void CAutoHideBar::CalcLayout()
   CClientDC dc(this);
   CFont* pOldFont = dc.SelectObject(bHorz ? &fontHorz : &fontVert);
   allNamesFit = bHorz ? FALSE : IsAllTableNameDisplay();
-  itemLength = kNamelessLength;
-  int nPos = bHorz ? rcClient.left + 10 : rcClient.top + 5;
+  itemLength = px(kNamelessLength);
+  const int nInset = px(2);
+  int nPos = bHorz ? rcClient.left + px(10) : rcClient.top + px(5);
   for (int i = 0; i < buttons.GetSize(); ++i)
   {
     CDrawButtonInfo* pInfo = buttons[i];
     if (pInfo->style & AHB_SEPARATOR)
     {
-      nPos += kSeparatorGap;
+      nPos += px(kSeparatorGap);
       continue;
     }
     itemLength = GetNonActiveItemSize(i);
     int nLength = 0, nAdvance = 0;
     if (pInfo->style & (AHB_ACTIVE | AHB_ALWAYSNAME))
     {
-      nLength = bHorz ? dc.GetTextExtent(pInfo->name).cx + 18 : RecalcHeight(i, rcClient.Height()) - 3;
-      nAdvance = nLength - 2;
+      nLength = bHorz ? dc.GetTextExtent(pInfo->name).cx + px(18) : RecalcHeight(i, rcClient.Height()) - px(3);
+      nAdvance = nLength - px(2);
     }
     else if ((pInfo->style & 0xF) == AHB_GROUPSELECT)
     {
       nLength = itemLength;
-      nAdvance = itemLength - 1;
+      nAdvance = itemLength - px(1);
     }
     else
       continue;
-    pInfo->rect = bHorz ? CRect(nPos, rcClient.top + 2, nPos + nLength, rcClient.bottom - 2)
-                        : CRect(rcClient.left + 2, nPos, rcClient.right - 2, nPos + nLength);
+    pInfo->rect = bHorz ? CRect(nPos, rcClient.top + nInset, nPos + nLength, rcClient.bottom - nInset)
+                        : CRect(rcClient.left + nInset, nPos, rcClient.right - nInset, nPos + nLength);
     nPos += nAdvance;
   }
   dc.SelectObject(pOldFont);
@@ -452,15 +487,17 @@ void CAutoHideBar::Draw(CDC* pDC)
     const BOOL bNamed = (pInfo->style & (AHB_ACTIVE | AHB_ALWAYSNAME)) != 0;
     CRect rc = pInfo->rect;
     if (!bHorz && bNamed)
-      rc.DeflateRect(2, 0);
+      rc.DeflateRect(px(2), 0);
     pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_INFOBK));
     pDC->FrameRect(&rc, &brushFrame);
     if ((pInfo->style & 0x3) && buttonImages != nullptr && pInfo->image >= 0)
       buttonImages->Draw(pDC, pInfo->image,
-                         bHorz ? CPoint(rc.left + 2, rc.top + 2) : CPoint(rc.left + 2, rc.bottom - 18), ILD_NORMAL);
+                         bHorz ? CPoint(rc.left + px(2), rc.top + px(2)) : CPoint(rc.left + px(2), rc.bottom - px(18)),
+                         ILD_NORMAL);
     if (allNamesFit || bNamed)
     {
-      const CPoint ptText = bHorz ? CPoint(rc.left + 18, rc.top + 1) : CPoint(rc.left + 1, rc.bottom - 20);
+      const CPoint ptText =
+          bHorz ? CPoint(rc.left + px(18), rc.top + px(1)) : CPoint(rc.left + px(1), rc.bottom - px(20));
       pDC->ExtTextOut(ptText.x, ptText.y, ETO_CLIPPED, &rc, pInfo->name, static_cast<UINT>(pInfo->name.GetLength()),
                       nullptr);
     }
@@ -490,23 +527,24 @@ LRESULT CAutoHideBar::OnSizeParent(WPARAM, LPARAM lParam)
     return 0;
   }
   CRect rc(pLayout->rect);
+  const int nThickness = px(barThickness);
   switch (side)
   {
   case 0:
-    rc.bottom = rc.top + barThickness;
-    pLayout->rect.top += barThickness;
+    rc.bottom = rc.top + nThickness;
+    pLayout->rect.top += nThickness;
     break;
   case 1:
-    rc.right = rc.left + barThickness;
-    pLayout->rect.left += barThickness;
+    rc.right = rc.left + nThickness;
+    pLayout->rect.left += nThickness;
     break;
   case 2:
-    rc.left = rc.right - barThickness;
-    pLayout->rect.right -= barThickness;
+    rc.left = rc.right - nThickness;
+    pLayout->rect.right -= nThickness;
     break;
   default:
-    rc.top = rc.bottom - barThickness;
-    pLayout->rect.bottom -= barThickness;
+    rc.top = rc.bottom - nThickness;
+    pLayout->rect.bottom -= nThickness;
     break;
   }
   if (pLayout->hDWP != nullptr)

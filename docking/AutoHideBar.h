@@ -1,6 +1,10 @@
 // The auto-hide strip: a thin bar along one edge of the frame's client area with one tab-like
 // button per hidden bar; pointing at (or clicking) a button slides its bar out in a CDrawFrame.
 // The host frame fills it through AddButton and InsertButton and hears of its options.
+//
+// DPI: the thickness, the fonts and every length and margin of the layout are 96-DPI pixels
+// drawn at the strip's DPI; the fonts are made for the system DPI first and again when the
+// strip's DPI turns out or becomes different. Button rectangles are the strip's pixels.
 #pragma once
 #include "DrawFrame.h"
 
@@ -102,7 +106,7 @@ protected:
 
   CArray<CDrawButtonInfo*, CDrawButtonInfo*> buttons;
   int side;
-  int barThickness;
+  int barThickness;  // 96-DPI pixels
   CFont fontHorz;
   CFont fontVert;
   int curSel;
@@ -113,6 +117,14 @@ protected:
   BOOL allNamesFit;
   int itemLength;
   BOOL passingWheel;
+  CDpiScale m_fontDpi;  // the DPI the fonts are made for
+
+  // 96-DPI pixels at the strip's DPI.
+  int px(int nPixels) const { return CDpiScale::OfWindow(m_hWnd).Scale(nPixels); }
+  // The two fonts for the strip's DPI, and the name widths measured in them.
+  void followWindowDpi();
+  void makeFonts(const CDpiScale& dpi);
+  void measureName(CDrawButtonInfo* pInfo);
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg void OnPaint();
@@ -122,4 +134,5 @@ protected:
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   afx_msg LRESULT OnRemoveBarless(WPARAM wParam, LPARAM lParam);
   afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
 };

@@ -34,13 +34,40 @@ BEGIN_MESSAGE_MAP(CDrawFrame, CWnd)
   ON_WM_SIZE()
   ON_WM_MOUSEWHEEL()
   ON_MESSAGE(WM_PARENTNOTIFY, &CDrawFrame::OnParentNotify)
+  ON_WM_CREATE()
+  ON_MESSAGE(WM_DPICHANGED, &CDrawFrame::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CDrawFrame::CDrawFrame()
-    : slideLength(200), autoHideBar(nullptr), captionHeight(12),
+    : slideLength(CDpiScale::OfSystem().Scale(200)), autoHideBar(nullptr), captionHeight(12),
       captionFontFace(CSizingControlBarCF::ChooseCaptionFontFace()), pinPushed(0), pinRaised(0), pinOrigin(0, 0),
-      pinState(0), sliding(FALSE), showByForce(FALSE)
+      pinState(0), sliding(FALSE), showByForce(FALSE), m_lengthDpi(CDpiScale::OfSystem())
 {}
+
+int CDrawFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+  if (CWnd::OnCreate(lpCreateStruct) == -1)
+    return -1;
+  followWindowDpi();
+  return 0;
+}
+
+// Moved to a monitor of another DPI: the frame takes the rectangle Windows suggests.
+LRESULT CDrawFrame::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+  followWindowDpi();
+  const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+               pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  return 0;
+}
+
+void CDrawFrame::followWindowDpi()
+{
+  const CDpiScale dpi = CDpiScale::OfWindow(m_hWnd);
+  slideLength = dpi.Scale(m_lengthDpi.Unscale(slideLength));
+  m_lengthDpi = dpi;
+}
 
 BOOL CDrawFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -66,7 +93,7 @@ BOOL CDrawFrame::IsOnDrawBar(const CPoint& point)
     return FALSE;
   CRect rc;
   GetWindowRect(&rc);
-  rc.InflateRect(st_nOnDrawBarOffset, st_nOnDrawBarOffset);
+  rc.InflateRect(px(st_nOnDrawBarOffset), px(st_nOnDrawBarOffset));
   return rc.PtInRect(point);
 }
 
@@ -85,11 +112,12 @@ LRESULT CDrawFrame::ShowOff(WPARAM, LPARAM)
   CRect rcStrip, rc;
   autoHideBar->GetWindowRect(&rcStrip);
   rc = rcStrip;
+  const int nMaxStep = px(kMaxSlideStep);
   switch (autoHideBar->GetSide())
   {
   case 0:
     rc.top = rcStrip.bottom;
-    rc.bottom = rc.top + (std::min)(slideLength, kMaxSlideStep);
+    rc.bottom = rc.top + (std::min)(slideLength, nMaxStep);
     break;
   case 1:
     rc.left = rcStrip.right;
@@ -101,7 +129,7 @@ LRESULT CDrawFrame::ShowOff(WPARAM, LPARAM)
     break;
   default:
     rc.bottom = rcStrip.top;
-    rc.top = rc.bottom - (std::min)(slideLength, kMaxSlideStep);
+    rc.top = rc.bottom - (std::min)(slideLength, nMaxStep);
     break;
   }
   sliding = TRUE;
@@ -181,7 +209,7 @@ void CDrawFrame::OnTimer(UINT_PTR nIDEvent)
     const int nMissing = slideLength - (isHorzStrip() ? rc.Height() : rc.Width());
     if (nMissing <= 0 || autoHideBar == nullptr)
       return;
-    const int nStep = (std::min)(nMissing, kMaxSlideStep);
+    const int nStep = (std::min)(nMissing, px(kMaxSlideStep));
     switch (autoHideBar->GetSide())
     {
     case 0:
@@ -225,8 +253,9 @@ void CDrawFrame::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
   const CPoint ptWindow(lpncsp->rgrc[0].left, lpncsp->rgrc[0].top);
   CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
-  lpncsp->rgrc[0].top += captionHeight;
-  pinOrigin = CPoint(lpncsp->rgrc[0].left + 2 - ptWindow.x, lpncsp->rgrc[0].top - captionHeight + 1 - ptWindow.y);
+  const int nCaption = px(captionHeight);
+  lpncsp->rgrc[0].top += nCaption;
+  pinOrigin = CPoint(lpncsp->rgrc[0].left + px(2) - ptWindow.x, lpncsp->rgrc[0].top - nCaption + px(1) - ptWindow.y);
 }
 
 CRect CDrawFrame::captionRect() const
@@ -236,14 +265,14 @@ CRect CDrawFrame::captionRect() const
   GetClientRect(&rcClient);
   ClientToScreen(&rcClient);
   rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
-  return CRect(rcClient.left, rcClient.top - captionHeight, rcClient.right, rcClient.top);
+  return CRect(rcClient.left, rcClient.top - px(captionHeight), rcClient.right, rcClient.top);
 }
 
 CRect CDrawFrame::pinScreenRect() const
 {
   CRect rcWindow;
   GetWindowRect(&rcWindow);
-  return CRect(pinOrigin, CSize(CSCBButton::kSize, CSCBButton::kSize)) + rcWindow.TopLeft();
+  return CSCBButton::SquareAt(pinOrigin, CDpiScale::OfWindow(m_hWnd)) + rcWindow.TopLeft();
 }
 
 // Only the edge away from the strip sizes the frame; it does not move.
@@ -271,23 +300,24 @@ void CDrawFrame::DrawCaption(CDC* pDC)
   CRect rc = captionRect();
   pDC->FillSolidRect(&rc, ::GetSysColor(COLOR_3DFACE));
   const BOOL bActive = ::GetActiveWindow() == m_hWnd;
-  CRect rcGradient(rc.left + kPinAreaWidth, rc.top, rc.right, rc.bottom);
+  CRect rcGradient(rc.left + px(kPinAreaWidth), rc.top, rc.right, rc.bottom);
   CSizingControlBarCF::FillGradient(
       pDC, rcGradient, ::GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
       ::GetSysColor(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION), FALSE);
   CFont font;
-  if (!caption.IsEmpty() && CSizingControlBarCF::CreateCaptionFont(font, captionFontFace, pDC, 0))
+  const CDpiScale dpi = CDpiScale::OfWindow(m_hWnd);
+  if (!caption.IsEmpty() && CSizingControlBarCF::CreateCaptionFont(font, captionFontFace, dpi, 0))
   {
     CFont* pOldFont = pDC->SelectObject(&font);
     pDC->SetTextColor(::GetSysColor(COLOR_CAPTIONTEXT));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    pDC->ExtTextOut(rcGradient.left + 2, rcGradient.top - 1, ETO_CLIPPED, &rcGradient, caption,
+    pDC->ExtTextOut(rcGradient.left + px(2), rcGradient.top - px(1), ETO_CLIPPED, &rcGradient, caption,
                     static_cast<UINT>(caption.GetLength()), nullptr);
     pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
   }
-  CSCBButton::PaintState(pDC, pinOrigin, pinPushed, pinRaised);
-  CSCBPinButton::PaintPin(pDC, pinOrigin, pinState);
+  CSCBButton::PaintState(pDC, pinOrigin, pinPushed, pinRaised, dpi);
+  CSCBPinButton::PaintPin(pDC, pinOrigin, pinState, dpi);
 }
 
 void CDrawFrame::OnNcPaint()

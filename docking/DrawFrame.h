@@ -1,6 +1,11 @@
 // The popup in which a bar hidden in the auto-hide strip slides out: it grows out of the strip
 // edge in steps, stays open while the mouse is over it or the strip, closes when the mouse has
 // stayed away, sizes only on its free edge and sends the bars back to their dock by its pin.
+//
+// DPI: the caption height, the pin, the slide step and st_nOnDrawBarOffset are 96-DPI pixels
+// scaled for the frame's DPI (the offset is class-wide, so it cannot be one window's pixels).
+// slideLength is the frame's pixels; its default is scaled for the system DPI and follows the
+// frame's DPI.
 #pragma once
 #include "PinDockBar.h"
 
@@ -28,7 +33,7 @@ public:
 
   int slideLength;
   CAutoHideBar* autoHideBar;
-  int captionHeight;
+  int captionHeight;  // 96-DPI pixels
   CString caption;
   CString captionFontFace;
   int pinPushed, pinRaised;
@@ -38,6 +43,11 @@ public:
   BOOL showByForce;
 
 protected:
+  CDpiScale m_lengthDpi;  // the DPI slideLength is in
+  // 96-DPI pixels at the frame's DPI.
+  int px(int nPixels) const { return CDpiScale::OfWindow(m_hWnd).Scale(nPixels); }
+  void followWindowDpi();
+
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   CWnd* bar() const { return GetWindow(GW_CHILD); }
   BOOL isHorzStrip() const;
@@ -59,4 +69,6 @@ protected:
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
   afx_msg LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam);
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 };

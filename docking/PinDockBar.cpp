@@ -5,12 +5,14 @@ namespace
 const UINT_PTR kOutsideTimer = 1;
 }
 
-void CSCBPinButton::PaintGlyph(CDC* pDC) const { PaintPin(pDC, ptOrg, pinState); }
+void CSCBPinButton::PaintGlyph(CDC* pDC) const { PaintPin(pDC, ptOrg, pinState, m_dpi); }
 
-void CSCBPinButton::PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState)
+void CSCBPinButton::PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState, const CDpiScale& dpi)
 {
-  const int s = pDC->GetDeviceCaps(LOGPIXELSY) * 6 / 72, q = s / 4, t = s / 3;
+  // Six points of the window's DPI.
+  const int s = dpi.Scale(8), q = s / 4, t = s / 3;
   const int x = ptOrg.x, y = ptOrg.y;
+  // A hairline glyph: its one-pixel lines stay one pixel.
   CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT));
   CBrush brush(::GetSysColor(COLOR_BTNTEXT));
   CPen* pOldPen = pDC->SelectObject(&pen);
@@ -64,10 +66,11 @@ void CPinDockBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
   CSizingControlBarCF::NcCalcClient(pRc, nDockBarID);
   if (!HasGripper())
     return;
+  pinButton.m_dpi = CDpiScale::OfWindow(m_hWnd);
   if (IsHorzDocked())
-    pinButton.ptOrg = CPoint(pRc->left - 12 - ptWindow.x, pRc->bottom - 13 - ptWindow.y);
+    pinButton.ptOrg = CPoint(pRc->left - px(12) - ptWindow.x, pRc->bottom - px(13) - ptWindow.y);
   else
-    pinButton.ptOrg = CPoint(pRc->left - ptWindow.x, pRc->top - 13 - ptWindow.y);
+    pinButton.ptOrg = CPoint(pRc->left - ptWindow.x, pRc->top - px(13) - ptWindow.y);
 }
 
 // A pointer over the bar keeps the outside watch going.

@@ -1,6 +1,7 @@
 // A caption bar with a push pin beside the close button: pressing the pin of a docked bar asks
 // the host frame to hide the bars of that dock side in an auto-hide strip. The host's derived
-// class supplies the four operations that move a bar into and out of the strip.
+// class supplies the four operations that move a bar into and out of the strip. The pin and its
+// place in the caption are 96-DPI pixels drawn at the bar's DPI.
 #pragma once
 #include "SizingControlBarCF.h"
 
@@ -25,8 +26,8 @@ class AFX_EXT_CLASS CSCBPinButton : public CSCBButton
 {
 public:
   explicit CSCBPinButton(BYTE nPinState) : pinState(nPinState) {}
-  // The glyph alone, at a button's origin.
-  static void PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState);
+  // The glyph alone, at a button's origin, for a window of the DPI.
+  static void PaintPin(CDC* pDC, CPoint ptOrg, BYTE nPinState, const CDpiScale& dpi);
   BYTE pinState;
 
 protected:

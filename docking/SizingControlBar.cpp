@@ -13,6 +13,14 @@ bool IsHorzEdgeCode(UINT nHitTest) { return nHitTest == HTLEFT || nHitTest == HT
 
 CWinApp* ProfileApp() { return AfxGetApp(); }
 
+// A default size, before there is a window to ask.
+CSize SystemPixels(int cx, int cy) { return CDpiScale::OfSystem().Scale(CSize(cx, cy)); }
+
+CSize Rescaled(const CSize& size, const CDpiScale& dpiFrom, const CDpiScale& dpiTo)
+{
+  return dpiTo.Scale(CSize(dpiFrom.Unscale(size.cx), dpiFrom.Unscale(size.cy)));
+}
+
 CString ProfileSection(LPCTSTR lpszProfileName, int nID)
 {
   CString strSection;
@@ -60,12 +68,15 @@ BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
   ON_WM_SIZE()
   ON_WM_CLOSE()
   ON_MESSAGE(WM_SETTEXT, &CSizingControlBar::OnSetText)
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CSizingControlBar::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CSizingControlBar::CSizingControlBar()
-    : sizeHorz(200, 200), sizeVert(200, 200), sizeFloat(200, 200), sizeMinHorz(33, 32), sizeMinVert(33, 32),
-      sizeMinFloat(37, 32), scbStyle(0), trackedEdge(0), trackMin(0), trackMax(0), trackPos(0), trackEdgeOffset(0),
-      tracking(FALSE), keepSize(FALSE), parentSizing(FALSE), dragFullWindows(FALSE), dockBarId(0), edgeWidth(5)
+    : sizeHorz(SystemPixels(200, 200)), sizeVert(SystemPixels(200, 200)), sizeFloat(SystemPixels(200, 200)),
+      sizeMinHorz(SystemPixels(33, 32)), sizeMinVert(SystemPixels(33, 32)), sizeMinFloat(SystemPixels(37, 32)),
+      scbStyle(0), trackedEdge(0), trackMin(0), trackMax(0), trackPos(0), trackEdgeOffset(0), tracking(FALSE),
+      keepSize(FALSE), parentSizing(FALSE), dragFullWindows(FALSE), dockBarId(0), edgeWidth(5),
+      m_sizesDpi(CDpiScale::OfSystem())
 {}
 
 BOOL CSizingControlBar::Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
@@ -176,31 +187,32 @@ BOOL CSizingControlBar::GetEdgeRect(CRect rcWnd, UINT nHitTest, CRect& rcEdge)
   if (scbStyle & SCBS_SHOWEDGES)
     rcEdge.DeflateRect(1, 1);
   const BOOL bHorz = IsHorzDocked();
+  const int nEdge = px(edgeWidth);
   switch (nHitTest)
   {
   case HTLEFT:
     if (!(scbStyle & SCBS_EDGELEFT))
       return FALSE;
-    rcEdge.right = rcEdge.left + edgeWidth;
-    rcEdge.DeflateRect(0, bHorz ? edgeWidth : 0);
+    rcEdge.right = rcEdge.left + nEdge;
+    rcEdge.DeflateRect(0, bHorz ? nEdge : 0);
     break;
   case HTRIGHT:
     if (!(scbStyle & SCBS_EDGERIGHT))
       return FALSE;
-    rcEdge.left = rcEdge.right - edgeWidth;
-    rcEdge.DeflateRect(0, bHorz ? edgeWidth : 0);
+    rcEdge.left = rcEdge.right - nEdge;
+    rcEdge.DeflateRect(0, bHorz ? nEdge : 0);
     break;
   case HTTOP:
     if (!(scbStyle & SCBS_EDGETOP))
       return FALSE;
-    rcEdge.bottom = rcEdge.top + edgeWidth;
-    rcEdge.DeflateRect(bHorz ? 0 : edgeWidth, 0);
+    rcEdge.bottom = rcEdge.top + nEdge;
+    rcEdge.DeflateRect(bHorz ? 0 : nEdge, 0);
     break;
   case HTBOTTOM:
     if (!(scbStyle & SCBS_EDGEBOTTOM))
       return FALSE;
-    rcEdge.top = rcEdge.bottom - edgeWidth;
-    rcEdge.DeflateRect(bHorz ? 0 : edgeWidth, 0);
+    rcEdge.top = rcEdge.bottom - nEdge;
+    rcEdge.DeflateRect(bHorz ? 0 : nEdge, 0);
     break;
   default:
     break;
@@ -289,9 +301,9 @@ void CSizingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 void CSizingControlBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
 {
   CRect rc(pRc);
-  rc.DeflateRect(3, 5, 3, 3);
+  rc.DeflateRect(px(3), px(5), px(3), px(3));
   if (IsDockedId(nDockBarID))
-    rc.DeflateRect(2, 0, 2, 2);
+    rc.DeflateRect(px(2), 0, px(2), px(2));
   switch (nDockBarID)
   {
   case AFX_IDW_DOCKBAR_TOP:
@@ -311,10 +323,11 @@ void CSizingControlBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
   }
   if (scbStyle & SCBS_SHOWEDGES)
   {
-    rc.left += (scbStyle & SCBS_EDGELEFT) ? edgeWidth : 0;
-    rc.top += (scbStyle & SCBS_EDGETOP) ? edgeWidth : 0;
-    rc.right -= (scbStyle & SCBS_EDGERIGHT) ? edgeWidth : 0;
-    rc.bottom -= (scbStyle & SCBS_EDGEBOTTOM) ? edgeWidth : 0;
+    const int nEdge = px(edgeWidth);
+    rc.left += (scbStyle & SCBS_EDGELEFT) ? nEdge : 0;
+    rc.top += (scbStyle & SCBS_EDGETOP) ? nEdge : 0;
+    rc.right -= (scbStyle & SCBS_EDGERIGHT) ? nEdge : 0;
+    rc.bottom -= (scbStyle & SCBS_EDGEBOTTOM) ? nEdge : 0;
   }
   *pRc = rc;
 }
@@ -393,7 +406,28 @@ int CSizingControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return -1;
   ::SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &dragFullWindows, 0);
   scbStyle |= SCBS_SHOWEDGES;
+  followWindowDpi();
   return 0;
+}
+
+// Moved to a monitor of another DPI: the sizes and the non-client area follow.
+LRESULT CSizingControlBar::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  followWindowDpi();
+  repaintNonClient();
+  if (m_pDockSite != nullptr)
+    m_pDockSite->DelayRecalcLayout();
+  return Default();
+}
+
+void CSizingControlBar::followWindowDpi()
+{
+  const CDpiScale dpi = CDpiScale::OfWindow(m_hWnd);
+  if (dpi == m_sizesDpi)
+    return;
+  for (CSize* pSize : {&sizeHorz, &sizeVert, &sizeFloat, &sizeMinHorz, &sizeMinVert, &sizeMinFloat})
+    *pSize = Rescaled(*pSize, m_sizesDpi, dpi);
+  m_sizesDpi = dpi;
 }
 
 void CSizingControlBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)

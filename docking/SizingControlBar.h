@@ -2,7 +2,15 @@
 // for docking in a horizontal row, one for a vertical row and one for floating, shares the
 // length of its dock row with the other sizing bars of the row, and keeps its sizes in the
 // application profile.
+//
+// DPI: the edge width, the non-client insets and the gripper are 96-DPI pixels drawn at the
+// window's DPI. The sizes (sizeHorz ... sizeMinFloat) are the window's pixels: their defaults
+// are scaled at construction for the system DPI and follow the window when its DPI differs or
+// changes. The profile keeps them as they are. The row arithmetic keeps the framework's 2-pixel
+// overlap of docked bars, which does not scale.
 #pragma once
+#include "DpiScale.h"
+
 #include <afxext.h>
 #include <afxpriv.h>
 #include <afxtempl.h>
@@ -78,6 +86,8 @@ protected:
   // The whole non-client area, in window coordinates.
   void drawNonClient(CDC* pDC);
   void repaintNonClient();
+  // 96-DPI pixels at the window's DPI.
+  int px(int nPixels) const { return CDpiScale::OfWindow(m_hWnd).Scale(nPixels); }
 
   DWORD scbStyle;
   UINT trackedEdge;
@@ -89,7 +99,8 @@ protected:
   BOOL parentSizing;
   BOOL dragFullWindows;
   UINT dockBarId;
-  int edgeWidth;
+  int edgeWidth;         // 96-DPI pixels
+  CDpiScale m_sizesDpi;  // the DPI the sizes are in
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
@@ -105,6 +116,7 @@ protected:
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnClose();
   afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
 
 private:
   // The thickness across the row of a size, for this bar's docking.
@@ -115,4 +127,6 @@ private:
   void shareSideDelta(CSCBArray& arrSCBars, int nThis, int nDelta);
   void limitFloatingCorner(CSize& sizeFloatNew);
   void showRowDelayed();
+  // The sizes move to the window's DPI.
+  void followWindowDpi();
 };

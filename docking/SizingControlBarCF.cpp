@@ -3,6 +3,7 @@
 namespace
 {
 const int kCaptionThickness = 11;
+const int kCaptionFontHeight = 11;
 const int kGradientSteps = 64;
 
 int CALLBACK FoundFontFamily(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM lParam)
@@ -34,15 +35,15 @@ CString CSizingControlBarCF::ChooseCaptionFontFace()
   return bFound ? "Tahoma" : "Arial";
 }
 
-BOOL CSizingControlBarCF::CreateCaptionFont(CFont& font, const CString& strFace, CDC* pDC, int nEscapement)
+BOOL CSizingControlBarCF::CreateCaptionFont(CFont& font, const CString& strFace, const CDpiScale& dpi, int nEscapement)
 {
   LOGFONT lf = {};
-  lf.lfHeight = 85 * 96 / pDC->GetDeviceCaps(LOGPIXELSY);
+  lf.lfHeight = -dpi.Scale(kCaptionFontHeight);
   lf.lfEscapement = lf.lfOrientation = nEscapement;
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lstrcpyn(lf.lfFaceName, strFace, LF_FACESIZE);
-  return font.CreatePointFontIndirect(&lf, pDC);
+  return font.CreateFontIndirect(&lf);
 }
 
 void CSizingControlBarCF::FillGradient(CDC* pDC, const CRect& rc, COLORREF clrFrom, COLORREF clrTo, BOOL bVertical)
@@ -62,11 +63,10 @@ void CSizingControlBarCF::FillGradient(CDC* pDC, const CRect& rc, COLORREF clrFr
 
 CRect CSizingControlBarCF::captionRect(const CRect& rcClient) const
 {
+  const int nStart = -px(gripperSize), nEnd = nStart + px(kCaptionThickness);
   if (IsHorzDocked())
-    return CRect(rcClient.left - gripperSize, rcClient.top, rcClient.left - gripperSize + kCaptionThickness,
-                 rcClient.bottom);
-  return CRect(rcClient.left, rcClient.top - gripperSize, rcClient.right,
-               rcClient.top - gripperSize + kCaptionThickness);
+    return CRect(rcClient.left + nStart, rcClient.top, rcClient.left + nEnd, rcClient.bottom);
+  return CRect(rcClient.left, rcClient.top + nStart, rcClient.right, rcClient.top + nEnd);
 }
 
 void CSizingControlBarCF::NcPaintGripper(CDC* pDC, CRect rcClient)
@@ -87,18 +87,18 @@ void CSizingControlBarCF::NcPaintGripper(CDC* pDC, CRect rcClient)
   CString strTitle;
   GetWindowText(strTitle);
   CFont font;
-  if (!strTitle.IsEmpty() && CreateCaptionFont(font, captionFontFace, pDC, bHorz ? 900 : 0))
+  if (!strTitle.IsEmpty() && CreateCaptionFont(font, captionFontFace, CDpiScale::OfWindow(m_hWnd), bHorz ? 900 : 0))
   {
     CFont* pOldFont = pDC->SelectObject(&font);
     pDC->SetTextColor(::GetSysColor(captionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     CRect rcText = rcCaption;
     if (bHorz)
-      rcText.top = closeButton.ptOrg.y + CSCBButton::kSize + 2;
+      rcText.top = closeButton.GetRect().bottom + px(2);
     else
-      rcText.right = closeButton.ptOrg.x - 2;
-    const CPoint ptText =
-        bHorz ? CPoint(rcCaption.left - 1, rcCaption.bottom - 3) : CPoint(rcCaption.left + 3, rcCaption.top - 1);
+      rcText.right = closeButton.ptOrg.x - px(2);
+    const CPoint ptText = bHorz ? CPoint(rcCaption.left - px(1), rcCaption.bottom - px(3))
+                                : CPoint(rcCaption.left + px(3), rcCaption.top - px(1));
     pDC->ExtTextOut(ptText.x, ptText.y, ETO_CLIPPED, &rcText, strTitle, static_cast<UINT>(strTitle.GetLength()),
                     nullptr);
     pDC->SetBkMode(nOldMode);

@@ -1,5 +1,6 @@
 // A sizing control bar whose docked gripper is a small caption strip with the bar's window
-// text, in the active caption colours while the keyboard focus is inside the bar.
+// text, in the active caption colours while the keyboard focus is inside the bar. The strip and
+// its font are 96-DPI sizes scaled for the bar's DPI.
 #pragma once
 #include "SizingControlBarG.h"
 
@@ -16,8 +17,9 @@ public:
   // A caption strip: the face colour, or from bLength onwards along its length 64 steps from
   // one colour to the other (bVertical: from the bottom up).
   static void FillGradient(CDC* pDC, const CRect& rc, COLORREF clrFrom, COLORREF clrTo, BOOL bVertical);
-  // The caption font: 8.5 points at 96 pixels per inch, turned a quarter when nEscapement is 900.
-  static BOOL CreateCaptionFont(CFont& font, const CString& strFace, CDC* pDC, int nEscapement);
+  // The caption font: 8.5 points (11 pixels at 96 DPI) at the DPI, turned a quarter when
+  // nEscapement is 900.
+  static BOOL CreateCaptionFont(CFont& font, const CString& strFace, const CDpiScale& dpi, int nEscapement);
 
 protected:
   void NcPaintGripper(CDC* pDC, CRect rcClient) override;

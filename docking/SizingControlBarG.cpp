@@ -4,13 +4,13 @@ CSCBButton::CSCBButton() : bPushed(FALSE), bRaised(FALSE), ptOrg(0, 0) {}
 
 void CSCBButton::Paint(CDC* pDC) const
 {
-  PaintState(pDC, ptOrg, bPushed, bRaised);
+  PaintState(pDC, ptOrg, bPushed, bRaised, m_dpi);
   PaintGlyph(pDC);
 }
 
-void CSCBButton::PaintState(CDC* pDC, CPoint ptOrg, BOOL bPushed, BOOL bRaised)
+void CSCBButton::PaintState(CDC* pDC, CPoint ptOrg, BOOL bPushed, BOOL bRaised, const CDpiScale& dpi)
 {
-  CRect rc(ptOrg, CSize(kSize, kSize));
+  CRect rc = SquareAt(ptOrg, dpi);
   if (bPushed)
     pDC->Draw3dRect(&rc, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DHILIGHT));
   else if (bRaised)
@@ -19,8 +19,9 @@ void CSCBButton::PaintState(CDC* pDC, CPoint ptOrg, BOOL bPushed, BOOL bRaised)
 
 void CSCBButton::PaintGlyph(CDC* pDC) const
 {
-  const int s = pDC->GetDeviceCaps(LOGPIXELSY) * 6 / 72;
-  CPen pen(PS_SOLID, 2, ::GetSysColor(COLOR_BTNTEXT));
+  // Six points of the window's DPI.
+  const int s = m_dpi.Scale(8);
+  CPen pen(PS_SOLID, m_dpi.Scale(2), ::GetSysColor(COLOR_BTNTEXT));
   CPen* pOldPen = pDC->SelectObject(&pen);
   pDC->MoveTo(ptOrg.x, ptOrg.y);
   pDC->LineTo(ptOrg.x + s, ptOrg.y + s);
@@ -54,16 +55,17 @@ void CSizingControlBarG::NcCalcClient(LPRECT pRc, UINT nDockBarID)
   CSizingControlBar::NcCalcClient(pRc, nDockBarID);
   if (!HasGripper())
     return;
+  closeButton.m_dpi = CDpiScale::OfWindow(m_hWnd);
   CRect rc(pRc);
   if (IsHorzDocked())
   {
-    rc.left += gripperSize;
-    closeButton.ptOrg = CPoint(rc.left - 13 - ptWindow.x, rc.top - ptWindow.y);
+    rc.left += px(gripperSize);
+    closeButton.ptOrg = CPoint(rc.left - px(13) - ptWindow.x, rc.top - ptWindow.y);
   }
   else
   {
-    rc.top += gripperSize;
-    closeButton.ptOrg = CPoint(rc.right - 12 - ptWindow.x, rc.top - 13 - ptWindow.y);
+    rc.top += px(gripperSize);
+    closeButton.ptOrg = CPoint(rc.right - px(12) - ptWindow.x, rc.top - px(13) - ptWindow.y);
   }
   *pRc = rc;
 }
@@ -109,22 +111,23 @@ void CSizingControlBarG::NcPaintGripper(CDC* pDC, CRect rcClient)
   CRect rcGrip = rcClient;
   rcGrip.DeflateRect(1, 1);
   const BOOL bHorz = IsHorzDocked();
+  const int nBarWidth = px(3);
   if (bHorz)
   {
-    rcGrip.left -= gripperSize;
-    rcGrip.right = rcGrip.left + 3;
-    rcGrip.top = closeButton.ptOrg.y + 14;
+    rcGrip.left -= px(gripperSize);
+    rcGrip.right = rcGrip.left + nBarWidth;
+    rcGrip.top = closeButton.ptOrg.y + px(14);
   }
   else
   {
-    rcGrip.top -= gripperSize;
-    rcGrip.bottom = rcGrip.top + 3;
-    rcGrip.right = closeButton.ptOrg.x - 3;
+    rcGrip.top -= px(gripperSize);
+    rcGrip.bottom = rcGrip.top + nBarWidth;
+    rcGrip.right = closeButton.ptOrg.x - nBarWidth;
   }
   for (int nBar = 0; nBar < 2; ++nBar)
   {
     pDC->Draw3dRect(&rcGrip, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
-    rcGrip.OffsetRect(bHorz ? 3 : 0, bHorz ? 0 : 3);
+    rcGrip.OffsetRect(bHorz ? nBarWidth : 0, bHorz ? 0 : nBarWidth);
   }
   closeButton.Paint(pDC);
 }

@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CCtrlSplitter, CStatic)
   ON_WM_PAINT()
   ON_WM_CAPTURECHANGED()
   ON_WM_CANCELMODE()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CCtrlSplitter::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CCtrlSplitter::CCtrlSplitter()
@@ -36,7 +37,7 @@ int CCtrlSplitter::Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* 
     pPane->SetParent(this);
     pPane->SetOwner(pParent);
   }
-  m_nMinLeft = m_nMinRight = m_nMinTop = m_nMinBottom = 1;
+  takeDpi(CDpiScale::OfWindow(this));
   // An object created again for the other kind of split must not keep the first kind.
   m_bVertSplitter = m_bHorizSplitter = 0;
   if ((dwStyle & CTRLSPLITTER_VERT) != 0)
@@ -45,6 +46,25 @@ int CCtrlSplitter::Create(DWORD dwStyle, CWnd* pParent, CWnd* pFirstPane, CWnd* 
     InitHorizSplitter(pFirstPane, pSecondPane, static_cast<int>(nPos));
   m_nOsType = getOsType();
   return 1;
+}
+
+void CCtrlSplitter::takeDpi(const CDpiScale& dpi)
+{
+  m_nLeftWidth = dpi.Scale(m_dpi.Unscale(m_nLeftWidth));
+  m_nBottomHeight = dpi.Scale(m_dpi.Unscale(m_nBottomHeight));
+  m_dpi = dpi;
+  m_nBarWidth = dpi.Scale(4);
+  m_nMinLeft = m_nMinRight = m_nMinTop = m_nMinBottom = dpi.Scale(1);
+}
+
+// Moved to a monitor of another DPI: the panes keep their proportions.
+LRESULT CCtrlSplitter::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  takeDpi(CDpiScale::OfWindow(this));
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  keepPaneSize(rcClient.Height());
+  return Default();
 }
 
 BOOL CCtrlSplitter::PreCreateWindow(CREATESTRUCT& cs)
@@ -285,6 +305,11 @@ CPoint CCtrlSplitter::logicalPoint(CPoint point)
 void CCtrlSplitter::OnSize(UINT nType, int cx, int cy)
 {
   CStatic::OnSize(nType, cx, cy);
+  keepPaneSize(cy);
+}
+
+void CCtrlSplitter::keepPaneSize(int cy)
+{
   if (m_bVertSplitter)
   {
     MoveVertPanes(m_nLeftWidth + m_nBarWidth / 2);

@@ -2,7 +2,12 @@
 // (a vertical bar) or one above the other (a horizontal bar). The panes become its children and
 // follow every size change; the user drags the bar, seeing an inverted bar over the parent, and
 // the panes move only when the button is released. Escape during a drag puts everything back.
+//
+// DPI: the bar width (4) and the minimum distances (1) are 96-DPI pixels, taken at the
+// splitter's DPI when it is created and again when that changes; positions are its pixels.
 #pragma once
+#include "DpiScale.h"
+
 #include <afxwin.h>
 
 // The system the splitter runs on, as getOsType classifies it.
@@ -68,6 +73,7 @@ protected:
   afx_msg void OnPaint();
   afx_msg void OnCaptureChanged(CWnd* pWnd);
   afx_msg void OnCancelMode();
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   UINT m_nID;
@@ -92,6 +98,7 @@ protected:
   SSplitDrag m_horizDrag;
   WinOsType m_nOsType;
   bool m_bFixed;
+  CDpiScale m_dpi;  // the DPI the sizes above are in
 
 private:
   void InitVertSplitter(CWnd* pLeft, CWnd* pRight, int nLeftWidth);
@@ -125,4 +132,8 @@ private:
   CPoint logicalPoint(CPoint point);
   static void movePane(CWnd* pPane, const RECT& rc);
   static bool isPane(const CWnd* pPane) { return pPane != nullptr && ::IsWindow(pPane->GetSafeHwnd()); }
+  // The bar width and the minimum distances at the DPI; the kept pane size follows it.
+  void takeDpi(const CDpiScale& dpi);
+  // Lays out again for a client height of cy, the left width or bottom height kept.
+  void keepPaneSize(int cy);
 };

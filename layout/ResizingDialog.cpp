@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CResizingDialog, CDialog)
   ON_WM_GETMINMAXINFO()
   ON_WM_DESTROY()
   ON_WM_CREATE()
+  ON_MESSAGE(WM_DPICHANGED, &CResizingDialog::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CResizingDialog::CResizingDialog(const char* lpszTemplateName, CWnd* pParent)
@@ -28,10 +29,14 @@ CString CResizingDialog::profileSection()
   return strSection;
 }
 
-CRect CResizingDialog::gripSquare(const CRect& rc)
+// The system's scroll bar metrics are for the system DPI; a window on a monitor of another DPI
+// gets them scaled to its own.
+CRect CResizingDialog::gripSquare(const CRect& rc) const
 {
-  return CRect(rc.right - ::GetSystemMetrics(SM_CXHSCROLL), rc.bottom - ::GetSystemMetrics(SM_CYVSCROLL), rc.right,
-               rc.bottom);
+  const CDpiScale dpiSystem = CDpiScale::OfSystem(), dpi = CDpiScale::OfWindow(this);
+  const CSize size(dpi.Scale(dpiSystem.Unscale(::GetSystemMetrics(SM_CXHSCROLL))),
+                   dpi.Scale(dpiSystem.Unscale(::GetSystemMetrics(SM_CYVSCROLL))));
+  return CRect(rc.BottomRight() - size, rc.BottomRight());
 }
 
 bool CResizingDialog::NcHitTestResize(CPoint ptScreen)
@@ -62,7 +67,7 @@ int CResizingDialog::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CDialog::OnCreate(lpCreateStruct) == -1)
     return -1;
-  m_layout.OnCreate(*lpCreateStruct);
+  m_layout.OnCreate(*this, *lpCreateStruct);
   return 0;
 }
 
@@ -99,4 +104,11 @@ void CResizingDialog::OnDestroy()
 {
   m_layout.SaveSize(*this, profileSection());
   CDialog::OnDestroy();
+}
+
+// Moved to a monitor of another DPI; Windows scales the controls of a dialog itself.
+LRESULT CResizingDialog::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+  m_layout.OnDpiChanged(*this, lParam);
+  return Default();
 }

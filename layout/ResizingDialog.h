@@ -1,6 +1,7 @@
 // A dialog whose controls follow its size by anchor rules (SetControlInfo), with a size grip in
 // the bottom-right corner, no smaller than it was created and, on request, as large as it was
 // when it last closed (the application profile, "CX" and "CY" under GetDialogProfileEntry).
+// The grip is as large as the scroll bars at the dialog's DPI.
 #pragma once
 #include <afxwin.h>
 
@@ -31,6 +32,7 @@ protected:
   afx_msg LRESULT OnNcHitTest(CPoint point);
   afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
   afx_msg void OnDestroy();
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   int m_bSizeGrip;  // always shown
@@ -40,5 +42,5 @@ protected:
 private:
   CString profileSection();
   // The grip's square at the bottom-right corner of the rectangle.
-  static CRect gripSquare(const CRect& rc);
+  CRect gripSquare(const CRect& rc) const;
 };

@@ -86,10 +86,27 @@ CRect CResizingLayout::AnchorRect(const CRect& rcControl, WORD wFlags, int dx, i
   return rc;
 }
 
-void CResizingLayout::OnCreate(const CREATESTRUCT& cs)
+void CResizingLayout::OnCreate(CWnd& wnd, const CREATESTRUCT& cs)
 {
   m_nMinTrackWidth = cs.cx;
   m_nMinTrackHeight = cs.cy;
+  m_dpi = CDpiScale::OfWindow(&wnd);
+}
+
+void CResizingLayout::FollowDpi(CWnd& wnd)
+{
+  const CDpiScale dpi = CDpiScale::OfWindow(&wnd);
+  for (int* pSize : {&m_nMinTrackWidth, &m_nMinTrackHeight, &m_nPrevWidth, &m_nPrevHeight})
+    *pSize = dpi.Scale(m_dpi.Unscale(*pSize));
+  m_dpi = dpi;
+}
+
+void CResizingLayout::OnDpiChanged(CWnd& wnd, LPARAM lParam)
+{
+  FollowDpi(wnd);
+  const CRect rcSuggested(*reinterpret_cast<const RECT*>(lParam));
+  wnd.SetWindowPos(nullptr, rcSuggested.left, rcSuggested.top, rcSuggested.Width(), rcSuggested.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CResizingLayout::OnGetMinMaxInfo(MINMAXINFO* lpMMI) const

@@ -1,7 +1,10 @@
 // What the resizing dialog and the panel share: controls that follow the window's client size by
 // per-control anchor rules, a minimum tracking size taken from the creation size, and the outer
 // size remembered in the application profile under a section named after the template.
+// All sizes are the window's pixels; when its DPI changes they are carried over to the new DPI.
 #pragma once
+#include "DpiScale.h"
+
 #include <afxwin.h>
 #include <afxcoll.h>
 
@@ -37,7 +40,7 @@ public:
   static CRect AnchorRect(const CRect& rcControl, WORD wFlags, int dx, int dy);
 
   // The window's messages, each after its default processing.
-  void OnCreate(const CREATESTRUCT& cs);
+  void OnCreate(CWnd& wnd, const CREATESTRUCT& cs);
   // False when the default processing should answer.
   bool OnGetMinMaxInfo(MINMAXINFO* lpMMI) const;
   // False for a minimised window, which lays out nothing.
@@ -48,6 +51,11 @@ public:
   void LoadSize(CWnd& wnd, LPCTSTR lpszSection) const;
   // WM_DESTROY: keeps the size when the window was resized, then forgets the sizes.
   void SaveSize(CWnd& wnd, LPCTSTR lpszSection);
+  // WM_DPICHANGED and WM_DPICHANGED_AFTERPARENT: the minimum and the previous size move to the
+  // window's new DPI, so that the change is not laid out as a resize by the user.
+  void FollowDpi(CWnd& wnd);
+  // WM_DPICHANGED of a top-level window: FollowDpi, then the rectangle Windows suggests.
+  void OnDpiChanged(CWnd& wnd, LPARAM lParam);
 
 private:
   CResizingLayout(UINT nIDTemplate, LPCTSTR lpszTemplateName, bool bNamedTemplate);
@@ -63,4 +71,5 @@ private:
   UINT m_nIDTemplate;
   CString m_strTemplateName;
   bool m_bNamedTemplate;
+  CDpiScale m_dpi;  // the DPI the sizes are in
 };

@@ -8,6 +8,8 @@ BEGIN_MESSAGE_MAP(CXoExPanel, CDialog)
   ON_WM_DESTROY()
   ON_WM_CREATE()
   ON_WM_MOUSEWHEEL()
+  ON_MESSAGE(WM_DPICHANGED, &CXoExPanel::OnDpiChanged)
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CXoExPanel::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CXoExPanel::CXoExPanel(const char* lpszTemplateName, CWnd* pParent)
@@ -38,7 +40,7 @@ int CXoExPanel::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
   if (CDialog::OnCreate(lpCreateStruct) == -1)
     return -1;
-  m_layout.OnCreate(*lpCreateStruct);
+  m_layout.OnCreate(*this, *lpCreateStruct);
   return 0;
 }
 
@@ -61,3 +63,16 @@ void CXoExPanel::OnDestroy()
 }
 
 BOOL CXoExPanel::OnMouseWheel(UINT, short, CPoint) { return TRUE; }
+
+// Moved to a monitor of another DPI, as a top-level window or with its parent.
+LRESULT CXoExPanel::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+  m_layout.OnDpiChanged(*this, lParam);
+  return Default();
+}
+
+LRESULT CXoExPanel::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  m_layout.FollowDpi(*this);
+  return Default();
+}

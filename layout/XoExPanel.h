@@ -36,6 +36,8 @@ protected:
   afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
   afx_msg void OnDestroy();
   afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   CResizingLayout m_layout;

@@ -1,0 +1,197 @@
+// The docking bars at 192 DPI: the sizing bar's sizes, insets, caption and buttons, the auto-hide
+// strip and its slide-out frame come out doubled, and the mouse finds them where they are drawn.
+#include "DpiTestSupport.h"
+#include "../PixelCanvas.h"
+
+#include <ZuntCtrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+// A pin bar whose host operations do nothing; its non-client state readable.
+class CDpiPinBar : public CPinDockBar
+{
+public:
+  void EnterAutoHide(CAutoHideBar*) override {}
+  void LeaveAutoHide(CAutoHideBar*, BOOL) override {}
+  void AfterLeaveAutoHide(BOOL) override {}
+  BOOL CanLeaveAutoHide() override { return FALSE; }
+  using CPinDockBar::pinButton;
+  using CSizingControlBar::drawNonClient;
+  using CSizingControlBarG::closeButton;
+};
+
+class CDpiStrip : public CAutoHideBar
+{
+public:
+  using CAutoHideBar::fontHorz;
+};
+
+CRect WindowRect(CWnd* pWnd)
+{
+  CRect rc;
+  pWnd->GetWindowRect(&rc);
+  return rc;
+}
+
+// The client rectangle relative to the window's top-left corner.
+CRect ClientInWindow(CWnd* pWnd)
+{
+  CRect rc;
+  pWnd->GetClientRect(&rc);
+  pWnd->ClientToScreen(&rc);
+  return rc - WindowRect(pWnd).TopLeft();
+}
+
+// The hit-test code of a point relative to the window's top-left corner.
+LRESULT HitTest(CWnd* pWnd, CPoint ptInWindow)
+{
+  const CPoint ptScreen = ptInWindow + CSize(WindowRect(pWnd).TopLeft());
+  return pWnd->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
+class DockingDpiTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    m_pFrame = new CFrameWnd;
+    ASSERT_TRUE(m_pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 1640, 1240)));
+    ASSERT_TRUE(m_pane.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), m_pFrame, AFX_IDW_PANE_FIRST));
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+  }
+  void TearDown() override
+  {
+    m_strip.reset();
+    m_pFrame->DestroyWindow();
+    m_bar.reset();
+  }
+  // The test's one bar, docked on a side.
+  CDpiPinBar& DockBar(UINT nDockBarID, const char* pszName)
+  {
+    m_bar.reset(new CDpiPinBar);
+    EXPECT_TRUE(m_bar->Create(pszName, m_pFrame, 3001, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    m_bar->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(m_bar.get(), nDockBarID);
+    m_pFrame->RecalcLayout();
+    return *m_bar;
+  }
+  // A strip on the side holding one docked bar of the given docked size.
+  CDpiStrip& HideInStrip(int nSide, CRect rcDocked)
+  {
+    CDpiPinBar& bar = DockBar(AFX_IDW_DOCKBAR_LEFT, "Hidden");
+    m_strip.reset(new CDpiStrip);
+    EXPECT_TRUE(m_strip->Create(nSide, m_pFrame));
+    m_strip->InsertButton("Hidden", AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1, 0);
+    m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
+    m_pFrame->RecalcLayout();
+    m_strip->SetRecalcLayout();
+    return *m_strip;
+  }
+
+  CFrameWnd* m_pFrame = nullptr;
+  CWnd m_pane;
+  std::unique_ptr<CDpiPinBar> m_bar;
+  std::unique_ptr<CDpiStrip> m_strip;
+};
+
+TEST_F(DockingDpiTest, BarSizesInsetsAndButtonsComeOutDoubled)
+{
+  CDpiPinBar& bar = DockBar(AFX_IDW_DOCKBAR_TOP, "Top");
+  EXPECT_EQ(bar.sizeVert, CSize(Px(200), Px(200)));
+  EXPECT_EQ(bar.sizeMinHorz, CSize(Px(33), Px(32)));
+  EXPECT_EQ(bar.sizeMinFloat, CSize(Px(37), Px(32)));
+
+  // Docked on top: insets 3 + 2 and the gripper on the left, 5 on top, the sizing edge below.
+  const CRect rcBar = WindowRect(&bar), rcClient = ClientInWindow(&bar);
+  EXPECT_EQ(rcClient, CRect(Px(17), Px(5), rcBar.Width() - Px(5), rcBar.Height() - Px(10)));
+  EXPECT_EQ(bar.closeButton.GetRect(), CRect(CPoint(Px(4), Px(5)), CSize(Px(11), Px(11))));
+  EXPECT_EQ(bar.pinButton.GetRect(), CRect(CPoint(Px(5), rcClient.bottom - Px(13)), CSize(Px(11), Px(11))));
+
+  // The far corners of the scaled buttons and the inner row of the scaled edge.
+  const struct
+  {
+    CPoint ptInWindow;
+    LRESULT nHit;
+  } rows[] = {
+      {bar.closeButton.GetRect().BottomRight() - CSize(2, 2), HTCLOSE},
+      {bar.pinButton.GetRect().BottomRight() - CSize(2, 2), HTPUSHPIN},
+      {CPoint(rcBar.Width() / 2, rcBar.Height() - 1 - Px(5)), HTBOTTOM},
+      {CPoint(rcBar.Width() / 2, rcBar.Height() - 2 - Px(5)), HTCLIENT},
+  };
+  for (const auto& row : rows)
+  {
+    SCOPED_TRACE(testing::Message() << row.ptInWindow.x << ", " << row.ptInWindow.y);
+    EXPECT_EQ(HitTest(&bar, row.ptInWindow), row.nHit);
+  }
+}
+
+TEST_F(DockingDpiTest, CaptionStripAndItsFontAreDrawnDoubled)
+{
+  CDpiPinBar& bar = DockBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
+  const CRect rcBar = WindowRect(&bar), rcClient = ClientInWindow(&bar), rcPin = bar.pinButton.GetRect();
+  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
+  bar.drawNonClient(&canvas.DC());
+  // Docked on the left: the strip lies above the client area, 11 high, 12 above it.
+  const int yStrip = rcClient.top - Px(12);
+  const COLORREF clrStrip = ::GetSysColor(COLOR_INACTIVECAPTION);
+  EXPECT_EQ(canvas.Pixel(rcClient.left + 1, yStrip + Px(11) - 1), clrStrip);
+  EXPECT_NE(canvas.Pixel(rcClient.left + 1, yStrip + Px(11)), clrStrip);
+  // The name, right of the pin, in the 11-pixel font.
+  const CRect rcText = canvas.BoundsOf(::GetSysColor(COLOR_INACTIVECAPTIONTEXT),
+                                       CRect(rcPin.right, yStrip, rcBar.Width(), yStrip + Px(11)));
+  EXPECT_GE(rcText.Height(), Px(8));
+
+  // Without a name, the standing pin alone: a glyph of six points at the screen's DPI.
+  bar.SetWindowText("");
+  canvas.Fill(canvas.Background());
+  bar.drawNonClient(&canvas.DC());
+  EXPECT_EQ(canvas.BoundsOf(::GetSysColor(COLOR_BTNTEXT), rcPin).Size(), CSize(Px(8) + 1, Px(8) + 1));
+}
+
+TEST_F(DockingDpiTest, StripButtonsAndSlideOutFrameComeOutDoubled)
+{
+  CDpiStrip& strip = HideInStrip(1, CRect(0, 0, Px(150), Px(300)));
+  ASSERT_TRUE(strip.IsWindowVisible());
+  EXPECT_EQ(WindowRect(&strip).Width(), Px(24));
+  LOGFONT lf = {};
+  strip.fontHorz.GetLogFont(&lf);
+  EXPECT_EQ(lf.lfHeight, Px(14));
+  const CRect rcButton = strip.GetButton(0)->rect;
+  EXPECT_EQ(rcButton.left, Px(2));
+  EXPECT_EQ(rcButton.top, Px(5));
+
+  // Pointing within the button's shortened end opens nothing; just past it opens the bar.
+  CDrawFrame& frame = strip.GetButton(0)->frame;
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcButton.CenterPoint().x, rcButton.top + Px(5) - 1));
+  EXPECT_FALSE(frame.IsWindowVisible());
+  strip.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcButton.CenterPoint().x, rcButton.top + Px(5)));
+  ASSERT_TRUE(frame.IsWindowVisible());
+
+  const CRect rcFrame = WindowRect(&frame);
+  CRect rcClient;
+  frame.GetClientRect(&rcClient);
+  CRect rcBorders(0, 0, 0, 0);
+  ::AdjustWindowRectEx(&rcBorders, frame.GetStyle(), FALSE, frame.GetExStyle());
+  EXPECT_EQ(rcFrame.Height() - rcClient.Height(), rcBorders.Height() + Px(12));
+  EXPECT_EQ(HitTest(&frame, frame.pinOrigin + CSize(Px(11) - 2, Px(11) - 2)), HTPUSHPIN);
+  // The pointer still counts as over the frame 10 pixels beyond its free edge.
+  const int y = rcFrame.CenterPoint().y;
+  EXPECT_TRUE(frame.IsOnDrawBar(CPoint(rcFrame.right + Px(10) - 1, y)));
+  EXPECT_FALSE(frame.IsOnDrawBar(CPoint(rcFrame.right + Px(10), y)));
+  frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
+}
+
+TEST_F(DockingDpiTest, TopStripSlidesOutInDoubledSteps)
+{
+  // Nothing pumps the timer: the test sends its ticks.
+  CDrawFrame& frame = HideInStrip(0, CRect(0, 0, Px(300), Px(400))).GetButton(0)->frame;
+  frame.SendMessage(WM_DRAWFRAME_SHOWOFF);
+  EXPECT_EQ(WindowRect(&frame).Height(), Px(160));
+  frame.SendMessage(WM_TIMER, 1);
+  EXPECT_EQ(WindowRect(&frame).Height(), Px(320));
+  frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
+}
+}  // namespace
