@@ -2,6 +2,8 @@
 // 3-D variants, toolbar resources, check-mark bitmaps, and the emboss and pixel filters.
 #include "BmpMenu.h"
 
+#include "DpiScale.h"
+
 #include <memory>
 
 namespace
@@ -95,7 +97,7 @@ BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
   {
     CBitmap bitmap;
     bitmap.Attach(hSysColor);
-    bAdded = list->Add(&bitmap, crMask) >= 0;
+    bAdded = addMasked(list, &bitmap, crMask);
   }
   else
   {
@@ -104,10 +106,29 @@ BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
     {
       hicolor_bitmaps = TRUE;
       GetTransparentBitmap(bitmap);
-      bAdded = list->Add(&bitmap, crMask) >= 0;
+      bAdded = addMasked(list, &bitmap, crMask);
     }
   }
   return bAdded;
+}
+
+// A bitmap of images at the 96-DPI size (its height the list's image height unscaled) is
+// stretched to the list's size; any other bitmap is taken as it is.
+BOOL CBmpMenu::addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask)
+{
+  int cx = 0, cy = 0;
+  ::ImageList_GetIconSize(list->GetSafeHandle(), &cx, &cy);
+  const CSize image(cx, cy);
+  const CDpiScale scale = CDpiScale::OfSystem();
+  const CSize baseImage(scale.Unscale(image.cx), scale.Unscale(image.cy));
+  BITMAP info = {};
+  if (scale.IsBase() || baseImage == image || !bitmap->GetBitmap(&info) || info.bmHeight != baseImage.cy)
+    return list->Add(bitmap, crMask) >= 0;
+  CBitmap stretched;
+  if (!stretched.Attach(
+          CDpiScale::StretchImageStrip(static_cast<HBITMAP>(bitmap->GetSafeHandle()), baseImage, image, crMask)))
+    return FALSE;
+  return list->Add(&stretched, crMask) >= 0;
 }
 
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
