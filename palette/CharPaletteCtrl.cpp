@@ -74,7 +74,8 @@ void CCharPaletteCtrl::OnSelChanged(int nIndex) { notifyParent(CCharPaletteCtrl_
 
 int CCharPaletteCtrl::GetFontHeight(CRect& rect, char ch)
 {
-  // Points per 96-DPI pixel of the cell; the fonts are made and measured at the screen's DPI.
+  // A point per pixel of the cell at 96 DPI: point fonts are made and measured at the screen's
+  // DPI, so a scaled cell starts from the same point size and the glyph scales with it.
   int nHeight = CDpiScale::OfSystem().Unscale(rect.Height()) * 10;
   while (nHeight >= 1)
   {

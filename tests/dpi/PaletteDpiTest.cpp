@@ -1,6 +1,7 @@
 // The palettes at 192 DPI: cells, margins and insets doubled, hit testing on the doubled grid,
 // the button's arrow column, and the grid following a DPI change.
 #include "DpiTestSupport.h"
+#include "../PixelCanvas.h"
 
 #include <DpiScale.h>
 #include <ZuntCtrl.h>
@@ -8,6 +9,29 @@
 
 namespace
 {
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class CExposedCharPalette : public CCharPaletteCtrl
+{
+public:
+  using CCharPaletteCtrl::DrawChar;
+};
+
+// The rows a glyph drawn on white covers.
+int InkHeight(const CPixelCanvas& canvas, const CRect& area)
+{
+  int nTop = -1, nBottom = -1;
+  for (int y = area.top; y < area.bottom; ++y)
+  {
+    if (canvas.LeftmostNot(CRect(area.left, y, area.right, y + 1), kWhite) < 0)
+      continue;
+    nBottom = y + 1;
+    if (nTop < 0)
+      nTop = y;
+  }
+  return nBottom - nTop;
+}
+
 class PaletteDpiTest : public ::testing::Test
 {
 protected:
@@ -80,4 +104,21 @@ TEST(PaletteButtonDpi, CellsLeaveTheScaledArrowColumn)
   EXPECT_EQ(CSize(Px(66), Px(20)), CSize(button.GetCellWidth(), button.GetCellHeight()));
   button.DestroyWindow();
   parent.DestroyWindow();
+}
+
+// '|' is narrow enough to fit at once: its size is where the search starts, a point per pixel of
+// the cell's height at 96 DPI.
+TEST(CharPaletteDpi, FontSearchStartsAtTheUnscaledCellHeightInPoints)
+{
+  const CRect area(0, 0, Px(40), Px(40));
+  CPixelCanvas drawn(area.Width(), area.Height(), kWhite), expected(area.Width(), area.Height(), kWhite);
+  CExposedCharPalette palette;
+  CRect content(Px(10), Px(10), Px(24), Px(24));
+  palette.DrawChar(drawn.DC(), content, '|');
+  CFont font;
+  ASSERT_TRUE(font.CreatePointFont(140, ""));
+  CFont* pOld = expected.DC().SelectObject(&font);
+  expected.DC().TextOut(0, 0, "|", 1);
+  expected.DC().SelectObject(pOld);
+  EXPECT_EQ(InkHeight(expected, area), InkHeight(drawn, area));
 }
