@@ -25,14 +25,16 @@ protected:
 
   CSize measure(int nPosition)
   {
-    MEASUREITEMSTRUCT mis = {ODT_MENU};
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
     mis.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_Items[nPosition]);
     m_menu.MeasureItem(&mis);
     return CSize(mis.itemWidth, mis.itemHeight);
   }
   void draw(int nPosition, CPixelCanvas& canvas, UINT nState)
   {
-    DRAWITEMSTRUCT dis = {ODT_MENU};
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
     dis.itemID = m_menu.GetMenuItemID(nPosition);
     dis.itemState = nState;
     dis.hwndItem = reinterpret_cast<HWND>(m_menu.GetSafeHmenu());
