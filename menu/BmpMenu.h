@@ -253,6 +253,7 @@ private:
   BOOL addBitmap(CImageList* list, UINT nResourceID);
   // Adds the bitmap's images masked by a key colour, stretched smoothly when made for 96 DPI.
   static BOOL addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask);
+  static HICON classSizeIcon(CImageList* il, int nIndex, CSize& size);
   void appendVariants(CImageList* list, int nIndex);
   BOOL makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled);
   BOOL filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF pixel, BOOL bKey, COLORREF extra),

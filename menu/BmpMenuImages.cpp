@@ -131,6 +131,33 @@ BOOL CBmpMenu::addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask)
   return list->Add(&stretched, crMask) >= 0;
 }
 
+// A caller's image of the 96-DPI size is stretched smoothly to the class-wide size, with the face
+// colour transparent as in bitmaps; other images are taken as they are. size: the icon's.
+HICON CBmpMenu::classSizeIcon(CImageList* il, int nIndex, CSize& size)
+{
+  int cx = 0, cy = 0;
+  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
+  size = CSize(cx, cy);
+  const CDpiScale scale = CDpiScale::OfSystem();
+  if (size == CSize(m_iconX, m_iconY) || size != CSize(scale.Unscale(m_iconX), scale.Unscale(m_iconY)))
+    return il->ExtractIcon(nIndex);
+  const COLORREF crFace = ::GetSysColor(COLOR_3DFACE);
+  CScreenDC screen(screenWindow());
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(&screen, cx, cy);
+  CDC memory;
+  memory.CreateCompatibleDC(&screen);
+  CBitmap* pOld = memory.SelectObject(&bitmap);
+  memory.FillSolidRect(0, 0, cx, cy, crFace);
+  il->Draw(&memory, nIndex, CPoint(0, 0), ILD_TRANSPARENT);
+  memory.SelectObject(pOld);
+  CImageList stretched;
+  if (!createClassImageList(stretched) || !addMasked(&stretched, &bitmap, crFace))
+    return nullptr;
+  size = CSize(m_iconX, m_iconY);
+  return stretched.ExtractIcon(0);
+}
+
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
 {
   CScreenDC screen(screenWindow());
@@ -175,7 +202,8 @@ int CBmpMenu::AddToGlobalImageList(CImageList* il, int xoffset, int nID)
 {
   if (m_AllImages.GetSafeHandle() == nullptr)
     createClassImageList(m_AllImages);
-  HICON hIcon = il->ExtractIcon(xoffset);
+  CSize size;
+  HICON hIcon = classSizeIcon(il, xoffset, size);
   if (hIcon == nullptr)
     return -1;
   CBitmap faded, shadow, disabled;
@@ -220,12 +248,11 @@ int CBmpMenu::AddToGlobalImageList(CImageList* il, int xoffset, int nID)
 
 BOOL CBmpMenu::ImageListDuplicate(CImageList* il, int xoffset, CImageList* newlist)
 {
-  HICON hIcon = il->ExtractIcon(xoffset);
+  CSize size;
+  HICON hIcon = classSizeIcon(il, xoffset, size);
   if (hIcon == nullptr)
     return FALSE;
-  int cx = 0, cy = 0;
-  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
-  newlist->Create(cx, cy, kImageListFlags, 1, 1);
+  newlist->Create(size.cx, size.cy, kImageListFlags, 1, 1);
   newlist->Add(hIcon);
   ::DestroyIcon(hIcon);
   if (IsLunaMenuStyle() && xp_draw_3D_bitmaps)

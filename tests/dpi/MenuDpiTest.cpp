@@ -87,26 +87,36 @@ TEST_P(MenuDpiTest, CheckMarkIsDrawnAtTheScaledSize)
   EXPECT_EQ(CSize(Px(7), Px(GetParam() ? 6 : 7)), mark.Size());
 }
 
-TEST_P(MenuDpiTest, BitmapForNinetySixDpiIsStretchedSmoothlyWithoutHalo)
+// Item 0 takes the image as a bitmap, item 1 from an image list.
+TEST_P(MenuDpiTest, ImagesForNinetySixDpiAreStretchedSmoothlyWithoutHalo)
 {
   CBitmap image;
   makeImage(image);
   m_menu.AppendMenuW(MF_OWNERDRAW, 100, L"", &image);
-  CPixelCanvas canvas(Px(100), Px(22));
-  draw(0, canvas, 0);
-  const CRect column = imageColumn();
-  const CRect red = canvas.BoundsOf(kRed, column), blue = canvas.BoundsOf(kBlue, column);
-  EXPECT_EQ(Px(8), red.Height());
-  EXPECT_EQ(Px(8), blue.right - red.left);
-  // The square's pixels are the only ones apart from the column's fill: no fringe where the
-  // transparent colour was.
-  const std::vector<COLORREF> pixels = canvas.Pixels(column);
-  const COLORREF crFill = canvas.Pixel(column.left + Px(1), column.top + Px(1));
-  const auto nSquare = std::count_if(pixels.begin(), pixels.end(), [crFill](COLORREF c) { return c != crFill; });
-  EXPECT_EQ(Px(8) * Px(8), nSquare);
-  // Smoothing: where red meets blue there are blended pixels.
-  const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);
-  EXPECT_LT(nPure, nSquare);
+  // Adding with a mask blackens the bitmap's transparent pixels: the list comes second.
+  CImageList list;
+  list.Create(16, 15, ILC_COLOR24 | ILC_MASK, 1, 1);
+  list.Add(&image, ::GetSysColor(COLOR_3DFACE));
+  m_menu.AppendODMenuW(L"", MF_OWNERDRAW, 101, &list, 0);
+  for (int nPosition = 0; nPosition < 2; ++nPosition)
+  {
+    SCOPED_TRACE(nPosition);
+    CPixelCanvas canvas(Px(100), Px(22));
+    draw(nPosition, canvas, 0);
+    const CRect column = imageColumn();
+    const CRect red = canvas.BoundsOf(kRed, column), blue = canvas.BoundsOf(kBlue, column);
+    EXPECT_EQ(Px(8), red.Height());
+    EXPECT_EQ(Px(8), blue.right - red.left);
+    // The square's pixels are the only ones apart from the column's fill: no fringe where the
+    // transparent colour was.
+    const std::vector<COLORREF> pixels = canvas.Pixels(column);
+    const COLORREF crFill = canvas.Pixel(column.left + Px(1), column.top + Px(1));
+    const auto nSquare = std::count_if(pixels.begin(), pixels.end(), [crFill](COLORREF c) { return c != crFill; });
+    EXPECT_EQ(Px(8) * Px(8), nSquare);
+    // Smoothing: where red meets blue there are blended pixels.
+    const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);
+    EXPECT_LT(nPure, nSquare);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, MenuDpiTest, ::testing::Values(true, false),
