@@ -6,7 +6,8 @@
 // Operations that take a text come as wide (...W) and multi-byte (...A) twins.
 // Scaling: the default image size (16 x 15) and every pad, inset and check-mark size are 96-DPI
 // pixels scaled to the system DPI (a menu is measured before it has a window); SetIconSize takes
-// pixels as they are. Bitmaps made for 96 DPI are stretched smoothly to the scaled image size.
+// pixels as they are. Bitmaps and image lists made for 96 DPI (the image size unscaled) are
+// stretched smoothly to the scaled image size. Menus have no WM_DPICHANGED of their own.
 #pragma once
 #include <afxcmn.h>
 #include <afxext.h>
