@@ -225,7 +225,7 @@ BOOL CBmpMenu::bitmapList(CImageList& list, CBitmap* bmp)
 {
   if (!createClassImageList(list))
     return FALSE;
-  return list.Add(bmp, m_UseBitmapBackground ? m_BitmapBackground : ::GetSysColor(COLOR_3DFACE)) >= 0;
+  return addMasked(&list, bmp, m_UseBitmapBackground ? m_BitmapBackground : ::GetSysColor(COLOR_3DFACE));
 }
 
 BOOL CBmpMenu::AppendMenuW(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* lpszNewItem, CBitmap* bmp)

@@ -4,6 +4,10 @@
 // and WM_DRAWITEM to it. Images come from bitmaps, toolbar resources, image lists or colour
 // swatches; toolbar images are collected by command id in one image list for the process.
 // Operations that take a text come as wide (...W) and multi-byte (...A) twins.
+// Scaling: the default image size (16 x 15) and every pad, inset and check-mark size are 96-DPI
+// pixels scaled to the system DPI (a menu is measured before it has a window); SetIconSize takes
+// pixels as they are. Bitmaps and image lists made for 96 DPI (the image size unscaled) are
+// stretched smoothly to the scaled image size. Menus have no WM_DPICHANGED of their own.
 #pragma once
 #include <afxcmn.h>
 #include <afxext.h>
@@ -222,6 +226,8 @@ private:
     IMAGE_NORMAL
   };
   EImageKind classifyImage(int iconId, UINT state) const;
+  // 96-DPI pixels at the system DPI.
+  static int scaled(int nPixels);
   static BOOL createClassImageList(CImageList& list);
   // The main window, or the desktop when there is none: its screen context measures and
   // makes compatible bitmaps.
@@ -246,6 +252,9 @@ private:
   static void dropOwnList(CBmpMenuData* pData);
   // One bitmap resource into the list, without the 3-D look's variants.
   BOOL addBitmap(CImageList* list, UINT nResourceID);
+  // Adds the bitmap's images masked by a key colour, stretched smoothly when made for 96 DPI.
+  static BOOL addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask);
+  static HICON classSizeIcon(CImageList* il, int nIndex, CSize& size);
   void appendVariants(CImageList* list, int nIndex);
   BOOL makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled);
   BOOL filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF pixel, BOOL bKey, COLORREF extra),

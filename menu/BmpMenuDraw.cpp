@@ -1,6 +1,8 @@
 // CBmpMenu: class-wide settings, the environment tests, measuring and drawing of the items.
 #include "BmpMenu.h"
 
+#include "DpiScale.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -32,7 +34,10 @@ const int g_nVersionClass = computeVersionClassFromPlatform();
 BOOL g_bClassicThemeChecked = FALSE;
 BOOL g_bClassicTheme = FALSE;
 
-int itemPad() { return CBmpMenu::IsLunaMenuStyle() && CBmpMenu::xp_draw_3D_bitmaps ? 7 : 4; }
+// The image column's pad at 96 DPI: wider for the shadows of the 3-D flat look.
+int padOf(bool b3DImages) { return b3DImages ? 7 : 4; }
+
+int itemPad() { return padOf(CBmpMenu::IsLunaMenuStyle() && CBmpMenu::xp_draw_3D_bitmaps); }
 
 // The label (before the first tab) and the accelerator (after the last tab) of an item text.
 struct SItemText
@@ -81,6 +86,10 @@ struct SItemImage
 
 IMPLEMENT_DYNAMIC(CBmpMenu, CMenu)
 
+// Menus have no window of their own when they are measured: the system DPI, the same for
+// measuring and drawing.
+int CBmpMenu::scaled(int nPixels) { return CDpiScale::OfSystem().Scale(nPixels); }
+
 HWND CBmpMenu::screenWindow()
 {
   CWnd* pMain = AfxGetMainWnd();
@@ -105,8 +114,8 @@ BOOL CBmpMenu::xp_draw_3D_bitmaps = FALSE;
 BOOL CBmpMenu::hicolor_bitmaps = FALSE;
 BOOL CBmpMenu::xp_space_accelerators = TRUE;
 BOOL CBmpMenu::original_space_accelerators = TRUE;
-int CBmpMenu::m_iconX = 16;
-int CBmpMenu::m_iconY = 15;
+int CBmpMenu::m_iconX = CDpiScale::OfSystem().Scale(16);
+int CBmpMenu::m_iconY = CDpiScale::OfSystem().Scale(15);
 CImageList CBmpMenu::m_AllImages;
 CArray<int, int&> CBmpMenu::m_AllImagesID;
 CTypedPtrArray<CPtrArray, HMENU> CBmpMenu::m_AllSubMenus;
@@ -230,11 +239,11 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
 {
   const CBmpMenuData* pData = reinterpret_cast<const CBmpMenuData*>(lpMIS->itemData);
   const BOOL bFlat = IsLunaMenuStyle();
-  const int nPad = itemPad();
+  const int nPad = scaled(itemPad());
   if (pData != nullptr && (pData->flags & MF_SEPARATOR))
   {
     lpMIS->itemWidth = 0;
-    lpMIS->itemHeight = bFlat ? 3 : (std::max)(::GetSystemMetrics(SM_CYMENU) >> 1, (m_iconY + nPad) / 2);
+    lpMIS->itemHeight = bFlat ? scaled(3) : (std::max)(::GetSystemMetrics(SM_CYMENU) >> 1, (m_iconY + nPad) / 2);
     return;
   }
   const wchar_t* text = pData != nullptr && pData->textW != nullptr ? pData->textW : L"";
@@ -255,14 +264,14 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
   {
     RECT rect = {};
     ::DrawTextW(hDC, text, nLength, &rect, DT_SINGLELINE | DT_LEFT | DT_VCENTER | DT_CALCRECT);
-    nTextWidth = rect.right - rect.left + 3;
+    nTextWidth = rect.right - rect.left + scaled(3);
     if (nLength > 0)
       nTextWidth += 3 * (nTextWidth / nLength);
   }
   if (g_nVersionClass >= 2)
     ::SelectObject(hDC, hOldFont);
   ::ReleaseDC(hWnd, hDC);
-  lpMIS->itemWidth = bFlat ? m_iconX + nTextWidth + nPad + 8 : nTextWidth + 2 * m_iconX + 1;
+  lpMIS->itemWidth = bFlat ? m_iconX + nTextWidth + nPad + scaled(8) : nTextWidth + 2 * m_iconX + scaled(1);
   lpMIS->itemHeight = (std::max)(::GetSystemMetrics(SM_CYMENU), m_iconY + nPad);
 }
 
@@ -331,7 +340,7 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
     pOldFont = pDC->SelectObject(&menuFont);
   }
   const BOOL bLuna = IsWinXPLuna();
-  const int nPad = xp_draw_3D_bitmaps ? 7 : 4;
+  const int nPad = scaled(padOf(xp_draw_3D_bitmaps != FALSE));
   const int nGap = m_iconX + nPad;
   COLORREF crFace = ::GetSysColor(COLOR_3DFACE);
   if (!bLuna)
@@ -384,7 +393,9 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
       frameSolid(pDC, rcColumn, crFace);
     }
 
-    const CRect rcImage(rect.left + 1, rect.top + 1, rect.left + nGap - 2, rect.bottom - 1);
+    const int n1 = scaled(1);
+    const CRect rcImage(rect.left + n1, rect.top + n1, rect.left + nGap - scaled(2), rect.bottom - n1);
+    const CSize raise(n1, n1);
     const int dy = (std::max)(0, static_cast<int>((rect.Height() - m_iconY) * 0.5 + 0.5));
     const int dx = (std::max)(0, static_cast<int>((nGap - m_iconX) * 0.5 + 0.5));
     const CPoint ptImage(rect.left + dx, rect.top + dy);
@@ -406,15 +417,15 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
         // A checked image sits raised in a highlighted box.
         pDC->FillSolidRect(&rcImage, LightenColor(crHighlight, kind == IMAGE_SELECTED ? 0.55 : 0.85));
         frameSolid(pDC, rcImage, crHighlight);
-        drawImage(image.index, ptImage - CSize(1, 1));
+        drawImage(image.index, ptImage - raise);
       }
       else if (kind == IMAGE_SELECTED)
       {
         pDC->FillSolidRect(&rcImage, crSelectFill);
         if (image.b3D)
         {
-          drawImage(image.shadow, ptImage + CSize(1, 1));
-          drawImage(image.index, ptImage - CSize(1, 1));
+          drawImage(image.shadow, ptImage + raise);
+          drawImage(image.index, ptImage - raise);
         }
         else
           drawImage(image.index, ptImage);
@@ -459,7 +470,7 @@ void CBmpMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT lpDIS)
       if (!bSelected && !bLuna)
         crText = LightenColor(crText, 0.4);
     }
-    const CRect rcText(rect.left + nGap + 8, rect.top - 1, rect.right, rect.bottom - 1);
+    const CRect rcText(rect.left + nGap + scaled(8), rect.top - n1, rect.right, rect.bottom - n1);
     drawItemText(pDC, rcText, pData != nullptr ? pData->textW : nullptr, crText);
   }
 
@@ -501,7 +512,7 @@ void CBmpMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT lpDIS)
   COLORREF crText = ::GetSysColor(COLOR_MENUTEXT);
   if (bSelected)
   {
-    const CRect rcTextArea(rect.left + m_iconX + 5, rect.top, rect.right, rect.bottom);
+    const CRect rcTextArea(rect.left + m_iconX + scaled(5), rect.top, rect.right, rect.bottom);
     pDC->FillSolidRect(kind != IMAGE_NONE || bChecked ? &rcTextArea : &rect, ::GetSysColor(COLOR_HIGHLIGHT));
     crText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
   }
@@ -511,14 +522,14 @@ void CBmpMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT lpDIS)
     frameSolid(pDC, rect, crFace);
   }
 
-  const int dy = (std::max)(0, (rect.Height() - m_iconY - 4) / 2);
+  const int n1 = scaled(1), n2 = scaled(2);
+  const int dy = (std::max)(0, (rect.Height() - m_iconY - scaled(4)) / 2);
   const bool bNewShell = g_nVersionClass >= 2;
   if (kind != IMAGE_NONE)
   {
-    frameSolid(pDC, CRect(rect.left + 1, rect.top + dy + 1, rect.left + m_iconX + 3, rect.top + dy + m_iconY + 3),
-               crFace);
-    const CRect rcBox(rect.left, rect.top + dy, rect.left + m_iconX + 4, rect.top + dy + m_iconY + 4);
-    const CPoint ptImage(rect.left + 2, rect.top + dy + 2);
+    const CRect rcBox(rect.left, rect.top + dy, rect.left + m_iconX + scaled(4), rect.top + dy + m_iconY + scaled(4));
+    frameSolid(pDC, CRect(rcBox.left + n1, rcBox.top + n1, rcBox.right - n1, rcBox.bottom - n1), crFace);
+    const CPoint ptImage(rect.left + n2, rect.top + dy + n2);
     const bool bHasImage = image.list != nullptr && image.list->GetSafeHandle() != nullptr && image.index >= 0;
     switch (kind)
     {
@@ -572,18 +583,18 @@ void CBmpMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT lpDIS)
   }
   else if (bChecked)
   {
-    const CRect rcCheck(rect.left + 1, rect.top + dy + 2, rect.left + m_iconX + 1, rect.top + dy + m_iconY + 2);
+    const CRect rcCheck(rect.left + n1, rect.top + dy + n2, rect.left + m_iconX + n1, rect.top + dy + m_iconY + n2);
     Draw3DCheckmark(pDC, rcCheck, bSelected, checkedBitmapOf(lpDIS));
   }
 
-  const CRect rcText(rect.left + m_iconX + 9, rect.top - 1, rect.right, rect.bottom - 1);
+  const CRect rcText(rect.left + m_iconX + scaled(9), rect.top - n1, rect.right, rect.bottom - n1);
   const wchar_t* text = pData != nullptr ? pData->textW : nullptr;
   if (!bGrayed)
     drawItemText(pDC, rcText, text, crText);
   else if (!bSelected)
   {
     CRect rcEmboss(rcText);
-    rcEmboss.OffsetRect(1, 1);
+    rcEmboss.OffsetRect(n1, n1);
     drawItemText(pDC, rcEmboss, text, ::GetSysColor(COLOR_3DHILIGHT));
     drawItemText(pDC, rcText, text, ::GetSysColor(COLOR_GRAYTEXT));
   }
@@ -622,8 +633,8 @@ BOOL CBmpMenu::DrawXPCheckmark(CDC* dc, const CRect& rc, HBITMAP hbmCheck, COLOR
 {
   dc->FillSolidRect(&rc, LightenColor(colorout, selected ? 0.55 : 0.85));
   frameSolid(dc, rc, colorout);
-  const int dx = (std::max)(0, rc.Width() / 2 - 3);
-  const int dy = (std::max)(0, rc.Height() / 2 - 3);
+  const int dx = (std::max)(0, rc.Width() / 2 - scaled(3));
+  const int dy = (std::max)(0, rc.Height() / 2 - scaled(3));
   if (hbmCheck != nullptr)
     DrawRadioDot(dc, rc.left + dx, rc.top + dy, ::GetSysColor(COLOR_MENUTEXT));
   else
@@ -643,9 +654,9 @@ BOOL CBmpMenu::Draw3DCheckmark(CDC* dc, const CRect& rc, BOOL bSelected, HBITMAP
     dc->DrawEdge(&rcEdge, BDR_SUNKENOUTER, BF_RECT);
   }
   if (hbmCheck != nullptr)
-    DrawRadioDot(dc, rc.left + 5, rc.top + 4, ::GetSysColor(COLOR_MENUTEXT));
+    DrawRadioDot(dc, rc.left + scaled(5), rc.top + scaled(4), ::GetSysColor(COLOR_MENUTEXT));
   else
-    DrawCheckMark(dc, rc.left + 4, rc.top + 4, ::GetSysColor(COLOR_MENUTEXT), FALSE);
+    DrawCheckMark(dc, rc.left + scaled(4), rc.top + scaled(4), ::GetSysColor(COLOR_MENUTEXT), FALSE);
   return TRUE;
 }
 
@@ -654,15 +665,11 @@ void CBmpMenu::DrawCheckMark(CDC* pDC, int x, int y, COLORREF color, BOOL narrow
   static const int kTop[7] = {2, 3, 4, 3, 2, 1, 0};
   static const int kBottom[7] = {5, 6, 7, 6, 5, 4, 3};
   const int s = narrowflag ? 1 : 0;
-  CPen pen;
-  pen.CreatePen(PS_SOLID, 1, color);
-  CPen* pOldPen = pDC->SelectObject(&pen);
+  // Seven one-pixel strokes at 96 DPI; each stroke a scaled block, so the mark keeps its weight.
+  const COLORREF crOldBack = pDC->GetBkColor();
   for (int i = 0; i < 7; ++i)
-  {
-    pDC->MoveTo(x + i, y + kTop[i]);
-    pDC->LineTo(x + i, y - s + kBottom[i]);
-  }
-  pDC->SelectObject(pOldPen);
+    pDC->FillSolidRect(CRect(x + scaled(i), y + scaled(kTop[i]), x + scaled(i + 1), y + scaled(kBottom[i] - s)), color);
+  pDC->SetBkColor(crOldBack);
 }
 
 void CBmpMenu::DrawRadioDot(CDC* pDC, int x, int y, COLORREF color)
@@ -673,7 +680,7 @@ void CBmpMenu::DrawRadioDot(CDC* pDC, int x, int y, COLORREF color)
   pen.CreatePen(PS_SOLID, 1, color);
   CBrush* pOldBrush = pDC->SelectObject(&brush);
   CPen* pOldPen = pDC->SelectObject(&pen);
-  pDC->Ellipse(x, y, x + 6, y + 6);
+  pDC->Ellipse(x, y, x + scaled(6), y + scaled(6));
   pDC->SelectObject(pOldPen);
   pDC->SelectObject(pOldBrush);
 }

@@ -2,6 +2,8 @@
 // 3-D variants, toolbar resources, check-mark bitmaps, and the emboss and pixel filters.
 #include "BmpMenu.h"
 
+#include "DpiScale.h"
+
 #include <memory>
 
 namespace
@@ -95,7 +97,7 @@ BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
   {
     CBitmap bitmap;
     bitmap.Attach(hSysColor);
-    bAdded = list->Add(&bitmap, crMask) >= 0;
+    bAdded = addMasked(list, &bitmap, crMask);
   }
   else
   {
@@ -104,10 +106,56 @@ BOOL CBmpMenu::addBitmap(CImageList* list, UINT nResourceID)
     {
       hicolor_bitmaps = TRUE;
       GetTransparentBitmap(bitmap);
-      bAdded = list->Add(&bitmap, crMask) >= 0;
+      bAdded = addMasked(list, &bitmap, crMask);
     }
   }
   return bAdded;
+}
+
+// A bitmap of images at the 96-DPI size (its height the list's image height unscaled) is
+// stretched to the list's size; any other bitmap is taken as it is.
+BOOL CBmpMenu::addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask)
+{
+  int cx = 0, cy = 0;
+  ::ImageList_GetIconSize(list->GetSafeHandle(), &cx, &cy);
+  const CSize image(cx, cy);
+  const CDpiScale scale = CDpiScale::OfSystem();
+  const CSize baseImage(scale.Unscale(image.cx), scale.Unscale(image.cy));
+  BITMAP info = {};
+  if (scale.IsBase() || baseImage == image || !bitmap->GetBitmap(&info) || info.bmHeight != baseImage.cy)
+    return list->Add(bitmap, crMask) >= 0;
+  CBitmap stretched;
+  if (!stretched.Attach(
+          CDpiScale::StretchImageStrip(static_cast<HBITMAP>(bitmap->GetSafeHandle()), baseImage, image, crMask)))
+    return FALSE;
+  return list->Add(&stretched, crMask) >= 0;
+}
+
+// A caller's image of the 96-DPI size is stretched smoothly to the class-wide size, with the face
+// colour transparent as in bitmaps; other images are taken as they are. size: the icon's.
+HICON CBmpMenu::classSizeIcon(CImageList* il, int nIndex, CSize& size)
+{
+  int cx = 0, cy = 0;
+  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
+  size = CSize(cx, cy);
+  const CDpiScale scale = CDpiScale::OfSystem();
+  if (size == CSize(m_iconX, m_iconY) || size != CSize(scale.Unscale(m_iconX), scale.Unscale(m_iconY)))
+    return il->ExtractIcon(nIndex);
+  const COLORREF crFace = ::GetSysColor(COLOR_3DFACE);
+  CScreenDC screen(screenWindow());
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(&screen, cx, cy);
+  CDC memory;
+  memory.CreateCompatibleDC(&screen);
+  CBitmap* pOld = memory.SelectObject(&bitmap);
+  memory.FillSolidRect(0, 0, cx, cy, crFace);
+  il->Draw(&memory, nIndex, CPoint(0, 0), ILD_TRANSPARENT);
+  memory.SelectObject(pOld);
+  CImageList stretched;
+  if (!createClassImageList(stretched) || !addMasked(&stretched, &bitmap, crFace))
+    return nullptr;
+  size = CSize(m_iconX, m_iconY);
+  return stretched.ExtractIcon(0);
 }
 
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
@@ -154,7 +202,8 @@ int CBmpMenu::AddToGlobalImageList(CImageList* il, int xoffset, int nID)
 {
   if (m_AllImages.GetSafeHandle() == nullptr)
     createClassImageList(m_AllImages);
-  HICON hIcon = il->ExtractIcon(xoffset);
+  CSize size;
+  HICON hIcon = classSizeIcon(il, xoffset, size);
   if (hIcon == nullptr)
     return -1;
   CBitmap faded, shadow, disabled;
@@ -199,12 +248,11 @@ int CBmpMenu::AddToGlobalImageList(CImageList* il, int xoffset, int nID)
 
 BOOL CBmpMenu::ImageListDuplicate(CImageList* il, int xoffset, CImageList* newlist)
 {
-  HICON hIcon = il->ExtractIcon(xoffset);
+  CSize size;
+  HICON hIcon = classSizeIcon(il, xoffset, size);
   if (hIcon == nullptr)
     return FALSE;
-  int cx = 0, cy = 0;
-  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
-  newlist->Create(cx, cy, kImageListFlags, 1, 1);
+  newlist->Create(size.cx, size.cy, kImageListFlags, 1, 1);
   newlist->Add(hIcon);
   ::DestroyIcon(hIcon);
   if (IsLunaMenuStyle() && xp_draw_3D_bitmaps)

@@ -40,6 +40,13 @@ public:
   // A LOGFONT height (negative: the character height) of a font of nPoints points.
   int FontHeightOfPoints(int nPoints) const { return -::MulDiv(nPoints, m_nDpi, 72); }
 
+  // A new bitmap (a 32-bit DIB section) with the strip's images, each sourceImage in size,
+  // stretched one by one to targetImage with bilinear smoothing. Pixels of crKey are
+  // transparent: they add no colour to their neighbours, and a pixel becomes crKey where less
+  // than half of what it is made of is opaque, so the key stays exact and the edges get no halo.
+  // Null when the strip cannot be read.
+  static HBITMAP StretchImageStrip(HBITMAP hStrip, SIZE sourceImage, SIZE targetImage, COLORREF crKey);
+
   bool operator==(const CDpiScale& other) const { return m_nDpi == other.m_nDpi; }
   bool operator!=(const CDpiScale& other) const { return m_nDpi != other.m_nDpi; }
 

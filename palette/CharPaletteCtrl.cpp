@@ -1,5 +1,7 @@
 #include "CharPaletteCtrl.h"
 
+#include "DpiScale.h"
+
 namespace
 {
 DWORD SignExtended(char ch) { return static_cast<DWORD>(static_cast<int>(static_cast<signed char>(ch))); }
@@ -40,8 +42,8 @@ void CCharPaletteCtrl::AutoCellSize()
   GetClientRect(&client);
   if (client.Height() > 0)
     SetCellHeight(client.Height());
-  if (client.Width() - kArrowWidth > 0)
-    SetCellWidth(client.Width() - kArrowWidth);
+  if (client.Width() - arrowWidth() > 0)
+    SetCellWidth(client.Width() - arrowWidth());
 }
 
 void CCharPaletteCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -72,7 +74,9 @@ void CCharPaletteCtrl::OnSelChanged(int nIndex) { notifyParent(CCharPaletteCtrl_
 
 int CCharPaletteCtrl::GetFontHeight(CRect& rect, char ch)
 {
-  int nHeight = rect.Height() * 10;
+  // A point per pixel of the cell at 96 DPI: point fonts are made and measured at the screen's
+  // DPI, so a scaled cell starts from the same point size and the glyph scales with it.
+  int nHeight = CDpiScale::OfSystem().Unscale(rect.Height()) * 10;
   while (nHeight >= 1)
   {
     CFont font;

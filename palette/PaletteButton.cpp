@@ -1,5 +1,18 @@
 #include "PaletteButton.h"
 
+#include "DpiScale.h"
+
+namespace
+{
+// At 96 DPI: the arrow column, the focus inset, the face's content insets (the right one clears
+// the arrow) and the gap between the button and its open palette.
+const int kArrowWidth = 14;
+const int kFocusInset = 3;
+const int kFaceInset = 4;
+const int kFaceRightInset = 18;
+const int kPopupGap = 1;
+}  // namespace
+
 IMPLEMENT_DYNCREATE(CPaletteButton, CButton)
 
 BEGIN_MESSAGE_MAP(CPaletteButton, CButton)
@@ -7,6 +20,7 @@ BEGIN_MESSAGE_MAP(CPaletteButton, CButton)
   ON_WM_DESTROY()
   ON_WM_LBUTTONDOWN()
   ON_WM_KEYDOWN()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CPaletteButton::OnDpiChangedAfterParent)
   ON_REGISTERED_MESSAGE(PaletteWnd_Msg_BeginPopup, &CPaletteButton::OnPaletteBeginPopup)
   ON_REGISTERED_MESSAGE(PaletteWnd_Msg_DrawCell, &CPaletteButton::OnPaletteDrawCell)
   ON_REGISTERED_MESSAGE(PaletteWnd_Msg_SelChanged, &CPaletteButton::OnPaletteSelChanged)
@@ -88,7 +102,7 @@ void CPaletteButton::openPalette()
   CRect button, palette;
   GetWindowRect(&button);
   m_wndPalette.GetWindowRect(&palette);
-  CPoint corner(button.left, button.bottom + 1);
+  CPoint corner(button.left, button.bottom + CDpiScale::OfWindow(this).Scale(kPopupGap));
   if (corner.y + palette.Height() > ::GetSystemMetrics(SM_CYFULLSCREEN))
     corner.y = button.top - palette.Height();
   if (corner.x + palette.Width() > ::GetSystemMetrics(SM_CXFULLSCREEN))
@@ -124,6 +138,13 @@ void CPaletteButton::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
   }
 }
 
+// The face's sizes are taken at drawing time; the open palette follows its own monitor.
+LRESULT CPaletteButton::OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam)
+{
+  Invalidate();
+  return 0;
+}
+
 void CPaletteButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
   CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
@@ -133,18 +154,23 @@ void CPaletteButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
   const UINT nLook = (bDisabled ? DFCS_INACTIVE : 0) | (bPushed ? DFCS_PUSHED : 0);
   pDC->DrawFrameControl(&rect, DFC_BUTTON, DFCS_BUTTONPUSH | nLook);
   CRect arrow = rect;
-  arrow.left = arrow.right - kArrowWidth;
+  arrow.left = arrow.right - arrowWidth();
   pDC->DrawFrameControl(&arrow, DFC_SCROLL, DFCS_SCROLLDOWN | nLook);
   if (bDisabled || bPushed || ::GetFocus() != m_hWnd)
     return;
   CRect focus(rect.left, rect.top, arrow.left, rect.bottom);
-  focus.DeflateRect(3, 3);
+  const int nFocusInset = CDpiScale::OfWindow(this).Scale(kFocusInset);
+  focus.DeflateRect(nFocusInset, nFocusInset);
   pDC->DrawFocusRect(&focus);
 }
 
-CRect CPaletteButton::faceContentRect(const RECT& item)
+int CPaletteButton::arrowWidth() const { return CDpiScale::OfWindow(this).Scale(kArrowWidth); }
+
+CRect CPaletteButton::faceContentRect(const RECT& item) const
 {
-  return CRect(item.left + 4, item.top + 4, item.right - 18, item.bottom - 4);
+  const CDpiScale scale = CDpiScale::OfWindow(this);
+  const int nInset = scale.Scale(kFaceInset);
+  return CRect(item.left + nInset, item.top + nInset, item.right - scale.Scale(kFaceRightInset), item.bottom - nInset);
 }
 
 void CPaletteButton::notifyParent(UINT nMessage, int nIndex)

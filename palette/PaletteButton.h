@@ -1,6 +1,8 @@
 // A push button with a drop-down arrow that owns one palette, opens it below itself on a click
 // or the space key, and turns the palette's messages into virtual calls for subclasses.
 // The host calls InitButton once the button exists, then fills the cells.
+// The arrow column (14), the focus inset (3) and the face's content insets (4, and 18 at the
+// right) are 96-DPI pixels scaled for the button's DPI.
 #pragma once
 #include "PaletteWnd.h"
 
@@ -64,6 +66,7 @@ protected:
   afx_msg void OnDestroy();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPaletteBeginPopup(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPaletteDrawCell(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPaletteSelChanged(WPARAM wParam, LPARAM lParam);
@@ -71,11 +74,11 @@ protected:
   afx_msg LRESULT OnPaletteEndPopup(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
-  // The part of the face left of the drop-down arrow, and the arrow's width.
-  static const int kArrowWidth = 14;
+  // The width of the drop-down arrow at the right of the face.
+  int arrowWidth() const;
   BOOL isPushed() const { return (GetState() & BST_PUSHED) != 0; }
   // Where a subclass shows the selected cell in the face: inside the edges, left of the arrow.
-  static CRect faceContentRect(const RECT& item);
+  CRect faceContentRect(const RECT& item) const;
   // Tells the parent window that the user picked a cell: wParam the control id, lParam the index.
   void notifyParent(UINT nMessage, int nIndex);
 

@@ -1,13 +1,20 @@
 #include "PaletteWnd.h"
 
+#include "DpiScale.h"
+
 #include <vsstyle.h>
 
 #include <algorithm>
 
 namespace
 {
-// What the content of a cell leaves of its frame on every side.
+// Defaults at 96 DPI: the cell size and the margins, and what the content of a cell leaves of
+// its frame on every side.
+const int kCellSize = 20;
+const int kMargin = 5;
 const int kCellInset = 3;
+
+int Rescaled(int nPixels, UINT nFromDpi, UINT nToDpi) { return ::MulDiv(nPixels, nToDpi, nFromDpi); }
 
 // The first nMaxChars characters of a multi-byte text; a double-byte character counts as one.
 CString CutToChars(LPCTSTR lpszText, int nMaxChars)
@@ -51,12 +58,15 @@ BEGIN_MESSAGE_MAP(CPaletteWnd, CWnd)
   ON_WM_QUERYENDSESSION()
   ON_WM_MOVE()
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_DPICHANGED, &CPaletteWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
+// Without a window yet, the defaults are taken at the system DPI; Create rescales them.
 CPaletteWnd::CPaletteWnd()
-    : m_nCurSel(0), m_nCols(8), m_nCount(0), m_nCellWidth(20), m_nCellHeight(20), m_nLeftMargin(5), m_nTopMargin(5),
+    : m_nCurSel(0), m_nCols(8), m_nCount(0), m_nCellWidth(CDpiScale::OfSystem().Scale(kCellSize)),
+      m_nCellHeight(m_nCellWidth), m_nLeftMargin(CDpiScale::OfSystem().Scale(kMargin)), m_nTopMargin(m_nLeftMargin),
       m_wStyle(0), m_nHotCell(-1), m_ptLastMouse{0, 0}, m_bPoppedUp(FALSE), m_bArmed(FALSE), m_pOwner(nullptr),
-      m_pDummyWnd(nullptr)
+      m_pDummyWnd(nullptr), m_nDpi(CDpiScale::OfSystem().GetDpi())
 {}
 
 CPaletteWnd::~CPaletteWnd()
@@ -76,6 +86,7 @@ BOOL CPaletteWnd::Create(LPCTSTR lpszTitle, DWORD dwStyle, const RECT& rect, CWn
   if (!CWnd::CreateEx(0, lpszClass, lpszTitle, dwStyle & 0xFFFF0000, rect, pOwner, nID))
     return FALSE;
   m_pOwner = pOwner;
+  rescaleTo(CDpiScale::OfWindow(m_hWnd).GetDpi());
   if (m_wndToolTip.Create(this, TTS_ALWAYSTIP))
     m_wndToolTip.SetDelayTime(TTDT_AUTOMATIC, 0);
   return TRUE;
@@ -271,7 +282,8 @@ int CPaletteWnd::GetCellRect(int nIndex, RECT& rect) const
 {
   if (!CalcCellFrameRect(nIndex, rect))
     return 0;
-  ::InflateRect(&rect, -kCellInset, -kCellInset);
+  const int nInset = CDpiScale(m_nDpi).Scale(kCellInset);
+  ::InflateRect(&rect, -nInset, -nInset);
   return 1;
 }
 
@@ -477,4 +489,22 @@ BOOL CPaletteWnd::OnEraseBkgnd(CDC* pDC)
   GetClientRect(&client);
   pDC->FillSolidRect(&client, ::GetSysColor(COLOR_MENU));
   return TRUE;
+}
+
+void CPaletteWnd::rescaleTo(UINT nDpi)
+{
+  for (int* pSize : {&m_nCellWidth, &m_nCellHeight, &m_nLeftMargin, &m_nTopMargin})
+    *pSize = (std::max)(1, Rescaled(*pSize, m_nDpi, nDpi));
+  m_nDpi = nDpi;
+}
+
+// Moved to a monitor of another DPI: the grid scales, the window fits it at the suggested place.
+LRESULT CPaletteWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+  const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(nullptr, pSuggested->left, pSuggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  rescaleTo(HIWORD(wParam));
+  AutoFitWindow();
+  Invalidate();
+  return 0;
 }

@@ -3,6 +3,9 @@
 // a keyboard hook of its thread, and tells its owner through the registered palette messages
 // (PaletteMessages.h) when it opens, when a cell must be drawn, when the selection changes and
 // when it closes. The hook is held once per process: one palette is open at a time.
+// The default cell size (20), margins (5) and the cell inset (3) are 96-DPI pixels scaled for the
+// palette's DPI; sizes a host sets or reads are the window's pixels. On WM_DPICHANGED all of them
+// rescale and the window refits.
 #pragma once
 #include <afxcmn.h>
 #include <afxtempl.h>
@@ -94,7 +97,7 @@ public:
   void SetPLCStyle(DWORD dwStyle);
   // A cell's frame in client coordinates; 0 for an index outside the cells.
   int CalcCellFrameRect(int nIndex, RECT& rect) const;
-  // The frame less 3 pixels on every side: what the content may fill.
+  // The frame less 3 pixels (scaled) on every side: what the content may fill.
   int GetCellRect(int nIndex, RECT& rect) const;
   // Sizes the window to the grid and the tools to their cells.
   void AutoFitWindow();
@@ -138,6 +141,7 @@ protected:
   afx_msg BOOL OnQueryEndSession();
   afx_msg void OnMove(int x, int y);
   afx_msg void OnDestroy();
+  afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   int m_nCurSel;
@@ -156,8 +160,12 @@ protected:
   CWnd* m_pOwner;
   CPaletteDummyWnd* m_pDummyWnd;
   CToolTipCtrl m_wndToolTip;
+  // The DPI the cell size, the margins and the cell inset are in.
+  UINT m_nDpi;
 
 private:
+  // Cell sizes and margins from m_nDpi to nDpi.
+  void rescaleTo(UINT nDpi);
   bool isCell(int nIndex) const { return nIndex >= 0 && nIndex < m_nCount; }
   bool hasTips() const { return ::IsWindow(m_wndToolTip.m_hWnd) != FALSE; }
   void notifyOwner(UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0);

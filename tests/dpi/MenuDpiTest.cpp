@@ -1,0 +1,123 @@
+// The bitmap menu at 192 DPI: measured sizes, the check mark and a 96-DPI image, all doubled.
+#include "DpiTestSupport.h"
+#include "../PixelCanvas.h"
+
+#include <ZuntCtrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+// Wine's version class takes original_drawmode: 1 is the flat look.
+class MenuDpiTest : public ::testing::TestWithParam<bool>
+{
+protected:
+  MenuDpiTest() : m_oldMode(CBmpMenu::original_drawmode)
+  {
+    CBmpMenu::original_drawmode = GetParam() ? 1 : 0;
+    m_menu.CreatePopupMenu();
+  }
+  ~MenuDpiTest() override { CBmpMenu::original_drawmode = m_oldMode; }
+
+  CSize measure(int nPosition)
+  {
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_Items[nPosition]);
+    m_menu.MeasureItem(&mis);
+    return CSize(mis.itemWidth, mis.itemHeight);
+  }
+  void draw(int nPosition, CPixelCanvas& canvas, UINT nState)
+  {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = m_menu.GetMenuItemID(nPosition);
+    dis.itemState = nState;
+    dis.hwndItem = reinterpret_cast<HWND>(m_menu.GetSafeHmenu());
+    dis.hDC = canvas.DC().GetSafeHdc();
+    dis.rcItem = CRect(0, 0, Px(100), Px(22));
+    dis.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_Items[nPosition]);
+    m_menu.DrawItem(&dis);
+  }
+  // The image column: the flat look's gap, as wide as the classic look's image box.
+  static CRect imageColumn() { return CRect(0, 0, Px(20), Px(22)); }
+
+  UINT m_oldMode;
+  CBmpMenu m_menu;
+};
+
+// A 96-DPI image: red and blue halves of an 8 x 8 square on the face colour, which is transparent.
+void makeImage(CBitmap& bitmap)
+{
+  CPixelCanvas screen(1, 1);
+  bitmap.CreateCompatibleBitmap(&screen.DC(), 16, 15);
+  CDC dc;
+  dc.CreateCompatibleDC(&screen.DC());
+  CBitmap* pOld = dc.SelectObject(&bitmap);
+  dc.FillSolidRect(0, 0, 16, 15, ::GetSysColor(COLOR_3DFACE));
+  dc.FillSolidRect(4, 4, 4, 8, kRed);
+  dc.FillSolidRect(8, 4, 4, 8, kBlue);
+  dc.SelectObject(pOld);
+}
+}  // namespace
+
+TEST_P(MenuDpiTest, ItemsMeasureTwiceTheirSize)
+{
+  EXPECT_EQ(CSize(Px(16), Px(15)), CSize(CBmpMenu::m_iconX, CBmpMenu::m_iconY));
+  m_menu.AppendODMenuW(L"", MF_OWNERDRAW, 100);
+  m_menu.AppendODMenuW(nullptr, MF_OWNERDRAW | MF_SEPARATOR, 0);
+  const int nHeight = (std::max)(::GetSystemMetrics(SM_CYMENU), Px(15 + 4));
+  // An empty text: the width is the image column and the pads alone.
+  EXPECT_EQ(CSize(GetParam() ? Px(16 + 4 + 8) : Px(2 * 16 + 1), nHeight), measure(0));
+  const int nClassicSeparator = (std::max)(::GetSystemMetrics(SM_CYMENU) / 2, Px(15 + 4) / 2);
+  EXPECT_EQ(GetParam() ? Px(3) : nClassicSeparator, measure(1).cy);
+}
+
+TEST_P(MenuDpiTest, CheckMarkIsDrawnAtTheScaledSize)
+{
+  m_menu.AppendODMenuW(L"", MF_OWNERDRAW | MF_CHECKED, 100);
+  CPixelCanvas canvas(Px(100), Px(22));
+  draw(0, canvas, ODS_CHECKED);
+  // Seven strokes 1 pixel wide, 6 (flat, narrow) or 7 (classic) high at 96 DPI.
+  const CRect mark = canvas.BoundsOf(::GetSysColor(COLOR_MENUTEXT), imageColumn());
+  EXPECT_EQ(CSize(Px(7), Px(GetParam() ? 6 : 7)), mark.Size());
+}
+
+// Item 0 takes the image as a bitmap, item 1 from an image list.
+TEST_P(MenuDpiTest, ImagesForNinetySixDpiAreStretchedSmoothlyWithoutHalo)
+{
+  CBitmap image;
+  makeImage(image);
+  m_menu.AppendMenuW(MF_OWNERDRAW, 100, L"", &image);
+  // Adding with a mask blackens the bitmap's transparent pixels: the list comes second.
+  CImageList list;
+  list.Create(16, 15, ILC_COLOR24 | ILC_MASK, 1, 1);
+  list.Add(&image, ::GetSysColor(COLOR_3DFACE));
+  m_menu.AppendODMenuW(L"", MF_OWNERDRAW, 101, &list, 0);
+  for (int nPosition = 0; nPosition < 2; ++nPosition)
+  {
+    SCOPED_TRACE(nPosition);
+    CPixelCanvas canvas(Px(100), Px(22));
+    draw(nPosition, canvas, 0);
+    const CRect column = imageColumn();
+    const CRect red = canvas.BoundsOf(kRed, column), blue = canvas.BoundsOf(kBlue, column);
+    EXPECT_EQ(Px(8), red.Height());
+    EXPECT_EQ(Px(8), blue.right - red.left);
+    // The square's pixels are the only ones apart from the column's fill: no fringe where the
+    // transparent colour was.
+    const std::vector<COLORREF> pixels = canvas.Pixels(column);
+    const COLORREF crFill = canvas.Pixel(column.left + Px(1), column.top + Px(1));
+    const auto nSquare = std::count_if(pixels.begin(), pixels.end(), [crFill](COLORREF c) { return c != crFill; });
+    EXPECT_EQ(Px(8) * Px(8), nSquare);
+    // Smoothing: where red meets blue there are blended pixels.
+    const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);
+    EXPECT_LT(nPure, nSquare);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, MenuDpiTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Flat" : "Classic"; });
