@@ -27,9 +27,106 @@ const size_t nStringChunk = 64 * 1024;
 
 }  // namespace
 
+// What each tag number given when loading stands for: a class record, or an object that later
+// tags may refer to (none for an owned object). Objects by the number itself, in pieces that
+// never move as loading goes on; each number is written when it is given, so a piece needs no
+// clearing. The few classes are listed apart.
+class CArchive::CLoadTable
+{
+public:
+  struct CClassRecord
+  {
+    DWORD nTag;
+    CRuntimeClass* pClass;
+    UINT nSchema;
+  };
+
+  void SetObject(DWORD nTag, CObject* pObject)
+  {
+    const size_t nPiece = nTag >> nPieceShift;
+    while (m_pieces.size() <= nPiece)
+      m_pieces.emplace_back(new CObject*[size_t(1) << nPieceShift]);
+    m_pieces[nPiece][nTag & nPieceMask] = pObject;
+  }
+  // Of a number given only.
+  CObject* GetObject(DWORD nTag) const { return m_pieces[nTag >> nPieceShift][nTag & nPieceMask]; }
+  void AddClass(DWORD nTag, CRuntimeClass* pClass, UINT nSchema) { m_classes.push_back({nTag, pClass, nSchema}); }
+  const CClassRecord* FindClass(DWORD nTag) const
+  {
+    const auto found = std::lower_bound(m_classes.begin(), m_classes.end(), nTag,
+                                        [](const CClassRecord& record, DWORD nTag) { return record.nTag < nTag; });
+    return found != m_classes.end() && found->nTag == nTag ? &*found : nullptr;
+  }
+
+private:
+  static const DWORD nPieceShift = 12;
+  static const DWORD nPieceMask = (1u << nPieceShift) - 1;
+  std::vector<std::unique_ptr<CObject*[]>> m_pieces;
+  std::vector<CClassRecord> m_classes;  // by rising number
+};
+
+// Addresses to tag numbers, by open addressing in a table at most half full: a save of a hundred
+// thousand objects makes no node for each. The multiplicative hash spreads objects laid out at a
+// fixed stride, which would otherwise form long runs of taken places.
+class CArchive::CStoreMap
+{
+public:
+  CStoreMap() : m_slots(size_t(1) << nInitialBits), m_nBits(nInitialBits), m_nCount(0) {}
+
+  // The number of the key, or 0.
+  DWORD Lookup(const void* key) const { return m_slots[find(key)].nTag; }
+  // A null key (a null object mapped) takes no place: nothing can refer back to it.
+  void SetAt(const void* key, DWORD nTag)
+  {
+    if (!key)
+      return;
+    Slot& slot = m_slots[find(key)];
+    if (!slot.key)
+    {
+      slot.key = key;
+      ++m_nCount;
+    }
+    slot.nTag = nTag;
+    if (m_nCount * 2 > m_slots.size())
+      grow();
+  }
+
+private:
+  struct Slot
+  {
+    const void* key;
+    DWORD nTag;
+  };
+  static const UINT nInitialBits = 10;
+
+  // The key's place, or the empty place where it would go.
+  size_t find(const void* key) const
+  {
+    const size_t nMask = m_slots.size() - 1;
+    size_t i = size_t((ULONGLONG(reinterpret_cast<size_t>(key) >> 4) * 0x9E3779B97F4A7C15ull) >> (64 - m_nBits));
+    while (m_slots[i].key && m_slots[i].key != key)
+      i = (i + 1) & nMask;
+    return i;
+  }
+  void grow()
+  {
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    ++m_nBits;
+    for (const Slot& slot : old)
+      if (slot.key)
+        m_slots[find(slot.key)] = slot;
+  }
+
+  std::vector<Slot> m_slots;  // a power of two of them; an empty one has no key
+  UINT m_nBits;               // the table holds 2^m_nBits slots
+  size_t m_nCount;
+};
+
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
       m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr), m_nLastClassSchema(0),
+      m_pLoadTable(IsLoading() ? new CLoadTable : nullptr), m_pStoreMap(IsLoading() ? nullptr : new CStoreMap),
       m_nMapCount(1), m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
@@ -312,17 +409,16 @@ DWORD CArchive::nextMapIndex()
   return m_nMapCount++;
 }
 
-size_t CArchive::addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema)
+DWORD CArchive::mapLoaded(CObject* pObject)
 {
-  m_loadTable.push_back(LoadSlot{nextMapIndex(), pClass, pObject, nSchema});
-  return m_loadTable.size() - 1;
+  const DWORD nTag = nextMapIndex();
+  m_pLoadTable->SetObject(nTag, pObject);
+  return nTag;
 }
 
-const CArchive::LoadSlot* CArchive::findLoadSlot(DWORD nTag) const
+CObject* CArchive::loadedObject(DWORD nTag) const
 {
-  const auto slot = std::lower_bound(m_loadTable.begin(), m_loadTable.end(), nTag,
-                                     [](const LoadSlot& slot, DWORD nTag) { return slot.nTag < nTag; });
-  return slot != m_loadTable.end() && slot->nTag == nTag ? &*slot : nullptr;
+  return nTag > 0 && nTag < m_nMapCount ? m_pLoadTable->GetObject(nTag) : nullptr;
 }
 
 void CArchive::writeTag(DWORD dwIndex, BOOL bClass)
@@ -338,29 +434,24 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
   checkMode(FALSE);
   if (!pClassRef || pClassRef->m_wSchema == 0xFFFF)
     AfxThrowNotSupportedException();
-  const auto known = m_storeMap.find(pClassRef);
-  if (known != m_storeMap.end())
+  if (const DWORD nKnown = m_pStoreMap->Lookup(pClassRef))
   {
-    writeTag(known->second, TRUE);
+    writeTag(nKnown, TRUE);
     return;
   }
   const WORD wLength = WORD(std::strlen(pClassRef->m_lpszClassName));
   *this << wNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << wLength;
   Write(pClassRef->m_lpszClassName, wLength);
-  m_storeMap[pClassRef] = nextMapIndex();
+  m_pStoreMap->SetAt(pClassRef, nextMapIndex());
 }
 
 void CArchive::WriteObject(const CObject* pOb)
 {
   checkMode(FALSE);
-  if (pOb)
+  if (const DWORD nKnown = pOb ? m_pStoreMap->Lookup(pOb) : 0)
   {
-    const auto known = m_storeMap.find(pOb);
-    if (known != m_storeMap.end())
-    {
-      writeTag(known->second, FALSE);
-      return;
-    }
+    writeTag(nKnown, FALSE);
+    return;
   }
   writeObject(pOb, TRUE);
 }
@@ -368,9 +459,9 @@ void CArchive::WriteObject(const CObject* pOb)
 void CArchive::MapObject(const CObject* pOb)
 {
   if (IsLoading())
-    addLoadSlot(nullptr, const_cast<CObject*>(pOb), 0);
+    mapLoaded(const_cast<CObject*>(pOb));
   else
-    m_storeMap[pOb] = nextMapIndex();
+    m_pStoreMap->SetAt(pOb, nextMapIndex());
 }
 
 void CArchive::WriteOwnedObject(const CObject* pOb)
@@ -390,7 +481,7 @@ void CArchive::writeObject(const CObject* pOb, BOOL bRemember)
   WriteClass(pOb->GetRuntimeClass());
   const DWORD nTag = nextMapIndex();
   if (bRemember)
-    m_storeMap[pOb] = nTag;
+    m_pStoreMap->SetAt(pOb, nTag);
   const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -461,16 +552,17 @@ CRuntimeClass* CArchive::readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag)
   if (wTag == wNewClassTag)
   {
     pClass = readClassRecord(nSchema);
-    nClassTag = m_loadTable[addLoadSlot(pClass, nullptr, nSchema)].nTag;
+    nClassTag = mapLoaded(nullptr);
+    m_pLoadTable->AddClass(nClassTag, pClass, nSchema);
   }
   else
   {
     nClassTag = dwTag & ~dwBigClassTag;
-    const LoadSlot* pSlot = findLoadSlot(nClassTag);
-    if (!pSlot || !pSlot->pClass)
+    const CLoadTable::CClassRecord* pRecord = m_pLoadTable->FindClass(nClassTag);
+    if (!pRecord)
       fail(CArchiveException::badIndex);
-    pClass = pSlot->pClass;
-    nSchema = pSlot->nSchema;
+    pClass = pRecord->pClass;
+    nSchema = pRecord->nSchema;
   }
   if (nClassTag < wBigObjectTag)
   {
@@ -498,10 +590,9 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
   {
     if (dwObTag == 0)
       return nullptr;
-    const LoadSlot* pSlot = bOwned ? nullptr : findLoadSlot(dwObTag);
-    if (!pSlot || !pSlot->pObject)
+    CObject* pOb = bOwned ? nullptr : loadedObject(dwObTag);
+    if (!pOb)
       fail(CArchiveException::badIndex);
-    CObject* pOb = pSlot->pObject;
     if (pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
       fail(CArchiveException::badClass);
     return pOb;
@@ -514,22 +605,18 @@ CObject* CArchive::readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwn
     AfxThrowMemoryException();
   ++m_nObjectDepth;
   // A shared object is registered before its data is read: the data may refer back to it.
-  const size_t nNoSlot = size_t(-1);
-  size_t nSlot = nNoSlot;
+  DWORD nTag = 0;
   try
   {
-    if (bOwned)
-      nextMapIndex();
-    else
-      nSlot = addLoadSlot(nullptr, pOb, 0);
+    nTag = mapLoaded(bOwned ? nullptr : pOb);
     m_nObjectSchema = nSchema;
     pOb->Serialize(*this);
   }
   catch (...)
   {
     --m_nObjectDepth;
-    if (nSlot != nNoSlot)
-      m_loadTable[nSlot].pObject = nullptr;
+    if (nTag)
+      m_pLoadTable->SetObject(nTag, nullptr);
     delete pOb;
     throw;
   }

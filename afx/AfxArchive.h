@@ -7,7 +7,7 @@
 #include "AfxTime.h"
 
 #include <cstring>
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 class ZUNTAFX_API CArchive
@@ -126,21 +126,24 @@ public:
   CString m_strFileName;
 
 private:
-  // A class record or a shared object read earlier, under its tag number.
-  struct LoadSlot
-  {
-    DWORD nTag;
-    CRuntimeClass* pClass;
-    CObject* pObject;
-    UINT nSchema;
-  };
+  class CLoadTable;
+  class CStoreMap;
 
   template <typename T>
   CArchive& writeValue(T value)
   {
+    // Most values fit in the buffer as it is: copy them without the general write's loop.
+    if (roomToStore() >= sizeof value)
+    {
+      std::memcpy(m_buffer.data() + m_nBufCur, &value, sizeof value);
+      m_nBufCur += sizeof value;
+      return *this;
+    }
     Write(&value, sizeof value);
     return *this;
   }
+  // The bytes that storing can put in the buffer before it is written to the file.
+  size_t roomToStore() const { return m_pFile && IsStoring() ? m_buffer.size() - m_nBufCur : 0; }
   // The bytes that loading can take from the buffer without reading the file.
   size_t bufferedToLoad() const { return m_pFile && IsLoading() ? m_nBufMax - m_nBufCur : 0; }
   template <typename T>
@@ -173,8 +176,8 @@ private:
   void writeTag(DWORD dwIndex, BOOL bClass);
   void writeObject(const CObject* pOb, BOOL bRemember);
   DWORD nextMapIndex();
-  size_t addLoadSlot(CRuntimeClass* pClass, CObject* pObject, UINT nSchema);
-  const LoadSlot* findLoadSlot(DWORD nTag) const;
+  DWORD mapLoaded(CObject* pObject);
+  CObject* loadedObject(DWORD nTag) const;
   CRuntimeClass* readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag);
 
   CFile* m_pFile;
@@ -184,14 +187,13 @@ private:
   size_t m_nBufMax;  // bytes in the buffer when loading
   BOOL m_bAtEnd;     // the file has no more bytes to load
 
-  // Loading: the classes and shared objects by rising tag number (owned objects, the most
-  // numerous, only take a number). Storing: the number of each class and object.
-  std::vector<LoadSlot> m_loadTable;
   // The class that the last class tag named, and that tag as a reference.
   WORD m_wLastClassTag;
   CRuntimeClass* m_pLastClass;
   UINT m_nLastClassSchema;
-  std::unordered_map<const void*, DWORD> m_storeMap;
+  // Loading: what every tag number given stands for. Storing: the number of each class and object.
+  std::unique_ptr<CLoadTable> m_pLoadTable;
+  std::unique_ptr<CStoreMap> m_pStoreMap;
   DWORD m_nMapCount;    // the next tag number to give
   UINT m_nObjectDepth;  // objects being read inside one another
 };

@@ -1,6 +1,73 @@
 #include "EnteredText.h"
 
+#include <new>
+
 IMPLEMENT_SERIAL(CEnteredText, CObject, 1)
+
+namespace
+{
+
+// Blocks the size of an entry, carved from chunks that are never given back: a host may keep a
+// history in a static object that outlives this module's own.
+class CEntryBlocks
+{
+public:
+  void* Alloc()
+  {
+    if (!m_pFree)
+      addChunk();
+    CBlock* pBlock = m_pFree;
+    m_pFree = pBlock->pNext;
+    return pBlock;
+  }
+  void Free(void* p)
+  {
+    CBlock* pBlock = static_cast<CBlock*>(p);
+    pBlock->pNext = m_pFree;
+    m_pFree = pBlock;
+  }
+
+private:
+  union CBlock
+  {
+    CBlock* pNext;
+    alignas(CEnteredText) unsigned char bytes[sizeof(CEnteredText)];
+  };
+
+  // Linked so that blocks are handed out at rising addresses, as a load reads its entries.
+  void addChunk()
+  {
+    const size_t nChunkBlocks = 1024;
+    CBlock* pChunk = static_cast<CBlock*>(::operator new(nChunkBlocks * sizeof(CBlock)));
+    for (size_t i = nChunkBlocks; i-- > 0;)
+      Free(&pChunk[i]);
+  }
+
+  CBlock* m_pFree = nullptr;
+};
+
+CEntryBlocks& entryBlocks()
+{
+  static CEntryBlocks& blocks = *new CEntryBlocks;
+  return blocks;
+}
+
+}  // namespace
+
+void* CEnteredText::operator new(size_t nSize)
+{
+  return nSize == sizeof(CEnteredText) ? entryBlocks().Alloc() : ::operator new(nSize);
+}
+
+void CEnteredText::operator delete(void* p, size_t nSize)
+{
+  if (!p)
+    return;
+  if (nSize == sizeof(CEnteredText))
+    entryBlocks().Free(p);
+  else
+    ::operator delete(p);
+}
 
 CEnteredText::CEnteredText() : m_time(0) {}
 

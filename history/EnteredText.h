@@ -2,12 +2,18 @@
 #pragma once
 #include <afx.h>
 
+// Entries come and go by the hundred thousand when a history loads: they share blocks of the
+// library's own, without a lock, as histories live on the user-interface thread.
 class AFX_EXT_CLASS CEnteredText : public CObject
 {
   DECLARE_SERIAL(CEnteredText)
 public:
   CEnteredText();
   CEnteredText(const char* pszText, CTime time);
+
+  // Objects of a larger derived class come from the ordinary heap.
+  void* operator new(size_t nSize);
+  void operator delete(void* p, size_t nSize);
 
   const CString& GetText() const { return m_strText; }
   CTime GetTime() const { return m_time; }
