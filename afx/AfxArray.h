@@ -97,7 +97,7 @@ public:
     m_nGap = 0;
   }
 
-protected:
+private:
   size_t checked(INT_PTR nIndex) const
   {
     if (nIndex < 0 || nIndex >= GetSize())
@@ -109,7 +109,6 @@ protected:
   size_t m_nGap = 0;
   INT_PTR m_nGrowBy = 0;
 
-private:
   void insertAtFront(const TYPE& element, size_t nCount)
   {
     if (nCount > m_nGap)

@@ -63,8 +63,6 @@ struct AFX_CMDHANDLERINFO
 #define CN_UPDATE_COMMAND_UI (-1)
 // Reflected messages are the originals plus this base, looked up in the child's map.
 #define WM_REFLECT_BASE 0xBC00
-// Sent at idle time to frames and control bars so that they update their command UI.
-#define WM_IDLEUPDATECMDUI 0x0363
 
 #define DECLARE_MESSAGE_MAP()                                                                                          \
 protected:                                                                                                             \
@@ -82,9 +80,11 @@ protected:
   static const AFX_MSGMAP* AFXAPI GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 
+#ifndef ZUNTAFX_MFC_SURFACE
   // The entry of this class's map or of a base's map that handles the message, or null.
   static const AFX_MSGMAP_ENTRY* AFXAPI FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);
   BOOL dispatchCommand(UINT nMessage, UINT nCode, UINT nID, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+#endif
 };
 
 // The state of one user-interface element (menu item, toolbar button) during an update.

@@ -45,8 +45,10 @@ public:
   int SetMaxTipWidth(int iWidth) { return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, iWidth)); }
   int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
 
+#ifndef ZUNTAFX_MFC_SURFACE
 protected:
   TOOLINFO toolInfo(CWnd* pWnd, UINT_PTR nIDTool) const;
+#endif
 };
 
 class ZUNTAFX_API CHeaderCtrl : public CWnd
@@ -145,12 +147,14 @@ public:
   {
     return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle));
   }
-  // The previous list, as a handle: image lists have no handle map here.
+  // The previous list, as a handle: image lists have no handle map here. MFC answers CImageList*.
+#ifndef ZUNTAFX_MFC_SURFACE
   HIMAGELIST SetImageList(CImageList* pImageList, int nImageListType);
   HIMAGELIST GetImageList(int nImageList) const
   {
     return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, nImageList));
   }
+#endif
   BOOL SetBkColor(COLORREF cr) { return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, cr)); }
   BOOL SetTextColor(COLORREF cr) { return static_cast<BOOL>(SendMessage(LVM_SETTEXTCOLOR, 0, cr)); }
   BOOL SetTextBkColor(COLORREF cr) { return static_cast<BOOL>(SendMessage(LVM_SETTEXTBKCOLOR, 0, cr)); }
@@ -229,12 +233,14 @@ public:
     return static_cast<BOOL>(SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem)));
   }
   HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
-  // The previous list, as a handle: image lists have no handle map here.
+  // The previous list, as a handle: image lists have no handle map here. MFC answers CImageList*.
+#ifndef ZUNTAFX_MFC_SURFACE
   HIMAGELIST SetImageList(CImageList* pImageList, int nImageListType);
   HIMAGELIST GetImageList(int nImageList) const
   {
     return reinterpret_cast<HIMAGELIST>(SendMessage(TVM_GETIMAGELIST, nImageList));
   }
+#endif
   int GetItemHeight() const { return static_cast<int>(SendMessage(TVM_GETITEMHEIGHT)); }
   int SetItemHeight(int cyHeight) { return static_cast<int>(SendMessage(TVM_SETITEMHEIGHT, cyHeight)); }
   UINT GetIndent() const { return static_cast<UINT>(SendMessage(TVM_GETINDENT)); }

@@ -37,7 +37,9 @@ public:
   void EnableDocking(DWORD dwDockStyle);
   // The frame that lays the bar out: the dock site, or the floating frame around the bar.
   CFrameWnd* GetDockingFrame() const;
+#ifndef ZUNTAFX_MFC_SURFACE
   BOOL IsHorz() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+#endif
   // The bar's own visibility, whether or not its parent is shown, a pending delayed show or
   // hide counted as done.
   BOOL IsVisible() const;
@@ -106,13 +108,17 @@ public:
   int CommandToIndex(UINT nIDFind) const;
   UINT GetButtonStyle(int nIndex) const;
   void SetButtonStyle(int nIndex, UINT nStyle);
+#ifndef ZUNTAFX_MFC_SURFACE
   CSize GetImageSize() const { return m_sizeImage; }
+#endif
 
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
   void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
+#ifndef ZUNTAFX_MFC_SURFACE
   BOOL getButton(int nIndex, TBBUTTON* pButton) const;
+#endif
 
   CSize m_sizeButton;
   CSize m_sizeImage;

@@ -134,7 +134,9 @@ public:
   int GetTextFace(int nCount, LPTSTR lpszFacename) const { return ::GetTextFace(m_hAttribDC, nCount, lpszFacename); }
 
 protected:
+#ifndef ZUNTAFX_MFC_SURFACE
   HGDIOBJ selectHandle(HGDIOBJ hObject);
+#endif
   BOOL m_bPrinting;
 };
 

@@ -4,6 +4,7 @@
 #include "AfxDlgInit.h"
 #include "AfxModule.h"
 #include "AfxMsgMap.h"
+#include "AfxPrivateMessages.h"
 #include "AfxThreadState.h"
 #include "AfxWinApp.h"
 

@@ -5,9 +5,6 @@
 
 class CDataExchange;
 
-// Sent to a modal dialog whenever its loop goes idle; a non-zero result asks for more.
-#define WM_KICKIDLE 0x036A
-
 class ZUNTAFX_API CDialog : public CWnd
 {
   DECLARE_DYNAMIC(CDialog)
@@ -41,10 +38,10 @@ public:
   // Commands and their updates go on to the application when the dialog has no handler.
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
+protected:
   LPCTSTR m_lpszTemplateName;
   CWnd* m_pParentWnd;
 
-protected:
   virtual void DoDataExchange(CDataExchange* pDX);
   BOOL ContinueModal() const { return m_bContinueModal; }
   // The owner of a modal dialog: the parent's top-level window, else the main window.

@@ -8,7 +8,9 @@
 #define RT_DLGINIT MAKEINTRESOURCE(240)
 #endif
 
+#ifndef ZUNTAFX_MFC_SURFACE
 // Sends each entry's message to its control. TRUE also when the template has no such data;
 // FALSE when a control is missing or refuses an item.
 ZUNTAFX_API BOOL AFXAPI AfxExecuteDlgInit(HWND hDlg, LPCTSTR lpszResourceName);
 ZUNTAFX_API BOOL AFXAPI AfxExecuteDlgInit(HWND hDlg, LPVOID lpResource);
+#endif

@@ -39,9 +39,11 @@ protected:
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+#ifndef ZUNTAFX_MFC_SURFACE
   // The entry before which a bar dropped at the rectangle (client) goes; a new row when
   // bNewRow comes back TRUE.
   int insertPosition(const CRect& rect, BOOL& bNewRow) const;
   DWORD layoutMode(const CControlBar* pBar) const;
   void showDelayed();
+#endif
 };

@@ -30,6 +30,7 @@ public:
   CRect m_rectMRUDockPos;
   CPoint m_ptMRUFloatPos;
 
+#ifndef ZUNTAFX_MFC_SURFACE
 protected:
   BOOL track();
   // Follows the mouse: moves the dragged rectangle, or stretches the resized one.
@@ -47,4 +48,5 @@ protected:
   CPoint m_ptStart;
   BOOL m_bRectShown;
   CSize m_sizeBeforeResize;  // the floating size a cancelled resize goes back to
+#endif
 };

@@ -16,8 +16,10 @@ public:
 
   BOOL m_bAutoDelete;
 
+#ifndef ZUNTAFX_MFC_SURFACE
 protected:
   BOOL copyMessage(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxError) const;
+#endif
 };
 
 class ZUNTAFX_API CSimpleException : public CException
@@ -41,6 +43,8 @@ ZAFX_SIMPLE_EXCEPTION(CInvalidArgException)
 ZAFX_SIMPLE_EXCEPTION(CResourceException)
 #undef ZAFX_SIMPLE_EXCEPTION
 
+// MFC declares the OLE exception in afxdisp.h, which the library does not use.
+#ifndef ZUNTAFX_MFC_SURFACE
 class ZUNTAFX_API COleException : public CException
 {
   DECLARE_DYNAMIC(COleException)
@@ -48,6 +52,7 @@ public:
   COleException() : m_sc(0) {}
   SCODE m_sc;
 };
+#endif
 
 class ZUNTAFX_API CFileException : public CException
 {
@@ -106,7 +111,9 @@ public:
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowNotSupportedException();
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowInvalidArgException();
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowResourceException();
+#ifndef ZUNTAFX_MFC_SURFACE
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowOleException(SCODE sc);
+#endif
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                            LPCTSTR lpszFileName = nullptr);
 [[noreturn]] ZUNTAFX_API void AFXAPI AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName = nullptr);

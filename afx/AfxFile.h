@@ -63,7 +63,9 @@ public:
   HANDLE m_hFile;
 
 protected:
+#ifndef ZUNTAFX_MFC_SURFACE
   [[noreturn]] void throwOsError(DWORD dwError) const;
+#endif
 
   CString m_strFileName;
   BOOL m_bCloseOnDelete;
@@ -95,7 +97,9 @@ public:
   void Abort() override { Close(); }
 
 protected:
+#ifndef ZUNTAFX_MFC_SURFACE
   void growTo(SIZE_T nNewSize);
+#endif
 
   UINT m_nGrowBytes;
   SIZE_T m_nPosition;

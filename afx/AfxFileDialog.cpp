@@ -6,8 +6,8 @@ IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
-    : CCommonDialog(pParentWnd), m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_strFilter(lpszFilter),
-      m_strDefExt(lpszDefExt), m_szFileName()
+    : CCommonDialog(pParentWnd), m_ofnData(), m_ofn(m_ofnData), m_bOpenFileDialog(bOpenFileDialog),
+      m_strFilter(lpszFilter), m_strDefExt(lpszDefExt), m_szFileName()
 {
   if (lpszFileName != nullptr)
     lstrcpyn(m_szFileName, lpszFileName, MAX_PATH);

@@ -15,12 +15,17 @@ public:
 class ZUNTAFX_API CFileDialog : public CCommonDialog
 {
   DECLARE_DYNAMIC(CFileDialog)
+private:
+  // What m_ofn refers to; first, so that it exists before the reference is bound.
+  OPENFILENAME m_ofnData;
+
 public:
   explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr, LPCTSTR lpszFileName = nullptr,
                        DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr,
                        CWnd* pParentWnd = nullptr);
 
-  OPENFILENAME m_ofn;
+  // A reference, as in MFC, whose structure lies elsewhere in the object.
+  OPENFILENAME& m_ofn;
 
   // IDOK when a file was chosen, IDCANCEL otherwise.
   INT_PTR DoModal() override;
@@ -29,6 +34,8 @@ public:
 protected:
   BOOL m_bOpenFileDialog;
   CString m_strFilter;  // '|' separated, turned into the system's '\0' separated list
+#ifndef ZUNTAFX_MFC_SURFACE
   CString m_strDefExt;
+#endif
   char m_szFileName[MAX_PATH];
 };

@@ -31,7 +31,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                       LPCTSTR lpszMenuName, DWORD dwExStyle, void*)
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext*)
 {
   if (lpszMenuName != nullptr)
   {

@@ -17,7 +17,7 @@ class CDockBar;
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT  0xE81F
 #ifndef ZUNTAFX_MFC_SURFACE
-#include "AfxSizeParent.h"
+#include "AfxPrivateMessages.h"
 #endif
 
 // Bar styles (m_dwStyle).
@@ -69,7 +69,7 @@ public:
 
   virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                       const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
-                      DWORD dwExStyle = 0, void* pContext = nullptr);
+                      DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
   // Bars along the edges, then the pane (child AFX_IDW_PANE_FIRST) in what is left.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
   CControlBar* GetControlBar(UINT nID);
@@ -109,7 +109,9 @@ protected:
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   // A delayed layout, then the idle update of the floating frames of this frame's bars.
+#ifndef ZUNTAFX_MFC_SURFACE
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+#endif
 
   HMENU m_hMenuDefault;
   BOOL m_bInRecalcLayout;

@@ -94,7 +94,7 @@ public:
     return hash;
   }
 
-protected:
+private:
   struct Assoc : __POSITION
   {
     Assoc* next;

@@ -66,9 +66,11 @@ public:
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
   virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
+#ifndef ZUNTAFX_MFC_SURFACE
   // The permanent object of the popup (this one or below it) that holds item nID, or null.
   // An entry that opens a popup counts under the popup's handle, as WM_MEASUREITEM names it.
   CMenu* FindPopupMenuFromID(UINT nID);
   // The menu being tracked on this thread, for WM_MEASUREITEM, which names no menu.
   static HMENU PASCAL GetTrackingMenu();
+#endif
 };

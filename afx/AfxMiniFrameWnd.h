@@ -35,7 +35,9 @@ public:
   CDockBar m_wndDockBar;
 
 protected:
+#ifndef ZUNTAFX_MFC_SURFACE
   CControlBar* firstBar() const;
+#endif
   afx_msg void OnClose();
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);

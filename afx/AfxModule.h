@@ -37,5 +37,7 @@ ZUNTAFX_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 // The module that holds a resource: the application's resource handle first, then the
 // libraries of the chain, newest first. Falls back to the application's resource handle.
 ZUNTAFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+#ifndef ZUNTAFX_MFC_SURFACE
 // The same search for string nID, which must be present (not just its block of sixteen).
 ZUNTAFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
+#endif

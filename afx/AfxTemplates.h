@@ -8,12 +8,15 @@ class CArray : public CObject, public ZAfxArrayCore<TYPE, ARG_TYPE>
 {
 public:
   CArray() {}
+#ifndef ZUNTAFX_MFC_SURFACE
+  // MFC's arrays do not copy (CObject forbids it); Copy does.
   CArray(const CArray& other) : CObject() { this->Copy(other); }
   CArray& operator=(const CArray& other)
   {
     this->Copy(other);
     return *this;
   }
+#endif
 };
 
 // A CObArray or CPtrArray that hands out TYPE.

@@ -2,6 +2,7 @@
 #include "AfxHandleOf.h"
 #include "AfxModule.h"
 #include "AfxMsgMap.h"
+#include "AfxPrivateMessages.h"
 #include "AfxThreadState.h"
 
 #include <cstdlib>

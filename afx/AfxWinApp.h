@@ -11,7 +11,9 @@ public:
 
   CWnd* m_pMainWnd;
   DWORD m_nThreadID;
+#ifndef ZUNTAFX_MFC_SURFACE
   MSG m_msgCur;
+#endif
 
   virtual BOOL InitInstance();
   virtual int ExitInstance();
@@ -62,9 +64,11 @@ public:
   BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
   HKEY GetAppRegistryKey();
   HKEY GetSectionKey(LPCTSTR lpszSection);
+#ifndef ZUNTAFX_MFC_SURFACE
 
   // Keeps a string member of the kind MFC programs assign: owned, freed with free().
   static void AFXAPI SetOwnedString(LPCTSTR& rpszMember, LPCTSTR lpszValue);
+#endif
 };
 
 ZUNTAFX_API CWinApp* AFXAPI AfxGetApp();
@@ -78,9 +82,11 @@ ZUNTAFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, 
 ZUNTAFX_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 ZUNTAFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
 
+#ifndef ZUNTAFX_MFC_SURFACE
 // The thread's PreTranslateMessage, also where there is no application object.
 ZUNTAFX_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 // Frees the temporary objects of the calling thread's handle maps.
 ZUNTAFX_API void AFXAPI AfxDeleteTempMaps();
 // How many temporary objects the calling thread's handle maps hold: a diagnostic.
 ZUNTAFX_API size_t AFXAPI AfxGetTempObjectCount();
+#endif

@@ -172,7 +172,7 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                  UINT nID, void*)
+                  UINT nID, CCreateContext*)
 {
   return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }

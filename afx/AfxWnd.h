@@ -12,6 +12,8 @@ class CMenu;
 class CScrollBar;
 class CRgn;
 class CFrameWnd;
+// Views and documents are not part of this layer: windows are created without a context.
+struct CCreateContext;
 
 #ifndef WM_CTLCOLOR
 #define WM_CTLCOLOR 0x0019  // the framework's one key for every WM_CTLCOLOR* message
@@ -47,7 +49,7 @@ public:
 
   // Creation. A failure returns FALSE and leaves the object unbound.
   virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                      UINT nID, void* pContext = nullptr);
+                      UINT nID, CCreateContext* pContext = nullptr);
   virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
   virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
@@ -62,22 +64,27 @@ public:
   virtual void PreSubclassWindow();
 
   // Messages.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+  // Offers the message to PreTranslateMessage of the target window and its parents, up to
+  // hWndStop; TRUE when one of them consumed it.
+  static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+  // The message being handled on this thread.
+  static const MSG* PASCAL GetCurrentMessage();
+  // Protected in MFC; public here for the framework's window procedure and the tests.
+#ifdef ZUNTAFX_MFC_SURFACE
+protected:
+#endif
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-  virtual BOOL PreTranslateMessage(MSG* pMsg);
-  // Offers the message to PreTranslateMessage of the target window and its parents, up to
-  // hWndStop; TRUE when one of them consumed it.
-  static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
   virtual void PostNcDestroy();
   // The current message, passed on to the window procedure below ours.
   LRESULT Default();
-  // The message being handled on this thread.
-  static const MSG* PASCAL GetCurrentMessage();
 
+public:
   // Relatives.
   int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
   int SetDlgCtrlID(int nID);
@@ -152,7 +159,7 @@ public:
   // Painting.
   void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-  void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE) { ::InvalidateRgn(m_hWnd, hRgn, bErase); }
+  void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
   void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
   void UpdateWindow() { ::UpdateWindow(m_hWnd); }
   BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* pRgnUpdate = nullptr,
@@ -172,7 +179,7 @@ public:
   int ReleaseDC(CDC* pDC);
   CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
   void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
-  BOOL ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
+  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
 
   // Scroll bars of the window itself.
   BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
@@ -185,7 +192,7 @@ public:
   int GetScrollLimit(int nBar);
 
   // Timers and messages.
-  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
   BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

@@ -179,6 +179,11 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* pRgnUpdate, UINT flags)
   return ::RedrawWindow(m_hWnd, lpRectUpdate, static_cast<HRGN>(ZuntAfx::HandleOf(pRgnUpdate)), flags);
 }
 
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+  ::InvalidateRgn(m_hWnd, static_cast<HRGN>(ZuntAfx::HandleOf(pRgn)), bErase);
+}
+
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
@@ -187,9 +192,9 @@ int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, ZuntAfx::HandleOf(pDC
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
 
-BOOL CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
+void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
 {
-  return ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+  ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
 }
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const

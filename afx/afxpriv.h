@@ -2,7 +2,7 @@
 // build on (dock bars, the drag context, the floating frame, the layout message).
 #pragma once
 #include "afxext.h"
-#include "AfxSizeParent.h"
+#include "AfxPrivateMessages.h"
 #include "AfxDockBar.h"
 #include "AfxDockContext.h"
 #include "AfxMiniFrameWnd.h"

@@ -86,38 +86,6 @@ function(zunt_test name)
   add_test(NAME ${name}${ZUNT_TEST_SUFFIX} COMMAND ${name} --gtest_color=no)
 endfunction()
 
-# A library's public headers, from its source folders into include/<library>/.
-function(zunt_install_headers library)
-  set(internal)
-  foreach(header ${ZUNT_INTERNAL_HEADERS})
-    list(APPEND internal PATTERN ${header} EXCLUDE)
-  endforeach()
-  foreach(folder ${ARGN})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${folder}/ DESTINATION include/${library}
-            FILES_MATCHING PATTERN "*.h" PATTERN "native" EXCLUDE ${internal})
-  endforeach()
-endfunction()
-
-# The SDK: include/ (a folder of public headers per library, which its imported target puts on
-# the host's include path), lib/ (import libraries and the CMake package), bin/ (the DLLs and
-# the C++ run-time they share). A host writes find_package(ZuntCtrl CONFIG).
-function(zunt_install_sdk)
-  install(TARGETS ZuntAfx ZuntVariable ZuntCtrl EXPORT ZuntCtrlTargets
-          RUNTIME DESTINATION bin LIBRARY DESTINATION lib ARCHIVE DESTINATION lib)
-  zunt_install_headers(ZuntAfx afx)
-  zunt_install_headers(ZuntVariable variable)
-  zunt_install_headers(ZuntCtrl ${ZUNT_CTRL_HEADER_DIRS})
-  install(FILES ${ZUNT_RUNTIME_DLLS} DESTINATION bin)
-  install(EXPORT ZuntCtrlTargets NAMESPACE ZuntCtrl:: DESTINATION lib/cmake/ZuntCtrl)
-  include(CMakePackageConfigHelpers)
-  configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/ZuntCtrlConfig.cmake.in
-    ${CMAKE_BINARY_DIR}/ZuntCtrlConfig.cmake INSTALL_DESTINATION lib/cmake/ZuntCtrl)
-  write_basic_package_version_file(${CMAKE_BINARY_DIR}/ZuntCtrlConfigVersion.cmake
-    COMPATIBILITY SameMinorVersion)
-  install(FILES ${CMAKE_BINARY_DIR}/ZuntCtrlConfig.cmake ${CMAKE_BINARY_DIR}/ZuntCtrlConfigVersion.cmake
-          DESTINATION lib/cmake/ZuntCtrl)
-endfunction()
-
 # The check that the library's sources build against Microsoft's MFC: each is compiled once more
 # with the names MFC lacks hidden (ZUNTAFX_MFC_SURFACE) and with only MFC's header names on the
 # include path, so that a project-only name or a header MFC does not have fails the build.
@@ -130,7 +98,7 @@ function(zunt_add_mfc_surface_check)
       string type_traits unordered_map unordered_set utility vector)
   list(TRANSFORM standardHeaders REPLACE "(.+)" "#include <\\1>")
   list(JOIN standardHeaders "\n" standardIncludes)
-  foreach(header afx.h afxwin.h afxext.h afxpriv.h afxcmn.h afxdlgs.h afxcoll.h afxtempl.h)
+  foreach(header afx.h afxwin.h afxext.h afxpriv.h afxcmn.h afxdlgs.h afxcoll.h afxtempl.h afxdllx.h)
     file(CONFIGURE OUTPUT ${headerDir}/${header} CONTENT "${standardIncludes}
 #include \"${CMAKE_SOURCE_DIR}/afx/${header}\"
 #ifndef max

@@ -9,8 +9,10 @@ set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 add_compile_definitions(_AFXDLL _MBCS WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
 add_compile_options(/utf-8 /W3)
 
-# ZuntAfx stands for the system's MFC: afx.h names its import libraries itself.
+# ZuntAfx stands for the system's MFC: afx.h names its import libraries itself. Hosts share the
+# libraries' MFC, the shared multi-byte one, so the imported target asks them for it too.
 add_library(ZuntAfx INTERFACE)
+target_compile_definitions(ZuntAfx INTERFACE _AFXDLL _MBCS)
 # The image lists and common controls the library calls directly.
 target_link_libraries(ZuntAfx INTERFACE comctl32)
 

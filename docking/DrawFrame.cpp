@@ -80,7 +80,7 @@ BOOL CDrawFrame::isHorzStrip() const { return autoHideBar != nullptr && autoHide
 void CDrawFrame::SetShowHideTimer()
 {
   if (st_nAutoShowHideTimer != 0)
-    SetTimer(kCloseTimer, static_cast<UINT>(st_nAutoShowHideTimer));
+    SetTimer(kCloseTimer, static_cast<UINT>(st_nAutoShowHideTimer), nullptr);
 }
 
 BOOL CDrawFrame::IsOnDrawBar(const CPoint& point)
@@ -133,7 +133,7 @@ LRESULT CDrawFrame::ShowOff(WPARAM, LPARAM)
     break;
   }
   sliding = TRUE;
-  SetTimer(kSlideTimer, kSlideStep);
+  SetTimer(kSlideTimer, kSlideStep, nullptr);
   SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   CRect rcClient;
   GetClientRect(&rcClient);
@@ -227,7 +227,7 @@ void CDrawFrame::OnTimer(UINT_PTR nIDEvent)
     }
     sliding = TRUE;
     SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    SetTimer(kSlideTimer, kSlideStep);
+    SetTimer(kSlideTimer, kSlideStep, nullptr);
     return;
   }
   if (nIDEvent == kCloseTimer)

@@ -144,7 +144,7 @@ void CPinDockBar::SetPushPinOn()
 void CPinDockBar::setFocusTimer()
 {
   if (st_nOutsideClientTimer != 0)
-    SetTimer(kOutsideTimer, static_cast<UINT>(st_nOutsideClientTimer));
+    SetTimer(kOutsideTimer, static_cast<UINT>(st_nOutsideClientTimer), nullptr);
 }
 
 void CPinDockBar::OnTimer(UINT_PTR nIDEvent)

@@ -1,6 +1,5 @@
 #include "CtrlSplitter.h"
-
-#include <cstring>
+#include "PlatformVersion.h"
 
 IMPLEMENT_DYNAMIC(CCtrlSplitter, CStatic)
 
@@ -125,13 +124,9 @@ void CCtrlSplitter::SetSplitterPos(int nPos)
 
 WinOsType CCtrlSplitter::getOsType()
 {
-  // The top bit of GetVersion marks the non-NT line.
-  const bool bNT = (::GetVersion() & 0x80000000) == 0;
-  OSVERSIONINFOA version;
-  std::memset(&version, 0, sizeof version);
-  version.dwOSVersionInfoSize = sizeof version;
-  ::GetVersionExA(&version);
-  if (!bNT && version.dwMajorVersion < 4)
+  const SPlatformVersion version = GetPlatformVersion();
+  const bool bNT = version.bNT;
+  if (!bNT && version.dwMajor < 4)
     return WINOS_WIN3X;
   const struct
   {
@@ -142,11 +137,11 @@ WinOsType CCtrlSplitter::getOsType()
   } kVersions[] = {
       {false, 4, 10, WINOS_WIN98}, {false, 4, 90, WINOS_WINME}, {true, 5, 0, WINOS_WIN2000}, {true, 5, 1, WINOS_WINXP}};
   for (const auto& known : kVersions)
-    if (known.bNT == bNT && known.dwMajor == version.dwMajorVersion && known.dwMinor == version.dwMinorVersion)
+    if (known.bNT == bNT && known.dwMajor == version.dwMajor && known.dwMinor == version.dwMinor)
       return known.nType;
   if (!bNT)
     return WINOS_WIN95;
-  return version.dwMajorVersion == 4 ? WINOS_NT4 : WINOS_NT;
+  return version.dwMajor == 4 ? WINOS_NT4 : WINOS_NT;
 }
 
 void CCtrlSplitter::movePane(CWnd* pPane, const RECT& rc)

@@ -1,11 +1,11 @@
 // CBmpMenu: class-wide settings, the environment tests, measuring and drawing of the items.
 #include "BmpMenu.h"
+#include "PlatformVersion.h"
 
 #include "DpiScale.h"
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <string>
 #include <cwchar>
 #include <memory>
@@ -16,17 +16,8 @@ const int kNonClientMetricsSize = 340;  // without the padded border, as every p
 
 int computeVersionClassFromPlatform()
 {
-  const DWORD dwVersion = ::GetVersion();
-  const BOOL bNonNT = (dwVersion & 0x80000000u) != 0;
-  OSVERSIONINFOA* pInfo = new (std::nothrow) OSVERSIONINFOA;
-  if (pInfo == nullptr)
-    return bNonNT ? 2 : 1;
-  std::memset(pInfo, 0, sizeof *pInfo);
-  pInfo->dwOSVersionInfoSize = sizeof *pInfo;  // 148 bytes
-  ::GetVersionExA(pInfo);
-  const int nClass = CBmpMenu::ComputeVersionClass(bNonNT, pInfo->dwMajorVersion, pInfo->dwMinorVersion);
-  delete pInfo;
-  return nClass;
+  const SPlatformVersion version = GetPlatformVersion();
+  return CBmpMenu::ComputeVersionClass(!version.bNT, version.dwMajor, version.dwMinor);
 }
 
 const int g_nVersionClass = computeVersionClassFromPlatform();

@@ -1,6 +1,8 @@
 // The entry point of ZuntCtrl.dll: an MFC extension library.
 #include "ZuntModule.h"
 
+#include <afxdllx.h>
+
 namespace
 {
 HINSTANCE g_hModule = nullptr;
