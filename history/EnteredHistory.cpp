@@ -103,11 +103,12 @@ int CEnteredHistory::find(const char* pszText)
     const CEnteredText* pEntry = m_pTextIndex->Find(pszText);
     if (!pEntry)
       return -1;
-    for (int i = 0; i < GetCount(); ++i)
-    {
-      if (CObArray::GetAt(i) == pEntry && pEntry->GetText() == pszText)
-        return i;
-    }
+    // A search of the pointers alone, at the speed of memory.
+    CObject* const* pFirst = GetData();
+    CObject* const* pLast = pFirst + GetCount();
+    CObject* const* pFound = std::find(pFirst, pLast, pEntry);
+    if (pFound != pLast && pEntry->GetText() == pszText)
+      return int(pFound - pFirst);
     m_pTextIndex.reset();  // the array changed behind the history's back
   }
   for (int i = 0; i < GetCount(); ++i)

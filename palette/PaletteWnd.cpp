@@ -5,6 +5,7 @@
 #include <vsstyle.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace
 {
@@ -13,6 +14,8 @@ namespace
 const int kCellSize = 20;
 const int kMargin = 5;
 const int kCellInset = 3;
+// Posted to the palette itself: the tools of cells that moved get their new frames.
+const UINT kFitStaleToolsMessage = WM_USER + 1;
 
 int Rescaled(int nPixels, UINT nFromDpi, UINT nToDpi) { return ::MulDiv(nPixels, nToDpi, nFromDpi); }
 
@@ -59,6 +62,7 @@ BEGIN_MESSAGE_MAP(CPaletteWnd, CWnd)
   ON_WM_MOVE()
   ON_WM_DESTROY()
   ON_MESSAGE(WM_DPICHANGED, &CPaletteWnd::OnDpiChanged)
+  ON_MESSAGE(kFitStaleToolsMessage, &CPaletteWnd::OnFitStaleTools)
 END_MESSAGE_MAP()
 
 // Without a window yet, the defaults are taken at the system DPI; Create rescales them.
@@ -66,7 +70,7 @@ CPaletteWnd::CPaletteWnd()
     : m_nCurSel(0), m_nCols(8), m_nCount(0), m_nCellWidth(CDpiScale::OfSystem().Scale(kCellSize)),
       m_nCellHeight(m_nCellWidth), m_nLeftMargin(CDpiScale::OfSystem().Scale(kMargin)), m_nTopMargin(m_nLeftMargin),
       m_wStyle(0), m_nHotCell(-1), m_ptLastMouse{0, 0}, m_bPoppedUp(FALSE), m_bArmed(FALSE), m_pOwner(nullptr),
-      m_pDummyWnd(nullptr), m_nDpi(CDpiScale::OfSystem().GetDpi())
+      m_pDummyWnd(nullptr), m_nDpi(CDpiScale::OfSystem().GetDpi()), m_nFirstStaleTool(INT_MAX)
 {}
 
 CPaletteWnd::~CPaletteWnd()
@@ -245,6 +249,7 @@ void CPaletteWnd::SetPLCStyle(DWORD dwStyle)
 {
   m_wStyle = LOWORD(dwStyle);
   refit(0);
+  fitStaleTools();
 }
 
 void CPaletteWnd::refit(int nFirstMoved)
@@ -256,8 +261,25 @@ void CPaletteWnd::refit(int nFirstMoved)
     if (m_nCols != nCols)
       nFirstMoved = 0;
   }
-  if (fitWindow())
-    fitTools(nFirstMoved);
+  if (fitWindow() && nFirstMoved < m_nCount && hasTips())
+  {
+    if (m_nFirstStaleTool == INT_MAX)
+      PostMessage(kFitStaleToolsMessage);
+    m_nFirstStaleTool = (std::min)(m_nFirstStaleTool, nFirstMoved);
+  }
+}
+
+void CPaletteWnd::fitStaleTools()
+{
+  const int nFirst = m_nFirstStaleTool;
+  m_nFirstStaleTool = INT_MAX;
+  fitTools(nFirst);
+}
+
+LRESULT CPaletteWnd::OnFitStaleTools(WPARAM, LPARAM)
+{
+  fitStaleTools();
+  return 0;
 }
 
 int CPaletteWnd::CalcCellFrameRect(int nIndex, RECT& rect) const
@@ -318,7 +340,10 @@ int CPaletteWnd::HitTest(const POINT& point)
 void CPaletteWnd::AutoFitWindow()
 {
   if (fitWindow())
+  {
+    m_nFirstStaleTool = INT_MAX;
     fitTools(0);
+  }
 }
 
 bool CPaletteWnd::fitWindow()
@@ -332,7 +357,11 @@ bool CPaletteWnd::fitWindow()
     nRows = (std::max)(m_nCount - 1, 0) / m_nCols + 1;
   CRect rect(0, 0, m_nCellWidth * m_nCols + 2 * m_nLeftMargin, m_nCellHeight * nRows + 2 * m_nTopMargin);
   CalcWindowRect(&rect);
-  SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Most cells added or removed leave the rows as they were: the window stays, unresized.
+  CRect current;
+  GetWindowRect(&current);
+  if (current.Size() != rect.Size())
+    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 

@@ -142,6 +142,7 @@ protected:
   afx_msg void OnMove(int x, int y);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnFitStaleTools(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   int m_nCurSel;
@@ -172,10 +173,11 @@ private:
   // Takes a size of 1 or more and refits.
   void setDimension(int& nDimension, int nValue);
   // After a change that moved the cells from nFirstMoved on: the columns again with
-  // PLCS_AUTOBREAK (a new count of them moves every cell), the window's size, the moved cells'
-  // tools. Cells that did not move keep their tools as they are, so that filling a palette
-  // cell by cell costs each cell once.
+  // PLCS_AUTOBREAK (a new count of them moves every cell), the window's size, and the moved
+  // cells' tools once the message queue is served, or before the tooltip is used: filling a
+  // palette cell by cell across new column counts fits each tool once.
   void refit(int nFirstMoved);
+  void fitStaleTools();
   void breakColumns();
   // False when there is no window to fit.
   bool fitWindow();
@@ -191,4 +193,7 @@ private:
   void armOrClose();
   // The toolbar look when visual styles are on; false for the classic look.
   bool openToolbarTheme(CXPTheme& theme);
+
+  // The tools from this index on wait for the frames of their cells (INT_MAX: none).
+  int m_nFirstStaleTool;
 };

@@ -141,7 +141,10 @@ BOOL CPaletteWnd::DoPopup(const POINT& point)
   ShowWindow(SW_SHOWNA);
   SetCapture();
   if (hasTips())
+  {
+    fitStaleTools();
     m_wndToolTip.Activate(TRUE);
+  }
   InstallKeyboardHook(m_hWnd);
   m_bPoppedUp = TRUE;
   return TRUE;
@@ -321,7 +324,10 @@ void CPaletteWnd::OnMove(int x, int y)
 BOOL CPaletteWnd::PreTranslateMessage(MSG* pMsg)
 {
   if (IsRelayedMouseMessage(pMsg->message) && hasTips())
+  {
+    fitStaleTools();
     m_wndToolTip.RelayEvent(pMsg);
+  }
   return CWnd::PreTranslateMessage(pMsg);
 }
 

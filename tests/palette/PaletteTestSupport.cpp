@@ -25,6 +25,10 @@ CString CTestPaletteWnd::ToolText(int nTool) const
 
 CRect CTestPaletteWnd::ToolRect(int nTool) const
 {
+  // Tools of moved cells are fitted through the palette's queue.
+  MSG msg;
+  while (::PeekMessageA(&msg, m_hWnd, 0, 0, PM_REMOVE))
+    ::DispatchMessageA(&msg);
   char szText[256] = "";
   TOOLINFOA info = toolOf(*this, nTool, szText);
   ::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info));
