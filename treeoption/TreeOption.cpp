@@ -88,6 +88,9 @@ void CTreeOption::InitGlobalResources()
 // The menu font, made for the system's DPI, scaled to the one asked for.
 CTreeOption::CFontPair& CTreeOption::fontsAt(const CDpiScale& dpi)
 {
+  // Asked for before any control exists, the fonts stay until the last control goes.
+  if (m_pFontsByDpi == nullptr)
+    InitGlobalResources();
   CFontPair& fonts = (*m_pFontsByDpi)[dpi.GetDpi()];
   if (fonts.normal.GetSafeHandle() != nullptr)
     return fonts;

@@ -132,10 +132,20 @@ TEST_P(MenuDpiTest, ImagesForNinetySixDpiAreStretchedSmoothlyWithoutHalo)
     EXPECT_EQ(Px(8), blue.right - red.left);
     // The square's pixels are the only ones apart from the column's fill: no fringe where the
     // transparent colour was.
-    const std::vector<COLORREF> pixels = canvas.Pixels(column);
     const COLORREF crFill = canvas.Pixel(column.left + Px(1), column.top + Px(1));
-    const auto nSquare = std::count_if(pixels.begin(), pixels.end(), [crFill](COLORREF c) { return c != crFill; });
-    EXPECT_EQ(Px(8) * red.Height(), nSquare);
+    const auto unfilled = [&canvas, crFill](const CRect& rc) {
+      const std::vector<COLORREF> pixels = canvas.Pixels(rc);
+      return std::count_if(pixels.begin(), pixels.end(), [crFill](COLORREF c) { return c != crFill; });
+    };
+    const auto nSquare = unfilled(column);
+    CRect square;
+    square.UnionRect(red, blue);
+    EXPECT_EQ(unfilled(square), nSquare);
+    if (nPosition < 2)
+    {
+      EXPECT_EQ(Px(8) * Px(8), nSquare);
+    }
+    const std::vector<COLORREF> pixels = canvas.Pixels(column);
     // Smoothing: where red meets blue there are blended pixels.
     const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);
     EXPECT_LT(nPure, nSquare);
