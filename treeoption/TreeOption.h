@@ -7,7 +7,8 @@
 // indent 16, expand box, divider hit distance, drag bar, wheel step, the 50-pixel information
 // pane, insets of labels, option buttons and check boxes) are 96-DPI pixels scaled to the
 // window's DPI. Sizes the host passes or reads (column, row heights, rectangles) are the
-// window's own pixels. The fonts come from the system's menu font, which Windows scales.
+// window's own pixels. The fonts are the system's menu font, scaled from the system's DPI to
+// the window's.
 #pragma once
 #include <afxwin.h>
 
