@@ -65,7 +65,7 @@ protected:
     addControl("STATIC", "Drawing title", SS_CENTERIMAGE, CRect(kMargin, kMargin, GalleryPx(100), kMargin + kRowHeight),
                IDC_TITLE_LABEL, 0);
     addControl("EDIT", "Ground floor plan", WS_BORDER | ES_AUTOHSCROLL,
-               CRect(100, kMargin, rc.right - kMargin, kMargin + kRowHeight), IDC_TITLE, ANCHOR_SIZE_X);
+               CRect(GalleryPx(100), kMargin, rc.right - kMargin, kMargin + kRowHeight), IDC_TITLE, ANCHOR_SIZE_X);
     addSplitter(CRect(kMargin, 2 * kMargin + kRowHeight, rc.right - kMargin, nBottomRow - kMargin));
     addControl("STATIC", "6 layers", SS_CENTERIMAGE, CRect(kMargin, nBottomRow, GalleryPx(100), rc.bottom - kMargin),
                IDC_LAYER_COUNT, ANCHOR_MOVE_Y);
@@ -111,7 +111,8 @@ private:
     for (const char* pszLayer : kLayers)
       m_layers.AddString(pszLayer);
     m_layers.SetCurSel(0);
-    m_splitter.Create(WS_CHILD | WS_VISIBLE | CTRLSPLITTER_VERT, this, &m_layers, &m_notes, IDC_SPLITTER, rc, 150, 0);
+    m_splitter.Create(WS_CHILD | WS_VISIBLE | CTRLSPLITTER_VERT, this, &m_layers, &m_notes, IDC_SPLITTER, rc,
+                      GalleryPx(150), 0);
     SetControlInfo(IDC_SPLITTER, ANCHOR_SIZE_X | ANCHOR_SIZE_Y);
   }
 
@@ -143,11 +144,11 @@ protected:
     const int x = rcClient.right - kSideWidth;
     int y = 0;
     addSideWindow("STATIC", "Utility dialogs", SS_CENTERIMAGE, x, y, kSideWidth, 0xFFFF);
-    addSideWindow("BUTTON", "Name a tab...", BS_PUSHBUTTON, x, y, 160, IDC_NAME_TAB);
-    addSideWindow("BUTTON", "Choose a folder...", BS_PUSHBUTTON, x, y, 160, IDC_BROWSE);
+    addSideWindow("BUTTON", "Name a tab...", BS_PUSHBUTTON, x, y, GalleryPx(160), IDC_NAME_TAB);
+    addSideWindow("BUTTON", "Choose a folder...", BS_PUSHBUTTON, x, y, GalleryPx(160), IDC_BROWSE);
     addSideWindow("STATIC", "Font (screen, TrueType)", SS_CENTERIMAGE, x, y, kSideWidth, 0xFFFF);
     m_fonts.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_HASSTRINGS,
-                   CRect(x, y, x + kSideWidth, y + 240), this, IDC_FONTS);
+                   CRect(x, y, x + kSideWidth, y + GalleryPx(240)), this, IDC_FONTS);
     m_fonts.Initialize();
     m_fonts.EnumerateFont(CDC());
     char szFace[LF_FACESIZE] = "";

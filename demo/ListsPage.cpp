@@ -57,7 +57,7 @@ protected:
     int x = 0;
     addLabel("CColorComboBox", x, 0, kColourWidth);
     m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
-                   CRect(x, kListTop, x + kColourWidth, kListTop + 240), this, IDC_COLOR_COMBO);
+                   CRect(x, kListTop, x + kColourWidth, kListTop + GalleryPx(240)), this, IDC_COLOR_COMBO);
     prepare(m_combo);
     for (auto& pItem : m_colours)
       m_combo.SetItemDataPtr(m_combo.AddString(""), pItem.get());

@@ -48,6 +48,15 @@ ULONG_PTR itemData(HMENU hMenu, int nPosition)
   ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPosition), TRUE, &info);
   return info.dwItemData;
 }
+
+// The font the system selects into a menu's DC, which the items are measured with.
+HFONT newMenuFont()
+{
+  NONCLIENTMETRICSA metrics = {};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return ::CreateFontIndirectA(&metrics.lfMenuFont);
+}
 }
 
 // A menu drawn open, as the menu itself draws its items: a given one, or (null) the first
@@ -94,7 +103,9 @@ void CMenuPreview::OnPaint()
     return;
   CBmpMenu& menu = *pMenu;
   CLookScope look(m_bFlat);
-  CFont* pOldFont = dc.SelectObject(CFont::FromHandle(GalleryFont()));
+  CFont menuFont;
+  menuFont.Attach(newMenuFont());
+  CFont* pOldFont = dc.SelectObject(&menuFont);
   const int nCount = static_cast<int>(menu.GetMenuItemCount());
   std::vector<MEASUREITEMSTRUCT> sizes(static_cast<size_t>(nCount));
   int nWidth = 0;

@@ -107,7 +107,8 @@ void CPalettePage::addUpDown(int y)
   m_up.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | BS_ICON, CRect(x, y, x + kUpDownButton, y + kUpDownButton),
               this, IDC_UP);
   m_down.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | BS_ICON,
-                CRect(x + kUpDownButton + 4, y, x + 2 * kUpDownButton + 4, y + kUpDownButton), this, IDC_DOWN);
+                CRect(x + kUpDownButton + GalleryPx(4), y, x + 2 * kUpDownButton + GalleryPx(4), y + kUpDownButton),
+                this, IDC_DOWN);
   m_up.SetIcon(::LoadIcon(nullptr, IDI_QUESTION));
   m_down.SetIcon(::LoadIcon(nullptr, IDI_ASTERISK));
 }
@@ -116,7 +117,8 @@ void CPalettePage::addColours(int y)
 {
   addLabel(m_labels[2], y, "CColorPaletteCtrl: colour swatches");
   const int x = kMargin + kLabelWidth;
-  m_colours.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(x, y, x + 80, y + 24), this, IDC_COLOURS);
+  m_colours.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(x, y, x + GalleryPx(80), y + GalleryPx(24)), this,
+                   IDC_COLOURS);
   m_colours.InitButton(PLCS_AUTOBREAK | PLCS_BORDER);
   for (const auto& colour : kColours)
     m_colours.AddCell(colour.crColour, 0, colour.pszName);
@@ -127,7 +129,8 @@ void CPalettePage::addCharacters(int y)
 {
   addLabel(m_labels[3], y, "CCharPaletteCtrl: characters of a face");
   const int x = kMargin + kLabelWidth;
-  m_characters.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(x, y, x + 60, y + 28), this, IDC_CHARACTERS);
+  m_characters.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(x, y, x + GalleryPx(60), y + GalleryPx(28)), this,
+                      IDC_CHARACTERS);
   m_characters.InitButton(PLCS_AUTOBREAK | PLCS_BORDER);
   m_characters.SetFaceName("Symbol");
   m_characters.SetCellWidth(GalleryPx(26));
@@ -144,8 +147,10 @@ void CPalettePage::FillPage(const CRect&)
   // The colour palette last, so that its palette opens over empty space in the screenshot.
   addCharacters(kMargin + 2 * kRowHeight);
   addColours(kMargin + 3 * kRowHeight);
-  m_status.Create("", WS_CHILD | WS_VISIBLE,
-                  CRect(kMargin + 400, kMargin + kRowHeight, 1000, kMargin + kRowHeight + 60), this, IDC_STATUS);
+  m_status.Create(
+      "", WS_CHILD | WS_VISIBLE,
+      CRect(kMargin + GalleryPx(400), kMargin + kRowHeight, GalleryPx(1000), kMargin + kRowHeight + GalleryPx(60)),
+      this, IDC_STATUS);
   m_status.SetFont(CFont::FromHandle(GalleryFont()), FALSE);
   wchar_t szTheme[MAX_PATH] = L"";
   CXPTheme::GetCurrentName(szTheme, MAX_PATH, nullptr, 0, nullptr, 0);

@@ -33,7 +33,7 @@ public:
   void DrawAttribute(CDC* pDC, const RECT& rcRect) override
   {
     CRect rcText(rcRect);
-    CFont* pOld = pDC->SelectObject(CTreeOption::GetNormalFont());
+    CFont* pOld = pDC->SelectObject(GetOptionsOwner()->NormalFont());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(IsReadOnly() ? ::GetSysColor(COLOR_GRAYTEXT) : GetTextColor());
     pDC->DrawText(m_strValue, rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

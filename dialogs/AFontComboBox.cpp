@@ -1,5 +1,7 @@
 #include "AFontComboBox.h"
 
+#include "DpiScale.h"
+
 struct CAFontComboBox::SEnumContext
 {
   CAFontComboBox* pCombo;
@@ -10,6 +12,7 @@ IMPLEMENT_DYNAMIC(CAFontComboBox, CComboBox)
 
 BEGIN_MESSAGE_MAP(CAFontComboBox, CComboBox)
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CAFontComboBox::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CAFontComboBox::CAFontComboBox() : m_bShowVerticalFonts(false) {}
@@ -23,9 +26,37 @@ CAFontComboBox::~CAFontComboBox()
 
 bool CAFontComboBox::Initialize()
 {
-  const bool bBeforeVersion4 = LOBYTE(LOWORD(::GetVersion())) < 4;
-  SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(bBeforeVersion4 ? ANSI_VAR_FONT : DEFAULT_GUI_FONT))));
+  applyGuiFont();
   return true;
+}
+
+// The stock font is made for the system's DPI: a window at another DPI gets a copy scaled to it.
+void CAFontComboBox::applyGuiFont()
+{
+  const bool bBeforeVersion4 = LOBYTE(LOWORD(::GetVersion())) < 4;
+  const HFONT hStock = static_cast<HFONT>(::GetStockObject(bBeforeVersion4 ? ANSI_VAR_FONT : DEFAULT_GUI_FONT));
+  const CDpiScale dpi = CDpiScale::OfWindow(this);
+  LOGFONT logFont = {};
+  CFont scaled;
+  if (dpi == CDpiScale::OfSystem() || !::GetObject(hStock, sizeof logFont, &logFont))
+  {
+    SetFont(CFont::FromHandle(hStock));
+  }
+  else
+  {
+    logFont.lfHeight = dpi.FromSystem(logFont.lfHeight);
+    scaled.CreateFontIndirect(&logFont);
+    SetFont(&scaled);
+  }
+  m_fontAtDpi.DeleteObject();
+  m_fontAtDpi.Attach(scaled.Detach());
+}
+
+LRESULT CAFontComboBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+  if (m_fontAtDpi.GetSafeHandle() != nullptr || CDpiScale::OfWindow(this) != CDpiScale::OfSystem())
+    applyGuiFont();
+  return 0;
 }
 
 void CAFontComboBox::EnumerateFont(const CDC& dc)

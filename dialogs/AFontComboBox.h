@@ -27,7 +27,8 @@ public:
   CAFontComboBox();
   ~CAFontComboBox() override;
 
-  // The control's font: the stock GUI font. Always true.
+  // The control's font: the stock GUI font, scaled when the window's DPI is not the system's.
+  // Always true.
   bool Initialize();
   // The next enumeration lists the vertical "@" faces too.
   void InsertVerticallyFont() { m_bShowVerticalFonts = true; }
@@ -45,12 +46,15 @@ public:
 
 protected:
   afx_msg void OnDestroy();
+  afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
   CPtrArray m_arrFonts;  // only while the list is filled
   bool m_bShowVerticalFonts;
 
 private:
+  CFont m_fontAtDpi;  // empty at the system's DPI
+  void applyGuiFont();
   struct SEnumContext;
   static int CALLBACK enumFontFamilyProc(const LOGFONTA* lpLogFont, const TEXTMETRICA* lpMetric, DWORD dwFontType,
                                          LPARAM lParam);

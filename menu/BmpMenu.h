@@ -6,8 +6,9 @@
 // Operations that take a text come as wide (...W) and multi-byte (...A) twins.
 // Scaling: the default image size (16 x 15) and every pad, inset and check-mark size are 96-DPI
 // pixels scaled to the system DPI (a menu is measured before it has a window); SetIconSize takes
-// pixels as they are. Bitmaps and image lists made for 96 DPI (the image size unscaled) are
-// stretched smoothly to the scaled image size. Menus have no WM_DPICHANGED of their own.
+// pixels as they are. Bitmaps made for 96 DPI (the image size unscaled) and, away from 96 DPI,
+// image lists of any other size, with the 3-D look's variants, are stretched smoothly to the
+// scaled image size. Menus have no WM_DPICHANGED of their own.
 #pragma once
 #include <afxcmn.h>
 #include <afxext.h>
@@ -188,7 +189,9 @@ protected:
   void DitherBlt2(CDC* drawdc, int nXDest, int nYDest, int nWidth, int nHeight, CBitmap& bmp, int nXSrc, int nYSrc,
                   COLORREF bgcolor);
   void DitherBlt3(CDC* drawdc, int nXDest, int nYDest, int nWidth, int nHeight, CBitmap& bmp, COLORREF bgcolor);
-  BOOL GetBitmapFromImageList(CDC* pDC, CImageList* imglist, int nIndex, CBitmap& bmp);
+  // The image on the face colour at the class-wide size (stretched as classSizeIcon does).
+  static BOOL GetBitmapFromImageList(CDC* pDC, CImageList* imglist, int nIndex, CBitmap& bmp);
+  static BOOL drawOnFace(CDC* pDC, CImageList* imglist, int nIndex, CSize size, CBitmap& bmp);
   BOOL GetDisabledBitmap(CBitmap& bmp, COLORREF background = 0);
   BOOL GetShadowBitmap(CBitmap& bmp);
   BOOL GetFadedBitmap(CBitmap& bmp);
@@ -255,6 +258,8 @@ private:
   // Adds the bitmap's images masked by a key colour, stretched smoothly when made for 96 DPI.
   static BOOL addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask);
   static HICON classSizeIcon(CImageList* il, int nIndex, CSize& size);
+  static CSize imageSizeOf(CImageList* il);
+  static bool stretchesSmoothly(CSize image);
   void appendVariants(CImageList* list, int nIndex);
   BOOL makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled);
   BOOL filterBitmap(CBitmap& bmp, COLORREF key, COLORREF (*filter)(COLORREF pixel, BOOL bKey, COLORREF extra),

@@ -243,7 +243,10 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
   createMenuFont(font);
   const HWND hWnd = screenWindow();
   const HDC hDC = ::GetDC(hWnd);
-  HGDIOBJ hOldFont = g_nVersionClass >= 2 ? ::SelectObject(hDC, font.m_hObject) : nullptr;
+  // The DC's default font does not follow the DPI: away from 96 DPI the items are measured in the
+  // font they are drawn in.
+  const bool bMenuFont = g_nVersionClass >= 2 || !CDpiScale::OfSystem().IsBase();
+  HGDIOBJ hOldFont = bMenuFont ? ::SelectObject(hDC, font.m_hObject) : nullptr;
   int nTextWidth = 0;
   if (g_nVersionClass != 0)
   {
@@ -259,7 +262,7 @@ void CBmpMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
     if (nLength > 0)
       nTextWidth += 3 * (nTextWidth / nLength);
   }
-  if (g_nVersionClass >= 2)
+  if (bMenuFont)
     ::SelectObject(hDC, hOldFont);
   ::ReleaseDC(hWnd, hDC);
   lpMIS->itemWidth = bFlat ? m_iconX + nTextWidth + nPad + scaled(8) : nTextWidth + 2 * m_iconX + scaled(1);

@@ -131,31 +131,34 @@ BOOL CBmpMenu::addMasked(CImageList* list, CBitmap* bitmap, COLORREF crMask)
   return list->Add(&stretched, crMask) >= 0;
 }
 
-// A caller's image of the 96-DPI size is stretched smoothly to the class-wide size, with the face
-// colour transparent as in bitmaps; other images are taken as they are. size: the icon's.
+// Away from 96 DPI a caller's image of another size than the class-wide one is stretched
+// smoothly to it, with the face colour transparent as in bitmaps; at 96 DPI and at the class
+// size it is taken as it is. size: the icon's.
 HICON CBmpMenu::classSizeIcon(CImageList* il, int nIndex, CSize& size)
 {
-  int cx = 0, cy = 0;
-  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
-  size = CSize(cx, cy);
-  const CDpiScale scale = CDpiScale::OfSystem();
-  if (size == CSize(m_iconX, m_iconY) || size != CSize(scale.Unscale(m_iconX), scale.Unscale(m_iconY)))
+  size = imageSizeOf(il);
+  if (!stretchesSmoothly(size))
     return il->ExtractIcon(nIndex);
-  const COLORREF crFace = ::GetSysColor(COLOR_3DFACE);
   CScreenDC screen(screenWindow());
   CBitmap bitmap;
-  bitmap.CreateCompatibleBitmap(&screen, cx, cy);
-  CDC memory;
-  memory.CreateCompatibleDC(&screen);
-  CBitmap* pOld = memory.SelectObject(&bitmap);
-  memory.FillSolidRect(0, 0, cx, cy, crFace);
-  il->Draw(&memory, nIndex, CPoint(0, 0), ILD_TRANSPARENT);
-  memory.SelectObject(pOld);
   CImageList stretched;
-  if (!createClassImageList(stretched) || !addMasked(&stretched, &bitmap, crFace))
+  if (!GetBitmapFromImageList(&screen, il, nIndex, bitmap) || !createClassImageList(stretched) ||
+      stretched.Add(&bitmap, ::GetSysColor(COLOR_3DFACE)) < 0)
     return nullptr;
   size = CSize(m_iconX, m_iconY);
   return stretched.ExtractIcon(0);
+}
+
+CSize CBmpMenu::imageSizeOf(CImageList* il)
+{
+  int cx = 0, cy = 0;
+  ::ImageList_GetIconSize(il->GetSafeHandle(), &cx, &cy);
+  return CSize(cx, cy);
+}
+
+bool CBmpMenu::stretchesSmoothly(CSize image)
+{
+  return !CDpiScale::OfSystem().IsBase() && image != CSize(m_iconX, m_iconY);
 }
 
 BOOL CBmpMenu::makeVariants(CImageList* list, int nIndex, CBitmap& faded, CBitmap& shadow, CBitmap& disabled)
@@ -385,14 +388,25 @@ void CBmpMenu::forgetCheckImages(const CImageList* pList)
 
 BOOL CBmpMenu::GetBitmapFromImageList(CDC* pDC, CImageList* imglist, int nIndex, CBitmap& bmp)
 {
+  const CSize image = imageSizeOf(imglist);
+  if (!stretchesSmoothly(image))
+    return drawOnFace(pDC, imglist, nIndex, CSize(m_iconX, m_iconY), bmp);
+  CBitmap original;
+  drawOnFace(pDC, imglist, nIndex, image, original);
+  return bmp.Attach(CDpiScale::StretchImageStrip(static_cast<HBITMAP>(original.GetSafeHandle()), image,
+                                                 CSize(m_iconX, m_iconY), ::GetSysColor(COLOR_3DFACE)));
+}
+
+BOOL CBmpMenu::drawOnFace(CDC* pDC, CImageList* imglist, int nIndex, CSize size, CBitmap& bmp)
+{
   HICON hIcon = imglist->ExtractIcon(nIndex);
   CDC memory;
   memory.CreateCompatibleDC(pDC);
-  bmp.CreateCompatibleBitmap(pDC, m_iconX, m_iconY);
+  bmp.CreateCompatibleBitmap(pDC, size.cx, size.cy);
   CBitmap* pOld = memory.SelectObject(&bmp);
-  memory.FillSolidRect(0, 0, m_iconX, m_iconY, ::GetSysColor(COLOR_3DFACE));
+  memory.FillSolidRect(0, 0, size.cx, size.cy, ::GetSysColor(COLOR_3DFACE));
   if (hIcon != nullptr)
-    ::DrawIconEx(memory.m_hDC, 0, 0, hIcon, m_iconX, m_iconY, 0, nullptr, DI_NORMAL);
+    ::DrawIconEx(memory.m_hDC, 0, 0, hIcon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
   memory.SelectObject(pOld);
   if (hIcon != nullptr)
     ::DestroyIcon(hIcon);

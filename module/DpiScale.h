@@ -37,6 +37,9 @@ public:
   // Back from pixels at this DPI to pixels at 96 DPI.
   int Unscale(int nPixels) const { return ::MulDiv(nPixels, BASE_DPI, m_nDpi); }
 
+  // A size the system scaled for its own DPI (system metrics, stock and menu fonts) at this DPI.
+  int FromSystem(int nSystemPixels) const { return ::MulDiv(nSystemPixels, m_nDpi, OfSystem().GetDpi()); }
+
   // A LOGFONT height (negative: the character height) of a font of nPoints points.
   int FontHeightOfPoints(int nPoints) const { return -::MulDiv(nPoints, m_nDpi, 72); }
 

@@ -74,13 +74,13 @@ void CCharPaletteCtrl::OnSelChanged(int nIndex) { notifyParent(CCharPaletteCtrl_
 
 int CCharPaletteCtrl::GetFontHeight(CRect& rect, char ch)
 {
-  // A point per pixel of the cell at 96 DPI: point fonts are made and measured at the screen's
-  // DPI, so a scaled cell starts from the same point size and the glyph scales with it.
-  int nHeight = CDpiScale::OfSystem().Unscale(rect.Height()) * 10;
+  // A point per pixel of the cell at 96 DPI: fonts are made at the window's DPI, so a scaled
+  // cell starts from the same point size and the glyph scales with it.
+  int nHeight = CDpiScale::OfWindow(this).Unscale(rect.Height()) * 10;
   while (nHeight >= 1)
   {
     CFont font;
-    if (!font.CreatePointFont(nHeight, m_strFaceName))
+    if (!createGlyphFont(font, nHeight))
       return 0;
     if (ScreenExtent(font, ch).cx <= rect.Width())
       return nHeight;
@@ -89,13 +89,23 @@ int CCharPaletteCtrl::GetFontHeight(CRect& rect, char ch)
   return 0;
 }
 
+// As CreatePointFont makes it on a 96-DPI screen, at the window's DPI instead of the screen's.
+BOOL CCharPaletteCtrl::createGlyphFont(CFont& font, int nTenthsOfPoint) const
+{
+  LOGFONT logFont = {};
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  logFont.lfHeight = -::MulDiv(nTenthsOfPoint, CDpiScale::OfWindow(this).GetDpi(), 720);
+  lstrcpyn(logFont.lfFaceName, m_strFaceName, LF_FACESIZE);
+  return font.CreateFontIndirect(&logFont);
+}
+
 void CCharPaletteCtrl::DrawChar(CDC& dc, CRect& rect, char ch)
 {
   if (ch == 0)
     return;
   const int nHeight = GetFontHeight(rect, ch);
   CFont font;
-  if (nHeight < 1 || !font.CreatePointFont(nHeight, m_strFaceName, &dc))
+  if (nHeight < 1 || !createGlyphFont(font, nHeight))
     return;
   const COLORREF crOldText =
       dc.SetTextColor(::GetSysColor(::IsWindowEnabled(m_hWnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));

@@ -1,8 +1,8 @@
 // A palette button of single characters drawn in a chosen font (symbols of a symbol font, for
 // instance). The face shows the selected character; a pick is sent to the parent window as
 // CCharPaletteCtrl_Msg_SelChanged (wParam the control id, lParam the index).
-// The font search starts from the cell's height at 96 DPI in points, so glyphs scale with the
-// cells.
+// The font search starts from the cell's height at 96 DPI in points, and the fonts are made at
+// the window's DPI, so glyphs scale with the cells.
 #pragma once
 #include "PaletteButton.h"
 
@@ -39,4 +39,5 @@ protected:
 private:
   // The largest point size (tenths) at which the character fits the width; 0 when none does.
   int GetFontHeight(CRect& rect, char ch);
+  BOOL createGlyphFont(CFont& font, int nTenthsOfPoint) const;
 };

@@ -51,8 +51,9 @@ void CXPButtonEx::DrawFace(LPDRAWITEMSTRUCT lpDrawItemStruct, int nDown)
   int cy = (rect.top + rect.bottom) / 2;
   rect.OffsetRect(-std::abs(nCentre - cx), -std::abs(nCentre - cy));
   HICON hIcon = reinterpret_cast<HICON>(SendMessage(BM_GETIMAGE, IMAGE_ICON));
+  const int nSize = 2 * nCentre;
   if (hIcon)
-    ::DrawIcon(hDC, rect.left, rect.top + dpi.Scale(kIconDrop), hIcon);
+    ::DrawIconEx(hDC, rect.left, rect.top + dpi.Scale(kIconDrop), hIcon, nSize, nSize, 0, nullptr, DI_NORMAL);
 }
 
 IMPLEMENT_DYNCREATE(CXPRadioButton, CXPButtonEx)

@@ -2,8 +2,8 @@
 // momentary push button. They track the mouse for a hot look and draw a classic frame when
 // visual styles are off. The host sets the icon (BM_SETIMAGE) and keeps owning it; the buttons
 // need BS_OWNERDRAW from their template or creation call, and BS_ICON, without which the
-// platform's button refuses the icon. The icon's placement around the face's centre is given
-// at 96 DPI and scaled to the button's DPI; the icon is drawn at the system's icon size.
+// platform's button refuses the icon. The icon's size (32 by 32) and its placement around the
+// face's centre are given at 96 DPI and scaled to the button's DPI.
 #pragma once
 #include <afxwin.h>
 

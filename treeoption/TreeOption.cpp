@@ -1,6 +1,7 @@
 #include "TreeOption.h"
 
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -29,16 +30,15 @@ bool screenHasTahoma(HDC hDC)
   return bFound;
 }
 
-CFont* newFont(const LOGFONTA& lf)
-{
-  CFont* pFont = new CFont;
-  pFont->CreateFontIndirect(&lf);
-  return pFont;
-}
-}
+}  // namespace
 
-CFont* CTreeOption::m_fNormalFont = nullptr;
-CFont* CTreeOption::m_fBoldFont = nullptr;
+struct CTreeOption::CFontPair
+{
+  CFont normal;
+  CFont bold;
+};
+
+std::map<UINT, CTreeOption::CFontPair>* CTreeOption::m_pFontsByDpi = nullptr;
 UINT CTreeOption::m_uInstanceCount = 0;
 CRect CTreeOption::m_rcLargestLabel;
 CTreeOptionItem* CTreeOption::m_otiFound = nullptr;
@@ -74,21 +74,31 @@ CTreeOption::~CTreeOption()
   DeleteAllItems();
   if (--m_uInstanceCount == 0)
   {
-    delete m_fNormalFont;
-    delete m_fBoldFont;
-    m_fNormalFont = m_fBoldFont = nullptr;
+    delete m_pFontsByDpi;
+    m_pFontsByDpi = nullptr;
   }
 }
 
 void CTreeOption::InitGlobalResources()
 {
-  delete m_fNormalFont;
-  delete m_fBoldFont;
+  delete m_pFontsByDpi;
+  m_pFontsByDpi = new std::map<UINT, CFontPair>;
+}
+
+// The menu font, made for the system's DPI, scaled to the one asked for.
+CTreeOption::CFontPair& CTreeOption::fontsAt(const CDpiScale& dpi)
+{
+  // Asked for before any control exists, the fonts stay until the last control goes.
+  if (m_pFontsByDpi == nullptr)
+    InitGlobalResources();
+  CFontPair& fonts = (*m_pFontsByDpi)[dpi.GetDpi()];
+  if (fonts.normal.GetSafeHandle() != nullptr)
+    return fonts;
   NONCLIENTMETRICSA ncm = {};
   ncm.cbSize = kNonClientMetricsSize;
   ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &ncm, 0);
   LOGFONTA lf = {};
-  lf.lfHeight = ncm.lfMenuFont.lfHeight;
+  lf.lfHeight = dpi.FromSystem(ncm.lfMenuFont.lfHeight);
   lf.lfWeight = ncm.lfMenuFont.lfWeight;
   lf.lfItalic = ncm.lfMenuFont.lfItalic;
   ::lstrcpynA(lf.lfFaceName, ncm.lfMenuFont.lfFaceName, LF_FACESIZE);
@@ -98,10 +108,15 @@ void CTreeOption::InitGlobalResources()
   if (nMenuCharSet == ANSI_CHARSET || nMenuCharSet == DEFAULT_CHARSET || nMenuCharSet == SYMBOL_CHARSET)
     ::lstrcpynA(lf.lfFaceName, screenHasTahoma(hScreen) ? "Tahoma" : "MS Sans Serif", LF_FACESIZE);
   ::ReleaseDC(nullptr, hScreen);
-  m_fNormalFont = newFont(lf);
+  fonts.normal.CreateFontIndirect(&lf);
   lf.lfWeight = FW_BOLD;
-  m_fBoldFont = newFont(lf);
+  fonts.bold.CreateFontIndirect(&lf);
+  return fonts;
 }
+
+CFont* CTreeOption::GetNormalFont(const CDpiScale& dpi) { return &fontsAt(dpi).normal; }
+
+CFont* CTreeOption::GetBoldFont(const CDpiScale& dpi) { return &fontsAt(dpi).bold; }
 
 BOOL CTreeOption::Create(DWORD dwStyle, RECT rcRect, CWnd* pParentWnd, DWORD dwTreeOptions, UINT nID)
 {

@@ -7,12 +7,14 @@
 // indent 16, expand box, divider hit distance, drag bar, wheel step, the 50-pixel information
 // pane, insets of labels, option buttons and check boxes) are 96-DPI pixels scaled to the
 // window's DPI. Sizes the host passes or reads (column, row heights, rectangles) are the
-// window's own pixels. The fonts come from the system's menu font, which Windows scales.
+// window's own pixels. The fonts are the system's menu font, scaled from the system's DPI to
+// the window's.
 #pragma once
 #include <afxwin.h>
 
 #include "DpiScale.h"
 
+#include <map>
 #include <vector>
 
 #include "TreeOptionInfo.h"
@@ -106,6 +108,8 @@ public:
   // A size given in pixels at 96 DPI, in this control's pixels.
   int Scaled(int nPixels) const { return m_dpi.Scale(nPixels); }
   const CDpiScale& GetDpiScale() const { return m_dpi; }
+  CFont* NormalFont() const { return GetNormalFont(m_dpi); }
+  CFont* BoldFont() const { return GetBoldFont(m_dpi); }
   long GutterWidth() const { return Scaled(OT_GUTTER_WIDTH); }
   long LevelIndent() const { return Scaled(OT_LEVEL_INDENT); }
   CWnd* GetCtrlParent() { return &m_otlList; }
@@ -184,13 +188,15 @@ public:
   // Sends one of the registered messages to the parent, wParam the control's ID.
   LRESULT SendParentMessage(UINT nMessage, LPARAM lParam);
 
-  // Fonts shared by every control.
-  static CFont* GetNormalFont() { return m_fNormalFont; }
-  static CFont* GetBoldFont() { return m_fBoldFont; }
+  // Fonts shared by every control at a DPI: the menu font, scaled when the DPI is not the
+  // system's.
+  static CFont* GetNormalFont(const CDpiScale& dpi = CDpiScale::OfSystem());
+  static CFont* GetBoldFont(const CDpiScale& dpi = CDpiScale::OfSystem());
   static void InitGlobalResources();
 
-  static CFont* m_fNormalFont;
-  static CFont* m_fBoldFont;
+  struct CFontPair;
+  static CFontPair& fontsAt(const CDpiScale& dpi);
+  static std::map<UINT, CFontPair>* m_pFontsByDpi;  // made on first use of each DPI
   static UINT m_uInstanceCount;
   static CRect m_rcLargestLabel;
   static CTreeOptionItem* m_otiFound;

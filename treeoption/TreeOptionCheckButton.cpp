@@ -121,7 +121,7 @@ void CTreeOptionCheckButton::OnPaint()
   dc.FillSolidRect(rcClient, ::GetSysColor(bEnabled ? COLOR_WINDOW : COLOR_BTNFACE));
   dc.SetTextColor(::GetSysColor(bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   dc.SetBkMode(TRANSPARENT);
-  dc.SelectObject(CTreeOption::GetNormalFont());
+  dc.SelectObject(m_otCheckOption->NormalFont());
   const CPoint ptBox(rcClient.left + m_otCheckOption->Scaled(kBoxLeft),
                      rcClient.top + m_otCheckOption->Scaled(kBoxTop));
   m_rcCheck = drawCheckParts(&dc, ptBox, rcClient, bEnabled, true);

@@ -51,11 +51,11 @@ void CTreeOptionInfo::drawTexts(CDC* pDC, CRect rcText)
   const COLORREF crOldText =
       pDC->SetTextColor(::GetSysColor(m_otOption->IsControlEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-  CFont* pOldFont = pDC->SelectObject(CTreeOption::GetBoldFont());
+  CFont* pOldFont = pDC->SelectObject(m_otOption->BoldFont());
   CRect rcTitle(rcText);
   pDC->DrawText(strTitle, rcTitle, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
   pDC->DrawText(strTitle, rcTitle, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP | DT_CALCRECT);
-  pDC->SelectObject(CTreeOption::GetNormalFont());
+  pDC->SelectObject(m_otOption->NormalFont());
   CRect rcDescription(rcText.left, rcTitle.bottom, rcText.right, rcText.bottom);
   pDC->DrawText(strDescription, rcDescription, DT_WORDBREAK | DT_NOPREFIX | DT_LEFT | DT_TOP);
   pDC->SelectObject(pOldFont);

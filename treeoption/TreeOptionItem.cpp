@@ -358,7 +358,7 @@ void CTreeOptionItem::drawLabel(CDC* pDC, const CRect& rcLabel)
   }
   if (!m_otOption->IsControlEnabled())
     crText = ::GetSysColor(COLOR_GRAYTEXT);
-  CTextScope scope(pDC, bRoot ? CTreeOption::GetBoldFont() : CTreeOption::GetNormalFont(), crText, TRANSPARENT);
+  CTextScope scope(pDC, bRoot ? m_otOption->BoldFont() : m_otOption->NormalFont(), crText, TRANSPARENT);
   UINT nFormat = 0;
   CRect rcText = labelPlace(rcLabel, nFormat);
   const CString strShown = TreeOptionFitText(pDC, m_strLabel, rcText.Width());
@@ -386,7 +386,7 @@ void CTreeOptionItem::measureLabel(CDC* pDC)
     return;
   const long lTop = m_ptLocation.y - m_otOption->GetOrigin().y;
   const CRect rcLabel(m_ptLocation.x + m_otOption->GutterWidth(), lTop, m_otOption->GetColumn(), lTop + m_lItemHeight);
-  CFont* pOld = pDC->SelectObject(CTreeOption::GetNormalFont());
+  CFont* pOld = pDC->SelectObject(m_otOption->NormalFont());
   UINT nFormat = 0;
   CRect rcText = labelPlace(rcLabel, nFormat);
   pDC->DrawText(TreeOptionFitText(pDC, m_strLabel, rcText.Width()), rcText, nFormat | DT_CALCRECT);
@@ -399,7 +399,7 @@ void CTreeOptionItem::drawOptionButtons(CDC* pDC)
   if (m_strOptionButton1.IsEmpty() && m_strOptionButton2.IsEmpty())
     return;
   // Captions are drawn opaque, so that the hover colour shows behind them.
-  CTextScope scope(pDC, CTreeOption::GetBoldFont(), m_crLabelText, OPAQUE);
+  CTextScope scope(pDC, m_otOption->BoldFont(), m_crLabelText, OPAQUE);
   long lLeft = GetLabelRect().right;
   const long lOffset = m_otOption->GetOrigin().y;
   if (!m_strOptionButton1.IsEmpty())

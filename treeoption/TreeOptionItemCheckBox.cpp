@@ -26,7 +26,7 @@ BOOL CTreeOptionItemCheckBox::CreateCheckBoxItem(int nCheck, DWORD dwOptions)
   if (!CreateEx(0, pszClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, GetAttributeRect(),
                 pOwner->GetCtrlParent(), GetCtrlID()))
     return FALSE;
-  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(CTreeOption::GetNormalFont()->GetSafeHandle()), TRUE);
+  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pOwner->NormalFont()->GetSafeHandle()), TRUE);
   SetCheckOptionsOwner(pOwner);
   m_dwOptions = dwOptions;
   SetCheck(nCheck);
@@ -106,7 +106,7 @@ void CTreeOptionItemCheckBox::DrawAttribute(CDC* pDC, const RECT& rcRect)
   moveOntoAttribute();
   const bool bEnabled = IsWindowEnabled() && !IsReadOnly() && pOwner->IsControlEnabled();
   const int nSaved = pDC->SaveDC();
-  pDC->SelectObject(CTreeOption::GetNormalFont());
+  pDC->SelectObject(pOwner->NormalFont());
   pDC->SetTextColor(bEnabled ? CTreeOptionItem::GetTextColor() : ::GetSysColor(COLOR_GRAYTEXT));
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetBkColor(GetBackgroundColor());

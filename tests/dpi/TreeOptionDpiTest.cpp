@@ -155,3 +155,24 @@ TEST_F(TreeOptionDpiTest, ExpandBoxAndCheckBoxAreDrawnAtTheScaledSize)
   Press(*m_pRuler, WM_LBUTTONDOWN, CPoint(Px(1 + 14) - 1, Px(4 + 14) - 1));
   EXPECT_EQ(0, m_pRuler->GetCheck());
 }
+
+// The shared fonts are the menu font at the system's DPI and scaled from it at any other, once per DPI.
+TEST_F(TreeOptionDpiTest, SharedFontsFollowTheDpiAskedFor)
+{
+  auto logFontOf = [](CFont* pFont) {
+    LOGFONT lf = {};
+    pFont->GetLogFont(&lf);
+    return lf;
+  };
+  const LONG lSystemHeight = logFontOf(m_tree.NormalFont()).lfHeight;
+  for (UINT nDpi : {96u, 144u, 288u})
+  {
+    SCOPED_TRACE(nDpi);
+    const LOGFONT normal = logFontOf(CTreeOption::GetNormalFont(CDpiScale(nDpi)));
+    const LOGFONT bold = logFontOf(CTreeOption::GetBoldFont(CDpiScale(nDpi)));
+    EXPECT_EQ(::MulDiv(lSystemHeight, int(nDpi), ScreenDpi()), normal.lfHeight);
+    EXPECT_EQ(normal.lfHeight, bold.lfHeight);
+    EXPECT_EQ(FW_BOLD, bold.lfWeight);
+    EXPECT_EQ(CTreeOption::GetNormalFont(CDpiScale(nDpi)), CTreeOption::GetNormalFont(CDpiScale(nDpi)));
+  }
+}
