@@ -126,7 +126,7 @@ private:
 IMPLEMENT_DYNAMIC(CResizingPage, CGalleryPage)
 
 BEGIN_MESSAGE_MAP(CResizingPage, CGalleryPage)
-  ON_BN_CLICKED(IDC_OPEN, OnOpen)
+  ON_BN_CLICKED(IDC_OPEN, &CResizingPage::OnOpen)
 END_MESSAGE_MAP()
 
 CGalleryPage* NewResizingPage() { return new CResizingPage; }
