@@ -41,13 +41,16 @@ public:
     UINT nSchema;
   };
 
-  void SetObject(DWORD nTag, CObject* pObject)
+  // The places from the number given to the end of its piece, which is made now.
+  CObject** AddPiece(DWORD nTag, CObject**& pEnd)
   {
-    const size_t nPiece = nTag >> nPieceShift;
-    while (m_pieces.size() <= nPiece)
-      m_pieces.emplace_back(new CObject*[size_t(1) << nPieceShift]);
-    m_pieces[nPiece][nTag & nPieceMask] = pObject;
+    m_pieces.emplace_back(new CObject*[nPieceSize]);
+    CObject** pPiece = m_pieces.back().get();
+    pEnd = pPiece + nPieceSize;
+    return pPiece + (nTag & nPieceMask);
   }
+  // Of a number given only.
+  void SetObject(DWORD nTag, CObject* pObject) { m_pieces[nTag >> nPieceShift][nTag & nPieceMask] = pObject; }
   // Of a number given only.
   CObject* GetObject(DWORD nTag) const { return m_pieces[nTag >> nPieceShift][nTag & nPieceMask]; }
   void AddClass(DWORD nTag, CRuntimeClass* pClass, UINT nSchema) { m_classes.push_back({nTag, pClass, nSchema}); }
@@ -60,7 +63,8 @@ public:
 
 private:
   static const DWORD nPieceShift = 12;
-  static const DWORD nPieceMask = (1u << nPieceShift) - 1;
+  static const DWORD nPieceSize = 1u << nPieceShift;
+  static const DWORD nPieceMask = nPieceSize - 1;
   std::vector<std::unique_ptr<CObject*[]>> m_pieces;
   std::vector<CClassRecord> m_classes;  // by rising number
 };
@@ -127,7 +131,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
       m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr), m_nLastClassSchema(0),
       m_pLoadTable(IsLoading() ? new CLoadTable : nullptr), m_pStoreMap(IsLoading() ? nullptr : new CStoreMap),
-      m_nMapCount(1), m_nObjectDepth(0)
+      m_nMapCount(1), m_pNextLoadSlot(nullptr), m_pLoadSlotsEnd(nullptr), m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
   if (!pFile)
@@ -409,11 +413,13 @@ DWORD CArchive::nextMapIndex()
   return m_nMapCount++;
 }
 
-DWORD CArchive::mapLoaded(CObject* pObject)
+void CArchive::addLoadSlots()
 {
-  const DWORD nTag = nextMapIndex();
-  m_pLoadTable->SetObject(nTag, pObject);
-  return nTag;
+  if (m_nMapCount >= nMaxMapCount)
+    fail(CArchiveException::badIndex);
+  m_pNextLoadSlot = m_pLoadTable->AddPiece(m_nMapCount, m_pLoadSlotsEnd);
+  // The last piece ends at the largest number.
+  m_pLoadSlotsEnd = std::min(m_pLoadSlotsEnd, m_pNextLoadSlot + (nMaxMapCount - m_nMapCount));
 }
 
 CObject* CArchive::loadedObject(DWORD nTag) const
@@ -456,13 +462,7 @@ void CArchive::WriteObject(const CObject* pOb)
   writeObject(pOb, TRUE);
 }
 
-void CArchive::MapObject(const CObject* pOb)
-{
-  if (IsLoading())
-    mapLoaded(const_cast<CObject*>(pOb));
-  else
-    m_pStoreMap->SetAt(pOb, nextMapIndex());
-}
+void CArchive::mapStored(const CObject* pOb) { m_pStoreMap->SetAt(pOb, nextMapIndex()); }
 
 void CArchive::WriteOwnedObject(const CObject* pOb)
 {
@@ -504,7 +504,7 @@ CRuntimeClass* CArchive::readClassRecord(UINT& nSchema)
   return pClass;
 }
 
-CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
+CRuntimeClass* CArchive::readClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
 {
   checkMode(TRUE);
   WORD wTag;

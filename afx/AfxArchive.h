@@ -58,9 +58,32 @@ public:
 #endif
   // Gives an object the next tag number without reading or writing it, so that later tags
   // refer to it (loading) or write it as a reference (storing).
-  void MapObject(const CObject* pOb);
+  void MapObject(const CObject* pOb)
+  {
+    if (IsLoading())
+      mapLoaded(const_cast<CObject*>(pOb));
+    else
+      mapStored(pOb);
+  }
   CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
-                           DWORD* pObTag = nullptr);
+                           DWORD* pObTag = nullptr)
+  {
+    // Objects of one class tend to come one after another: a repeat of the last class tag, for
+    // that very class, is taken straight from the buffer.
+    WORD wTag;
+    if (m_pLastClass && pClassRefRequested == m_pLastClass && bufferedToLoad() >= sizeof wTag)
+    {
+      std::memcpy(&wTag, m_buffer.data() + m_nBufCur, sizeof wTag);
+      if (wTag == m_wLastClassTag)
+      {
+        m_nBufCur += sizeof wTag;
+        if (pSchema)
+          *pSchema = m_nLastClassSchema;
+        return m_pLastClass;
+      }
+    }
+    return readClass(pClassRefRequested, pSchema, pObTag);
+  }
   void WriteClass(const CRuntimeClass* pClassRef);
   UINT GetObjectSchema();
   void SetObjectSchema(UINT nSchema) { m_nObjectSchema = nSchema; }
@@ -172,11 +195,21 @@ private:
   CString readWideChars(size_t nLength);
 
   CObject* readObject(const CRuntimeClass* pClassRefRequested, BOOL bOwned);
+  CRuntimeClass* readClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag);
   CRuntimeClass* readClassRecord(UINT& nSchema);
   void writeTag(DWORD dwIndex, BOOL bClass);
   void writeObject(const CObject* pOb, BOOL bRemember);
   DWORD nextMapIndex();
-  DWORD mapLoaded(CObject* pObject);
+  // The next tag number, for an object read (null for a class record or an owned object).
+  DWORD mapLoaded(CObject* pObject)
+  {
+    if (m_pNextLoadSlot == m_pLoadSlotsEnd)
+      addLoadSlots();
+    *m_pNextLoadSlot++ = pObject;
+    return m_nMapCount++;
+  }
+  void addLoadSlots();
+  void mapStored(const CObject* pOb);
   CObject* loadedObject(DWORD nTag) const;
   CRuntimeClass* readClassTag(WORD wTag, UINT& nSchema, DWORD* pObTag);
 
@@ -194,7 +227,10 @@ private:
   // Loading: what every tag number given stands for. Storing: the number of each class and object.
   std::unique_ptr<CLoadTable> m_pLoadTable;
   std::unique_ptr<CStoreMap> m_pStoreMap;
-  DWORD m_nMapCount;    // the next tag number to give
+  DWORD m_nMapCount;  // the next tag number to give
+  // Loading: the load table's places for the next numbers, up to the end of the current piece.
+  CObject** m_pNextLoadSlot;
+  CObject** m_pLoadSlotsEnd;
   UINT m_nObjectDepth;  // objects being read inside one another
 };
 
