@@ -164,10 +164,14 @@ void CArchive::Close()
 {
   if (IsStoring())
     Flush();
-  m_pFile = nullptr;
+  Abort();
 }
 
-void CArchive::Abort() { m_pFile = nullptr; }
+void CArchive::Abort()
+{
+  m_pFile = nullptr;
+  m_nBufMax = 0;
+}
 
 void CArchive::Flush()
 {

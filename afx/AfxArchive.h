@@ -167,8 +167,9 @@ private:
   }
   // The bytes that storing can put in the buffer before it is written to the file.
   size_t roomToStore() const { return m_pFile && IsStoring() ? m_buffer.size() - m_nBufCur : 0; }
-  // The bytes that loading can take from the buffer without reading the file.
-  size_t bufferedToLoad() const { return m_pFile && IsLoading() ? m_nBufMax - m_nBufCur : 0; }
+  // The bytes that loading can take from the buffer without reading the file (none when storing
+  // or closed: only loading from an open file sets m_nBufMax).
+  size_t bufferedToLoad() const { return m_nBufCur < m_nBufMax ? m_nBufMax - m_nBufCur : 0; }
   template <typename T>
   CArchive& readValue(T& value)
   {
@@ -217,7 +218,7 @@ private:
   UINT m_nMode;
   std::vector<BYTE> m_buffer;
   size_t m_nBufCur;  // next byte to read, or the count of bytes stored
-  size_t m_nBufMax;  // bytes in the buffer when loading
+  size_t m_nBufMax;  // bytes in the buffer when loading from an open file; else 0
   BOOL m_bAtEnd;     // the file has no more bytes to load
 
   // The class that the last class tag named, and that tag as a reference.

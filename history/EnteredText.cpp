@@ -12,6 +12,7 @@ namespace
 class CEntryBlocks
 {
 public:
+  constexpr CEntryBlocks() = default;
   void* Alloc()
   {
     if (!m_pFree)
@@ -46,17 +47,15 @@ private:
   CBlock* m_pFree = nullptr;
 };
 
-CEntryBlocks& entryBlocks()
-{
-  static CEntryBlocks& blocks = *new CEntryBlocks;
-  return blocks;
-}
+// Constant-initialised and never destroyed: usable from any static object's constructor or
+// destructor, without the guard a function-local static costs every entry.
+CEntryBlocks g_entryBlocks;
 
 }  // namespace
 
 void* CEnteredText::operator new(size_t nSize)
 {
-  return nSize == sizeof(CEnteredText) ? entryBlocks().Alloc() : ::operator new(nSize);
+  return nSize == sizeof(CEnteredText) ? g_entryBlocks.Alloc() : ::operator new(nSize);
 }
 
 void CEnteredText::operator delete(void* p, size_t nSize)
@@ -64,7 +63,7 @@ void CEnteredText::operator delete(void* p, size_t nSize)
   if (!p)
     return;
   if (nSize == sizeof(CEnteredText))
-    entryBlocks().Free(p);
+    g_entryBlocks.Free(p);
   else
     ::operator delete(p);
 }
