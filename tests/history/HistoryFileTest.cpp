@@ -119,7 +119,7 @@ TEST_F(HistoryFile, LoadIntoAFilledMapReplacesTheKeysOfTheFile)
   ASSERT_TRUE(map.Load(path.c_str()));
   EXPECT_EQ(map.GetCount(), 3);
   EXPECT_EQ(map.Enumrate("kept"), pKept);
-  EXPECT_EQ(map.Enumrate("k"), pReplaced) << "the entries change, not the object controls hold";
+  ASSERT_EQ(map.Enumrate("k"), pReplaced) << "the entries change, not the object controls hold";
   EXPECT_EQ(Describe(*pReplaced), Describe(*source.Enumrate("k")));
 }
 

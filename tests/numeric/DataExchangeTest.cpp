@@ -135,26 +135,3 @@ TEST(DataExchange, ComboBoxItemDataAndCustomChecksWithTheHostPrompt)
       },
   });
 }
-
-TEST(DataExchange, ComparisonsAgainstTheBound)
-{
-  struct SCase
-  {
-    DDV_DOUBLE_COMPARISON pfnDouble;
-    DDV_INT_COMPARISON pfnInt;
-    int anBelowEqualAbove[3];
-  };
-  static const SCase cases[] = {
-      {DDV_ValidateLessEqualThanDouble, DDV_ValidateLessEqualThanInt, {1, 1, 0}},
-      {DDV_ValidateLessThanDouble, DDV_ValidateLessThanInt, {1, 0, 0}},
-      {DDV_ValidateGreaterEqualThanDouble, DDV_ValidateGreaterEqualThanInt, {0, 1, 1}},
-      {DDV_ValidateGreaterThanDouble, DDV_ValidateGreaterThanInt, {0, 0, 1}},
-  };
-  for (const SCase& c : cases)
-    for (int i = 0; i < 3; ++i)
-    {
-      SCOPED_TRACE(testing::Message() << "case " << (&c - cases) << ", " << i);
-      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnDouble(1.5 + (i - 1) * 0.25, 1.5));
-      EXPECT_EQ(c.anBelowEqualAbove[i], c.pfnInt(-3 + (i - 1), -3));
-    }
-}
