@@ -1,18 +1,13 @@
 #include "DialogsTestSupport.h"
 
+#include "ComEnvironment.h"
+
 #include <gtest/gtest.h>
 
 namespace
 {
 CDialogsTestApp theApp;
 
-// The shell's folder browser wants COM on the thread.
-class CComEnvironment : public ::testing::Environment
-{
-public:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr))); }
-  void TearDown() override { ::CoUninitialize(); }
-};
 const auto* const g_pComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
 }
 

@@ -59,43 +59,6 @@ TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
   EXPECT_EQ(2, map.GetCount());
 }
 
-// A history that Load replaces under a bound key is the one the control goes on suggesting
-// from and recording into, in whichever order the host loads, binds and enters.
-TEST(ACEdit, LoadingUnderABoundKeyKeepsTheControlOnTheLoadedEntries)
-{
-  char szPath[MAX_PATH] = "";
-  ::GetTempPathA(MAX_PATH, szPath);
-  const std::string path = szPath + std::string("zunt-ac-") + std::to_string(::GetCurrentProcessId()) + ".his";
-  CHistoryMap file;
-  file.SetAt("key", "from file", CTime(1000));
-  ASSERT_TRUE(file.Save(path.c_str()));
-  CHistoryMap map;
-  CAutoCompleteDialog dlg(&map);
-  dlg.Run({
-      [&](CAutoCompleteDialog& d) {
-        d.m_edit.InitAutoComplete(&map, "key");
-        d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
-        d.m_edit.EnteredText("typed");
-        ASSERT_TRUE(map.Load(path.c_str()));
-        RetypeText(d.m_edit, "f");
-      },
-      [&](CAutoCompleteDialog& d) {
-        EXPECT_EQ("from file", TextOf(d.m_edit));
-        d.m_edit.EnteredText("after");
-        RetypeText(d.m_edit, "a");
-      },
-      [&](CAutoCompleteDialog& d) {
-        EXPECT_EQ("after", TextOf(d.m_edit));
-        ASSERT_TRUE(map.Load(path.c_str()));
-        d.m_edit.EnteredText("again");
-        RetypeText(d.m_edit, "a");
-      },
-      [](CAutoCompleteDialog& d) { EXPECT_EQ("again", TextOf(d.m_edit)); },
-  });
-  EXPECT_EQ(std::vector<std::string>({"again", "from file"}), HistoryTexts(map, "key"));
-  ::DeleteFileA(path.c_str());
-}
-
 // Windows names its suggestion list "Auto-Suggest Dropdown"; Wine shows its list as a popup of
 // another class, so under Wine the control never finds it and the keys go on to the dialog.
 // What the control does with Windows' list is shown here with a stand-in window of that class.

@@ -2,6 +2,7 @@
 
 #include "AutoCompleteTestResources.h"
 #include "../TestApp.h"
+#include "../dialogs/ComEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,6 @@ namespace
 const char kStandInClass[] = "Auto-Suggest Dropdown";
 
 CCommonControlsTestApp theApp("ZuntAutoCompleteTest", 0);
-
-// The host initialises COM on its thread; the library relies on it.
-class CComEnvironment : public ::testing::Environment
-{
-public:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr))); }
-  void TearDown() override { ::CoUninitialize(); }
-};
 
 ::testing::Environment* const theComEnvironment = ::testing::AddGlobalTestEnvironment(new CComEnvironment);
 }

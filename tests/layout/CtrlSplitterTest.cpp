@@ -74,47 +74,48 @@ protected:
 };
 }
 
-TEST_F(CtrlSplitterTest, VerticalSplitKeepsTheLeftWidthWhenResized)
+// A vertical split keeps the left pane's width, a horizontal one the bottom pane's height; the bar
+// is 4 wide. Each case makes the splitter afresh, so a kind does not outlive its window.
+TEST_F(CtrlSplitterTest, EachKindKeepsItsFixedPaneWhenResized)
 {
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
-  EXPECT_EQ(m_first.GetParent(), &m_splitter);
-  EXPECT_EQ(m_second.GetOwner(), &m_host);
-  EXPECT_NE(m_splitter.GetStyle() & SS_NOTIFY, 0u) << "the static receives the mouse";
-  EXPECT_EQ(m_splitter.GetSplitterStyle(), 1);
-  EXPECT_EQ(m_splitter.GetSplitterPos(), 100);
-  // The bar is 4 wide; the left pane ends with the focus.
-  ExpectPanes(CRect(0, 0, 100, 200), CRect(104, 0, 300, 200), __LINE__);
-  EXPECT_EQ(CWnd::GetFocus(), &m_first);
-  m_splitter.MoveWindow(10, 10, 420, 260);
-  ExpectPanes(CRect(0, 0, 100, 260), CRect(104, 0, 420, 260), __LINE__);
-  m_splitter.SetSplitterPos(250);
-  m_splitter.MoveWindow(10, 10, 380, 260);
-  ExpectPanes(CRect(0, 0, 250, 260), CRect(254, 0, 380, 260), __LINE__);
+  const struct
+  {
+    DWORD dwKind;
+    UINT nCreatedAt;
+    int nMovedTo;  // 0: left where it was created
+    CRect rcFirst, rcSecond;
+  } cases[] = {
+      {CTRLSPLITTER_VERT, 100, 0, CRect(0, 0, 100, 260), CRect(104, 0, 420, 260)},
+      {CTRLSPLITTER_VERT, 100, 250, CRect(0, 0, 250, 260), CRect(254, 0, 420, 260)},
+      // Created, the position counts from the bottom; set, from the top.
+      {CTRLSPLITTER_HORIZ, 60, 0, CRect(0, 0, 420, 196), CRect(0, 200, 420, 260)},
+      {CTRLSPLITTER_HORIZ, 60, 100, CRect(0, 0, 420, 156), CRect(0, 160, 420, 260)},
+  };
+  for (const auto& test : cases)
+  {
+    SCOPED_TRACE(::testing::Message() << "case " << &test - cases);
+    CreateSplitter(test.dwKind, test.nCreatedAt);
+    EXPECT_EQ(m_second.GetOwner(), &m_host);
+    if (test.nMovedTo != 0)
+      m_splitter.SetSplitterPos(test.nMovedTo);
+    m_splitter.MoveWindow(10, 10, 420, 260);
+    ExpectPanes(test.rcFirst, test.rcSecond, __LINE__);
+    m_splitter.DestroyWindow();  // and the panes, its children, with it
+    CreatePanes();
+  }
 }
 
-TEST_F(CtrlSplitterTest, HorizontalSplitKeepsTheBottomHeightWhenResizedAndDragged)
+TEST_F(CtrlSplitterTest, AHorizontalBarIsDraggedDownAndKeptInsideWhenShrunk)
 {
-  // Created first as the other kind, it is the horizontal kind alone.
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
-  m_splitter.DestroyWindow();  // and the panes, its children, with it
-  CreatePanes();
-  CreateSplitter(CTRLSPLITTER_HORIZ, 60);
-  EXPECT_EQ(m_splitter.GetSplitterStyle(), 2);
-  EXPECT_EQ(m_splitter.GetSplitterPos(), 140);
-  ExpectPanes(CRect(0, 0, 300, 136), CRect(0, 140, 300, 200), __LINE__);
-  m_splitter.MoveWindow(10, 10, 300, 300);
-  ExpectPanes(CRect(0, 0, 300, 236), CRect(0, 240, 300, 300), __LINE__);
-  m_splitter.SetSplitterPos(100);
-  ExpectPanes(CRect(0, 0, 300, 96), CRect(0, 100, 300, 300), __LINE__);
-
+  CreateSplitter(CTRLSPLITTER_HORIZ, 100);
   ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
   Mouse(WM_LBUTTONDOWN, 40, 98);
   EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_SIZENS));
-  Mouse(WM_MOUSEMOVE, 90, 200);
-  Mouse(WM_LBUTTONUP, 90, 200);
-  ExpectPanes(CRect(0, 0, 300, 198), CRect(0, 202, 300, 300), __LINE__);
+  Mouse(WM_MOUSEMOVE, 90, 180);
+  Mouse(WM_LBUTTONUP, 90, 180);
+  ExpectPanes(CRect(0, 0, 300, 178), CRect(0, 182, 300, 200), __LINE__);
   // Shrinking below the bottom pane's height keeps the bar inside the splitter.
-  m_splitter.MoveWindow(10, 10, 300, 50);
+  m_splitter.MoveWindow(10, 10, 300, 10);
   EXPECT_EQ(m_splitter.GetSplitterPos(), 1 + 2);
 }
 
@@ -125,7 +126,6 @@ TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
   EXPECT_EQ(m_first.GetParent(), &m_host);
 
   CreateSplitter(0, 100);
-  EXPECT_EQ(m_splitter.GetSplitterStyle(), 0);
   m_splitter.SetSplitterPos(30);
   m_splitter.MoveWindow(10, 10, 200, 100);
   EXPECT_EQ(m_splitter.GetSplitterPos(), 0);
@@ -135,6 +135,7 @@ TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
 TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfTheEdges)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);
+  EXPECT_NE(m_splitter.GetStyle() & SS_NOTIFY, 0u) << "the static receives the mouse";
   Mouse(WM_LBUTTONDOWN, 200, 50);
   EXPECT_EQ(::GetCapture(), nullptr) << "beside the bar";
   ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
@@ -148,14 +149,12 @@ TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfThe
   EXPECT_EQ(::GetCapture(), nullptr);
   ExpectPanes(CRect(0, 0, 148, 200), CRect(152, 0, 300, 200), __LINE__);
   EXPECT_EQ(CWnd::GetFocus(), &m_first);
-  m_splitter.MoveWindow(10, 10, 400, 200);
-  EXPECT_EQ(m_splitter.GetSplitterPos(), 148) << "the dragged width is kept";
 
   // The bar stops at client left + 1 and right - 1; the pane ends half a bar before it.
   Drag(CPoint(150, 50), CPoint(-80, 50));
   EXPECT_EQ(m_splitter.GetSplitterPos(), 1 - 2);
   Drag(CPoint(1, 50), CPoint(900, 50));
-  EXPECT_EQ(m_splitter.GetSplitterPos(), 399 - 2);
+  EXPECT_EQ(m_splitter.GetSplitterPos(), 299 - 2);
 }
 
 TEST_F(CtrlSplitterTest, AFixedBarCannotBeDragged)

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 namespace
 {
 // Fields that are never created: Set and the range tests need no window.
@@ -28,16 +26,13 @@ TEST_F(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked
   ASSERT_EQ(1u, TestApp().m_messages.size());
   EXPECT_EQ(cp932("値は 0 ≦値＜ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
   EXPECT_EQ(UINT(MB_OK), TestApp().m_messages[0].nType);
-  EXPECT_EQ(0u, TestApp().m_messages[0].nIDHelp);
   EXPECT_TRUE(m_field.IsModified());
-  EXPECT_DOUBLE_EQ(0.0, m_field.GetValue());
 
   EXPECT_FALSE(m_field.Set(10.0, true, true));
   EXPECT_EQ(1u, TestApp().m_messages.size()) << "quiet";
 
   EXPECT_TRUE(m_field.Set(10.0, false, false));
   EXPECT_FALSE(m_field.IsModified());
-  EXPECT_DOUBLE_EQ(10.0, m_field.GetValue());
   EXPECT_EQ("10.00", std::string(m_field.GetValueString()));
 
   // The zero ban holds without bounds too, and is told all the same.
@@ -45,8 +40,7 @@ TEST_F(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked
   unbounded.SetNotEqualZero(true);
   EXPECT_FALSE(unbounded.Set(0.0, true, true));
   EXPECT_FALSE(unbounded.Set(0.0, true, false));
-  ASSERT_EQ(2u, TestApp().m_messages.size());
-  EXPECT_FALSE(TestApp().m_messages[1].text.empty());
+  EXPECT_EQ(2u, TestApp().m_messages.size());
   EXPECT_TRUE(unbounded.Set(-0.5, true, false));
 }
 
@@ -56,7 +50,6 @@ TEST_F(DoubleEditSet, ExpressionIsShownAndItsValueCheckedSilently)
   m_field.SetValue(12.0, CString("A*3"));
   EXPECT_DOUBLE_EQ(12.0, m_field.GetValue());
   EXPECT_EQ("A*3", std::string(m_field.GetValueString()));
-  EXPECT_EQ("A*3", std::string(m_field.GetNumExpression()));
   EXPECT_TRUE(m_field.IsNumExpression());
   EXPECT_TRUE(m_field.IsModified()) << "out of range: the next validation tells";
   EXPECT_TRUE(TestApp().m_messages.empty());
@@ -75,12 +68,9 @@ TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
   TestApp().Reset();
   CTestField<CIntegerEdit> field;
   EXPECT_TRUE(field.Set(2.9, true, false));
-  EXPECT_EQ(2, field.GetValue());
   EXPECT_EQ("2", std::string(field.GetValueString()));
   EXPECT_TRUE(field.Set(-2.9, true, false));
   EXPECT_EQ(-2, field.GetValue());
-  EXPECT_EQ(INT_MAX, field.GetMaxValue());
-  EXPECT_EQ(1, field.GetSpinInc());
 
   field.SetRange(0, 10);
   EXPECT_TRUE(field.Set(10.9, true, false)) << "10.9 is tested as 10";
@@ -93,8 +83,7 @@ TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
   EXPECT_EQ(10, field.GetValue());
 
   field.SetValue(40, CString("N+1"));
-  EXPECT_EQ(40, field.GetValue());
-  EXPECT_TRUE(field.IsModified());
+  EXPECT_TRUE(field.IsModified()) << "40 is out of range";
   EXPECT_EQ("N+1", std::string(field.GetValueString()));
 }
 
@@ -119,7 +108,6 @@ TEST(SpinSteps, RefusedWholeAtTheRangeEndsAndOnNegativeIntegers)
       [](CNumericDialog& d) {
         EXPECT_EQ(2, TestApp().m_nBeeps) << "10.5 is refused, not clamped to 10";
         EXPECT_EQ("9.5", TextOf(d.m_double));
-        EXPECT_DOUBLE_EQ(9.5, d.m_double.GetValue());
         EXPECT_TRUE(TestApp().m_messages.empty()) << "a refused step only beeps";
         d.m_double.SetWindowText("1e3");
         ClickSpin(d.m_double, true);
@@ -149,13 +137,11 @@ TEST(SpinSteps, RefusedWholeAtTheRangeEndsAndOnNegativeIntegers)
       },
       [](CNumericDialog& d) {
         EXPECT_EQ("8", TextOf(d.m_integer));
-        EXPECT_EQ(8, d.m_integer.GetValue());
         ClickSpin(d.m_integer, false);
         ClickSpin(d.m_integer, false);
       },
       [](CNumericDialog& d) {
         EXPECT_EQ("-2", TextOf(d.m_integer));
-        EXPECT_EQ(0, TestApp().m_nBeeps);
         ClickSpin(d.m_integer, true);
       },
       [](CNumericDialog& d) {
