@@ -1,6 +1,8 @@
 #include "MenuTestSupport.h"
 #include "../TestApp.h"
 
+#include <gtest/gtest.h>
+
 namespace
 {
 CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
@@ -54,4 +56,11 @@ SIZE MeasureMenuItem(CBmpMenu& menu, int nPosition)
   mis.itemData = reinterpret_cast<ULONG_PTR>(ItemData(menu, nPosition));
   menu.MeasureItem(&mis);
   return SIZE{static_cast<LONG>(mis.itemWidth), static_cast<LONG>(mis.itemHeight)};
+}
+
+void ExpectProbes(const CPixelCanvas& canvas, const std::vector<SProbe>& probes)
+{
+  for (const SProbe& probe : probes)
+    EXPECT_EQ(probe.bIs, canvas.Pixel(probe.x, probe.y) == probe.crColour)
+        << "(" << probe.x << ", " << probe.y << ") is " << std::hex << canvas.Pixel(probe.x, probe.y);
 }
