@@ -1,6 +1,8 @@
 #include "TreeOptionTestSupport.h"
 #include "../TestApp.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 namespace
@@ -168,4 +170,11 @@ void PumpMessages()
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
   }
+}
+
+void ExpectPixels(CWnd& wnd, const std::vector<SPixel>& pixels)
+{
+  const CPixelCanvas shown(wnd);
+  for (const SPixel& pixel : pixels)
+    EXPECT_EQ(pixel.crColour, shown.Pixel(pixel.x, pixel.y)) << "(" << pixel.x << ", " << pixel.y << ")";
 }
