@@ -1,6 +1,7 @@
 // Measuring and drawing of bitmap menu items, in both looks, read back pixel by pixel.
 #include "MenuTestSupport.h"
 #include "MenuTestResources.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 namespace
 {
+CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
+
 const int kItemWidth = 200;
 const int kItemHeight = 22;
 const CRect kItemRect(0, 0, kItemWidth, kItemHeight);

@@ -1,12 +1,6 @@
 #include "MenuTestSupport.h"
-#include "../TestApp.h"
 
 #include <gtest/gtest.h>
-
-namespace
-{
-CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
-}
 
 CMenuLookScope::CMenuLookScope(bool bFlat)
     : m_originalMode(CBmpMenu::original_drawmode), m_xpMode(CBmpMenu::xp_drawmode),

@@ -1,4 +1,4 @@
-// Shared by the bitmap menu tests: an application object, a canvas (a memory context over a
+// Shared by the bitmap menu tests, here and at 192 DPI: a canvas (a memory context over a
 // 32-bit bitmap, so that pixels read back exactly as drawn) and a scope that sets the class-wide
 // draw modes for one test and restores them.
 #pragma once
