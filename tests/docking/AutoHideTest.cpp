@@ -9,36 +9,6 @@
 
 namespace
 {
-// The host's pin bar: records what the strip and the frame ask of it.
-class CTestPinBar : public CPinDockBar
-{
-public:
-  using CPinDockBar::pinButton;
-  using CSizingControlBar::drawNonClient;
-  void EnterAutoHide(CAutoHideBar*) override {}
-  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL) override
-  {
-    m_nLeft++;
-    pStrip->RemoveButton(this);
-  }
-  void AfterLeaveAutoHide(BOOL) override { m_nAfter++; }
-  BOOL CanLeaveAutoHide() override { return TRUE; }
-  int GetDockBarType() override { return m_nType; }
-  BOOL TabSelChange(int nTab) override
-  {
-    m_tabs.push_back(nTab);
-    return TRUE;
-  }
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-  {
-    m_nLeaveAsked += message == WM_AUTOHIDE_LEAVE ? 1 : 0;
-    m_nWheels += message == WM_MOUSEWHEEL ? 1 : 0;
-    return CPinDockBar::WindowProc(message, wParam, lParam);
-  }
-  int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0, m_nWheels = 0;
-  std::vector<int> m_tabs;
-};
-
 // A frame that records the pin requests.
 class CPinFrame : public CDockTestFrame
 {

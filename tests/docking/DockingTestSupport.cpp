@@ -1,29 +1,6 @@
 #include "DockingTestSupport.h"
-#include "../TestApp.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
-namespace
-{
-class CDockingTestApp : public CCommonControlsTestApp
-{
-public:
-  CDockingTestApp() : CCommonControlsTestApp("ZuntDockingTest", ICC_BAR_CLASSES)
-  {
-    char szTemp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof szTemp, szTemp);
-    static const std::string s_path = std::string(szTemp) + "ZuntDockingTest.ini";
-    ::DeleteFileA(s_path.c_str());
-    m_pszProfileName = s_path.c_str();
-  }
-};
-
-CDockingTestApp theApp;
-}
-
-const char* TestProfilePath() { return theApp.m_pszProfileName; }
 
 IMPLEMENT_DYNAMIC(CDockTestFrame, CFrameWnd)
 

@@ -1,6 +1,7 @@
 // The sizing bars in a real frame: docking to each side, floating and docking again by mouse,
 // sharing a row, dragging edges, the profile, and the gripper and caption pixels.
 #include "DockingTestSupport.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,22 @@
 
 namespace
 {
+// The application object, its profile an INI file of the test's own.
+class CDockingTestApp : public CCommonControlsTestApp
+{
+public:
+  CDockingTestApp() : CCommonControlsTestApp("ZuntDockingTest", ICC_BAR_CLASSES)
+  {
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof szTemp, szTemp);
+    static const std::string s_path = std::string(szTemp) + "ZuntDockingTest.ini";
+    ::DeleteFileA(s_path.c_str());
+    m_pszProfileName = s_path.c_str();
+  }
+};
+
+CDockingTestApp theApp;
+
 const UINT kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC;
 
 // A caption bar whose protected state a test can read.
@@ -360,7 +377,7 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   bar.sizeVert = CSize(140, 260);
   bar.sizeFloat = CSize(230, 180);
   ASSERT_TRUE(bar.SaveState("Dock"));
-  const char* pszPath = TestProfilePath();
+  const char* pszPath = theApp.m_pszProfileName;
   const std::pair<const char*, UINT> saved[] = {{"sizeHorzCX", 310}, {"sizeHorzCY", 120},  {"sizeVertCX", 140},
                                                 {"sizeVertCY", 260}, {"sizeFloatCX", 230}, {"sizeFloatCY", 180}};
   for (const auto& value : saved)
