@@ -2,6 +2,7 @@
 // deletion, hit testing, the column limits, focus movement, scrolling into view and the layout
 // of the information pane.
 #include "TreeOptionTestSupport.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 
 namespace
 {
+CCommonControlsTestApp theApp("ZuntTreeOptionTest", ICC_TREEVIEW_CLASSES);
+
 class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
 {};
 typedef CCounted<CTreeOptionItem> CCountedItem;
