@@ -85,7 +85,7 @@ TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)
     filled.m_palette.DeleteCell(10);
     filled.m_palette.DeleteCell(64);
     for (int nCell = 0; nCell < filled.m_palette.GetCellCount(); ++nCell)
-      EXPECT_EQ(filled.Frame(nCell), filled.m_palette.ToolRect(nCell + 1)) << "style " << wStyle << " cell " << nCell;
+      EXPECT_EQ(filled.Frame(nCell), filled.m_palette.Tool(nCell + 1).rect) << "style " << wStyle << " cell " << nCell;
   }
 }
 
@@ -108,7 +108,7 @@ TEST(PaletteGeometry, CellsOutsideTheRangeAreRefusedAndTipsAreCut)
   EXPECT_EQ(strWide.substr(0, 158), fixture.m_palette.GetCellTipText(2));
   fixture.m_palette.SetCellTipText(0, nullptr);
   EXPECT_STREQ("", fixture.m_palette.GetCellTipText(0));
-  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(1)) << "the tooltip keeps its text";
+  EXPECT_STREQ("cell 0", fixture.m_palette.Tool(1).strText) << "the tooltip keeps its text";
 }
 
 TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
@@ -120,13 +120,13 @@ TEST(PaletteGeometry, InsertingAndDeletingShiftSelectionHotCellAndTools)
   EXPECT_EQ(3, fixture.m_palette.GetCurSel());
   EXPECT_EQ(4, fixture.HotCell());
   EXPECT_EQ(6, fixture.m_palette.InsertCell(6, 101, 0, "end"));
-  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(2));
-  EXPECT_STREQ("end", fixture.m_palette.ToolText(7));
+  EXPECT_STREQ("cell 0", fixture.m_palette.Tool(2).strText);
+  EXPECT_STREQ("end", fixture.m_palette.Tool(7).strText);
 
   EXPECT_TRUE(fixture.m_palette.DeleteCell(0));
   EXPECT_EQ(2, fixture.m_palette.GetCurSel());
   EXPECT_EQ(3, fixture.HotCell());
-  EXPECT_STREQ("cell 0", fixture.m_palette.ToolText(1));
+  EXPECT_STREQ("cell 0", fixture.m_palette.Tool(1).strText);
   // Deleting the selected last cell selects the new last one; another keeps the index.
   fixture.m_palette.SetCurSel(5);
   EXPECT_TRUE(fixture.m_palette.DeleteCell(5));
