@@ -87,6 +87,14 @@ CRect WindowRect(CWnd* pWnd)
   return rect;
 }
 
+CRect ClientInWindow(CWnd* pWnd)
+{
+  CRect rc;
+  pWnd->GetClientRect(&rc);
+  pWnd->ClientToScreen(&rc);
+  return rc - WindowRect(pWnd).TopLeft();
+}
+
 CRect RectIn(CWnd* pWnd, CWnd* pOther)
 {
   CRect rect = WindowRect(pWnd);

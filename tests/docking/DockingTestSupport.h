@@ -72,6 +72,8 @@ void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
 void ClickNcButton(CWnd* pWnd, CPoint ptInWindow, UINT nHitTest);
 
 CRect WindowRect(CWnd* pWnd);
+// The client rectangle relative to the window's top-left corner.
+CRect ClientInWindow(CWnd* pWnd);
 // A rectangle relative to another window's client area.
 CRect RectIn(CWnd* pWnd, CWnd* pOther);
 

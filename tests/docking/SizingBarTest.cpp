@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace
@@ -454,28 +453,21 @@ TEST_F(SizingBarTest, CaptionAndBorderPixelsFollowTheFocusAndTheStyle)
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &bar, 1));
   bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_3D);
   Layout();
-  const CRect rcBar = WindowRect(&bar);
-  CRect rcClient;
-  bar.GetClientRect(&rcClient);
-  bar.ClientToScreen(&rcClient);
-  rcClient.OffsetRect(-rcBar.left, -rcBar.top);
+  const CRect rcBar = WindowRect(&bar), rcClient = ClientInWindow(&bar);
   // Docked on the left: the strip lies above the client area, from its left end.
   const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);
-  auto drawn = [&] {
-    auto pCanvas = std::make_unique<CPixelCanvas>(rcBar.Width(), rcBar.Height());
-    bar.drawNonClient(&pCanvas->DC());
-    return pCanvas;
+  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
+  auto stripColour = [&] {
+    bar.drawNonClient(&canvas.DC());
+    return canvas.Pixel(ptStrip.x, ptStrip.y);
   };
-  auto stripColour = [&] { return drawn()->Pixel(ptStrip.x, ptStrip.y); };
-  const auto pCanvas = drawn();
-  EXPECT_EQ(pCanvas->Pixel(ptStrip.x, ptStrip.y), ::GetSysColor(COLOR_INACTIVECAPTION));
-  EXPECT_GT(pCanvas->CountColour(CRect(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1),
-                                 ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)),
-            0);
-  EXPECT_GT(pCanvas->CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
+  EXPECT_EQ(stripColour(), ::GetSysColor(COLOR_INACTIVECAPTION));
+  const CRect rcText(rcClient.left, rcClient.top - 12, rcClient.right - 20, rcClient.top - 1);
+  EXPECT_GT(canvas.CountColour(rcText, ::GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 0);
+  EXPECT_GT(canvas.CountColour(bar.closeButton.GetRect(), ::GetSysColor(COLOR_BTNTEXT)), 10);
   // The control bar's etched border on the side its style names only.
-  EXPECT_EQ(pCanvas->Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(pCanvas->Pixel(rcBar.Width() / 2, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 0), ::GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(canvas.Pixel(rcBar.Width() / 2, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
   m_pFrame->SetForegroundWindow();
   edit.SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == edit.m_hWnd; }));

@@ -11,15 +11,6 @@ public:
   using CAutoHideBar::fontHorz;
 };
 
-// The client rectangle relative to the window's top-left corner.
-CRect ClientInWindow(CWnd* pWnd)
-{
-  CRect rc;
-  pWnd->GetClientRect(&rc);
-  pWnd->ClientToScreen(&rc);
-  return rc - WindowRect(pWnd).TopLeft();
-}
-
 // The hit-test code of a point relative to the window's top-left corner.
 LRESULT HitTest(CWnd* pWnd, CPoint ptInWindow)
 {
