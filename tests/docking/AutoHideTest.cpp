@@ -305,13 +305,11 @@ TEST_F(AutoHideTest, BarsThatGoLeaveTheStripConsistent)
   const CPoint pt = WindowRect(&strip).CenterPoint();
   Wheel(strip, pt);
   EXPECT_EQ(m_bars[2]->m_nWheels, 0);
-  EXPECT_FALSE(Frame(1).IsWindowVisible());
 
   // A bar deleted without RemoveButton takes its button with it.
   strip.SetDisplayPage(1, FALSE);
   ASSERT_EQ(strip.GetButton(1)->bar, m_bars[2].get());
   m_bars[2].reset();
-  EXPECT_EQ(strip.GetButton(1)->bar, nullptr);
   ASSERT_TRUE(PumpUntil([&] { return strip.GetButtonCount() == 1; }));
   EXPECT_EQ(strip.GetButton(0)->bar, m_bars[1].get());
   Wheel(strip, pt);

@@ -54,32 +54,6 @@ void PumpAndIdle()
   {}
 }
 
-void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen)
-{
-  pWnd->SendMessage(WM_NCLBUTTONDOWN, nHitTest, MAKELPARAM(ptScreen.x, ptScreen.y));
-}
-
-namespace
-{
-LPARAM ClientPoint(CWnd* pWnd, CPoint ptScreen)
-{
-  pWnd->ScreenToClient(&ptScreen);
-  return MAKELPARAM(ptScreen.x, ptScreen.y);
-}
-}
-
-void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys)
-{
-  pWnd->SendMessage(WM_MOUSEMOVE, wKeys, ClientPoint(pWnd, ptScreen));
-}
-
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen) { pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen)); }
-
-void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys)
-{
-  pWnd->PostMessage(nMessage, wKeys, ClientPoint(pWnd, ptScreen));
-}
-
 CRect WindowRect(CWnd* pWnd)
 {
   CRect rect;

@@ -1,6 +1,6 @@
 // Shared by the docking tests, here and at 192 DPI: a frame with docking on every side and a pane,
-// a pin bar that records what is asked of it, bounded message pumps, mouse messages the way the
-// system sends them, and a 32-bit canvas whose pixels read back as drawn.
+// a pin bar that records what is asked of it, bounded message pumps, clicks on frame buttons, and
+// a 32-bit canvas whose pixels read back as drawn.
 #pragma once
 #include <ZuntCtrl.h>
 
@@ -62,11 +62,6 @@ bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout = 2000);
 // Lets everything queued run, then the idle update the framework runs between messages.
 void PumpAndIdle();
 
-// Mouse messages: screen points, turned into what the window receives.
-void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen);
-void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys = MK_LBUTTON);
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen);
-void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
 // A click on a button of the window's frame, at a point of its window rectangle: the hit test
 // must name the button, the release presses it.
 void ClickNcButton(CWnd* pWnd, CPoint ptInWindow, UINT nHitTest);

@@ -25,6 +25,30 @@ public:
 
 CDockingTestApp theApp;
 
+// Mouse messages: screen points, turned into what the window receives.
+void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen)
+{
+  pWnd->SendMessage(WM_NCLBUTTONDOWN, nHitTest, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
+LPARAM ClientPoint(CWnd* pWnd, CPoint ptScreen)
+{
+  pWnd->ScreenToClient(&ptScreen);
+  return MAKELPARAM(ptScreen.x, ptScreen.y);
+}
+
+void SendMouseMove(CWnd* pWnd, CPoint ptScreen)
+{
+  pWnd->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(pWnd, ptScreen));
+}
+
+void SendButtonUp(CWnd* pWnd, CPoint ptScreen) { pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen)); }
+
+void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0)
+{
+  pWnd->PostMessage(nMessage, wKeys, ClientPoint(pWnd, ptScreen));
+}
+
 const UINT kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC;
 
 // A caption bar whose protected state a test can read.
