@@ -1,29 +1,6 @@
 #include "DockingTestSupport.h"
-#include "../TestApp.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
-namespace
-{
-class CDockingTestApp : public CCommonControlsTestApp
-{
-public:
-  CDockingTestApp() : CCommonControlsTestApp("ZuntDockingTest", ICC_BAR_CLASSES)
-  {
-    char szTemp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof szTemp, szTemp);
-    static const std::string s_path = std::string(szTemp) + "ZuntDockingTest.ini";
-    ::DeleteFileA(s_path.c_str());
-    m_pszProfileName = s_path.c_str();
-  }
-};
-
-CDockingTestApp theApp;
-}
-
-const char* TestProfilePath() { return theApp.m_pszProfileName; }
 
 IMPLEMENT_DYNAMIC(CDockTestFrame, CFrameWnd)
 
@@ -77,37 +54,19 @@ void PumpAndIdle()
   {}
 }
 
-void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen)
-{
-  pWnd->SendMessage(WM_NCLBUTTONDOWN, nHitTest, MAKELPARAM(ptScreen.x, ptScreen.y));
-}
-
-namespace
-{
-LPARAM ClientPoint(CWnd* pWnd, CPoint ptScreen)
-{
-  pWnd->ScreenToClient(&ptScreen);
-  return MAKELPARAM(ptScreen.x, ptScreen.y);
-}
-}
-
-void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys)
-{
-  pWnd->SendMessage(WM_MOUSEMOVE, wKeys, ClientPoint(pWnd, ptScreen));
-}
-
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen) { pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen)); }
-
-void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys)
-{
-  pWnd->PostMessage(nMessage, wKeys, ClientPoint(pWnd, ptScreen));
-}
-
 CRect WindowRect(CWnd* pWnd)
 {
   CRect rect;
   pWnd->GetWindowRect(&rect);
   return rect;
+}
+
+CRect ClientInWindow(CWnd* pWnd)
+{
+  CRect rc;
+  pWnd->GetClientRect(&rc);
+  pWnd->ClientToScreen(&rc);
+  return rc - WindowRect(pWnd).TopLeft();
 }
 
 CRect RectIn(CWnd* pWnd, CWnd* pOther)

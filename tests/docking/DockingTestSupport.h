@@ -1,21 +1,19 @@
-// Shared by the docking tests: the application object (its profile an INI file of the test's
-// own), a frame with docking on every side and a pane, bounded message pumps, mouse messages
-// the way the system sends them, and a 32-bit canvas whose pixels read back as drawn.
+// Shared by the docking tests, here and at 192 DPI: a frame with docking on every side and a pane,
+// a pin bar that records what is asked of it, bounded message pumps, clicks on frame buttons, and
+// a 32-bit canvas whose pixels read back as drawn.
 #pragma once
 #include <ZuntCtrl.h>
 
 #include "../PixelCanvas.h"
 
+#include <DpiScale.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-// The INI file the application object's profile lives in.
-const char* TestProfilePath();
-
-// A frame 800 x 600 with dock bars on all four sides and a pane (a static) in the middle.
+// A frame 800 x 600 (at 96 DPI) with dock bars on all four sides and a pane (a static) in the middle.
 class CDockTestFrame : public CFrameWnd
 {
   DECLARE_DYNAMIC(CDockTestFrame)
@@ -28,21 +26,49 @@ protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 };
 
+// The host's pin bar: records what the strip and the frame ask of it.
+class CTestPinBar : public CPinDockBar
+{
+public:
+  using CPinDockBar::pinButton;
+  using CSizingControlBar::drawNonClient;
+  using CSizingControlBarG::closeButton;
+  void EnterAutoHide(CAutoHideBar*) override {}
+  void LeaveAutoHide(CAutoHideBar* pStrip, BOOL) override
+  {
+    m_nLeft++;
+    pStrip->RemoveButton(this);
+  }
+  void AfterLeaveAutoHide(BOOL) override { m_nAfter++; }
+  BOOL CanLeaveAutoHide() override { return TRUE; }
+  int GetDockBarType() override { return m_nType; }
+  BOOL TabSelChange(int nTab) override
+  {
+    m_tabs.push_back(nTab);
+    return TRUE;
+  }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    m_nLeaveAsked += message == WM_AUTOHIDE_LEAVE ? 1 : 0;
+    m_nWheels += message == WM_MOUSEWHEEL ? 1 : 0;
+    return CPinDockBar::WindowProc(message, wParam, lParam);
+  }
+  int m_nType = 0, m_nLeft = 0, m_nAfter = 0, m_nLeaveAsked = 0, m_nWheels = 0;
+  std::vector<int> m_tabs;
+};
+
 // Pumps until the predicate holds or the time is up; the predicate's last answer.
 bool PumpUntil(const std::function<bool()>& predicate, DWORD dwTimeout = 2000);
 // Lets everything queued run, then the idle update the framework runs between messages.
 void PumpAndIdle();
 
-// Mouse messages: screen points, turned into what the window receives.
-void SendNcButtonDown(CWnd* pWnd, UINT nHitTest, CPoint ptScreen);
-void SendMouseMove(CWnd* pWnd, CPoint ptScreen, WPARAM wKeys = MK_LBUTTON);
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen);
-void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0);
 // A click on a button of the window's frame, at a point of its window rectangle: the hit test
 // must name the button, the release presses it.
 void ClickNcButton(CWnd* pWnd, CPoint ptInWindow, UINT nHitTest);
 
 CRect WindowRect(CWnd* pWnd);
+// The client rectangle relative to the window's top-left corner.
+CRect ClientInWindow(CWnd* pWnd);
 // A rectangle relative to another window's client area.
 CRect RectIn(CWnd* pWnd, CWnd* pOther);
 
@@ -55,7 +81,8 @@ protected:
   void SetUp() override
   {
     m_pFrame = new TFrame;
-    ASSERT_TRUE(m_pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640)));
+    const CRect rcFrame = CDpiScale::OfSystem().Scale(CRect(40, 40, 840, 640));
+    ASSERT_TRUE(m_pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rcFrame));
     // Idle time reaches the main window.
     AfxGetApp()->m_pMainWnd = m_pFrame;
   }

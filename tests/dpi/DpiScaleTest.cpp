@@ -3,17 +3,6 @@
 #include <DpiScale.h>
 #include <gtest/gtest.h>
 
-TEST(DpiScale, WindowAndSystemDpiAreTheScreens)
-{
-  CWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-  EXPECT_EQ(192u, CDpiScale::OfWindow(&wnd).GetDpi());
-  EXPECT_EQ(192u, CDpiScale::OfWindow(static_cast<HWND>(nullptr)).GetDpi());
-  EXPECT_EQ(192u, CDpiScale::OfSystem().GetDpi());
-  EXPECT_EQ(CRect(2, 4, 36, 38), CDpiScale::OfWindow(&wnd).Scale(CRect(1, 2, 18, 19)));
-  wnd.DestroyWindow();
-}
-
 TEST(DpiScale, RoundsHalfAwayFromZeroAsWindowsMetrics)
 {
   const struct

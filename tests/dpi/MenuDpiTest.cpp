@@ -1,6 +1,6 @@
 // The bitmap menu at 192 DPI: measured sizes, the check mark and 96-DPI images, all doubled.
 #include "DpiTestSupport.h"
-#include "../PixelCanvas.h"
+#include "../menu/MenuTestSupport.h"
 
 #include <ZuntCtrl.h>
 #include <gtest/gtest.h>
@@ -12,41 +12,19 @@ namespace
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-// Wine's version class takes original_drawmode: 1 is the flat look.
 class MenuDpiTest : public ::testing::TestWithParam<bool>
 {
 protected:
-  MenuDpiTest() : m_oldMode(CBmpMenu::original_drawmode)
-  {
-    CBmpMenu::original_drawmode = GetParam() ? 1 : 0;
-    m_menu.CreatePopupMenu();
-  }
-  ~MenuDpiTest() override { CBmpMenu::original_drawmode = m_oldMode; }
+  MenuDpiTest() : m_look(GetParam()) { m_menu.CreatePopupMenu(); }
 
-  CSize measure(int nPosition)
-  {
-    MEASUREITEMSTRUCT mis = {};
-    mis.CtlType = ODT_MENU;
-    mis.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_Items[nPosition]);
-    m_menu.MeasureItem(&mis);
-    return CSize(mis.itemWidth, mis.itemHeight);
-  }
   void draw(int nPosition, CPixelCanvas& canvas, UINT nState)
   {
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_MENU;
-    dis.itemID = m_menu.GetMenuItemID(nPosition);
-    dis.itemState = nState;
-    dis.hwndItem = reinterpret_cast<HWND>(m_menu.GetSafeHmenu());
-    dis.hDC = canvas.DC().GetSafeHdc();
-    dis.rcItem = CRect(0, 0, Px(100), Px(22));
-    dis.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_Items[nPosition]);
-    m_menu.DrawItem(&dis);
+    DrawMenuItem(m_menu, nPosition, canvas.DC(), CRect(0, 0, Px(100), Px(22)), nState);
   }
   // The image column: the flat look's gap, as wide as the classic look's image box.
   static CRect imageColumn() { return CRect(0, 0, Px(20), Px(22)); }
 
-  UINT m_oldMode;
+  CMenuLookScope m_look;
   CBmpMenu m_menu;
 };
 
@@ -65,23 +43,13 @@ void makeImage(CBitmap& bitmap, int nHeight)
 }
 }  // namespace
 
-TEST_P(MenuDpiTest, ItemsMeasureTwiceTheirSize)
-{
-  EXPECT_EQ(CSize(Px(16), Px(15)), CSize(CBmpMenu::m_iconX, CBmpMenu::m_iconY));
-  m_menu.AppendODMenuW(L"", MF_OWNERDRAW, 100);
-  m_menu.AppendODMenuW(nullptr, MF_OWNERDRAW | MF_SEPARATOR, 0);
-  const int nHeight = (std::max)(::GetSystemMetrics(SM_CYMENU), Px(15 + 4));
-  // An empty text: the width is the image column and the pads alone.
-  EXPECT_EQ(CSize(GetParam() ? Px(16 + 4 + 8) : Px(2 * 16 + 1), nHeight), measure(0));
-  const int nClassicSeparator = (std::max)(::GetSystemMetrics(SM_CYMENU) / 2, Px(15 + 4) / 2);
-  EXPECT_EQ(GetParam() ? Px(3) : nClassicSeparator, measure(1).cy);
-}
-
-// The text is measured in the menu font it is drawn in, not in the DC's default font.
-TEST_P(MenuDpiTest, ItemsAreAsWideAsTheirTextInTheMenuFont)
+// The text is measured in the menu font it is drawn in, not in the DC's default font; the image
+// column, the pads and the separators come out doubled.
+TEST_P(MenuDpiTest, ItemsMeasureTheirTextInTheMenuFontAndDoubledPads)
 {
   const wchar_t* pszText = L"\x540d\x524d\x306e\x5909\x66f4";
   m_menu.AppendODMenuW(pszText, MF_OWNERDRAW, 100);
+  m_menu.AppendODMenuW(nullptr, MF_OWNERDRAW | MF_SEPARATOR, 0);
   NONCLIENTMETRICSA metrics = {};
   metrics.cbSize = sizeof metrics;
   ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -91,7 +59,11 @@ TEST_P(MenuDpiTest, ItemsAreAsWideAsTheirTextInTheMenuFont)
   canvas.DC().SelectObject(&font);
   SIZE text = {};
   ::GetTextExtentPoint32W(canvas.DC().GetSafeHdc(), pszText, 5, &text);
-  EXPECT_EQ(text.cx + (GetParam() ? Px(16 + 4 + 8) : Px(2 * 16 + 1)), measure(0).cx);
+  const int nHeight = (std::max)(::GetSystemMetrics(SM_CYMENU), Px(15 + 4));
+  const CSize item(text.cx + (GetParam() ? Px(16 + 4 + 8) : Px(2 * 16 + 1)), nHeight);
+  EXPECT_EQ(item, CSize(MeasureMenuItem(m_menu, 0)));
+  const int nClassicSeparator = (std::max)(::GetSystemMetrics(SM_CYMENU) / 2, Px(15 + 4) / 2);
+  EXPECT_EQ(GetParam() ? Px(3) : nClassicSeparator, MeasureMenuItem(m_menu, 1).cy);
 }
 
 TEST_P(MenuDpiTest, CheckMarkIsDrawnAtTheScaledSize)

@@ -1,6 +1,7 @@
 // Measuring and drawing of bitmap menu items, in both looks, read back pixel by pixel.
 #include "MenuTestSupport.h"
 #include "MenuTestResources.h"
+#include "../TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 namespace
 {
+CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
+
 const int kItemWidth = 200;
 const int kItemHeight = 22;
 const CRect kItemRect(0, 0, kItemWidth, kItemHeight);
@@ -49,14 +52,56 @@ private:
   COLORREF m_old;
 };
 
+const bool kFlat = true, kClassic = false;
+
+// The items every drawing test finds in its menu.
+enum
+{
+  kPlain,
+  kImage,
+  kGrayed,
+  kSeparator
+};
+
 class BmpMenuDrawTest : public ::testing::Test
 {
 protected:
-  BmpMenuDrawTest() : m_canvas(kItemWidth, kItemHeight) { m_menu.CreatePopupMenu(); }
+  BmpMenuDrawTest() : m_canvas(kItemWidth, kItemHeight)
+  {
+    makeRedList(m_red);
+    m_menu.CreatePopupMenu();
+    m_menu.AppendMenuW(MF_STRING, kCommand, L"項目(&A)\tCtrl+W");
+    m_menu.AppendMenu(MF_STRING, kCommand + 1, "画像", &m_red, 0);
+    m_menu.AppendMenu(MF_STRING | MF_GRAYED, kCommand + 2, "無効", &m_red, 0);
+    m_menu.AppendMenu(MF_SEPARATOR);
+  }
 
-  void draw(int nPosition, UINT nState) { DrawMenuItem(m_menu, nPosition, m_canvas.DC(), kItemRect, nState); }
+  // Draws an item over a canvas filled with the background.
+  void draw(int nPosition, UINT nState)
+  {
+    m_canvas.Fill(m_canvas.Background());
+    DrawMenuItem(m_menu, nPosition, m_canvas.DC(), kItemRect, nState);
+  }
   CRect textArea(int nLeft) const { return CRect(nLeft, 0, kItemWidth, kItemHeight); }
+  // An item drawn in a state, told apart by a few pixels.
+  void expectPixels(bool bFlat, int nItem, UINT nState, const std::vector<SProbe>& probes)
+  {
+    SCOPED_TRACE(testing::Message() << (bFlat ? "flat" : "classic") << " item " << nItem << " state " << nState);
+    CMenuLookScope look(bFlat);
+    draw(nItem, nState);
+    ExpectProbes(m_canvas, probes);
+  }
+  // An item drawn in a state, with more than a few pixels of an ink in the area or none.
+  void expectInk(bool bFlat, int nItem, UINT nState, const CRect& area, COLORREF crInk, bool bPresent)
+  {
+    SCOPED_TRACE(testing::Message() << (bFlat ? "flat" : "classic") << " item " << nItem << " state " << nState);
+    CMenuLookScope look(bFlat);
+    draw(nItem, nState);
+    const int nPixels = m_canvas.CountColour(area, crInk);
+    EXPECT_TRUE(bPresent ? nPixels > 10 : nPixels == 0) << nPixels << " pixels of " << std::hex << crInk;
+  }
 
+  CImageList m_red;
   CBmpMenu m_menu;
   CPixelCanvas m_canvas;
 };
@@ -110,57 +155,33 @@ TEST(BmpMenuEnvironment, ColoursBlendTowardsWhiteOrBlackWithinTheFactorRange)
 
 TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
 {
-  const wchar_t* text = L"項目(&A)\tCtrl+A";
-  ASSERT_TRUE(m_menu.AppendMenuW(MF_STRING, kCommand, text));
-  ASSERT_TRUE(m_menu.AppendMenu(MF_SEPARATOR));
   // Version class 1 measures with the screen context's own font.
+  const wchar_t* text = L"項目(&A)\tCtrl+W";
   HDC hDC = ::GetDC(::GetDesktopWindow());
   SIZE extent = {};
   ::GetTextExtentPoint32W(hDC, text, static_cast<int>(std::wcslen(text)), &extent);
   ::ReleaseDC(::GetDesktopWindow(), hDC);
   const LONG nHeight = std::max(::GetSystemMetrics(SM_CYMENU), 15 + 4);
+  const LONG nClassicSeparator = std::max(::GetSystemMetrics(SM_CYMENU) >> 1, (15 + 4) / 2);
+  const struct
   {
-    CMenuLookScope flat(true);
-    const SIZE size = MeasureMenuItem(m_menu, 0);
-    EXPECT_EQ(size.cx, 16 + extent.cx + 4 + 8);
-    EXPECT_EQ(size.cy, nHeight);
-    EXPECT_EQ(MeasureMenuItem(m_menu, 1).cy, 3);
-  }
+    bool bFlat;
+    LONG nWidth, nSeparatorHeight;
+  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3}, {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator}};
+  for (const auto& look : looks)
   {
-    CMenuLookScope classic(false);
-    const SIZE size = MeasureMenuItem(m_menu, 0);
-    EXPECT_EQ(size.cx, extent.cx + 2 * 16 + 1);
-    EXPECT_EQ(size.cy, nHeight);
-    EXPECT_EQ(MeasureMenuItem(m_menu, 1).cy, std::max(::GetSystemMetrics(SM_CYMENU) >> 1, (15 + 4) / 2));
+    CMenuLookScope scope(look.bFlat);
+    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain))) << look.bFlat;
+    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy) << look.bFlat;
   }
-}
-
-TEST_F(BmpMenuDrawTest, FlatItemShowsTheColumnOrTheSelection)
-{
-  CMenuLookScope flat(true);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "項目"));
-  draw(0, 0);
-  EXPECT_EQ(m_canvas.Pixel(5, 10), flatFace());  // image column, 20 wide
-  EXPECT_EQ(m_canvas.Pixel(19, 10), flatFace());
-  EXPECT_EQ(m_canvas.Pixel(20, 1), flatBackground());
-  EXPECT_EQ(m_canvas.Pixel(kItemWidth - 1, 0), flatBackground());
-
-  draw(0, ODS_SELECTED);
-  EXPECT_EQ(m_canvas.Pixel(0, 0), sys(COLOR_HIGHLIGHT));
-  EXPECT_EQ(m_canvas.Pixel(kItemWidth - 1, kItemHeight - 1), sys(COLOR_HIGHLIGHT));
-  EXPECT_EQ(m_canvas.Pixel(5, 10), flatSelection());
-  EXPECT_EQ(m_canvas.Pixel(kItemWidth - 3, 2), flatSelection());
-  EXPECT_GT(m_canvas.CountColour(textArea(28), sys(COLOR_MENUTEXT)), 10);
 }
 
 TEST_F(BmpMenuDrawTest, AcceleratorEndsAnIconWidthBeforeTheRightEdge)
 {
-  ASSERT_TRUE(m_menu.AppendMenuW(MF_STRING, kCommand, L"項目\tCtrl+W"));
   for (bool bFlat : {true, false})
   {
     CMenuLookScope look(bFlat);
-    m_canvas.Fill(RGB(1, 2, 3));
-    draw(0, 0);
+    draw(kPlain, 0);
     const COLORREF crText = sys(COLOR_MENUTEXT);
     const int nLabelLeft = bFlat ? 20 + 8 : 16 + 9;
     const int nLeft = m_canvas.LeftmostOf(textArea(0), crText);
@@ -172,129 +193,65 @@ TEST_F(BmpMenuDrawTest, AcceleratorEndsAnIconWidthBeforeTheRightEdge)
   }
 }
 
-TEST_F(BmpMenuDrawTest, FlatCheckMarkIsDrawnWithShortStrokesInAFramedBox)
+// What tells the looks apart, a few pixels each: the image column, the selection, the check
+// mark's strokes, images and separators.
+TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixels)
 {
-  CMenuLookScope flat(true);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "項目"));
-  draw(0, ODS_CHECKED);
-  // Image rectangle (1, 1, 18, 21); the mark starts at (1 + 17/2 - 3, 1 + 20/2 - 3).
-  const COLORREF crMark = sys(COLOR_MENUTEXT);
-  EXPECT_EQ(m_canvas.Pixel(1, 1), sys(COLOR_HIGHLIGHT));
-  EXPECT_EQ(m_canvas.Pixel(3, 3), CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0.85));
-  const int x = 6, y = 8;
-  EXPECT_EQ(m_canvas.Pixel(x, y + 2), crMark);
-  EXPECT_EQ(m_canvas.Pixel(x, y + 3), crMark);
-  EXPECT_NE(m_canvas.Pixel(x, y + 4), crMark);  // the short stroke
-  EXPECT_EQ(m_canvas.Pixel(x + 2, y + 5), crMark);
-  EXPECT_NE(m_canvas.Pixel(x + 2, y + 6), crMark);
-  EXPECT_EQ(m_canvas.Pixel(x + 6, y), crMark);
-  EXPECT_NE(m_canvas.Pixel(x + 7, y), crMark);
-
-  draw(0, ODS_CHECKED | ODS_SELECTED);
-  EXPECT_EQ(m_canvas.Pixel(3, 3), CBmpMenu::LightenColor(sys(COLOR_HIGHLIGHT), 0.55));
+  const COLORREF crHigh = sys(COLOR_HIGHLIGHT), crText = sys(COLOR_MENUTEXT), crMenu = sys(COLOR_MENU);
+  const COLORREF crFace = flatFace(), crBack = flatBackground(), crSel = flatSelection();
+  const int nRight = kItemWidth - 1, nBottom = kItemHeight - 1;
+  // Flat: an image column 20 wide; selected, a frame round a fill that covers the column too.
+  expectPixels(kFlat, kPlain, 0, {{5, 10, crFace}, {19, 10, crFace}, {20, 1, crBack}, {nRight, 0, crBack}});
+  expectPixels(kFlat, kPlain, ODS_SELECTED,
+               {{0, 0, crHigh}, {nRight, nBottom, crHigh}, {5, 10, crSel}, {nRight - 2, 2, crSel}});
+  // Flat check mark: a framed box, darker when selected; the mark from (1 + 17/2 - 3, 1 + 20/2 - 3)
+  // with a short left stroke.
+  expectPixels(kFlat, kPlain, ODS_CHECKED, {{1, 1, crHigh}, {3, 3, crSel}, {6, 11, crText}, {6, 12, crText, false}});
+  expectPixels(kFlat, kPlain, ODS_CHECKED, {{12, 8, crText}, {13, 8, crText, false}});
+  expectPixels(kFlat, kPlain, ODS_CHECKED | ODS_SELECTED, {{3, 3, CBmpMenu::LightenColor(crHigh, 0.55)}});
+  // Classic check mark: the box (1, 3, 17, 18) with a sunken edge only from version class 2, the
+  // mark from (5, 7) with a full left stroke.
+  const COLORREF crBox = CBmpMenu::LightenColor(crMenu, 0.6);
+  expectPixels(kClassic, kPlain, ODS_CHECKED,
+               {{1, 3, crBox}, {16, 17, crBox}, {5, 11, crText}, {5, 12, crText, false}});
+  expectPixels(kClassic, kPlain, ODS_CHECKED, {{11, 9, crText}, {11, 10, crText, false}});
+  // Images: at (2, 4) in the flat column; classic at (2, dy + 2) in a box the selection leaves out.
+  expectPixels(kFlat, kImage, 0, {{2, 4, kRed}, {17, 18, kRed}, {1, 3, crFace}, {18, 19, crFace}});
+  expectPixels(kFlat, kImage, ODS_SELECTED, {{10, 10, kRed}, {1, 3, crSel}});
+  expectPixels(kClassic, kImage, ODS_SELECTED,
+               {{2, 3, kRed}, {17, 17, kRed}, {16 + 5, 1, crHigh}, {16 + 3, 10, crMenu}});
+  expectPixels(kClassic, kPlain, ODS_SELECTED, {{1, 1, crHigh}});
+  // Separators: an etched line at the middle, in the flat look from the column and the pad on.
+  const COLORREF crShadow = sys(COLOR_3DSHADOW);
+  expectPixels(kFlat, kSeparator, 0,
+               {{5, 11, crFace}, {22, 11, crBack}, {30, 11, crShadow}, {30, 12, sys(COLOR_3DHILIGHT)}});
+  expectPixels(kClassic, kSeparator, 0, {{5, 10, crMenu}, {5, 11, crShadow}});
 }
 
-TEST_F(BmpMenuDrawTest, ClassicCheckMarkHasFullStrokesAndNoEdgeOnThisPlatform)
+// Text and images: an ink present (more than a few pixels) or absent in an area.
+TEST_F(BmpMenuDrawTest, SelectedAndGrayedItemsInkTheirTextAndImages)
 {
-  CMenuLookScope classic(false);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "項目"));
-  draw(0, ODS_CHECKED);
-  // dy = (22 - 15 - 4) / 2 = 1: check rectangle (1, 3, 17, 18), mark at (5, 7).
-  const COLORREF crBox = CBmpMenu::LightenColor(sys(COLOR_MENU), 0.6);
-  EXPECT_EQ(m_canvas.Pixel(1, 3), crBox);  // a sunken edge only from version class 2
-  EXPECT_EQ(m_canvas.Pixel(16, 17), crBox);
-  const COLORREF crMark = sys(COLOR_MENUTEXT);
-  const int x = 5, y = 7;
-  EXPECT_EQ(m_canvas.Pixel(x, y + 4), crMark);  // the full stroke
-  EXPECT_NE(m_canvas.Pixel(x, y + 5), crMark);
-  EXPECT_EQ(m_canvas.Pixel(x + 2, y + 6), crMark);
-  EXPECT_EQ(m_canvas.Pixel(x + 6, y + 2), crMark);
-  EXPECT_NE(m_canvas.Pixel(x + 6, y + 3), crMark);
-}
-
-TEST_F(BmpMenuDrawTest, ImagesSitInTheColumnOfEitherLook)
-{
-  CImageList red;
-  makeRedList(red);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "画像", &red, 0));
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand + 1, "なし"));
-  {
-    CMenuLookScope flat(true);
-    draw(0, 0);
-    // Origin (2, 4): (20 - 16) / 2 and (22 - 15) / 2 rounded.
-    EXPECT_EQ(m_canvas.Pixel(2, 4), kRed);
-    EXPECT_EQ(m_canvas.Pixel(17, 18), kRed);
-    EXPECT_EQ(m_canvas.Pixel(1, 3), flatFace());
-    EXPECT_EQ(m_canvas.Pixel(18, 19), flatFace());
-    draw(0, ODS_SELECTED);
-    EXPECT_EQ(m_canvas.Pixel(10, 10), kRed);
-    EXPECT_EQ(m_canvas.Pixel(1, 3), flatSelection());
-  }
-  {
-    CMenuLookScope classic(false);
-    draw(0, ODS_SELECTED);
-    // Only the text area is highlighted; the image sits at (2, dy + 2) with dy = 1.
-    EXPECT_EQ(m_canvas.Pixel(2, 3), kRed);
-    EXPECT_EQ(m_canvas.Pixel(17, 17), kRed);
-    EXPECT_EQ(m_canvas.Pixel(16 + 5, 1), sys(COLOR_HIGHLIGHT));
-    EXPECT_EQ(m_canvas.Pixel(16 + 3, 10), sys(COLOR_MENU));  // the image box
-    draw(1, ODS_SELECTED);                                   // no image: the whole item
-    EXPECT_EQ(m_canvas.Pixel(1, 1), sys(COLOR_HIGHLIGHT));
-    EXPECT_GT(m_canvas.CountColour(textArea(25), sys(COLOR_HIGHLIGHTTEXT)), 10);
-  }
-}
-
-TEST_F(BmpMenuDrawTest, GrayedItemsAreNotSelectedAndTheirImagesEmbossed)
-{
-  CImageList red;
-  makeRedList(red);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING | MF_GRAYED, kCommand, "無効", &red, 0));
-  {
-    CMenuLookScope flat(true);
-    draw(0, ODS_GRAYED | ODS_SELECTED);
-    EXPECT_EQ(m_canvas.Pixel(kItemWidth - 1, 0), flatBackground());
-    EXPECT_EQ(m_canvas.CountColour(kItemRect, flatSelection()), 0);
-    EXPECT_EQ(m_canvas.CountColour(kItemRect, kRed), 0);
-    EXPECT_GT(m_canvas.CountColour(textArea(28), CBmpMenu::LightenColor(sys(COLOR_GRAYTEXT), 0.4)), 10);
-    EXPECT_GT(m_canvas.CountColour(CRect(0, 0, 20, kItemHeight), sys(COLOR_3DSHADOW)), 10);
-  }
-  {
-    CMenuLookScope classic(false);
-    CSysColourScope menuColour(COLOR_MENU, RGB(200, 200, 200));
-    draw(0, ODS_GRAYED);
-    // Embossed: a highlight copy one pixel down and right under the grey text.
-    const CRect text = textArea(25);
-    EXPECT_GT(m_canvas.CountColour(text, sys(COLOR_3DHILIGHT)), 10);
-    EXPECT_GT(m_canvas.CountColour(text, sys(COLOR_GRAYTEXT)), 10);
-    EXPECT_EQ(m_canvas.RightmostOf(text, sys(COLOR_3DHILIGHT)), m_canvas.RightmostOf(text, sys(COLOR_GRAYTEXT)) + 1);
-    EXPECT_EQ(m_canvas.CountColour(kItemRect, kRed), 0);
-  }
-}
-
-TEST_F(BmpMenuDrawTest, SeparatorsDrawAnEtchedLineAtTheMiddle)
-{
-  ASSERT_TRUE(m_menu.AppendMenu(MF_SEPARATOR));
-  const CRect rect(0, 0, kItemWidth, 9);
-  {
-    CMenuLookScope flat(true);
-    DrawMenuItem(m_menu, 0, m_canvas.DC(), rect, 0);
-    EXPECT_EQ(m_canvas.Pixel(5, 4), flatFace());
-    EXPECT_EQ(m_canvas.Pixel(30, 4), sys(COLOR_3DSHADOW));  // from column + pad
-    EXPECT_EQ(m_canvas.Pixel(30, 5), sys(COLOR_3DHILIGHT));
-    EXPECT_EQ(m_canvas.Pixel(22, 4), flatBackground());
-  }
-  {
-    CMenuLookScope classic(false);
-    DrawMenuItem(m_menu, 0, m_canvas.DC(), rect, 0);
-    EXPECT_EQ(m_canvas.Pixel(5, 4), sys(COLOR_3DSHADOW));
-    EXPECT_EQ(m_canvas.Pixel(5, 3), sys(COLOR_MENU));
-  }
+  // Wine's menu colour is white, which would hide the highlight half of embossed text.
+  CSysColourScope menuColour(COLOR_MENU, RGB(200, 200, 200));
+  const CRect column(0, 0, 20, kItemHeight);
+  // The flat selection keeps the menu text colour; the classic one inverts the text.
+  expectInk(kFlat, kPlain, ODS_SELECTED, textArea(28), sys(COLOR_MENUTEXT), true);
+  expectInk(kClassic, kPlain, ODS_SELECTED, textArea(25), sys(COLOR_HIGHLIGHTTEXT), true);
+  // Grayed items are never selected; their images lose their colour.
+  expectInk(kFlat, kGrayed, ODS_GRAYED | ODS_SELECTED, kItemRect, flatSelection(), false);
+  expectInk(kFlat, kGrayed, ODS_GRAYED, kItemRect, kRed, false);
+  expectInk(kClassic, kGrayed, ODS_GRAYED, kItemRect, kRed, false);
+  expectInk(kFlat, kGrayed, ODS_GRAYED, column, sys(COLOR_3DSHADOW), true);
+  expectInk(kFlat, kGrayed, ODS_GRAYED, textArea(28), CBmpMenu::LightenColor(sys(COLOR_GRAYTEXT), 0.4), true);
+  expectInk(kClassic, kGrayed, ODS_GRAYED, textArea(25), sys(COLOR_GRAYTEXT), true);
+  // Classic grayed text is embossed: a highlight copy one pixel down and right.
+  const CRect text = textArea(25);
+  EXPECT_EQ(m_canvas.RightmostOf(text, sys(COLOR_3DHILIGHT)), m_canvas.RightmostOf(text, sys(COLOR_GRAYTEXT)) + 1);
 }
 
 TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
 {
   CMenuLookScope flat(true);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING, kCommand, "確認"));
   for (BOOL b3D : {FALSE, TRUE})
   {
     SCOPED_TRACE(b3D ? "3-D images" : "plain images");
@@ -302,9 +259,9 @@ TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
     ASSERT_TRUE(m_menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
     EXPECT_EQ(m_menu.m_CheckImages->GetImageCount(), 2);  // no variants of the checks
     const int x = b3D ? 4 + 7 : 2 + 7;                    // the 3-D look's column is wider
-    draw(0, ODS_CHECKED);
+    draw(kPlain, ODS_CHECKED);
     EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), sys(COLOR_BTNTEXT));  // the black centre of "off"
-    draw(0, ODS_CHECKED | ODS_SELECTED);
+    draw(kPlain, ODS_CHECKED | ODS_SELECTED);
     EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), RGB(255, 0, 255));
   }
   EXPECT_FALSE(m_menu.LoadCheckmarkBitmap(0, IDB_CHECK_ON));
@@ -312,26 +269,20 @@ TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
 
 TEST_F(BmpMenuDrawTest, OtherEmbossesOfDisabledImages)
 {
-  CImageList red;
-  makeRedList(red);
-  ASSERT_TRUE(m_menu.AppendMenu(MF_STRING | MF_GRAYED, kCommand, "無効", &red, 0));
   {
     // The old monochrome emboss: highlight one pixel down and right, shadow on top.
     CMenuLookScope flat(true);
     m_menu.SetDisableOldStyle();
-    draw(0, ODS_GRAYED);
+    draw(kGrayed, ODS_GRAYED);
     m_menu.UnSetDisableOldStyle();
-    const CRect column(0, 0, 20, kItemHeight);
-    EXPECT_EQ(m_canvas.CountColour(column, kRed), 0);
-    EXPECT_EQ(m_canvas.Pixel(2 + 8, 4 + 7), sys(COLOR_3DSHADOW));
-    EXPECT_EQ(m_canvas.Pixel(2 + 16, 4 + 15), sys(COLOR_3DHILIGHT));  // below-right of the last pixel
+    ExpectProbes(m_canvas, {{2 + 8, 4 + 7, sys(COLOR_3DSHADOW)}, {2 + 16, 4 + 15, sys(COLOR_3DHILIGHT)}});
   }
   {
     // After a high-colour bitmap the classic look greys each pixel by its brightness.
     CMenuLookScope classic(false);
     const BOOL bHicolor = CBmpMenu::hicolor_bitmaps;
     CBmpMenu::hicolor_bitmaps = TRUE;
-    draw(0, ODS_GRAYED);
+    draw(kGrayed, ODS_GRAYED);
     CBmpMenu::hicolor_bitmaps = bHicolor;
     EXPECT_EQ(m_canvas.Pixel(2 + 8, 1 + 2 + 7), CBmpMenu::LightenColor(sys(COLOR_3DSHADOW), (255 / 3) / 255.0));
   }

@@ -1,10 +1,6 @@
 #include "MenuTestSupport.h"
-#include "../TestApp.h"
 
-namespace
-{
-CCommonControlsTestApp theApp("ZuntMenuTest", ICC_BAR_CLASSES);
-}
+#include <gtest/gtest.h>
 
 CMenuLookScope::CMenuLookScope(bool bFlat)
     : m_originalMode(CBmpMenu::original_drawmode), m_xpMode(CBmpMenu::xp_drawmode),
@@ -54,4 +50,11 @@ SIZE MeasureMenuItem(CBmpMenu& menu, int nPosition)
   mis.itemData = reinterpret_cast<ULONG_PTR>(ItemData(menu, nPosition));
   menu.MeasureItem(&mis);
   return SIZE{static_cast<LONG>(mis.itemWidth), static_cast<LONG>(mis.itemHeight)};
+}
+
+void ExpectProbes(const CPixelCanvas& canvas, const std::vector<SProbe>& probes)
+{
+  for (const SProbe& probe : probes)
+    EXPECT_EQ(probe.bIs, canvas.Pixel(probe.x, probe.y) == probe.crColour)
+        << "(" << probe.x << ", " << probe.y << ") is " << std::hex << canvas.Pixel(probe.x, probe.y);
 }

@@ -14,17 +14,12 @@ TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntr
   auto& button = fixture.m_button;
   EXPECT_EQ(0, button.AddCell(kRed, 0, "red"));
   EXPECT_EQ(1, button.AddCell(RGB(250, 10, 10), 0, "almost red"));
-  EXPECT_EQ(RGB(250, 10, 10), button.GetCellColor(1));
-  EXPECT_EQ(0u, button.GetCellColor(5));
-  button.SetCellColor(5, kBlue);
-  EXPECT_EQ(2, button.GetCellCount());
 
   CNoThemeDllScope noDll;
   CPixelCanvas canvas(60, 30);
   fixture.DrawCell(canvas, 0);
   // Content 8..22: its edge in the frame colour, the colour inside.
   EXPECT_EQ(CRect(9, 9, 21, 21), canvas.BoundsOf(kRed));
-  EXPECT_EQ(12 * 12, canvas.CountColour(CRect(0, 0, 60, 30), kRed));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), canvas.Pixel(8, 8));
   EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), canvas.Pixel(6, 6)) << "the palette's look of the selected cell 0";
 
@@ -36,7 +31,6 @@ TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntr
   CPalette palette;
   ASSERT_TRUE(palette.CreatePalette(&entries.header));
   button.SetPalette(&palette);
-  EXPECT_EQ(&palette, button.GetPalette());
   CPixelCanvas mapped(60, 30);
   fixture.DrawCell(mapped, 1);
   EXPECT_EQ(12 * 12, mapped.CountColour(CRect(0, 0, 60, 30), kRed));
@@ -66,7 +60,6 @@ TEST(ColorPalette, FaceShowsTheSelectedColourAndPicksReachTheParent)
   CPixelCanvas none(80, 24);
   fixture.DrawFace(none, item);
   EXPECT_TRUE(none.BoundsOf(kBlue).IsRectEmpty());
-  EXPECT_TRUE(none.BoundsOf(kRed).IsRectEmpty());
 
   button.AddCell(RGB(0, 255, 0), 0, "green");
   fixture.Pick(2);
@@ -81,9 +74,6 @@ TEST(CharPalette, CharactersAreStoredSignExtendedAndCellsSizeToTheButton)
   EXPECT_EQ(0, button.InsertCell(0, static_cast<char>(0x80), 0, "high"));
   EXPECT_EQ(0xFFFFFF80u, button.GetCellData(0));
   EXPECT_EQ(static_cast<char>(0x80), button.GetCellChar(0));
-  EXPECT_EQ('A', button.GetCellChar(1));
-  EXPECT_EQ(5u, button.GetCellExData(1));
-  EXPECT_EQ(0, button.GetCellChar(2));
   button.AutoCellSize();
   EXPECT_EQ(66, button.GetCellWidth());
   EXPECT_EQ(20, button.GetCellHeight());
@@ -107,22 +97,18 @@ TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdgeShrunkToTheWidthA
   };
   const CRect centred = draw(0, crText);
   ASSERT_FALSE(centred.IsRectEmpty());
-  EXPECT_GE(centred.left, content.left);
-  EXPECT_LE(centred.right, content.right);
   EXPECT_LE(std::abs(centred.CenterPoint().x - content.CenterPoint().x), 2);
   EXPECT_LT(centred.bottom, content.bottom - 2) << "centred, not on the edge";
 
   button.SetAdjustCenter(false);
   const CRect standing = draw(0, crText);
   EXPECT_NEAR(content.bottom, standing.bottom, 2) << "the baseline is the bottom edge";
-  EXPECT_GT(standing.bottom, centred.bottom);
   EXPECT_TRUE(draw(1, crText).IsRectEmpty()) << "character 0";
 
   button.SetAdjustCenter(true);
   button.SetCellWidth(14);
   button.SetCellData(0, 'W');
   const CRect wide = draw(0, crText);
-  ASSERT_FALSE(wide.IsRectEmpty());
   EXPECT_LE(wide.Width(), content.Width());
   EXPECT_LT(wide.Height(), content.Height() / 2) << "shrunk to the width";
 
@@ -145,7 +131,6 @@ TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)
   const CRect leftOfArrow(0, 0, 66, 30);
   const CRect ink = face.BoundsOf(crText, leftOfArrow);
   ASSERT_FALSE(ink.IsRectEmpty()) << "cell 0 is selected from the start";
-  EXPECT_GE(ink.left, 4);
   EXPECT_LE(ink.right, 62);
 
   button.SetCurSel(-1);

@@ -2,37 +2,21 @@
 
 #include <commctrl.h>
 
-namespace
-{
-TOOLINFOA toolOf(const CWnd& palette, int nTool, char* pszText)
-{
-  TOOLINFOA info = {};
-  info.cbSize = TTTOOLINFOA_V1_SIZE;
-  info.hwnd = palette.m_hWnd;
-  info.uId = nTool;
-  info.lpszText = pszText;
-  return info;
-}
-}
-
-CString CTestPaletteWnd::ToolText(int nTool) const
-{
-  char szText[256] = "";
-  TOOLINFOA info = toolOf(*this, nTool, szText);
-  ::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETTEXTA, sizeof szText, reinterpret_cast<LPARAM>(&info));
-  return szText;
-}
-
-CRect CTestPaletteWnd::ToolRect(int nTool) const
+STool CTestPaletteWnd::Tool(int nTool) const
 {
   // Tools of moved cells are fitted through the palette's queue.
   MSG msg;
   while (::PeekMessageA(&msg, m_hWnd, 0, 0, PM_REMOVE))
     ::DispatchMessageA(&msg);
   char szText[256] = "";
-  TOOLINFOA info = toolOf(*this, nTool, szText);
+  TOOLINFOA info = {};
+  info.cbSize = TTTOOLINFOA_V1_SIZE;
+  info.hwnd = m_hWnd;
+  info.uId = nTool;
+  info.lpszText = szText;
   ::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info));
-  return info.rect;
+  ::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETTEXTA, sizeof szText, reinterpret_cast<LPARAM>(&info));
+  return {szText, info.rect};
 }
 
 CPaletteFixture::CPaletteFixture(WORD wStyle, int nCells)

@@ -7,12 +7,18 @@
 
 #include <string>
 
+// A tool of the palette's tooltip: its text and the rectangle it covers.
+struct STool
+{
+  CString strText;
+  CRect rect;
+};
+
 class CTestPaletteWnd : public CPaletteWnd
 {
 public:
   int ToolCount() const { return m_wndToolTip.GetToolCount(); }
-  CString ToolText(int nTool) const;
-  CRect ToolRect(int nTool) const;
+  STool Tool(int nTool) const;
 };
 
 // A palette owned by a recording window, filled with nCells cells.

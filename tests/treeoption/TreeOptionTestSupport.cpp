@@ -1,12 +1,12 @@
 #include "TreeOptionTestSupport.h"
-#include "../TestApp.h"
+
+#include <DpiScale.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace
 {
-CCommonControlsTestApp theApp("ZuntTreeOptionTest", ICC_TREEVIEW_CLASSES);
-
 struct SGraveyard
 {
   std::vector<void*> m_blocks;
@@ -38,7 +38,7 @@ CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo)
 CTreeHost::CTreeHost()
 {
   CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), "Tree host", WS_POPUP | WS_VISIBLE,
-           0, 0, 420, 420, nullptr, nullptr);
+           CDpiScale::OfSystem().Scale(CRect(0, 0, 420, 420)), nullptr, 0);
 }
 
 CTreeHost::~CTreeHost() { DestroyWindow(); }
@@ -77,7 +77,7 @@ LRESULT CTreeHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 CTreeOptionFixture::CTreeOptionFixture()
 {
-  m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &m_host,
+  m_tree.Create(WS_CHILD | WS_VISIBLE, CDpiScale::OfSystem().Scale(CRect(0, 0, kWidth, kHeight)), &m_host,
                 OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_NOTIFY, 1234);
   m_tree.SetNotify(TRUE, &m_host);
   m_host.m_pTree = &m_tree;
@@ -168,4 +168,11 @@ void PumpMessages()
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
   }
+}
+
+void ExpectPixels(CWnd& wnd, const std::vector<SPixel>& pixels)
+{
+  const CPixelCanvas shown(wnd);
+  for (const SPixel& pixel : pixels)
+    EXPECT_EQ(pixel.crColour, shown.Pixel(pixel.x, pixel.y)) << "(" << pixel.x << ", " << pixel.y << ")";
 }

@@ -1,4 +1,4 @@
-// Shared by the option tree tests: a topmost host window that records the notifications and
+// Shared by the option tree tests, here and at 192 DPI: a topmost host window that records the notifications and
 // registered messages it gets (as short texts, in order) and answers chosen codes with a veto,
 // a tree of two groups inside it, and input sent as the mouse and keyboard deliver it.
 #pragma once
@@ -54,7 +54,7 @@ public:
 
 CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo = "");
 
-// Rows in drawing order once everything is expanded, 18 pixels each:
+// Rows in drawing order once everything is expanded, 18 pixels each (at 96 DPI):
 //   0 General (group header, option buttons "Reset" and "All")
 //  18   Units            36   Grid (children)   54     Spacing    72     Snap
 //  90 View (group header)
@@ -95,3 +95,11 @@ void PressKey(CWnd& wnd, UINT nVirtualKey, bool bShift = false);
 void PumpMessages();
 
 inline COLORREF Sys(int nIndex) { return ::GetSysColor(nIndex); }
+
+// A pixel of a window's client area and the colour it should show.
+struct SPixel
+{
+  int x, y;
+  COLORREF crColour;
+};
+void ExpectPixels(CWnd& wnd, const std::vector<SPixel>& pixels);
