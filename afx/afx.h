@@ -7,6 +7,3 @@
 #include "AfxTime.h"
 #include "AfxFile.h"
 #include "AfxArchive.h"
-#ifndef ZUNTAFX_MFC_SURFACE
-#include "AfxFixedAlloc.h"
-#endif
