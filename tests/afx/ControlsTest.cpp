@@ -1,11 +1,9 @@
-// Control and menu wrappers where they do more than send one message: texts of any length,
-// item images and check states, window tools, nested popups.
+// Control wrappers where they do more than send one message: texts of any length, window tools.
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 namespace
 {
@@ -30,22 +28,6 @@ TEST_F(ControlsTest, ItemTextsOfAnyLength)
   ASSERT_TRUE(list.SetItemText(0, 1, longText.c_str()));
   EXPECT_EQ(std::string(list.GetItemText(0, 1)), longText);
   EXPECT_STREQ(list.GetItemText(0, 0), "first");
-
-  CTreeCtrl tree;
-  ASSERT_TRUE(tree.Create(WS_CHILD | TVS_HASBUTTONS | TVS_CHECKBOXES, kRect, &m_parent, 501));
-  HTREEITEM hRoot = tree.InsertItem("root");
-  HTREEITEM hChild = tree.InsertItem(longText.c_str(), 1, 2, hRoot);
-  EXPECT_EQ(std::string(tree.GetItemText(hChild)), longText);
-  EXPECT_TRUE(tree.ItemHasChildren(hRoot));
-  EXPECT_FALSE(tree.ItemHasChildren(hChild));
-  int nImage = 0, nSelected = 0;
-  ASSERT_TRUE(tree.GetItemImage(hChild, nImage, nSelected));
-  EXPECT_EQ(std::make_pair(nImage, nSelected), std::make_pair(1, 2));
-  for (BOOL bCheck : {TRUE, FALSE})
-  {
-    ASSERT_TRUE(tree.SetCheck(hChild, bCheck));
-    EXPECT_EQ(tree.GetCheck(hChild), bCheck);
-  }
 
   CComboBox combo;
   ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWN, kRect, &m_parent, 502));
@@ -81,31 +63,6 @@ TEST_F(ControlsTest, ToolTipWindowToolsAreKnownByTheWindow)
   info.uId = reinterpret_cast<UINT_PTR>(label.m_hWnd);
   EXPECT_TRUE(tip.SendMessage(TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&info)));
   EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
-}
-
-TEST_F(ControlsTest, MenusFindNestedItemsAndTheirStrings)
-{
-  CMenu bar, file, recent;
-  ASSERT_TRUE(bar.CreateMenu());
-  ASSERT_TRUE(file.CreatePopupMenu());
-  ASSERT_TRUE(recent.CreatePopupMenu());
-  recent.AppendMenu(MF_STRING, 40201, "one");
-  file.AppendMenu(MF_STRING, 40200, "&Open");
-  file.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(recent.m_hMenu), "Recent");
-  bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.m_hMenu), "File");
-  EXPECT_EQ(bar.FindPopupMenuFromID(40201), &recent);
-  EXPECT_EQ(bar.FindPopupMenuFromID(40200), &file);
-  EXPECT_EQ(bar.FindPopupMenuFromID(40299), nullptr);
-  CString strItem;
-  EXPECT_EQ(file.GetMenuString(40200, strItem, MF_BYCOMMAND), 5);
-  EXPECT_STREQ(strItem, "&Open");
-  EXPECT_EQ(bar.GetSubMenu(0), &file);
-  // The submenus go with the bar; their objects only let go of the handles.
-  recent.Detach();
-  file.Detach();
-  EXPECT_TRUE(bar.DestroyMenu());
-  EXPECT_EQ(bar.m_hMenu, nullptr);
-  EXPECT_FALSE(bar.DestroyMenu());
 }
 
 TEST(AfxRegisterWndClassTest, SameAttributesGiveTheSameClass)

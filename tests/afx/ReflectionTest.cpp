@@ -35,18 +35,12 @@ protected:
     *pResult = 7;
     return !m_bPassOnNotify;
   }
-  HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
-  {
-    g_handled.push_back("edit CTLCOLOR " + std::to_string(nCtlColor));
-    return static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-  }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
   ON_CONTROL_REFLECT(EN_CHANGE, &CReflectingEdit::OnChangeReflect)
   ON_CONTROL_REFLECT_EX(EN_UPDATE, &CReflectingEdit::OnUpdateReflect)
   ON_NOTIFY_REFLECT_EX(NM_TESTCODE, &CReflectingEdit::OnTestNotifyReflect)
-  ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class COwnerDrawButton : public CButton
@@ -93,11 +87,6 @@ protected:
     g_handled.push_back("parent NM_TESTCODE");
     *pResult = 9;
   }
-  HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor)
-  {
-    g_handled.push_back("parent CTLCOLOR " + std::to_string(nCtlColor));
-    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-  }
   void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT) { g_handled.push_back("parent DrawItem " + std::to_string(nIDCtl)); }
   DECLARE_MESSAGE_MAP()
 };
@@ -105,7 +94,6 @@ BEGIN_MESSAGE_MAP(CNotifiedParent, CTestParent)
   ON_EN_CHANGE(kEditID, &CNotifiedParent::OnEditChange)
   ON_EN_UPDATE(kEditID, &CNotifiedParent::OnEditUpdate)
   ON_NOTIFY(NM_TESTCODE, kEditID, &CNotifiedParent::OnTestNotify)
-  ON_WM_CTLCOLOR()
   ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
@@ -144,24 +132,6 @@ TEST_F(ReflectionTest, NotificationsReachTheControlWhichDecidesWhetherTheParentS
   m_edit.m_bPassOnNotify = TRUE;
   EXPECT_EQ(SendTestNotify(), 9);
   EXPECT_EQ(g_handled, (Handled{"edit NM_TESTCODE", "parent NM_TESTCODE"}));
-}
-
-TEST_F(ReflectionTest, ControlColoursComeFromTheControlWhenItChoosesThem)
-{
-  CClientDC dc(&m_edit);
-  LRESULT hBrush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.m_hDC),
-                                        reinterpret_cast<LPARAM>(m_edit.m_hWnd));
-  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
-  EXPECT_EQ(g_handled, (Handled{"edit CTLCOLOR " + std::to_string(CTLCOLOR_EDIT)}));
-
-  // A control without a reflection handler leaves the choice to the parent.
-  g_handled.clear();
-  CStatic label;
-  ASSERT_TRUE(label.Create("label", WS_CHILD, CRect(0, 40, 50, 60), &m_parent));
-  hBrush = m_parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
-                                reinterpret_cast<LPARAM>(label.m_hWnd));
-  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(g_handled, (Handled{"parent CTLCOLOR " + std::to_string(CTLCOLOR_STATIC)}));
 }
 
 TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
