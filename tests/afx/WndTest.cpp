@@ -23,11 +23,10 @@ public:
 int CSelfDeletingWnd::s_nPostNcDestroy = 0;
 bool CSelfDeletingWnd::s_bUnmappedBeforeDelete = false;
 
-// Refuses to be created, or throws the framework's exceptions from its handlers.
+// Throws the framework's exceptions from its handlers.
 class CFailingWnd : public CWnd
 {
 public:
-  BOOL m_bRefuseCreate = FALSE;
   BOOL m_bThrowOnCreate = FALSE;
 
 protected:
@@ -35,7 +34,7 @@ protected:
   {
     if (m_bThrowOnCreate)
       AfxThrowResourceException();
-    return m_bRefuseCreate ? -1 : CWnd::OnCreate(lpCreateStruct);
+    return CWnd::OnCreate(lpCreateStruct);
   }
   LRESULT OnThrowFile(WPARAM, LPARAM)
   {
@@ -53,33 +52,6 @@ BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
 END_MESSAGE_MAP()
 
 const CRect kEditRect(10, 10, 200, 34);
-}
-
-TEST(WndTest, CreatedEditSeesItsFirstMessages)
-{
-  CTestParent parent;
-  CRecording<CEdit> edit("edit");
-  CMessageLog::Get().Flush();
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kEditRect, &parent, 100));
-  // The system's EDIT class gets its creation messages through our procedure first.
-  EXPECT_SEQUENCE((std::vector<SExpected>{
-                      {"edit", WM_NCCREATE},
-                      // The edit turns WS_BORDER into a client edge while it is made.
-                      {"edit", WM_STYLECHANGING, kOptional},
-                      {"edit", WM_STYLECHANGED, kOptional},
-                      {"edit", WM_NCCALCSIZE},
-                      {"edit", WM_CREATE},
-                      {"edit", WM_SIZE, kOptional},
-                      {"edit", WM_MOVE, kOptional},
-                      {"edit", WM_SHOWWINDOW, kOptional},
-                      {"edit", WM_WINDOWPOSCHANGING, kOptional},
-                      {"edit", WM_WINDOWPOSCHANGED, kOptional},
-                  }),
-                  "Create");
-  EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
-  EXPECT_EQ(CWnd::FromHandle(edit.m_hWnd), &edit);
-  EXPECT_EQ(edit.GetDlgCtrlID(), 100);
-  EXPECT_EQ(edit.GetParent(), &parent);
 }
 
 TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
@@ -103,8 +75,7 @@ TEST(WndTest, DestroyingUnbindsAndCallsPostNcDestroy)
                   "DestroyWindow");
 }
 
-// Whether the window goes with the object, or the object never got one.
-TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
+TEST(WndTest, DestructorDestroysTheWindow)
 {
   CTestParent parent;
   HWND hWnd;
@@ -115,12 +86,6 @@ TEST(WndTest, DestructorDestroysTheWindowAndARefusedCreationLeavesNoHandle)
   }
   EXPECT_FALSE(::IsWindow(hWnd));
   EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-
-  CFailingWnd wnd;
-  wnd.m_bRefuseCreate = TRUE;
-  EXPECT_FALSE(wnd.Create(nullptr, "no", WS_CHILD, kEditRect, &parent, 103));
-  EXPECT_EQ(wnd.m_hWnd, nullptr);
-  EXPECT_EQ(::GetWindow(parent.m_hWnd, GW_CHILD), nullptr);
 }
 
 TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
