@@ -247,23 +247,19 @@ TEST(PreTranslateTest, KeysAreOfferedFromTheTargetUpToItsTopLevelWindow)
   CPreTranslating<CWnd> panel("panel");
   ASSERT_TRUE(panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &top, 300));
   CPreTranslating<CRecording<CEdit>> edit("edit");
-  edit.m_pszLabel = "edit";
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 100, 25), &panel, 301));
 
   g_pretranslated.clear();
-  CMessageLog::Get().Flush();
   edit.PostMessage(WM_KEYDOWN, 'A', 1);
   PumpMessages(50);
   EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel", "top"}));
-  EXPECT_SEQUENCE((std::vector<SExpected>{{"edit", WM_KEYDOWN, false, 'A'}, {"edit", WM_CHAR, kOptional, 'a'}}),
-                  "translated key");
+  EXPECT_EQ(edit.Received(WM_KEYDOWN), 1);
 
   // A window that consumes the key ends the walk, and the key is never dispatched.
   g_pretranslated.clear();
-  CMessageLog::Get().Flush();
   panel.m_bConsume = TRUE;
   edit.PostMessage(WM_KEYDOWN, 'B', 1);
   PumpMessages(50);
   EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"edit", "panel"}));
-  EXPECT_SEQUENCE(std::vector<SExpected>{}, "consumed key");
+  EXPECT_EQ(edit.Received(WM_KEYDOWN), 1);
 }

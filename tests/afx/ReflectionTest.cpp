@@ -14,7 +14,6 @@ std::vector<std::string> g_handled;
 
 const UINT kEditID = 200;
 const UINT kButtonID = 201;
-const UINT kListID = 202;
 const int NM_TESTCODE = -1105;  // a control's own negative notification code
 
 class CReflectingEdit : public CEdit
@@ -50,17 +49,6 @@ public:
   {
     g_handled.push_back("button DrawItem " + std::to_string(lpDrawItemStruct->CtlID));
   }
-};
-
-class COwnerDrawListBox : public CListBox
-{
-public:
-  void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
-  {
-    g_handled.push_back("list MeasureItem");
-    lpMeasureItemStruct->itemHeight = 31;
-  }
-  void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
 class CImageMenu : public CMenu
@@ -146,13 +134,6 @@ TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
   ASSERT_NE(firstDrawn, g_handled.end());
   EXPECT_EQ(*firstDrawn, "button DrawItem " + std::to_string(kButtonID));
   EXPECT_EQ(std::count_if(g_handled.begin(), g_handled.end(), drawn), 1);
-
-  // The list box is measured while it is created: its object is bound by then.
-  g_handled.clear();
-  COwnerDrawListBox list;
-  ASSERT_TRUE(list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 80, 80, 200), &m_parent, kListID));
-  EXPECT_EQ(g_handled, (Handled{"list MeasureItem"}));
-  EXPECT_EQ(list.GetItemHeight(0), 31);
 
   // A control that is not bound to an object leaves the drawing to the parent's handler.
   g_handled.clear();
