@@ -1,4 +1,5 @@
-// Control wrappers where they do more than send one message: texts of any length, window tools.
+// Control wrappers where they do more than send one message: texts of any length. Tool tips are
+// the palette's tests.
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -45,24 +46,6 @@ TEST_F(ControlsTest, ItemTextsOfAnyLength)
   EXPECT_EQ(std::string(strItem), longText);
   listBox.GetText(1, strItem);
   EXPECT_EQ(std::string(strItem), longText);
-}
-
-// Rectangle tools are the palette's, and its tests cover them.
-TEST_F(ControlsTest, ToolTipWindowToolsAreKnownByTheWindow)
-{
-  CStatic label;
-  ASSERT_TRUE(label.Create("label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, 506));
-  CToolTipCtrl tip;
-  ASSERT_TRUE(tip.Create(&m_parent));
-  EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), m_parent.m_hWnd);  // a popup, owned by the parent
-  ASSERT_TRUE(tip.AddTool(&label, "whole label"));
-  // The window tool is known by the window itself, under its parent.
-  TOOLINFO info = {};
-  info.cbSize = TTTOOLINFO_V1_SIZE;
-  info.hwnd = m_parent.m_hWnd;
-  info.uId = reinterpret_cast<UINT_PTR>(label.m_hWnd);
-  EXPECT_TRUE(tip.SendMessage(TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&info)));
-  EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
 }
 
 TEST(AfxRegisterWndClassTest, SameAttributesGiveTheSameClass)
