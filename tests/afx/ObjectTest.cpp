@@ -19,9 +19,9 @@ IMPLEMENT_DYNCREATE(CCircle, CShape)
 
 class CMark : public CCircle
 {
-  DECLARE_SERIAL(CMark)
+  DECLARE_DYNAMIC(CMark)
 };
-IMPLEMENT_SERIAL(CMark, CCircle, 3 | VERSIONABLE_SCHEMA)
+IMPLEMENT_DYNAMIC(CMark, CCircle)
 
 // Finding and creating classes by name is what the archives do, and their tests check it.
 TEST(Object, RunTimeClassesKnowTheirBases)

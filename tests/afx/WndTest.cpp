@@ -1,4 +1,5 @@
-// CWnd: binding by the creation hook and by subclassing, the handle map, destruction.
+// CWnd: binding by subclassing, the handle map, destruction, exceptions. Binding by the creation
+// hook is what every control's test goes through.
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
