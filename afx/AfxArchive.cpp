@@ -422,8 +422,11 @@ void CArchive::addLoadSlots()
   if (m_nMapCount >= nMaxMapCount)
     fail(CArchiveException::badIndex);
   m_pNextLoadSlot = m_pLoadTable->AddPiece(m_nMapCount, m_pLoadSlotsEnd);
-  // The last piece ends at the largest number.
-  m_pLoadSlotsEnd = std::min(m_pLoadSlotsEnd, m_pNextLoadSlot + (nMaxMapCount - m_nMapCount));
+  // The last piece ends at the largest number (counted, not added to the address, which would
+  // run past the end of a 32-bit address space).
+  const size_t nLeft = nMaxMapCount - m_nMapCount;
+  if (size_t(m_pLoadSlotsEnd - m_pNextLoadSlot) > nLeft)
+    m_pLoadSlotsEnd = m_pNextLoadSlot + nLeft;
 }
 
 CObject* CArchive::loadedObject(DWORD nTag) const
