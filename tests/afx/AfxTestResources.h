@@ -8,8 +8,6 @@
 #define IDC_RADIO1      1004
 #define IDC_RADIO2      1005
 #define IDC_RADIO3      1006
-#define IDC_COMBO       1007
-#define IDC_LIST        1008
 #define IDC_AFTER_GROUP 1009
 
 #define IDS_TEST_FORMAT   1100

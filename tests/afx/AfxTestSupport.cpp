@@ -2,77 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <iterator>
-#include <sstream>
-
 namespace
 {
 CTestApp theApp;
-
-bool IsNoise(UINT nMessage)
-{
-  const UINT noise[] = {WM_GETICON,   WM_GETOBJECT,      WM_PAINT,      WM_NCPAINT, WM_ERASEBKGND,
-                        WM_SYNCPAINT, WM_IME_SETCONTEXT, WM_IME_NOTIFY, WM_TIMER};
-  return nMessage >= 0xC000 || std::find(std::begin(noise), std::end(noise), nMessage) != std::end(noise);
-}
-
-std::string Describe(const std::string& label, UINT nMessage, WPARAM wParam)
-{
-  char szLine[160];
-  std::snprintf(szLine, sizeof szLine, "%-10s 0x%04x wParam 0x%llx", label.c_str(), nMessage,
-                static_cast<unsigned long long>(wParam));
-  return szLine;
-}
-
-bool Matches(const SExpected& expected, const SLoggedMessage& logged)
-{
-  return logged.label == expected.pszLabel && logged.nMessage == expected.nMessage &&
-         (expected.wParam == 0 || logged.wParam == expected.wParam);
-}
-
-// Optional entries may be skipped; every logged message must be accounted for.
-bool SequenceMatches(const std::vector<SExpected>& expected, const std::vector<SLoggedMessage>& logged)
-{
-  size_t nLogged = 0;
-  for (const SExpected& entry : expected)
-  {
-    if (nLogged < logged.size() && Matches(entry, logged[nLogged]))
-      ++nLogged;
-    else if (!entry.bOptional)
-      return false;
-  }
-  return nLogged == logged.size();
-}
-}
-
-CMessageLog& CMessageLog::Get()
-{
-  static CMessageLog log;
-  return log;
-}
-
-void CMessageLog::Add(const char* pszLabel, UINT nMessage, WPARAM wParam)
-{
-  if (!IsNoise(nMessage))
-    m_messages.push_back({pszLabel, nMessage, wParam});
-}
-
-void ExpectSequence(const std::vector<SExpected>& expected, const char* pszContext, const char* pszFile, int nLine)
-{
-  const std::vector<SLoggedMessage>& logged = CMessageLog::Get().Messages();
-  if (SequenceMatches(expected, logged))
-    return;
-  std::ostringstream report;
-  report << pszContext << ": message sequence differs\nexpected:\n";
-  for (const SExpected& entry : expected)
-    report << "  " << Describe(entry.pszLabel, entry.nMessage, entry.wParam) << (entry.bOptional ? " (optional)" : "")
-           << "\n";
-  report << "received:\n";
-  for (const SLoggedMessage& message : logged)
-    report << "  " << Describe(message.label, message.nMessage, message.wParam) << "\n";
-  ADD_FAILURE_AT(pszFile, nLine) << report.str();
 }
 
 CTestParent::CTestParent()

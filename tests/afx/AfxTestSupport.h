@@ -1,63 +1,31 @@
-// Shared by the window tests of the framework layer: a message log with expected-sequence
-// tables, recording window classes, bounded message pumps, a message-box catcher and the test
-// application object.
+// Shared by the window tests of the framework layer: a recording window class, bounded message
+// pumps, a message-box catcher and the test application object.
 #pragma once
 #include <afxcmn.h>
 #include <afxdlgs.h>
 #include <afxext.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
-// One message as a window saw it; the label names the object that recorded it.
-struct SLoggedMessage
-{
-  std::string label;
-  UINT nMessage;
-  WPARAM wParam;
-};
-
-// An entry of an expected sequence: optional ones may be missing, a non-zero wParam must match.
-const bool kOptional = true;
-struct SExpected
-{
-  const char* pszLabel;
-  UINT nMessage;
-  bool bOptional = false;
-  WPARAM wParam = 0;
-};
-
-class CMessageLog
-{
-public:
-  static CMessageLog& Get();
-  void Add(const char* pszLabel, UINT nMessage, WPARAM wParam);
-  void Flush() { m_messages.clear(); }
-  const std::vector<SLoggedMessage>& Messages() const { return m_messages; }
-
-private:
-  std::vector<SLoggedMessage> m_messages;
-};
-
-// Compares the log with the table, ignoring noise (registered messages, painting, icons,
-// IME and accessibility queries); on a mismatch prints both sequences.
-void ExpectSequence(const std::vector<SExpected>& expected, const char* pszContext, const char* pszFile, int nLine);
-#define EXPECT_SEQUENCE(table, context) ExpectSequence(table, context, __FILE__, __LINE__)
-
-// Records every message its window receives, then handles it as TBase would.
+// Records the messages its window receives, then handles them as TBase would.
 template <class TBase>
 class CRecording : public TBase
 {
 public:
-  explicit CRecording(const char* pszLabel = "") : m_pszLabel(pszLabel) {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
-    CMessageLog::Get().Add(m_pszLabel, message, wParam);
+    m_received.push_back(message);
     return TBase::WindowProc(message, wParam, lParam);
   }
+  int Received(UINT nMessage) const
+  {
+    return static_cast<int>(std::count(m_received.begin(), m_received.end(), nMessage));
+  }
 
-  const char* m_pszLabel;
+  std::vector<UINT> m_received;
 };
 
 // A plain top-level window for the controls of one test; destroyed with the object.

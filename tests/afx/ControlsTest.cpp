@@ -1,11 +1,10 @@
-// Control and menu wrappers where they do more than send one message: texts of any length,
-// item images and check states, window tools, nested popups.
+// Control wrappers where they do more than send one message: texts of any length. Tool tips are
+// the palette's tests.
 #include "AfxTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 namespace
 {
@@ -31,22 +30,6 @@ TEST_F(ControlsTest, ItemTextsOfAnyLength)
   EXPECT_EQ(std::string(list.GetItemText(0, 1)), longText);
   EXPECT_STREQ(list.GetItemText(0, 0), "first");
 
-  CTreeCtrl tree;
-  ASSERT_TRUE(tree.Create(WS_CHILD | TVS_HASBUTTONS | TVS_CHECKBOXES, kRect, &m_parent, 501));
-  HTREEITEM hRoot = tree.InsertItem("root");
-  HTREEITEM hChild = tree.InsertItem(longText.c_str(), 1, 2, hRoot);
-  EXPECT_EQ(std::string(tree.GetItemText(hChild)), longText);
-  EXPECT_TRUE(tree.ItemHasChildren(hRoot));
-  EXPECT_FALSE(tree.ItemHasChildren(hChild));
-  int nImage = 0, nSelected = 0;
-  ASSERT_TRUE(tree.GetItemImage(hChild, nImage, nSelected));
-  EXPECT_EQ(std::make_pair(nImage, nSelected), std::make_pair(1, 2));
-  for (BOOL bCheck : {TRUE, FALSE})
-  {
-    ASSERT_TRUE(tree.SetCheck(hChild, bCheck));
-    EXPECT_EQ(tree.GetCheck(hChild), bCheck);
-  }
-
   CComboBox combo;
   ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWN, kRect, &m_parent, 502));
   CListBox listBox;
@@ -63,49 +46,6 @@ TEST_F(ControlsTest, ItemTextsOfAnyLength)
   EXPECT_EQ(std::string(strItem), longText);
   listBox.GetText(1, strItem);
   EXPECT_EQ(std::string(strItem), longText);
-}
-
-// Rectangle tools are the palette's, and its tests cover them.
-TEST_F(ControlsTest, ToolTipWindowToolsAreKnownByTheWindow)
-{
-  CStatic label;
-  ASSERT_TRUE(label.Create("label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, 506));
-  CToolTipCtrl tip;
-  ASSERT_TRUE(tip.Create(&m_parent));
-  EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), m_parent.m_hWnd);  // a popup, owned by the parent
-  ASSERT_TRUE(tip.AddTool(&label, "whole label"));
-  // The window tool is known by the window itself, under its parent.
-  TOOLINFO info = {};
-  info.cbSize = TTTOOLINFO_V1_SIZE;
-  info.hwnd = m_parent.m_hWnd;
-  info.uId = reinterpret_cast<UINT_PTR>(label.m_hWnd);
-  EXPECT_TRUE(tip.SendMessage(TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&info)));
-  EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
-}
-
-TEST_F(ControlsTest, MenusFindNestedItemsAndTheirStrings)
-{
-  CMenu bar, file, recent;
-  ASSERT_TRUE(bar.CreateMenu());
-  ASSERT_TRUE(file.CreatePopupMenu());
-  ASSERT_TRUE(recent.CreatePopupMenu());
-  recent.AppendMenu(MF_STRING, 40201, "one");
-  file.AppendMenu(MF_STRING, 40200, "&Open");
-  file.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(recent.m_hMenu), "Recent");
-  bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(file.m_hMenu), "File");
-  EXPECT_EQ(bar.FindPopupMenuFromID(40201), &recent);
-  EXPECT_EQ(bar.FindPopupMenuFromID(40200), &file);
-  EXPECT_EQ(bar.FindPopupMenuFromID(40299), nullptr);
-  CString strItem;
-  EXPECT_EQ(file.GetMenuString(40200, strItem, MF_BYCOMMAND), 5);
-  EXPECT_STREQ(strItem, "&Open");
-  EXPECT_EQ(bar.GetSubMenu(0), &file);
-  // The submenus go with the bar; their objects only let go of the handles.
-  recent.Detach();
-  file.Detach();
-  EXPECT_TRUE(bar.DestroyMenu());
-  EXPECT_EQ(bar.m_hMenu, nullptr);
-  EXPECT_FALSE(bar.DestroyMenu());
 }
 
 TEST(AfxRegisterWndClassTest, SameAttributesGiveTheSameClass)

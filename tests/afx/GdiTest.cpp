@@ -1,6 +1,6 @@
 // GDI wrappers: objects owned and deleted, SelectObject giving back the previous object, the
-// temporary wrappers of foreign handles, point fonts, and drawing checked by pixels. Paint
-// contexts are left to the library's painting tests, which see every paint through them.
+// temporary wrappers of foreign handles, and drawing checked by pixels. Paint contexts are left
+// to the library's painting tests, which see every paint through them.
 #include "AfxTestSupport.h"
 #include "../PixelCanvas.h"
 
@@ -29,20 +29,6 @@ TEST(GdiTest, Draw3dRectDrawsEachEdgeInItsColour)
   EXPECT_EQ(canvas.Pixel(17, 10), crBlue);
   EXPECT_EQ(canvas.Pixel(10, 17), crBlue);
   EXPECT_EQ(canvas.Pixel(13, 13), crWhite);
-  EXPECT_EQ(canvas.CountColour(CRect(0, 0, 20, 20), crRed), 7 + 6);
-  EXPECT_EQ(canvas.CountColour(CRect(0, 0, 20, 20), crBlue), 8 + 7);
-}
-
-TEST(GdiTest, PointFontsAreSizedForTheDevice)
-{
-  CPixelCanvas canvas(4, 4);
-  CFont font;
-  ASSERT_TRUE(font.CreatePointFont(120, "MS Shell Dlg", &canvas.DC()));
-  LOGFONT logFont = {};
-  ASSERT_GT(font.GetLogFont(&logFont), 0);
-  // Twelve points are a sixth of an inch: a character height, hence negative.
-  EXPECT_EQ(logFont.lfHeight, -::MulDiv(canvas.DC().GetDeviceCaps(LOGPIXELSY), 120, 720));
-  EXPECT_STREQ(logFont.lfFaceName, "MS Shell Dlg");
 }
 
 TEST(GdiTest, ObjectsDeleteWhatTheyOwnButNotWhatWasDetached)

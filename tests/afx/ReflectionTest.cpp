@@ -14,7 +14,6 @@ std::vector<std::string> g_handled;
 
 const UINT kEditID = 200;
 const UINT kButtonID = 201;
-const UINT kListID = 202;
 const int NM_TESTCODE = -1105;  // a control's own negative notification code
 
 class CReflectingEdit : public CEdit
@@ -35,18 +34,12 @@ protected:
     *pResult = 7;
     return !m_bPassOnNotify;
   }
-  HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
-  {
-    g_handled.push_back("edit CTLCOLOR " + std::to_string(nCtlColor));
-    return static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-  }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
   ON_CONTROL_REFLECT(EN_CHANGE, &CReflectingEdit::OnChangeReflect)
   ON_CONTROL_REFLECT_EX(EN_UPDATE, &CReflectingEdit::OnUpdateReflect)
   ON_NOTIFY_REFLECT_EX(NM_TESTCODE, &CReflectingEdit::OnTestNotifyReflect)
-  ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class COwnerDrawButton : public CButton
@@ -56,17 +49,6 @@ public:
   {
     g_handled.push_back("button DrawItem " + std::to_string(lpDrawItemStruct->CtlID));
   }
-};
-
-class COwnerDrawListBox : public CListBox
-{
-public:
-  void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
-  {
-    g_handled.push_back("list MeasureItem");
-    lpMeasureItemStruct->itemHeight = 31;
-  }
-  void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
 class CImageMenu : public CMenu
@@ -93,11 +75,6 @@ protected:
     g_handled.push_back("parent NM_TESTCODE");
     *pResult = 9;
   }
-  HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor)
-  {
-    g_handled.push_back("parent CTLCOLOR " + std::to_string(nCtlColor));
-    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-  }
   void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT) { g_handled.push_back("parent DrawItem " + std::to_string(nIDCtl)); }
   DECLARE_MESSAGE_MAP()
 };
@@ -105,7 +82,6 @@ BEGIN_MESSAGE_MAP(CNotifiedParent, CTestParent)
   ON_EN_CHANGE(kEditID, &CNotifiedParent::OnEditChange)
   ON_EN_UPDATE(kEditID, &CNotifiedParent::OnEditUpdate)
   ON_NOTIFY(NM_TESTCODE, kEditID, &CNotifiedParent::OnTestNotify)
-  ON_WM_CTLCOLOR()
   ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
@@ -146,24 +122,6 @@ TEST_F(ReflectionTest, NotificationsReachTheControlWhichDecidesWhetherTheParentS
   EXPECT_EQ(g_handled, (Handled{"edit NM_TESTCODE", "parent NM_TESTCODE"}));
 }
 
-TEST_F(ReflectionTest, ControlColoursComeFromTheControlWhenItChoosesThem)
-{
-  CClientDC dc(&m_edit);
-  LRESULT hBrush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.m_hDC),
-                                        reinterpret_cast<LPARAM>(m_edit.m_hWnd));
-  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
-  EXPECT_EQ(g_handled, (Handled{"edit CTLCOLOR " + std::to_string(CTLCOLOR_EDIT)}));
-
-  // A control without a reflection handler leaves the choice to the parent.
-  g_handled.clear();
-  CStatic label;
-  ASSERT_TRUE(label.Create("label", WS_CHILD, CRect(0, 40, 50, 60), &m_parent));
-  hBrush = m_parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
-                                reinterpret_cast<LPARAM>(label.m_hWnd));
-  EXPECT_EQ(reinterpret_cast<HBRUSH>(hBrush), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(g_handled, (Handled{"parent CTLCOLOR " + std::to_string(CTLCOLOR_STATIC)}));
-}
-
 TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
 {
   COwnerDrawButton button;
@@ -176,13 +134,6 @@ TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
   ASSERT_NE(firstDrawn, g_handled.end());
   EXPECT_EQ(*firstDrawn, "button DrawItem " + std::to_string(kButtonID));
   EXPECT_EQ(std::count_if(g_handled.begin(), g_handled.end(), drawn), 1);
-
-  // The list box is measured while it is created: its object is bound by then.
-  g_handled.clear();
-  COwnerDrawListBox list;
-  ASSERT_TRUE(list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 80, 80, 200), &m_parent, kListID));
-  EXPECT_EQ(g_handled, (Handled{"list MeasureItem"}));
-  EXPECT_EQ(list.GetItemHeight(0), 31);
 
   // A control that is not bound to an object leaves the drawing to the parent's handler.
   g_handled.clear();

@@ -75,7 +75,6 @@ TEST_F(ColorComboTest, DrawsTheSwatchAndNameAndRedrawsTheSelection)
   EXPECT_EQ(Sys(COLOR_HIGHLIGHT), selected.Pixel(199, 15));
   ExpectSwatch(selected, kSwatch, Sys(COLOR_HIGHLIGHTTEXT), kRed);
   EXPECT_GT(selected.CountColour(CRect(37, 0, 200, 16), Sys(COLOR_HIGHLIGHTTEXT)), 0);
-  EXPECT_EQ(0, selected.CountColour(kEntry, kInk));
 
   CEntryCanvas deselected(200, 16);
   DrawEntry(m_combo, deselected, 0, &m_red, kEntry, ODA_SELECT, 0);
@@ -217,8 +216,6 @@ TEST_F(ColorListBoxTest, PaintsItsEntriesAndTheReadOnlyBackgroundThroughTheContr
   list.SetCurSel(1);
   CEntryCanvas shown(150, 64);
   list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.DC().m_hDC), PRF_CLIENT);
-  EXPECT_EQ(kRed, shown.Pixel(10, 8));
-  EXPECT_EQ(Sys(COLOR_WINDOW), shown.Pixel(1, 8));
   EXPECT_EQ(kBlue, shown.Pixel(10, 24));
   EXPECT_EQ(Sys(COLOR_HIGHLIGHT), shown.Pixel(1, 24)) << "the selected entry";
 

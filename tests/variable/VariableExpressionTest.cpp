@@ -57,9 +57,7 @@ TEST(VariableBase, NamesAreCheckedAndKeptInUpperCase)
   for (const char* pszName : {"", "1A", "A-B", "A B", " A", "A.", "sin", "Sqrt", "pi", "\x95\xcf\x90\x94"})
     EXPECT_FALSE(aCVariableBase::IsNameValid(pszName)) << pszName;
 
-  const aCVarAngle angle("alpha_1", 30.0, 1);
-  EXPECT_EQ(angle.GetName(), "ALPHA_1");
-  EXPECT_EQ(angle.GetValue(), 30.0);
+  EXPECT_EQ(aCVarAngle("alpha_1", 30.0, 1).GetName(), "ALPHA_1");
 }
 
 TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
