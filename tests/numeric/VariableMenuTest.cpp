@@ -128,7 +128,7 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
       [](CNumericDialog& d) {
         // A field without variables shows the platform's own edit menu.
         OpenContextMenu(d.m_integer, Keys(VK_ESCAPE));
-        EXPECT_EQ(1, d.m_integer.m_nMenusShown);
+        ASSERT_NE("", d.m_integer.m_strMenu) << "no menu shown";
         EXPECT_EQ(std::string::npos, d.m_integer.m_strMenu.find("<length>")) << d.m_integer.m_strMenu;
       },
       [](CNumericDialog& d) {
