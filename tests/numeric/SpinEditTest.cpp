@@ -85,8 +85,9 @@ TEST(SpinEdit, EnterAndFocusLossAcceptOrRefuseWithTheRangeMessageOrBeep)
   });
 }
 
-// The value shown over the user's text keeps the caret where the user had it.
-TEST(SpinEdit, ShowingAValueKeepsTheCaretWhereTheUserHadIt)
+// The value shown over the user's text keeps the caret where the user had it; the field's data
+// exchange validates on save and shows the value on load.
+TEST(SpinEdit, ShownValueKeepsTheCaretAndDataExchangeValidatesOnSaveAndShowsOnLoad)
 {
   struct SCase
   {
@@ -103,6 +104,8 @@ TEST(SpinEdit, ShowingAValueKeepsTheCaretWhereTheUserHadIt)
       {"12", {0, -1}, 3, 12.0, {0, 6}},   // all selected stays all selected
   };
   CNumericDialog dlg;
+  dlg.m_integer.SetRange(1, 9);
+  dlg.m_integer.SetValue(4);
   dlg.Run({
       [](CNumericDialog& d) {
         CTestField<CDoubleEdit>& field = d.m_double;
@@ -121,17 +124,8 @@ TEST(SpinEdit, ShowingAValueKeepsTheCaretWhereTheUserHadIt)
         field.SetEmpty(false);
         field.DisplayValue();
         EXPECT_EQ("4.500", TextOf(field));
-      },
-  });
-}
 
-TEST(SpinEdit, DataExchangeValidatesOnSaveAndShowsTheValueOnLoad)
-{
-  CNumericDialog dlg;
-  dlg.m_integer.SetRange(1, 9);
-  dlg.m_integer.SetValue(4);
-  dlg.Run({
-      [](CNumericDialog& d) {
+        // Next, the integer field's data exchange.
         EXPECT_EQ("4", TextOf(d.m_integer)) << "loaded by the dialog's first exchange";
         RetypeText(d.m_integer, "12");
       },
