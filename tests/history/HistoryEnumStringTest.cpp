@@ -77,7 +77,7 @@ TEST(HistoryEnumString, CountsInterfacesAndDeletionAtZero)
   EXPECT_TRUE(bDeleted);
 }
 
-TEST(HistoryEnumString, NextSkipResetAndCloneWalkTheEntriesNewestFirst)
+TEST(HistoryEnumString, NextSkipResetCloneAndUpdateWalkTheEntriesNewestFirst)
 {
   CEnteredHistory history;
   FillHistory(history);
@@ -112,22 +112,16 @@ TEST(HistoryEnumString, NextSkipResetAndCloneWalkTheEntriesNewestFirst)
   EXPECT_EQ(S_OK, enumString.Skip(4));
   EXPECT_EQ(Strings({L"c", L"b"}), NextStrings(enumString, 2, S_OK));
 
-  CHistoryEnumString empty(nullptr);
-  EXPECT_EQ(Strings(), NextStrings(empty, 3, S_FALSE));
-  EXPECT_EQ(S_FALSE, empty.Skip(1));
-}
-
-TEST(HistoryEnumString, UpdateHistoryStartsAgainAndStringsComeFromTheAnsiCodePage)
-{
-  CEnteredHistory first;
-  FillHistory(first);
+  // Another history starts the walk again; strings come from the ANSI code page.
   CEnteredHistory second;
   second.Add(cp932("部品 No.5").c_str(), CTime(100));
   second.Add(cp932("ｶﾀｶﾅ表示").c_str(), CTime(200));
-  CHistoryEnumString enumString(&first);
-  enumString.Skip(2);
   enumString.UpdateHistory(&second);
   EXPECT_EQ(Strings({L"ｶﾀｶﾅ表示", L"部品 No.5"}), NextStrings(enumString, 3, S_FALSE));
   enumString.UpdateHistory(nullptr);
   EXPECT_EQ(Strings(), NextStrings(enumString, 1, S_FALSE));
+
+  CHistoryEnumString empty(nullptr);
+  EXPECT_EQ(Strings(), NextStrings(empty, 3, S_FALSE));
+  EXPECT_EQ(S_FALSE, empty.Skip(1));
 }
