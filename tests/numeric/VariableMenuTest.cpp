@@ -122,7 +122,7 @@ const char kVariableSubmenus[] =
     "*G10:33009 - *<select>:33102 *<add>:33112]";
 }
 
-TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEachKind)
+TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActListsTenVariablesOfEachKindAndInsertsTheChosenOne)
 {
   m_dlg.Run({
       [](CNumericDialog& d) {
@@ -157,14 +157,8 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActAndListsTenVariablesOfEac
         OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
         EXPECT_EQ(std::string("*32789 - *32790 *32791 *32792~ *32793 - *32781~ - ") + kVariableSubmenus,
                   d.m_double.m_strMenu);
-      },
-  });
-}
 
-TEST_F(VariableFieldTest, ChosenVariableReplacesTheSelectionThenExpressionAndValueShowInTurn)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) {
+        // Next, a variable chosen from the menu.
         d.m_double.SetWindowText("1+X");
         d.m_double.SetSel(2, 3);
         // The length submenu by its mnemonic, then its second line.
