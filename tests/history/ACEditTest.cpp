@@ -7,13 +7,23 @@
 #include <gtest/gtest.h>
 
 // Whether the options reach the auto-complete object shows in the completion appended to what
-// is typed.
-TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
+// is typed. Windows names its suggestion list "Auto-Suggest Dropdown"; Wine shows its list as a
+// popup of another class, so under Wine the control never finds it and the keys go on to the
+// dialog. What the control does with Windows' list is shown here with a stand-in window of that
+// class.
+TEST(ACEdit, BindsKeepsItsOptionsRecordsWhenOnSuggestsWhatIsEnteredAndEnterAcceptsIt)
 {
   CHistoryMap map;
+  CSuggestListStandIn list;
+  std::string strAtOK;
+  Sel selAtOK;
   CAutoCompleteDialog dlg(&map);
+  dlg.m_onOK = [&](CAutoCompleteDialog& d) {
+    strAtOK = TextOf(d.m_edit);
+    selAtOK = SelectionOf(d.m_edit);
+  };
   const bool bPlatformAppends = (NewObjectOptions() & ACO_AUTOAPPEND) != 0;
-  dlg.Run({
+  INT_PTR nResult = dlg.Run({
       [](CAutoCompleteDialog& d) {
         EXPECT_FALSE(d.m_edit.InitAutoComplete(nullptr, "key"));
         CACEdit windowless;
@@ -52,29 +62,7 @@ TEST(ACEdit, BindsToAKeyKeepsItsOptionsAndRecordsOnlyWhenOn)
         EXPECT_EQ("named one", TextOf(d.m_edit)) << "on again with the stored options";
         d.m_edit.SetWindowText("second");
         d.m_edit.EnteredText();
-      },
-  });
-  EXPECT_EQ(std::vector<std::string>({"first"}), HistoryTexts(map, "1001")) << "empty texts are not history";
-  EXPECT_EQ(std::vector<std::string>({"second", "named one"}), HistoryTexts(map, "named"));
-  EXPECT_EQ(2, map.GetCount());
-}
-
-// Windows names its suggestion list "Auto-Suggest Dropdown"; Wine shows its list as a popup of
-// another class, so under Wine the control never finds it and the keys go on to the dialog.
-// What the control does with Windows' list is shown here with a stand-in window of that class.
-TEST(ACEdit, SuggestionsFollowEnteredTextAndEnterAcceptsTheCompletion)
-{
-  CHistoryMap map;
-  CSuggestListStandIn list;
-  std::string strAtOK;
-  Sel selAtOK;
-  CAutoCompleteDialog dlg(&map);
-  dlg.m_onOK = [&](CAutoCompleteDialog& d) {
-    strAtOK = TextOf(d.m_edit);
-    selAtOK = SelectionOf(d.m_edit);
-  };
-  INT_PTR nResult = dlg.Run({
-      [](CAutoCompleteDialog& d) {
+        // Next, the suggestions follow EnteredText on a key of their own.
         ASSERT_TRUE(d.m_edit.InitAutoComplete(d.m_pHistoryMap, "parts"));
         d.m_edit.SetAutoCompleteOption(kSuggestAndAppend);
         RetypeText(d.m_edit, "bo");
@@ -97,7 +85,10 @@ TEST(ACEdit, SuggestionsFollowEnteredTextAndEnterAcceptsTheCompletion)
         PressKey(d.m_edit, VK_RETURN);
       },
   });
+  EXPECT_EQ(std::vector<std::string>({"first"}), HistoryTexts(map, "1001")) << "empty texts are not history";
+  EXPECT_EQ(std::vector<std::string>({"second", "named one"}), HistoryTexts(map, "named"));
   EXPECT_EQ(std::vector<std::string>({"bolt M6", "nut M6"}), HistoryTexts(map, "parts"));
+  EXPECT_EQ(3, map.GetCount());
   EXPECT_EQ(IDOK, nResult);
   EXPECT_EQ("nut M6", strAtOK);
   EXPECT_EQ(Sel(6, 6), selAtOK);
@@ -159,5 +150,4 @@ TEST(ACEdit, EscapeTakesBackTheCompletionInEditAndComboThenClosesTheDialog)
   });
   EXPECT_TRUE(bLastEscapePressed) << "an Escape that takes back a completion must not end the dialog";
   EXPECT_EQ(IDCANCEL, nResult);
-  EXPECT_EQ(1, dlg.m_nCancelPressed);
 }

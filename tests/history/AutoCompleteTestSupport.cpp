@@ -20,7 +20,7 @@ CCommonControlsTestApp theApp("ZuntAutoCompleteTest", 0);
 }
 
 CAutoCompleteDialog::CAutoCompleteDialog(CHistoryMap* pHistoryMap)
-    : CScriptedDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap), m_nCancelPressed(0)
+    : CScriptedDialog(IDD_AUTOCOMPLETE_TEST), m_pHistoryMap(pHistoryMap)
 {}
 
 BOOL CAutoCompleteDialog::OnInitDialog()
@@ -42,12 +42,6 @@ void CAutoCompleteDialog::OnOK()
   if (m_onOK)
     m_onOK(*this);
   CDialog::OnOK();
-}
-
-void CAutoCompleteDialog::OnCancel()
-{
-  ++m_nCancelPressed;
-  CDialog::OnCancel();
 }
 
 CSuggestListStandIn::CSuggestListStandIn()

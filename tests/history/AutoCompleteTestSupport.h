@@ -34,13 +34,11 @@ public:
   CHistoryMap* m_pHistoryMap;
   // Runs when OK is pressed, before the dialog ends.
   Step m_onOK;
-  int m_nCancelPressed;
 
 protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
   void OnOK() override;
-  void OnCancel() override;
 };
 
 // Windows shows its suggestion list as a top-level window of class "Auto-Suggest Dropdown";

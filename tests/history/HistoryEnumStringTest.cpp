@@ -77,7 +77,7 @@ TEST(HistoryEnumString, CountsInterfacesAndDeletionAtZero)
   EXPECT_TRUE(bDeleted);
 }
 
-TEST(HistoryEnumString, NextSkipAndResetWalkTheEntriesNewestFirst)
+TEST(HistoryEnumString, NextSkipResetCloneAndUpdateWalkTheEntriesNewestFirst)
 {
   CEnteredHistory history;
   FillHistory(history);
@@ -93,6 +93,17 @@ TEST(HistoryEnumString, NextSkipAndResetWalkTheEntriesNewestFirst)
   EXPECT_EQ(S_OK, enumString.Next(1, rgelt, nullptr));
   EXPECT_EQ(Strings({L"c"}), TakeStrings(rgelt, 1));
 
+  // A clone starts at its original's position (here after "c"), then goes its own way.
+  EXPECT_EQ(E_POINTER, enumString.Clone(nullptr));
+  IEnumString* pClone = nullptr;
+  ASSERT_EQ(S_OK, enumString.Clone(&pClone));
+  EXPECT_EQ(Strings({L"b", L"a"}), NextStrings(*pClone, 2, S_OK));
+  EXPECT_EQ(Strings({L"b"}), NextStrings(enumString, 1, S_OK));
+  pClone->Reset();
+  EXPECT_EQ(Strings({L"c"}), NextStrings(*pClone, 1, S_OK));
+  // The clone came with the one reference its receiver owns.
+  EXPECT_EQ(0u, pClone->Release());
+
   // Skip right to the end is still the end; one further wraps to the most recent entry.
   enumString.Reset();
   EXPECT_EQ(S_OK, enumString.Skip(3));
@@ -101,40 +112,16 @@ TEST(HistoryEnumString, NextSkipAndResetWalkTheEntriesNewestFirst)
   EXPECT_EQ(S_OK, enumString.Skip(4));
   EXPECT_EQ(Strings({L"c", L"b"}), NextStrings(enumString, 2, S_OK));
 
-  CHistoryEnumString empty(nullptr);
-  EXPECT_EQ(Strings(), NextStrings(empty, 3, S_FALSE));
-  EXPECT_EQ(S_FALSE, empty.Skip(1));
-}
-
-TEST(HistoryEnumString, CloneKeepsHistoryAndPositionThenGoesItsOwnWay)
-{
-  CEnteredHistory history;
-  FillHistory(history);
-  CHistoryEnumString enumString(&history);
-  enumString.Skip(1);
-  EXPECT_EQ(E_POINTER, enumString.Clone(nullptr));
-  IEnumString* pClone = nullptr;
-  ASSERT_EQ(S_OK, enumString.Clone(&pClone));
-  EXPECT_EQ(Strings({L"b", L"a"}), NextStrings(*pClone, 2, S_OK));
-  EXPECT_EQ(Strings({L"b"}), NextStrings(enumString, 1, S_OK));
-  pClone->Reset();
-  EXPECT_EQ(Strings({L"c"}), NextStrings(*pClone, 1, S_OK));
-  EXPECT_EQ(Strings({L"a"}), NextStrings(enumString, 1, S_OK));
-  // The clone came with the one reference its receiver owns.
-  EXPECT_EQ(0u, pClone->Release());
-}
-
-TEST(HistoryEnumString, UpdateHistoryStartsAgainAndStringsComeFromTheAnsiCodePage)
-{
-  CEnteredHistory first;
-  FillHistory(first);
+  // Another history starts the walk again; strings come from the ANSI code page.
   CEnteredHistory second;
   second.Add(cp932("部品 No.5").c_str(), CTime(100));
   second.Add(cp932("ｶﾀｶﾅ表示").c_str(), CTime(200));
-  CHistoryEnumString enumString(&first);
-  enumString.Skip(2);
   enumString.UpdateHistory(&second);
   EXPECT_EQ(Strings({L"ｶﾀｶﾅ表示", L"部品 No.5"}), NextStrings(enumString, 3, S_FALSE));
   enumString.UpdateHistory(nullptr);
   EXPECT_EQ(Strings(), NextStrings(enumString, 1, S_FALSE));
+
+  CHistoryEnumString empty(nullptr);
+  EXPECT_EQ(Strings(), NextStrings(empty, 3, S_FALSE));
+  EXPECT_EQ(S_FALSE, empty.Skip(1));
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace
 {
 
@@ -84,7 +86,7 @@ protected:
   const std::string m_longText = std::string(299, 'L') + "!";
 };
 
-TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBack)
+TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBackIntoEmptyAndFilledMaps)
 {
   CHistoryMap map;
   fillSample(map, m_longText);
@@ -100,27 +102,18 @@ TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBack)
   fileOrder.SetAt("a", m_longText.c_str(), CTime(kT3));
   fileOrder.SetAt("b", "x", CTime(kT1));
   EXPECT_EQ(Describe(loaded), Describe(fileOrder));
-}
 
-TEST_F(HistoryFile, LoadIntoAFilledMapReplacesTheKeysOfTheFile)
-{
-  CHistoryMap source;
-  source.SetAt("k", "from file", CTime(kT1));
-  source.SetAt("new", "n", CTime(kT1));
-  const std::string path = m_folder.Path("part.his");
-  ASSERT_TRUE(source.Save(path.c_str()));
-
-  CHistoryMap map;
-  map.SetAt("k", "in memory", CTime(kT2));
-  map.SetAt("k", "second", CTime(kT2));
-  map.SetAt("kept", "x", CTime(kT2));
-  const CEnteredHistory* pKept = map.Enumrate("kept");
-  const CEnteredHistory* pReplaced = map.Enumrate("k");
-  ASSERT_TRUE(map.Load(path.c_str()));
-  EXPECT_EQ(map.GetCount(), 3);
-  EXPECT_EQ(map.Enumrate("kept"), pKept);
-  ASSERT_EQ(map.Enumrate("k"), pReplaced) << "the entries change, not the object controls hold";
-  EXPECT_EQ(Describe(*pReplaced), Describe(*source.Enumrate("k")));
+  // Loading into a filled map replaces the entries of the file's keys and keeps the others.
+  CHistoryMap filled;
+  filled.SetAt("a", "in memory", CTime(kT2));
+  filled.SetAt("kept", "x", CTime(kT2));
+  const CEnteredHistory* pKept = filled.Enumrate("kept");
+  const CEnteredHistory* pReplaced = filled.Enumrate("a");
+  ASSERT_TRUE(filled.Load(path.c_str()));
+  EXPECT_EQ(filled.GetCount(), 4);
+  EXPECT_EQ(filled.Enumrate("kept"), pKept);
+  ASSERT_EQ(filled.Enumrate("a"), pReplaced) << "the entries change, not the object controls hold";
+  EXPECT_EQ(Describe(*pReplaced), Describe(*loaded.Enumrate("a")));
 }
 
 // Every cut of a good file, and good files with one field spoiled, raise the archive exception
@@ -200,8 +193,10 @@ TEST_F(HistoryFile, SaveAndLoadMakeTheMissingFoldersOfThePath)
   EXPECT_FALSE(Exists("\\zunt-history-no-such-folder"));
 
   // Relative paths start in the current folder.
-  CCurrentFolder current(m_folder.Path());
-  ASSERT_TRUE(map.Save("rel\\there.his"));
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(m_folder.Path());
+  EXPECT_TRUE(map.Save("rel\\there.his"));
+  std::filesystem::current_path(previous);
   EXPECT_TRUE(Exists(m_folder.Path("rel\\there.his")));
 }
 

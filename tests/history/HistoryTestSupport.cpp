@@ -74,13 +74,6 @@ std::string CScratchFolder::Path(const char* pszRelative) const
   return pszRelative ? m_root + "\\" + pszRelative : m_root;
 }
 
-CCurrentFolder::CCurrentFolder(const std::string& folder) : m_previous(std::filesystem::current_path().string())
-{
-  std::filesystem::current_path(folder);
-}
-
-CCurrentFolder::~CCurrentFolder() { std::filesystem::current_path(m_previous); }
-
 std::string DebugOutputOf(const std::function<void()>& code)
 {
   g_debugOutput.clear();

@@ -22,17 +22,6 @@ private:
   std::string m_root;
 };
 
-// Makes the scratch folder the current one while it lives.
-class CCurrentFolder
-{
-public:
-  explicit CCurrentFolder(const std::string& folder);
-  ~CCurrentFolder();
-
-private:
-  std::string m_previous;
-};
-
 // What the code wrote with OutputDebugStringA while it ran.
 std::string DebugOutputOf(const std::function<void()>& code);
 

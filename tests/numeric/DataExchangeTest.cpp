@@ -20,7 +20,7 @@ bool Exchange(CNumericDialog& dlg, BOOL bSave, const std::function<void(CDataExc
 }
 }
 
-TEST(DataExchange, TextWithFormatReadsOneNumberAndSetsTheTextOnlyWhenItDiffers)
+TEST(DataExchange, FormattedTextComboItemDataAndCustomChecks)
 {
   struct SCase
   {
@@ -78,14 +78,9 @@ TEST(DataExchange, TextWithFormatReadsOneNumberAndSetsTheTextOnlyWhenItDiffers)
         ASSERT_TRUE(Exchange(d, FALSE, loadLong));
         EXPECT_FALSE(pEdit->SendMessage(EM_GETMODIFY));
       },
-  });
-}
-
-TEST(DataExchange, ComboBoxItemDataAndCustomChecksWithTheHostPrompt)
-{
-  CNumericDialog dlg;
-  dlg.Run({
+      // Next, the combo box selection by item data, and the custom checks with the host's prompt.
       [](CNumericDialog& d) {
+        TestApp().Reset();
         CComboBox* pCombo = static_cast<CComboBox*>(d.GetDlgItem(IDC_ITEMS));
         DWORD dwData = 20;
         auto exchange = [&](CDataExchange* pDX) { DDX_CBItemData(pDX, IDC_ITEMS, dwData); };

@@ -1,39 +1,32 @@
 // The real-number and integer fields: the Set convention (check, quiet), open bounds and the
-// zero ban, truncation, values shown as expressions, and spin steps that are refused whole.
+// zero ban, truncation, values shown as expressions, and the spin steps: clicks and arrow keys,
+// none while disabled, and steps that are refused whole.
 #include "NumericTestSupport.h"
 #include "../TextCodes.h"
 
 #include <gtest/gtest.h>
 
-namespace
+// The fields of these Set tests are never created: Set and the range tests need no window.
+TEST(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked)
 {
-// Fields that are never created: Set and the range tests need no window.
-class DoubleEditSet : public ::testing::Test
-{
-protected:
-  void SetUp() override { TestApp().Reset(); }
-  CTestField<CDoubleEdit> m_field;
-};
-}
+  TestApp().Reset();
+  CTestField<CDoubleEdit> field;
+  field.SetRange(0.0, 10.0);
+  field.SetNotEqualToMaxValue(true);
+  field.SetFigure(2);
 
-TEST_F(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked)
-{
-  m_field.SetRange(0.0, 10.0);
-  m_field.SetNotEqualToMaxValue(true);
-  m_field.SetFigure(2);
-
-  EXPECT_FALSE(m_field.Set(10.0, true, false));
+  EXPECT_FALSE(field.Set(10.0, true, false));
   ASSERT_EQ(1u, TestApp().m_messages.size());
   EXPECT_EQ(cp932("値は 0 ≦値＜ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
   EXPECT_EQ(UINT(MB_OK), TestApp().m_messages[0].nType);
-  EXPECT_TRUE(m_field.IsModified());
+  EXPECT_TRUE(field.IsModified());
 
-  EXPECT_FALSE(m_field.Set(10.0, true, true));
+  EXPECT_FALSE(field.Set(10.0, true, true));
   EXPECT_EQ(1u, TestApp().m_messages.size()) << "quiet";
 
-  EXPECT_TRUE(m_field.Set(10.0, false, false));
-  EXPECT_FALSE(m_field.IsModified());
-  EXPECT_EQ("10.00", std::string(m_field.GetValueString()));
+  EXPECT_TRUE(field.Set(10.0, false, false));
+  EXPECT_FALSE(field.IsModified());
+  EXPECT_EQ("10.00", std::string(field.GetValueString()));
 
   // The zero ban holds without bounds too, and is told all the same.
   CTestField<CDoubleEdit> unbounded;
@@ -44,23 +37,25 @@ TEST_F(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked
   EXPECT_TRUE(unbounded.Set(-0.5, true, false));
 }
 
-TEST_F(DoubleEditSet, ExpressionIsShownAndItsValueCheckedSilently)
+TEST(DoubleEditSet, ExpressionIsShownAndItsValueCheckedSilently)
 {
-  m_field.SetRange(0.0, 10.0);
-  m_field.SetValue(12.0, CString("A*3"));
-  EXPECT_DOUBLE_EQ(12.0, m_field.GetValue());
-  EXPECT_EQ("A*3", std::string(m_field.GetValueString()));
-  EXPECT_TRUE(m_field.IsNumExpression());
-  EXPECT_TRUE(m_field.IsModified()) << "out of range: the next validation tells";
+  TestApp().Reset();
+  CTestField<CDoubleEdit> field;
+  field.SetRange(0.0, 10.0);
+  field.SetValue(12.0, CString("A*3"));
+  EXPECT_DOUBLE_EQ(12.0, field.GetValue());
+  EXPECT_EQ("A*3", std::string(field.GetValueString()));
+  EXPECT_TRUE(field.IsNumExpression());
+  EXPECT_TRUE(field.IsModified()) << "out of range: the next validation tells";
   EXPECT_TRUE(TestApp().m_messages.empty());
 
-  m_field.SetValue(6.0, CString("A*3"));
-  EXPECT_FALSE(m_field.IsModified());
+  field.SetValue(6.0, CString("A*3"));
+  EXPECT_FALSE(field.IsModified());
 
-  m_field.SetFigure(1);
-  m_field.SetValue(2.0, CString());
-  EXPECT_EQ("2.0", std::string(m_field.GetValueString()));
-  EXPECT_FALSE(m_field.IsNumExpression());
+  field.SetFigure(1);
+  field.SetValue(2.0, CString());
+  EXPECT_EQ("2.0", std::string(field.GetValueString()));
+  EXPECT_FALSE(field.IsNumExpression());
 }
 
 TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
@@ -87,18 +82,48 @@ TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
   EXPECT_EQ("N+1", std::string(field.GetValueString()));
 }
 
-TEST(SpinSteps, RefusedWholeAtTheRangeEndsAndOnNegativeIntegers)
+TEST(SpinSteps, ClicksAndArrowsStepUnlessDisabledAndARefusedStepIsRefusedWhole)
 {
   CNumericDialog dlg;
   dlg.m_double.SetCreateSpinButtonCtrl(true);
   dlg.m_double.SetFigure(1);
   dlg.m_double.SetRange(0.0, 10.0);
-  dlg.m_double.SetValue(10.0);
+  dlg.m_double.SetSpinInc(0.5);
+  dlg.m_double.SetValue(8.0);
   dlg.m_integer.SetCreateSpinButtonCtrl(true);
   dlg.m_integer.SetSpinInc(5);
   dlg.m_integer.SetValue(3);
   dlg.Run({
-      [](CNumericDialog& d) { ClickSpin(d.m_double, true); },
+      [](CNumericDialog& d) {
+        d.m_double.ShowWindow(SW_HIDE);
+        EXPECT_FALSE(d.m_double.GetSpinButtonCtrl()->IsWindowVisible()) << "hidden with its field";
+        d.m_double.ShowWindow(SW_SHOW);
+        ClickSpin(d.m_double, true);
+        ClickSpin(d.m_double, false);
+        ClickSpin(d.m_double, false);
+        PressKey(d.m_double, VK_UP);
+        PressKey(d.m_double, VK_DOWN);
+        PressKey(d.m_double, VK_DOWN);
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("7.0", TextOf(d.m_double)) << "three steps up, four down";
+        d.m_double.EnableWindow(FALSE);
+        EXPECT_FALSE(d.m_double.GetSpinButtonCtrl()->IsWindowEnabled()) << "disabled with its field";
+        ClickSpin(d.m_double, true);
+      },
+      [](CNumericDialog& d) {
+        d.m_double.EnableWindow(TRUE);
+        d.EnableWindow(FALSE);
+        ClickSpin(d.m_double, true);
+      },
+      [](CNumericDialog& d) {
+        d.EnableWindow(TRUE);
+        EXPECT_EQ("7.0", TextOf(d.m_double)) << "a disabled field or parent does not step";
+        // From here on the steps are a whole unit.
+        d.m_double.SetSpinInc(1.0);
+        d.m_double.SetValue(10.0);
+        ClickSpin(d.m_double, true);
+      },
       [](CNumericDialog& d) {
         EXPECT_EQ(1, TestApp().m_nBeeps);
         EXPECT_EQ("10.0", TextOf(d.m_double));

@@ -64,7 +64,6 @@ public:
   KeySequence m_keys;
   std::vector<std::pair<std::string, std::string>> m_menuTags;
   std::string m_strMenu;
-  int m_nMenusShown = 0;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -75,7 +74,6 @@ protected:
     if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !m_bMenuSeen)
     {
       m_bMenuSeen = true;
-      ++m_nMenusShown;
       HWND hMenuWnd = reinterpret_cast<HWND>(lParam);
       m_strMenu = DescribeMenu(reinterpret_cast<HMENU>(::SendMessage(hMenuWnd, MN_GETHMENU, 0, 0)), m_menuTags);
       for (const SKeyMessage& key : m_menuKeys)
