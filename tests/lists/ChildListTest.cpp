@@ -272,7 +272,7 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
   EXPECT_EQ(-1, m_list.GetIndexItem(nullptr));
 }
 
-TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooks)
+TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheListViewOut)
 {
   Fill();
   m_parent.SetFocus();
@@ -295,11 +295,8 @@ TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooks)
   Click(m_list, WM_RBUTTONDBLCLK, CellPoint(3, 2));
   EXPECT_EQ((std::vector<std::string>{"L b 1", "L b 1", "L b 2", "L b 0", "R b 2", "LL c 1", "RR d 2"}),
             m_list.m_calls);
-}
 
-TEST_F(ChildListTest, AHandledClickKeepsTheListViewOutAndEmptySpaceChangesNothing)
-{
-  Fill();
+  // A handled click keeps the list view out; a click on empty space changes nothing.
   Select(0);
   Select(1);
   m_list.m_nAnswer = 1;
@@ -395,7 +392,7 @@ TEST_F(ChildListTest, AColumnHeadClickNamesTheColumnAndTheModifierKeys)
   EXPECT_EQ("Note shift-OFF ctrl-OFF", boxes.m_boxes[1].text);
 }
 
-TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlighted)
+TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlightedThroughOneBitmap)
 {
   Fill();
   CRect rcItem;
@@ -424,11 +421,8 @@ TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlighted)
   ASSERT_GE(rcItem.top, 12);
   EXPECT_GE(dragged.LeftmostNot(CRect(0, 0, rcItem.right, rcItem.top), dragged.Background()), 0);
   EXPECT_EQ(-1, dragged.LeftmostNot(CRect(20, 0, rcItem.right, rcItem.top), dragged.Background()));
-}
 
-TEST_F(ChildListTest, PaintingGoesThroughOneBitmapWithoutErasing)
-{
-  Fill();
+  // The list paints through one bitmap, without erasing.
   Select(1);
   CPixelCanvas erased(400, 200);
   EXPECT_TRUE(m_list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));
