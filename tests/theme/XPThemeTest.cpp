@@ -65,14 +65,15 @@ TEST(XPTheme, AFailedLoadIsRetriedOnlyAfterReleaseAndReleaseResolvesAfresh)
   EXPECT_NE(reinterpret_cast<void*>(::GetProcAddress(CXPTheme::m_hThemeDll, "IsAppThemed")), CXPTheme::m_pIsAppThemed);
 }
 
-TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)
+TEST(XPTheme, ActiveThemeDrawsHandsBackMultiByteRecordsWithinTheirSizeAndClosesHandlesOnce)
 {
   if (!CXPTheme::IsActive())
     GTEST_SKIP() << "no visual styles on this system";
   CXPTheme theme(nullptr, L"Button");
   ASSERT_TRUE(theme.IsAvailable());
   CPixelCanvas canvas(40, 24);
-  EXPECT_EQ(S_OK, theme.DrawBackground(canvas.DC().GetSafeHdc(), BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
+  HDC hDC = canvas.DC().GetSafeHdc();
+  EXPECT_EQ(S_OK, theme.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
   EXPECT_LT(canvas.CountColour(kFace, kUntouched), 40 * 24 / 2);
 
   // The DLL fills wide records; the wrapper must not write past the multi-byte ones.
@@ -86,28 +87,21 @@ TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)
   SGuarded<TEXTMETRICA> guardedMetrics;
   guardedMetrics.record.tmHeight = -1;
   CXPTheme text(nullptr, L"TextStyle");
-  const HRESULT hr = text.GetTextMetricsA(canvas.DC().GetSafeHdc(), TEXT_BODYTEXT, 0, &guardedMetrics.record);
+  const HRESULT hr = text.GetTextMetricsA(hDC, TEXT_BODYTEXT, 0, &guardedMetrics.record);
   EXPECT_EQ(0xA5A5A5A5u, guardedMetrics.dwGuard);
   EXPECT_EQ(SUCCEEDED(hr), guardedMetrics.record.tmHeight > 0) << "a failed call wrote the metrics";
-}
 
-TEST(XPTheme, HandlesAreClosedOnceWhateverHoldsThem)
-{
-  if (!CXPTheme::IsActive())
-    GTEST_SKIP() << "no visual styles on this system";
-  CPixelCanvas canvas(40, 24);
-  HDC hDC = canvas.DC().GetSafeHdc();
-  CXPTheme owner(nullptr, L"Button");
+  // Handles are closed once, whatever holds them.
   {
-    CXPTheme copy(owner);
+    CXPTheme copy(theme);
     CXPTheme assigned;
     assigned = copy;
-    EXPECT_EQ(static_cast<void*>(owner), static_cast<void*>(assigned));
+    EXPECT_EQ(static_cast<void*>(theme), static_cast<void*>(assigned));
   }
-  // The copies are gone; the owner's theme still draws.
-  EXPECT_EQ(S_OK, owner.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
-  void* hTheme = owner.Detach();
-  EXPECT_TRUE(!owner);
+  // The copies are gone; the theme still draws.
+  EXPECT_EQ(S_OK, theme.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
+  void* hTheme = theme.Detach();
+  EXPECT_TRUE(!theme);
   {
     CXPTheme borrower;
     borrower.Attach(hTheme);
