@@ -15,26 +15,14 @@
 namespace
 {
 
-TEST(ValueWork, DefaultsAcceptEveryFiniteValueAndTheFigureIsClamped)
+TEST(ValueWork, RangeCheckAcceptsEveryFiniteValueByDefaultAndHonoursOpenBoundsAndTheZeroBan)
 {
   CValueWork value;
-  EXPECT_EQ(value.SetValue(2.5), "2.500000") << "six decimals";
-  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_MM);
-  EXPECT_EQ(value.GetAngCheckType(), ANGLE_UNIT_DEG);
   for (double d : {-DBL_MAX, -1.0, 0.0, 1e-300, DBL_MAX})
     EXPECT_TRUE(value.checkRange(d)) << d;
   for (int n : {INT_MIN, 0, INT_MAX})
     EXPECT_TRUE(value.checkRange(n)) << n;
 
-  value.SetFigure(15);
-  EXPECT_EQ(value.GetFigure(), 10);
-  value.SetFigure(-1);
-  EXPECT_EQ(value.SetValue(2.5), "3");
-}
-
-TEST(ValueWork, RangeCheckHonoursOpenBoundsAndTheZeroBan)
-{
-  CValueWork value;
   value.SetRange(0.0, 10.0);
   EXPECT_TRUE(value.checkRange(0.0));
   EXPECT_TRUE(value.checkRange(10.0));
@@ -58,9 +46,15 @@ TEST(ValueWork, RangeCheckHonoursOpenBoundsAndTheZeroBan)
   EXPECT_TRUE(value.checkRange(5));
 }
 
-TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRange)
+TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRangeToTheClampedFigure)
 {
   CValueWork value;
+  EXPECT_EQ(value.SetValue(2.5), "2.500000") << "six decimals by default";
+  value.SetFigure(15);
+  EXPECT_EQ(value.GetFigure(), 10);
+  value.SetFigure(-1);
+  EXPECT_EQ(value.SetValue(2.5), "3");
+
   value.SetFigure(2);
   value.SetRange(0.0, 10.0);
   EXPECT_EQ(value.SetValue(9.996), "10.00");
@@ -235,6 +229,8 @@ TEST(ValueWork, FixedTextsStandInForMissingStrings)
 TEST(ValueWork, UnitNamesAndStripping)
 {
   CValueWork value;
+  EXPECT_EQ(value.GetLenCheckType(), LENGTH_UNIT_MM);
+  EXPECT_EQ(value.GetAngCheckType(), ANGLE_UNIT_DEG);
   const char* lengthNames[] = {"mm", "cm", "m", "in", "fe", "ya"};
   for (int i = 0; i < LENGTH_UNIT_COUNT; ++i)
     EXPECT_EQ(value.GetUnitString(ELengthUnitType(i)), lengthNames[i]);
