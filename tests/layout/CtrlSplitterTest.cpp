@@ -132,7 +132,7 @@ TEST_F(CtrlSplitterTest, WithoutAKindOrAParentNothingIsLaidOut)
   ExpectPanes(CRect(0, 0, 50, 20), CRect(0, 0, 50, 20), __LINE__);
 }
 
-TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfTheEdges)
+TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfTheEdgesUnlessItIsFixed)
 {
   CreateSplitter(CTRLSPLITTER_VERT, 100);
   EXPECT_NE(m_splitter.GetStyle() & SS_NOTIFY, 0u) << "the static receives the mouse";
@@ -155,20 +155,17 @@ TEST_F(CtrlSplitterTest, DraggingTheBarMovesThePanesOnReleaseWithinOnePixelOfThe
   EXPECT_EQ(m_splitter.GetSplitterPos(), 1 - 2);
   Drag(CPoint(1, 50), CPoint(900, 50));
   EXPECT_EQ(m_splitter.GetSplitterPos(), 299 - 2);
-}
 
-TEST_F(CtrlSplitterTest, AFixedBarCannotBeDragged)
-{
-  CreateSplitter(CTRLSPLITTER_VERT, 100);
+  // A fixed bar cannot be dragged.
   m_splitter.FixSplitBar(true);
   HCURSOR hArrow = ::LoadCursor(nullptr, IDC_ARROW);
   ::SetCursor(hArrow);
-  Mouse(WM_LBUTTONDOWN, 102, 50);
+  Mouse(WM_LBUTTONDOWN, 299, 50);
   EXPECT_EQ(::GetCapture(), nullptr);
   Mouse(WM_MOUSEMOVE, 150, 50);
   EXPECT_EQ(::GetCursor(), hArrow);
   Mouse(WM_LBUTTONUP, 150, 50);
-  EXPECT_EQ(m_splitter.GetSplitterPos(), 100);
+  EXPECT_EQ(m_splitter.GetSplitterPos(), 299 - 2);
 }
 
 // The bar is inverted over the parent 4 wide from the bar position and moves with the mouse.

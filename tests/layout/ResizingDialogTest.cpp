@@ -126,15 +126,15 @@ class ResizingDialogTest : public ::testing::Test
 {
 protected:
   void SetUp() override { TestApp().ResetProfile(); }
-  void TearDown() override { TestApp().ResetProfile(); }
 };
 }
 
-TEST_F(ResizingDialogTest, ControlsFollowTheirAnchorRules)
+TEST_F(ResizingDialogTest, ControlsFollowTheirAnchorRulesAboveTheCreationSizeAndTheGripSizesFromTheCorner)
 {
   CResizingDialog dlg(IDD_RESIZING_TEST);
   AnchorRects(dlg, true);
   ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
+  const CSize created = WindowSize(dlg);
   ExpectAnchorCases(dlg);
 
   // Halves are rounded toward zero, both ways: 7 moves a centred control by 3, -7 back by 3.
@@ -144,14 +144,8 @@ TEST_F(ResizingDialogTest, ControlsFollowTheirAnchorRules)
   EXPECT_EQ(RectInParent(*pCentred).left, rcCentred.left + 3);
   Grow(dlg, -7, 0);
   EXPECT_EQ(RectInParent(*pCentred).left, rcCentred.left);
-  dlg.DestroyWindow();
-}
 
-TEST_F(ResizingDialogTest, TheCreationSizeIsTheMinimumAndTheGripSizesFromTheCorner)
-{
-  CResizingDialog dlg(IDD_RESIZING_TEST);
-  ASSERT_TRUE(dlg.Create(IDD_RESIZING_TEST));
-  const CSize created = WindowSize(dlg);
+  // The creation size is the minimum.
   Grow(dlg, -60, -50);
   EXPECT_EQ(WindowSize(dlg), created);
 

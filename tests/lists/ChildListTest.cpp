@@ -59,10 +59,20 @@ private:
 class ChildListTest : public CListTest
 {
 protected:
+  // Heads Name, Size, Note (shares 1, 1, 2: widths 100, 100, 200) and rows a, b, c, d carrying
+  // the host objects.
   void SetUp() override
   {
     ASSERT_TRUE(Create(m_list));
     m_list.SetFont(CFont::FromHandle(m_hFont));
+    SetHeads(m_list, {{"Name", 1}, {"Size", 1}, {"Note", 2}});
+    const char* names[] = {"a", "b", "c", "d"};
+    for (int i = 0; i < 4; ++i)
+    {
+      m_records[i] = new CCountedRecord({names[i], "10", "note"}, m_nDeleted, &m_objects[i]);
+      ASSERT_TRUE(m_list.AddColumnItemData(m_records[i]));
+    }
+    m_list.InitList();
   }
   // Destroyed as the list it is, not as a plain window.
   void TearDown() override { m_list.DestroyWindow(); }
@@ -80,19 +90,6 @@ protected:
       arrHead.Add(data);
     }
     EXPECT_TRUE(list.SetColumnHead(arrHead));
-  }
-  // Heads Name, Size, Note (shares 1, 1, 2: widths 100, 100, 200) and rows a, b, c, d carrying
-  // the host objects.
-  void Fill()
-  {
-    SetHeads(m_list, {{"Name", 1}, {"Size", 1}, {"Note", 2}});
-    const char* names[] = {"a", "b", "c", "d"};
-    for (int i = 0; i < 4; ++i)
-    {
-      m_records[i] = new CCountedRecord({names[i], "10", "note"}, m_nDeleted, &m_objects[i]);
-      ASSERT_TRUE(m_list.AddColumnItemData(m_records[i]));
-    }
-    m_list.InitList();
   }
   bool Selected(int nItem) const { return m_list.GetItemState(nItem, LVIS_SELECTED) != 0; }
   void Select(int nItem) { m_list.SetItemState(nItem, LVIS_SELECTED, LVIS_SELECTED); }
@@ -113,7 +110,6 @@ protected:
 TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
 {
   CCountedRecord shortRecord({"x", "y"}, m_nDeleted);
-  Fill();
   EXPECT_FALSE(m_list.AddColumnItemData(nullptr));
   EXPECT_FALSE(m_list.AddColumnItemData(&shortRecord)) << "two texts for three columns";
   EXPECT_FALSE(m_list.AddColumnItemData(m_records[1])) << "a record the list holds already";
@@ -145,7 +141,6 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
 
 TEST_F(ChildListTest, CopiesTakeTheTextsButNotTheHostObject)
 {
-  Fill();
   int nHost = 0, nDeleted = 0;
   CCountedRecord source({"p", "q"}, nDeleted, &nHost);
   CColumnItemData copy(source);
@@ -207,7 +202,6 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
 
 TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)
 {
-  Fill();
   m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   m_list.RemoveAllColumnItemData(false);
   EXPECT_EQ(4, m_nDeleted);
@@ -236,7 +230,6 @@ TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)
 
 TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
 {
-  Fill();
   m_records[2]->SetData(nullptr);
   Select(0);
   CArray<void*, void*> arrChosen;
@@ -272,9 +265,8 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
   EXPECT_EQ(-1, m_list.GetIndexItem(nullptr));
 }
 
-TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooks)
+TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheListViewOut)
 {
-  Fill();
   m_parent.SetFocus();
   // The first click selects the row; the hooks hear of the clicks after it.
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 1));
@@ -295,11 +287,8 @@ TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooks)
   Click(m_list, WM_RBUTTONDBLCLK, CellPoint(3, 2));
   EXPECT_EQ((std::vector<std::string>{"L b 1", "L b 1", "L b 2", "L b 0", "R b 2", "LL c 1", "RR d 2"}),
             m_list.m_calls);
-}
 
-TEST_F(ChildListTest, AHandledClickKeepsTheListViewOutAndEmptySpaceChangesNothing)
-{
-  Fill();
+  // A handled click keeps the list view out; a click on empty space changes nothing.
   Select(0);
   Select(1);
   m_list.m_nAnswer = 1;
@@ -323,7 +312,6 @@ TEST_F(ChildListTest, AHandledClickKeepsTheListViewOutAndEmptySpaceChangesNothin
 
 TEST_F(ChildListTest, TheContextMenuShowsTheEntriesAsTheirAttributesSay)
 {
-  Fill();
   CMenuLook look;
   m_list.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_list.m_hWnd), MAKELPARAM(50, 50));
   EXPECT_EQ(0u, CBmpMenu::original_drawmode) << "no entries: no menu";
@@ -364,7 +352,6 @@ TEST_F(ChildListTest, TheContextMenuShowsTheEntriesAsTheirAttributesSay)
 
 TEST_F(ChildListTest, AColumnHeadClickNamesTheColumnAndTheModifierKeys)
 {
-  Fill();
   CMessageBoxCatcher boxes;
   NMLISTVIEW notify = {};
   LRESULT lResult = 99;
@@ -395,9 +382,8 @@ TEST_F(ChildListTest, AColumnHeadClickNamesTheColumnAndTheModifierKeys)
   EXPECT_EQ("Note shift-OFF ctrl-OFF", boxes.m_boxes[1].text);
 }
 
-TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlighted)
+TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlightedThroughOneBitmap)
 {
-  Fill();
   CRect rcItem;
   m_list.GetItemRect(0, &rcItem, LVIR_BOUNDS);
   CEntryCanvas plain(rcItem.right, rcItem.bottom);
@@ -424,11 +410,8 @@ TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlighted)
   ASSERT_GE(rcItem.top, 12);
   EXPECT_GE(dragged.LeftmostNot(CRect(0, 0, rcItem.right, rcItem.top), dragged.Background()), 0);
   EXPECT_EQ(-1, dragged.LeftmostNot(CRect(20, 0, rcItem.right, rcItem.top), dragged.Background()));
-}
 
-TEST_F(ChildListTest, PaintingGoesThroughOneBitmapWithoutErasing)
-{
-  Fill();
+  // The list paints through one bitmap, without erasing.
   Select(1);
   CPixelCanvas erased(400, 200);
   EXPECT_TRUE(m_list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));

@@ -55,64 +55,61 @@ protected:
     m_combo.SetFont(CFont::FromHandle(m_hFont));
   }
   void Add(CColorItem* pItem) { m_combo.SetItemDataPtr(m_combo.InsertString(-1, ""), pItem); }
+  // Draws an entry into the canvas, cleared first.
+  void Draw(const CColorItem* pItem, UINT nState, UINT nAction = ODA_DRAWENTIRE, int nItem = 0)
+  {
+    m_canvas.Fill(m_canvas.Background());
+    DrawEntry(m_combo, m_canvas, nItem, pItem, kEntry, nAction, nState);
+  }
 
   CColorComboBox m_combo;
   CColorItem m_red{10, kRed, "Red"};
+  CEntryCanvas m_canvas{200, 16};
 };
 }
 
 TEST_F(ColorComboTest, DrawsTheSwatchAndNameAndRedrawsTheSelection)
 {
-  CEntryCanvas plain(200, 16);
-  DrawEntry(m_combo, plain, 0, &m_red, kEntry, ODA_DRAWENTIRE, 0);
-  ExpectSwatch(plain, kSwatch, RGB(0, 0, 0), kRed);
-  EXPECT_EQ(plain.Background(), plain.Pixel(1, 8)) << "the first pass fills no background";
-  const int nNameLeft = plain.LeftmostOf(kEntry, kInk);
-  EXPECT_NEAR(nNameLeft, 38, 1);
+  Draw(&m_red, 0);
+  ExpectSwatch(m_canvas, kSwatch, RGB(0, 0, 0), kRed);
+  EXPECT_EQ(m_canvas.Background(), m_canvas.Pixel(1, 8)) << "the first pass fills no background";
+  EXPECT_NEAR(m_canvas.LeftmostOf(kEntry, kInk), 38, 1);
 
-  CEntryCanvas selected(200, 16);
-  DrawEntry(m_combo, selected, 0, &m_red, kEntry, ODA_DRAWENTIRE, ODS_SELECTED);
-  EXPECT_EQ(Sys(COLOR_HIGHLIGHT), selected.Pixel(199, 15));
-  ExpectSwatch(selected, kSwatch, Sys(COLOR_HIGHLIGHTTEXT), kRed);
-  EXPECT_GT(selected.CountColour(CRect(37, 0, 200, 16), Sys(COLOR_HIGHLIGHTTEXT)), 0);
+  Draw(&m_red, ODS_SELECTED);
+  EXPECT_EQ(Sys(COLOR_HIGHLIGHT), m_canvas.Pixel(199, 15));
+  ExpectSwatch(m_canvas, kSwatch, Sys(COLOR_HIGHLIGHTTEXT), kRed);
+  EXPECT_GT(m_canvas.CountColour(CRect(37, 0, 200, 16), Sys(COLOR_HIGHLIGHTTEXT)), 0);
 
-  CEntryCanvas deselected(200, 16);
-  DrawEntry(m_combo, deselected, 0, &m_red, kEntry, ODA_SELECT, 0);
-  EXPECT_EQ(Sys(COLOR_WINDOW), deselected.Pixel(1, 8));
-  ExpectSwatch(deselected, kSwatch, Sys(COLOR_WINDOWTEXT), kRed);
+  Draw(&m_red, 0, ODA_SELECT);
+  EXPECT_EQ(Sys(COLOR_WINDOW), m_canvas.Pixel(1, 8));
+  ExpectSwatch(m_canvas, kSwatch, Sys(COLOR_WINDOWTEXT), kRed);
 
   // A text-only record: no swatch, the text from 2 pixels; no record: nothing at all.
   CColorItem text(1, CColorItem::NO_COLOR, "(none)");
-  CEntryCanvas textOnly(200, 16);
-  DrawEntry(m_combo, textOnly, 0, &text, kEntry, ODA_DRAWENTIRE, 0);
-  const int nTextLeft = textOnly.LeftmostNot(kEntry, textOnly.Background());
-  EXPECT_NEAR(nTextLeft, 3, 1);
-  EXPECT_EQ(0, textOnly.CountColour(kEntry, RGB(0, 0, 0)) + textOnly.CountColour(kEntry, RGB(255, 255, 255)));
-  CEntryCanvas none(200, 16);
-  DrawEntry(m_combo, none, 0, nullptr, kEntry, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS);
-  EXPECT_EQ(-1, none.LeftmostNot(kEntry, none.Background()));
+  Draw(&text, 0);
+  EXPECT_NEAR(m_canvas.LeftmostNot(kEntry, m_canvas.Background()), 3, 1);
+  EXPECT_EQ(0, m_canvas.CountColour(kEntry, RGB(0, 0, 0)) + m_canvas.CountColour(kEntry, RGB(255, 255, 255)));
+  Draw(nullptr, ODS_SELECTED | ODS_FOCUS);
+  EXPECT_EQ(-1, m_canvas.LeftmostNot(kEntry, m_canvas.Background()));
 }
 
 TEST_F(ColorComboTest, FocusRectangleOnlyWithTheKeyboardFocusOrForTheEmptyEntry)
 {
   m_parent.SetFocus();
-  CEntryCanvas unfocused(200, 16);
-  DrawEntry(m_combo, unfocused, 0, &m_red, kEntry, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS);
-  EXPECT_EQ(16, unfocused.CountColour(CRect(0, 0, 1, 16), Sys(COLOR_HIGHLIGHT)));
+  Draw(&m_red, ODS_SELECTED | ODS_FOCUS);
+  EXPECT_EQ(16, m_canvas.CountColour(CRect(0, 0, 1, 16), Sys(COLOR_HIGHLIGHT)));
 
   m_combo.SetFocus();
-  CEntryCanvas focused(200, 16);
-  DrawEntry(m_combo, focused, 0, &m_red, kEntry, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS);
-  const int nEdge = focused.CountColour(CRect(0, 0, 1, 16), Sys(COLOR_HIGHLIGHT));
+  Draw(&m_red, ODS_SELECTED | ODS_FOCUS);
+  const int nEdge = m_canvas.CountColour(CRect(0, 0, 1, 16), Sys(COLOR_HIGHLIGHT));
   EXPECT_GT(nEdge, 0) << "a dotted line inverts the edge";
   EXPECT_LT(nEdge, 16);
 
   for (UINT nState : {UINT(ODS_FOCUS), 0u})
   {
-    CEntryCanvas empty(200, 16);
-    DrawEntry(m_combo, empty, -1, nullptr, kEntry, ODA_DRAWENTIRE, nState);
-    EXPECT_EQ(nState != 0, empty.CountColour(CRect(0, 0, 200, 1), empty.Background()) < 200) << nState;
-    EXPECT_EQ(empty.Background(), empty.Pixel(5, 8));
+    Draw(nullptr, nState, ODA_DRAWENTIRE, -1);
+    EXPECT_EQ(nState != 0, m_canvas.CountColour(CRect(0, 0, 200, 1), m_canvas.Background()) < 200) << nState;
+    EXPECT_EQ(m_canvas.Background(), m_canvas.Pixel(5, 8));
   }
 }
 
@@ -180,10 +177,20 @@ TEST_F(ColorListBoxTest, SortsByTheRecordsIndex)
   EXPECT_EQ((std::vector<int>{1, 3, 3, 5}), order);
 }
 
-TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
+TEST_F(ColorListBoxTest, DrawsAndPaintsSwatchAndNameSelectedReadOnlyAndDisabled)
 {
   CColorListBox list;
-  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 100)));
+  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 64)));
+  // Painted through the control: the entries and the selection.
+  CColorItem blue(2, kBlue, "Blue");
+  list.AddString(reinterpret_cast<LPCTSTR>(&m_red));
+  list.AddString(reinterpret_cast<LPCTSTR>(&blue));
+  list.SetCurSel(1);
+  CEntryCanvas shown(150, 64);
+  list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.DC().m_hDC), PRF_CLIENT);
+  EXPECT_EQ(kBlue, shown.Pixel(10, 24));
+  EXPECT_EQ(Sys(COLOR_HIGHLIGHT), shown.Pixel(1, 24)) << "the selected entry";
+
   for (const SStateLook& test : StateLooks())
   {
     SCOPED_TRACE(test.nCase);
@@ -198,31 +205,18 @@ TEST_F(ColorListBoxTest, DrawsSwatchAndNameSelectedReadOnlyAndDisabled)
     EXPECT_NEAR(nNameLeft, 51, 1);
   }
 
+  // Read-only, the whole background is erased in colour 19.
+  list.SetReadOnlyFlag(true);
+  CEntryCanvas erased(150, 64);
+  EXPECT_TRUE(list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));
+  EXPECT_EQ(150 * 64, erased.CountColour(CRect(0, 0, 150, 64), Sys(COLOR_INACTIVECAPTIONTEXT)));
+
   // In a narrow box the swatch stops 2 pixels short of the edge.
   CColorListBox narrow;
   ASSERT_TRUE(Create(narrow, CRect(0, 0, 30, 100)));
   CEntryCanvas canvas(150, 16);
   DrawEntry(narrow, canvas, 0, &m_red, CRect(0, 0, 150, 16), ODA_DRAWENTIRE, 0);
   ExpectSwatch(canvas, CRect(2, 2, 28, 14), Sys(COLOR_WINDOWTEXT), kRed);
-}
-
-TEST_F(ColorListBoxTest, PaintsItsEntriesAndTheReadOnlyBackgroundThroughTheControl)
-{
-  CColorListBox list;
-  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 64)));
-  CColorItem blue(2, kBlue, "Blue");
-  list.AddString(reinterpret_cast<LPCTSTR>(&m_red));
-  list.AddString(reinterpret_cast<LPCTSTR>(&blue));
-  list.SetCurSel(1);
-  CEntryCanvas shown(150, 64);
-  list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.DC().m_hDC), PRF_CLIENT);
-  EXPECT_EQ(kBlue, shown.Pixel(10, 24));
-  EXPECT_EQ(Sys(COLOR_HIGHLIGHT), shown.Pixel(1, 24)) << "the selected entry";
-
-  list.SetReadOnlyFlag(true);
-  CEntryCanvas erased(150, 64);
-  EXPECT_TRUE(list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));
-  EXPECT_EQ(150 * 64, erased.CountColour(CRect(0, 0, 150, 64), Sys(COLOR_INACTIVECAPTIONTEXT)));
 }
 
 namespace
@@ -254,7 +248,7 @@ protected:
 };
 }
 
-TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumns)
+TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumnsInEveryState)
 {
   CEntryCanvas canvas(300, 40);
   Draw(canvas, 0);
@@ -266,30 +260,29 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumns)
       canvas.LeftmostNot(CRect(rcSwatch.right, m_rcItem.top, 200, m_rcItem.bottom), Sys(COLOR_WINDOW));
   EXPECT_NEAR(nColourLeft, rcSwatch.right + 4, 1);
 
-  // A colour column narrower than 6 pixels gets an empty swatch.
-  m_list.SetColumnWidth(1, 5);
-  CEntryCanvas narrow(300, 40);
-  Draw(narrow, 0);
-  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 300, m_rcItem.bottom), kRed));
-  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 84, m_rcItem.bottom), Sys(COLOR_WINDOWTEXT)));
-}
-
-TEST_F(ColorListCtrlTest, SelectedReadOnlyAndDisabledRowsAndTheReadOnlyBackground)
-{
   for (const SStateLook& test : StateLooks())
   {
     SCOPED_TRACE(test.nCase);
     m_list.SetReadOnlyFlag(test.bReadOnly);
     m_list.EnableWindow(test.bEnabled);
-    CEntryCanvas canvas(300, 40);
-    Draw(canvas, test.nState);
-    EXPECT_EQ(test.crBack, canvas.Pixel(1, m_rcItem.top + 1));
-    EXPECT_EQ(test.crOutline, canvas.Pixel(82, m_rcItem.top + 2));
-    EXPECT_GT(canvas.CountColour(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), test.crName), 0);
+    CEntryCanvas look(300, 40);
+    Draw(look, test.nState);
+    EXPECT_EQ(test.crBack, look.Pixel(1, m_rcItem.top + 1));
+    EXPECT_EQ(test.crOutline, look.Pixel(82, m_rcItem.top + 2));
+    EXPECT_GT(look.CountColour(CRect(0, m_rcItem.top, 80, m_rcItem.bottom), test.crName), 0);
   }
   // Read-only, the whole background is erased in colour 19.
   m_list.SetReadOnlyFlag(true);
   CPixelCanvas erased(300, 120);
   EXPECT_TRUE(m_list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));
   EXPECT_EQ(-1, erased.LeftmostNot(CRect(0, 0, 300, 120), Sys(COLOR_INACTIVECAPTIONTEXT)));
+
+  // A colour column narrower than 6 pixels gets an empty swatch.
+  m_list.SetReadOnlyFlag(false);
+  m_list.EnableWindow(TRUE);
+  m_list.SetColumnWidth(1, 5);
+  CEntryCanvas narrow(300, 40);
+  Draw(narrow, 0);
+  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 300, m_rcItem.bottom), kRed));
+  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 84, m_rcItem.bottom), Sys(COLOR_WINDOWTEXT)));
 }

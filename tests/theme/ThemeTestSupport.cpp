@@ -122,22 +122,11 @@ void PressKey(HWND hWnd, UINT nKey)
 
 HICON CreateMarkerIcon(COLORREF crMarker)
 {
-  // Colour bits black, the mask transparent everywhere but the top-left pixel. The bitmaps must
-  // not be selected into a context when the icon is made.
+  // The mask transparent everywhere but the top-left pixel; colour bits black but there, in the
+  // order blue, green, red.
   std::vector<BYTE> mask(32 * 32 / 8, 0xFF);
   mask[0] = 0x7F;
-  HDC hScreen = ::GetDC(nullptr);
-  HBITMAP hColour = ::CreateCompatibleBitmap(hScreen, 32, 32);
-  HDC hMemory = ::CreateCompatibleDC(hScreen);
-  HGDIOBJ hOld = ::SelectObject(hMemory, hColour);
-  ::PatBlt(hMemory, 0, 0, 32, 32, BLACKNESS);
-  ::SetPixel(hMemory, 0, 0, crMarker);
-  ::SelectObject(hMemory, hOld);
-  ::DeleteDC(hMemory);
-  ::ReleaseDC(nullptr, hScreen);
-  ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(32, 32, 1, 1, mask.data()), hColour};
-  HICON hIcon = ::CreateIconIndirect(&info);
-  ::DeleteObject(info.hbmMask);
-  ::DeleteObject(hColour);
-  return hIcon;
+  std::vector<DWORD> colour(32 * 32, 0);
+  colour[0] = RGB(GetBValue(crMarker), GetGValue(crMarker), GetRValue(crMarker));
+  return ::CreateIcon(nullptr, 32, 32, 1, 32, mask.data(), reinterpret_cast<const BYTE*>(colour.data()));
 }

@@ -45,23 +45,6 @@ struct CButtonFixture
 int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour); }
 }  // namespace
 
-TEST(XPButton, IconSitsAtTheCornerOfA32ButtonAndOffTheCornerOfSmallerOnes)
-{
-  CButtonFixture<CXPRadioButton> fixture;
-  fixture.Face(40, CRect(0, 0, 32, 32));
-  EXPECT_EQ(CRect(0, 1, 1, 2), fixture.m_marker);
-  // 24 by 24: 4 pixels left of and above the corner, plus the one down, seen through an origin
-  // moved by 10.
-  fixture.Face(40, CRect(0, 0, 24, 24), 10);
-  EXPECT_EQ(CRect(6, 7, 7, 8), fixture.m_marker);
-  // The icon stays the host's.
-  fixture.m_button.DestroyWindow();
-  ICONINFO info = {};
-  EXPECT_TRUE(::GetIconInfo(fixture.m_hIcon, &info));
-  ::DeleteObject(info.hbmColor);
-  ::DeleteObject(info.hbmMask);
-}
-
 TEST(XPButton, RadioButtonLatchesOnPressAndUpDownButtonReportsEveryRelease)
 {
   CButtonFixture<CXPRadioButton> radio;
@@ -93,7 +76,7 @@ TEST(XPButton, RadioButtonLatchesOnPressAndUpDownButtonReportsEveryRelease)
   EXPECT_EQ(0, button.m_bHot);
 }
 
-TEST(XPButton, WithoutVisualStylesTheFaceIsAClassicPushButton)
+TEST(XPButton, WithoutVisualStylesTheFaceIsAClassicPushButtonUnderTheIcon)
 {
   CNoThemeDllScope noDll;
   CButtonFixture<CXPRadioButton> radio;
@@ -110,6 +93,20 @@ TEST(XPButton, WithoutVisualStylesTheFaceIsAClassicPushButton)
   upDown.Send(WM_LBUTTONDOWN);
   EXPECT_EQ(down, upDown.Face(32, item));
   upDown.Send(WM_LBUTTONUP);
+
+  // The icon sits at the corner of a 32 button and off the corner of smaller ones: 24 by 24,
+  // 4 pixels left of and above the corner, plus the one down, seen through an origin moved by 10.
+  radio.m_button.SetCheck(0);
+  radio.Face(40, item);
+  EXPECT_EQ(CRect(0, 1, 1, 2), radio.m_marker);
+  radio.Face(40, CRect(0, 0, 24, 24), 10);
+  EXPECT_EQ(CRect(6, 7, 7, 8), radio.m_marker);
+  // The icon stays the host's.
+  radio.m_button.DestroyWindow();
+  ICONINFO info = {};
+  EXPECT_TRUE(::GetIconInfo(radio.m_hIcon, &info));
+  ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
 }
 
 TEST(XPButton, WithVisualStylesACheckedButtonLooksPressedWhereverTheMouseIs)

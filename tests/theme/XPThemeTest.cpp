@@ -19,7 +19,7 @@ struct SGuarded
 };
 }  // namespace
 
-TEST(XPTheme, WithoutTheDllEveryWrapperGivesItsFixedFailure)
+TEST(XPTheme, WithoutTheDllEveryWrapperGivesItsFixedFailureUntilReleaseLoadsItAfresh)
 {
   CNoThemeDllScope noDll;
   CPixelCanvas canvas(40, 24);
@@ -28,7 +28,6 @@ TEST(XPTheme, WithoutTheDllEveryWrapperGivesItsFixedFailure)
   EXPECT_FALSE(theme.IsAvailable());
   EXPECT_EQ(E_FAIL, theme.DrawBackground(canvas.DC().GetSafeHdc(), 1, 1, &kFace, nullptr));
   EXPECT_EQ(40 * 24, canvas.CountColour(kFace, kUntouched)) << "the context was drawn on";
-  EXPECT_EQ(0x00FFFFFFu, theme.GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(nullptr, theme.GetSysColorBrush(COLOR_BTNFACE));
   EXPECT_EQ(0, theme.GetSysSize(SM_CXVSCROLL));
   EXPECT_FALSE(theme.IsPartDefined(1, 1));
@@ -44,15 +43,10 @@ TEST(XPTheme, WithoutTheDllEveryWrapperGivesItsFixedFailure)
   theme.Attach(reinterpret_cast<void*>(0x1234));
   theme.Close();
   EXPECT_TRUE(!theme);
-}
 
-TEST(XPTheme, AFailedLoadIsRetriedOnlyAfterReleaseAndReleaseResolvesAfresh)
-{
-  CNoThemeDllScope noDll;
-  EXPECT_FALSE(CXPTheme::IsActive());
+  // A failed load is retried only after Release, which resolves afresh.
   SetThemeDllName("UxTheme.dll");  // loadable now, but not tried again before Release
-  CXPTheme theme;
-  EXPECT_EQ(0x00FFFFFFu, theme.GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(0x00FFFFFFu, theme.GetSysColor(COLOR_BTNFACE)) << "the stand-in's white";
   CXPTheme::Release();
   // Without a theme the DLL answers with the system's colour, not the stand-in's white.
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), theme.GetSysColor(COLOR_BTNFACE));
@@ -65,14 +59,15 @@ TEST(XPTheme, AFailedLoadIsRetriedOnlyAfterReleaseAndReleaseResolvesAfresh)
   EXPECT_NE(reinterpret_cast<void*>(::GetProcAddress(CXPTheme::m_hThemeDll, "IsAppThemed")), CXPTheme::m_pIsAppThemed);
 }
 
-TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)
+TEST(XPTheme, ActiveThemeDrawsHandsBackMultiByteRecordsWithinTheirSizeAndClosesHandlesOnce)
 {
   if (!CXPTheme::IsActive())
     GTEST_SKIP() << "no visual styles on this system";
   CXPTheme theme(nullptr, L"Button");
   ASSERT_TRUE(theme.IsAvailable());
   CPixelCanvas canvas(40, 24);
-  EXPECT_EQ(S_OK, theme.DrawBackground(canvas.DC().GetSafeHdc(), BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
+  HDC hDC = canvas.DC().GetSafeHdc();
+  EXPECT_EQ(S_OK, theme.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
   EXPECT_LT(canvas.CountColour(kFace, kUntouched), 40 * 24 / 2);
 
   // The DLL fills wide records; the wrapper must not write past the multi-byte ones.
@@ -86,28 +81,21 @@ TEST(XPTheme, ActiveThemeDrawsAndHandsBackMultiByteRecordsWithinTheirSize)
   SGuarded<TEXTMETRICA> guardedMetrics;
   guardedMetrics.record.tmHeight = -1;
   CXPTheme text(nullptr, L"TextStyle");
-  const HRESULT hr = text.GetTextMetricsA(canvas.DC().GetSafeHdc(), TEXT_BODYTEXT, 0, &guardedMetrics.record);
+  const HRESULT hr = text.GetTextMetricsA(hDC, TEXT_BODYTEXT, 0, &guardedMetrics.record);
   EXPECT_EQ(0xA5A5A5A5u, guardedMetrics.dwGuard);
   EXPECT_EQ(SUCCEEDED(hr), guardedMetrics.record.tmHeight > 0) << "a failed call wrote the metrics";
-}
 
-TEST(XPTheme, HandlesAreClosedOnceWhateverHoldsThem)
-{
-  if (!CXPTheme::IsActive())
-    GTEST_SKIP() << "no visual styles on this system";
-  CPixelCanvas canvas(40, 24);
-  HDC hDC = canvas.DC().GetSafeHdc();
-  CXPTheme owner(nullptr, L"Button");
+  // Handles are closed once, whatever holds them.
   {
-    CXPTheme copy(owner);
+    CXPTheme copy(theme);
     CXPTheme assigned;
     assigned = copy;
-    EXPECT_EQ(static_cast<void*>(owner), static_cast<void*>(assigned));
+    EXPECT_EQ(static_cast<void*>(theme), static_cast<void*>(assigned));
   }
-  // The copies are gone; the owner's theme still draws.
-  EXPECT_EQ(S_OK, owner.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
-  void* hTheme = owner.Detach();
-  EXPECT_TRUE(!owner);
+  // The copies are gone; the theme still draws.
+  EXPECT_EQ(S_OK, theme.DrawBackground(hDC, BP_PUSHBUTTON, PBS_NORMAL, &kFace, nullptr));
+  void* hTheme = theme.Detach();
+  EXPECT_TRUE(!theme);
   {
     CXPTheme borrower;
     borrower.Attach(hTheme);

@@ -47,19 +47,17 @@ const Expansion& exactExpansion(double v)
   return known.emplace(bits, x).first->second;
 }
 
+// The first dec + n significant digits (15 at most), the next digit rounding them up when asked.
 double literalRounding(double value, int n, bool round)
 {
-  const Expansion x = exactExpansion(value);
-  int k = x.dec + n;
+  const Expansion& x = exactExpansion(value);
+  const int k = std::min(x.dec + n, 15);
   if (k < 0)
     return 0.0;
-  if (k > 15)
-    k = 15;
   auto digitAt = [&](int i) { return i < int(x.digits.size()) ? x.digits[size_t(i)] : '0'; };
-  std::string work = "0";
+  std::string work = "0";  // room for a carry
   for (int i = 0; i < k; ++i)
     work.push_back(digitAt(i));
-  int point = x.dec + 1;
   if (round && digitAt(k) >= '5')
   {
     size_t i = work.size() - 1;
@@ -67,28 +65,10 @@ double literalRounding(double value, int n, bool round)
       work[i--] = '0';
     ++work[i];
   }
-  if (work[0] == '0')
-  {
-    work.erase(0, 1);
-    --point;
-  }
-  std::string text = std::signbit(value) ? "-" : "";
-  if (point <= 0)
-  {
-    text += "0." + std::string(size_t(-point), '0') + work;
-  }
-  else if (int(work.size()) <= point)
-  {
-    text += work + std::string(size_t(point) - work.size(), '0') + ".0";
-  }
-  else
-  {
-    text += work.substr(0, size_t(point)) + "." + work.substr(size_t(point));
-  }
+  // The last kept digit stands k places after the first one, at 10 to the power dec - k.
+  const std::string text = (std::signbit(value) ? "-" : "") + work + "e" + std::to_string(x.dec - k);
   return std::strtod(text.c_str(), nullptr);
 }
-
-double nudgedForOracle(double v, int n) { return n >= 10 ? v : (v < 0 ? v - 1e-10 : v + 1e-10); }
 
 // The common rules: counts above 10 leave the value alone, negative ones count as 0, and below 10
 // the value is nudged away from zero first.
@@ -96,37 +76,28 @@ double oracleRounding(double v, int n, bool round)
 {
   if (n > 10)
     return v;
-  n = n < 0 ? 0 : n;
-  return literalRounding(nudgedForOracle(v, n), n, round);
+  n = std::max(n, 0);
+  const double nudged = n == 10 ? v : (v < 0 ? v - 1e-10 : v + 1e-10);
+  return literalRounding(nudged, n, round);
 }
 
 double oracleOmit(double v, int n) { return v == 0.0 ? v : oracleRounding(v, n, false); }
 
 double oracleNormal(double v, int n) { return oracleRounding(v, n, true); }
 
-double oracleCalcJis(double v, int n)
-{
-  char text[400];
-  std::snprintf(text, sizeof text, "%.13f", v);
-  const size_t point = std::strchr(text, '.') - text;
-  const char firstDropped = text[point + size_t(n) + 1];
-  const char secondDropped = text[point + size_t(n) + 2];
-  const char lastKept = n == 0 ? text[point - 1] : text[point + size_t(n)];
-  if (firstDropped == '5' && secondDropped == '0' && (lastKept - '0') % 2 == 0)
-    v -= std::pow(10.0, -n) * 0.1;
-  return oracleNormal(v, n);
-}
-
+// JIS rounds the magnitude down first when, printed to 13 places, the two digits after the kept
+// ones are 5 and 0 and the last kept one is even.
 double oracleJis(double v, int n)
 {
-  if (n > 10)
+  if (n > 10 || v == 0.0)
     return v;
-  n = n < 0 ? 0 : n;
-  if (v < 0)
-    return -oracleCalcJis(-v, n);
-  if (v == 0.0)
-    return v;
-  return oracleCalcJis(v, n);
+  n = std::max(n, 0);
+  char text[400];
+  std::snprintf(text, sizeof text, "%.13f", std::fabs(v));
+  const size_t point = size_t(std::strchr(text, '.') - text), dropped = point + size_t(n) + 1;
+  const char lastKept = text[n == 0 ? point - 1 : dropped - 1];
+  const bool bToEven = text[dropped] == '5' && text[dropped + 1] == '0' && (lastKept - '0') % 2 == 0;
+  return std::copysign(oracleNormal(std::fabs(v) - (bToEven ? std::pow(10.0, -n) * 0.1 : 0.0), n), v);
 }
 
 bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }

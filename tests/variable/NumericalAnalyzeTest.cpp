@@ -83,7 +83,7 @@ TEST(NumericalAnalyze, PrecedenceSignsNumbersAndFunctionsInDegrees)
   }
 }
 
-TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumber)
+TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumberInEveryItem)
 {
   aCNumericalAnalyze analyser(nullptr);
   // The add dialog takes a plain number through atof: both must agree.
@@ -105,11 +105,8 @@ TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumber)
   const Result plainList = analyse(analyser, "1, -2");
   EXPECT_TRUE(plainList.nRead);
   EXPECT_EQ(plainList.bExpression, 0);
-}
 
-TEST(NumericalAnalyze, CommaSeparatedItems)
-{
-  aCNumericalAnalyze analyser(nullptr);
+  // Each item of a list is read on its own.
   ASSERT_TRUE(analyser.Analyze("1, 2*3 ,-4", nullptr));
   ASSERT_EQ(analyser.GetCount(), 3);
   EXPECT_EQ(analyser[0], 1.0);

@@ -60,57 +60,62 @@ TEST(VariableBase, NamesAreCheckedAndKeptInUpperCase)
   EXPECT_EQ(aCVarAngle("alpha_1", 30.0, 1).GetName(), "ALPHA_1");
 }
 
-TEST(VariableExpression, KeepsEachKindInItsListAndRefusesNamesInUse)
+// A set with one variable of each kind, named in mixed case.
+class VariableSetTest : public ::testing::Test
 {
-  aCVariableExpression set;
-  EXPECT_TRUE(set.AddVariable(new aCVarLength("width", 10.0, 1)));
-  EXPECT_TRUE(set.AddVariable(new aCVarAngle("Alpha", 30.0, 1)));
-  EXPECT_TRUE(set.AddVariable(new aCVarValue("N", 4.0, 1)));
-  EXPECT_TRUE(set.AddVariable(new aCVarLength("height", 5.0, 1)));
+protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(m_set.AddVariable(new aCVarLength("width", 10.0, 1)));
+    ASSERT_TRUE(m_set.AddVariable(new aCVarAngle("Alpha", 30.0, 1)));
+    ASSERT_TRUE(m_set.AddVariable(new aCVarValue("N", 4.0, 1)));
+  }
+  aCVariableExpression m_set;
+};
+
+TEST_F(VariableSetTest, KeepsEachKindInItsListAndRefusesNamesInUse)
+{
+  EXPECT_TRUE(m_set.AddVariable(new aCVarLength("height", 5.0, 1)));
 
   const char* const expected[] = {"WIDTH HEIGHT ", "ALPHA ", "N "};
   for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind)
   {
-    const aCVariableList* pList = set.GetVariableList(nKind);
+    const aCVariableList* pList = m_set.GetVariableList(nKind);
     ASSERT_NE(pList, nullptr);
     CString strNames;
     for (POSITION pos = pList->GetHeadPosition(); pos;)
       strNames += pList->GetNext(pos)->GetName() + " ";
     EXPECT_EQ(strNames, expected[nKind]) << "kind " << nKind;
   }
-  EXPECT_EQ(set.GetVariableList(3), nullptr);
-  EXPECT_EQ(set.GetVariableList(-1), nullptr);
+  EXPECT_EQ(m_set.GetVariableList(3), nullptr);
+  EXPECT_EQ(m_set.GetVariableList(-1), nullptr);
 
-  EXPECT_TRUE(set.IsVariableExist("Width"));
-  EXPECT_TRUE(set.IsVariableExist("n"));
-  EXPECT_FALSE(set.IsVariableExist("WID"));
-  EXPECT_EQ(set.FindVariable("alpha"), set.GetVariableList(1)->GetHead());
+  EXPECT_TRUE(m_set.IsVariableExist("Width"));
+  EXPECT_TRUE(m_set.IsVariableExist("n"));
+  EXPECT_FALSE(m_set.IsVariableExist("WID"));
+  EXPECT_EQ(m_set.FindVariable("alpha"), m_set.GetVariableList(1)->GetHead());
 
   // Refused: the caller keeps the object.
   const int nDeleted = CountedVariable::s_nDeleted;
   for (const char* pszName : {"WIDTH", "alpha", "2X", "cos"})
   {
     CountedVariable* pVariable = new CountedVariable(pszName, 1.0);
-    EXPECT_FALSE(set.AddVariable(pVariable)) << pszName;
+    EXPECT_FALSE(m_set.AddVariable(pVariable)) << pszName;
     delete pVariable;
   }
   EXPECT_EQ(CountedVariable::s_nDeleted, nDeleted + 4);
-  EXPECT_FALSE(set.AddVariable(static_cast<aCVarLength*>(nullptr)));
-  EXPECT_EQ(set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetCount(), 1);
+  EXPECT_FALSE(m_set.AddVariable(static_cast<aCVarLength*>(nullptr)));
+  EXPECT_EQ(m_set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetCount(), 1);
 }
 
-TEST(VariableExpression, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
+TEST_F(VariableSetTest, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
 {
-  aCVariableExpression set;
-  set.AddVariable(new aCVarLength("WIDTH", 10.0, 1));
-  set.AddVariable(new aCVarAngle("ALPHA", 30.0, 1));
-  set.AddVariable(new aCVarValue("N", 4.0, 1));
-  EXPECT_EQ(read(set, "width*2"), 20.0);
-  EXPECT_EQ(read(set, "Width + n"), 14.0);
-  EXPECT_NEAR(read(set, "sin(alpha)"), 0.5, 1e-12);
-  EXPECT_EQ(read(set, "-N^2"), -16.0);
+  EXPECT_EQ(read(m_set, "width*2"), 20.0);
+  EXPECT_EQ(read(m_set, "Width + n"), 14.0);
+  EXPECT_NEAR(read(m_set, "sin(alpha)"), 0.5, 1e-12);
+  EXPECT_EQ(read(m_set, "-N^2"), -16.0);
 
-  aCNumericalAnalyze analyser(&set);
+  aCNumericalAnalyze analyser(&m_set);
   int bExpression = 0;
   ASSERT_TRUE(analyser.Analyze("WIDTH, n", &bExpression));
   EXPECT_EQ(bExpression, 1);  // a name alone is more than a number
@@ -120,17 +125,17 @@ TEST(VariableExpression, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
   // A unit name after a variable is still refused as typed.
   EXPECT_FALSE(analyser.Analyze("WIDTH mm", &bExpression));
   EXPECT_FALSE(analyser.Analyze("WIDTHS", &bExpression));
-  set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetHead()->SetValue(std::nan(""));
+  m_set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetHead()->SetValue(std::nan(""));
   EXPECT_FALSE(analyser.Analyze("N", &bExpression));
 
   // Null elements in a list are skipped.
-  aCVariableList* pAngles = set.GetVariableList(aCVariableExpression::KIND_ANGLE);
+  aCVariableList* pAngles = m_set.GetVariableList(aCVariableExpression::KIND_ANGLE);
   pAngles->AddHead(nullptr);
-  EXPECT_TRUE(set.AddVariable(new aCVarAngle("BETA", 45.0, 1)));
+  EXPECT_TRUE(m_set.AddVariable(new aCVarAngle("BETA", 45.0, 1)));
   EXPECT_EQ(pAngles->GetCount(), 3);
-  EXPECT_TRUE(set.IsVariableExist("beta"));
-  EXPECT_FALSE(set.IsVariableExist(""));
-  EXPECT_EQ(read(set, "BETA/9"), 5.0);
+  EXPECT_TRUE(m_set.IsVariableExist("beta"));
+  EXPECT_FALSE(m_set.IsVariableExist(""));
+  EXPECT_EQ(read(m_set, "BETA/9"), 5.0);
 }
 
 TEST(VariableExpression, FreesItsVariablesAndSubstitutions)
