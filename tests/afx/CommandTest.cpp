@@ -25,7 +25,6 @@ class CCommandFrame : public CFrameWnd
 {
 public:
   std::vector<UINT> m_commands;
-  std::vector<std::string> m_messages;
 
 protected:
   void OnFrameCommand() { m_commands.push_back(ID_FRAME_COMMAND); }
@@ -33,16 +32,8 @@ protected:
   void OnUpdateDisabledCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
   void OnUpdateFrameCommand(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
   void OnRange(UINT nID) { m_commands.push_back(nID); }
-  LRESULT OnPrivate(WPARAM wParam, LPARAM lParam)
-  {
-    m_messages.push_back("private " + std::to_string(wParam + lParam));
-    return 11;
-  }
-  LRESULT OnRegistered(WPARAM wParam, LPARAM)
-  {
-    m_messages.push_back("registered " + std::to_string(wParam));
-    return 12;
-  }
+  LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) { return LRESULT(wParam) + lParam; }
+  LRESULT OnRegistered(WPARAM wParam, LPARAM) { return LRESULT(wParam) + 100; }
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCommandFrame, CFrameWnd)
@@ -86,11 +77,11 @@ TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplicationUnlessDisabled)
             (std::vector<UINT>{ID_FRAME_COMMAND, ID_RANGE_FIRST, ID_RANGE_FIRST + 4, ID_RANGE_LAST}));
   EXPECT_EQ(TestApp().m_nAppCommands, nAppCommands + 1);
 
-  EXPECT_EQ(m_pFrame->SendMessage(WM_TEST_PRIVATE, 3, 4), 11);
-  EXPECT_EQ(m_pFrame->SendMessage(g_nRegisteredMessage, 5, 0), 12);
+  // Messages by number and registered ones reach their handlers with their arguments.
+  EXPECT_EQ(m_pFrame->SendMessage(WM_TEST_PRIVATE, 3, 4), 7);
+  EXPECT_EQ(m_pFrame->SendMessage(g_nRegisteredMessage, 5, 0), 105);
   // Another registered message is not taken for this one.
   EXPECT_EQ(m_pFrame->SendMessage(::RegisterWindowMessageA("ZuntAfxTest.Other"), 6, 0), 0);
-  EXPECT_EQ(m_pFrame->m_messages, (std::vector<std::string>{"private 7", "registered 5"}));
 }
 
 TEST_F(CommandTest, MenuItemsAreUpdatedFromTheirHandlersBeforeTheyOpen)

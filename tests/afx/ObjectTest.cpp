@@ -27,11 +27,8 @@ IMPLEMENT_DYNAMIC(CMark, CCircle)
 TEST(Object, RunTimeClassesKnowTheirBases)
 {
   CCircle circle;
-  EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CShape)));
-  EXPECT_FALSE(circle.IsKindOf(RUNTIME_CLASS(CMark)));
   const CMark mark;
   EXPECT_TRUE(mark.IsKindOf(RUNTIME_CLASS(CShape))) << "through every base";
-  EXPECT_STREQ(circle.GetRuntimeClass()->m_lpszClassName, "CCircle");
 
   CObject* pShape = &circle;
   EXPECT_EQ(DYNAMIC_DOWNCAST(CShape, pShape), &circle);
