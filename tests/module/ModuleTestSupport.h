@@ -1,4 +1,4 @@
-// Shared by the module tests: the library's module and text conversions for expected values.
+// Shared by the module tests: the library's module, and cp932 for expected texts.
 #pragma once
 #include <ZuntCtrl.h>
 
@@ -7,8 +7,3 @@
 #include <string>
 
 inline HMODULE CtrlModule() { return ::GetModuleHandleA("ZuntCtrl.dll"); }
-
-// Expected texts are written as UTF-8 literals and converted here (and by cp932), independently
-// of the resource compiler.
-std::wstring Utf8ToWide(const char* pszUtf8);
-std::string MenuItemText(HMENU hMenu, int nPosition);

@@ -23,18 +23,12 @@ using CLoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&
 
 TEST(ResourceChain, LibraryResourcesAndHostOverrides)
 {
-  EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_INPUT_STRING, RT_DIALOG), CtrlModule());
-  EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VARIABLESELECT, RT_DIALOG), CtrlModule());
   EXPECT_EQ(DialogHolder(), CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DLGINIT), CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle("NO_SUCH_TEMPLATE", RT_DIALOG), HostModule()) << "the fallback";
 
   // The host's menu of the same id is found first.
-  HINSTANCE hMenuHolder = AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU);
-  ASSERT_EQ(hMenuHolder, HostModule());
-  HMENU hMenu = ::LoadMenuA(hMenuHolder, MAKEINTRESOURCEA(IDR_MENU_EDIT_POPUP));
-  EXPECT_EQ(MenuItemText(hMenu, 0), "Host");
-  ::DestroyMenu(hMenu);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU), HostModule());
 
   AfxSetResourceHandle(CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU), CtrlModule())
@@ -46,9 +40,7 @@ TEST(ResourceChain, StringsAreFoundWhereTheStringItselfLives)
 {
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_HOST_ALL_TITLES), HostModule());
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_AUTOHIDE_EQUAL_TITLES), CtrlModule()) << "the host has its block only";
-  EXPECT_EQ(AfxFindStringResourceHandle(IDS_RANGE_LE_LE), CtrlModule());
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_AUTOHIDE_CLICK_OPEN + 1), nullptr) << "a gap in the library's block";
-  EXPECT_EQ(AfxFindStringResourceHandle(1), nullptr);
 }
 
 TEST(ModuleFrame, LoadedLibraryJoinsTheChainFirstAndLeavesOnUnload)

@@ -77,18 +77,6 @@ std::string WindowText(HWND hWnd)
   return std::string(szText, ::GetWindowTextA(hWnd, szText, sizeof szText));
 }
 
-void ExpectControl(HWND hControl, const SControl& expected)
-{
-  char szClass[64] = {};
-  ::GetClassNameA(hControl, szClass, sizeof szClass);
-  EXPECT_EQ(lstrcmpiA(szClass, expected.pszClass), 0) << szClass;
-  EXPECT_EQ(::GetDlgCtrlID(hControl), expected.nID);
-  if (expected.pszText != nullptr)
-  {
-    EXPECT_EQ(WindowText(hControl), cp932(expected.pszText));
-  }
-}
-
 std::string ComboItem(HWND hCombo, int nIndex)
 {
   char szItem[64] = {};
@@ -110,7 +98,14 @@ TEST(DialogTemplate, DialogsComeUpWithTheirCaptionAndControlsInOrder)
     {
       SCOPED_TRACE(::testing::Message() << "control " << control.nID);
       ASSERT_NE(hControl, nullptr) << "missing";
-      ExpectControl(hControl, control);
+      char szClass[64] = {};
+      ::GetClassNameA(hControl, szClass, sizeof szClass);
+      EXPECT_EQ(lstrcmpiA(szClass, control.pszClass), 0) << szClass;
+      EXPECT_EQ(::GetDlgCtrlID(hControl), control.nID);
+      if (control.pszText != nullptr)
+      {
+        EXPECT_EQ(WindowText(hControl), cp932(control.pszText));
+      }
       hControl = ::GetWindow(hControl, GW_HWNDNEXT);
     }
     EXPECT_EQ(hControl, nullptr) << "more controls than the template should have";
