@@ -49,8 +49,18 @@ protected:
 };
 }
 
-TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
+TEST_F(TreeChildList, ItemsByIndexAndRecordsFreedByDeleteAllItemsAndOnDestroy)
 {
+  HTREEITEM hBare = m_tree.InsertItem("Bare", TVI_ROOT, TVI_LAST, nullptr);
+  EXPECT_EQ(0, m_tree.DeleteItem(hBare));
+  EXPECT_EQ(6u, m_tree.GetCount());
+  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
+  EXPECT_EQ(nullptr, m_tree.GetTreeItem(4));
+  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
+  EXPECT_EQ(0, m_tree.DeleteItem(7));
+  EXPECT_NE(0, m_tree.DeleteItem(1));  // Views
+  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(1));
+
   // Deleting keeps the records of the item and its children until DeleteAllItems.
   EXPECT_NE(0, m_tree.DeleteItem(m_hLayers));
   EXPECT_EQ(2, m_tree.GetItemCount());
@@ -64,19 +74,6 @@ TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
   m_tree.DeleteItem(hChild);
   m_tree.DestroyWindow();
   EXPECT_EQ(0, CCountedRecord::s_nAlive);
-}
-
-TEST_F(TreeChildList, ItemsByIndexAndItemsWithoutRecords)
-{
-  HTREEITEM hBare = m_tree.InsertItem("Bare", TVI_ROOT, TVI_LAST, nullptr);
-  EXPECT_EQ(0, m_tree.DeleteItem(hBare));
-  EXPECT_EQ(6u, m_tree.GetCount());
-  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
-  EXPECT_EQ(nullptr, m_tree.GetTreeItem(4));
-  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
-  EXPECT_EQ(0, m_tree.DeleteItem(7));
-  EXPECT_NE(0, m_tree.DeleteItem(1));  // Views
-  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(1));
 }
 
 TEST_F(TreeChildList, OnlyTheLeftButtonSelectsAndTheDropTargetFollowsThePointer)
