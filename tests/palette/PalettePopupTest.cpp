@@ -127,26 +127,7 @@ TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
   EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
 }
 
-TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheOwnerOnce)
-{
-  CPaletteFixture fixture(0, 3);
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
-  // Without an owner no dummy is made; the owner is then told of the end directly.
-  fixture.m_palette.SetOwnerWindow(nullptr);
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
-  fixture.m_palette.DestroyWindow();
-  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
-  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
-  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
-}
-
-TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
+TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesItOnce)
 {
   class CClosingOwner : public CRecordingWnd
   {
@@ -172,6 +153,23 @@ TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
   EXPECT_TRUE(owner.m_bClosedWhileAsked);
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
   EXPECT_EQ(nullptr, ::GetCapture());
+
+  // Losing the application, the session or the window closes it and tells the owner once.
+  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  // Without an owner no dummy is made; the owner is then told of the end directly.
+  fixture.m_palette.SetOwnerWindow(nullptr);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
+  fixture.m_palette.DestroyWindow();
+  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
+  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
+  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
