@@ -72,26 +72,11 @@ TEST(TreeOptionItems, TextIsShortenedWithDotsKeepingWholeCharacters)
   dc.SelectObject(pOld);
 }
 
-TEST_F(TreeOptionModel, InsertAndDeleteReportToTheNotifyWindow)
+TEST_F(TreeOptionModel, InsertDeleteAndEachActivationReportOnceAndOnlyKnownCodesAreSent)
 {
   m_tree.InsertItem(NewRow("Extra"), m_pView);
   EXPECT_EQ((Log{"-1101 Extra"}), TakeLog());
 
-  m_tree.SetFocusedItem(m_pSnap);
-  const UINT uSnap = m_pSnap->GetCtrlID();
-  m_tree.DeleteItem(m_pGrid);
-  EXPECT_EQ((Log{"-1102 Grid", "-1102 Spacing", "-1102 Snap"}), TakeLog());
-  EXPECT_EQ(nullptr, m_tree.FindItem(uSnap));
-  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
-  EXPECT_EQ(nullptr, m_pUnits->GetSibling());
-
-  m_tree.Delete(nullptr);
-  EXPECT_EQ("-1102 null", TakeLog().at(0));  // throws, and so fails, when nothing was sent
-  EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
-}
-
-TEST_F(TreeOptionModel, EachActivationCommitsOnceAndOnlyKnownCodesAreSent)
-{
   m_pUnits->Activate();
   m_pUnits->CommitChanges();
   m_pUnits->CommitChanges();
@@ -105,8 +90,22 @@ TEST_F(TreeOptionModel, EachActivationCommitsOnceAndOnlyKnownCodesAreSent)
   for (int nCode : {-1104, -1100, -1111})
     EXPECT_EQ(0, m_tree.SendNotify(UINT(nCode), m_pGrid)) << nCode;
   EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
+
+  m_tree.SetFocusedItem(m_pSnap);
+  const UINT uSnap = m_pSnap->GetCtrlID();
+  m_tree.DeleteItem(m_pGrid);
+  EXPECT_EQ((Log{"-1102 Grid", "-1102 Spacing", "-1102 Snap"}), TakeLog());
+  EXPECT_EQ(nullptr, m_tree.FindItem(uSnap));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_EQ(nullptr, m_pUnits->GetSibling());
+
+  m_tree.Delete(nullptr);
+  EXPECT_EQ("-1102 null", TakeLog().at(0));  // throws, and so fails, when nothing was sent
+  EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
+
+  // With notification off the host is neither told nor asked.
   m_tree.SetNotify(FALSE, &m_host);
-  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), nullptr));
   EXPECT_TRUE(TakeLog().empty());
 }
 
