@@ -8,7 +8,7 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 }  // namespace
 
-TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntry)
+TEST(ColorPalette, CellsAreSwatchesOfTheirColoursOrOfTheNearestEntryAndTheFaceShowsTheSelection)
 {
   CPaletteButtonFixture<CColorPaletteCtrl> fixture;
   auto& button = fixture.m_button;
@@ -35,16 +35,11 @@ TEST(ColorPalette, CellsAreFramedSwatchesOfTheirColoursOrOfTheNearestPaletteEntr
   fixture.DrawCell(mapped, 1);
   EXPECT_EQ(12 * 12, mapped.CountColour(CRect(0, 0, 60, 30), kRed));
   button.SetPalette(nullptr);
-}
 
-TEST(ColorPalette, FaceShowsTheSelectedColourAndPicksReachTheParent)
-{
-  CPaletteButtonFixture<CColorPaletteCtrl> fixture;
-  auto& button = fixture.m_button;
-  button.AddCell(kRed, 0, "red");
+  // The face shows the selected colour; a pick reaches the parent.
   button.AddCell(kBlue, 0, "blue");
   const CRect item(0, 0, 80, 24);
-  button.SetCurSel(1);
+  button.SetCurSel(2);
   CPixelCanvas face(80, 24);
   fixture.DrawFace(face, item);
   // Inside 4 pixels at left, top and bottom and 18 at the right, less the frame line.
@@ -62,21 +57,8 @@ TEST(ColorPalette, FaceShowsTheSelectedColourAndPicksReachTheParent)
   EXPECT_TRUE(none.BoundsOf(kBlue).IsRectEmpty());
 
   button.AddCell(RGB(0, 255, 0), 0, "green");
-  fixture.Pick(2);
-  fixture.ExpectPicked(TavikColorPaletteCtrl_Msg_SelChanged, 2);
-}
-
-TEST(CharPalette, CharactersAreStoredSignExtendedAndCellsSizeToTheButton)
-{
-  CPaletteButtonFixture<CCharPaletteCtrl> fixture(CRect(20, 20, 100, 40));
-  auto& button = fixture.m_button;
-  EXPECT_EQ(0, button.AddCell('A', 5, "A"));
-  EXPECT_EQ(0, button.InsertCell(0, static_cast<char>(0x80), 0, "high"));
-  EXPECT_EQ(0xFFFFFF80u, button.GetCellData(0));
-  EXPECT_EQ(static_cast<char>(0x80), button.GetCellChar(0));
-  button.AutoCellSize();
-  EXPECT_EQ(66, button.GetCellWidth());
-  EXPECT_EQ(20, button.GetCellHeight());
+  fixture.Pick(3);
+  fixture.ExpectPicked(TavikColorPaletteCtrl_Msg_SelChanged, 3);
 }
 
 TEST(CharPalette, CharacterFillsItsCellCentredOrOnTheBottomEdgeShrunkToTheWidthAndGreyWhenDisabled)
@@ -140,4 +122,12 @@ TEST(CharPalette, FaceShowsTheSelectedCharacterAndPicksReachTheParent)
 
   fixture.Pick(1);
   fixture.ExpectPicked(CCharPaletteCtrl_Msg_SelChanged, 1);
+
+  // Characters are stored sign-extended; cells size to the button (80 by 20) less its arrow.
+  EXPECT_EQ(0, button.InsertCell(0, static_cast<char>(0x80), 0, "high"));
+  EXPECT_EQ(0xFFFFFF80u, button.GetCellData(0));
+  EXPECT_EQ(static_cast<char>(0x80), button.GetCellChar(0));
+  button.AutoCellSize();
+  EXPECT_EQ(66, button.GetCellWidth());
+  EXPECT_EQ(20, button.GetCellHeight());
 }

@@ -4,26 +4,7 @@
 
 #include <string>
 
-TEST(PaletteGeometry, WindowFitsTheGridOfCellsColumnsAndMargins)
-{
-  CPaletteFixture fixture(0, 10);
-  EXPECT_EQ(CSize(170, 50), fixture.Client());
-  fixture.m_palette.SetCols(0);
-  fixture.m_palette.SetCellWidth(-3);
-  fixture.m_palette.SetCellHeight(0);
-  fixture.m_palette.SetTopMargin(0);
-  EXPECT_EQ(CSize(170, 50), fixture.Client()) << "sizes below 1 are ignored";
-  fixture.m_palette.SetCols(5);
-  fixture.m_palette.SetLeftMargin(2);
-  fixture.m_palette.SetCellHeight(10);
-  EXPECT_EQ(CSize(104, 30), fixture.Client());
-  CPaletteFixture empty;
-  EXPECT_EQ(CSize(100, 100), empty.Client()) << "Create keeps the rectangle it is given";
-  empty.m_palette.AutoFitWindow();
-  EXPECT_EQ(CSize(170, 30), empty.Client()) << "an empty palette keeps one row";
-}
-
-TEST(PaletteGeometry, FramesAndHitTestsWithAndWithoutAHeaderCell)
+TEST(PaletteGeometry, FramesHitTestsAndTheWindowFitTheGridWithAndWithoutAHeaderCell)
 {
   CPaletteFixture plain(0, 10);
   CPaletteFixture header(PLCS_HEADERCELL, 9);
@@ -49,6 +30,22 @@ TEST(PaletteGeometry, FramesAndHitTestsWithAndWithoutAHeaderCell)
   };
   for (const auto& hit : hits)
     EXPECT_EQ(hit.nHit, hit.fixture.m_palette.HitTest(hit.point)) << hit.point.x << ", " << hit.point.y;
+
+  // The window fits the grid of cells, its columns and margins.
+  EXPECT_EQ(CSize(170, 50), plain.Client());
+  plain.m_palette.SetCols(0);
+  plain.m_palette.SetCellWidth(-3);
+  plain.m_palette.SetCellHeight(0);
+  plain.m_palette.SetTopMargin(0);
+  EXPECT_EQ(CSize(170, 50), plain.Client()) << "sizes below 1 are ignored";
+  plain.m_palette.SetCols(5);
+  plain.m_palette.SetLeftMargin(2);
+  plain.m_palette.SetCellHeight(10);
+  EXPECT_EQ(CSize(104, 30), plain.Client());
+  CPaletteFixture empty;
+  EXPECT_EQ(CSize(100, 100), empty.Client()) << "Create keeps the rectangle it is given";
+  empty.m_palette.AutoFitWindow();
+  EXPECT_EQ(CSize(170, 30), empty.Client()) << "an empty palette keeps one row";
 }
 
 TEST(PaletteGeometry, AutoBreakChoosesColumnsFromTheCellCount)

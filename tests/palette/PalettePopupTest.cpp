@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace
 {
 const std::vector<UINT> kOpenAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_Msg_QueryEndPopup,
@@ -125,26 +127,7 @@ TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
   EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
 }
 
-TEST(PalettePopup, LosingTheApplicationOrTheSessionOrTheWindowClosesAndTellsTheOwnerOnce)
-{
-  CPaletteFixture fixture(0, 3);
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
-  // Without an owner no dummy is made; the owner is then told of the end directly.
-  fixture.m_palette.SetOwnerWindow(nullptr);
-  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
-  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
-  fixture.m_palette.DestroyWindow();
-  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
-  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
-  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
-}
-
-TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
+TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesItOnce)
 {
   class CClosingOwner : public CRecordingWnd
   {
@@ -170,6 +153,23 @@ TEST(PalettePopup, AnOwnerThatEndsThePopupWhileAskedClosesItOnce)
   EXPECT_TRUE(owner.m_bClosedWhileAsked);
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
   EXPECT_EQ(nullptr, ::GetCapture());
+
+  // Losing the application, the session or the window closes it and tells the owner once.
+  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
+  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
+  // Without an owner no dummy is made; the owner is then told of the end directly.
+  fixture.m_palette.SetOwnerWindow(nullptr);
+  ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
+  fixture.m_palette.DestroyWindow();
+  EXPECT_EQ(0, fixture.m_palette.GetCellCount());
+  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
+  EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
@@ -178,29 +178,25 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
   fixture.m_palette.SetCurSel(2);
   EXPECT_EQ(0, fixture.m_owner.Count(PaletteWnd_Msg_DrawCell)) << "hidden, the palette draws itself";
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
+  // The cells the owner was asked to draw, in order, each in its frame.
+  auto drawnCells = [&fixture] {
+    std::vector<int> cells;
+    for (const SSentMessage& sent : fixture.m_owner.m_sent)
+    {
+      if (sent.nMessage != PaletteWnd_Msg_DrawCell)
+        continue;
+      cells.push_back(sent.drawCell.nIndex);
+      EXPECT_EQ(fixture.Frame(sent.drawCell.nIndex), CRect(sent.drawCell.rect)) << "cell " << sent.drawCell.nIndex;
+    }
+    fixture.m_owner.m_sent.clear();
+    return cells;
+  };
   fixture.m_palette.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-  std::vector<int> drawn(5, 0);
-  for (const SSentMessage& sent : fixture.m_owner.m_sent)
-  {
-    if (sent.nMessage != PaletteWnd_Msg_DrawCell)
-      continue;
-    const PaletteDrawCellInfo& info = sent.drawCell;
-    ASSERT_TRUE(info.nIndex >= 0 && info.nIndex < 5) << info.nIndex;
-    ++drawn[info.nIndex];
-    EXPECT_EQ(fixture.Frame(info.nIndex), CRect(info.rect));
-  }
-  for (int nIndex = 0; nIndex < 5; ++nIndex)
-    EXPECT_GE(drawn[nIndex], 1) << "cell " << nIndex;
+  const std::vector<int> drawn = drawnCells();
+  EXPECT_EQ(std::set<int>({0, 1, 2, 3, 4}), std::set<int>(drawn.begin(), drawn.end()));
   // A partial repaint draws only the cells meeting the rectangle: here cells 1 and 2.
-  fixture.m_owner.m_sent.clear();
   fixture.m_palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  std::vector<int> redrawn;
-  for (const SSentMessage& sent : fixture.m_owner.m_sent)
-  {
-    if (sent.nMessage == PaletteWnd_Msg_DrawCell)
-      redrawn.push_back(sent.drawCell.nIndex);
-  }
-  EXPECT_EQ(std::vector<int>({1, 2}), redrawn);
+  EXPECT_EQ(std::vector<int>({1, 2}), drawnCells());
   fixture.m_palette.EndPopup();
 }
 
@@ -221,9 +217,7 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
 
   // The space key opens it too; a pick comes back as OnSelChanged.
   button.m_calls.clear();
-  button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-  PressKey(opened.m_parent.m_hWnd, VK_RIGHT);
-  PressKey(opened.m_parent.m_hWnd, VK_RETURN);
+  opened.Pick(1);
   EXPECT_EQ(std::vector<std::string>({strBegin, "sel 1", "query", "end"}), button.m_calls);
   EXPECT_TRUE(opened.m_parent.Sequence().empty()) << "a plain palette button tells its parent nothing";
 

@@ -49,8 +49,18 @@ protected:
 };
 }
 
-TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
+TEST_F(TreeChildList, ItemsByIndexAndRecordsFreedByDeleteAllItemsAndOnDestroy)
 {
+  HTREEITEM hBare = m_tree.InsertItem("Bare", TVI_ROOT, TVI_LAST, nullptr);
+  EXPECT_EQ(0, m_tree.DeleteItem(hBare));
+  EXPECT_EQ(6u, m_tree.GetCount());
+  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
+  EXPECT_EQ(nullptr, m_tree.GetTreeItem(4));
+  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
+  EXPECT_EQ(0, m_tree.DeleteItem(7));
+  EXPECT_NE(0, m_tree.DeleteItem(1));  // Views
+  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(1));
+
   // Deleting keeps the records of the item and its children until DeleteAllItems.
   EXPECT_NE(0, m_tree.DeleteItem(m_hLayers));
   EXPECT_EQ(2, m_tree.GetItemCount());
@@ -66,20 +76,7 @@ TEST_F(TreeChildList, RecordsAreFreedByDeleteAllItemsAndOnDestroy)
   EXPECT_EQ(0, CCountedRecord::s_nAlive);
 }
 
-TEST_F(TreeChildList, ItemsByIndexAndItemsWithoutRecords)
-{
-  HTREEITEM hBare = m_tree.InsertItem("Bare", TVI_ROOT, TVI_LAST, nullptr);
-  EXPECT_EQ(0, m_tree.DeleteItem(hBare));
-  EXPECT_EQ(6u, m_tree.GetCount());
-  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(2));
-  EXPECT_EQ(nullptr, m_tree.GetTreeItem(4));
-  EXPECT_EQ(2, m_tree.GetListItem(m_hSheets));
-  EXPECT_EQ(0, m_tree.DeleteItem(7));
-  EXPECT_NE(0, m_tree.DeleteItem(1));  // Views
-  EXPECT_EQ(m_hSheets, m_tree.GetTreeItem(1));
-}
-
-TEST_F(TreeChildList, OnlyTheLeftButtonSelects)
+TEST_F(TreeChildList, OnlyTheLeftButtonSelectsAndTheDropTargetFollowsThePointer)
 {
   const CPoint ptViews = labelPoint(m_hViews);
   m_tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ptViews.x, ptViews.y));
@@ -97,6 +94,17 @@ TEST_F(TreeChildList, OnlyTheLeftButtonSelects)
   m_tree.ClearSelection(m_hWalls);
   for (HTREEITEM hItem : {m_hLayers, m_hWalls, m_hDoors, m_hSheets})
     EXPECT_EQ(hItem == m_hWalls ? UINT(TVIS_SELECTED) : 0u, m_tree.GetItemState(hItem, TVIS_SELECTED));
+
+  // The drop target follows the pointer.
+  CPoint point = labelPoint(m_hViews);
+  m_tree.ClientToScreen(&point);
+  ::SetCursorPos(point.x, point.y);
+  EXPECT_EQ(m_hViews, m_tree.GetDropTarget());
+  EXPECT_EQ(m_hViews, m_tree.GetNextItem(nullptr, TVGN_DROPHILITE));
+  point = CPoint(100, 280);
+  m_tree.ClientToScreen(&point);
+  ::SetCursorPos(point.x, point.y);
+  EXPECT_EQ(nullptr, m_tree.GetDropTarget());
 }
 
 // How entries and attributes become menu items is the bitmap menus' shared code, checked in full
@@ -125,17 +133,4 @@ TEST_F(TreeChildList, ContextMenuShowsTheEntriesAndSendsTheCommand)
   m_tree.ExpectMenu({VK_DOWN, VK_RETURN});
   showMenu();
   EXPECT_EQ(std::vector<UINT>{10}, m_tree.m_commands);
-}
-
-TEST_F(TreeChildList, DropTargetFollowsThePointer)
-{
-  CPoint point = labelPoint(m_hViews);
-  m_tree.ClientToScreen(&point);
-  ::SetCursorPos(point.x, point.y);
-  EXPECT_EQ(m_hViews, m_tree.GetDropTarget());
-  EXPECT_EQ(m_hViews, m_tree.GetNextItem(nullptr, TVGN_DROPHILITE));
-  point = CPoint(100, 280);
-  m_tree.ClientToScreen(&point);
-  ::SetCursorPos(point.x, point.y);
-  EXPECT_EQ(nullptr, m_tree.GetDropTarget());
 }

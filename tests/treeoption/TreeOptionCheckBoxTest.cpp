@@ -21,7 +21,7 @@ protected:
 };
 }
 
-TEST_F(TreeOptionCheckBox, ActivationTogglesOnceThenTheButtonTakesClicks)
+TEST_F(TreeOptionCheckBox, ActivationTogglesOnceThenTheButtonTakesClicksUpToItsEdge)
 {
   Click(List(), ValuePoint(7));
   EXPECT_EQ((Log{"-1107 Ruler", "-1110 Ruler", "ChangedItem Ruler 1"}), TakeLog());
@@ -48,10 +48,8 @@ TEST_F(TreeOptionCheckBox, ActivationTogglesOnceThenTheButtonTakesClicks)
   Click(List(), LabelPoint(6));
   EXPECT_EQ((Log{"-1105 Ruler", "-1107 Zoom"}), TakeLog());
   EXPECT_FALSE(m_pRuler->IsWindowVisible());
-}
 
-TEST_F(TreeOptionCheckBox, TheClickableAreaReachesTheEdgeWithText)
-{
+  // The clickable area reaches the button's edge when the text is shown, else only the box.
   PressKey(List(), VK_END);
   PressKey(List(), VK_RETURN);
   EXPECT_EQ(1, m_pRuler->GetCheck());
@@ -69,7 +67,7 @@ TEST_F(TreeOptionCheckBox, TheClickableAreaReachesTheEdgeWithText)
   EXPECT_EQ(0, m_pRuler->GetCheck());
 }
 
-TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndANewRowCommitsOnItsFirstDeselection)
+TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndTheIdleRowDrawsTheBoxSwatchAndGreyedState)
 {
   EXPECT_FALSE(m_pRuler->CreateCheckBoxItem(1, OT_CHECK_SHOWCHECKBOX));
   EXPECT_EQ(0, m_pRuler->GetCheck());
@@ -78,6 +76,7 @@ TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndANewRowCommitsOnItsFirstDesele
   loose.PushCheck();
   EXPECT_EQ(0, loose.GetCheck());
 
+  // A new row commits on its first deselection.
   auto* pGuides = new CTreeOptionItemCheckBox;
   m_tree.InsertItem(pGuides, m_pView)->SetLabelText("Guides");
   ASSERT_TRUE(pGuides->CreateCheckBoxItem(0, OT_CHECK_SHOWCHECKBOX));
@@ -86,10 +85,8 @@ TEST_F(TreeOptionCheckBox, CreationNeedsAnOwnerAndANewRowCommitsOnItsFirstDesele
   EXPECT_EQ((Log{"-1105 Guides", "-1107 Units"}), TakeLog());
   Click(List(), LabelPoint(2));
   EXPECT_EQ((Log{"-1107 Grid"}), TakeLog());
-}
 
-TEST_F(TreeOptionCheckBox, IdleRowDrawsTheBoxSwatchAndGreyedState)
-{
+  // The idle Ruler row draws its box, checked or not.
   const COLORREF crMark = Sys(COLOR_WINDOWTEXT);
   const int nUnchecked = rulerBoxPixels(crMark);
   m_pRuler->SetCheck(1);

@@ -18,7 +18,7 @@ protected:
 };
 }
 
-TEST_F(TreeOptionView, ClicksFocusSelectActivateAndHighlight)
+TEST_F(TreeOptionView, ClicksFocusSelectActivateAndHighlightUnlessReadOnlyOrDisabled)
 {
   const COLORREF crHighlight = Sys(COLOR_HIGHLIGHT);
   Click(List(), LabelPoint(1));
@@ -41,10 +41,8 @@ TEST_F(TreeOptionView, ClicksFocusSelectActivateAndHighlight)
   // A group header's right part selects it but never activates.
   Click(List(), CPoint(290, 9));
   EXPECT_EQ((Log{"-1107 General"}), TakeLog());
-}
 
-TEST_F(TreeOptionView, ReadOnlyRowsEmptySpaceAndADisabledControl)
-{
+  // A read-only row takes no clicks.
   m_pUnits->ReadOnly();
   Click(List(), ValuePoint(1));
   EXPECT_TRUE(TakeLog().empty());
@@ -74,31 +72,27 @@ TEST_F(TreeOptionView, ReadOnlyRowsEmptySpaceAndADisabledControl)
   m_tree.EnableWindow(TRUE);
 }
 
-TEST_F(TreeOptionView, ExpandBoxAsksTheHostThenToggles)
+TEST_F(TreeOptionView, DividerDragsWithinLimitsUnlessVetoedAndOptionButtonsReport)
 {
-  const CPoint ptGridBox(6, 2 * kRowHeight + 9);
-  Click(List(), ptGridBox);
-  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand"}), TakeLog());
-  EXPECT_EQ(m_pView, m_tree.FindItem(LabelPoint(3)));
+  // While dragging, a checkered bar is inverted over the view (below the rows: window colour).
+  const CRect rcBand(99, 150, 102, 240);
+  List().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
+  List().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 27));
+  EXPECT_EQ(List().m_hWnd, ::GetCapture());
+  EXPECT_LE(CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)), 3 * 90 / 2 + 3);
+  List().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 27));
+  EXPECT_EQ(3 * 90, CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)));
+  EXPECT_EQ(17, m_tree.GetColumn());
+  EXPECT_EQ((Log{"-1109 null"}), TakeLog());
+  Drag(List(), CPoint(17, 27), CPoint(120, 27));
+  EXPECT_EQ(120, m_tree.GetColumn());
 
-  m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 1;
-  Click(List(), ptGridBox);
-  EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
-  EXPECT_FALSE(m_pGrid->IsExpanded());
+  m_host.m_answers[OT_NOTIFY_COLUMNCLICK] = 1;
+  Drag(List(), CPoint(120, 27), CPoint(60, 27));
+  EXPECT_EQ(120, m_tree.GetColumn());
+  EXPECT_EQ(nullptr, ::GetCapture());
 
-  // Collapsing the group of the focused row drops the focus.
-  m_host.m_answers.clear();
-  Click(List(), ptGridBox);
-  Click(List(), LabelPoint(3));
-  Click(List(), CPoint(6, 9));
-  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand", "-1107 Spacing", "-1108 General", "-1107 null", "ChangedExpand"}),
-            TakeLog());
-  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
-}
-
-TEST_F(TreeOptionView, OptionButtonsReportAndHighlight)
-{
-  // The buttons sit beside the header's label: they work right of the divider.
+  // The header's option buttons sit beside the header's label: they work right of the divider.
   m_tree.SetColumn(60);
   Repaint();
   const CPoint ptButton1 = m_pGeneral->GetOptionButton1Rect().CenterPoint();
@@ -124,28 +118,7 @@ TEST_F(TreeOptionView, OptionButtonsReportAndHighlight)
   EXPECT_FALSE(m_pUnits->IsSelectOptionButton1());
 }
 
-TEST_F(TreeOptionView, DividerDragsWithinLimitsUnlessVetoed)
-{
-  // While dragging, a checkered bar is inverted over the view (below the rows: window colour).
-  const CRect rcBand(99, 150, 102, 240);
-  List().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 27));
-  List().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 27));
-  EXPECT_EQ(List().m_hWnd, ::GetCapture());
-  EXPECT_LE(CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)), 3 * 90 / 2 + 3);
-  List().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 27));
-  EXPECT_EQ(3 * 90, CPixelCanvas(List()).CountColour(rcBand, Sys(COLOR_WINDOW)));
-  EXPECT_EQ(17, m_tree.GetColumn());
-  EXPECT_EQ((Log{"-1109 null"}), TakeLog());
-  Drag(List(), CPoint(17, 27), CPoint(120, 27));
-  EXPECT_EQ(120, m_tree.GetColumn());
-
-  m_host.m_answers[OT_NOTIFY_COLUMNCLICK] = 1;
-  Drag(List(), CPoint(120, 27), CPoint(60, 27));
-  EXPECT_EQ(120, m_tree.GetColumn());
-  EXPECT_EQ(nullptr, ::GetCapture());
-}
-
-TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
+TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndClicksOnTheExpandBoxAskTheHostThenToggle)
 {
   DoubleClick(List(), CPoint(150, 27));
   EXPECT_EQ(m_tree.GetLargestVisibleLabel().right + 5, m_tree.GetColumn());
@@ -161,6 +134,27 @@ TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndToggleGroups)
   // The value part of a row with children does nothing on a double click.
   DoubleClick(List(), ValuePoint(2));
   EXPECT_TRUE(m_pGrid->IsExpanded());
+
+  // A click on the expand box asks the host, then toggles.
+  TakeLog();
+  const CPoint ptGridBox(6, 2 * kRowHeight + 9);
+  Click(List(), ptGridBox);
+  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand"}), TakeLog());
+  EXPECT_EQ(m_pView, m_tree.FindItem(LabelPoint(3)));
+
+  m_host.m_answers[OT_NOTIFY_ITEMEXPANDING] = 1;
+  Click(List(), ptGridBox);
+  EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
+  EXPECT_FALSE(m_pGrid->IsExpanded());
+
+  // Collapsing the group of the focused row drops the focus.
+  m_host.m_answers.clear();
+  Click(List(), ptGridBox);
+  Click(List(), LabelPoint(3));
+  Click(List(), CPoint(6, 9));
+  EXPECT_EQ((Log{"-1108 Grid", "ChangedExpand", "-1107 Spacing", "-1108 General", "-1107 null", "ChangedExpand"}),
+            TakeLog());
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
 }
 
 // A host may delete the row it is told about while it handles the notification; the control
@@ -262,7 +256,7 @@ TEST_F(TreeOptionView, KeysMoveExpandAndActivate)
   EXPECT_EQ(UINT(DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_WANTCHARS), UINT(List().SendMessage(WM_GETDLGCODE)));
 }
 
-TEST_F(TreeOptionView, WheelAndScrollBarMoveByFixedSteps)
+TEST_F(TreeOptionView, WheelAndScrollBarMoveByFixedStepsPastSixteenBits)
 {
   List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
   EXPECT_EQ(0, m_tree.GetOrigin().y);  // the whole tree fits
@@ -281,10 +275,8 @@ TEST_F(TreeOptionView, WheelAndScrollBarMoveByFixedSteps)
   List().SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
   List().SendMessage(WM_VSCROLL, SB_PAGEUP, 0);
   EXPECT_EQ(0, m_tree.GetOrigin().y);
-}
 
-TEST_F(TreeOptionView, TheThumbScrollsTreesTallerThanSixteenBitsToTheirEnd)
-{
+  // The thumb scrolls trees taller than sixteen bits to their end.
   m_pZoom->SetItemHeight(100000);
   List().UpdateResize();
   Repaint();

@@ -17,6 +17,16 @@ CCommonControlsTestApp theApp("ZuntTreeOptionTest", ICC_TREEVIEW_CLASSES);
 class TreeOptionModel : public ::testing::Test, public CTreeOptionFixture
 {};
 typedef CCounted<CTreeOptionItem> CCountedItem;
+
+void appendDrawingOrder(CTreeOptionItem* pFirst, std::vector<CTreeOptionItem*>& rows)
+{
+  for (CTreeOptionItem* pRow = pFirst; pRow != nullptr; pRow = pRow->GetSibling())
+  {
+    rows.push_back(pRow);
+    if (pRow->IsExpanded())
+      appendDrawingOrder(pRow->GetChild(), rows);
+  }
+}
 }
 
 TEST(TreeOptionItems, IdentifiersOwnershipHeightsAndFinding)
@@ -62,28 +72,11 @@ TEST(TreeOptionItems, TextIsShortenedWithDotsKeepingWholeCharacters)
   dc.SelectObject(pOld);
 }
 
-TEST_F(TreeOptionModel, InsertAndDeleteReportToTheNotifyWindow)
+TEST_F(TreeOptionModel, InsertDeleteAndEachActivationReportOnceAndOnlyKnownCodesAreSent)
 {
   m_tree.InsertItem(NewRow("Extra"), m_pView);
   EXPECT_EQ((Log{"-1101 Extra"}), TakeLog());
 
-  m_tree.SetFocusedItem(m_pSnap);
-  const UINT uSnap = m_pSnap->GetCtrlID();
-  m_tree.DeleteItem(m_pGrid);
-  EXPECT_EQ((Log{"-1102 Grid", "-1102 Spacing", "-1102 Snap"}), TakeLog());
-  EXPECT_EQ(nullptr, m_tree.FindItem(uSnap));
-  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
-  EXPECT_EQ(nullptr, m_pUnits->GetSibling());
-
-  m_tree.Delete(nullptr);
-  const Log log = TakeLog();
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ("-1102 null", log.front());
-  EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
-}
-
-TEST_F(TreeOptionModel, EachActivationCommitsOnceAndOnlyKnownCodesAreSent)
-{
   m_pUnits->Activate();
   m_pUnits->CommitChanges();
   m_pUnits->CommitChanges();
@@ -97,8 +90,22 @@ TEST_F(TreeOptionModel, EachActivationCommitsOnceAndOnlyKnownCodesAreSent)
   for (int nCode : {-1104, -1100, -1111})
     EXPECT_EQ(0, m_tree.SendNotify(UINT(nCode), m_pGrid)) << nCode;
   EXPECT_EQ((Log{"-1108 Grid"}), TakeLog());
+
+  m_tree.SetFocusedItem(m_pSnap);
+  const UINT uSnap = m_pSnap->GetCtrlID();
+  m_tree.DeleteItem(m_pGrid);
+  EXPECT_EQ((Log{"-1102 Grid", "-1102 Spacing", "-1102 Snap"}), TakeLog());
+  EXPECT_EQ(nullptr, m_tree.FindItem(uSnap));
+  EXPECT_EQ(nullptr, m_tree.GetFocusedItem());
+  EXPECT_EQ(nullptr, m_pUnits->GetSibling());
+
+  m_tree.Delete(nullptr);
+  EXPECT_EQ("-1102 null", TakeLog().at(0));  // throws, and so fails, when nothing was sent
+  EXPECT_EQ(nullptr, m_tree.GetRootItem()->GetChild());
+
+  // With notification off the host is neither told nor asked.
   m_tree.SetNotify(FALSE, &m_host);
-  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), m_pGrid));
+  EXPECT_EQ(0, m_tree.SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), nullptr));
   EXPECT_TRUE(TakeLog().empty());
 }
 
@@ -138,62 +145,31 @@ TEST_F(TreeOptionModel, HitTestTellsThePartsOfARow)
   EXPECT_EQ(500, windowless.GetColumn());
 }
 
-TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRows)
+TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRowsAndScrollsThemIntoView)
 {
+  // A list three rows high: the last row ends up one row above the lower edge, as far as the
+  // range allows (range 144, page 55).
+  m_tree.MoveWindow(0, 0, kWidth, 50 + 3 * kRowHeight);
+  Repaint();
   EXPECT_EQ(m_pRuler, m_tree.FocusPrev());  // no focus yet: the last drawn row
   m_tree.FocusFirst();
+  EXPECT_EQ(0, m_tree.GetOrigin().y);
   EXPECT_EQ(nullptr, m_tree.FocusPrev());
   m_tree.FocusLast();
+  EXPECT_EQ(144 - 55, m_tree.GetOrigin().y);
   EXPECT_EQ(nullptr, m_tree.FocusNext());
   EXPECT_EQ((Log{"-1107 Ruler", "-1107 General", "-1107 Ruler"}), TakeLog());
-}
 
-TEST_F(TreeOptionModel, EnsureVisibleExpandsAncestorsAndScrolls)
-{
+  // Ensuring a row is visible expands its ancestors.
   m_pGrid->Expand(FALSE);
   m_pGeneral->Expand(FALSE);
   m_tree.UpdatedItems();
   Repaint();
   m_tree.EnsureVisible(m_pSpacing);
   EXPECT_TRUE(m_tree.IsItemVisible(m_pSpacing));
-
-  // A list three rows high: the last row ends up one row above the lower edge, as far as the
-  // range allows (range 144, page 55).
-  m_tree.MoveWindow(0, 0, kWidth, 50 + 3 * kRowHeight);
-  Repaint();
-  m_tree.FocusLast();
-  EXPECT_EQ(144 - 55, m_tree.GetOrigin().y);
-  m_tree.FocusFirst();
-  EXPECT_EQ(0, m_tree.GetOrigin().y);
 }
 
-TEST_F(TreeOptionModel, InfoPaneTakesFiftyPixelsAtTheFoot)
-{
-  CRect rcList, rcInfo;
-  List().GetWindowRect(rcList);
-  m_tree.GetInfoWindow()->GetWindowRect(rcInfo);
-  EXPECT_EQ(CRect(rcList.left, rcList.top + kListHeight, rcList.right, rcList.top + kHeight), rcInfo);
-  m_tree.ShowInfoWindow(FALSE);
-  List().GetWindowRect(rcList);
-  EXPECT_EQ(kHeight, rcList.Height());
-
-  CTreeOption noInfo;
-  noInfo.SetUseInfo(false);
-  ASSERT_TRUE(noInfo.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_host, OT_OPTIONS_SHOWINFOWINDOW, 2));
-  EXPECT_EQ(nullptr, noInfo.GetInfoWindow()->GetSafeHwnd());
-  noInfo.GetListView()->GetWindowRect(rcList);
-  EXPECT_EQ(195, rcList.Height());
-}
-
-TEST_F(TreeOptionModel, LargestLabelSkipsHeadersAndBlankLabels)
-{
-  EXPECT_EQ(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);  // indented one level deeper
-  m_pSpacing->SetLabelText("   ");
-  Repaint();
-  EXPECT_NE(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);
-}
-
-TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
+TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRowInFiftyPixelsAtTheFoot)
 {
   CWnd& info = *m_tree.GetInfoWindow();
   auto textPixels = [&info](COLORREF colour) {
@@ -215,19 +191,22 @@ TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRow)
   EXPECT_EQ(0, textPixels(crText));
   EXPECT_GT(textPixels(Sys(COLOR_GRAYTEXT)), 0);
   m_tree.EnableWindow(TRUE);
-}
 
-namespace
-{
-void appendDrawingOrder(CTreeOptionItem* pFirst, std::vector<CTreeOptionItem*>& rows)
-{
-  for (CTreeOptionItem* pRow = pFirst; pRow != nullptr; pRow = pRow->GetSibling())
-  {
-    rows.push_back(pRow);
-    if (pRow->IsExpanded())
-      appendDrawingOrder(pRow->GetChild(), rows);
-  }
-}
+  // The pane's place, and the list's height without it.
+  CRect rcList, rcInfo;
+  List().GetWindowRect(rcList);
+  info.GetWindowRect(rcInfo);
+  EXPECT_EQ(CRect(rcList.left, rcList.top + kListHeight, rcList.right, rcList.top + kHeight), rcInfo);
+  m_tree.ShowInfoWindow(FALSE);
+  List().GetWindowRect(rcList);
+  EXPECT_EQ(kHeight, rcList.Height());
+
+  CTreeOption noInfo;
+  noInfo.SetUseInfo(false);
+  ASSERT_TRUE(noInfo.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_host, OT_OPTIONS_SHOWINFOWINDOW, 2));
+  EXPECT_EQ(nullptr, noInfo.GetInfoWindow()->GetSafeHwnd());
+  noInfo.GetListView()->GetWindowRect(rcList);
+  EXPECT_EQ(195, rcList.Height());
 }
 
 // The control keeps the scroll range and the drawn rows by bookkeeping: they must match a count
@@ -255,13 +234,6 @@ TEST_F(TreeOptionModel, ScrollRangeAndDrawnRowsMatchTheTree)
     Repaint();
     std::vector<CTreeOptionItem*> expected;
     appendDrawingOrder(m_tree.GetRootItem()->GetChild(), expected);
-    long lTotal = 0;
-    for (CTreeOptionItem* pRoot = m_tree.GetRootItem()->GetChild(); pRoot != nullptr; pRoot = pRoot->GetSibling())
-      lTotal += pRoot->GetTotalHeight();
-    SCROLLINFO si = {};
-    si.cbSize = sizeof si;
-    List().GetScrollInfo(SB_VERT, &si, SIF_RANGE);
-    EXPECT_EQ(lTotal, si.nMax);
     std::vector<CTreeOptionItem*> drawn;
     long lY = 0;
     for (CTreeOptionItem* pRow = m_tree.GetVisibleList(); pRow != nullptr; pRow = pRow->GetNextVisible())
@@ -272,14 +244,24 @@ TEST_F(TreeOptionModel, ScrollRangeAndDrawnRowsMatchTheTree)
       lY += pRow->GetHeight();
     }
     EXPECT_EQ(expected, drawn);
+    // The range is the drawn rows' height, which the last check shows to be the whole tree's.
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
+    List().GetScrollInfo(SB_VERT, &si, SIF_RANGE);
+    EXPECT_EQ(lY, si.nMax);
     EXPECT_EQ(expected.back(), m_tree.FocusLast());
   }
 }
 
-// Rows out of view are not drawn, yet they keep their place, and their labels count when the
-// column is fitted as if they had been drawn.
-TEST_F(TreeOptionModel, RowsOutOfViewKeepPlaceAndLabel)
+// The largest label is that of a row, never of a header or a blank label. Rows out of view are
+// not drawn, yet they keep their place, and their labels count as if they had been drawn.
+TEST_F(TreeOptionModel, LargestLabelSkipsHeadersAndBlanksAndCountsRowsOutOfView)
 {
+  EXPECT_EQ(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);  // indented one level deeper
+  m_pSpacing->SetLabelText("   ");
+  Repaint();
+  EXPECT_NE(m_pSpacing->GetLabelRect().right, m_tree.GetLargestVisibleLabel().right);
+
   for (int i = 0; i < 30; ++i)
     m_tree.InsertItem(NewRow(i == 25 ? "A label longer than the others" : "Row"), m_pZoom);
   m_pZoom->Expand(TRUE);

@@ -4,28 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 namespace
 {
-struct SGraveyard
-{
-  std::vector<void*> m_blocks;
-  ~SGraveyard()
-  {
-    for (void* pBlock : m_blocks)
-      ::operator delete(pBlock);
-  }
-};
-
 LPARAM pointParam(CPoint point) { return MAKELPARAM(point.x, point.y); }
 }
 
-void BuryPoisoned(void* pObject, std::size_t nSize)
-{
-  static SGraveyard graveyard;
-  std::memset(pObject, 0xDD, nSize);
-  graveyard.m_blocks.push_back(pObject);
-}
+// The memory is never freed: the process ending takes it back.
+void BuryPoisoned(void* pObject, std::size_t nSize) { std::memset(pObject, 0xDD, nSize); }
 
 CTreeOptionItem* NewRow(const char* pszLabel, const char* pszInfo)
 {
@@ -110,12 +97,7 @@ void CTreeOptionFixture::Repaint()
   m_host.m_log.clear();
 }
 
-std::vector<std::string> CTreeOptionFixture::TakeLog()
-{
-  std::vector<std::string> log;
-  log.swap(m_host.m_log);
-  return log;
-}
+std::vector<std::string> CTreeOptionFixture::TakeLog() { return std::exchange(m_host.m_log, {}); }
 
 void Click(CWnd& wnd, CPoint point)
 {
