@@ -153,7 +153,9 @@ TEST(BmpMenuEnvironment, ColoursBlendTowardsWhiteOrBlackWithinTheFactorRange)
   EXPECT_EQ(CBmpMenu::NumBitmapColors(&header), 7);
 }
 
-TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
+// Items measure their whole text beside the image column; the accelerator is drawn to end an icon
+// width before the right edge.
+TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextAndEndTheAcceleratorAnIconWidthBeforeTheRightEdge)
 {
   // Version class 1 measures with the screen context's own font.
   const wchar_t* text = L"項目(&A)\tCtrl+W";
@@ -167,29 +169,23 @@ TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
   {
     bool bFlat;
     LONG nWidth, nSeparatorHeight;
-  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3}, {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator}};
+    int nLabelLeft;
+  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3, 20 + 8},
+               {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator, 16 + 9}};
+  const COLORREF crText = sys(COLOR_MENUTEXT);
   for (const auto& look : looks)
   {
+    SCOPED_TRACE(look.bFlat ? "flat" : "classic");
     CMenuLookScope scope(look.bFlat);
-    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain))) << look.bFlat;
-    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy) << look.bFlat;
-  }
-}
-
-TEST_F(BmpMenuDrawTest, AcceleratorEndsAnIconWidthBeforeTheRightEdge)
-{
-  for (bool bFlat : {true, false})
-  {
-    CMenuLookScope look(bFlat);
+    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain)));
+    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy);
     draw(kPlain, 0);
-    const COLORREF crText = sys(COLOR_MENUTEXT);
-    const int nLabelLeft = bFlat ? 20 + 8 : 16 + 9;
     const int nLeft = m_canvas.LeftmostOf(textArea(0), crText);
-    EXPECT_GE(nLeft, nLabelLeft) << bFlat;
-    EXPECT_LE(nLeft, nLabelLeft + 3) << bFlat;
+    EXPECT_GE(nLeft, look.nLabelLeft);
+    EXPECT_LE(nLeft, look.nLabelLeft + 3);
     const int nRight = m_canvas.RightmostOf(textArea(0), crText);
-    EXPECT_LT(nRight, kItemWidth - 16) << bFlat;
-    EXPECT_GE(nRight, kItemWidth - 16 - 4) << bFlat;
+    EXPECT_LT(nRight, kItemWidth - 16);
+    EXPECT_GE(nRight, kItemWidth - 16 - 4);
   }
 }
 
