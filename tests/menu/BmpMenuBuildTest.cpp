@@ -130,7 +130,7 @@ TEST(BmpMenuLoad, MissingResourcesAreRefusedAndPopupsAddedToALoadedBarKeepItsTit
   EXPECT_EQ(menu.m_SubMenuHandles[1], pView->m_hMenu);
 }
 
-TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
+TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommandsOrTheirOwnImageLists)
 {
   CMenuLookScope flat(true);
   CBmpMenu menu;
@@ -169,6 +169,19 @@ TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
   ASSERT_TRUE(popup.AppendMenu(MF_STRING, ID_TEST_CUT, cp932("切り取り").c_str(), IDR_MENU_TOOLBAR));
   EXPECT_EQ(popup.m_Items[0]->globalIndex, nCut);
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nImages);
+
+  // A toolbar window gives the items of its commands image lists of their own.
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&parent));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_MENU_TOOLBAR));
+  menu.AddFromToolBar(&bar, IDR_MENU_TOOLBAR);
+  ASSERT_NE(pFile->m_Items[1]->imageList, nullptr);
+  EXPECT_EQ(pEdit->m_Items[1]->imageList, nullptr);  // copy is not on the bar
+  DrawMenuItem(*pFile, 1, canvas.DC(), rect, 0);
+  EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
+  parent.DestroyWindow();
 }
 
 TEST(BmpMenuEdit, ContextMenuBuiltInCode)
@@ -315,28 +328,6 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsVariantsAndPopupsShareTheCheckImagesUntilT
   ASSERT_TRUE(pPopup->AppendMenu(MF_STRING | MF_CHECKED, 1, "x"));
   DrawMenuItem(*pPopup, 0, canvas.DC(), rect, ODS_CHECKED);
   EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
-}
-
-TEST(BmpMenuImages, AToolbarWindowGivesItsItemsOwnImageLists)
-{
-  CMenuLookScope flat(true);
-  CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
-  CToolBar bar;
-  ASSERT_TRUE(bar.Create(&parent));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_MENU_TOOLBAR));
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
-  menu.AddFromToolBar(&bar, IDR_MENU_TOOLBAR);
-  CBmpMenu* pFile = popupAt(menu, 0);
-  CBmpMenuData* pOpen = pFile->m_Items[1];
-  ASSERT_NE(pOpen->imageList, nullptr);
-  EXPECT_EQ(popupAt(menu, 1)->m_Items[1]->imageList, nullptr);  // copy is not on the bar
-
-  CPixelCanvas canvas(200, 22);
-  DrawMenuItem(*pFile, 1, canvas.DC(), CRect(0, 0, 200, 22), 0);
-  EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
-  parent.DestroyWindow();
 }
 
 TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
