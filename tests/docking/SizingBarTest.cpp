@@ -136,7 +136,7 @@ protected:
   }
 };
 
-TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
+TEST_F(SizingBarTest, DocksToEachSideWithItsSizesAndSharesARow)
 {
   CTestBar& top = AddBar(AFX_IDW_DOCKBAR_TOP, "Top");
   CTestBar& bottom = AddBar(AFX_IDW_DOCKBAR_BOTTOM, "Bottom");
@@ -159,14 +159,11 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
       {&top, SCBS_EDGEBOTTOM}, {&bottom, SCBS_EDGETOP}, {&left, SCBS_EDGERIGHT}, {&right, SCBS_EDGELEFT}};
   for (const auto& edge : edges)
     EXPECT_EQ(SizingEdges(*edge.first), edge.second);
-}
 
-TEST_F(SizingBarTest, BarsShareTheirRow)
-{
-  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
-  CTestBar& second = AddBarBeside(first);
+  // Bars share their row.
+  CTestBar& second = AddBarBeside(top);
   CTestBar& third = AddBarBeside(second);
-  first.sizeHorz = CSize(300, 80);
+  top.sizeHorz = CSize(300, 80);
   second.sizeHorz = CSize(300, 120);
   third.sizeHorz = CSize(300, 60);
   Layout();
@@ -176,21 +173,21 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   ASSERT_EQ(row.GetSize(), 3);
   // Every bar takes the row's largest thickness; the lengths fill the row.
   const int nTotal = ClientRect().Width() + 2;
-  EXPECT_EQ(first.sizeHorz.cy, 120);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_EQ(top.sizeHorz.cy, 120);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
   // Bars just docked (shown while docked) keep their length while another can take it.
   EXPECT_EQ(third.sizeHorz.cx, 300);
-  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&first, m_pFrame).right - 2);
+  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&top, m_pFrame).right - 2);
   // The middle bar sizes on three edges, the ends on two.
   EXPECT_EQ(SizingEdges(second), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
   EXPECT_EQ(SizingEdges(third), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGEBOTTOM));
 
   // Otherwise the difference is spread a pixel at a time over the bars.
-  first.keepSize = second.keepSize = third.keepSize = FALSE;
-  first.sizeHorz.cx = second.sizeHorz.cx = third.sizeHorz.cx = 200;
+  top.keepSize = second.keepSize = third.keepSize = FALSE;
+  top.sizeHorz.cx = second.sizeHorz.cx = third.sizeHorz.cx = 200;
   Layout();
-  EXPECT_LE(std::abs(first.sizeHorz.cx - third.sizeHorz.cx), 1);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_LE(std::abs(top.sizeHorz.cx - third.sizeHorz.cx), 1);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 
   // A bar hidden with a delay counts as hidden at once and goes with the next idle layout,
   // leaving its length to the others.
@@ -198,13 +195,13 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   m_pFrame->ShowControlBar(&second, FALSE, TRUE);
   EXPECT_FALSE(second.IsVisible());
   PumpAndIdle();
-  EXPECT_EQ(first.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
   // Shown again with a delay, it comes back with its length; the others make room.
   m_pFrame->ShowControlBar(&second, TRUE, TRUE);
   EXPECT_FALSE(second.IsWindowVisible());
   PumpAndIdle();
   EXPECT_EQ(second.sizeHorz.cx, nSecondLength);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 }
 
 TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursSetsTheRowThicknessAndCloseHides)
