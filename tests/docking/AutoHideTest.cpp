@@ -106,7 +106,7 @@ TEST_F(AutoHideTest, TopStripSlidesOutInStepsOnTheTimer)
   EXPECT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left, rc.CenterPoint().y)), HTNOWHERE);
 }
 
-TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAway)
+TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAwayAndButtonsFormGroupsBetweenSeparators)
 {
   CAutoHideBar& strip = MakeStrip(1, {"Away"});
   CDrawFrame::st_nAutoShowHideTimer = 100;
@@ -126,30 +126,8 @@ TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAway)
   frame.SendMessage(WM_DRAWFRAME_SHOWBYFORCE, FALSE);
   EXPECT_TRUE(PumpUntil([&] { return !frame.IsWindowVisible(); }));
   EXPECT_FALSE(m_bars[0]->IsWindowVisible());
-}
 
-TEST_F(AutoHideTest, StripTakesItsEdgeWithEntriesAndThePinOfTheFrameSendsTheBarsBack)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
-  const int nPaneLeft = m_pFrame->PaneRect().left;
-  // The bar now lives in its slide-out frame, as long as the docked width and the borders.
-  EXPECT_EQ(m_bars[0]->GetParent(), &Frame(0));
-  EXPECT_EQ(strip.GetAHWindowSize(m_bars[0].get()), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
-
-  strip.SetDisplayPage(0, FALSE);
-  ClickNcButton(&Frame(0), Frame(0).pinOrigin + CSize(5, 5), HTPUSHPIN);
-  EXPECT_TRUE(PumpUntil([&] { return strip.GetButtonCount() == 0; }));
-  EXPECT_EQ(m_bars[0]->m_nLeft, 1);
-  EXPECT_EQ(m_bars[1]->m_nAfter, 1);
-  // Each bar went back to its old parent; the empty strip gives its 24 pixels back.
-  EXPECT_EQ(m_bars[0]->GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
-  m_pFrame->RecalcLayout();
-  EXPECT_EQ(m_pFrame->PaneRect().left, nPaneLeft - 24);
-}
-
-TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"A"});
+  // The strip's buttons, their groups and separators.
   CTestPinBar& pin = *m_bars[0];
   CTestPinBar& other = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Other");
   // Buttons of one pin bar form a group: the first is its active one.
@@ -172,6 +150,25 @@ TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
   EXPECT_EQ(pin.GetParent(), pOldParent);
   ASSERT_EQ(strip.GetButtonCount(), 2);
   EXPECT_TRUE(strip.GetButton(1)->style & AHB_ACTIVE);
+}
+
+TEST_F(AutoHideTest, StripTakesItsEdgeWithEntriesAndThePinOfTheFrameSendsTheBarsBack)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
+  const int nPaneLeft = m_pFrame->PaneRect().left;
+  // The bar now lives in its slide-out frame, as long as the docked width and the borders.
+  EXPECT_EQ(m_bars[0]->GetParent(), &Frame(0));
+  EXPECT_EQ(strip.GetAHWindowSize(m_bars[0].get()), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
+
+  strip.SetDisplayPage(0, FALSE);
+  ClickNcButton(&Frame(0), Frame(0).pinOrigin + CSize(5, 5), HTPUSHPIN);
+  EXPECT_TRUE(PumpUntil([&] { return strip.GetButtonCount() == 0; }));
+  EXPECT_EQ(m_bars[0]->m_nLeft, 1);
+  EXPECT_EQ(m_bars[1]->m_nAfter, 1);
+  // Each bar went back to its old parent; the empty strip gives its 24 pixels back.
+  EXPECT_EQ(m_bars[0]->GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+  m_pFrame->RecalcLayout();
+  EXPECT_EQ(m_pFrame->PaneRect().left, nPaneLeft - 24);
 }
 
 TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)

@@ -263,7 +263,7 @@ TEST(BmpMenuEdit, DeleteByTextTakesTheChosenSeparatorsAlong)
   expectRecordsInStep(menu);
 }
 
-TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCase)
+TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCaseAfterSynchronizing)
 {
   CBmpMenu menu;
   menu.CreatePopupMenu();
@@ -283,6 +283,24 @@ TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCase)
   EXPECT_EQ(CBmpMenu::FindKeyboardShortcut('q', MF_POPUP, &menu), 3 | 0x20000);
   expectRecordsInStep(menu);
   EXPECT_TRUE(menu.GetMenuState(3, MF_BYPOSITION) & MF_OWNERDRAW);
+
+  // Synchronizing follows what the framework changed behind the menu's back: the first item goes,
+  // a plain item comes in front, the last is grayed.
+  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
+  menu.AppendMenuW(MF_STRING, 4, L"二");
+  CBmpMenuData* pKept = menu.m_Items[5];
+  ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
+  ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 5, L"三");
+  ::EnableMenuItem(menu.m_hMenu, 4, MF_BYCOMMAND | MF_GRAYED);
+  CBmpMenu::UpdateMenu(&menu);
+  expectRecordsInStep(menu);
+  ASSERT_EQ(menu.GetMenuItemCount(), 6u);
+  EXPECT_EQ(recordText(menu, 0), L"三");
+  EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(menu.m_Items[4]->id, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu));
+  EXPECT_EQ(menu.m_Items[4]->flags, 0x510u);
+  EXPECT_EQ(menu.m_Items[5], pKept);
+  EXPECT_TRUE(pKept->flags & MF_GRAYED);
 }
 
 TEST(BmpMenuImages, TheFlat3DLookKeepsVariantsAndPopupsShareTheCheckImagesUntilTheyFailToLoad)
@@ -344,28 +362,4 @@ TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
   ::RegCloseKey(hKey);
   ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
   EXPECT_TRUE(CBmpMenu::IsWindowsClassicTheme());  // not read again
-}
-
-TEST(BmpMenuEdit, SynchronizingFollowsWhatTheFrameworkChanged)
-{
-  CBmpMenu menu;
-  menu.CreatePopupMenu();
-  menu.AppendMenuW(MF_STRING, 1, L"一");
-  menu.AppendMenu(MF_SEPARATOR);
-  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
-  menu.AppendMenuW(MF_STRING, 2, L"二");
-  CBmpMenuData* pKept = menu.m_Items[3];
-  // Behind the menu's back: the first item goes, a plain item comes in front, the last is grayed.
-  ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
-  ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 3, L"三");
-  ::EnableMenuItem(menu.m_hMenu, 2, MF_BYCOMMAND | MF_GRAYED);
-  CBmpMenu::UpdateMenu(&menu);
-  expectRecordsInStep(menu);
-  ASSERT_EQ(menu.GetMenuItemCount(), 4u);
-  EXPECT_EQ(recordText(menu, 0), L"三");
-  EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
-  EXPECT_EQ(menu.m_Items[2]->id, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu));
-  EXPECT_EQ(menu.m_Items[2]->flags, 0x510u);
-  EXPECT_EQ(menu.m_Items[3], pKept);
-  EXPECT_TRUE(pKept->flags & MF_GRAYED);
 }
