@@ -93,12 +93,6 @@ protected:
     m_pFrame->RecalcLayout();
     PumpAndIdle();
   }
-  CRect ClientRect()
-  {
-    CRect rc;
-    m_pFrame->GetClientRect(&rc);
-    return rc;
-  }
   // Whether the bar sizes on an edge (HTLEFT, HTTOP, HTRIGHT, HTBOTTOM): a point 4 pixels inside
   // the middle of the edge hits it.
   static bool SizesOn(CTestBar& bar, UINT nHitTest, CPoint* pPoint = nullptr)
@@ -149,7 +143,8 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizesAndSharesARow)
   Layout();
 
   // The pane is what the four thicknesses leave.
-  const CRect rcClient = ClientRect();
+  CRect rcClient;
+  m_pFrame->GetClientRect(&rcClient);
   EXPECT_EQ(m_pFrame->PaneRect(), CRect(150, 90, rcClient.right - 120, rcClient.bottom - 70));
   // One bar fills its row: its length minus the overlap is the row's length.
   EXPECT_EQ(top.sizeHorz.cx - 2, rcClient.Width() + 2);
@@ -172,7 +167,7 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizesAndSharesARow)
   second.GetRowSizingBars(row);
   ASSERT_EQ(row.GetSize(), 3);
   // Every bar takes the row's largest thickness; the lengths fill the row.
-  const int nTotal = ClientRect().Width() + 2;
+  const int nTotal = rcClient.Width() + 2;
   EXPECT_EQ(top.sizeHorz.cy, 120);
   EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
   // Bars just docked (shown while docked) keep their length while another can take it.
@@ -362,9 +357,9 @@ TEST_F(SizingBarTest, FloatsResizesAndDocksAgainByDoubleClickOrDrag)
   // The floating frame's caption drags it onto the frame's left edge.
   CRect rcFloating = WindowRect(pFloating);
   CPoint ptCaption(rcFloating.CenterPoint().x, rcFloating.top + 4);
-  CRect rcClient = ClientRect();
-  m_pFrame->ClientToScreen(&rcClient);
-  CPoint ptEdge(rcClient.left + 5, rcClient.CenterPoint().y);
+  // With no bar docked the pane covers the client area.
+  const CRect rcPane = WindowRect(&m_pFrame->m_wndPane);
+  CPoint ptEdge(rcPane.left + 5, rcPane.CenterPoint().y);
   PostMouse(&bar, WM_MOUSEMOVE, ptEdge, MK_LBUTTON);
   PostMouse(&bar, WM_LBUTTONUP, ptEdge);
   SendNcButtonDown(pFloating, HTCAPTION, ptCaption);
