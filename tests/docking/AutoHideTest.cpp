@@ -4,95 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace
 {
-// A frame that records the pin requests.
-class CPinFrame : public CDockTestFrame
-{
-public:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-  {
-    if (message == WM_PINDOCKBAR_PUSHPIN)
-      m_pinned.push_back(reinterpret_cast<CWnd*>(lParam));
-    return CDockTestFrame::WindowProc(message, wParam, lParam);
-  }
-  std::vector<CWnd*> m_pinned;
-};
-
-class AutoHideTest : public CFrameTest<CPinFrame, CTestPinBar>
+class AutoHideTest : public CStripTest
 {
 protected:
-  void SetUp() override
-  {
-    CFrameTest::SetUp();
-    m_nTimer = CDrawFrame::st_nAutoShowHideTimer;
-    CDrawFrame::st_nAutoShowHideTimer = 0;
-    // Outside the frame the pointer keeps every slid-out bar open.
-    ::SetCursorPos(1, 1);
-  }
-  void TearDown() override
-  {
-    CDrawFrame::st_nAutoShowHideTimer = m_nTimer;
-    m_strip.reset();
-    CFrameTest::TearDown();
-  }
-  CTestPinBar& AddPinBar(UINT nDockBarID, const char* pszName)
-  {
-    CTestPinBar& bar =
-        NewBar(pszName, 3001 + static_cast<UINT>(m_bars.size()), WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC);
-    m_pFrame->DockControlBar(&bar, nDockBarID);
-    return bar;
-  }
-  // The strip on a side with one hidden bar per name.
-  CAutoHideBar& MakeStrip(int nSide, std::initializer_list<const char*> names, CRect rcDocked = CRect(0, 0, 150, 150))
-  {
-    m_strip.reset(new CAutoHideBar);
-    EXPECT_TRUE(m_strip->Create(nSide, m_pFrame));
-    for (const char* pszName : names)
-    {
-      CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, pszName);
-      m_strip->InsertButton(pszName, AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1,
-                            m_strip->GetButtonCount());
-    }
-    m_pFrame->RecalcLayout();
-    m_strip->SetRecalcLayout();
-    return *m_strip;
-  }
-  // The mouse moved over, or pressed on, a button of the strip.
-  void AtButton(UINT nMessage, int nIndex)
-  {
-    const CPoint pt = m_strip->GetButton(nIndex)->rect.CenterPoint();
-    m_strip->SendMessage(nMessage, nMessage == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(pt.x, pt.y));
-  }
   static void Wheel(CWnd& wnd, CPoint ptScreen)
   {
     wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(ptScreen.x, ptScreen.y));
   }
-  CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
-
-  std::unique_ptr<CAutoHideBar> m_strip;
-  int m_nTimer = 0;
 };
-
-TEST_F(AutoHideTest, StripTakesItsEdgeOnlyWithEntries)
-{
-  m_strip.reset(new CAutoHideBar);
-  ASSERT_TRUE(m_strip->Create(1, m_pFrame));
-  m_pFrame->RecalcLayout();
-  EXPECT_EQ(m_pFrame->PaneRect().left, 0);
-
-  CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "One");
-  CRect rcDocked(0, 0, 150, 300);
-  m_strip->AddButton("One", AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar);
-  m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
-  EXPECT_EQ(m_pFrame->PaneRect().left, 24);
-  // The bar now lives in its slide-out frame, as long as the docked width and the borders.
-  EXPECT_EQ(bar.GetParent(), &Frame(0));
-  EXPECT_EQ(m_strip->GetAHWindowSize(&bar), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
-}
 
 TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
 {
@@ -117,6 +40,17 @@ TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
   Frame(0).SendMessage(WM_DRAWFRAME_SHOWHIDE);
   AtButton(WM_LBUTTONDOWN, 1);
   EXPECT_FALSE(frame.IsWindowVisible());
+
+  // While a button keeps its bar (AHB_KEEPOPEN), pointing at one marked AHB_LEAVEKEEPER opens the
+  // keeper's bar; a click asks the marked one's bar to leave auto-hide mode, once when it stays.
+  strip.GetButton(0)->style |= AHB_KEEPOPEN;
+  strip.GetButton(1)->style |= AHB_LEAVEKEEPER;
+  AtButton(WM_MOUSEMOVE, 1);
+  EXPECT_TRUE(Frame(0).IsWindowVisible());
+  EXPECT_FALSE(frame.IsWindowVisible());
+  AtButton(WM_LBUTTONDOWN, 1);
+  EXPECT_EQ(m_bars[1]->m_nLeaveAsked, 1);
+  EXPECT_EQ(m_bars[0]->m_nLeaveAsked, 0);
 }
 
 TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
@@ -140,21 +74,6 @@ TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
   EXPECT_TRUE(strip.SetDisplayPage(0, FALSE));
   EXPECT_TRUE(Frame(0).IsWindowVisible());
   EXPECT_EQ(m_bars[0]->m_tabs.size(), 1u);
-}
-
-// While a button keeps its bar (AHB_KEEPOPEN), pointing at one marked AHB_LEAVEKEEPER opens the
-// keeper's bar; a click asks the marked one's bar to leave auto-hide mode, once when it stays.
-TEST_F(AutoHideTest, KeeperOpensInsteadAndAClickAsksTheBarToLeave)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"Keeper", "Leaver"});
-  strip.GetButton(0)->style |= AHB_KEEPOPEN;
-  strip.GetButton(1)->style |= AHB_LEAVEKEEPER;
-  AtButton(WM_MOUSEMOVE, 1);
-  EXPECT_TRUE(Frame(0).IsWindowVisible());
-  EXPECT_FALSE(Frame(1).IsWindowVisible());
-  AtButton(WM_LBUTTONDOWN, 1);
-  EXPECT_EQ(m_bars[1]->m_nLeaveAsked, 1);
-  EXPECT_EQ(m_bars[0]->m_nLeaveAsked, 0);
 }
 
 TEST_F(AutoHideTest, TopStripSlidesOutInStepsOnTheTimer)
@@ -187,7 +106,7 @@ TEST_F(AutoHideTest, TopStripSlidesOutInStepsOnTheTimer)
   EXPECT_EQ(frame.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left, rc.CenterPoint().y)), HTNOWHERE);
 }
 
-TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAway)
+TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAwayAndButtonsFormGroupsBetweenSeparators)
 {
   CAutoHideBar& strip = MakeStrip(1, {"Away"});
   CDrawFrame::st_nAutoShowHideTimer = 100;
@@ -207,23 +126,8 @@ TEST_F(AutoHideTest, FrameClosesWhenThePointerStaysAway)
   frame.SendMessage(WM_DRAWFRAME_SHOWBYFORCE, FALSE);
   EXPECT_TRUE(PumpUntil([&] { return !frame.IsWindowVisible(); }));
   EXPECT_FALSE(m_bars[0]->IsWindowVisible());
-}
 
-TEST_F(AutoHideTest, PinOfTheFrameSendsTheBarsBack)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
-  strip.SetDisplayPage(0, FALSE);
-  ClickNcButton(&Frame(0), Frame(0).pinOrigin + CSize(5, 5), HTPUSHPIN);
-  EXPECT_TRUE(PumpUntil([&] { return strip.GetButtonCount() == 0; }));
-  EXPECT_EQ(m_bars[0]->m_nLeft, 1);
-  EXPECT_EQ(m_bars[1]->m_nAfter, 1);
-  // Each bar went back to its old parent.
-  EXPECT_EQ(m_bars[0]->GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
-}
-
-TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"A"});
+  // The strip's buttons, their groups and separators.
   CTestPinBar& pin = *m_bars[0];
   CTestPinBar& other = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Other");
   // Buttons of one pin bar form a group: the first is its active one.
@@ -246,6 +150,25 @@ TEST_F(AutoHideTest, ButtonsGroupsAndSeparators)
   EXPECT_EQ(pin.GetParent(), pOldParent);
   ASSERT_EQ(strip.GetButtonCount(), 2);
   EXPECT_TRUE(strip.GetButton(1)->style & AHB_ACTIVE);
+}
+
+TEST_F(AutoHideTest, StripTakesItsEdgeWithEntriesAndThePinOfTheFrameSendsTheBarsBack)
+{
+  CAutoHideBar& strip = MakeStrip(1, {"Back", "Too"});
+  const int nPaneLeft = m_pFrame->PaneRect().left;
+  // The bar now lives in its slide-out frame, as long as the docked width and the borders.
+  EXPECT_EQ(m_bars[0]->GetParent(), &Frame(0));
+  EXPECT_EQ(strip.GetAHWindowSize(m_bars[0].get()), 150 + 2 * ::GetSystemMetrics(SM_CXFRAME));
+
+  strip.SetDisplayPage(0, FALSE);
+  ClickNcButton(&Frame(0), Frame(0).pinOrigin + CSize(5, 5), HTPUSHPIN);
+  EXPECT_TRUE(PumpUntil([&] { return strip.GetButtonCount() == 0; }));
+  EXPECT_EQ(m_bars[0]->m_nLeft, 1);
+  EXPECT_EQ(m_bars[1]->m_nAfter, 1);
+  // Each bar went back to its old parent; the empty strip gives its 24 pixels back.
+  EXPECT_EQ(m_bars[0]->GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+  m_pFrame->RecalcLayout();
+  EXPECT_EQ(m_pFrame->PaneRect().left, nPaneLeft - 24);
 }
 
 TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
@@ -273,29 +196,23 @@ TEST_F(AutoHideTest, PushPinAsksTheFrameForEveryCaptionBarOfTheSide)
 
 // The bar does not take the wheel, so it goes on to its parent, the frame, which hands it to the
 // strip again: one turn of the wheel must still reach the bar once.
-TEST_F(AutoHideTest, AWheelEventReachesTheShownBarOnce)
-{
-  CAutoHideBar& strip = MakeStrip(1, {"Wheel", "Other"});
-  strip.SetDisplayPage(0, FALSE);
-  CTestPinBar& bar = *m_bars[0];
-  const CPoint pt = WindowRect(&Frame(0)).CenterPoint();
-  Wheel(strip, pt);
-  EXPECT_EQ(bar.m_nWheels, 1);
-  Wheel(Frame(0), pt);
-  EXPECT_EQ(bar.m_nWheels, 2);
-  EXPECT_EQ(m_bars[1]->m_nWheels, 0);
-  // A bar whose window is gone hears nothing more.
-  bar.DestroyWindow();
-  Wheel(strip, pt);
-  EXPECT_EQ(bar.m_nWheels, 2);
-}
-
-// Bars that leave, by RemoveButton or by going away without it, leave the shown button and the
-// remaining ones as they were.
-TEST_F(AutoHideTest, BarsThatGoLeaveTheStripConsistent)
+TEST_F(AutoHideTest, AWheelEventReachesTheShownBarOnceAndBarsThatGoLeaveTheStripConsistent)
 {
   CAutoHideBar& strip = MakeStrip(1, {"A", "B", "C", "D"});
   strip.SetDisplayPage(3, FALSE);
+  const CPoint ptFrame = WindowRect(&Frame(3)).CenterPoint();
+  Wheel(strip, ptFrame);
+  EXPECT_EQ(m_bars[3]->m_nWheels, 1);
+  Wheel(Frame(3), ptFrame);
+  EXPECT_EQ(m_bars[3]->m_nWheels, 2);
+  EXPECT_EQ(m_bars[0]->m_nWheels, 0);
+  // A bar whose window is gone hears nothing more.
+  m_bars[3]->DestroyWindow();
+  Wheel(strip, ptFrame);
+  EXPECT_EQ(m_bars[3]->m_nWheels, 2);
+
+  // Bars that leave, by RemoveButton or by going away without it, leave the shown button and the
+  // remaining ones as they were.
   strip.RemoveButton(m_bars[0].get());
   ASSERT_EQ(strip.GetButtonCount(), 3);
   EXPECT_EQ(strip.GetCurSel(), 2);

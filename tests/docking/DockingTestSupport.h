@@ -1,6 +1,6 @@
 // Shared by the docking tests, here and at 192 DPI: a frame with docking on every side and a pane,
-// a pin bar that records what is asked of it, bounded message pumps, clicks on frame buttons, and
-// a 32-bit canvas whose pixels read back as drawn.
+// a pin bar that records what is asked of it, pin bars in an auto-hide strip, bounded message
+// pumps, clicks on frame buttons, and a 32-bit canvas whose pixels read back as drawn.
 #pragma once
 #include <ZuntCtrl.h>
 
@@ -105,4 +105,76 @@ protected:
 
   TFrame* m_pFrame = nullptr;
   std::vector<std::unique_ptr<TBar>> m_bars;
+};
+
+// A frame that records the pin requests.
+class CPinFrame : public CDockTestFrame
+{
+public:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message == WM_PINDOCKBAR_PUSHPIN)
+      m_pinned.push_back(reinterpret_cast<CWnd*>(lParam));
+    return CDockTestFrame::WindowProc(message, wParam, lParam);
+  }
+  std::vector<CWnd*> m_pinned;
+};
+
+// The strip, its font readable.
+class CTestStrip : public CAutoHideBar
+{
+public:
+  using CAutoHideBar::fontHorz;
+};
+
+// Pin bars hidden in an auto-hide strip of a frame, the frames' show/hide timer stopped.
+class CStripTest : public CFrameTest<CPinFrame, CTestPinBar>
+{
+protected:
+  void SetUp() override
+  {
+    CFrameTest::SetUp();
+    m_nTimer = CDrawFrame::st_nAutoShowHideTimer;
+    CDrawFrame::st_nAutoShowHideTimer = 0;
+    // Outside the frame the pointer keeps every slid-out bar open.
+    ::SetCursorPos(1, 1);
+  }
+  void TearDown() override
+  {
+    CDrawFrame::st_nAutoShowHideTimer = m_nTimer;
+    m_strip.reset();
+    CFrameTest::TearDown();
+  }
+  CTestPinBar& AddPinBar(UINT nDockBarID, const char* pszName)
+  {
+    CTestPinBar& bar =
+        NewBar(pszName, 3001 + static_cast<UINT>(m_bars.size()), WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC);
+    m_pFrame->DockControlBar(&bar, nDockBarID);
+    return bar;
+  }
+  // The strip on a side with one hidden bar per name.
+  CTestStrip& MakeStrip(int nSide, std::initializer_list<const char*> names, CRect rcDocked = CRect(0, 0, 150, 150))
+  {
+    m_strip.reset(new CTestStrip);
+    EXPECT_TRUE(m_strip->Create(nSide, m_pFrame));
+    for (const char* pszName : names)
+    {
+      CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_LEFT, pszName);
+      m_strip->InsertButton(pszName, AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1,
+                            m_strip->GetButtonCount());
+    }
+    m_pFrame->RecalcLayout();
+    m_strip->SetRecalcLayout();
+    return *m_strip;
+  }
+  // The mouse moved over, or pressed on, a button of the strip.
+  void AtButton(UINT nMessage, int nIndex)
+  {
+    const CPoint pt = m_strip->GetButton(nIndex)->rect.CenterPoint();
+    m_strip->SendMessage(nMessage, nMessage == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(pt.x, pt.y));
+  }
+  CDrawFrame& Frame(int nIndex) { return m_strip->GetButton(nIndex)->frame; }
+
+  std::unique_ptr<CTestStrip> m_strip;
+  int m_nTimer = 0;
 };

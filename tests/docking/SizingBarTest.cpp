@@ -93,12 +93,6 @@ protected:
     m_pFrame->RecalcLayout();
     PumpAndIdle();
   }
-  CRect ClientRect()
-  {
-    CRect rc;
-    m_pFrame->GetClientRect(&rc);
-    return rc;
-  }
   // Whether the bar sizes on an edge (HTLEFT, HTTOP, HTRIGHT, HTBOTTOM): a point 4 pixels inside
   // the middle of the edge hits it.
   static bool SizesOn(CTestBar& bar, UINT nHitTest, CPoint* pPoint = nullptr)
@@ -136,7 +130,7 @@ protected:
   }
 };
 
-TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
+TEST_F(SizingBarTest, DocksToEachSideWithItsSizesAndSharesARow)
 {
   CTestBar& top = AddBar(AFX_IDW_DOCKBAR_TOP, "Top");
   CTestBar& bottom = AddBar(AFX_IDW_DOCKBAR_BOTTOM, "Bottom");
@@ -149,7 +143,8 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
   Layout();
 
   // The pane is what the four thicknesses leave.
-  const CRect rcClient = ClientRect();
+  CRect rcClient;
+  m_pFrame->GetClientRect(&rcClient);
   EXPECT_EQ(m_pFrame->PaneRect(), CRect(150, 90, rcClient.right - 120, rcClient.bottom - 70));
   // One bar fills its row: its length minus the overlap is the row's length.
   EXPECT_EQ(top.sizeHorz.cx - 2, rcClient.Width() + 2);
@@ -159,14 +154,11 @@ TEST_F(SizingBarTest, DocksToEachSideWithItsSizes)
       {&top, SCBS_EDGEBOTTOM}, {&bottom, SCBS_EDGETOP}, {&left, SCBS_EDGERIGHT}, {&right, SCBS_EDGELEFT}};
   for (const auto& edge : edges)
     EXPECT_EQ(SizingEdges(*edge.first), edge.second);
-}
 
-TEST_F(SizingBarTest, BarsShareTheirRow)
-{
-  CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
-  CTestBar& second = AddBarBeside(first);
+  // Bars share their row.
+  CTestBar& second = AddBarBeside(top);
   CTestBar& third = AddBarBeside(second);
-  first.sizeHorz = CSize(300, 80);
+  top.sizeHorz = CSize(300, 80);
   second.sizeHorz = CSize(300, 120);
   third.sizeHorz = CSize(300, 60);
   Layout();
@@ -175,22 +167,22 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   second.GetRowSizingBars(row);
   ASSERT_EQ(row.GetSize(), 3);
   // Every bar takes the row's largest thickness; the lengths fill the row.
-  const int nTotal = ClientRect().Width() + 2;
-  EXPECT_EQ(first.sizeHorz.cy, 120);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  const int nTotal = rcClient.Width() + 2;
+  EXPECT_EQ(top.sizeHorz.cy, 120);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
   // Bars just docked (shown while docked) keep their length while another can take it.
   EXPECT_EQ(third.sizeHorz.cx, 300);
-  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&first, m_pFrame).right - 2);
+  EXPECT_EQ(RectIn(&second, m_pFrame).left, RectIn(&top, m_pFrame).right - 2);
   // The middle bar sizes on three edges, the ends on two.
   EXPECT_EQ(SizingEdges(second), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGERIGHT | SCBS_EDGEBOTTOM));
   EXPECT_EQ(SizingEdges(third), static_cast<DWORD>(SCBS_EDGELEFT | SCBS_EDGEBOTTOM));
 
   // Otherwise the difference is spread a pixel at a time over the bars.
-  first.keepSize = second.keepSize = third.keepSize = FALSE;
-  first.sizeHorz.cx = second.sizeHorz.cx = third.sizeHorz.cx = 200;
+  top.keepSize = second.keepSize = third.keepSize = FALSE;
+  top.sizeHorz.cx = second.sizeHorz.cx = third.sizeHorz.cx = 200;
   Layout();
-  EXPECT_LE(std::abs(first.sizeHorz.cx - third.sizeHorz.cx), 1);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_LE(std::abs(top.sizeHorz.cx - third.sizeHorz.cx), 1);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 
   // A bar hidden with a delay counts as hidden at once and goes with the next idle layout,
   // leaving its length to the others.
@@ -198,18 +190,16 @@ TEST_F(SizingBarTest, BarsShareTheirRow)
   m_pFrame->ShowControlBar(&second, FALSE, TRUE);
   EXPECT_FALSE(second.IsVisible());
   PumpAndIdle();
-  EXPECT_FALSE(second.IsWindowVisible());
-  EXPECT_EQ(first.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
   // Shown again with a delay, it comes back with its length; the others make room.
   m_pFrame->ShowControlBar(&second, TRUE, TRUE);
   EXPECT_FALSE(second.IsWindowVisible());
   PumpAndIdle();
-  EXPECT_TRUE(second.IsWindowVisible());
   EXPECT_EQ(second.sizeHorz.cx, nSecondLength);
-  EXPECT_EQ(first.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
+  EXPECT_EQ(top.sizeHorz.cx - 2 + second.sizeHorz.cx - 2 + third.sizeHorz.cx - 2, nTotal);
 }
 
-TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursAndSetsTheRowThickness)
+TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursSetsTheRowThicknessAndCloseHides)
 {
   CTestBar& first = AddBar(AFX_IDW_DOCKBAR_TOP, "First");
   CTestBar& second = AddBarBeside(first);
@@ -248,6 +238,28 @@ TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursAndSetsTheRowThic
   DragEdge(left, HTRIGHT, CSize(25, 0));
   EXPECT_EQ(left.sizeVert.cx, nWidth + 25);
 
+  // Without full-window drag the layout waits for the release.
+  left.dragFullWindows = FALSE;
+  Layout();
+  const CRect rcBefore = WindowRect(&left);
+  CPoint pt;
+  ASSERT_TRUE(SizesOn(left, HTRIGHT, &pt));
+  SendNcButtonDown(&left, HTRIGHT, pt);
+  pt.x += 40;
+  SendMouseMove(&left, pt);
+  PumpAndIdle();
+  EXPECT_EQ(WindowRect(&left), rcBefore);
+  SendButtonUp(&left, pt);
+  PumpAndIdle();
+  EXPECT_EQ(WindowRect(&left).Width(), rcBefore.Width() + 40);
+  // A right press cancels a drag where it stands.
+  SendNcButtonDown(&left, HTRIGHT, pt);
+  left.SendMessage(WM_RBUTTONDOWN, 0, 0);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  // The close button hides the bar.
+  ClickNcButton(&left, left.closeButton.GetRect().CenterPoint(), HTCLOSE);
+  EXPECT_FALSE(left.IsWindowVisible());
+
   // A row too short for the minimums breaks.
   first.sizeMinHorz.cx = second.sizeMinHorz.cx = 500;
   Layout();
@@ -257,32 +269,7 @@ TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursAndSetsTheRowThic
   EXPECT_EQ(row.GetSize(), 1);
 }
 
-TEST_F(SizingBarTest, WithoutFullWindowDragTheLayoutWaitsForTheReleaseAndTheCloseButtonHides)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP);
-  Layout();
-  bar.dragFullWindows = FALSE;
-  const CRect rcBefore = WindowRect(&bar);
-  CPoint pt(rcBefore.CenterPoint().x, rcBefore.bottom - 4);
-  SendNcButtonDown(&bar, HTBOTTOM, pt);
-  SendMouseMove(&bar, CPoint(pt.x, pt.y + 40));
-  PumpAndIdle();
-  EXPECT_EQ(WindowRect(&bar), rcBefore);
-  SendButtonUp(&bar, CPoint(pt.x, pt.y + 40));
-  PumpAndIdle();
-  EXPECT_EQ(WindowRect(&bar).Height(), rcBefore.Height() + 40);
-
-  // A right press cancels a drag where it stands.
-  SendNcButtonDown(&bar, HTBOTTOM, CPoint(pt.x, pt.y + 40));
-  bar.SendMessage(WM_RBUTTONDOWN, 0, 0);
-  EXPECT_EQ(::GetCapture(), nullptr);
-
-  // The close button hides the bar.
-  ClickNcButton(&bar, bar.closeButton.GetRect().CenterPoint(), HTCLOSE);
-  EXPECT_FALSE(bar.IsWindowVisible());
-}
-
-TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
+TEST_F(SizingBarTest, FloatsResizesAndDocksAgainByDoubleClickOrDrag)
 {
   CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Floating");
   bar.sizeFloat = CSize(220, 160);
@@ -355,30 +342,24 @@ TEST_F(SizingBarTest, FloatsResizesAndDocksAgain)
   bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
   EXPECT_EQ(bar.GetParent()->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
   EXPECT_FALSE(::IsWindow(hFloating));
-}
 
-TEST_F(SizingBarTest, DraggedAwayItFloatsAndDraggedToAnEdgeItDocks)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_TOP, "Drag");
-  Layout();
-  // Pressed inside the bar: the drag runs on the messages queued for the bar.
-  CRect rcBar = WindowRect(&bar);
-  CPoint ptStart = rcBar.CenterPoint();
+  // Dragged away from inside the bar it floats: the drag runs on the messages queued for the bar.
+  CPoint ptStart = WindowRect(&bar).CenterPoint();
   CPoint ptAway(1100, 800);
   PostMouse(&bar, WM_MOUSEMOVE, ptAway, MK_LBUTTON);
   PostMouse(&bar, WM_LBUTTONUP, ptAway);
   bar.ScreenToClient(&ptStart);
   bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptStart.x, ptStart.y));
   ASSERT_TRUE(bar.IsFloating());
-  CFrameWnd* pFloating = bar.GetParentFrame();
+  pFloating = bar.GetParentFrame();
   EXPECT_TRUE(WindowRect(pFloating).PtInRect(ptAway));
 
   // The floating frame's caption drags it onto the frame's left edge.
   CRect rcFloating = WindowRect(pFloating);
   CPoint ptCaption(rcFloating.CenterPoint().x, rcFloating.top + 4);
-  CRect rcClient = ClientRect();
-  m_pFrame->ClientToScreen(&rcClient);
-  CPoint ptEdge(rcClient.left + 5, rcClient.CenterPoint().y);
+  // With no bar docked the pane covers the client area.
+  const CRect rcPane = WindowRect(&m_pFrame->m_wndPane);
+  CPoint ptEdge(rcPane.left + 5, rcPane.CenterPoint().y);
   PostMouse(&bar, WM_MOUSEMOVE, ptEdge, MK_LBUTTON);
   PostMouse(&bar, WM_LBUTTONUP, ptEdge);
   SendNcButtonDown(pFloating, HTCAPTION, ptCaption);
@@ -400,10 +381,6 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   bar.sizeFloat = CSize(230, 180);
   ASSERT_TRUE(bar.SaveState("Dock"));
   const char* pszPath = theApp.m_pszProfileName;
-  const std::pair<const char*, UINT> saved[] = {{"sizeHorzCX", 310}, {"sizeHorzCY", 120},  {"sizeVertCX", 140},
-                                                {"sizeVertCY", 260}, {"sizeFloatCX", 230}, {"sizeFloatCY", 180}};
-  for (const auto& value : saved)
-    EXPECT_EQ(::GetPrivateProfileIntA("Dock-SCBar-4711", value.first, -1, pszPath), value.second) << value.first;
 
   bar.sizeHorz = bar.sizeVert = bar.sizeFloat = CSize(50, 50);
   ::WritePrivateProfileStringA("Dock-SCBar-4711", "sizeVertCX", "10", pszPath);
@@ -441,42 +418,39 @@ TEST_F(SizingBarTest, SizesGoToTheProfileAndComeBack)
   EXPECT_EQ(other.sizeFloat, CSize(cxScreens, cyScreens));
 }
 
-// The gripper bar's look: two raised lines beside the client area, the close cross.
-TEST_F(SizingBarTest, GripperPixels)
+// The gripper bar's look: two raised lines beside the client area, the close cross; the caption
+// bar's strip and border.
+TEST_F(SizingBarTest, GripperCaptionAndBorderPixelsFollowTheFocusAndTheStyle)
 {
   auto* pGripBar = new CTestGripBar;
   ASSERT_TRUE(pGripBar->Create("Grip", m_pFrame, 2001, kBarStyle));
   pGripBar->m_bAutoDelete = TRUE;
   pGripBar->EnableDocking(CBRS_ALIGN_ANY);
   m_pFrame->DockControlBar(pGripBar, AFX_IDW_DOCKBAR_TOP);
+  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
+  CEdit edit;
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &bar, 1));
+  bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_3D);
   Layout();
-  const CRect rcBar = WindowRect(pGripBar);
-  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-  pGripBar->drawNonClient(&canvas.DC());
+  const CRect rcGrip = WindowRect(pGripBar);
+  CPixelCanvas gripCanvas(rcGrip.Width(), rcGrip.Height());
+  pGripBar->drawNonClient(&gripCanvas.DC());
   // Window (0, 0, w, h): client from (5 + 12, 5); the lines start 14 below the button at (4, 5).
   // The edge toward the pane: a raised frame along the bottom.
   const COLORREF clrHilite = ::GetSysColor(COLOR_3DHILIGHT), clrShadow = ::GetSysColor(COLOR_3DSHADOW);
-  const int x = rcBar.Width() / 2, y = 40;
+  const int x = rcGrip.Width() / 2, y = 40;
   const std::pair<CPoint, COLORREF> probes[] = {{{6, y}, clrHilite},
                                                 {{7, y}, ::GetSysColor(COLOR_BTNFACE)},
                                                 {{8, y}, clrShadow},
                                                 {{9, y}, clrHilite},
                                                 {{6, 18}, ::GetSysColor(COLOR_BTNFACE)},
                                                 {{6, 19}, clrHilite},
-                                                {{x, rcBar.Height() - 2}, clrShadow},
-                                                {{x, rcBar.Height() - 6}, clrHilite}};
+                                                {{x, rcGrip.Height() - 2}, clrShadow},
+                                                {{x, rcGrip.Height() - 6}, clrHilite}};
   for (const auto& probe : probes)
-    EXPECT_EQ(canvas.Pixel(probe.first.x, probe.first.y), probe.second) << probe.first.x << ", " << probe.first.y;
-  EXPECT_GT(canvas.CountColour(CRect(4, 5, 15, 16), ::GetSysColor(COLOR_BTNTEXT)), 10);
-}
+    EXPECT_EQ(gripCanvas.Pixel(probe.first.x, probe.first.y), probe.second) << probe.first.x << ", " << probe.first.y;
+  EXPECT_GT(gripCanvas.CountColour(CRect(4, 5, 15, 16), ::GetSysColor(COLOR_BTNTEXT)), 10);
 
-TEST_F(SizingBarTest, CaptionAndBorderPixelsFollowTheFocusAndTheStyle)
-{
-  CTestBar& bar = AddBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
-  CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &bar, 1));
-  bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_TOP | CBRS_BORDER_3D);
-  Layout();
   const CRect rcBar = WindowRect(&bar), rcClient = ClientInWindow(&bar);
   // Docked on the left: the strip lies above the client area, from its left end.
   const CPoint ptStrip(rcClient.left + 1, rcClient.top - 12 + 5);

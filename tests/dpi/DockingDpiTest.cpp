@@ -5,12 +5,6 @@
 
 namespace
 {
-class CDpiStrip : public CAutoHideBar
-{
-public:
-  using CAutoHideBar::fontHorz;
-};
-
 // The hit-test code of a point relative to the window's top-left corner.
 LRESULT HitTest(CWnd* pWnd, CPoint ptInWindow)
 {
@@ -18,41 +12,14 @@ LRESULT HitTest(CWnd* pWnd, CPoint ptInWindow)
   return pWnd->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
 }
 
-class DockingDpiTest : public CFrameTest<CDockTestFrame, CTestPinBar>
-{
-protected:
-  void TearDown() override
-  {
-    m_strip.reset();
-    CFrameTest::TearDown();
-  }
-  // A bar docked on a side.
-  CTestPinBar& DockBar(UINT nDockBarID, const char* pszName)
-  {
-    CTestPinBar& bar = NewBar(pszName, 3001, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC);
-    m_pFrame->DockControlBar(&bar, nDockBarID);
-    m_pFrame->RecalcLayout();
-    return bar;
-  }
-  // A strip on the side holding one docked bar of the given docked size.
-  CDpiStrip& HideInStrip(int nSide, CRect rcDocked)
-  {
-    CTestPinBar& bar = DockBar(AFX_IDW_DOCKBAR_LEFT, "Hidden");
-    m_strip.reset(new CDpiStrip);
-    EXPECT_TRUE(m_strip->Create(nSide, m_pFrame));
-    m_strip->InsertButton("Hidden", AHB_GROUPSELECT, &bar, bar.GetParent(), &rcDocked, &bar, -1, 0);
-    m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
-    m_pFrame->RecalcLayout();
-    m_strip->SetRecalcLayout();
-    return *m_strip;
-  }
+// The auto-hide tests' frame and strip.
+using DockingDpiTest = CStripTest;
 
-  std::unique_ptr<CDpiStrip> m_strip;
-};
-
-TEST_F(DockingDpiTest, BarSizesInsetsAndButtonsComeOutDoubled)
+TEST_F(DockingDpiTest, BarSizesInsetsButtonsAndCaptionComeOutDoubled)
 {
-  CTestPinBar& bar = DockBar(AFX_IDW_DOCKBAR_TOP, "Top");
+  CTestPinBar& bar = AddPinBar(AFX_IDW_DOCKBAR_TOP, "Top");
+  CTestPinBar& side = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
+  m_pFrame->RecalcLayout();
   EXPECT_EQ(bar.sizeMinFloat, CSize(Px(37), Px(32)));
 
   // Docked on top: insets 3 + 2 and the gripper on the left, 5 on top, the sizing edge below.
@@ -77,34 +44,30 @@ TEST_F(DockingDpiTest, BarSizesInsetsAndButtonsComeOutDoubled)
     SCOPED_TRACE(testing::Message() << row.ptInWindow.x << ", " << row.ptInWindow.y);
     EXPECT_EQ(HitTest(&bar, row.ptInWindow), row.nHit);
   }
-}
 
-TEST_F(DockingDpiTest, CaptionStripAndItsFontAreDrawnDoubled)
-{
-  CTestPinBar& bar = DockBar(AFX_IDW_DOCKBAR_LEFT, "Caption");
-  const CRect rcBar = WindowRect(&bar), rcClient = ClientInWindow(&bar), rcPin = bar.pinButton.GetRect();
-  CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
-  bar.drawNonClient(&canvas.DC());
-  // Docked on the left: the strip lies above the client area, 11 high, 12 above it.
-  const int yStrip = rcClient.top - Px(12);
+  // Docked on the left: the caption strip lies above the client area, 11 high, 12 above it.
+  const CRect rcSide = WindowRect(&side), rcSideClient = ClientInWindow(&side), rcPin = side.pinButton.GetRect();
+  CPixelCanvas canvas(rcSide.Width(), rcSide.Height());
+  side.drawNonClient(&canvas.DC());
+  const int yStrip = rcSideClient.top - Px(12);
   const COLORREF clrStrip = ::GetSysColor(COLOR_INACTIVECAPTION);
-  EXPECT_EQ(canvas.Pixel(rcClient.left + 1, yStrip + Px(11) - 1), clrStrip);
-  EXPECT_NE(canvas.Pixel(rcClient.left + 1, yStrip + Px(11)), clrStrip);
+  EXPECT_EQ(canvas.Pixel(rcSideClient.left + 1, yStrip + Px(11) - 1), clrStrip);
+  EXPECT_NE(canvas.Pixel(rcSideClient.left + 1, yStrip + Px(11)), clrStrip);
   // The name, right of the pin, in the 11-pixel font.
   const CRect rcText = canvas.BoundsOf(::GetSysColor(COLOR_INACTIVECAPTIONTEXT),
-                                       CRect(rcPin.right, yStrip, rcBar.Width(), yStrip + Px(11)));
+                                       CRect(rcPin.right, yStrip, rcSide.Width(), yStrip + Px(11)));
   EXPECT_GE(rcText.Height(), Px(8));
 
   // Without a name, the standing pin alone: a glyph of six points at the screen's DPI.
-  bar.SetWindowText("");
+  side.SetWindowText("");
   canvas.Fill(canvas.Background());
-  bar.drawNonClient(&canvas.DC());
+  side.drawNonClient(&canvas.DC());
   EXPECT_EQ(canvas.BoundsOf(::GetSysColor(COLOR_BTNTEXT), rcPin).Size(), CSize(Px(8) + 1, Px(8) + 1));
 }
 
 TEST_F(DockingDpiTest, StripButtonsAndSlideOutFrameComeOutDoubled)
 {
-  CDpiStrip& strip = HideInStrip(1, CRect(0, 0, Px(150), Px(300)));
+  CTestStrip& strip = MakeStrip(1, {"Hidden"}, CRect(0, 0, Px(150), Px(300)));
   ASSERT_TRUE(strip.IsWindowVisible());
   EXPECT_EQ(WindowRect(&strip).Width(), Px(24));
   LOGFONT lf = {};
@@ -137,7 +100,7 @@ TEST_F(DockingDpiTest, StripButtonsAndSlideOutFrameComeOutDoubled)
 TEST_F(DockingDpiTest, TopStripSlidesOutInDoubledSteps)
 {
   // Nothing pumps the timer: the test sends its ticks.
-  CDrawFrame& frame = HideInStrip(0, CRect(0, 0, Px(300), Px(400))).GetButton(0)->frame;
+  CDrawFrame& frame = MakeStrip(0, {"Hidden"}, CRect(0, 0, Px(300), Px(400))).GetButton(0)->frame;
   frame.SendMessage(WM_DRAWFRAME_SHOWOFF);
   frame.SendMessage(WM_TIMER, 1);
   EXPECT_EQ(WindowRect(&frame).Height(), Px(320));

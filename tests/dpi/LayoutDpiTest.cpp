@@ -1,20 +1,13 @@
 // The layout aids and the small dialogs at 192 DPI: the splitter's bar and limits and the string
 // input dialog's desktop margin come out doubled.
 #include "DpiTestSupport.h"
+#include "../docking/DockingTestSupport.h"
 
 #include <ZuntCtrl.h>
 #include <gtest/gtest.h>
 
 namespace
 {
-CRect RectInParent(CWnd& wnd)
-{
-  CRect rc;
-  wnd.GetWindowRect(&rc);
-  wnd.GetParent()->ScreenToClient(&rc);
-  return rc;
-}
-
 TEST(LayoutDpi, SplitterBarAndLimitsComeOutDoubled)
 {
   CWnd host, left, right;
@@ -24,8 +17,8 @@ TEST(LayoutDpi, SplitterBarAndLimitsComeOutDoubled)
   CCtrlSplitter splitter;
   splitter.Create(WS_CHILD | WS_VISIBLE | CTRLSPLITTER_VERT, &host, &left, &right, 1, CRect(0, 0, Px(300), Px(100)),
                   Px(100), 0);
-  EXPECT_EQ(RectInParent(left), CRect(0, 0, Px(100), Px(100)));
-  EXPECT_EQ(RectInParent(right), CRect(Px(104), 0, Px(300), Px(100)));
+  EXPECT_EQ(RectIn(&left, &host), CRect(0, 0, Px(100), Px(100)));
+  EXPECT_EQ(RectIn(&right, &host), CRect(Px(104), 0, Px(300), Px(100)));
 
   // The bar takes presses twice its width around its middle, 102.
   const struct

@@ -44,8 +44,8 @@ void makeImage(CBitmap& bitmap, int nHeight)
 }  // namespace
 
 // The text is measured in the menu font it is drawn in, not in the DC's default font; the image
-// column, the pads and the separators come out doubled.
-TEST_P(MenuDpiTest, ItemsMeasureTheirTextInTheMenuFontAndDoubledPads)
+// column, the pads, the separators and the check mark come out doubled.
+TEST_P(MenuDpiTest, ItemsMeasureTheirTextInTheMenuFontAndDoubledPadsAndTheCheckMarkIsDoubled)
 {
   const wchar_t* pszText = L"\x540d\x524d\x306e\x5909\x66f4";
   m_menu.AppendODMenuW(pszText, MF_OWNERDRAW, 100);
@@ -64,15 +64,12 @@ TEST_P(MenuDpiTest, ItemsMeasureTheirTextInTheMenuFontAndDoubledPads)
   EXPECT_EQ(item, CSize(MeasureMenuItem(m_menu, 0)));
   const int nClassicSeparator = (std::max)(::GetSystemMetrics(SM_CYMENU) / 2, Px(15 + 4) / 2);
   EXPECT_EQ(GetParam() ? Px(3) : nClassicSeparator, MeasureMenuItem(m_menu, 1).cy);
-}
 
-TEST_P(MenuDpiTest, CheckMarkIsDrawnAtTheScaledSize)
-{
-  m_menu.AppendODMenuW(L"", MF_OWNERDRAW | MF_CHECKED, 100);
-  CPixelCanvas canvas(Px(100), Px(22));
-  draw(0, canvas, ODS_CHECKED);
-  // Seven strokes 1 pixel wide, 6 (flat, narrow) or 7 (classic) high at 96 DPI.
-  const CRect mark = canvas.BoundsOf(::GetSysColor(COLOR_MENUTEXT), imageColumn());
+  // The check mark: seven strokes 1 pixel wide, 6 (flat, narrow) or 7 (classic) high at 96 DPI.
+  m_menu.AppendODMenuW(L"", MF_OWNERDRAW | MF_CHECKED, 101);
+  CPixelCanvas markCanvas(Px(100), Px(22));
+  draw(2, markCanvas, ODS_CHECKED);
+  const CRect mark = markCanvas.BoundsOf(::GetSysColor(COLOR_MENUTEXT), imageColumn());
   EXPECT_EQ(CSize(Px(7), Px(GetParam() ? 6 : 7)), mark.Size());
 }
 
@@ -114,9 +111,7 @@ TEST_P(MenuDpiTest, ImagesForNinetySixDpiAreStretchedSmoothlyWithoutHalo)
     square.UnionRect(red, blue);
     EXPECT_EQ(unfilled(square), nSquare);
     if (nPosition < 2)
-    {
       EXPECT_EQ(Px(8) * Px(8), nSquare);
-    }
     const std::vector<COLORREF> pixels = canvas.Pixels(column);
     // Smoothing: where red meets blue there are blended pixels.
     const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);

@@ -52,8 +52,9 @@ protected:
 };
 }  // namespace
 
-// The window fits the doubled grid; hits and cell contents follow it.
-TEST_F(PaletteDpiTest, GridIsTwiceItsSize)
+// The window fits the doubled grid; hits and cell contents follow it; a DPI change rescales the
+// grid and refits the window.
+TEST_F(PaletteDpiTest, GridIsTwiceItsSizeAndADpiChangeRescalesIt)
 {
   EXPECT_EQ(CSize(Px(170), Px(50)), client());
   CRect content;
@@ -70,10 +71,7 @@ TEST_F(PaletteDpiTest, GridIsTwiceItsSize)
               {{Px(45) + 1, Px(45) - 1}, -1}};
   for (const auto& row : rows)
     EXPECT_EQ(row.nCell, m_palette.HitTest(row.point)) << row.point.x << ", " << row.point.y;
-}
 
-TEST_F(PaletteDpiTest, DpiChangeRescalesTheGridAndRefits)
-{
   const CRect suggested(40, 30, 400, 300);
   m_palette.SendMessage(WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(CSize(20, 5), CSize(m_palette.GetCellWidth(), m_palette.GetTopMargin()));

@@ -11,10 +11,6 @@ const COLORREF kSwatch = RGB(0, 200, 100);
 class TreeOptionDpiTest : public ::testing::Test, public CTreeOptionFixture
 {
 protected:
-  void Press(CWnd& wnd, UINT nMessage, CPoint point)
-  {
-    wnd.SendMessage(nMessage, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-  }
   // The middle of the band of the nth row (rows are 18 pixels at 96 DPI), at x.
   static CPoint RowPoint(int nRow, int x) { return CPoint(x, Px(18) * nRow + Px(9)); }
 };
@@ -43,9 +39,7 @@ TEST_F(TreeOptionDpiTest, FixedSizesComeOutScaled)
   m_tree.SetColumn(rcClient.right);
   EXPECT_EQ(rcClient.Width() - Px(16), m_tree.GetColumn());
   m_tree.SetColumn(Px(150));
-  Press(List(), WM_LBUTTONDOWN, RowPoint(1, Px(150)));
-  ASSERT_TRUE(List().IsDragging());
-  Press(List(), WM_LBUTTONUP, CPoint(Px(5), Px(20)));
+  Drag(List(), RowPoint(1, Px(150)), CPoint(Px(5), Px(20)));
   EXPECT_EQ(Px(17), m_tree.GetColumn());
 
   // One wheel notch scrolls a row.
@@ -72,7 +66,7 @@ TEST_F(TreeOptionDpiTest, HitTestingFollowsTheScaledGeometry)
     EXPECT_EQ(row.lHit, m_tree.HitTest(row.point)) << row.point.x << "," << row.point.y;
 
   // A click on the scaled expand box collapses the row.
-  Press(List(), WM_LBUTTONDOWN, ptExpand);
+  Click(List(), ptExpand);
   EXPECT_FALSE(m_pGrid->IsExpanded());
 }
 
@@ -101,7 +95,7 @@ TEST_F(TreeOptionDpiTest, ExpandBoxAndCheckBoxAreDrawnAtTheScaledSize)
   m_pRuler->Activate();
   m_pRuler->UpdateWindow();
   EXPECT_EQ(CRect(Px(1), Px(4), Px(1 + 14), Px(4 + 14)), m_pRuler->GetCheckRect());
-  Press(*m_pRuler, WM_LBUTTONDOWN, CPoint(Px(1 + 14) - 1, Px(4 + 14) - 1));
+  Click(*m_pRuler, CPoint(Px(1 + 14) - 1, Px(4 + 14) - 1));
   EXPECT_EQ(0, m_pRuler->GetCheck());
 }
 

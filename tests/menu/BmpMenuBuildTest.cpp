@@ -42,8 +42,9 @@ std::wstring labelOf(const std::wstring& text) { return text.substr(0, text.find
 // Position 0 is the position, without the compiler's doubt between it and a null text.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic error "-Wpedantic"
-TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopups)
+TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopupsThatDestroyMenuFreesOnce)
 {
+  const INT_PTR nKnown = CBmpMenu::m_AllSubMenus.GetSize();
   CBmpMenu menu;
   ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
   ASSERT_EQ(menu.GetMenuItemCount(), 2u);
@@ -72,6 +73,20 @@ TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopups)
   EXPECT_EQ(menu.GetSubCBmpMenu(cp932("最近(&R)").c_str()), pRecent);
   EXPECT_EQ(menu.GetSubCBmpMenu(L"編集(&E)"), popupAt(menu, 1));
   EXPECT_EQ(menu.GetSubMenu(cp932("編集(&E)").c_str()), popupAt(menu, 1));
+
+  // Destruction frees every popup once.
+  const std::vector<HMENU> popups = {pFile->m_hMenu, pRecent->m_hMenu, popupAt(menu, 1)->m_hMenu};
+  EXPECT_EQ(CBmpMenu::m_AllSubMenus.GetSize(), nKnown + 3);
+  ASSERT_TRUE(menu.DestroyMenu());
+  EXPECT_EQ(menu.m_Items.GetSize(), 0);
+  EXPECT_EQ(CBmpMenu::m_AllSubMenus.GetSize(), nKnown);
+  for (HMENU hPopup : popups)
+  {
+    EXPECT_EQ(CMenu::FromHandlePermanent(hPopup), nullptr);
+    EXPECT_FALSE(CBmpMenu::IsMenu(hPopup));
+  }
+  // A second destruction, and the destructor after it, find nothing left to free.
+  EXPECT_FALSE(menu.DestroyMenu());
 }
 #pragma GCC diagnostic pop
 
@@ -90,7 +105,7 @@ TEST(BmpMenuLoad, EndBitsCloseEveryLevelTheyEnd)
   EXPECT_EQ(recordText(*pInner, 0), L"最後");
 }
 
-TEST(BmpMenuLoad, MissingResourcesAreRefused)
+TEST(BmpMenuLoad, MissingResourcesAreRefusedAndPopupsAddedToALoadedBarKeepItsTitlesPlain)
 {
   CBmpMenu menu;
   EXPECT_FALSE(menu.LoadMenu(12345));
@@ -100,9 +115,22 @@ TEST(BmpMenuLoad, MissingResourcesAreRefused)
   const UINT bars[] = {12345, IDR_MENU_TOOLBAR};
   EXPECT_FALSE(menu.LoadToolbars(bars, 2));
   EXPECT_GE(popupAt(menu, 0)->m_Items[0]->globalIndex, 0);  // the good one still loaded
+
+  // Popups added to the loaded bar keep their titles plain.
+  CBmpMenu* pHelp = menu.AppendODPopupMenuW(L"ヘルプ(&H)");
+  ASSERT_NE(pHelp, nullptr);
+  EXPECT_FALSE(menu.GetMenuState(2, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(platformText(menu, 2), L"ヘルプ(&H)");
+  EXPECT_EQ(menu.GetSubMenu(static_cast<const wchar_t*>(L"ヘルプ(&H)")), pHelp);
+  CBmpMenu* pView = new CBmpMenu;
+  pView->CreatePopupMenu();
+  ASSERT_TRUE(menu.InsertMenuW(1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(pView->m_hMenu), L"表示(&V)"));
+  expectRecordsInStep(menu);
+  EXPECT_EQ(platformText(menu, 1), L"表示(&V)");
+  EXPECT_EQ(menu.m_SubMenuHandles[1], pView->m_hMenu);
 }
 
-TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
+TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommandsOrTheirOwnImageLists)
 {
   CMenuLookScope flat(true);
   CBmpMenu menu;
@@ -141,6 +169,19 @@ TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommands)
   ASSERT_TRUE(popup.AppendMenu(MF_STRING, ID_TEST_CUT, cp932("切り取り").c_str(), IDR_MENU_TOOLBAR));
   EXPECT_EQ(popup.m_Items[0]->globalIndex, nCut);
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nImages);
+
+  // A toolbar window gives the items of its commands image lists of their own.
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
+  CToolBar bar;
+  ASSERT_TRUE(bar.Create(&parent));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_MENU_TOOLBAR));
+  menu.AddFromToolBar(&bar, IDR_MENU_TOOLBAR);
+  ASSERT_NE(pFile->m_Items[1]->imageList, nullptr);
+  EXPECT_EQ(pEdit->m_Items[1]->imageList, nullptr);  // copy is not on the bar
+  DrawMenuItem(*pFile, 1, canvas.DC(), rect, 0);
+  EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
+  parent.DestroyWindow();
 }
 
 TEST(BmpMenuEdit, ContextMenuBuiltInCode)
@@ -222,7 +263,7 @@ TEST(BmpMenuEdit, DeleteByTextTakesTheChosenSeparatorsAlong)
   expectRecordsInStep(menu);
 }
 
-TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCase)
+TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCaseAfterSynchronizing)
 {
   CBmpMenu menu;
   menu.CreatePopupMenu();
@@ -242,31 +283,27 @@ TEST(BmpMenuEdit, KeyboardShortcutsFindTheMnemonicWhateverItsCase)
   EXPECT_EQ(CBmpMenu::FindKeyboardShortcut('q', MF_POPUP, &menu), 3 | 0x20000);
   expectRecordsInStep(menu);
   EXPECT_TRUE(menu.GetMenuState(3, MF_BYPOSITION) & MF_OWNERDRAW);
+
+  // Synchronizing follows what the framework changed behind the menu's back: the first item goes,
+  // a plain item comes in front, the last is grayed.
+  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
+  menu.AppendMenuW(MF_STRING, 4, L"二");
+  CBmpMenuData* pKept = menu.m_Items[5];
+  ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
+  ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 5, L"三");
+  ::EnableMenuItem(menu.m_hMenu, 4, MF_BYCOMMAND | MF_GRAYED);
+  CBmpMenu::UpdateMenu(&menu);
+  expectRecordsInStep(menu);
+  ASSERT_EQ(menu.GetMenuItemCount(), 6u);
+  EXPECT_EQ(recordText(menu, 0), L"三");
+  EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(menu.m_Items[4]->id, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu));
+  EXPECT_EQ(menu.m_Items[4]->flags, 0x510u);
+  EXPECT_EQ(menu.m_Items[5], pKept);
+  EXPECT_TRUE(pKept->flags & MF_GRAYED);
 }
 
-TEST(BmpMenuEdit, DestroyMenuFreesEveryPopupOnce)
-{
-  const INT_PTR nKnown = CBmpMenu::m_AllSubMenus.GetSize();
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
-  CBmpMenu* pFile = popupAt(menu, 0);
-  ASSERT_NE(pFile, nullptr);
-  const std::vector<HMENU> popups = {pFile->m_hMenu, popupAt(*pFile, 3)->m_hMenu, popupAt(menu, 1)->m_hMenu};
-  EXPECT_EQ(CBmpMenu::m_AllSubMenus.GetSize(), nKnown + 3);
-
-  ASSERT_TRUE(menu.DestroyMenu());
-  EXPECT_EQ(menu.m_Items.GetSize(), 0);
-  EXPECT_EQ(CBmpMenu::m_AllSubMenus.GetSize(), nKnown);
-  for (HMENU hPopup : popups)
-  {
-    EXPECT_EQ(CMenu::FromHandlePermanent(hPopup), nullptr);
-    EXPECT_FALSE(CBmpMenu::IsMenu(hPopup));
-  }
-  // A second destruction, and the destructor after it, find nothing left to free.
-  EXPECT_FALSE(menu.DestroyMenu());
-}
-
-TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
+TEST(BmpMenuImages, TheFlat3DLookKeepsVariantsAndPopupsShareTheCheckImagesUntilTheyFailToLoad)
 {
   CMenuLookScope flat(true);
   CBmpMenu::SetXPBitmap3D(TRUE);
@@ -296,28 +333,19 @@ TEST(BmpMenuImages, TheFlat3DLookKeepsFadedShadowAndDisabledVariants)
   ASSERT_TRUE(menu.ModifyODMenuA(nullptr, kCommand, IDR_MENU_TOOLBAR));
   EXPECT_EQ(CBmpMenu::m_AllImages.GetImageCount(), nSlot + 4);
   EXPECT_EQ(menu.m_Items[0]->globalIndex, nSlot);
-}
 
-TEST(BmpMenuImages, AToolbarWindowGivesItsItemsOwnImageLists)
-{
-  CMenuLookScope flat(true);
-  CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
-  CToolBar bar;
-  ASSERT_TRUE(bar.Create(&parent));
-  ASSERT_TRUE(bar.LoadToolBar(IDR_MENU_TOOLBAR));
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
-  menu.AddFromToolBar(&bar, IDR_MENU_TOOLBAR);
-  CBmpMenu* pFile = popupAt(menu, 0);
-  CBmpMenuData* pOpen = pFile->m_Items[1];
-  ASSERT_NE(pOpen->imageList, nullptr);
-  EXPECT_EQ(popupAt(menu, 1)->m_Items[1]->imageList, nullptr);  // copy is not on the bar
-
-  CPixelCanvas canvas(200, 22);
-  DrawMenuItem(*pFile, 1, canvas.DC(), CRect(0, 0, 200, 22), 0);
-  EXPECT_EQ(canvas.Pixel(2 + 8, 4 + 7), RGB(0, 0, 255));
-  parent.DestroyWindow();
+  // Popups share the check images until they fail to load.
+  ASSERT_TRUE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
+  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
+  EXPECT_EQ(pPopup->m_CheckImages, menu.m_CheckImages);
+  EXPECT_EQ(pPopup->m_SelectCheckId, IDB_CHECK_ON);
+  // A failed reload deletes the list; the popup forgets it rather than keep a dangling pointer.
+  EXPECT_FALSE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_NOT_THERE));
+  EXPECT_EQ(menu.m_CheckImages, nullptr);
+  EXPECT_EQ(pPopup->m_CheckImages, nullptr);
+  ASSERT_TRUE(pPopup->AppendMenu(MF_STRING | MF_CHECKED, 1, "x"));
+  DrawMenuItem(*pPopup, 0, canvas.DC(), rect, ODS_CHECKED);
+  EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
 }
 
 TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
@@ -334,66 +362,4 @@ TEST(BmpMenuEnvironment, TheClassicThemeIsReadOnceFromTheCurrentThemeName)
   ::RegCloseKey(hKey);
   ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
   EXPECT_TRUE(CBmpMenu::IsWindowsClassicTheme());  // not read again
-}
-
-TEST(BmpMenuImages, PopupsShareTheCheckImagesUntilTheyFailToLoad)
-{
-  CMenuLookScope flat(true);
-  CBmpMenu menu;
-  menu.CreatePopupMenu();
-  ASSERT_TRUE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_CHECK_ON));
-  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
-  EXPECT_EQ(pPopup->m_CheckImages, menu.m_CheckImages);
-  EXPECT_EQ(pPopup->m_SelectCheckId, IDB_CHECK_ON);
-
-  // A failed reload deletes the list; the popup forgets it rather than keep a dangling pointer.
-  EXPECT_FALSE(menu.LoadCheckmarkBitmap(IDB_CHECK_OFF, IDB_NOT_THERE));
-  EXPECT_EQ(menu.m_CheckImages, nullptr);
-  EXPECT_EQ(pPopup->m_CheckImages, nullptr);
-  ASSERT_TRUE(pPopup->AppendMenu(MF_STRING | MF_CHECKED, 1, "x"));
-  CPixelCanvas canvas(200, 22);
-  DrawMenuItem(*pPopup, 0, canvas.DC(), CRect(0, 0, 200, 22), ODS_CHECKED);
-  EXPECT_EQ(canvas.Pixel(1, 1), ::GetSysColor(COLOR_HIGHLIGHT));  // the drawn mark's frame instead
-}
-
-TEST(BmpMenuEdit, SynchronizingFollowsWhatTheFrameworkChanged)
-{
-  CBmpMenu menu;
-  menu.CreatePopupMenu();
-  menu.AppendMenuW(MF_STRING, 1, L"一");
-  menu.AppendMenu(MF_SEPARATOR);
-  CBmpMenu* pPopup = menu.AppendODPopupMenuW(L"下");
-  menu.AppendMenuW(MF_STRING, 2, L"二");
-  CBmpMenuData* pKept = menu.m_Items[3];
-  // Behind the menu's back: the first item goes, a plain item comes in front, the last is grayed.
-  ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
-  ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 3, L"三");
-  ::EnableMenuItem(menu.m_hMenu, 2, MF_BYCOMMAND | MF_GRAYED);
-  CBmpMenu::UpdateMenu(&menu);
-  expectRecordsInStep(menu);
-  ASSERT_EQ(menu.GetMenuItemCount(), 4u);
-  EXPECT_EQ(recordText(menu, 0), L"三");
-  EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
-  EXPECT_EQ(menu.m_Items[2]->id, reinterpret_cast<UINT_PTR>(pPopup->m_hMenu));
-  EXPECT_EQ(menu.m_Items[2]->flags, 0x510u);
-  EXPECT_EQ(menu.m_Items[3], pKept);
-  EXPECT_TRUE(pKept->flags & MF_GRAYED);
-}
-
-TEST(BmpMenuEdit, PopupsAddedToALoadedBarKeepItsTitlesPlain)
-{
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
-  CBmpMenu* pHelp = menu.AppendODPopupMenuW(L"ヘルプ(&H)");
-  ASSERT_NE(pHelp, nullptr);
-  EXPECT_FALSE(menu.GetMenuState(2, MF_BYPOSITION) & MF_OWNERDRAW);
-  EXPECT_EQ(platformText(menu, 2), L"ヘルプ(&H)");
-  EXPECT_EQ(menu.GetSubMenu(static_cast<const wchar_t*>(L"ヘルプ(&H)")), pHelp);
-
-  CBmpMenu* pView = new CBmpMenu;
-  pView->CreatePopupMenu();
-  ASSERT_TRUE(menu.InsertMenuW(1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(pView->m_hMenu), L"表示(&V)"));
-  expectRecordsInStep(menu);
-  EXPECT_EQ(platformText(menu, 1), L"表示(&V)");
-  EXPECT_EQ(menu.m_SubMenuHandles[1], pView->m_hMenu);
 }

@@ -153,7 +153,9 @@ TEST(BmpMenuEnvironment, ColoursBlendTowardsWhiteOrBlackWithinTheFactorRange)
   EXPECT_EQ(CBmpMenu::NumBitmapColors(&header), 7);
 }
 
-TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
+// Items measure their whole text beside the image column; the accelerator is drawn to end an icon
+// width before the right edge.
+TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextAndEndTheAcceleratorAnIconWidthBeforeTheRightEdge)
 {
   // Version class 1 measures with the screen context's own font.
   const wchar_t* text = L"項目(&A)\tCtrl+W";
@@ -167,35 +169,29 @@ TEST_F(BmpMenuDrawTest, ItemsMeasureTheirWholeTextBesideTheImageColumn)
   {
     bool bFlat;
     LONG nWidth, nSeparatorHeight;
-  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3}, {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator}};
+    int nLabelLeft;
+  } looks[] = {{kFlat, 16 + extent.cx + 4 + 8, 3, 20 + 8},
+               {kClassic, extent.cx + 2 * 16 + 1, nClassicSeparator, 16 + 9}};
+  const COLORREF crText = sys(COLOR_MENUTEXT);
   for (const auto& look : looks)
   {
+    SCOPED_TRACE(look.bFlat ? "flat" : "classic");
     CMenuLookScope scope(look.bFlat);
-    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain))) << look.bFlat;
-    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy) << look.bFlat;
-  }
-}
-
-TEST_F(BmpMenuDrawTest, AcceleratorEndsAnIconWidthBeforeTheRightEdge)
-{
-  for (bool bFlat : {true, false})
-  {
-    CMenuLookScope look(bFlat);
+    EXPECT_EQ(CSize(look.nWidth, nHeight), CSize(MeasureMenuItem(m_menu, kPlain)));
+    EXPECT_EQ(look.nSeparatorHeight, MeasureMenuItem(m_menu, kSeparator).cy);
     draw(kPlain, 0);
-    const COLORREF crText = sys(COLOR_MENUTEXT);
-    const int nLabelLeft = bFlat ? 20 + 8 : 16 + 9;
     const int nLeft = m_canvas.LeftmostOf(textArea(0), crText);
-    EXPECT_GE(nLeft, nLabelLeft) << bFlat;
-    EXPECT_LE(nLeft, nLabelLeft + 3) << bFlat;
+    EXPECT_GE(nLeft, look.nLabelLeft);
+    EXPECT_LE(nLeft, look.nLabelLeft + 3);
     const int nRight = m_canvas.RightmostOf(textArea(0), crText);
-    EXPECT_LT(nRight, kItemWidth - 16) << bFlat;
-    EXPECT_GE(nRight, kItemWidth - 16 - 4) << bFlat;
+    EXPECT_LT(nRight, kItemWidth - 16);
+    EXPECT_GE(nRight, kItemWidth - 16 - 4);
   }
 }
 
 // What tells the looks apart, a few pixels each: the image column, the selection, the check
-// mark's strokes, images and separators.
-TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixels)
+// mark's strokes, images and separators; then how selected and grayed items ink text and images.
+TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixelsAndInksSelectedAndGrayedItems)
 {
   const COLORREF crHigh = sys(COLOR_HIGHLIGHT), crText = sys(COLOR_MENUTEXT), crMenu = sys(COLOR_MENU);
   const COLORREF crFace = flatFace(), crBack = flatBackground(), crSel = flatSelection();
@@ -226,12 +222,9 @@ TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixels)
   expectPixels(kFlat, kSeparator, 0,
                {{5, 11, crFace}, {22, 11, crBack}, {30, 11, crShadow}, {30, 12, sys(COLOR_3DHILIGHT)}});
   expectPixels(kClassic, kSeparator, 0, {{5, 10, crMenu}, {5, 11, crShadow}});
-}
 
-// Text and images: an ink present (more than a few pixels) or absent in an area.
-TEST_F(BmpMenuDrawTest, SelectedAndGrayedItemsInkTheirTextAndImages)
-{
-  // Wine's menu colour is white, which would hide the highlight half of embossed text.
+  // Text and images: an ink present (more than a few pixels) or absent in an area. Wine's menu
+  // colour is white, which would hide the highlight half of embossed text.
   CSysColourScope menuColour(COLOR_MENU, RGB(200, 200, 200));
   const CRect column(0, 0, 20, kItemHeight);
   // The flat selection keeps the menu text colour; the classic one inverts the text.
@@ -249,7 +242,7 @@ TEST_F(BmpMenuDrawTest, SelectedAndGrayedItemsInkTheirTextAndImages)
   EXPECT_EQ(m_canvas.RightmostOf(text, sys(COLOR_3DHILIGHT)), m_canvas.RightmostOf(text, sys(COLOR_GRAYTEXT)) + 1);
 }
 
-TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
+TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMarkAndOtherEmbossesOfDisabledImages)
 {
   CMenuLookScope flat(true);
   for (BOOL b3D : {FALSE, TRUE})
@@ -265,25 +258,18 @@ TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMark)
     EXPECT_EQ(m_canvas.Pixel(x, 4 + 6), RGB(255, 0, 255));
   }
   EXPECT_FALSE(m_menu.LoadCheckmarkBitmap(0, IDB_CHECK_ON));
-}
 
-TEST_F(BmpMenuDrawTest, OtherEmbossesOfDisabledImages)
-{
-  {
-    // The old monochrome emboss: highlight one pixel down and right, shadow on top.
-    CMenuLookScope flat(true);
-    m_menu.SetDisableOldStyle();
-    draw(kGrayed, ODS_GRAYED);
-    m_menu.UnSetDisableOldStyle();
-    ExpectProbes(m_canvas, {{2 + 8, 4 + 7, sys(COLOR_3DSHADOW)}, {2 + 16, 4 + 15, sys(COLOR_3DHILIGHT)}});
-  }
-  {
-    // After a high-colour bitmap the classic look greys each pixel by its brightness.
-    CMenuLookScope classic(false);
-    const BOOL bHicolor = CBmpMenu::hicolor_bitmaps;
-    CBmpMenu::hicolor_bitmaps = TRUE;
-    draw(kGrayed, ODS_GRAYED);
-    CBmpMenu::hicolor_bitmaps = bHicolor;
-    EXPECT_EQ(m_canvas.Pixel(2 + 8, 1 + 2 + 7), CBmpMenu::LightenColor(sys(COLOR_3DSHADOW), (255 / 3) / 255.0));
-  }
+  // The old monochrome emboss of disabled images: highlight one pixel down and right, shadow on top.
+  CBmpMenu::SetXPBitmap3D(FALSE);
+  m_menu.SetDisableOldStyle();
+  draw(kGrayed, ODS_GRAYED);
+  m_menu.UnSetDisableOldStyle();
+  ExpectProbes(m_canvas, {{2 + 8, 4 + 7, sys(COLOR_3DSHADOW)}, {2 + 16, 4 + 15, sys(COLOR_3DHILIGHT)}});
+  // After a high-colour bitmap the classic look greys each pixel by its brightness.
+  CBmpMenu::SetMenuDrawMode(0);
+  const BOOL bHicolor = CBmpMenu::hicolor_bitmaps;
+  CBmpMenu::hicolor_bitmaps = TRUE;
+  draw(kGrayed, ODS_GRAYED);
+  CBmpMenu::hicolor_bitmaps = bHicolor;
+  EXPECT_EQ(m_canvas.Pixel(2 + 8, 1 + 2 + 7), CBmpMenu::LightenColor(sys(COLOR_3DSHADOW), (255 / 3) / 255.0));
 }
