@@ -57,7 +57,7 @@ CString repeat(const char* pszPart, int nCount)
   return strText;
 }
 
-TEST(NumericalAnalyze, PrecedenceSignsNumbersAndFunctionsInDegrees)
+TEST(NumericalAnalyze, PrecedenceSignsNumbersFunctionsInDegreesAndTheExpressionFlag)
 {
   aCNumericalAnalyze analyser(nullptr);
   const Reading readings[] = {
@@ -81,13 +81,10 @@ TEST(NumericalAnalyze, PrecedenceSignsNumbersAndFunctionsInDegrees)
     ASSERT_TRUE(analyser.Analyze(reading.pszText, nullptr));
     EXPECT_NEAR(analyser[0], reading.dValue, 1e-12);
   }
-}
 
-TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumberInEveryItem)
-{
-  aCNumericalAnalyze analyser(nullptr);
+  // Next, the expression flag: only for more than a plain number in some item.
   // The add dialog takes a plain number through atof: both must agree.
-  for (const char* pszText : {"5", "-5", "+2", " 1e3 ", "-.5", "3.25\t"})
+  for (const char* pszText : {"5", "-5", "+2", " 1e3 ", "-.5", "3.25\t", "1, -2"})
   {
     SCOPED_TRACE(pszText);
     const Result result = analyse(analyser, pszText);
@@ -102,9 +99,6 @@ TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumberInEveryItem)
     ASSERT_TRUE(result.nRead);
     EXPECT_EQ(result.bExpression, 1);
   }
-  const Result plainList = analyse(analyser, "1, -2");
-  EXPECT_TRUE(plainList.nRead);
-  EXPECT_EQ(plainList.bExpression, 0);
 
   // Each item of a list is read on its own.
   ASSERT_TRUE(analyser.Analyze("1, 2*3 ,-4", nullptr));
@@ -119,7 +113,7 @@ TEST(NumericalAnalyze, ExpressionFlagOnlyForMoreThanAPlainNumberInEveryItem)
   EXPECT_EQ(analyser[0], 9.0);
 }
 
-TEST(NumericalAnalyze, RefusesWhatIsNotAListOfNumbersOrExpressions)
+TEST(NumericalAnalyze, RefusesWhatIsNotAListOfNumbersOrExpressionsAndLimitsNesting)
 {
   aCNumericalAnalyze analyser(nullptr);
   const char* const texts[] = {// units after a number, so that the fields strip them and read again
@@ -141,11 +135,8 @@ TEST(NumericalAnalyze, RefusesWhatIsNotAListOfNumbersOrExpressions)
   expectRefused(analyser, CString("1\0"
                                   "2",
                                   3));
-}
 
-TEST(NumericalAnalyze, NestingIsLimited)
-{
-  aCNumericalAnalyze analyser(nullptr);
+  // Next, nesting is limited.
   const int nFine = aCNumericalAnalyze::MAX_NESTING / 2;
   expectValue(analyser, {repeat("(", nFine) + "1" + repeat(")", nFine), 1.0});
   expectValue(analyser, {repeat("-", nFine) + "1", nFine % 2 ? -1.0 : 1.0});

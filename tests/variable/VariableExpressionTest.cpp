@@ -60,62 +60,52 @@ TEST(VariableBase, NamesAreCheckedAndKeptInUpperCase)
   EXPECT_EQ(aCVarAngle("alpha_1", 30.0, 1).GetName(), "ALPHA_1");
 }
 
-// A set with one variable of each kind, named in mixed case.
-class VariableSetTest : public ::testing::Test
+// A set with one variable of each kind, named in mixed case: its lists, then the analyser on it.
+TEST(VariableExpression, KeepsEachKindInItsListRefusesNamesInUseAndIsReadInAnyCase)
 {
-protected:
-  void SetUp() override
-  {
-    ASSERT_TRUE(m_set.AddVariable(new aCVarLength("width", 10.0, 1)));
-    ASSERT_TRUE(m_set.AddVariable(new aCVarAngle("Alpha", 30.0, 1)));
-    ASSERT_TRUE(m_set.AddVariable(new aCVarValue("N", 4.0, 1)));
-  }
-  aCVariableExpression m_set;
-};
-
-TEST_F(VariableSetTest, KeepsEachKindInItsListAndRefusesNamesInUse)
-{
-  EXPECT_TRUE(m_set.AddVariable(new aCVarLength("height", 5.0, 1)));
+  aCVariableExpression set;
+  ASSERT_TRUE(set.AddVariable(new aCVarLength("width", 10.0, 1)));
+  ASSERT_TRUE(set.AddVariable(new aCVarAngle("Alpha", 30.0, 1)));
+  ASSERT_TRUE(set.AddVariable(new aCVarValue("N", 4.0, 1)));
+  EXPECT_TRUE(set.AddVariable(new aCVarLength("height", 5.0, 1)));
 
   const char* const expected[] = {"WIDTH HEIGHT ", "ALPHA ", "N "};
   for (int nKind = 0; nKind < aCVariableExpression::KIND_COUNT; ++nKind)
   {
-    const aCVariableList* pList = m_set.GetVariableList(nKind);
+    const aCVariableList* pList = set.GetVariableList(nKind);
     ASSERT_NE(pList, nullptr);
     CString strNames;
     for (POSITION pos = pList->GetHeadPosition(); pos;)
       strNames += pList->GetNext(pos)->GetName() + " ";
     EXPECT_EQ(strNames, expected[nKind]) << "kind " << nKind;
   }
-  EXPECT_EQ(m_set.GetVariableList(3), nullptr);
-  EXPECT_EQ(m_set.GetVariableList(-1), nullptr);
+  EXPECT_EQ(set.GetVariableList(3), nullptr);
+  EXPECT_EQ(set.GetVariableList(-1), nullptr);
 
-  EXPECT_TRUE(m_set.IsVariableExist("Width"));
-  EXPECT_TRUE(m_set.IsVariableExist("n"));
-  EXPECT_FALSE(m_set.IsVariableExist("WID"));
-  EXPECT_EQ(m_set.FindVariable("alpha"), m_set.GetVariableList(1)->GetHead());
+  EXPECT_TRUE(set.IsVariableExist("Width"));
+  EXPECT_TRUE(set.IsVariableExist("n"));
+  EXPECT_FALSE(set.IsVariableExist("WID"));
+  EXPECT_EQ(set.FindVariable("alpha"), set.GetVariableList(1)->GetHead());
 
   // Refused: the caller keeps the object.
   const int nDeleted = CountedVariable::s_nDeleted;
   for (const char* pszName : {"WIDTH", "alpha", "2X", "cos"})
   {
     CountedVariable* pVariable = new CountedVariable(pszName, 1.0);
-    EXPECT_FALSE(m_set.AddVariable(pVariable)) << pszName;
+    EXPECT_FALSE(set.AddVariable(pVariable)) << pszName;
     delete pVariable;
   }
   EXPECT_EQ(CountedVariable::s_nDeleted, nDeleted + 4);
-  EXPECT_FALSE(m_set.AddVariable(static_cast<aCVarLength*>(nullptr)));
-  EXPECT_EQ(m_set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetCount(), 1);
-}
+  EXPECT_FALSE(set.AddVariable(static_cast<aCVarLength*>(nullptr)));
+  EXPECT_EQ(set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetCount(), 1);
 
-TEST_F(VariableSetTest, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
-{
-  EXPECT_EQ(read(m_set, "width*2"), 20.0);
-  EXPECT_EQ(read(m_set, "Width + n"), 14.0);
-  EXPECT_NEAR(read(m_set, "sin(alpha)"), 0.5, 1e-12);
-  EXPECT_EQ(read(m_set, "-N^2"), -16.0);
+  // Next, the analyser reads the variables in any case.
+  EXPECT_EQ(read(set, "width*2"), 20.0);
+  EXPECT_EQ(read(set, "Width + n"), 14.0);
+  EXPECT_NEAR(read(set, "sin(alpha)"), 0.5, 1e-12);
+  EXPECT_EQ(read(set, "-N^2"), -16.0);
 
-  aCNumericalAnalyze analyser(&m_set);
+  aCNumericalAnalyze analyser(&set);
   int bExpression = 0;
   ASSERT_TRUE(analyser.Analyze("WIDTH, n", &bExpression));
   EXPECT_EQ(bExpression, 1);  // a name alone is more than a number
@@ -125,17 +115,17 @@ TEST_F(VariableSetTest, AnalyserReadsVariablesInAnyCaseAndSkipsNullElements)
   // A unit name after a variable is still refused as typed.
   EXPECT_FALSE(analyser.Analyze("WIDTH mm", &bExpression));
   EXPECT_FALSE(analyser.Analyze("WIDTHS", &bExpression));
-  m_set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetHead()->SetValue(std::nan(""));
+  set.GetVariableList(aCVariableExpression::KIND_VALUE)->GetHead()->SetValue(std::nan(""));
   EXPECT_FALSE(analyser.Analyze("N", &bExpression));
 
   // Null elements in a list are skipped.
-  aCVariableList* pAngles = m_set.GetVariableList(aCVariableExpression::KIND_ANGLE);
+  aCVariableList* pAngles = set.GetVariableList(aCVariableExpression::KIND_ANGLE);
   pAngles->AddHead(nullptr);
-  EXPECT_TRUE(m_set.AddVariable(new aCVarAngle("BETA", 45.0, 1)));
+  EXPECT_TRUE(set.AddVariable(new aCVarAngle("BETA", 45.0, 1)));
   EXPECT_EQ(pAngles->GetCount(), 3);
-  EXPECT_TRUE(m_set.IsVariableExist("beta"));
-  EXPECT_FALSE(m_set.IsVariableExist(""));
-  EXPECT_EQ(read(m_set, "BETA/9"), 5.0);
+  EXPECT_TRUE(set.IsVariableExist("beta"));
+  EXPECT_FALSE(set.IsVariableExist(""));
+  EXPECT_EQ(read(set, "BETA/9"), 5.0);
 }
 
 TEST(VariableExpression, FreesItsVariablesAndSubstitutions)
@@ -159,7 +149,7 @@ TEST(VariableExpression, FreesItsVariablesAndSubstitutions)
   EXPECT_EQ(CountedSbst::s_nDeleted, nSbsts + 2);
 }
 
-TEST(VariableExpression, BoundVariablesFollowTheirExpression)
+TEST(VariableExpression, BoundVariablesFollowTheirExpressionAndWhatCannotBeComputedIsRefused)
 {
   aCVariableExpression set;
   set.AddVariable(new aCVarLength("SIDE", 3.0, 1));
@@ -177,25 +167,17 @@ TEST(VariableExpression, BoundVariablesFollowTheirExpression)
   EXPECT_TRUE(set.GetValue(set.FindVariable("DOUBLE"), dValue));
   EXPECT_EQ(dValue, 10.0);
   EXPECT_FALSE(set.GetValue(set.FindVariable("NONE"), dValue));
-}
 
-TEST(VariableExpression, RefusesSubstitutionsThatCannotBeComputed)
-{
-  aCVariableExpression set;
-  set.AddVariable(new aCVarValue("A", 1.0, 1));
-  set.AddVariable(new aCVarValue("B", 2.0, 1));
-  set.AddVariable(new aCVarValue("C", 3.0, 1));
-  EXPECT_FALSE(bind(set, "A", "A+1"));  // itself
-  EXPECT_FALSE(bind(set, "A", "UNKNOWN"));
-  EXPECT_FALSE(bind(set, "A", "1,2"));  // not one value
-  EXPECT_FALSE(bind(set, "A", "1/0"));
-  EXPECT_FALSE(bind(set, "A", ""));
-  ASSERT_TRUE(bind(set, "A", "B+1"));
-  EXPECT_FALSE(bind(set, "A", "2"));  // bound already
-  ASSERT_TRUE(bind(set, "B", "C*2"));
-  EXPECT_FALSE(bind(set, "C", "A-1"));  // A, B, C would go round
-  EXPECT_EQ(read(set, "A"), 7.0);
-  EXPECT_EQ(read(set, "C"), 3.0);
+  // Next, substitutions that cannot be computed are refused and change nothing.
+  EXPECT_FALSE(bind(set, "SIDE", "SIDE+1"));  // itself
+  EXPECT_FALSE(bind(set, "SIDE", "UNKNOWN"));
+  EXPECT_FALSE(bind(set, "SIDE", "1,2"));  // not one value
+  EXPECT_FALSE(bind(set, "SIDE", "1/0"));
+  EXPECT_FALSE(bind(set, "SIDE", ""));
+  EXPECT_FALSE(bind(set, "DOUBLE", "2"));     // bound already
+  EXPECT_FALSE(bind(set, "SIDE", "AREA-1"));  // SIDE, DOUBLE, AREA would go round
+  EXPECT_EQ(read(set, "SIDE"), 5.0);
+  EXPECT_EQ(read(set, "AREA"), 25.0);
 
   EXPECT_FALSE(set.AddExprSbst(nullptr));
   aCVarValue stranger("D", 0.0, 1);
