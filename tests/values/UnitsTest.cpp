@@ -11,7 +11,7 @@
 namespace
 {
 
-TEST(LengthUnit, ConvertsThroughTheFactorTable)
+TEST(LengthUnit, ConvertsThroughTheFactorTableFromTheBaseUnitItsGetterReports)
 {
   const CLengthUnit unit(LENGTH_UNIT_MM);
   const double odd = 0.1 + 0.2;
@@ -28,19 +28,16 @@ TEST(LengthUnit, ConvertsThroughTheFactorTable)
   EXPECT_EQ(unit.ConvUnit(ELengthUnitType(6), 2.0, LENGTH_UNIT_MM), 0.0);
   EXPECT_EQ(unit.ConvUnit(LENGTH_UNIT_MM, 2.0, ELengthUnitType(-1)), 0.0);
   EXPECT_EQ(unit.ConvUnit(ELengthUnitType(1000000), 2.0, ELengthUnitType(1000000)), 0.0);
-}
 
-TEST(LengthUnit, BaseUnitIsReadThroughTheVirtualGetter)
-{
-  // A derived unit that reports another base type is honoured by the conversions.
+  // Next, a derived unit that reports another base type is honoured by the conversions.
   struct Inches : CLengthUnit
   {
     Inches() : CLengthUnit(LENGTH_UNIT_MM) {}
     ELengthUnitType GetBaseType() const override { return LENGTH_UNIT_INCH; }
   };
-  const Inches unit;
-  EXPECT_EQ(unit.ConvBaseUnitTo(1.0, LENGTH_UNIT_MM), 25.4);
-  EXPECT_EQ(unit.ConvToBaseUnit(LENGTH_UNIT_FEET, 2.0), 24.0);
+  const Inches inches;
+  EXPECT_EQ(inches.ConvBaseUnitTo(1.0, LENGTH_UNIT_MM), 25.4);
+  EXPECT_EQ(inches.ConvToBaseUnit(LENGTH_UNIT_FEET, 2.0), 24.0);
 }
 
 TEST(AngleUnit, ConvertsWithTheLibraryFactors)
@@ -90,7 +87,7 @@ TEST(Angle60, FromDecimalDegrees)
   EXPECT_DOUBLE_EQ(CAngle60(true, 1, 30, 36).GetDegree10(), 1.51);
 }
 
-TEST(Angle60, TextFormats)
+TEST(Angle60, TextFormatsAndParsingWhatItWritesAndPartialTexts)
 {
   const CAngle60 five(true, 5, 0, 0);
   EXPECT_EQ(five.GetString(true), marks("5@"));
@@ -100,10 +97,8 @@ TEST(Angle60, TextFormats)
   EXPECT_EQ(CAngle60(true, 12, 0, 4).GetString(true), marks("12@0'4\""));
   EXPECT_EQ(CAngle60(false, 12, 30, 0).GetString(true), marks("-12@30'"));
   EXPECT_EQ(CAngle60(false, 7, 0, 0).GetString(true), marks("-7@"));
-}
 
-TEST(Angle60, ParsesWhatItWritesAndPartialTexts)
-{
+  // Next, parsing what it writes and partial texts.
   expectAngle(CAngle60(marks("  -12@30'15\"")), false, 12, 30, 15);
   expectAngle(CAngle60(marks("45")), true, 45, 0, 0);
   expectAngle(CAngle60(marks("45@30")), true, 45, 30, 0);

@@ -46,7 +46,7 @@ TEST(ValueWork, RangeCheckAcceptsEveryFiniteValueByDefaultAndHonoursOpenBoundsAn
   EXPECT_TRUE(value.checkRange(5));
 }
 
-TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRangeToTheClampedFigure)
+TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRangeToTheClampedFigureAndSuppressZeros)
 {
   CValueWork value;
   EXPECT_EQ(value.SetValue(2.5), "2.500000") << "six decimals by default";
@@ -70,12 +70,8 @@ TEST(ValueWork, DisplayTextsRoundOrCutInsideTheRangeToTheClampedFigure)
   EXPECT_EQ(value.SetValue(1.2345, 9.9999), "1.235, 9.999 ");  // each cut to stay inside
   EXPECT_EQ(value.GetCxValue(), 1.2345);
   EXPECT_EQ(value.GetCyValue(), 9.9999);
-}
 
-TEST(ValueWork, ZeroSuppression)
-{
-  CValueWork value;
-  value.SetFigure(3);
+  // Next, zero suppression, with three decimals.
   // Texts not formatted with three decimals are left alone; "2,500" has a point of another locale.
   const std::pair<const char*, const char*> cases[] = {{"12.340", "12.34"}, {"2.000", "2"},         {"-0.500", "-0.5"},
                                                        {"1.234", "1.234"},  {"2,500", "2,5"},       {"", ""},
@@ -112,8 +108,9 @@ enum class Bounds
   UpperOnly
 };
 
-// Every combination of present bounds and flags, for double and integer ranges.
-TEST(ValueWork, RangeMessageForEveryCombination)
+// Every combination of present bounds and flags, for double and integer ranges; then bounds set
+// in one form only.
+TEST(ValueWork, RangeMessageForEveryCombinationAndBoundsSetInEitherForm)
 {
   for (Bounds bounds : {Bounds::Both, Bounds::LowerOnly, Bounds::UpperOnly})
   {
@@ -142,12 +139,9 @@ TEST(ValueWork, RangeMessageForEveryCombination)
                 expectedMessage(lower ? "-3" : nullptr, upper ? "12" : nullptr, zero, lowOpen, highOpen));
     }
   }
-}
 
-// A bound set in either form is present for both messages; a form set to its extreme value
-// leaves the bound absent.
-TEST(ValueWork, BoundsArePresentWhenEitherFormIsSet)
-{
+  // Next, a bound set in either form is present for both messages; a form set to its extreme
+  // value leaves the bound absent.
   CValueWork value;
   value.SetMinRange(5);
   value.SetMaxRange(DBL_MAX);
