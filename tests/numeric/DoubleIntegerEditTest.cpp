@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-// The fields of these Set tests are never created: Set and the range tests need no window.
-TEST(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked)
+// The fields of this Set test are never created: Set and the range tests need no window.
+TEST(EditSet, RefusesWithMessageUnlessQuietOrUncheckedShowsExpressionsAndTruncatesIntegers)
 {
   TestApp().Reset();
   CTestField<CDoubleEdit> field;
@@ -28,6 +28,20 @@ TEST(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked)
   EXPECT_FALSE(field.IsModified());
   EXPECT_EQ("10.00", std::string(field.GetValueString()));
 
+  // Next, an expression is shown and its value checked silently.
+  field.SetValue(12.0, CString("A*3"));
+  EXPECT_DOUBLE_EQ(12.0, field.GetValue());
+  EXPECT_EQ("A*3", std::string(field.GetValueString()));
+  EXPECT_TRUE(field.IsNumExpression());
+  EXPECT_TRUE(field.IsModified()) << "out of range: the next validation tells";
+  field.SetValue(6.0, CString("A*3"));
+  EXPECT_FALSE(field.IsModified());
+  EXPECT_EQ(1u, TestApp().m_messages.size()) << "silently";
+  field.SetFigure(1);
+  field.SetValue(2.0, CString());
+  EXPECT_EQ("2.0", std::string(field.GetValueString()));
+  EXPECT_FALSE(field.IsNumExpression());
+
   // The zero ban holds without bounds too, and is told all the same.
   CTestField<CDoubleEdit> unbounded;
   unbounded.SetNotEqualZero(true);
@@ -35,51 +49,27 @@ TEST(DoubleEditSet, OpenBoundAndZeroBanRefuseWithMessageUnlessQuietOrUnchecked)
   EXPECT_FALSE(unbounded.Set(0.0, true, false));
   EXPECT_EQ(2u, TestApp().m_messages.size());
   EXPECT_TRUE(unbounded.Set(-0.5, true, false));
-}
 
-TEST(DoubleEditSet, ExpressionIsShownAndItsValueCheckedSilently)
-{
-  TestApp().Reset();
-  CTestField<CDoubleEdit> field;
-  field.SetRange(0.0, 10.0);
-  field.SetValue(12.0, CString("A*3"));
-  EXPECT_DOUBLE_EQ(12.0, field.GetValue());
-  EXPECT_EQ("A*3", std::string(field.GetValueString()));
-  EXPECT_TRUE(field.IsNumExpression());
-  EXPECT_TRUE(field.IsModified()) << "out of range: the next validation tells";
-  EXPECT_TRUE(TestApp().m_messages.empty());
+  // Next, an integer field truncates toward zero and checks the integer range.
+  CTestField<CIntegerEdit> integer;
+  EXPECT_TRUE(integer.Set(2.9, true, false));
+  EXPECT_EQ("2", std::string(integer.GetValueString()));
+  EXPECT_TRUE(integer.Set(-2.9, true, false));
+  EXPECT_EQ(-2, integer.GetValue());
 
-  field.SetValue(6.0, CString("A*3"));
-  EXPECT_FALSE(field.IsModified());
+  integer.SetRange(0, 10);
+  EXPECT_TRUE(integer.Set(10.9, true, false)) << "10.9 is tested as 10";
+  EXPECT_FALSE(integer.Set(1e12, true, true));
+  EXPECT_FALSE(integer.Set(-1.5, true, true));
+  integer.SetNotEqualToMinValue(true);
+  EXPECT_FALSE(integer.Set(0, true, false));
+  ASSERT_EQ(3u, TestApp().m_messages.size());
+  EXPECT_EQ(cp932("値は 0 ＜値≦ 10 の範囲内で入力してください"), TestApp().m_messages[2].text);
+  EXPECT_EQ(10, integer.GetValue());
 
-  field.SetFigure(1);
-  field.SetValue(2.0, CString());
-  EXPECT_EQ("2.0", std::string(field.GetValueString()));
-  EXPECT_FALSE(field.IsNumExpression());
-}
-
-TEST(IntegerEditSet, TruncatesTowardZeroAndChecksTheIntegerRange)
-{
-  TestApp().Reset();
-  CTestField<CIntegerEdit> field;
-  EXPECT_TRUE(field.Set(2.9, true, false));
-  EXPECT_EQ("2", std::string(field.GetValueString()));
-  EXPECT_TRUE(field.Set(-2.9, true, false));
-  EXPECT_EQ(-2, field.GetValue());
-
-  field.SetRange(0, 10);
-  EXPECT_TRUE(field.Set(10.9, true, false)) << "10.9 is tested as 10";
-  EXPECT_FALSE(field.Set(1e12, true, true));
-  EXPECT_FALSE(field.Set(-1.5, true, true));
-  field.SetNotEqualToMinValue(true);
-  EXPECT_FALSE(field.Set(0, true, false));
-  ASSERT_EQ(1u, TestApp().m_messages.size());
-  EXPECT_EQ(cp932("値は 0 ＜値≦ 10 の範囲内で入力してください"), TestApp().m_messages[0].text);
-  EXPECT_EQ(10, field.GetValue());
-
-  field.SetValue(40, CString("N+1"));
-  EXPECT_TRUE(field.IsModified()) << "40 is out of range";
-  EXPECT_EQ("N+1", std::string(field.GetValueString()));
+  integer.SetValue(40, CString("N+1"));
+  EXPECT_TRUE(integer.IsModified()) << "40 is out of range";
+  EXPECT_EQ("N+1", std::string(integer.GetValueString()));
 }
 
 TEST(SpinSteps, ClicksAndArrowsStepUnlessDisabledAndARefusedStepIsRefusedWhole)

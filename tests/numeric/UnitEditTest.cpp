@@ -78,8 +78,6 @@ TEST(LengthEdit, ChangingTheDisplayUnitConvertsValueRangeAndIncrementButNotAbsen
   field.SetRange(0.0, 254.0, LENGTH_UNIT_MM);
   field.SetSpinInc(1.0, LENGTH_UNIT_MM);
   field.SetValue(25.4, LENGTH_UNIT_MM);
-  EXPECT_EQ("25.40mm", std::string(field.GetValueString()));
-
   field.SetUnitType(LENGTH_UNIT_INCH);
   EXPECT_EQ("1.00in", std::string(field.GetValueString()));
   EXPECT_DOUBLE_EQ(10.0, field.GetMaxValue(LENGTH_UNIT_INCH));
