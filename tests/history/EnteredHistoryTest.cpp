@@ -88,15 +88,13 @@ TEST(EnteredHistory, FindsTheFirstEntryWhateverChangedTheArray)
 
 TEST(EnteredHistory, CountAndTimeLimitsTakeTheOldest)
 {
+  CEnteredHistory history;
+  addFive(history);
   for (int nCount : {0, -1, 5, 6})
   {
-    CEnteredHistory history;
-    addFive(history);
     history.DeleteOutOfLimit(nCount, CTime(0));
     EXPECT_EQ(history.GetCount(), 5) << nCount;
   }
-  CEnteredHistory history;
-  addFive(history);
   history.DeleteOutOfLimit(4, CTime(-5));
   EXPECT_EQ(textsOf(history), "e5,e4,e3,e2");
   // e2 is as old as the limit and goes; e3, one second newer, stays.
