@@ -198,35 +198,7 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
   EXPECT_EQ(2, parent.m_nToldWhileLive);
 }
 
-TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)
-{
-  m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  m_list.RemoveAllColumnItemData(false);
-  EXPECT_EQ(4, m_nDeleted);
-  EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
-  EXPECT_FALSE(Selected(1)) << "but lose their selection";
-  EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
-  CArray<CColumnItemData*, CColumnItemData*> arrItem;
-  m_list.GetAllItem(arrItem);
-  EXPECT_EQ(0, arrItem.GetSize());
-  CPixelCanvas canvas(400, 20);
-  DrawEntry(m_list, canvas, 1, nullptr, CRect(0, 0, 400, 20), ODA_DRAWENTIRE, ODS_SELECTED);
-  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 400, 20), canvas.Background())) << "a row without record";
-
-  int objects[5];
-  for (int i = 0; i < 5; ++i)
-    ASSERT_TRUE(
-        m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
-  m_list.UpdateColumnItemData();
-  ASSERT_EQ(5, m_list.GetItemCount());
-  for (int i = 0; i < 5; ++i)
-  {
-    EXPECT_EQ(std::to_string(i), std::string(m_list.GetItemText(i, 1)));
-    EXPECT_EQ(i, m_list.GetIndexItemEx(&objects[i]));
-  }
-}
-
-TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
+TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefreshInPlace)
 {
   m_records[2]->SetData(nullptr);
   Select(0);
@@ -261,6 +233,32 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
   EXPECT_EQ(-1, m_list.GetIndexItemEx(&nSentinel));
   EXPECT_EQ(2, m_list.GetIndexItem(m_records[2]));
   EXPECT_EQ(-1, m_list.GetIndexItem(nullptr));
+
+  // Refreshing in place keeps no item, selected or focused, on a freed record.
+  m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  m_list.RemoveAllColumnItemData(false);
+  EXPECT_EQ(4, m_nDeleted);
+  EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
+  EXPECT_FALSE(Selected(1)) << "but lose their selection";
+  EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
+  CArray<CColumnItemData*, CColumnItemData*> arrItem;
+  m_list.GetAllItem(arrItem);
+  EXPECT_EQ(0, arrItem.GetSize());
+  CPixelCanvas canvas(400, 20);
+  DrawEntry(m_list, canvas, 1, nullptr, CRect(0, 0, 400, 20), ODA_DRAWENTIRE, ODS_SELECTED);
+  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 400, 20), canvas.Background())) << "a row without record";
+
+  int objects[5];
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(
+        m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
+  m_list.UpdateColumnItemData();
+  ASSERT_EQ(5, m_list.GetItemCount());
+  for (int i = 0; i < 5; ++i)
+  {
+    EXPECT_EQ(std::to_string(i), std::string(m_list.GetItemText(i, 1)));
+    EXPECT_EQ(i, m_list.GetIndexItemEx(&objects[i]));
+  }
 }
 
 TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheListViewOut)
@@ -269,9 +267,8 @@ TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheLis
   // The first click selects the row; the hooks hear of the clicks after it.
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 1));
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 1));
-  CRect rcWindow, rcScreen = m_list.getColumnRect(1, 1);
-  m_list.GetWindowRect(&rcWindow);
-  rcScreen.OffsetRect(rcWindow.TopLeft());
+  CRect rcScreen = m_list.getColumnRect(1, 1);
+  m_list.ClientToScreen(&rcScreen);
   EXPECT_EQ(rcScreen, m_list.m_rcLastClick);
   // Column 0 and the edges of a cell (3 pixels left, 4 right) are not offered.
   for (const CPoint& point :
@@ -314,12 +311,10 @@ TEST_F(ChildListTest, TheContextMenuShowsTheEntriesAsTheirAttributesSay)
   m_list.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_list.m_hWnd), MAKELPARAM(50, 50));
   EXPECT_EQ(0u, CBmpMenu::original_drawmode) << "no entries: no menu";
 
-  m_list.AddContextMenu(CListMenuContext(10, "Open"));
-  m_list.AddContextMenu(CListMenuContext(0, ""));
-  for (int nID : {11, 12, 13})
-    m_list.AddContextMenu(CListMenuContext(nID, "E"));
-  m_list.AddContextMenu(CListMenuContext(-1, "Hidden"));
-  m_list.AddContextMenu(CListMenuContext(14, "Plain"));
+  const std::pair<int, const char*> entries[] = {{10, "Open"}, {0, ""},        {11, "E"},    {12, "E"},
+                                                 {13, "E"},    {-1, "Hidden"}, {14, "Plain"}};
+  for (const auto& entry : entries)
+    m_list.AddContextMenu(CListMenuContext(entry.first, entry.second));
   m_list.SetContextMenuAttrib(11, 3 | 8);
   m_list.SetContextMenuAttrib(12, 6);
   m_list.SetContextMenuAttrib(13, 4);
