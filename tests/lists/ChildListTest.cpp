@@ -315,10 +315,9 @@ TEST_F(ChildListTest, TheContextMenuShowsTheEntriesAsTheirAttributesSay)
                                                  {13, "E"},    {-1, "Hidden"}, {14, "Plain"}};
   for (const auto& entry : entries)
     m_list.AddContextMenu(CListMenuContext(entry.first, entry.second));
-  m_list.SetContextMenuAttrib(11, 3 | 8);
-  m_list.SetContextMenuAttrib(12, 6);
-  m_list.SetContextMenuAttrib(13, 4);
-  m_list.SetContextMenuAttrib(99, 1);
+  const std::pair<int, DWORD> attributes[] = {{11, 3 | 8}, {12, 6}, {13, 4}, {99, 1}};
+  for (const auto& attribute : attributes)
+    m_list.SetContextMenuAttrib(attribute.first, attribute.second);
   EXPECT_EQ(0u, m_list.GetContextMenuAttrib(99)) << "no such entry";
 
   // A real right click on a selected row: the hook leaves it to the list view, which asks for
