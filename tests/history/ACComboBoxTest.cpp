@@ -57,6 +57,5 @@ TEST(ACComboBox, EditFieldFoundAtCreationOnlyAndSuggestionsFollowEnteredAndRemov
       },
       [](CAutoCompleteDialog& d) { EXPECT_EQ("la", TextOf(d.m_combo)); },
   });
-  ASSERT_NE(nullptr, map.Enumrate("3003"));
-  EXPECT_EQ(0, map.Enumrate("3003")->GetCount());
+  EXPECT_EQ(std::vector<std::string>(), HistoryTexts(map, "3003")) << "the entered text is removed";
 }

@@ -25,14 +25,6 @@ private:
   bool* m_pbDeleted;
 };
 
-// "c" (most recent), "b", "a".
-void FillHistory(CEnteredHistory& history)
-{
-  history.Add("a", CTime(100));
-  history.Add("b", CTime(200));
-  history.Add("c", CTime(300));
-}
-
 // Takes the strings out of task memory, checking that they were allocated there.
 std::vector<std::wstring> TakeStrings(LPOLESTR* rgelt, ULONG nCount)
 {
@@ -80,7 +72,9 @@ TEST(HistoryEnumString, CountsInterfacesAndDeletionAtZero)
 TEST(HistoryEnumString, NextSkipResetCloneAndUpdateWalkTheEntriesNewestFirst)
 {
   CEnteredHistory history;
-  FillHistory(history);
+  history.Add("a", CTime(100));
+  history.Add("b", CTime(200));
+  history.Add("c", CTime(300));
   CHistoryEnumString enumString(&history);
   EXPECT_EQ(Strings({L"c", L"b"}), NextStrings(enumString, 2, S_OK));
   EXPECT_EQ(Strings({L"a"}), NextStrings(enumString, 2, S_FALSE));

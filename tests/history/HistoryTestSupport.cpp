@@ -27,27 +27,10 @@ LONG CALLBACK catchDebugOutput(EXCEPTION_POINTERS* pInfo)
 void catchDebugOutput(LPCSTR pszText) { g_debugOutput += pszText; }
 #endif
 
-// Sends the debugger output to g_debugOutput while it lives.
-class CDebugOutputHook
-{
-public:
-#ifdef _WIN32
-  CDebugOutputHook() : m_pHandler(::AddVectoredExceptionHandler(1, catchDebugOutput)) {}
-  ~CDebugOutputHook() { ::RemoveVectoredExceptionHandler(m_pHandler); }
-
-private:
-  void* m_pHandler;
-#else
-  CDebugOutputHook() : m_previous(WinShimSetDebugOutput(catchDebugOutput)) {}
-  ~CDebugOutputHook() { WinShimSetDebugOutput(m_previous); }
-
-private:
-  WinShimDebugOutput m_previous;
-#endif
-};
+}  // namespace
 
 // A folder of its own under the temporary folder: the clock tells runs apart.
-std::string newScratchFolder()
+CScratchFolder::CScratchFolder()
 {
   static int s_nCount = 0;
   const std::string prefix =
@@ -56,12 +39,8 @@ std::string newScratchFolder()
   do
     folder = std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(++s_nCount));
   while (!std::filesystem::create_directory(folder));
-  return folder.string();
+  m_root = folder.string();
 }
-
-}  // namespace
-
-CScratchFolder::CScratchFolder() : m_root(newScratchFolder()) {}
 
 CScratchFolder::~CScratchFolder()
 {
@@ -77,8 +56,15 @@ std::string CScratchFolder::Path(const char* pszRelative) const
 std::string DebugOutputOf(const std::function<void()>& code)
 {
   g_debugOutput.clear();
-  CDebugOutputHook hook;
+#ifdef _WIN32
+  void* pHandler = ::AddVectoredExceptionHandler(1, catchDebugOutput);
   code();
+  ::RemoveVectoredExceptionHandler(pHandler);
+#else
+  const WinShimDebugOutput previous = WinShimSetDebugOutput(catchDebugOutput);
+  code();
+  WinShimSetDebugOutput(previous);
+#endif
   return g_debugOutput;
 }
 

@@ -67,39 +67,58 @@ protected:
     return dc.GetPixel(point.x - rcHost.left, point.y - rcHost.top);
   }
 
+  // Windows XP repaints the panes itself. XP cannot be seen here, so a test sets the system the
+  // splitter found for that case.
+  struct CTestSplitter : CCtrlSplitter
+  {
+    void AsOnXP() { m_nOsType = WINOS_WINXP; }
+  };
+
   CHostWnd m_host;
   CCountingEdit m_first;
   CCountingEdit m_second;
-  CCtrlSplitter m_splitter;
+  CTestSplitter m_splitter;
 };
 }
 
 // A vertical split keeps the left pane's width, a horizontal one the bottom pane's height; the bar
-// is 4 wide. Each case makes the splitter afresh, so a kind does not outlive its window.
-TEST_F(CtrlSplitterTest, EachKindKeepsItsFixedPaneWhenResized)
+// is 4 wide. Painting a vertical splitter then repaints the panes, except on XP. Each case makes
+// the splitter afresh, so a kind does not outlive its window.
+TEST_F(CtrlSplitterTest, EachKindKeepsItsFixedPaneWhenResizedAndAVerticalOneRepaintsThePanesExceptOnXP)
 {
   const struct
   {
     DWORD dwKind;
     UINT nCreatedAt;
     int nMovedTo;  // 0: left where it was created
+    bool bOnXP;
     CRect rcFirst, rcSecond;
   } cases[] = {
-      {CTRLSPLITTER_VERT, 100, 0, CRect(0, 0, 100, 260), CRect(104, 0, 420, 260)},
-      {CTRLSPLITTER_VERT, 100, 250, CRect(0, 0, 250, 260), CRect(254, 0, 420, 260)},
+      {CTRLSPLITTER_VERT, 100, 0, false, CRect(0, 0, 100, 260), CRect(104, 0, 420, 260)},
+      {CTRLSPLITTER_VERT, 100, 0, true, CRect(0, 0, 100, 260), CRect(104, 0, 420, 260)},
+      {CTRLSPLITTER_VERT, 100, 250, false, CRect(0, 0, 250, 260), CRect(254, 0, 420, 260)},
       // Created, the position counts from the bottom; set, from the top.
-      {CTRLSPLITTER_HORIZ, 60, 0, CRect(0, 0, 420, 196), CRect(0, 200, 420, 260)},
-      {CTRLSPLITTER_HORIZ, 60, 100, CRect(0, 0, 420, 156), CRect(0, 160, 420, 260)},
+      {CTRLSPLITTER_HORIZ, 60, 0, false, CRect(0, 0, 420, 196), CRect(0, 200, 420, 260)},
+      {CTRLSPLITTER_HORIZ, 60, 100, false, CRect(0, 0, 420, 156), CRect(0, 160, 420, 260)},
   };
   for (const auto& test : cases)
   {
     SCOPED_TRACE(::testing::Message() << "case " << &test - cases);
     CreateSplitter(test.dwKind, test.nCreatedAt);
+    if (test.bOnXP)
+      m_splitter.AsOnXP();
     EXPECT_EQ(m_second.GetOwner(), &m_host);
     if (test.nMovedTo != 0)
       m_splitter.SetSplitterPos(test.nMovedTo);
     m_splitter.MoveWindow(10, 10, 420, 260);
     ExpectPanes(test.rcFirst, test.rcSecond, __LINE__);
+
+    PumpPending();
+    m_first.m_nPaints = m_second.m_nPaints = 0;
+    m_splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    const bool bRepaints = test.dwKind == CTRLSPLITTER_VERT && !test.bOnXP;
+    EXPECT_EQ(m_first.m_nPaints > 0, bRepaints);
+    EXPECT_EQ(m_second.m_nPaints > 0, bRepaints);
     m_splitter.DestroyWindow();  // and the panes, its children, with it
     CreatePanes();
   }
@@ -210,34 +229,5 @@ TEST_F(CtrlSplitterTest, TheFeedbackBarIsInvertedAndErasedWhenTheDragIsCancelled
     EXPECT_EQ(HostPixel(ptMovedBar), crAtMove);
     Mouse(WM_LBUTTONUP, 200, 50);
     ExpectPanes(CRect(0, 0, 100, 200), CRect(104, 0, 300, 200), __LINE__);
-  }
-}
-
-// Windows XP repaints the panes itself; elsewhere a vertical splitter repaints them. XP cannot be
-// seen here, so the system the splitter found is set for that case.
-TEST_F(CtrlSplitterTest, PaintingAVerticalSplitterRepaintsThePanesExceptOnXP)
-{
-  struct CTestSplitter : CCtrlSplitter
-  {
-    void AsOnXP() { m_nOsType = WINOS_WINXP; }
-  };
-  const struct
-  {
-    DWORD dwKind;
-    bool bOnXP, bRepaints;
-  } cases[] = {{CTRLSPLITTER_VERT, false, true}, {CTRLSPLITTER_HORIZ, false, false}, {CTRLSPLITTER_VERT, true, false}};
-  for (const auto& test : cases)
-  {
-    CTestSplitter splitter;
-    splitter.Create(WS_CHILD | WS_VISIBLE | test.dwKind, &m_host, &m_first, &m_second, 500, kSplitterRect, 100, 0);
-    if (test.bOnXP)
-      splitter.AsOnXP();
-    PumpPending();
-    m_first.m_nPaints = m_second.m_nPaints = 0;
-    splitter.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-    EXPECT_EQ(m_first.m_nPaints > 0, test.bRepaints) << &test - cases;
-    EXPECT_EQ(m_second.m_nPaints > 0, test.bRepaints) << &test - cases;
-    splitter.DestroyWindow();  // with the panes
-    CreatePanes();
   }
 }

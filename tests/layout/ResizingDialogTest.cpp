@@ -28,19 +28,18 @@ const struct
     {ANCHOR_HALF_X | ANCHOR_HALF_Y, CRect(0, 0, 0, 0)},
 };
 
-// Grows or shrinks the window by dx, dy, as a user's drag of the border would.
-void Grow(CWnd& wnd, int dx, int dy)
-{
-  CRect rc;
-  wnd.GetWindowRect(&rc);
-  wnd.SetWindowPos(nullptr, 0, 0, rc.Width() + dx, rc.Height() + dy, SWP_NOMOVE | SWP_NOZORDER);
-}
-
 CSize WindowSize(const CWnd& wnd)
 {
   CRect rc;
   wnd.GetWindowRect(&rc);
   return rc.Size();
+}
+
+// Grows or shrinks the window by dx, dy, as a user's drag of the border would.
+void Grow(CWnd& wnd, int dx, int dy)
+{
+  const CSize size = WindowSize(wnd) + CSize(dx, dy);
+  wnd.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 int ProfileInt(const char* pszSection, const char* pszEntry)
@@ -173,11 +172,10 @@ TEST_F(ResizingDialogTest, ControlsFollowTheirAnchorRulesAboveTheCreationSizeAnd
 
 TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
 {
-  const CSize created = OpenedSize(IDD_RESIZING_TEST, 0, 0);
+  const CSize created = OpenedSize(IDD_RESIZING_TEST);
   EXPECT_EQ(ProfileInt("2710", "CX"), -1) << "written only after a resize";
-  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST, 50, 40), created);
-  const CSize resized = created + CSize(50, 40);
-  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), resized) << "the next dialog opens at that size";
+  OpenedSize(IDD_RESIZING_TEST, 50, 40);
+  EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST), created + CSize(50, 40)) << "the next dialog opens at that size";
 
   // A size needs both values, and one no screen can show is ignored; the whole of the screens is
   // still a size to open at.

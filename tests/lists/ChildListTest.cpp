@@ -107,7 +107,7 @@ protected:
 };
 }
 
-TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
+TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthRowsShowTheRecordsAndCopiesKeepNoHostObject)
 {
   CCountedRecord shortRecord({"x", "y"}, m_nDeleted);
   EXPECT_FALSE(m_list.AddColumnItemData(nullptr));
@@ -130,17 +130,7 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthAndRowsShowTheRecords)
   EXPECT_EQ(m_records[3], m_list.GetColumnItemData(3));
   EXPECT_EQ(nullptr, m_list.GetColumnItemData(4));
 
-  CChildList unshared;
-  ASSERT_TRUE(Create(unshared));
-  SetHeads(unshared, {{"Name", 0}, {"Size", 0}});
-  ASSERT_TRUE(unshared.AddColumnItemData(new CCountedRecord({"x", "y"}, m_nDeleted)));
-  unshared.InitList();
-  EXPECT_EQ(0, unshared.GetHeaderCtrl()->GetItemCount()) << "no shares, no columns";
-  EXPECT_EQ(0, unshared.GetItemCount());
-}
-
-TEST_F(ChildListTest, CopiesTakeTheTextsButNotTheHostObject)
-{
+  // Copies take the texts but not the host object.
   int nHost = 0, nDeleted = 0;
   CCountedRecord source({"p", "q"}, nDeleted, &nHost);
   CColumnItemData copy(source);
@@ -157,6 +147,14 @@ TEST_F(ChildListTest, CopiesTakeTheTextsButNotTheHostObject)
   EXPECT_EQ("q", std::string(m_list.GetItemText(3, 1)));
   EXPECT_EQ("", std::string(m_list.GetItemText(3, 2))) << "a missing text empties the cell";
   m_list.SetItemData(3, reinterpret_cast<DWORD_PTR>(m_records[3]));
+
+  CChildList unshared;
+  ASSERT_TRUE(Create(unshared));
+  SetHeads(unshared, {{"Name", 0}, {"Size", 0}});
+  ASSERT_TRUE(unshared.AddColumnItemData(new CCountedRecord({"x", "y"}, m_nDeleted)));
+  unshared.InitList();
+  EXPECT_EQ(0, unshared.GetHeaderCtrl()->GetItemCount()) << "no shares, no columns";
+  EXPECT_EQ(0, unshared.GetItemCount());
 }
 
 // The host is told of each item destroyed with the list while the item's record still lives.
@@ -200,35 +198,7 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
   EXPECT_EQ(2, parent.m_nToldWhileLive);
 }
 
-TEST_F(ChildListTest, RefreshingInPlaceKeepsNoItemOnAFreedRecord)
-{
-  m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  m_list.RemoveAllColumnItemData(false);
-  EXPECT_EQ(4, m_nDeleted);
-  EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
-  EXPECT_FALSE(Selected(1)) << "but lose their selection";
-  EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
-  CArray<CColumnItemData*, CColumnItemData*> arrItem;
-  m_list.GetAllItem(arrItem);
-  EXPECT_EQ(0, arrItem.GetSize());
-  CPixelCanvas canvas(400, 20);
-  DrawEntry(m_list, canvas, 1, nullptr, CRect(0, 0, 400, 20), ODA_DRAWENTIRE, ODS_SELECTED);
-  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 400, 20), canvas.Background())) << "a row without record";
-
-  int objects[5];
-  for (int i = 0; i < 5; ++i)
-    ASSERT_TRUE(
-        m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
-  m_list.UpdateColumnItemData();
-  ASSERT_EQ(5, m_list.GetItemCount());
-  for (int i = 0; i < 5; ++i)
-  {
-    EXPECT_EQ(std::to_string(i), std::string(m_list.GetItemText(i, 1)));
-    EXPECT_EQ(i, m_list.GetIndexItemEx(&objects[i]));
-  }
-}
-
-TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
+TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefreshInPlace)
 {
   m_records[2]->SetData(nullptr);
   Select(0);
@@ -263,6 +233,32 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObject)
   EXPECT_EQ(-1, m_list.GetIndexItemEx(&nSentinel));
   EXPECT_EQ(2, m_list.GetIndexItem(m_records[2]));
   EXPECT_EQ(-1, m_list.GetIndexItem(nullptr));
+
+  // Refreshing in place keeps no item, selected or focused, on a freed record.
+  m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  m_list.RemoveAllColumnItemData(false);
+  EXPECT_EQ(4, m_nDeleted);
+  EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
+  EXPECT_FALSE(Selected(1)) << "but lose their selection";
+  EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
+  CArray<CColumnItemData*, CColumnItemData*> arrItem;
+  m_list.GetAllItem(arrItem);
+  EXPECT_EQ(0, arrItem.GetSize());
+  CPixelCanvas canvas(400, 20);
+  DrawEntry(m_list, canvas, 1, nullptr, CRect(0, 0, 400, 20), ODA_DRAWENTIRE, ODS_SELECTED);
+  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 400, 20), canvas.Background())) << "a row without record";
+
+  int objects[5];
+  for (int i = 0; i < 5; ++i)
+    ASSERT_TRUE(
+        m_list.AddColumnItemData(new CCountedRecord({"new", std::to_string(i).c_str(), ""}, m_nDeleted, &objects[i])));
+  m_list.UpdateColumnItemData();
+  ASSERT_EQ(5, m_list.GetItemCount());
+  for (int i = 0; i < 5; ++i)
+  {
+    EXPECT_EQ(std::to_string(i), std::string(m_list.GetItemText(i, 1)));
+    EXPECT_EQ(i, m_list.GetIndexItemEx(&objects[i]));
+  }
 }
 
 TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheListViewOut)
@@ -271,9 +267,8 @@ TEST_F(ChildListTest, ClicksOnCellsOfASelectedRowReachTheHooksWhichMayKeepTheLis
   // The first click selects the row; the hooks hear of the clicks after it.
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 1));
   Click(m_list, WM_LBUTTONDOWN, CellPoint(1, 1));
-  CRect rcWindow, rcScreen = m_list.getColumnRect(1, 1);
-  m_list.GetWindowRect(&rcWindow);
-  rcScreen.OffsetRect(rcWindow.TopLeft());
+  CRect rcScreen = m_list.getColumnRect(1, 1);
+  m_list.ClientToScreen(&rcScreen);
   EXPECT_EQ(rcScreen, m_list.m_rcLastClick);
   // Column 0 and the edges of a cell (3 pixels left, 4 right) are not offered.
   for (const CPoint& point :
@@ -316,16 +311,13 @@ TEST_F(ChildListTest, TheContextMenuShowsTheEntriesAsTheirAttributesSay)
   m_list.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_list.m_hWnd), MAKELPARAM(50, 50));
   EXPECT_EQ(0u, CBmpMenu::original_drawmode) << "no entries: no menu";
 
-  m_list.AddContextMenu(CListMenuContext(10, "Open"));
-  m_list.AddContextMenu(CListMenuContext(0, ""));
-  for (int nID : {11, 12, 13})
-    m_list.AddContextMenu(CListMenuContext(nID, "E"));
-  m_list.AddContextMenu(CListMenuContext(-1, "Hidden"));
-  m_list.AddContextMenu(CListMenuContext(14, "Plain"));
-  m_list.SetContextMenuAttrib(11, 3 | 8);
-  m_list.SetContextMenuAttrib(12, 6);
-  m_list.SetContextMenuAttrib(13, 4);
-  m_list.SetContextMenuAttrib(99, 1);
+  const std::pair<int, const char*> entries[] = {{10, "Open"}, {0, ""},        {11, "E"},    {12, "E"},
+                                                 {13, "E"},    {-1, "Hidden"}, {14, "Plain"}};
+  for (const auto& entry : entries)
+    m_list.AddContextMenu(CListMenuContext(entry.first, entry.second));
+  const std::pair<int, DWORD> attributes[] = {{11, 3 | 8}, {12, 6}, {13, 4}, {99, 1}};
+  for (const auto& attribute : attributes)
+    m_list.SetContextMenuAttrib(attribute.first, attribute.second);
   EXPECT_EQ(0u, m_list.GetContextMenuAttrib(99)) << "no such entry";
 
   // A real right click on a selected row: the hook leaves it to the list view, which asks for
@@ -388,7 +380,7 @@ TEST_F(ChildListTest, RowsDrawTheirTextsInTheColumnsAndTheSelectionHighlightedTh
   m_list.GetItemRect(0, &rcItem, LVIR_BOUNDS);
   CEntryCanvas plain(rcItem.right, rcItem.bottom);
   DrawEntry(m_list, plain, 0, m_records[0], rcItem, ODA_DRAWENTIRE, 0);
-  EXPECT_EQ(Sys(COLOR_WINDOW), plain.Pixel(1, rcItem.top + 1));
+  // Each text on the window's background, 4 pixels into its column.
   for (int nColumn = 0; nColumn < 3; ++nColumn)
   {
     const CRect rcColumn = m_list.getColumnRect(0, nColumn);

@@ -68,7 +68,7 @@ protected:
 };
 }
 
-TEST_F(ColorComboTest, DrawsTheSwatchAndNameAndRedrawsTheSelection)
+TEST_F(ColorComboTest, DrawsTheSwatchAndNameRedrawsTheSelectionAndShowsTheFocusWithTheKeyboardFocus)
 {
   Draw(&m_red, 0);
   ExpectSwatch(m_canvas, kSwatch, RGB(0, 0, 0), kRed);
@@ -91,10 +91,8 @@ TEST_F(ColorComboTest, DrawsTheSwatchAndNameAndRedrawsTheSelection)
   EXPECT_EQ(0, m_canvas.CountColour(kEntry, RGB(0, 0, 0)) + m_canvas.CountColour(kEntry, RGB(255, 255, 255)));
   Draw(nullptr, ODS_SELECTED | ODS_FOCUS);
   EXPECT_EQ(-1, m_canvas.LeftmostNot(kEntry, m_canvas.Background()));
-}
 
-TEST_F(ColorComboTest, FocusRectangleOnlyWithTheKeyboardFocusOrForTheEmptyEntry)
-{
+  // The focus rectangle comes only with the keyboard focus, or for the empty entry.
   m_parent.SetFocus();
   Draw(&m_red, ODS_SELECTED | ODS_FOCUS);
   EXPECT_EQ(16, m_canvas.CountColour(CRect(0, 0, 1, 16), Sys(COLOR_HIGHLIGHT)));
@@ -164,27 +162,19 @@ TEST_F(ColorListBoxTest, ItemsAsHighAsMakeAWholeNumberFillTheBox)
   }
 }
 
-TEST_F(ColorListBoxTest, SortsByTheRecordsIndex)
+TEST_F(ColorListBoxTest, SortsByTheRecordsIndexAndDrawsAndPaintsSwatchAndNameSelectedReadOnlyAndDisabled)
 {
   CColorListBox list;
-  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 100), LBS_SORT));
-  CColorItem five(5, kRed, "Five"), one(1, kBlue, "One"), three(3, kGreen, "Three"), otherThree(3, kRed, "Three'");
+  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 64), LBS_SORT));
+  CColorItem five(5, kRed, "Five"), blue(2, kBlue, "Blue"), three(3, kGreen, "Three"), otherThree(3, kRed, "Three'");
   std::vector<int> order;
-  for (CColorItem* pItem : {&five, &one, &three, &otherThree})
+  for (CColorItem* pItem : {&five, &m_red, &three, &blue, &otherThree})
     list.AddString(reinterpret_cast<LPCTSTR>(pItem));
   for (int i = 0; i < list.GetCount(); ++i)
     order.push_back(static_cast<CColorItem*>(list.GetItemDataPtr(i))->GetIndex());
-  EXPECT_EQ((std::vector<int>{1, 3, 3, 5}), order);
-}
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 3, 5}), order);
 
-TEST_F(ColorListBoxTest, DrawsAndPaintsSwatchAndNameSelectedReadOnlyAndDisabled)
-{
-  CColorListBox list;
-  ASSERT_TRUE(Create(list, CRect(0, 0, 150, 64)));
   // Painted through the control: the entries and the selection.
-  CColorItem blue(2, kBlue, "Blue");
-  list.AddString(reinterpret_cast<LPCTSTR>(&m_red));
-  list.AddString(reinterpret_cast<LPCTSTR>(&blue));
   list.SetCurSel(1);
   CEntryCanvas shown(150, 64);
   list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.DC().m_hDC), PRF_CLIENT);
@@ -260,6 +250,14 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumnsInEveryState
       canvas.LeftmostNot(CRect(rcSwatch.right, m_rcItem.top, 200, m_rcItem.bottom), Sys(COLOR_WINDOW));
   EXPECT_NEAR(nColourLeft, rcSwatch.right + 4, 1);
 
+  // A colour column narrower than 6 pixels gets an empty swatch.
+  m_list.SetColumnWidth(1, 5);
+  CEntryCanvas narrow(300, 40);
+  Draw(narrow, 0);
+  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 300, m_rcItem.bottom), kRed));
+  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 84, m_rcItem.bottom), Sys(COLOR_WINDOWTEXT)));
+  m_list.SetColumnWidth(1, 120);
+
   for (const SStateLook& test : StateLooks())
   {
     SCOPED_TRACE(test.nCase);
@@ -276,13 +274,4 @@ TEST_F(ColorListCtrlTest, DrawsNameSwatchAndColourNameInTheirColumnsInEveryState
   CPixelCanvas erased(300, 120);
   EXPECT_TRUE(m_list.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.DC().m_hDC)));
   EXPECT_EQ(-1, erased.LeftmostNot(CRect(0, 0, 300, 120), Sys(COLOR_INACTIVECAPTIONTEXT)));
-
-  // A colour column narrower than 6 pixels gets an empty swatch.
-  m_list.SetReadOnlyFlag(false);
-  m_list.EnableWindow(TRUE);
-  m_list.SetColumnWidth(1, 5);
-  CEntryCanvas narrow(300, 40);
-  Draw(narrow, 0);
-  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 300, m_rcItem.bottom), kRed));
-  EXPECT_EQ(0, narrow.CountColour(CRect(80, m_rcItem.top, 84, m_rcItem.bottom), Sys(COLOR_WINDOWTEXT)));
 }
