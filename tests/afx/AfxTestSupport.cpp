@@ -88,8 +88,4 @@ BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
   ON_COMMAND(ID_TEST_APP_COMMAND, &CTestApp::OnAppCommand)
 END_MESSAGE_MAP()
 
-CTestApp::CTestApp() : CWinApp("ZuntAfxTest"), m_nAppCommands(0) {}
-
-void CTestApp::OnAppCommand() { ++m_nAppCommands; }
-
 CTestApp& TestApp() { return theApp; }

@@ -67,11 +67,11 @@ private:
 class CTestApp : public CWinApp
 {
 public:
-  CTestApp();
-  int m_nAppCommands;
+  CTestApp() : CWinApp("ZuntAfxTest") {}
+  int m_nAppCommands = 0;
 
 protected:
-  afx_msg void OnAppCommand();
+  afx_msg void OnAppCommand() { ++m_nAppCommands; }
   DECLARE_MESSAGE_MAP()
 };
 

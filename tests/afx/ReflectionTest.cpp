@@ -113,10 +113,9 @@ TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
 
   // A control that is not bound to an object leaves the drawing to the parent's handler.
   g_handled.clear();
-  DRAWITEMSTRUCT draw = {ODT_BUTTON, 77, 0, ODA_DRAWENTIRE, 0, nullptr, nullptr, {0, 0, 1, 1}, 0};
   HWND hPlain = ::CreateWindowEx(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW, 0, 0, 5, 5, m_parent.m_hWnd,
                                  reinterpret_cast<HMENU>(77), nullptr, nullptr);
-  draw.hwndItem = hPlain;
+  DRAWITEMSTRUCT draw = {ODT_BUTTON, 77, 0, ODA_DRAWENTIRE, 0, hPlain, nullptr, {0, 0, 1, 1}, 0};
   m_parent.SendMessage(WM_DRAWITEM, 77, reinterpret_cast<LPARAM>(&draw));
   EXPECT_EQ(g_handled, (Handled{"parent DrawItem 77"}));
   ::DestroyWindow(hPlain);

@@ -17,11 +17,9 @@ public:
     s_bUnmappedBeforeDelete = m_hWnd == nullptr;
     delete this;
   }
-  static int s_nPostNcDestroy;
-  static bool s_bUnmappedBeforeDelete;
+  static inline int s_nPostNcDestroy = 0;
+  static inline bool s_bUnmappedBeforeDelete = false;
 };
-int CSelfDeletingWnd::s_nPostNcDestroy = 0;
-bool CSelfDeletingWnd::s_bUnmappedBeforeDelete = false;
 
 // Throws the framework's exceptions from its handlers.
 class CFailingWnd : public CWnd
