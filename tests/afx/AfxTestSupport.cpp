@@ -19,12 +19,7 @@ CTestParent::~CTestParent() { DestroyWindow(); }
 
 void PumpMessages(DWORD dwMilliseconds)
 {
-  PumpUntil([] { return false; }, dwMilliseconds);
-}
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD dwTimeout)
-{
-  DWORD dwEnd = ::GetTickCount() + dwTimeout;
+  DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
   for (;;)
   {
     MSG msg;
@@ -36,11 +31,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD dwTimeout)
         ::DispatchMessage(&msg);
       }
     }
-    if (condition())
-      return true;
     LONG nLeft = static_cast<LONG>(dwEnd - ::GetTickCount());
     if (nLeft <= 0)
-      return false;
+      return;
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(nLeft), QS_ALLINPUT);
   }
 }
@@ -48,13 +41,6 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD dwTimeout)
 namespace
 {
 CMessageBoxCatcher* g_pCatcher = nullptr;
-
-std::string ItemText(HWND hWnd, int nID)
-{
-  char szText[1024] = {};
-  ::GetDlgItemText(hWnd, nID, szText, sizeof szText);
-  return szText;
-}
 }
 
 CMessageBoxCatcher::CMessageBoxCatcher(int nButtonToPress) : m_nButtonToPress(nButtonToPress)
@@ -85,7 +71,9 @@ void CMessageBoxCatcher::catchBox(HWND hWnd)
     return;
   char szCaption[256] = {};
   ::GetWindowText(hWnd, szCaption, sizeof szCaption);
-  SBox box = {szCaption, ItemText(hWnd, 0xFFFF), {}};
+  char szText[1024] = {};
+  ::GetDlgItemText(hWnd, 0xFFFF, szText, sizeof szText);  // the message's static control
+  SBox box = {szCaption, szText, {}};
   for (int nID : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
   {
     if (::GetDlgItem(hWnd, nID) != nullptr)
@@ -99,9 +87,5 @@ void CMessageBoxCatcher::catchBox(HWND hWnd)
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
   ON_COMMAND(ID_TEST_APP_COMMAND, &CTestApp::OnAppCommand)
 END_MESSAGE_MAP()
-
-CTestApp::CTestApp() : CWinApp("ZuntAfxTest"), m_nAppCommands(0) {}
-
-void CTestApp::OnAppCommand() { ++m_nAppCommands; }
 
 CTestApp& TestApp() { return theApp; }

@@ -6,7 +6,6 @@
 #include <afxext.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +37,6 @@ public:
 
 // Pumps the queue through the framework's translation until the time is up.
 void PumpMessages(DWORD dwMilliseconds);
-// Pumps until the condition holds; false when the time ran out first.
-bool PumpUntil(const std::function<bool()>& condition, DWORD dwTimeout = 2000);
 
 // Catches the message boxes shown on this thread while it lives: records their caption, text
 // and buttons, and presses the chosen button.
@@ -70,11 +67,11 @@ private:
 class CTestApp : public CWinApp
 {
 public:
-  CTestApp();
-  int m_nAppCommands;
+  CTestApp() : CWinApp("ZuntAfxTest") {}
+  int m_nAppCommands = 0;
 
 protected:
-  afx_msg void OnAppCommand();
+  afx_msg void OnAppCommand() { ++m_nAppCommands; }
   DECLARE_MESSAGE_MAP()
 };
 

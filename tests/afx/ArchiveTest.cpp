@@ -163,26 +163,21 @@ TEST(Archive, ReadsWideStringsIntoTheAnsiCodePage)
   // "あA" in UTF-16 after the wide marker; then a wide string with the long length form.
   Bytes bytes =
       bytesOf({0xFF, 0xFE, 0xFF, 0x02, 0x42, 0x30, 0x41, 0x00, 0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x4B, 0x30});
-  CMemFile file(bytes.data(), UINT(bytes.size()));
-  CArchive ar(&file, CArchive::load);
-  CString first, second;
-  ar >> first >> second;
-  EXPECT_EQ(std::string(first), cp932("あA"));
-  EXPECT_EQ(std::string(second), cp932("か"));
-
-  // Longer than a piece of reading: 40,000 characters of "か".
-  Bytes longWide = bytesOf({0xFF, 0xFE, 0xFF, 0xFF, 0x40, 0x9C});
+  // Then one longer than a piece of reading: 40,000 characters of "か".
+  bytes = bytes + bytesOf({0xFF, 0xFE, 0xFF, 0xFF, 0x40, 0x9C});
   std::string expected;
   for (int i = 0; i < 40000; ++i)
   {
-    longWide.insert(longWide.end(), {0x4B, 0x30});
+    bytes.insert(bytes.end(), {0x4B, 0x30});
     expected += cp932("か");
   }
-  CMemFile longFile(longWide.data(), UINT(longWide.size()));
-  CArchive longAr(&longFile, CArchive::load);
-  CString text;
-  longAr >> text;
-  EXPECT_EQ(std::string(text), expected);
+  CMemFile file(bytes.data(), UINT(bytes.size()));
+  CArchive ar(&file, CArchive::load);
+  CString first, second, third;
+  ar >> first >> second >> third;
+  EXPECT_EQ(std::string(first), cp932("あA"));
+  EXPECT_EQ(std::string(second), cp932("か"));
+  EXPECT_EQ(std::string(third), expected);
 }
 
 TEST(Archive, MalformedInputRaisesTheRightCause)
@@ -194,6 +189,7 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
   };
   const Bytes leafRecord = classRecord(1, "CTestLeaf");
   const Bytes leaf = leafRecord + bytesOf({0x01, 'z', 0x01, 0x00, 0x00, 0x00});
+  const Bytes branch = classRecord(2, "CTestBranch");
   auto then = [](const Bytes& bytes, std::initializer_list<int> more) { return bytes + bytesOf(more); };
   Bytes deep = classRecord(0, "CObArray");
   for (int nDepth = 0; nDepth < 300; ++nDepth)
@@ -226,6 +222,12 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
        CArchiveException::genericException},
       {"arrays nested 300 deep", deep, CArchiveException::genericException},
       {"two wide markers", then(leafRecord, {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}), CArchiveException::genericException},
+      // An owned element (object 4 of a branch) cannot be referenced again, from outside the
+      // branch or from within it.
+      {"reference to an owned element", then(then(branch, {0x01, 0x00}) + leaf, {0x04, 0x00}),
+       CArchiveException::badIndex},
+      {"element referenced again by its owner", then(then(branch, {0x02, 0x00}) + leaf, {0x04, 0x00}),
+       CArchiveException::badIndex},
   };
   for (const Case& c : cases)
   {
@@ -235,19 +237,15 @@ TEST(Archive, MalformedInputRaisesTheRightCause)
   }
 
   // An object of the wrong class for the reader.
-  const Bytes branch = classRecord(2, "CTestBranch");
   EXPECT_EQ(loadCause(then(branch, {0x00, 0x00}), readLeaf), CArchiveException::badClass);
-  // An owner refuses a second reference to an element it already owns.
-  const Bytes shared = then(then(branch, {0x02, 0x00}) + leaf, {0x04, 0x00});  // object 4: the leaf
-  EXPECT_EQ(loadCause(shared, readAll), CArchiveException::badIndex);
-  EXPECT_EQ(CTestLeaf::s_nLive, 0);
   // A huge element count runs into the end of the input, not into a huge allocation. (Counts of
   // 2^32 - 1 and more exist only in 64-bit builds; this one reads alike in both.)
   EXPECT_EQ(loadCause(then(branch, {0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x00}), readAll),
             CArchiveException::endOfFile);
 }
 
-TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
+// That an owned element cannot be referenced again is among the malformed inputs above.
+TEST(Archive, OwnedObjectsTakeTheirNumbers)
 {
   const Bytes bytes = store([](CArchive& ar) {
     CTestBranch branch;
@@ -268,15 +266,6 @@ TEST(Archive, OwnedObjectsTakeTheirNumbersButCannotBeReachedAgain)
                         delete pBranch;
                       }),
             -1);
-  EXPECT_EQ(CTestLeaf::s_nLive, 0);
-
-  // After the branch (objects 2 and 4), a reference back to its leaf (object 4).
-  const Bytes branchOnly = store([](CArchive& ar) {
-    CTestBranch branch;
-    branch.Add(new CTestLeaf("x", 1));
-    ar << &branch;
-  });
-  EXPECT_EQ(loadCause(branchOnly + bytesOf({0x04, 0x00}), readAll), CArchiveException::badIndex);
   EXPECT_EQ(CTestLeaf::s_nLive, 0);
 }
 

@@ -84,7 +84,8 @@ TEST_F(CommandTest, CommandsGoToTheFrameThenToTheApplicationUnlessDisabled)
   EXPECT_EQ(m_pFrame->SendMessage(::RegisterWindowMessageA("ZuntAfxTest.Other"), 6, 0), 0);
 }
 
-TEST_F(CommandTest, MenuItemsAreUpdatedFromTheirHandlersBeforeTheyOpen)
+// How the bars and the pane share the frame is the docking bars' tests.
+TEST_F(CommandTest, MenuItemsBeforeTheyOpenAndToolBarButtonsAtIdleTimeAreUpdatedFromTheirHandlers)
 {
   CMenu popup;
   ASSERT_TRUE(popup.CreatePopupMenu());
@@ -99,11 +100,8 @@ TEST_F(CommandTest, MenuItemsAreUpdatedFromTheirHandlersBeforeTheyOpen)
   EXPECT_EQ(popup.GetMenuState(ID_TEST_APP_COMMAND, MF_BYCOMMAND) & MF_GRAYED, 0u);
   // Nobody handles it: disabled, since the frame enables only what has a handler.
   EXPECT_EQ(popup.GetMenuState(ID_UNHANDLED, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
-}
 
-// How the bars and the pane share the frame is the docking bars' tests.
-TEST_F(CommandTest, IdleTimeUpdatesToolBarButtonsFromTheFramesHandlers)
-{
+  // The idle pass updates a tool bar's buttons from the frame's handlers.
   CToolBar* pBar = new CToolBar;
   pBar->m_bAutoDelete = TRUE;
   ASSERT_TRUE(pBar->Create(m_pFrame));

@@ -6,22 +6,18 @@
 
 #include <gtest/gtest.h>
 
-TEST(GdiTest, SelectObjectGivesBackThePreviousObject)
+TEST(GdiTest, SelectObjectGivesBackThePreviousObjectAndDraw3dRectColoursEachEdge)
 {
-  CPixelCanvas canvas(8, 8);
-  CPen red(PS_SOLID, 1, RGB(255, 0, 0));
-  CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+  const COLORREF crWhite = RGB(255, 255, 255), crRed = RGB(255, 0, 0), crBlue = RGB(0, 0, 255);
+  CPixelCanvas canvas(20, 20, crWhite);
+  CPen red(PS_SOLID, 1, crRed);
+  CPen blue(PS_SOLID, 1, crBlue);
   CPen* pOriginal = canvas.DC().SelectObject(&red);  // a temporary wrapper of the stock pen
   ASSERT_NE(pOriginal, nullptr);
   EXPECT_EQ(canvas.DC().SelectObject(&blue), &red);
   EXPECT_EQ(canvas.DC().SelectObject(pOriginal), &blue);
-}
 
-// Top and left edges in the first colour, bottom and right in the second, corners included.
-TEST(GdiTest, Draw3dRectDrawsEachEdgeInItsColour)
-{
-  const COLORREF crWhite = RGB(255, 255, 255), crRed = RGB(255, 0, 0), crBlue = RGB(0, 0, 255);
-  CPixelCanvas canvas(20, 20, crWhite);
+  // Top and left edges in the first colour, bottom and right in the second, corners included.
   canvas.DC().Draw3dRect(CRect(10, 10, 18, 18), crRed, crBlue);
   EXPECT_EQ(canvas.Pixel(10, 10), crRed);
   EXPECT_EQ(canvas.Pixel(16, 10), crRed);

@@ -113,13 +113,21 @@ TEST_F(ReflectionTest, OwnerDrawnControlsDrawThemselves)
 
   // A control that is not bound to an object leaves the drawing to the parent's handler.
   g_handled.clear();
-  DRAWITEMSTRUCT draw = {ODT_BUTTON, 77, 0, ODA_DRAWENTIRE, 0, nullptr, nullptr, {0, 0, 1, 1}, 0};
   HWND hPlain = ::CreateWindowEx(0, "BUTTON", "", WS_CHILD | BS_OWNERDRAW, 0, 0, 5, 5, m_parent.m_hWnd,
                                  reinterpret_cast<HMENU>(77), nullptr, nullptr);
-  draw.hwndItem = hPlain;
+  DRAWITEMSTRUCT draw = {ODT_BUTTON, 77, 0, ODA_DRAWENTIRE, 0, hPlain, nullptr, {0, 0, 1, 1}, 0};
   m_parent.SendMessage(WM_DRAWITEM, 77, reinterpret_cast<LPARAM>(&draw));
   EXPECT_EQ(g_handled, (Handled{"parent DrawItem 77"}));
   ::DestroyWindow(hPlain);
+}
+
+namespace
+{
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+  ::KillTimer(nullptr, nIDEvent);
+  ::EndMenu();
+}
 }
 
 TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
@@ -173,27 +181,15 @@ TEST_F(ReflectionTest, OwnerDrawnMenuItemsReachThePermanentMenuObject)
   m_parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
   EXPECT_EQ(g_handled, (Handled{"parent DrawItem 0"}));
   m_parent.SetMenu(nullptr);
-}
 
-namespace
-{
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR nIDEvent, DWORD)
-{
-  ::KillTimer(nullptr, nIDEvent);
-  ::EndMenu();
-}
-}
-
-TEST_F(ReflectionTest, ATrackedPopupIsMeasuredThroughItsObject)
-{
-  const UINT kItemID = 40110;
-  CImageMenu popup;
-  ASSERT_TRUE(popup.CreatePopupMenu());
-  ASSERT_TRUE(popup.AppendMenu(MF_OWNERDRAW, kItemID, nullptr));
-  // The popup is in no window's menu: only the tracking tells the owner which menu it is.
+  // A tracked popup is in no window's menu: only the tracking tells the owner which menu it is.
+  g_handled.clear();
+  CImageMenu tracked;
+  ASSERT_TRUE(tracked.CreatePopupMenu());
+  ASSERT_TRUE(tracked.AppendMenu(MF_OWNERDRAW, kItemID, nullptr));
   m_parent.SetForegroundWindow();
   ::SetTimer(nullptr, 0, 200, &CloseMenu);
-  popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_parent);
+  tracked.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_parent);
   ASSERT_FALSE(g_handled.empty());
   EXPECT_EQ(g_handled[0], "menu MeasureItem " + std::to_string(kItemID));
 }

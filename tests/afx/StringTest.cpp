@@ -15,7 +15,7 @@ namespace
 std::string s(const CString& text) { return std::string(text.GetString(), size_t(text.GetLength())); }
 
 // "ソ" and "表" end in 0x5C ('\'), "ア" in 0x41 ('A'), "ｱ" is one byte above 0x7F.
-TEST(String, SearchingStepsOverDoubleByteCharacters)
+TEST(String, SearchingAndCaseConversionStepOverDoubleByteCharacters)
 {
   const CString path(cp932("C:\\ソフト\\表\\a.txt").c_str());
   EXPECT_EQ(path.Find('\\', 3), 2 + 1 + 6);
@@ -31,10 +31,8 @@ TEST(String, SearchingStepsOverDoubleByteCharacters)
   CString removed(cp932("表\\表").c_str());
   EXPECT_EQ(removed.Remove('\\'), 1);
   EXPECT_EQ(s(removed), cp932("表表"));
-}
 
-TEST(String, CaseConversionLeavesDoubleByteCharactersAlone)
-{
+  // Case conversion leaves double-byte characters alone.
   CString text(cp932("aアbｱｚ").c_str());
   text.MakeUpper();
   EXPECT_EQ(s(text), cp932("AアBｱｚ"));

@@ -17,11 +17,9 @@ public:
     s_bUnmappedBeforeDelete = m_hWnd == nullptr;
     delete this;
   }
-  static int s_nPostNcDestroy;
-  static bool s_bUnmappedBeforeDelete;
+  static inline int s_nPostNcDestroy = 0;
+  static inline bool s_bUnmappedBeforeDelete = false;
 };
-int CSelfDeletingWnd::s_nPostNcDestroy = 0;
-bool CSelfDeletingWnd::s_bUnmappedBeforeDelete = false;
 
 // Throws the framework's exceptions from its handlers.
 class CFailingWnd : public CWnd
@@ -97,7 +95,8 @@ TEST(WndTest, ExceptionsStopAtTheWindowProcedure)
   EXPECT_EQ(catcher.m_boxes.size(), 1u);
 }
 
-TEST(WndTest, SubclassWindowBindsAnExistingWindowOnce)
+// Existing windows: bound once by subclassing, wrapped for the moment, attached and detached.
+TEST(WndTest, ExistingWindowsAreSubclassedOnceWrappedUntilIdleAndAttachedUntilDetached)
 {
   CTestParent parent;
   HWND hEdit = ::CreateWindowEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, parent.m_hWnd,
@@ -114,11 +113,8 @@ TEST(WndTest, SubclassWindowBindsAnExistingWindowOnce)
   CString strText;
   edit.GetWindowText(strText);
   EXPECT_STREQ(strText, "abc");  // the class procedure below still does the work
-}
 
-TEST(WndTest, TemporaryObjectsLiveUntilIdleAndAttachedOnesUntilDetached)
-{
-  CTestParent parent;
+  // A window no object is bound to gets a temporary wrapper.
   HWND hStatic = ::CreateWindowEx(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.m_hWnd, nullptr, nullptr, nullptr);
   AfxDeleteTempMaps();
   CWnd* pTemp = CWnd::FromHandle(hStatic);

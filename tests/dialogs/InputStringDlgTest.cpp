@@ -4,17 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-std::string Repeat(const char* pszText, int nCount)
-{
-  std::string repeated;
-  for (int i = 0; i < nCount; ++i)
-    repeated += pszText;
-  return repeated;
-}
-}
-
 // What OK returns is checked with the refused texts.
 TEST(InputStringDlg, ShowsItsTextsAndEscapeKeepsTheOfferedOne)
 {
@@ -39,6 +28,9 @@ TEST(InputStringDlg, RefusesTextsOver126BytesAndListedNamesAndStaysOpen)
 {
   const std::string strTooLong = cp932("入力文字数が上限を超えています。");
   const std::string strListed = cp932("指定されたタブ名は既に存在します。\n別の名前を指定してください。");
+  std::string str64Doubles;
+  for (int i = 0; i < 64; ++i)
+    str64Doubles += "図";
   const struct
   {
     std::string text;
@@ -47,7 +39,7 @@ TEST(InputStringDlg, RefusesTextsOver126BytesAndListedNamesAndStaysOpen)
       {std::string(127, 'x'), strTooLong},
       {std::string(126, 'y'), ""},
       // A double-byte character counts two.
-      {Repeat("図", 64), strTooLong},
+      {str64Doubles, strTooLong},
       {"平面図", strListed},
       {"SHEET1", ""},
   };

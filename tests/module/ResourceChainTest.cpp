@@ -21,7 +21,7 @@ HINSTANCE DialogHolder() { return AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DIAL
 using CLoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)>;
 }
 
-TEST(ResourceChain, LibraryResourcesAndHostOverrides)
+TEST(ResourceChain, LibraryResourcesHostOverridesAndStringsWhereTheyLive)
 {
   EXPECT_EQ(DialogHolder(), CtrlModule());
   EXPECT_EQ(AfxFindResourceHandle(IDD_DLG_VAR_ADD, RT_DLGINIT), CtrlModule());
@@ -34,10 +34,8 @@ TEST(ResourceChain, LibraryResourcesAndHostOverrides)
   EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_MENU_EDIT_POPUP), RT_MENU), CtrlModule())
       << "the application's resource handle is searched first";
   AfxSetResourceHandle(HostModule());
-}
 
-TEST(ResourceChain, StringsAreFoundWhereTheStringItselfLives)
-{
+  // A string is found in the module that holds it, not in the first one holding its block.
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_HOST_ALL_TITLES), HostModule());
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_AUTOHIDE_EQUAL_TITLES), CtrlModule()) << "the host has its block only";
   EXPECT_EQ(AfxFindStringResourceHandle(IDS_AUTOHIDE_CLICK_OPEN + 1), nullptr) << "a gap in the library's block";

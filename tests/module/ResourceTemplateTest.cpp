@@ -76,13 +76,6 @@ std::string WindowText(HWND hWnd)
   char szText[256];
   return std::string(szText, ::GetWindowTextA(hWnd, szText, sizeof szText));
 }
-
-std::string ComboItem(HWND hCombo, int nIndex)
-{
-  char szItem[64] = {};
-  ::SendMessageA(hCombo, CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(szItem));
-  return szItem;
-}
 }
 
 TEST(DialogTemplate, DialogsComeUpWithTheirCaptionAndControlsInOrder)
@@ -119,10 +112,14 @@ TEST(DialogTemplate, VarAddKindItemsComeFromItsInitialisationData)
   ASSERT_EQ(::SendMessage(hKind, CB_GETCOUNT, 0, 0), 0) << "the template itself carries no items";
 
   EXPECT_TRUE(AfxExecuteDlgInit(dialog.m_hWnd, IDD_DLG_VAR_ADD));
+  const char* const kKinds[] = {u8"距離", u8"角度", u8"一般"};
   ASSERT_EQ(::SendMessage(hKind, CB_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(ComboItem(hKind, 0), cp932(u8"距離"));
-  EXPECT_EQ(ComboItem(hKind, 1), cp932(u8"角度"));
-  EXPECT_EQ(ComboItem(hKind, 2), cp932(u8"一般"));
+  for (int i = 0; i < 3; ++i)
+  {
+    char szItem[64] = {};
+    ::SendMessageA(hKind, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
+    EXPECT_EQ(std::string(szItem), cp932(kKinds[i])) << i;
+  }
   EXPECT_TRUE(AfxExecuteDlgInit(dialog.m_hWnd, IDD_DLG_INPUT_STRING)) << "a template without data";
 }
 
