@@ -13,22 +13,44 @@ struct SStringEntry
   const char* pszUtf8;
 };
 
-// One entry of each form (line break, printf escapes, mnemonic, full-width signs). The range
-// messages, unit names and number formats are read through the library by the value record's
-// tests, the font face, the folder prompt and the name clash by the dialogs' tests.
+// The library's own texts, word for word. The range messages, unit names and number formats
+// are read through the library by the value record's tests and compared whole there.
 const SStringEntry kJapanese[] = {
+    {22108, u8"WM_VALIDATE"},
     {22109, u8"スピンボタンコントロールの作成に失敗しました\n"},
     {22118, u8"%%.%df%%s"},
+    {22122, u8"%%.%df, %%.%df %%s"},
     {22123, u8"項目名全表示"},
+    {22124, u8"項目名等分表示"},
+    {22125, u8"クリックオープン"},
+    {22200, u8"ＭＳ ゴシック"},
+    {22300, u8"ﾌｫﾙﾀﾞを指定してください"},
+    {22400, u8"変数名"},
+    {22401, u8"値"},
     {22402, u8"%sを入力してください。"},
+    {22403, u8"%sが不正です。"},
+    {22404, u8"指定された変数名は既に存在します。"},
+    {22405, u8"式"},
+    {22406, u8"式が入力されています"},
+    {22407, u8"式を入力してください"},
     {22408, u8"変数の選択(&S)..."},
+    {22409, u8"変数の追加(&V)..."},
+    {22410, u8"距離変数(&L)"},
+    {22411, u8"角度変数(&G)"},
+    {22412, u8"一般変数(&N)"},
+    {22413, u8"値を表示(&I)"},
+    {22414, u8"式を表示(&E)"},
     {22415, u8"追加した変数を使用しますか？"},
 };
 
 const SStringEntry kEnglishOwnTexts[] = {
     {22123, "Display AllTitles"},
+    {22124, "Display EqualProtion"},
+    {22125, "Click to Open"},
     {22200, "MS Sans Serif"},
+    {22300, "select folder"},
     {32771, "Click to use the same value for subsequent operations"},
+    {32775, "Give different values for each operation"},
 };
 
 // Expected texts are written as UTF-8 literals and converted here (and by cp932), independently
