@@ -49,6 +49,7 @@ template <class TBase>
 class CPoisonedOnDelete : public TBase
 {
 public:
+  static void* operator new(std::size_t nSize) { return ::operator new(nSize); }
   static void operator delete(void* pObject, std::size_t nSize) { BuryPoisoned(pObject, nSize); }
 };
 
