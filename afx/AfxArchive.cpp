@@ -129,9 +129,10 @@ private:
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_nObjectSchema(UINT(-1)), m_pFile(pFile), m_nMode(nMode), m_buffer(size_t(std::max(nBufSize, 128))),
-      m_nBufCur(0), m_nBufMax(0), m_bAtEnd(FALSE), m_wLastClassTag(0), m_pLastClass(nullptr), m_nLastClassSchema(0),
-      m_pLoadTable(IsLoading() ? new CLoadTable : nullptr), m_pStoreMap(IsLoading() ? nullptr : new CStoreMap),
-      m_nMapCount(1), m_pNextLoadSlot(nullptr), m_pLoadSlotsEnd(nullptr), m_nObjectDepth(0)
+      m_nStored(0), m_pLoadNext(nullptr), m_pLoadEnd(nullptr), m_bAtEnd(FALSE), m_wLastClassTag(0),
+      m_pLastClass(nullptr), m_nLastClassSchema(0), m_pLoadTable(IsLoading() ? new CLoadTable : nullptr),
+      m_pStoreMap(IsLoading() ? nullptr : new CStoreMap), m_nMapCount(1), m_pNextLoadSlot(nullptr),
+      m_pLoadSlotsEnd(nullptr), m_nObjectDepth(0)
 {
   (void)lpBuf;  // the archive keeps a buffer of its own
   if (!pFile)
@@ -170,17 +171,17 @@ void CArchive::Close()
 void CArchive::Abort()
 {
   m_pFile = nullptr;
-  m_nBufMax = 0;
+  m_pLoadNext = m_pLoadEnd = nullptr;
 }
 
 void CArchive::Flush()
 {
   if (!m_pFile || IsLoading())
     return;
-  if (m_nBufCur)
+  if (m_nStored)
   {
-    m_pFile->Write(m_buffer.data(), UINT(m_nBufCur));
-    m_nBufCur = 0;
+    m_pFile->Write(m_buffer.data(), UINT(m_nStored));
+    m_nStored = 0;
   }
 }
 
@@ -202,11 +203,11 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
   const BYTE* pb = static_cast<const BYTE*>(lpBuf);
   while (nMax)
   {
-    if (m_nBufCur == m_buffer.size())
+    if (m_nStored == m_buffer.size())
       Flush();
-    const size_t n = std::min<size_t>(nMax, m_buffer.size() - m_nBufCur);
-    std::memcpy(m_buffer.data() + m_nBufCur, pb, n);
-    m_nBufCur += n;
+    const size_t n = std::min<size_t>(nMax, m_buffer.size() - m_nStored);
+    std::memcpy(m_buffer.data() + m_nStored, pb, n);
+    m_nStored += n;
     pb += n;
     nMax -= UINT(n);
   }
@@ -214,9 +215,10 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
 
 void CArchive::fillBuffer()
 {
-  m_nBufMax = m_pFile->Read(m_buffer.data(), UINT(m_buffer.size()));
-  m_nBufCur = 0;
-  m_bAtEnd = m_nBufMax == 0;
+  const UINT nRead = m_pFile->Read(m_buffer.data(), UINT(m_buffer.size()));
+  m_pLoadNext = m_buffer.data();
+  m_pLoadEnd = m_pLoadNext + nRead;
+  m_bAtEnd = nRead == 0;
 }
 
 UINT CArchive::Read(void* lpBuf, UINT nMax)
@@ -226,16 +228,16 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
   UINT nRead = 0;
   while (nRead < nMax)
   {
-    if (m_nBufCur == m_nBufMax)
+    if (m_pLoadNext == m_pLoadEnd)
     {
       if (m_bAtEnd)
         break;
       fillBuffer();
       continue;
     }
-    const size_t n = std::min<size_t>(nMax - nRead, m_nBufMax - m_nBufCur);
-    std::memcpy(pb + nRead, m_buffer.data() + m_nBufCur, n);
-    m_nBufCur += n;
+    const size_t n = std::min<size_t>(nMax - nRead, bufferedToLoad());
+    std::memcpy(pb + nRead, m_pLoadNext, n);
+    m_pLoadNext += n;
     nRead += UINT(n);
   }
   return nRead;
@@ -359,8 +361,8 @@ void CArchive::readNarrowChars(CString& str, size_t nLength)
 {
   if (bufferedToLoad() >= nLength)
   {
-    str.SetString(reinterpret_cast<LPCSTR>(m_buffer.data() + m_nBufCur), int(nLength));
-    m_nBufCur += nLength;
+    str.SetString(reinterpret_cast<LPCSTR>(m_pLoadNext), int(nLength));
+    m_pLoadNext += nLength;
     return;
   }
   str.Empty();

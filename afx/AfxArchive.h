@@ -73,10 +73,10 @@ public:
     WORD wTag;
     if (m_pLastClass && pClassRefRequested == m_pLastClass && bufferedToLoad() >= sizeof wTag)
     {
-      std::memcpy(&wTag, m_buffer.data() + m_nBufCur, sizeof wTag);
+      std::memcpy(&wTag, m_pLoadNext, sizeof wTag);
       if (wTag == m_wLastClassTag)
       {
-        m_nBufCur += sizeof wTag;
+        m_pLoadNext += sizeof wTag;
         if (pSchema)
           *pSchema = m_nLastClassSchema;
         return m_pLastClass;
@@ -129,11 +129,11 @@ public:
     // Most strings are short and narrow, and lie whole in the buffer.
     if (bufferedToLoad() > 0)
     {
-      const size_t nLength = m_buffer[m_nBufCur];
+      const size_t nLength = *m_pLoadNext;
       if (nLength < 0xFF && bufferedToLoad() > nLength)
       {
-        str.SetString(reinterpret_cast<LPCSTR>(&m_buffer[m_nBufCur + 1]), int(nLength));
-        m_nBufCur += 1 + nLength;
+        str.SetString(reinterpret_cast<LPCSTR>(m_pLoadNext + 1), int(nLength));
+        m_pLoadNext += 1 + nLength;
         return *this;
       }
     }
@@ -158,26 +158,26 @@ private:
     // Most values fit in the buffer as it is: copy them without the general write's loop.
     if (roomToStore() >= sizeof value)
     {
-      std::memcpy(m_buffer.data() + m_nBufCur, &value, sizeof value);
-      m_nBufCur += sizeof value;
+      std::memcpy(m_buffer.data() + m_nStored, &value, sizeof value);
+      m_nStored += sizeof value;
       return *this;
     }
     Write(&value, sizeof value);
     return *this;
   }
   // The bytes that storing can put in the buffer before it is written to the file.
-  size_t roomToStore() const { return m_pFile && IsStoring() ? m_buffer.size() - m_nBufCur : 0; }
+  size_t roomToStore() const { return m_pFile && IsStoring() ? m_buffer.size() - m_nStored : 0; }
   // The bytes that loading can take from the buffer without reading the file (none when storing
-  // or closed: only loading from an open file sets m_nBufMax).
-  size_t bufferedToLoad() const { return m_nBufCur < m_nBufMax ? m_nBufMax - m_nBufCur : 0; }
+  // or closed).
+  size_t bufferedToLoad() const { return size_t(m_pLoadEnd - m_pLoadNext); }
   template <typename T>
   CArchive& readValue(T& value)
   {
     // Most values lie whole in the buffer: copy them without the general read's loop.
     if (bufferedToLoad() >= sizeof value)
     {
-      std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
-      m_nBufCur += sizeof value;
+      std::memcpy(&value, m_pLoadNext, sizeof value);
+      m_pLoadNext += sizeof value;
       return *this;
     }
     readExactly(&value, sizeof value);
@@ -217,9 +217,12 @@ private:
   CFile* m_pFile;
   UINT m_nMode;
   std::vector<BYTE> m_buffer;
-  size_t m_nBufCur;  // next byte to read, or the count of bytes stored
-  size_t m_nBufMax;  // bytes in the buffer when loading from an open file; else 0
-  BOOL m_bAtEnd;     // the file has no more bytes to load
+  size_t m_nStored;  // storing: the bytes in the buffer, not yet written
+  // Loading from an open file: the buffered bytes not yet read. Both null otherwise, so that the
+  // inline reads need no test of the mode.
+  const BYTE* m_pLoadNext;
+  const BYTE* m_pLoadEnd;
+  BOOL m_bAtEnd;  // the file has no more bytes to load
 
   // The class that the last class tag named, and that tag as a reference.
   WORD m_wLastClassTag;
