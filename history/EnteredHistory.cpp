@@ -185,14 +185,25 @@ void CEnteredHistory::Serialize(CArchive& ar)
   // the archive one entry at a time, without a large allocation first.
   const DWORD_PTR nCount = ar.ReadCount();
   SetSize(0, INT_PTR(std::min<DWORD_PTR>(nCount, nMaxGrowBy)));
+  CRuntimeClass* const pEntryClass = RUNTIME_CLASS(CEnteredText);
   for (DWORD_PTR nLeft = nCount; nLeft; --nLeft)
-    CObArray::Add(ReadOwnedObject<CEnteredText>(ar));
+  {
+    UINT nSchema = 0;
+    CRuntimeClass* pClass = ReadOwnedClass(ar, pEntryClass, nSchema);
+    CObArray::Add(pClass == pEntryClass ? CEnteredText::readNew(ar, nSchema) : ReadObjectOfClass(ar, pClass, nSchema));
+  }
 }
 
+// The text index goes with them, to be made again from the entries left when next needed: one
+// pass over the entries, however many go.
 void CEnteredHistory::deleteFrom(int nIndex)
 {
-  if (nIndex == 0)
-    m_pTextIndex.reset();
-  while (GetCount() > nIndex)
-    removeAt(GetCount() - 1);
+  const int nCount = GetCount();
+  if (nIndex >= nCount)
+    return;
+  m_pTextIndex.reset();
+  CObject** pEntries = GetData();
+  for (int i = nIndex; i < nCount; ++i)
+    delete pEntries[i];
+  RemoveAt(nIndex, nCount - nIndex);
 }

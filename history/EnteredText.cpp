@@ -1,5 +1,6 @@
 #include "EnteredText.h"
 
+#include <memory>
 #include <new>
 
 IMPLEMENT_SERIAL(CEnteredText, CObject, 1)
@@ -72,11 +73,28 @@ CEnteredText::CEnteredText() : m_time(0) {}
 
 CEnteredText::CEnteredText(const char* pszText, CTime time) : m_strText(pszText), m_time(time) {}
 
+inline void CEnteredText::load(CArchive& ar)
+{
+  ar >> m_strText;
+  m_time.Serialize64(ar);
+}
+
 void CEnteredText::Serialize(CArchive& ar)
 {
-  if (ar.IsStoring())
-    ar << m_strText;
-  else
-    ar >> m_strText;
+  if (ar.IsLoading())
+  {
+    load(ar);
+    return;
+  }
+  ar << m_strText;
   m_time.Serialize64(ar);
+}
+
+CEnteredText* CEnteredText::readNew(CArchive& ar, UINT nSchema)
+{
+  std::unique_ptr<CEnteredText> pEntry(new CEnteredText);
+  ar.MapObject(pEntry.get());
+  ar.SetObjectSchema(nSchema);
+  pEntry->load(ar);
+  return pEntry.release();
 }

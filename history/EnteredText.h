@@ -26,4 +26,11 @@ public:
 protected:
   CString m_strText;
   CTime m_time;
+
+private:
+  friend class CEnteredHistory;
+  // A new entry read after its class record named this very class: what a history's loading
+  // does for nearly every entry, here in one piece with the entries' own allocation.
+  static CEnteredText* readNew(CArchive& ar, UINT nSchema);
+  void load(CArchive& ar);
 };

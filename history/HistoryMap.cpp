@@ -159,18 +159,22 @@ bool CHistoryMap::serializeFile(const char* pszPath, bool bLoad)
 
 // A key already present keeps its history object and only its entries change: the controls
 // bound to the key hold that object.
+// The key is looked up once: a file's keys are new to the map, and a chain of the framework's
+// table holds dozens of them.
 void CHistoryMap::adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded)
 {
-  if (CEnteredHistory* pHistory = Enumrate(pszKey))
+  CObject*& pValue = (*this)[pszKey];
+  if (CEnteredHistory* pHistory = DYNAMIC_DOWNCAST(CEnteredHistory, pValue))
     pHistory->TakeEntries(*pLoaded);
   else
-    replace(pszKey, pLoaded.release());
+    replaceValue(pValue, pLoaded.release());
 }
 
-// A history already under the key is deleted.
-void CHistoryMap::replace(LPCTSTR pszKey, CEnteredHistory* pHistory)
+void CHistoryMap::replace(LPCTSTR pszKey, CEnteredHistory* pHistory) { replaceValue((*this)[pszKey], pHistory); }
+
+// A value already under the key is deleted.
+void CHistoryMap::replaceValue(CObject*& pValue, CEnteredHistory* pHistory)
 {
-  CObject*& pValue = (*this)[pszKey];
   delete pValue;
   pValue = pHistory;
 }

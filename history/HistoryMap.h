@@ -59,4 +59,5 @@ private:
   bool serializeFile(const char* pszPath, bool bLoad);
   void adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded);
   void replace(LPCTSTR pszKey, CEnteredHistory* pHistory);
+  static void replaceValue(CObject*& pValue, CEnteredHistory* pHistory);
 };

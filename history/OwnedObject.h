@@ -6,14 +6,19 @@
 
 #include <memory>
 
-template <class TYPE>
-TYPE* ReadOwnedObject(CArchive& ar)
+// The class record of the next owned object: the class asked for or one derived from it.
+inline CRuntimeClass* ReadOwnedClass(CArchive& ar, const CRuntimeClass* pClassRequested, UINT& nSchema)
 {
-  UINT nSchema = 0;
   DWORD dwObTag = 0;
-  CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(TYPE), &nSchema, &dwObTag);
+  CRuntimeClass* pClass = ar.ReadClass(pClassRequested, &nSchema, &dwObTag);
   if (!pClass)
     AfxThrowArchiveException(dwObTag ? CArchiveException::badIndex : CArchiveException::badClass, ar.m_strFileName);
+  return pClass;
+}
+
+// The object after its class record, made through the record and read.
+inline CObject* ReadObjectOfClass(CArchive& ar, CRuntimeClass* pClass, UINT nSchema)
+{
   std::unique_ptr<CObject> pOb(pClass->CreateObject());
   if (!pOb)
     AfxThrowMemoryException();
@@ -21,5 +26,13 @@ TYPE* ReadOwnedObject(CArchive& ar)
   ar.MapObject(pOb.get());
   ar.SetObjectSchema(nSchema);
   pOb->Serialize(ar);
-  return static_cast<TYPE*>(pOb.release());
+  return pOb.release();
+}
+
+template <class TYPE>
+TYPE* ReadOwnedObject(CArchive& ar)
+{
+  UINT nSchema = 0;
+  CRuntimeClass* pClass = ReadOwnedClass(ar, RUNTIME_CLASS(TYPE), nSchema);
+  return static_cast<TYPE*>(ReadObjectOfClass(ar, pClass, nSchema));
 }

@@ -6,6 +6,23 @@
 
 #include <filesystem>
 
+// A host's entry class, with a note of its own.
+class CNotedText : public CEnteredText
+{
+  DECLARE_SERIAL(CNotedText)
+public:
+  void Serialize(CArchive& ar) override
+  {
+    CEnteredText::Serialize(ar);
+    if (ar.IsStoring())
+      ar << m_strNote;
+    else
+      ar >> m_strNote;
+  }
+  CString m_strNote;
+};
+IMPLEMENT_SERIAL(CNotedText, CEnteredText, 1)
+
 namespace
 {
 
@@ -114,6 +131,28 @@ TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBackIntoEmptyAn
   EXPECT_EQ(filled.Enumrate("kept"), pKept);
   ASSERT_EQ(filled.Enumrate("a"), pReplaced) << "the entries change, not the object controls hold";
   EXPECT_EQ(Describe(*pReplaced), Describe(*loaded.Enumrate("a")));
+}
+
+TEST_F(HistoryFile, EntriesOfAClassDerivedFromTheEntryClassComeBackAsThemselves)
+{
+  CHistoryMap map;
+  map.SetAt("k", "plain", CTime(kT1));
+  CNotedText* pNoted = new CNotedText;
+  pNoted->m_strNote = "note";
+  map.Enumrate("k")->InsertAt(1, pNoted);
+  map.SetAt("k", "newest", CTime(kT2));
+  const std::string path = m_folder.Path("noted.his");
+  ASSERT_TRUE(map.Save(path.c_str()));
+
+  CHistoryMap loaded;
+  ASSERT_TRUE(loaded.Load(path.c_str()));
+  const CEnteredHistory& history = *loaded.Enumrate("k");
+  ASSERT_EQ(history.GetCount(), 3);
+  const CNotedText* pLoadedNote = DYNAMIC_DOWNCAST(CNotedText, history.CObArray::GetAt(2));
+  ASSERT_TRUE(pLoadedNote);
+  EXPECT_EQ(pLoadedNote->m_strNote, "note");
+  EXPECT_EQ(history.GetAt(0)->GetRuntimeClass(), RUNTIME_CLASS(CEnteredText));
+  EXPECT_EQ(history.GetAt(1)->GetText(), "plain");
 }
 
 // Every cut of a good file, and good files with one field spoiled, raise the archive exception
