@@ -158,9 +158,8 @@ bool CHistoryMap::serializeFile(const char* pszPath, bool bLoad)
 }
 
 // A key already present keeps its history object and only its entries change: the controls
-// bound to the key hold that object.
-// The key is looked up once: a file's keys are new to the map, and a chain of the framework's
-// table holds dozens of them.
+// bound to the key hold that object. The key is looked up once: a file's keys are mostly new to
+// the map, and a chain of the framework's table holds dozens of them.
 void CHistoryMap::adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded)
 {
   CObject*& pValue = (*this)[pszKey];
