@@ -70,8 +70,7 @@ private:
 };
 
 // Addresses to tag numbers, by open addressing in a table at most half full: a save of a hundred
-// thousand objects makes no node for each. The multiplicative hash spreads objects laid out at a
-// fixed stride, which would otherwise form long runs of taken places.
+// thousand objects makes no node for each.
 class CArchive::CStoreMap
 {
 public:
@@ -107,10 +106,19 @@ private:
   size_t find(const void* key) const
   {
     const size_t nMask = m_slots.size() - 1;
-    size_t i = size_t((ULONGLONG(reinterpret_cast<size_t>(key) >> 4) * 0x9E3779B97F4A7C15ull) >> (64 - m_nBits));
+    size_t i = home(reinterpret_cast<size_t>(key)) & nMask;
     while (m_slots[i].key && m_slots[i].key != key)
       i = (i + 1) & nMask;
     return i;
+  }
+  // Objects made one after another lie close together, and a save meets them in that order: the
+  // 16-byte units of one 4 KB page keep their order in the table, so that such a save walks it
+  // instead of jumping about it. A multiplicative hash spreads the pages, so that objects laid
+  // out at a fixed stride form no long runs of taken places.
+  size_t home(size_t nAddress) const
+  {
+    const size_t nPage = size_t((ULONGLONG(nAddress >> 12) * 0x9E3779B97F4A7C15ull) >> (64 - m_nBits));
+    return nPage + ((nAddress >> 4) & 0xFF);
   }
   void grow()
   {
