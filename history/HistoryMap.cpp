@@ -44,7 +44,7 @@ void CHistoryMap::SetAt(const char* pszKey, const char* pszText, CTime time)
   if (!pHistory)
   {
     pHistory = new CEnteredHistory;
-    replace(pszKey, pHistory);
+    replace((*this)[pszKey], pHistory);
   }
   pHistory->Add(pszText, time);
 }
@@ -166,13 +166,11 @@ void CHistoryMap::adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded
   if (CEnteredHistory* pHistory = DYNAMIC_DOWNCAST(CEnteredHistory, pValue))
     pHistory->TakeEntries(*pLoaded);
   else
-    replaceValue(pValue, pLoaded.release());
+    replace(pValue, pLoaded.release());
 }
 
-void CHistoryMap::replace(LPCTSTR pszKey, CEnteredHistory* pHistory) { replaceValue((*this)[pszKey], pHistory); }
-
 // A value already under the key is deleted.
-void CHistoryMap::replaceValue(CObject*& pValue, CEnteredHistory* pHistory)
+void CHistoryMap::replace(CObject*& pValue, CEnteredHistory* pHistory)
 {
   delete pValue;
   pValue = pHistory;

@@ -58,6 +58,5 @@ protected:
 private:
   bool serializeFile(const char* pszPath, bool bLoad);
   void adopt(LPCTSTR pszKey, std::unique_ptr<CEnteredHistory> pLoaded);
-  void replace(LPCTSTR pszKey, CEnteredHistory* pHistory);
-  static void replaceValue(CObject*& pValue, CEnteredHistory* pHistory);
+  static void replace(CObject*& pValue, CEnteredHistory* pHistory);
 };
