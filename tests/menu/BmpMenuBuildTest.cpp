@@ -222,6 +222,14 @@ TEST(BmpMenuEdit, ContextMenuBuiltInCode)
   ASSERT_TRUE(menu.DeleteMenu(10, MF_BYCOMMAND));
   expectRecordsInStep(menu);
   EXPECT_FALSE(menu.DeleteMenu(7, MF_BYPOSITION));
+
+  // A plain popup has no object of ours to take its handle along: the menu forgets it itself.
+  const HMENU hPlain = ::CreatePopupMenu();
+  ASSERT_TRUE(menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hPlain), "plain"));
+  EXPECT_TRUE(CBmpMenu::IsMenu(hPlain));
+  ASSERT_TRUE(menu.DeleteMenu(menu.GetMenuItemCount() - 1, MF_BYPOSITION));
+  EXPECT_FALSE(CBmpMenu::IsMenu(hPlain));
+  expectRecordsInStep(menu);
 }
 
 TEST(BmpMenuEdit, DeleteByTextTakesTheChosenSeparatorsAlong)
