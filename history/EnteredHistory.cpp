@@ -23,12 +23,14 @@ std::string keyOf(const CEnteredText& entry)
 
 // The entries by text, so that entering a text again costs the same however long the history
 // is. A history that holds a text twice (a file written elsewhere) cannot be indexed: its
-// searches compare every text. The host may change the array through CObArray's own members,
-// so a hit is checked against the array before it is used.
+// searches compare every text. The host may change the array through CObArray's own members:
+// a hit is checked against the array before it is used, and an array whose count is not the one
+// the index keeps in step with (an element added or removed behind its back) is indexed again.
+// An element put in another's place is not seen until then.
 class CEnteredHistory::CTextIndex
 {
 public:
-  explicit CTextIndex(const CEnteredHistory& history) : m_bUsable(true)
+  explicit CTextIndex(const CEnteredHistory& history) : m_nCount(history.GetCount()), m_bUsable(true)
   {
     for (int i = 0; i < history.GetCount() && m_bUsable; ++i)
     {
@@ -38,6 +40,7 @@ public:
     if (!m_bUsable)
       m_entries.clear();
   }
+  bool IsInStepWith(const CEnteredHistory& history) const { return m_nCount == history.GetCount(); }
   bool IsUsable() const { return m_bUsable; }
   const CEnteredText* Find(const char* pszText) const
   {
@@ -46,11 +49,16 @@ public:
   }
   void Add(const CEnteredText* pEntry)
   {
+    ++m_nCount;
     if (m_bUsable)
       m_entries[keyOf(*pEntry)] = pEntry;
   }
+  // The element at an index, about to leave the array.
   void Remove(const CEnteredText* pEntry)
   {
+    --m_nCount;
+    if (!pEntry)
+      return;
     const auto found = m_entries.find(keyOf(*pEntry));
     if (found != m_entries.end() && found->second == pEntry)
       m_entries.erase(found);
@@ -58,6 +66,7 @@ public:
 
 private:
   std::unordered_map<std::string, const CEnteredText*> m_entries;
+  int m_nCount;
   bool m_bUsable;
 };
 
@@ -96,7 +105,7 @@ void CEnteredHistory::Delete(const char* pszText)
 
 int CEnteredHistory::find(const char* pszText)
 {
-  if (!m_pTextIndex)
+  if (!m_pTextIndex || !m_pTextIndex->IsInStepWith(*this))
     m_pTextIndex.reset(new CTextIndex(*this));
   if (m_pTextIndex->IsUsable())
   {
@@ -122,9 +131,8 @@ int CEnteredHistory::find(const char* pszText)
 
 void CEnteredHistory::removeAt(int nIndex)
 {
-  const CEnteredText* pEntry = GetAt(nIndex);
-  if (pEntry && m_pTextIndex)
-    m_pTextIndex->Remove(pEntry);
+  if (m_pTextIndex)
+    m_pTextIndex->Remove(GetAt(nIndex));
   delete CObArray::GetAt(nIndex);
   RemoveAt(nIndex);
 }

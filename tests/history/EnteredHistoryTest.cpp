@@ -69,18 +69,20 @@ TEST(EnteredHistory, FindsTheFirstEntryWhateverChangedTheArray)
   twice.Add("x", kNoon + CTimeSpan(1));
   EXPECT_EQ(textsOf(twice), "x,y");
 
-  // Entries the host took out or replaced through the array's own members, their blocks
-  // reused by new entries with other texts.
+  // Entries the host put in, replaced or took out through the array's own members, the blocks
+  // of deleted ones reused by new entries with other texts.
   CEnteredHistory history;
   addFive(history);
-  delete history.GetAt(1);
-  history.CObArray::SetAt(1, new CEnteredText("new", kNoon));
-  delete history.GetAt(3);
-  history.RemoveAt(3);
-  history.Add("e3", kNoon + CTimeSpan(1));
-  history.Add("e4", kNoon + CTimeSpan(2));
+  history.CObArray::InsertAt(2, new CEnteredText("host", kNoon));
+  history.Add("host", kNoon + CTimeSpan(1));
+  delete history.GetAt(2);
+  history.CObArray::SetAt(2, new CEnteredText("new", kNoon));
+  delete history.GetAt(4);
+  history.RemoveAt(4);
+  history.Add("e3", kNoon + CTimeSpan(2));
+  history.Add("e4", kNoon + CTimeSpan(3));
   history.Delete("new");
-  EXPECT_EQ(textsOf(history), "e4,e3,e5,e1");
+  EXPECT_EQ(textsOf(history), "e4,e3,host,e5,e1");
 }
 
 TEST(EnteredHistory, CountAndTimeLimitsTakeTheOldest)

@@ -124,6 +124,8 @@ TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBackIntoEmptyAn
   CHistoryMap filled;
   filled.SetAt("a", "in memory", CTime(kT2));
   filled.SetAt("kept", "x", CTime(kT2));
+  filled.SetAt("r", "gone", CTime(kT2));
+  filled.Enumrate("r")->Delete("gone");
   const CEnteredHistory* pKept = filled.Enumrate("kept");
   const CEnteredHistory* pReplaced = filled.Enumrate("a");
   ASSERT_TRUE(filled.Load(path.c_str()));
@@ -131,6 +133,9 @@ TEST_F(HistoryFile, SavesTheFrameworksBytesInMapOrderAndLoadsThemBackIntoEmptyAn
   EXPECT_EQ(filled.Enumrate("kept"), pKept);
   ASSERT_EQ(filled.Enumrate("a"), pReplaced) << "the entries change, not the object controls hold";
   EXPECT_EQ(Describe(*pReplaced), Describe(*loaded.Enumrate("a")));
+  // A loaded text entered again moves to the front, also in a history emptied before.
+  filled.SetAt("r", "yy", CTime(kT3));
+  EXPECT_EQ(Describe(*filled.Enumrate("r")), "{yy@1,}");
 }
 
 TEST_F(HistoryFile, EntriesOfAClassDerivedFromTheEntryClassComeBackAsThemselves)
