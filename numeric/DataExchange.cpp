@@ -6,7 +6,7 @@
 
 namespace
 {
-const int kCompareLength = 256;  // texts this long or longer are set without comparing
+const int kCompareLength = 256;  // longer texts are set without comparing
 const int kReadLength = 32;      // one number, with room for blanks
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
@@ -42,9 +42,10 @@ CString FormatReal(const char* pszFormat, double dValue)
 // Setting an unchanged text would send change notifications for nothing.
 void SetTextIfChanged(HWND hWndCtrl, const CString& strNew)
 {
-  char szOld[kCompareLength];
+  char szOld[kCompareLength + 1];
   int nNewLength = strNew.GetLength();
-  if (nNewLength >= kCompareLength || ::GetWindowText(hWndCtrl, szOld, kCompareLength) != nNewLength || strNew != szOld)
+  if (nNewLength > kCompareLength || ::GetWindowText(hWndCtrl, szOld, kCompareLength + 1) != nNewLength ||
+      strNew != szOld)
     ::SetWindowText(hWndCtrl, strNew);
 }
 

@@ -58,25 +58,21 @@ TEST(DataExchange, FormattedTextComboItemDataAndCustomChecks)
         }
         CWnd* pEdit = d.GetDlgItem(IDC_FORMAT);
         double dValue = 2.5;
-        auto load = [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%.3f mm", dValue); };
-        ASSERT_TRUE(Exchange(d, FALSE, load));
+        ASSERT_TRUE(
+            Exchange(d, FALSE, [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%.3f mm", dValue); }));
         EXPECT_EQ("2.500 mm", TextOf(*pEdit));
-        // Setting a text clears the edit's modify flag: a flag that survives shows no set.
-        pEdit->SendMessage(EM_SETMODIFY, TRUE);
-        ASSERT_TRUE(Exchange(d, FALSE, load));
-        EXPECT_TRUE(pEdit->SendMessage(EM_GETMODIFY));
-        dValue = 3.0;
-        ASSERT_TRUE(Exchange(d, FALSE, load));
-        EXPECT_EQ("3.000 mm", TextOf(*pEdit));
-        EXPECT_FALSE(pEdit->SendMessage(EM_GETMODIFY));
-        // Longer than the comparison reads: always set.
-        dValue = 1.0;
-        auto loadLong = [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, "%0300.1f", dValue); };
-        ASSERT_TRUE(Exchange(d, FALSE, loadLong));
-        EXPECT_EQ(300u, TextOf(*pEdit).size());
-        pEdit->SendMessage(EM_SETMODIFY, TRUE);
-        ASSERT_TRUE(Exchange(d, FALSE, loadLong));
-        EXPECT_FALSE(pEdit->SendMessage(EM_GETMODIFY));
+        // Setting a text clears the edit's modify flag: a flag that survives shows no set. Texts of
+        // up to 256 characters are compared, longer ones always set.
+        for (int nLength : {256, 257})
+        {
+          const std::string strFormat = "%0" + std::to_string(nLength) + ".1f";
+          auto load = [&](CDataExchange* pDX) { DDX_TextWithFormat(pDX, IDC_FORMAT, strFormat.c_str(), dValue); };
+          ASSERT_TRUE(Exchange(d, FALSE, load));
+          EXPECT_EQ(size_t(nLength), TextOf(*pEdit).size());
+          pEdit->SendMessage(EM_SETMODIFY, TRUE);
+          ASSERT_TRUE(Exchange(d, FALSE, load));
+          EXPECT_EQ(nLength == 256, pEdit->SendMessage(EM_GETMODIFY) != 0) << nLength << " characters";
+        }
       },
       // Next, the combo box selection by item data, and the custom checks with the host's prompt.
       [](CNumericDialog& d) {
