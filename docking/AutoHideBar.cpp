@@ -171,7 +171,11 @@ void CAutoHideBar::insertButton(LPCTSTR lpszName, DWORD dwStyle, CWnd* pBar, CWn
     }
     measureName(pInfo);
   }
-  buttons.InsertAt((std::max)(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize()))), pInfo);
+  const int nAt = (std::max)(0, (std::min)(nIndex, static_cast<int>(buttons.GetSize())));
+  buttons.InsertAt(nAt, pInfo);
+  // The shown button keeps its place.
+  if (curSel >= nAt && curSel < buttons.GetSize() - 1)
+    ++curSel;
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -211,11 +211,14 @@ TEST_F(AutoHideTest, AWheelEventReachesTheShownBarOnceAndBarsThatGoLeaveTheStrip
   Wheel(strip, ptFrame);
   EXPECT_EQ(m_bars[3]->m_nWheels, 2);
 
-  // Bars that leave, by RemoveButton or by going away without it, leave the shown button and the
-  // remaining ones as they were.
+  // Bars that come and leave, by InsertButton, RemoveButton or by going away without it, leave the
+  // shown button and the remaining ones as they were.
   strip.RemoveButton(m_bars[0].get());
-  ASSERT_EQ(strip.GetButtonCount(), 3);
   EXPECT_EQ(strip.GetCurSel(), 2);
+  CTestPinBar& first = AddPinBar(AFX_IDW_DOCKBAR_LEFT, "First");
+  strip.InsertButton("First", AHB_GROUPSELECT, &first, first.GetParent(), nullptr, &first, -1, 0);
+  EXPECT_EQ(strip.GetCurSel(), 3);
+  strip.RemoveButton(&first);
 
   // The shown bar removed: no button is the shown one any more.
   strip.RemoveButton(m_bars[3].get());
