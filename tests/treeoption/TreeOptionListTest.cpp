@@ -185,6 +185,9 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheInput)
        CPoint(8, 10), "ChangedItem Ruler 0, -1102 Ruler, -1105 Ruler"},
       {"a header double-clicked, deleted on -1107", 5, CPoint(-1, -1), OT_NOTIFY_SELCHANGE, false, WM_LBUTTONDBLCLK,
        F::LabelPoint(5), "-1107 View, -1102 View, -1102 Zoom, -1102 Ruler"},
+      // The list takes the focus from the open check box, which commits.
+      {"a check box committed, deleted on -1105", 7, F::ValuePoint(7), OT_NOTIFY_ITEMCHANGED, false, WM_LBUTTONDOWN,
+       F::LabelPoint(7), "-1105 Ruler, -1102 Ruler, -1107 null"},
       {"an expand box clicked, deleted on -1108", 2, CPoint(-1, -1), OT_NOTIFY_ITEMEXPANDING, false, WM_LBUTTONDOWN,
        CPoint(8, 2 * F::kRowHeight + 9), "-1108 Grid, -1102 Grid, -1102 Spacing, -1102 Snap"},
       {"Left pressed, deleted on -1108", 2, F::LabelPoint(2), OT_NOTIFY_ITEMEXPANDING, false, WM_KEYDOWN,
