@@ -655,16 +655,22 @@ void CTreeOption::SelectItems(CTreeOptionItem* otiItem, BOOL bSelect)
 
 // Deselecting a row that is neither selected nor edited, and has been deselected before, changes
 // nothing; so after one pass over every row only the rows selected or activated since are visited.
+// The pass goes through the set too: a row the host deletes meanwhile is skipped.
 void CTreeOption::deselectAll()
 {
-  if (!m_bFreshRows)
+  if (m_bFreshRows)
   {
-    m_rowsToDeselect.TakeEach([](CTreeOptionItem* pRow) { pRow->Select(FALSE); });
-    return;
+    m_bFreshRows = false;
+    m_rowsToDeselect.Clear();
+    EnumItems(
+        &m_otiRootItem,
+        [](CTreeOption* pOptions, CTreeOptionItem* pItem, long) {
+          pOptions->m_rowsToDeselect.Add(pItem);
+          return 1;
+        },
+        0);
   }
-  m_bFreshRows = false;
-  m_rowsToDeselect.Clear();
-  EnumItems(&m_otiRootItem, EnumSelectAll, FALSE);
+  m_rowsToDeselect.TakeEach([](CTreeOptionItem* pRow) { pRow->Select(FALSE); });
 }
 
 void CTreeOption::RefreshItems(CTreeOptionItem* otiItem)

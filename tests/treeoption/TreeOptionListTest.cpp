@@ -225,6 +225,17 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheInput)
     EXPECT_EQ((Log{"-1107 General"}), fixture.TakeLog());
     EXPECT_EQ(fixture.m_pGeneral, fixture.m_tree.GetFocusedItem());
   }
+
+  // A row inserted since the last click is deselected, and so committed, by the next one.
+  CTreeOptionFixture fixture;
+  auto* pNew = new CPoisonedOnDelete<CTreeOptionItemCheckBox>;
+  pNew->SetLabelText("Lines");
+  fixture.m_tree.InsertItem(pNew, fixture.m_pView);
+  pNew->CreateCheckBoxItem(0, 0);
+  fixture.Repaint();
+  fixture.m_host.m_nDeleteRowOn = OT_NOTIFY_ITEMCHANGED;
+  Click(fixture.List(), F::LabelPoint(10));
+  EXPECT_EQ((Log{"-1105 Lines", "-1102 Lines", "-1107 null"}), fixture.TakeLog());
 }
 
 TEST_F(TreeOptionView, KeysMoveExpandAndActivate)
