@@ -815,7 +815,9 @@ void CTreeOption::moveFocus(CTreeOptionItem* otiTarget, bool bEvenNull)
   if (m_otiFocus != nullptr)
   {
     SelectItems(nullptr, FALSE);
-    m_otiFocus->Select(TRUE);
+    // A row deselected here may commit, and the host told of it may delete the focused row.
+    if (m_otiFocus != nullptr)
+      m_otiFocus->Select(TRUE);
   }
   if (m_otiFocus != pOld)
     SendNotify(UINT(OT_NOTIFY_SELCHANGE), m_otiFocus);

@@ -439,10 +439,14 @@ void CTreeOptionList::clickRow(long lHit, CTreeOptionItem* otiItem)
     return;
   const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
+  // A row deselected here may commit, and the host told of it may delete the clicked row.
   m_otOption->SelectItems(nullptr, FALSE);
-  otiItem->Select(TRUE);
-  if (otiItem != pOld)
-    m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
+  if (!watch.IsDeleted())
+  {
+    otiItem->Select(TRUE);
+    if (otiItem != pOld)
+      m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
+  }
   if (!watch.IsDeleted() && lHit == OT_HIT_ATTRIBUTE && !otiItem->IsRootLevel())
     activateRow(otiItem);
   if (!watch.IsDeleted())
@@ -539,6 +543,8 @@ bool CTreeOptionList::selectAsFocus(CTreeOptionItem* otiItem)
   const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
   m_otOption->SelectItems(nullptr, FALSE);
+  if (watch.IsDeleted())
+    return false;
   m_otOption->SetFocusedItem(otiItem);
   otiItem->Select(TRUE);
   if (otiItem != pOld)

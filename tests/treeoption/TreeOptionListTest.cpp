@@ -226,16 +226,29 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheInput)
     EXPECT_EQ(fixture.m_pGeneral, fixture.m_tree.GetFocusedItem());
   }
 
-  // A row inserted since the last click is deselected, and so committed, by the next one.
-  CTreeOptionFixture fixture;
-  auto* pNew = new CPoisonedOnDelete<CTreeOptionItemCheckBox>;
-  pNew->SetLabelText("Lines");
-  fixture.m_tree.InsertItem(pNew, fixture.m_pView);
-  pNew->CreateCheckBoxItem(0, 0);
-  fixture.Repaint();
-  fixture.m_host.m_nDeleteRowOn = OT_NOTIFY_ITEMCHANGED;
-  Click(fixture.List(), F::LabelPoint(10));
-  EXPECT_EQ((Log{"-1105 Lines", "-1102 Lines", "-1107 null"}), fixture.TakeLog());
+  // A row inserted since the last deselection commits at the next one, by a click or double
+  // click on it or by a key moving the focus to it.
+  for (const UINT nMessage : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN})
+  {
+    CTreeOptionFixture fixture;
+    auto* pNew = new CPoisonedOnDelete<CTreeOptionItemCheckBox>;
+    pNew->SetLabelText("Lines");
+    fixture.m_tree.InsertItem(pNew, fixture.m_pView);
+    pNew->CreateCheckBoxItem(0, 0);
+    fixture.m_tree.InsertItem(NewRow("Dash"), pNew);
+    fixture.Repaint();
+    fixture.m_tree.SetFocusedItem(fixture.m_pRuler);
+    fixture.m_host.m_nDeleteRowOn = OT_NOTIFY_ITEMCHANGED;
+    if (nMessage == WM_KEYDOWN)
+      PressKey(fixture.List(), VK_DOWN);
+    else
+      fixture.List().SendMessage(nMessage, MK_LBUTTON, MAKELPARAM(60, 8 * F::kRowHeight + 9));
+    Log expected{"-1105 Lines", "-1102 Lines", "-1102 Dash"};
+    if (nMessage == WM_KEYDOWN)
+      expected.push_back("-1107 null");
+    EXPECT_EQ(expected, fixture.TakeLog());
+    EXPECT_NE(static_cast<CTreeOptionItem*>(pNew), fixture.m_tree.GetFocusedItem());
+  }
 }
 
 TEST_F(TreeOptionView, KeysMoveExpandAndActivate)
