@@ -405,6 +405,7 @@ void CTreeOption::forgetRow(CTreeOptionItem* otiItem)
   m_rowsToRedraw.Remove(otiItem);
   m_rowsToDeselect.Remove(otiItem);
   m_rowsHovered.Remove(otiItem);
+  m_arOnScreen.erase(std::remove(m_arOnScreen.begin(), m_arOnScreen.end(), otiItem), m_arOnScreen.end());
   CItemWatch::forget(otiItem);
 }
 
@@ -702,7 +703,6 @@ void CTreeOption::ClearVisibleList()
 {
   m_otiVisibleList = m_otiVisibleTail = nullptr;
   m_arVisible.clear();
-  m_arOnScreen.clear();
   m_bLayoutDirty = true;
 }
 
@@ -771,8 +771,8 @@ std::vector<CTreeOptionItem*> CTreeOption::LayOutRows(long lTop, long lBottom)
   auto itEnd = std::partition_point(itFirst, m_arVisible.cend(), [lContentBottom](const CTreeOptionItem* pRow) {
     return pRow->GetLocation().y < lContentBottom;
   });
-  // Rows that have just left the view are drawn once more, out of sight, so that in-place
-  // windows placed with them follow them out.
+  // Rows that have just left the view, scrolled or pushed out, are drawn once more, out of
+  // sight, so that in-place windows placed with them follow them out.
   std::vector<CTreeOptionItem*> arRows;
   for (CTreeOptionItem* pRow : m_arOnScreen)
     if (IsItemVisible(pRow) && (pRow->m_nVisibleIndex < itFirst - m_arVisible.cbegin() ||
