@@ -878,6 +878,9 @@ void CTreeOption::EnsureVisible(CTreeOptionItem* otiItem)
 
 void CTreeOption::scrollIntoView(CTreeOptionItem* otiItem)
 {
+  // Rows drawn by a view since destroyed have nowhere to scroll to.
+  if (m_otlList.GetSafeHwnd() == nullptr)
+    return;
   CRect rcView;
   m_otlList.GetClientRect(rcView);
   const long lPage = rcView.Height() + 1;
