@@ -405,6 +405,7 @@ void CTreeOption::forgetRow(CTreeOptionItem* otiItem)
   m_rowsToRedraw.Remove(otiItem);
   m_rowsToDeselect.Remove(otiItem);
   m_rowsHovered.Remove(otiItem);
+  m_arOnScreen.erase(std::remove(m_arOnScreen.begin(), m_arOnScreen.end(), otiItem), m_arOnScreen.end());
   CItemWatch::forget(otiItem);
 }
 
@@ -655,16 +656,22 @@ void CTreeOption::SelectItems(CTreeOptionItem* otiItem, BOOL bSelect)
 
 // Deselecting a row that is neither selected nor edited, and has been deselected before, changes
 // nothing; so after one pass over every row only the rows selected or activated since are visited.
+// The pass goes through the set too: a row the host deletes meanwhile is skipped.
 void CTreeOption::deselectAll()
 {
-  if (!m_bFreshRows)
+  if (m_bFreshRows)
   {
-    m_rowsToDeselect.TakeEach([](CTreeOptionItem* pRow) { pRow->Select(FALSE); });
-    return;
+    m_bFreshRows = false;
+    m_rowsToDeselect.Clear();
+    EnumItems(
+        &m_otiRootItem,
+        [](CTreeOption* pOptions, CTreeOptionItem* pItem, long) {
+          pOptions->m_rowsToDeselect.Add(pItem);
+          return 1;
+        },
+        0);
   }
-  m_bFreshRows = false;
-  m_rowsToDeselect.Clear();
-  EnumItems(&m_otiRootItem, EnumSelectAll, FALSE);
+  m_rowsToDeselect.TakeEach([](CTreeOptionItem* pRow) { pRow->Select(FALSE); });
 }
 
 void CTreeOption::RefreshItems(CTreeOptionItem* otiItem)
@@ -696,7 +703,6 @@ void CTreeOption::ClearVisibleList()
 {
   m_otiVisibleList = m_otiVisibleTail = nullptr;
   m_arVisible.clear();
-  m_arOnScreen.clear();
   m_bLayoutDirty = true;
 }
 
@@ -765,8 +771,8 @@ std::vector<CTreeOptionItem*> CTreeOption::LayOutRows(long lTop, long lBottom)
   auto itEnd = std::partition_point(itFirst, m_arVisible.cend(), [lContentBottom](const CTreeOptionItem* pRow) {
     return pRow->GetLocation().y < lContentBottom;
   });
-  // Rows that have just left the view are drawn once more, out of sight, so that in-place
-  // windows placed with them follow them out.
+  // Rows that have just left the view, scrolled or pushed out, are drawn once more, out of
+  // sight, so that in-place windows placed with them follow them out.
   std::vector<CTreeOptionItem*> arRows;
   for (CTreeOptionItem* pRow : m_arOnScreen)
     if (IsItemVisible(pRow) && (pRow->m_nVisibleIndex < itFirst - m_arVisible.cbegin() ||
@@ -809,7 +815,9 @@ void CTreeOption::moveFocus(CTreeOptionItem* otiTarget, bool bEvenNull)
   if (m_otiFocus != nullptr)
   {
     SelectItems(nullptr, FALSE);
-    m_otiFocus->Select(TRUE);
+    // A row deselected here may commit, and the host told of it may delete the focused row.
+    if (m_otiFocus != nullptr)
+      m_otiFocus->Select(TRUE);
   }
   if (m_otiFocus != pOld)
     SendNotify(UINT(OT_NOTIFY_SELCHANGE), m_otiFocus);
@@ -870,6 +878,9 @@ void CTreeOption::EnsureVisible(CTreeOptionItem* otiItem)
 
 void CTreeOption::scrollIntoView(CTreeOptionItem* otiItem)
 {
+  // Rows drawn by a view since destroyed have nowhere to scroll to.
+  if (m_otlList.GetSafeHwnd() == nullptr)
+    return;
   CRect rcView;
   m_otlList.GetClientRect(rcView);
   const long lPage = rcView.Height() + 1;

@@ -226,8 +226,12 @@ void CTreeOptionItem::CommitChanges()
   if (m_otOption == nullptr)
     return;
   OnCommit();
-  m_otOption->SendNotify(UINT(OT_NOTIFY_ITEMCHANGED), this);
-  m_otOption->RefreshItems(this);
+  CTreeOption* pOwner = m_otOption;
+  const CTreeOption::CItemWatch watch(this);
+  pOwner->SendNotify(UINT(OT_NOTIFY_ITEMCHANGED), this);
+  // The host may delete the row as it learns of the change.
+  if (!watch.IsDeleted())
+    pOwner->RefreshItems(this);
 }
 
 BOOL CTreeOptionItem::IsRootLevel() const { return m_otOption != nullptr && m_pParent == m_otOption->GetRootItem(); }

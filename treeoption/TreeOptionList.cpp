@@ -408,13 +408,29 @@ void CTreeOptionList::startDrag()
 // Asks the host, then expands or collapses the row; false when the host vetoed.
 bool CTreeOptionList::toggleExpand(CTreeOptionItem* otiItem)
 {
-  if (m_otOption->SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), otiItem) != 0)
+  if (!hostAllowsExpand(otiItem))
     return false;
-  otiItem->Expand(!otiItem->IsExpanded());
+  expandRow(otiItem, !otiItem->IsExpanded());
+  return true;
+}
+
+// False when the host vetoed, or deleted the row meanwhile.
+bool CTreeOptionList::hostAllowsExpand(CTreeOptionItem* otiItem)
+{
+  const CTreeOption::CItemWatch watch(otiItem);
+  const bool bAllowed = m_otOption->SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), otiItem) == 0;
+  if (!watch.IsDeleted())
+    return bAllowed;
+  repaint();
+  return false;
+}
+
+void CTreeOptionList::expandRow(CTreeOptionItem* otiItem, BOOL bExpand)
+{
+  otiItem->Expand(bExpand);
   UpdateResize();
   repaint();
   CheckVisibleFocus();
-  return true;
 }
 
 void CTreeOptionList::clickRow(long lHit, CTreeOptionItem* otiItem)
@@ -423,10 +439,14 @@ void CTreeOptionList::clickRow(long lHit, CTreeOptionItem* otiItem)
     return;
   const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
+  // A row deselected here may commit, and the host told of it may delete the clicked row.
   m_otOption->SelectItems(nullptr, FALSE);
-  otiItem->Select(TRUE);
-  if (otiItem != pOld)
-    m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
+  if (!watch.IsDeleted())
+  {
+    otiItem->Select(TRUE);
+    if (otiItem != pOld)
+      m_otOption->SendNotify(UINT(OT_NOTIFY_SELCHANGE), otiItem);
+  }
   if (!watch.IsDeleted() && lHit == OT_HIT_ATTRIBUTE && !otiItem->IsRootLevel())
     activateRow(otiItem);
   if (!watch.IsDeleted())
@@ -523,6 +543,8 @@ bool CTreeOptionList::selectAsFocus(CTreeOptionItem* otiItem)
   const CTreeOption::CItemWatch watch(otiItem);
   CTreeOptionItem* pOld = m_otOption->GetFocusedItem();
   m_otOption->SelectItems(nullptr, FALSE);
+  if (watch.IsDeleted())
+    return false;
   m_otOption->SetFocusedItem(otiItem);
   otiItem->Select(TRUE);
   if (otiItem != pOld)
@@ -647,14 +669,17 @@ void CTreeOptionList::activateFocused()
 void CTreeOptionList::onLeftRight(bool bRight)
 {
   CTreeOptionItem* pFocus = m_otOption->GetFocusedItem();
-  if (pFocus != nullptr && m_otOption->SendNotify(UINT(OT_NOTIFY_ITEMEXPANDING), pFocus) == 0 &&
-      pFocus->GetChild() != nullptr && (pFocus->IsExpanded() != FALSE) != bRight)
+  if (pFocus != nullptr)
   {
-    pFocus->Expand(bRight);
-    UpdateResize();
-    repaint();
-    CheckVisibleFocus();
-    return;
+    const CTreeOption::CItemWatch watch(pFocus);
+    const bool bAllowed = hostAllowsExpand(pFocus);
+    if (watch.IsDeleted())
+      return;
+    if (bAllowed && pFocus->GetChild() != nullptr && (pFocus->IsExpanded() != FALSE) != bRight)
+    {
+      expandRow(pFocus, bRight);
+      return;
+    }
   }
   focusMoved(bRight ? m_otOption->FocusNext() : m_otOption->FocusPrev());
 }

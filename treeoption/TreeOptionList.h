@@ -57,6 +57,8 @@ private:
   void redrawRow(CTreeOptionItem* otiItem, CDC* pDC, const RECT& rcClient, long lX, long lY);
   void drawDragBar(CDC* pDC, const CRect& rcClient);
   bool toggleExpand(CTreeOptionItem* otiItem);
+  bool hostAllowsExpand(CTreeOptionItem* otiItem);
+  void expandRow(CTreeOptionItem* otiItem, BOOL bExpand);
   void clickRow(long lHit, CTreeOptionItem* otiItem);
   // Asks the host (-1110), then activates the row unless it vetoed.
   void activateRow(CTreeOptionItem* otiItem);

@@ -44,6 +44,17 @@ TEST_F(TreeOptionCheckBox, ActivationTogglesOnceThenTheButtonTakesClicksUpToItsE
   EXPECT_TRUE(TakeLog().empty());
   EXPECT_TRUE(m_pRuler->IsWindowVisible());
 
+  // A row growing above pushes the row out of the view, and the shown button with it.
+  m_pUnits->SetItemHeight(kListHeight);
+  m_tree.UpdatedItems();
+  Repaint();
+  m_pRuler->GetWindowRect(rcButton);
+  List().ScreenToClient(rcButton);
+  EXPECT_LE(kListHeight, rcButton.top);
+  m_pUnits->SetItemHeight(kRowHeight);
+  m_tree.UpdatedItems();
+  Repaint();
+
   // The focus moving to another row commits and hides the button.
   Click(List(), LabelPoint(6));
   EXPECT_EQ((Log{"-1105 Ruler", "-1107 Zoom"}), TakeLog());

@@ -158,8 +158,8 @@ TEST_F(TreeOptionView, DoubleClicksFitTheColumnAndClicksOnTheExpandBoxAskTheHost
 }
 
 // A host may delete the row it is told about while it handles the notification; the control
-// then stops handling the click and forgets the row.
-TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
+// then stops handling the click or key and forgets the row.
+TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheInput)
 {
   typedef CTreeOptionFixture F;
   const int kChangedItem = int(CTreeOption_Msg_ChangedItem);
@@ -169,9 +169,9 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
     int nRow;         // the row the host deletes, in drawing order
     CPoint ptBefore;  // a click on the list before, or none
     int nDeleteOn;
-    bool bOnButton;  // the input goes to the shown check box, not to the list
-    UINT nMessage;   // a click (the press and the release) or a double click alone
-    CPoint point;
+    bool bOnButton;           // the input goes to the shown check box, not to the list
+    UINT nMessage;            // a click (the press and the release), a double click alone, or a key
+    CPoint point;             // where the mouse is, or the key's code in x
     const char* pszExpected;  // the log, entries joined by ", "
   } cases[] = {
       {"a label clicked, deleted on -1107, the focus on another row", 1, F::LabelPoint(6), OT_NOTIFY_SELCHANGE, false,
@@ -185,6 +185,13 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
        CPoint(8, 10), "ChangedItem Ruler 0, -1102 Ruler, -1105 Ruler"},
       {"a header double-clicked, deleted on -1107", 5, CPoint(-1, -1), OT_NOTIFY_SELCHANGE, false, WM_LBUTTONDBLCLK,
        F::LabelPoint(5), "-1107 View, -1102 View, -1102 Zoom, -1102 Ruler"},
+      // The list takes the focus from the open check box, which commits.
+      {"a check box committed, deleted on -1105", 7, F::ValuePoint(7), OT_NOTIFY_ITEMCHANGED, false, WM_LBUTTONDOWN,
+       F::LabelPoint(7), "-1105 Ruler, -1102 Ruler, -1107 null"},
+      {"an expand box clicked, deleted on -1108", 2, CPoint(-1, -1), OT_NOTIFY_ITEMEXPANDING, false, WM_LBUTTONDOWN,
+       CPoint(8, 2 * F::kRowHeight + 9), "-1108 Grid, -1102 Grid, -1102 Spacing, -1102 Snap"},
+      {"Left pressed, deleted on -1108", 2, F::LabelPoint(2), OT_NOTIFY_ITEMEXPANDING, false, WM_KEYDOWN,
+       CPoint(VK_LEFT, 0), "-1108 Grid, -1102 Grid, -1102 Spacing, -1102 Snap"},
   };
   for (const auto& test : cases)
   {
@@ -199,8 +206,9 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
     fixture.m_host.m_nDeleteRowOn = test.nDeleteOn;
     // By handle: the button's object goes with its row.
     const HWND hTarget = test.bOnButton ? fixture.m_pRuler->m_hWnd : fixture.List().m_hWnd;
-    const LPARAM lPoint = MAKELPARAM(test.point.x, test.point.y);
-    ::SendMessage(hTarget, test.nMessage, MK_LBUTTON, lPoint);
+    const bool bKey = test.nMessage == WM_KEYDOWN;
+    const LPARAM lPoint = bKey ? 1 : MAKELPARAM(test.point.x, test.point.y);
+    ::SendMessage(hTarget, test.nMessage, bKey ? WPARAM(test.point.x) : MK_LBUTTON, lPoint);
     if (test.nMessage == WM_LBUTTONDOWN)
       ::SendMessage(hTarget, WM_LBUTTONUP, 0, lPoint);
     PumpMessages();
@@ -216,6 +224,30 @@ TEST(TreeOptionReentrancy, AHostDeletingTheRowItIsToldAboutEndsTheClick)
     Click(fixture.List(), fixture.LabelPoint(0));
     EXPECT_EQ((Log{"-1107 General"}), fixture.TakeLog());
     EXPECT_EQ(fixture.m_pGeneral, fixture.m_tree.GetFocusedItem());
+  }
+
+  // A row inserted since the last deselection commits at the next one, by a click or double
+  // click on it or by a key moving the focus to it.
+  for (const UINT nMessage : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_KEYDOWN})
+  {
+    CTreeOptionFixture fixture;
+    auto* pNew = new CPoisonedOnDelete<CTreeOptionItemCheckBox>;
+    pNew->SetLabelText("Lines");
+    fixture.m_tree.InsertItem(pNew, fixture.m_pView);
+    pNew->CreateCheckBoxItem(0, 0);
+    fixture.m_tree.InsertItem(NewRow("Dash"), pNew);
+    fixture.Repaint();
+    fixture.m_tree.SetFocusedItem(fixture.m_pRuler);
+    fixture.m_host.m_nDeleteRowOn = OT_NOTIFY_ITEMCHANGED;
+    if (nMessage == WM_KEYDOWN)
+      PressKey(fixture.List(), VK_DOWN);
+    else
+      fixture.List().SendMessage(nMessage, MK_LBUTTON, MAKELPARAM(60, 8 * F::kRowHeight + 9));
+    Log expected{"-1105 Lines", "-1102 Lines", "-1102 Dash"};
+    if (nMessage == WM_KEYDOWN)
+      expected.push_back("-1107 null");
+    EXPECT_EQ(expected, fixture.TakeLog());
+    EXPECT_NE(static_cast<CTreeOptionItem*>(pNew), fixture.m_tree.GetFocusedItem());
   }
 }
 

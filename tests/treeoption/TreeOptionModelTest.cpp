@@ -167,6 +167,13 @@ TEST_F(TreeOptionModel, FocusMovesAlongTheDrawnRowsAndScrollsThemIntoView)
   Repaint();
   m_tree.EnsureVisible(m_pSpacing);
   EXPECT_TRUE(m_tree.IsItemVisible(m_pSpacing));
+
+  // Once the window is gone, no row is scrolled to and the keyboard focus stays where it is.
+  m_host.SetFocus();
+  m_tree.DestroyWindow();
+  m_tree.SetFocusedItem(m_pGeneral);
+  m_tree.SetFocusedItem(m_pRuler);
+  EXPECT_EQ(m_host.m_hWnd, ::GetFocus());
 }
 
 TEST_F(TreeOptionModel, InfoPaneDescribesTheFocusedRowInFiftyPixelsAtTheFoot)
