@@ -153,18 +153,17 @@ void CChildList::removeAllColumnItemData()
 
 void CChildList::RemoveAllColumnItemData(bool bDeleteItems)
 {
-  removeAllColumnItemData();
-  if (m_hWnd == nullptr)
-    return;
-  SetItemState(-1, 0, LVIS_SELECTED);
-  if (bDeleteItems)
+  // The items let go of their records first: the host's item notifications carry live ones.
+  if (m_hWnd != nullptr)
   {
-    DeleteAllItems();
-    return;
+    SetItemState(-1, 0, LVIS_SELECTED);
+    if (bDeleteItems)
+      DeleteAllItems();
+    // The items that stay until new records are given to them reach no deleted one.
+    for (int nItem = 0; nItem < GetItemCount(); ++nItem)
+      SetItemData(nItem, 0);
   }
-  // The items stay until new records are given to them: none may reach a deleted one.
-  for (int nItem = 0; nItem < GetItemCount(); ++nItem)
-    SetItemData(nItem, 0);
+  removeAllColumnItemData();
 }
 
 CColumnItemData* CChildList::GetColumnItemData(int nIndex)

@@ -7,10 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 
 namespace
 {
-// A record that counts its deletions.
+// A record that counts its deletions and is known as live until then.
 class CCountedRecord : public CColumnItemData
 {
 public:
@@ -19,8 +20,18 @@ public:
     for (const char* pszText : texts)
       AddDataString(pszText);
     SetData(pData);
+    Live().insert(this);
   }
-  ~CCountedRecord() override { ++m_nDeleted; }
+  ~CCountedRecord() override
+  {
+    ++m_nDeleted;
+    Live().erase(this);
+  }
+  static std::set<const void*>& Live()
+  {
+    static std::set<const void*> live;
+    return live;
+  }
 
 private:
   int& m_nDeleted;
@@ -157,27 +168,28 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthRowsShowTheRecordsAndCopies
   EXPECT_EQ(0, unshared.GetItemCount());
 }
 
-// The host is told of each item destroyed with the list while the item's record still lives.
+// The host's item notifications, from removals and from the list's end, carry live records.
 TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold)
 {
-  // A parent that counts the item deletions it is told of before the last records are freed.
+  // A parent that counts the item deletions it is told of and the notices naming freed records.
   class CWatchingParent : public CListParent
   {
   public:
-    explicit CWatchingParent(const int& nDeleted) : m_nDeleted(nDeleted) {}
-    int m_nToldWhileLive = 0;
+    int m_nTold = 0;
+    int m_nFreed = 0;
 
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-      if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_DELETEITEM)
-        m_nToldWhileLive += m_nDeleted == 3;
+      const auto* pNotify = reinterpret_cast<const NMLISTVIEW*>(lParam);
+      if (message == WM_NOTIFY && pNotify->hdr.code <= LVN_ITEMCHANGING && pNotify->hdr.code >= LVN_DELETEITEM)
+      {
+        m_nTold += pNotify->hdr.code == LVN_DELETEITEM;
+        m_nFreed += pNotify->lParam != 0 && CCountedRecord::Live().count(reinterpret_cast<void*>(pNotify->lParam)) == 0;
+      }
       return CListParent::WindowProc(message, wParam, lParam);
     }
-
-  private:
-    const int& m_nDeleted;
-  } parent(m_nDeleted);
+  } parent;
   {
     CChildList list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
@@ -185,6 +197,7 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
     for (const char* pszName : {"a", "b", "c"})
       ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
     list.InitList();
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     list.RemoveAllColumnItemData(true);
     EXPECT_EQ(3, m_nDeleted);
     EXPECT_EQ(0, list.GetItemCount());
@@ -192,10 +205,16 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
       ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
     list.InsertColumnItemData();
     EXPECT_EQ("d", std::string(list.GetItemText(0, 0)));
-    parent.m_nToldWhileLive = 0;
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.RemoveAllColumnItemData(false);
+    for (const char* pszName : {"f", "g"})
+      ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
+    list.UpdateColumnItemData();
+    parent.m_nTold = 0;
   }
-  EXPECT_EQ(5, m_nDeleted) << "the list's destructor frees the rest";
-  EXPECT_EQ(2, parent.m_nToldWhileLive);
+  EXPECT_EQ(7, m_nDeleted) << "the list's destructor frees the rest";
+  EXPECT_EQ(2, parent.m_nTold);
+  EXPECT_EQ(0, parent.m_nFreed);
 }
 
 TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefreshInPlace)
@@ -237,7 +256,6 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefre
   // Refreshing in place keeps no item, selected or focused, on a freed record.
   m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   m_list.RemoveAllColumnItemData(false);
-  EXPECT_EQ(4, m_nDeleted);
   EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
   EXPECT_FALSE(Selected(1)) << "but lose their selection";
   EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
