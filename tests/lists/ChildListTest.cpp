@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <set>
 
 namespace
 {
-// A record that counts its deletions and is known as live until then.
+// A record that counts its deletions.
 class CCountedRecord : public CColumnItemData
 {
 public:
@@ -20,18 +19,8 @@ public:
     for (const char* pszText : texts)
       AddDataString(pszText);
     SetData(pData);
-    Live().insert(this);
   }
-  ~CCountedRecord() override
-  {
-    ++m_nDeleted;
-    Live().erase(this);
-  }
-  static std::set<const void*>& Live()
-  {
-    static std::set<const void*> live;
-    return live;
-  }
+  ~CCountedRecord() override { ++m_nDeleted; }
 
 private:
   int& m_nDeleted;
@@ -171,10 +160,12 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthRowsShowTheRecordsAndCopies
 // The host's item notifications, from removals and from the list's end, carry live records.
 TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold)
 {
-  // A parent that counts the item deletions it is told of and the notices naming freed records.
+  // A parent that counts the item deletions it is told of and the notices naming a record that
+  // the list no longer holds.
   class CWatchingParent : public CListParent
   {
   public:
+    CChildList* m_pList = nullptr;
     int m_nTold = 0;
     int m_nFreed = 0;
 
@@ -185,13 +176,18 @@ TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold
       if (message == WM_NOTIFY && pNotify->hdr.code <= LVN_ITEMCHANGING && pNotify->hdr.code >= LVN_DELETEITEM)
       {
         m_nTold += pNotify->hdr.code == LVN_DELETEITEM;
-        m_nFreed += pNotify->lParam != 0 && CCountedRecord::Live().count(reinterpret_cast<void*>(pNotify->lParam)) == 0;
+        int nHeld = 0;
+        while (m_pList->GetColumnItemData(nHeld) != nullptr &&
+               m_pList->GetColumnItemData(nHeld) != reinterpret_cast<CColumnItemData*>(pNotify->lParam))
+          ++nHeld;
+        m_nFreed += pNotify->lParam != 0 && m_pList->GetColumnItemData(nHeld) == nullptr;
       }
       return CListParent::WindowProc(message, wParam, lParam);
     }
   } parent;
   {
     CChildList list;
+    parent.m_pList = &list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
     SetHeads(list, {{"Name", 1}});
     for (const char* pszName : {"a", "b", "c"})
