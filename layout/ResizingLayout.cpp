@@ -54,13 +54,22 @@ bool FitsTheScreens(int cx, int cy)
 }
 }
 
-CResizingLayout::CResizingLayout(LPCTSTR lpszTemplateName) : CResizingLayout(0, lpszTemplateName, true) {}
+CResizingLayout::CResizingLayout(LPCTSTR lpszTemplateName) : CResizingLayout(0u)
+{
+  // A dialog also takes a resource number in place of a name (MAKEINTRESOURCE), and is then
+  // known by that number.
+  if (lpszTemplateName != nullptr && IS_INTRESOURCE(lpszTemplateName))
+  {
+    m_nIDTemplate = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
+    return;
+  }
+  m_strTemplateName = lpszTemplateName;
+  m_bNamedTemplate = true;
+}
 
-CResizingLayout::CResizingLayout(UINT nIDTemplate) : CResizingLayout(nIDTemplate, nullptr, false) {}
-
-CResizingLayout::CResizingLayout(UINT nIDTemplate, LPCTSTR lpszTemplateName, bool bNamedTemplate)
+CResizingLayout::CResizingLayout(UINT nIDTemplate)
     : m_bRememberSize(0), m_nMinTrackWidth(0), m_nMinTrackHeight(0), m_nPrevWidth(0), m_nPrevHeight(0), m_bResized(0),
-      m_nIDTemplate(nIDTemplate), m_strTemplateName(lpszTemplateName), m_bNamedTemplate(bNamedTemplate)
+      m_nIDTemplate(nIDTemplate), m_bNamedTemplate(false)
 {}
 
 void CResizingLayout::SetControlInfo(WORD wID, WORD wFlags)

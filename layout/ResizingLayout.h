@@ -58,7 +58,6 @@ public:
   void OnDpiChanged(CWnd& wnd, LPARAM lParam);
 
 private:
-  CResizingLayout(UINT nIDTemplate, LPCTSTR lpszTemplateName, bool bNamedTemplate);
   void moveControls(CWnd& wnd, int dx, int dy) const;
 
   int m_bRememberSize;

@@ -23,6 +23,9 @@ class CChildList::CHeldRecords
 {
 public:
   std::unordered_set<const CColumnItemData*> m_records;
+  // Freed records that items still carry, because the host refused to let them go
+  // (LVN_ITEMCHANGING); a record added later at the same address is live again.
+  std::unordered_set<const CColumnItemData*> m_stale;
 };
 
 IMPLEMENT_DYNAMIC(CChildList, CListCtrl)
@@ -75,6 +78,7 @@ bool CChildList::AddColumnItemData(CColumnItemData* pItemData)
   if (holdsRecord(pItemData))
     return false;
   m_pHeld->m_records.insert(pItemData);
+  m_pHeld->m_stale.erase(pItemData);
   m_arrColumnItem.Add(pItemData);
   return true;
 }
@@ -153,18 +157,26 @@ void CChildList::removeAllColumnItemData()
 
 void CChildList::RemoveAllColumnItemData(bool bDeleteItems)
 {
-  removeAllColumnItemData();
-  if (m_hWnd == nullptr)
-    return;
-  SetItemState(-1, 0, LVIS_SELECTED);
-  if (bDeleteItems)
+  // The items let go of their records first: the host's item notifications carry live ones.
+  if (m_hWnd != nullptr)
   {
-    DeleteAllItems();
-    return;
+    SetItemState(-1, 0, LVIS_SELECTED);
+    if (bDeleteItems)
+      DeleteAllItems();
+    releaseItemRecords();
   }
-  // The items stay until new records are given to them: none may reach a deleted one.
+  removeAllColumnItemData();
+}
+
+void CChildList::releaseItemRecords()
+{
   for (int nItem = 0; nItem < GetItemCount(); ++nItem)
-    SetItemData(nItem, 0);
+  {
+    const auto* pKept = reinterpret_cast<const CColumnItemData*>(GetItemData(nItem));
+    // A host that refuses the change (LVN_ITEMCHANGING) keeps the item on a record about to go.
+    if (!SetItemData(nItem, 0) && holdsRecord(pKept))
+      m_pHeld->m_stale.insert(pKept);
+  }
 }
 
 CColumnItemData* CChildList::GetColumnItemData(int nIndex)
@@ -176,7 +188,8 @@ CColumnItemData* CChildList::GetColumnItemData(int nIndex)
 
 CColumnItemData* CChildList::recordOfItem(int nItem) const
 {
-  return nItem >= 0 ? reinterpret_cast<CColumnItemData*>(GetItemData(nItem)) : nullptr;
+  auto* pItemData = nItem >= 0 ? reinterpret_cast<CColumnItemData*>(GetItemData(nItem)) : nullptr;
+  return m_pHeld->m_stale.count(pItemData) == 0 ? pItemData : nullptr;
 }
 
 void CChildList::GetSelectItem(CArray<CColumnItemData*, CColumnItemData*>& arrItem)
@@ -425,6 +438,8 @@ void CChildList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
   const CRect rcItem = lpDrawItemStruct->rcItem;
   const int nRow = static_cast<int>(lpDrawItemStruct->itemID);
   const CColumnItemData* pItemData = reinterpret_cast<CColumnItemData*>(lpDrawItemStruct->itemData);
+  if (m_pHeld->m_stale.count(pItemData) != 0)
+    return;
   const UINT nAction = lpDrawItemStruct->itemAction;
   if ((nAction & ODA_DRAWENTIRE) != 0)
     drawTexts(pDC, *pItemData, nRow);

@@ -112,8 +112,11 @@ private:
   void doubleClick(CPoint point, bool bLeft);
   void drawTexts(CDC* pDC, const CColumnItemData& item, int nRow);
   bool holdsRecord(const CColumnItemData* pItemData);
+  // The items that stay until new records are given to them reach no freed one.
+  void releaseItemRecords();
 
-  // The records held, so that refusing one held already does not look at every record.
+  // The records held, so that refusing one held already does not look at every record, and the
+  // freed ones that items still carry.
   class CHeldRecords;
   std::unique_ptr<CHeldRecords> m_pHeld;
 };

@@ -196,10 +196,13 @@ TEST_F(ResizingDialogTest, TheSizeIsRememberedUnderTheTemplatesSection)
   EXPECT_EQ(OpenedSize(IDD_RESIZING_TEST, 10, 10, false), created);
   EXPECT_EQ(ProfileInt("2710", "CX"), 900);
 
-  // A named template names the section; a number is written in lower-case hexadecimal.
-  CString strEntry;
+  // A named template names the section; a number, also one passed as a resource name, is
+  // written in lower-case hexadecimal.
+  CString strEntry, strNumberAsName;
   CXoExPanel(0xABCDu).GetDialogProfileEntry(strEntry);
+  CResizingDialog(MAKEINTRESOURCE(0xABCD)).GetDialogProfileEntry(strNumberAsName);
   EXPECT_STREQ(strEntry, "abcd");
+  EXPECT_STREQ(strNumberAsName, "abcd");
   WriteProfileSize("RESIZINGNAMED", 640, 420);
   CResizingDialog byName("RESIZINGNAMED");
   byName.SetRememberSize(1);

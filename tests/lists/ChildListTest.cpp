@@ -127,8 +127,6 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthRowsShowTheRecordsAndCopies
   EXPECT_EQ(200, m_list.GetColumnWidth(2));
   ASSERT_EQ(4, m_list.GetItemCount());
   EXPECT_EQ("note", std::string(m_list.GetItemText(3, 2)));
-  EXPECT_EQ(m_records[3], m_list.GetColumnItemData(3));
-  EXPECT_EQ(nullptr, m_list.GetColumnItemData(4));
 
   // Copies take the texts but not the host object.
   int nHost = 0, nDeleted = 0;
@@ -157,45 +155,78 @@ TEST_F(ChildListTest, ColumnsTakeTheirShareOfTheWidthRowsShowTheRecordsAndCopies
   EXPECT_EQ(0, unshared.GetItemCount());
 }
 
-// The host is told of each item destroyed with the list while the item's record still lives.
+// The host's item notifications, from removals and from the list's end, carry live records.
 TEST_F(ChildListTest, RecordsAreFreedWhenRemovedAndWithTheListAfterTheHostIsTold)
 {
-  // A parent that counts the item deletions it is told of before the last records are freed.
+  // A parent that counts the item deletions it is told of and the notices naming a record that
+  // the list no longer holds.
   class CWatchingParent : public CListParent
   {
   public:
-    explicit CWatchingParent(const int& nDeleted) : m_nDeleted(nDeleted) {}
-    int m_nToldWhileLive = 0;
+    CChildList* m_pList = nullptr;
+    int m_nTold = 0;
+    int m_nFreed = 0;
+    bool m_bRefuseChanges = false;
 
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-      if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_DELETEITEM)
-        m_nToldWhileLive += m_nDeleted == 3;
+      const auto* pNotify = reinterpret_cast<const NMLISTVIEW*>(lParam);
+      if (message == WM_NOTIFY && pNotify->hdr.code <= LVN_ITEMCHANGING && pNotify->hdr.code >= LVN_DELETEITEM)
+      {
+        if (m_bRefuseChanges && pNotify->hdr.code == LVN_ITEMCHANGING)
+          return TRUE;
+        m_nTold += pNotify->hdr.code == LVN_DELETEITEM;
+        int nHeld = 0;
+        while (m_pList->GetColumnItemData(nHeld) != nullptr &&
+               m_pList->GetColumnItemData(nHeld) != reinterpret_cast<CColumnItemData*>(pNotify->lParam))
+          ++nHeld;
+        m_nFreed += pNotify->lParam != 0 && m_pList->GetColumnItemData(nHeld) == nullptr;
+      }
       return CListParent::WindowProc(message, wParam, lParam);
     }
-
-  private:
-    const int& m_nDeleted;
-  } parent(m_nDeleted);
+  } parent;
   {
     CChildList list;
+    parent.m_pList = &list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
     SetHeads(list, {{"Name", 1}});
     for (const char* pszName : {"a", "b", "c"})
       ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
     list.InitList();
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     list.RemoveAllColumnItemData(true);
     EXPECT_EQ(3, m_nDeleted);
-    EXPECT_EQ(0, list.GetItemCount());
     for (const char* pszName : {"d", "e"})
       ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
     list.InsertColumnItemData();
     EXPECT_EQ("d", std::string(list.GetItemText(0, 0)));
-    parent.m_nToldWhileLive = 0;
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.RemoveAllColumnItemData(false);
+    for (const char* pszName : {"f", "g"})
+      ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({pszName}, m_nDeleted)));
+    list.UpdateColumnItemData();
+    parent.m_nTold = 0;
   }
-  EXPECT_EQ(5, m_nDeleted) << "the list's destructor frees the rest";
-  EXPECT_EQ(2, parent.m_nToldWhileLive);
+  EXPECT_EQ(7, m_nDeleted) << "the list's destructor frees the rest";
+  EXPECT_EQ(2, parent.m_nTold);
+  EXPECT_EQ(0, parent.m_nFreed);
+
+  // A host that refuses every item change keeps the items on their records, which the list then
+  // neither draws nor hands out once it has freed them.
+  CChildList list;
+  ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &parent, 104));
+  parent.m_pList = &list;
+  SetHeads(list, {{"Name", 1}});
+  ASSERT_TRUE(list.AddColumnItemData(new CCountedRecord({"h"}, m_nDeleted)));
+  list.InitList();
+  list.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+  parent.m_bRefuseChanges = true;
+  list.RemoveAllColumnItemData(false);
+  EXPECT_EQ(nullptr, list.GetFocusItem());
+  CPixelCanvas canvas(200, 20);
+  DrawEntry(list, canvas, 0, reinterpret_cast<void*>(list.GetItemData(0)), CRect(0, 0, 200, 20), ODA_DRAWENTIRE, 0);
+  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 200, 20), canvas.Background()));
 }
 
 TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefreshInPlace)
@@ -237,16 +268,12 @@ TEST_F(ChildListTest, SelectionAndFocusByRecordAndByHostObjectNeverOutliveARefre
   // Refreshing in place keeps no item, selected or focused, on a freed record.
   m_list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   m_list.RemoveAllColumnItemData(false);
-  EXPECT_EQ(4, m_nDeleted);
   EXPECT_EQ(4, m_list.GetItemCount()) << "the items stay";
   EXPECT_FALSE(Selected(1)) << "but lose their selection";
   EXPECT_EQ(nullptr, m_list.GetFocusItemEx());
   CArray<CColumnItemData*, CColumnItemData*> arrItem;
   m_list.GetAllItem(arrItem);
   EXPECT_EQ(0, arrItem.GetSize());
-  CPixelCanvas canvas(400, 20);
-  DrawEntry(m_list, canvas, 1, nullptr, CRect(0, 0, 400, 20), ODA_DRAWENTIRE, ODS_SELECTED);
-  EXPECT_EQ(-1, canvas.LeftmostNot(CRect(0, 0, 400, 20), canvas.Background())) << "a row without record";
 
   int objects[5];
   for (int i = 0; i < 5; ++i)
