@@ -916,6 +916,8 @@ BOOL CBmpMenu::DestroyMenu()
   if (!m_CheckImagesShared)
     delete m_CheckImages;
   m_CheckImages = nullptr;
+  // Emptied, the object may next hold a menu built in code, whose popup titles are owner-drawn.
+  m_LoadedMenu = FALSE;
   return CMenu::DestroyMenu();
 }
 

@@ -37,6 +37,15 @@ void expectRecordsInStep(CBmpMenu& menu)
 }
 
 std::wstring labelOf(const std::wstring& text) { return text.substr(0, text.find(L'\t')); }
+
+// The menu state of a popup carries its item count where the owner-draw flag would be.
+bool ownerDrawn(CMenu& menu, int nPosition)
+{
+  MENUITEMINFOW info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  return ::GetMenuItemInfoW(menu.m_hMenu, static_cast<UINT>(nPosition), TRUE, &info) && (info.fType & MFT_OWNERDRAW);
+}
 }
 
 // Position 0 is the position, without the compiler's doubt between it and a null text.
@@ -49,7 +58,7 @@ TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopupsThatDestroyMenuFre
   ASSERT_TRUE(menu.LoadMenu(IDR_MENU_TEST));
   ASSERT_EQ(menu.GetMenuItemCount(), 2u);
   EXPECT_EQ(platformText(menu, 0), L"ファイル(&F)");
-  EXPECT_FALSE(menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_FALSE(ownerDrawn(menu, 0));
 
   CBmpMenu* pFile = popupAt(menu, 0);
   ASSERT_NE(pFile, nullptr);
@@ -85,8 +94,12 @@ TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopupsThatDestroyMenuFre
     EXPECT_EQ(CMenu::FromHandlePermanent(hPopup), nullptr);
     EXPECT_FALSE(CBmpMenu::IsMenu(hPopup));
   }
-  // A second destruction, and the destructor after it, find nothing left to free.
+  // A second destruction finds nothing left to free.
   EXPECT_FALSE(menu.DestroyMenu());
+  // Emptied, the object holds a menu built in code, whose popup titles are owner-drawn.
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  menu.AppendODPopupMenuW(L"下");
+  EXPECT_TRUE(ownerDrawn(menu, 0));
 }
 #pragma GCC diagnostic pop
 
@@ -119,8 +132,7 @@ TEST(BmpMenuLoad, MissingResourcesAreRefusedAndPopupsAddedToALoadedBarKeepItsTit
   // Popups added to the loaded bar keep their titles plain.
   CBmpMenu* pHelp = menu.AppendODPopupMenuW(L"ヘルプ(&H)");
   ASSERT_NE(pHelp, nullptr);
-  EXPECT_FALSE(menu.GetMenuState(2, MF_BYPOSITION) & MF_OWNERDRAW);
-  EXPECT_EQ(platformText(menu, 2), L"ヘルプ(&H)");
+  EXPECT_FALSE(ownerDrawn(menu, 2));
   EXPECT_EQ(menu.GetSubMenu(static_cast<const wchar_t*>(L"ヘルプ(&H)")), pHelp);
   CBmpMenu* pView = new CBmpMenu;
   pView->CreatePopupMenu();
