@@ -1,7 +1,6 @@
 #include "AutoHideBar.h"
 
 #include "ContextMenu.h"
-#include "LibraryText.h"
 #include "Resource.h"
 
 #include <algorithm>
@@ -25,6 +24,14 @@ BOOL MakeStripFont(CFont& font, int nEscapement, const CDpiScale& dpi)
   return font.CreateFont(dpi.Scale(14), 0, nEscapement, nEscapement, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_ROMAN,
                          "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
+}
+
+// The menu's texts are looked up along the resource chain, so a host may supply its own.
+CString MenuText(UINT nID)
+{
+  CString strText;
+  strText.LoadString(nID);
+  return strText;
 }
 }
 
@@ -712,11 +719,10 @@ void CAutoHideBar::OnContextMenu(CWnd*, CPoint point)
   if (!menu.CreatePopupMenu())
     return;
   menu.AppendMenuA(MF_STRING | (tabDisplayMode > 0 ? MF_CHECKED : 0), ID_AUTOHIDE_ALL_TITLES,
-                   LoadLibraryText(IDS_AUTOHIDE_ALL_TITLES));
+                   MenuText(IDS_AUTOHIDE_ALL_TITLES));
   menu.AppendMenuA(MF_STRING | (tabDisplayMode == 2 ? MF_CHECKED : 0), ID_AUTOHIDE_EQUAL_TITLES,
-                   LoadLibraryText(IDS_AUTOHIDE_EQUAL_TITLES));
-  menu.AppendMenuA(MF_STRING | (clickOpen ? MF_CHECKED : 0), ID_AUTOHIDE_CLICK_OPEN,
-                   LoadLibraryText(IDS_AUTOHIDE_CLICK_OPEN));
+                   MenuText(IDS_AUTOHIDE_EQUAL_TITLES));
+  menu.AppendMenuA(MF_STRING | (clickOpen ? MF_CHECKED : 0), ID_AUTOHIDE_CLICK_OPEN, MenuText(IDS_AUTOHIDE_CLICK_OPEN));
   ZuntUseFlatMenuLook();
   if (mainFrame != nullptr)
     mainFrame->SendMessage(WM_AUTOHIDE_MENU, 1);

@@ -1,5 +1,6 @@
 // Texts of the library's own string table, loaded from its module (never from the host's
-// resources) into a buffer of a fixed length, as every string the library shows is.
+// resources) into a buffer of a fixed length, as the library's strings are (only the auto-hide
+// strip's menu texts go along the resource chain).
 #pragma once
 #include <afx.h>
 

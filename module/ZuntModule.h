@@ -5,8 +5,9 @@
 #include <afxext.h>
 #endif
 
-// ZuntCtrl.dll's instance handle, recorded by its entry point. Every string the library shows
-// is loaded from this handle, never from the host's resource handle.
+// ZuntCtrl.dll's instance handle, recorded by its entry point. The strings the library shows are
+// loaded from this handle, never from the host's resource handle (the auto-hide strip's menu
+// texts excepted: those a host may replace).
 AFX_EXT_API HINSTANCE AFXAPI GetZuntCtrlModuleHandle();
 
 // The library's one beep (MessageBeep); an observer, if set, sees each beep first, so that a

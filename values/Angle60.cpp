@@ -84,8 +84,8 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
     return;
   double whole;
   const double fraction = std::modf(std::fabs(dDegree10), &whole);
-  if (whole >= INT_MAX)
-  {  // beyond int: the largest angle it holds, with no carry to come
+  if (whole > INT_MAX)
+  {  // beyond int: the largest angle it holds
     m_nDegree = INT_MAX;
     return;
   }
@@ -106,7 +106,8 @@ void CAngle60::SetAngle(const double& dDegree10, bool bRoundSecond)
   if (++m_nMinute == kSixty)
   {
     m_nMinute = 0;
-    ++m_nDegree;
+    if (m_nDegree < INT_MAX)  // a carry never passes the largest int
+      ++m_nDegree;
   }
 }
 

@@ -55,8 +55,14 @@ TEST_F(AutoHideTest, HoverSlidesTheBarOutAtFullLengthFromASideStrip)
 
 TEST_F(AutoHideTest, ClickModeOpensAndClosesOnClicks)
 {
-  CAutoHideBar& strip = MakeStrip(2, {"Click"});
+  CTestStrip& strip = MakeStrip(2, {"Click"});
   strip.SetClickOpenMode(TRUE);
+  // The menu's texts come through the resource chain: the host's own 22123 stands first.
+  CMenuLook look;
+  strip.ExpectMenu({VK_ESCAPE});
+  strip.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(strip.m_hWnd), MAKELPARAM(5, 5));
+  EXPECT_EQ(strip.m_strMenu,
+            "host titles:2001 " + cp932("項目名等分表示") + ":2002 " + cp932("クリックオープン") + ":2003/checked");
   AtButton(WM_MOUSEMOVE, 0);
   EXPECT_FALSE(Frame(0).IsWindowVisible());
   AtButton(WM_LBUTTONDOWN, 0);

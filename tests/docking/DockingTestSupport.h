@@ -5,6 +5,8 @@
 #include <ZuntCtrl.h>
 
 #include "../PixelCanvas.h"
+#include "../TextCodes.h"
+#include "../TrackedMenu.h"
 
 #include <DpiScale.h>
 #include <gtest/gtest.h>
@@ -120,8 +122,8 @@ public:
   std::vector<CWnd*> m_pinned;
 };
 
-// The strip, its font readable.
-class CTestStrip : public CAutoHideBar
+// The strip, its font readable and its context menu described.
+class CTestStrip : public CMenuOwner<CAutoHideBar>
 {
 public:
   using CAutoHideBar::fontHorz;

@@ -80,7 +80,8 @@ TEST(Angle60, FromDecimalDegrees)
   expectAngle(CAngle60(0.0, true), true, 0, 0, 0);
   // Degrees beyond int saturate; a carry reaches the largest int but never passes it.
   expectAngle(CAngle60(1e300, true), true, 2147483647, 0, 0);
-  expectAngle(CAngle60(-2147483647.9999999, true), false, 2147483647, 0, 0);
+  expectAngle(CAngle60(2147483647.5, true), true, 2147483647, 30, 0);
+  expectAngle(CAngle60(-2147483647.99999, true), false, 2147483647, 0, 0);
   expectAngle(CAngle60(2147483646.9999999, true), true, 2147483647, 0, 0);
   EXPECT_EQ(CAngle60(true, 1, 60, 0).GetDegree10(), 0.0);
   EXPECT_EQ(CAngle60(true, 1, 0, -1).GetDegree10(), 0.0);
