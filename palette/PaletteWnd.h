@@ -43,7 +43,8 @@ public:
 };
 
 // An empty popup that accompanies an open palette; its destruction tells the owner that the
-// popup has ended.
+// popup has ended. Taken down with its owner's window while the palette is open, it ends the
+// popup first and then deletes itself.
 class AFX_EXT_CLASS CPaletteDummyWnd : public CWnd
 {
   DECLARE_DYNAMIC(CPaletteDummyWnd)
@@ -51,9 +52,10 @@ public:
   CPaletteDummyWnd();
 
   LPCTSTR m_lpszClassName;
-  CWnd* m_pOwner;
+  CWnd* m_pOwner;  // null once no palette holds this window
 
 protected:
+  void PostNcDestroy() override;
   afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 };
@@ -196,4 +198,6 @@ private:
 
   // The tools from this index on wait for the frames of their cells (INT_MAX: none).
   int m_nFirstStaleTool;
+
+  friend class CPaletteDummyWnd;
 };

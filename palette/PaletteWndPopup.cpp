@@ -99,9 +99,24 @@ CPaletteDummyWnd::CPaletteDummyWnd() : m_lpszClassName(nullptr), m_pOwner(nullpt
 
 void CPaletteDummyWnd::OnDestroy()
 {
+  // Destroyed with the owner's window before the palette: the owner is asked before it is told,
+  // and the palette, letting go of this window, tells it the end itself.
+  CPaletteWnd* pPalette = static_cast<CPaletteWnd*>(CWnd::FromHandlePermanent(g_hKeyTarget));
+  if (pPalette != nullptr && pPalette->m_pDummyWnd == this)
+  {
+    pPalette->m_pDummyWnd = nullptr;
+    m_pOwner = nullptr;
+    pPalette->EndPopup();
+  }
   if (m_pOwner != nullptr && m_pOwner->GetSafeHwnd() != nullptr)
     m_pOwner->SendMessage(PaletteWnd_Msg_EndPopup, 0, 0);
   CWnd::OnDestroy();
+}
+
+void CPaletteDummyWnd::PostNcDestroy()
+{
+  if (m_pOwner == nullptr)
+    delete this;
 }
 
 BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
@@ -118,6 +133,7 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
   }
   CRect rect;
   GetWindowRect(&rect);
+  m_pDummyWnd->m_pOwner = m_pOwner;
   if (!m_pDummyWnd->CreateEx(0, m_pDummyWnd->m_lpszClassName, nullptr, WS_POPUP, x, y, rect.Width(), rect.Height(),
                              m_pOwner->m_hWnd, nullptr))
   {
@@ -125,7 +141,6 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
     m_pDummyWnd = nullptr;
     return FALSE;
   }
-  m_pDummyWnd->m_pOwner = m_pOwner;
   return TRUE;
 }
 

@@ -226,7 +226,10 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   const CRect rcAtEdge = WindowRect(atEdge.m_button.Palette().m_hWnd);
   EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).top, rcAtEdge.bottom);
   EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).right, rcAtEdge.right);
-  atEdge.m_button.Palette().EndPopup();
+  // Its window closing with the palette open, the button is asked, then told, once.
+  atEdge.m_parent.DestroyWindow();
+  EXPECT_EQ(std::vector<std::string>({"query", "end"}),
+            std::vector<std::string>(atEdge.m_button.m_calls.begin() + 1, atEdge.m_button.m_calls.end()));
 }
 
 TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
