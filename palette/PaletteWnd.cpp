@@ -361,7 +361,13 @@ bool CPaletteWnd::fitWindow()
   CRect current;
   GetWindowRect(&current);
   if (current.Size() != rect.Size())
-    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  {
+    const UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), nFlags);
+    // The unpainted window behind an open palette must not show past its edges.
+    if (m_pDummyWnd != nullptr)
+      m_pDummyWnd->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), nFlags);
+  }
   return true;
 }
 
