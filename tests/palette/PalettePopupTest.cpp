@@ -197,7 +197,10 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
   // A partial repaint draws only the cells meeting the rectangle: here cells 1 and 2.
   fixture.m_palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(std::vector<int>({1, 2}), drawnCells());
-  // Emptied while open, it shrinks with the window behind it.
+  // Filled while open, it shows the new cell; emptied, it shrinks with the window behind it.
+  fixture.m_palette.AddCell(0, 0, "");
+  fixture.m_palette.UpdateWindow();
+  EXPECT_EQ(std::vector<int>({0, 1, 2, 3, 4, 5}), drawnCells());
   fixture.m_palette.RemoveAll();
   EXPECT_EQ(WindowRect(fixture.m_palette.m_hWnd), DummyRect(fixture.m_owner, fixture.m_palette));
   fixture.m_palette.EndPopup();
