@@ -190,7 +190,9 @@ private:
   void redrawCells(int nFirst, int nSecond);
   void setHotCell(int nIndex);
   void moveHotCell(UINT nKey);
-  void pickCell(int nIndex);
+  // Selects the cell and tells the owner; false when the owner destroyed the palette then, after
+  // which nothing of it may be touched.
+  bool pickCell(int nIndex);
   // The next step of a click: close when armed, else arm.
   void armOrClose();
   // The toolbar look when visual styles are on; false for the classic look.

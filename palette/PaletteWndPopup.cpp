@@ -214,10 +214,13 @@ void CPaletteWnd::setHotCell(int nIndex)
   redrawCells(nOld, nIndex);
 }
 
-void CPaletteWnd::pickCell(int nIndex)
+bool CPaletteWnd::pickCell(int nIndex)
 {
+  // A host may close the window holding the palette, and free it, when told of the pick.
+  const HWND hWnd = m_hWnd;
   SetCurSel(nIndex);
   notifyOwner(PaletteWnd_Msg_SelChanged, 0, nIndex);
+  return ::IsWindow(hWnd) != FALSE;
 }
 
 void CPaletteWnd::OnMouseMove(UINT nFlags, CPoint point)
@@ -243,8 +246,8 @@ void CPaletteWnd::OnLButtonDown(UINT nFlags, CPoint point)
 void CPaletteWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
   const int nHit = HitTest(point);
-  if (nHit >= 0)
-    pickCell(nHit);
+  if (nHit >= 0 && !pickCell(nHit))
+    return;
   CWnd::OnLButtonUp(nFlags, point);
   if (m_bPoppedUp && nHit != -1)
     armOrClose();
@@ -255,9 +258,8 @@ void CPaletteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
   switch (nChar)
   {
   case VK_RETURN:
-    if (isCell(m_nHotCell))
-      pickCell(m_nHotCell);
-    EndPopup();
+    if (!isCell(m_nHotCell) || pickCell(m_nHotCell))
+      EndPopup();
     break;
   case VK_ESCAPE:
     EndPopup();

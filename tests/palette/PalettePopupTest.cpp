@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace
 {
@@ -170,6 +171,37 @@ TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesI
   EXPECT_EQ(0, fixture.m_palette.GetCellCount());
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
+}
+
+TEST(PalettePopup, AnOwnerMayFreeThePaletteWhenToldOfAPickByMouseOrByEnter)
+{
+  class CFreeingOwner : public CRecordingWnd
+  {
+  public:
+    CPaletteWnd* m_pPalette = new CPaletteWnd;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+      const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
+      if (message == PaletteWnd_Msg_SelChanged)
+        delete std::exchange(m_pPalette, nullptr);
+      return lResult;
+    }
+  };
+  for (bool bByMouse : {true, false})
+  {
+    CFreeingOwner owner;
+    owner.m_pPalette->Create("Palette", WS_POPUP, CRect(100, 100, 200, 200), &owner, 0);
+    owner.m_pPalette->AddCell(0, 0, "");
+    ASSERT_TRUE(owner.m_pPalette->DoPopup(CPoint(300, 200)));
+    if (bByMouse)
+      Mouse(*owner.m_pPalette, WM_LBUTTONUP, 10, 10);
+    else
+      for (UINT nKey : {VK_RIGHT, VK_RETURN})
+        PressKey(owner.m_hWnd, nKey);
+    EXPECT_EQ(kPickAndClose, owner.Sequence()) << bByMouse;
+  }
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
