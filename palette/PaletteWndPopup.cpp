@@ -2,6 +2,8 @@
 // dummy window that accompanies the popup.
 #include "PaletteWnd.h"
 
+#include <utility>
+
 namespace
 {
 // The keyboard hook of the open palette and the window it feeds; one per process.
@@ -184,11 +186,11 @@ BOOL CPaletteWnd::EndPopup()
     m_wndToolTip.Activate(FALSE);
   RemoveKeyboardHook();
   ShowWindow(SW_HIDE);
-  if (m_pDummyWnd != nullptr)
+  // The owner, told of the end, may free the palette: nothing of it is touched after that.
+  if (CPaletteDummyWnd* pDummyWnd = std::exchange(m_pDummyWnd, nullptr))
   {
-    m_pDummyWnd->DestroyWindow();
-    delete m_pDummyWnd;
-    m_pDummyWnd = nullptr;
+    pDummyWnd->DestroyWindow();
+    delete pDummyWnd;
   }
   else
   {
@@ -238,9 +240,11 @@ void CPaletteWnd::OnMouseMove(UINT nFlags, CPoint point)
 
 void CPaletteWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
+  const HWND hWnd = m_hWnd;
   if (m_bPoppedUp && HitTest(point) == -2)
     armOrClose();
-  CWnd::OnLButtonDown(nFlags, point);
+  if (::IsWindow(hWnd))  // else closed and perhaps freed by its owner
+    CWnd::OnLButtonDown(nFlags, point);
 }
 
 void CPaletteWnd::OnLButtonUp(UINT nFlags, CPoint point)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -13,6 +14,23 @@ const std::vector<UINT> kPickAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_M
                                          PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup};
 
 void Mouse(CWnd& wnd, UINT nMessage, int x, int y) { wnd.SendMessage(nMessage, 0, MAKELPARAM(x, y)); }
+
+// An owner that acts, once it has recorded it, on one message.
+class CActingOwner : public CRecordingWnd
+{
+public:
+  UINT m_nActOn = 0;
+  std::function<void()> m_act;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
+    if (message == m_nActOn)
+      m_act();
+    return lResult;
+  }
+};
 
 // A plain palette button of 10 cells, opened by a click.
 struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
@@ -130,28 +148,15 @@ TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
 
 TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesItOnce)
 {
-  class CClosingOwner : public CRecordingWnd
-  {
-  public:
-    CPaletteWnd* m_pPalette = nullptr;
-    BOOL m_bClosedWhileAsked = FALSE;
-
-  protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-      const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
-      if (message == PaletteWnd_Msg_QueryEndPopup)
-        m_bClosedWhileAsked = m_pPalette->EndPopup();
-      return lResult;
-    }
-  };
   CPaletteFixture fixture(0, 3);
-  CClosingOwner owner;
-  owner.m_pPalette = &fixture.m_palette;
+  CActingOwner owner;
+  BOOL bClosedWhileAsked = FALSE;
+  owner.m_nActOn = PaletteWnd_Msg_QueryEndPopup;
+  owner.m_act = [&] { bClosedWhileAsked = fixture.m_palette.EndPopup(); };
   fixture.m_palette.SetOwnerWindow(&owner);
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(fixture.m_palette.EndPopup());
-  EXPECT_TRUE(owner.m_bClosedWhileAsked);
+  EXPECT_TRUE(bClosedWhileAsked);
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
   EXPECT_EQ(nullptr, ::GetCapture());
 
@@ -173,34 +178,31 @@ TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesI
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
 }
 
-TEST(PalettePopup, AnOwnerMayFreeThePaletteWhenToldOfAPickByMouseOrByEnter)
+TEST(PalettePopup, AnOwnerMayFreeThePaletteWhenToldOfAPickOrOfTheEnd)
 {
-  class CFreeingOwner : public CRecordingWnd
+  // A release on a cell, Enter on the hot cell, a second click outside.
+  const std::pair<UINT, std::function<void(CWnd&, HWND)>> ways[] = {
+      {PaletteWnd_Msg_SelChanged, [](CWnd& palette, HWND) { Mouse(palette, WM_LBUTTONUP, 10, 10); }},
+      {PaletteWnd_Msg_SelChanged,
+       [](CWnd&, HWND hOwner) {
+         PressKey(hOwner, VK_RIGHT);
+         PressKey(hOwner, VK_RETURN);
+       }},
+      {PaletteWnd_Msg_EndPopup, [](CWnd& palette, HWND) {
+         Mouse(palette, WM_LBUTTONUP, -5, -5);
+         Mouse(palette, WM_LBUTTONDOWN, -5, -5);
+       }}};
+  for (const auto& way : ways)
   {
-  public:
-    CPaletteWnd* m_pPalette = new CPaletteWnd;
-
-  protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-      const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
-      if (message == PaletteWnd_Msg_SelChanged)
-        delete std::exchange(m_pPalette, nullptr);
-      return lResult;
-    }
-  };
-  for (bool bByMouse : {true, false})
-  {
-    CFreeingOwner owner;
-    owner.m_pPalette->Create("Palette", WS_POPUP, CRect(100, 100, 200, 200), &owner, 0);
-    owner.m_pPalette->AddCell(0, 0, "");
-    ASSERT_TRUE(owner.m_pPalette->DoPopup(CPoint(300, 200)));
-    if (bByMouse)
-      Mouse(*owner.m_pPalette, WM_LBUTTONUP, 10, 10);
-    else
-      for (UINT nKey : {VK_RIGHT, VK_RETURN})
-        PressKey(owner.m_hWnd, nKey);
-    EXPECT_EQ(kPickAndClose, owner.Sequence()) << bByMouse;
+    CActingOwner owner;
+    CPaletteWnd* pPalette = new CPaletteWnd;
+    owner.m_nActOn = way.first;
+    owner.m_act = [&] { delete std::exchange(pPalette, nullptr); };
+    pPalette->Create("Palette", WS_POPUP, CRect(100, 100, 200, 200), &owner, 0);
+    pPalette->AddCell(0, 0, "");
+    ASSERT_TRUE(pPalette->DoPopup(CPoint(300, 200)));
+    way.second(*pPalette, owner.m_hWnd);
+    EXPECT_EQ(way.first == PaletteWnd_Msg_EndPopup ? kOpenAndClose : kPickAndClose, owner.Sequence());
   }
 }
 
