@@ -357,11 +357,23 @@ bool CPaletteWnd::fitWindow()
     nRows = (std::max)(m_nCount - 1, 0) / m_nCols + 1;
   CRect rect(0, 0, m_nCellWidth * m_nCols + 2 * m_nLeftMargin, m_nCellHeight * nRows + 2 * m_nTopMargin);
   CalcWindowRect(&rect);
-  // Most cells added or removed leave the rows as they were: the window stays, unresized.
+  // Most cells added or removed leave the rows as they were: the window stays, unresized, and
+  // a shown one is repainted with the cells it has now (resizing repaints all of it).
   CRect current;
   GetWindowRect(&current);
-  if (current.Size() != rect.Size())
-    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (current.Size() == rect.Size())
+  {
+    if (IsWindowVisible())
+      Invalidate();
+  }
+  else
+  {
+    const UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), nFlags);
+    // The unpainted window behind an open palette must not show past its edges.
+    if (m_pDummyWnd != nullptr)
+      m_pDummyWnd->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), nFlags);
+  }
   return true;
 }
 

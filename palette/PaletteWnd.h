@@ -43,7 +43,8 @@ public:
 };
 
 // An empty popup that accompanies an open palette; its destruction tells the owner that the
-// popup has ended.
+// popup has ended. Taken down with its owner's window while the palette is open, it ends the
+// popup first and then deletes itself.
 class AFX_EXT_CLASS CPaletteDummyWnd : public CWnd
 {
   DECLARE_DYNAMIC(CPaletteDummyWnd)
@@ -51,9 +52,10 @@ public:
   CPaletteDummyWnd();
 
   LPCTSTR m_lpszClassName;
-  CWnd* m_pOwner;
+  CWnd* m_pOwner;  // null once no palette holds this window
 
 protected:
+  void PostNcDestroy() override;
   afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 };
@@ -188,7 +190,9 @@ private:
   void redrawCells(int nFirst, int nSecond);
   void setHotCell(int nIndex);
   void moveHotCell(UINT nKey);
-  void pickCell(int nIndex);
+  // Selects the cell and tells the owner; false when the owner destroyed the palette then, after
+  // which nothing of it may be touched.
+  bool pickCell(int nIndex);
   // The next step of a click: close when armed, else arm.
   void armOrClose();
   // The toolbar look when visual styles are on; false for the classic look.
@@ -196,4 +200,6 @@ private:
 
   // The tools from this index on wait for the frames of their cells (INT_MAX: none).
   int m_nFirstStaleTool;
+
+  friend class CPaletteDummyWnd;
 };

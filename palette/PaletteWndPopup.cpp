@@ -2,6 +2,8 @@
 // dummy window that accompanies the popup.
 #include "PaletteWnd.h"
 
+#include <utility>
+
 namespace
 {
 // The keyboard hook of the open palette and the window it feeds; one per process.
@@ -99,9 +101,24 @@ CPaletteDummyWnd::CPaletteDummyWnd() : m_lpszClassName(nullptr), m_pOwner(nullpt
 
 void CPaletteDummyWnd::OnDestroy()
 {
+  // Destroyed with the owner's window before the palette: the owner is asked before it is told,
+  // and the palette, letting go of this window, tells it the end itself.
+  CPaletteWnd* pPalette = static_cast<CPaletteWnd*>(CWnd::FromHandlePermanent(g_hKeyTarget));
+  if (pPalette != nullptr && pPalette->m_pDummyWnd == this)
+  {
+    pPalette->m_pDummyWnd = nullptr;
+    m_pOwner = nullptr;
+    pPalette->EndPopup();
+  }
   if (m_pOwner != nullptr && m_pOwner->GetSafeHwnd() != nullptr)
     m_pOwner->SendMessage(PaletteWnd_Msg_EndPopup, 0, 0);
   CWnd::OnDestroy();
+}
+
+void CPaletteDummyWnd::PostNcDestroy()
+{
+  if (m_pOwner == nullptr)
+    delete this;
 }
 
 BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
@@ -118,6 +135,7 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
   }
   CRect rect;
   GetWindowRect(&rect);
+  m_pDummyWnd->m_pOwner = m_pOwner;
   if (!m_pDummyWnd->CreateEx(0, m_pDummyWnd->m_lpszClassName, nullptr, WS_POPUP, x, y, rect.Width(), rect.Height(),
                              m_pOwner->m_hWnd, nullptr))
   {
@@ -125,7 +143,6 @@ BOOL CPaletteWnd::CreateDummyWindow(int x, int y)
     m_pDummyWnd = nullptr;
     return FALSE;
   }
-  m_pDummyWnd->m_pOwner = m_pOwner;
   return TRUE;
 }
 
@@ -169,11 +186,11 @@ BOOL CPaletteWnd::EndPopup()
     m_wndToolTip.Activate(FALSE);
   RemoveKeyboardHook();
   ShowWindow(SW_HIDE);
-  if (m_pDummyWnd != nullptr)
+  // The owner, told of the end, may free the palette: nothing of it is touched after that.
+  if (CPaletteDummyWnd* pDummyWnd = std::exchange(m_pDummyWnd, nullptr))
   {
-    m_pDummyWnd->DestroyWindow();
-    delete m_pDummyWnd;
-    m_pDummyWnd = nullptr;
+    pDummyWnd->DestroyWindow();
+    delete pDummyWnd;
   }
   else
   {
@@ -199,10 +216,13 @@ void CPaletteWnd::setHotCell(int nIndex)
   redrawCells(nOld, nIndex);
 }
 
-void CPaletteWnd::pickCell(int nIndex)
+bool CPaletteWnd::pickCell(int nIndex)
 {
+  // A host may close the window holding the palette, and free it, when told of the pick.
+  const HWND hWnd = m_hWnd;
   SetCurSel(nIndex);
   notifyOwner(PaletteWnd_Msg_SelChanged, 0, nIndex);
+  return ::IsWindow(hWnd) != FALSE;
 }
 
 void CPaletteWnd::OnMouseMove(UINT nFlags, CPoint point)
@@ -220,16 +240,18 @@ void CPaletteWnd::OnMouseMove(UINT nFlags, CPoint point)
 
 void CPaletteWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
+  const HWND hWnd = m_hWnd;
   if (m_bPoppedUp && HitTest(point) == -2)
     armOrClose();
-  CWnd::OnLButtonDown(nFlags, point);
+  if (::IsWindow(hWnd))  // else closed and perhaps freed by its owner
+    CWnd::OnLButtonDown(nFlags, point);
 }
 
 void CPaletteWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
   const int nHit = HitTest(point);
-  if (nHit >= 0)
-    pickCell(nHit);
+  if (nHit >= 0 && !pickCell(nHit))
+    return;
   CWnd::OnLButtonUp(nFlags, point);
   if (m_bPoppedUp && nHit != -1)
     armOrClose();
@@ -240,9 +262,8 @@ void CPaletteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
   switch (nChar)
   {
   case VK_RETURN:
-    if (isCell(m_nHotCell))
-      pickCell(m_nHotCell);
-    EndPopup();
+    if (!isCell(m_nHotCell) || pickCell(m_nHotCell))
+      EndPopup();
     break;
   case VK_ESCAPE:
     EndPopup();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <utility>
 
 namespace
 {
@@ -12,6 +14,23 @@ const std::vector<UINT> kPickAndClose = {PaletteWnd_Msg_BeginPopup, PaletteWnd_M
                                          PaletteWnd_Msg_QueryEndPopup, PaletteWnd_Msg_EndPopup};
 
 void Mouse(CWnd& wnd, UINT nMessage, int x, int y) { wnd.SendMessage(nMessage, 0, MAKELPARAM(x, y)); }
+
+// An owner that acts, once it has recorded it, on one message.
+class CActingOwner : public CRecordingWnd
+{
+public:
+  UINT m_nActOn = 0;
+  std::function<void()> m_act;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
+    if (message == m_nActOn)
+      m_act();
+    return lResult;
+  }
+};
 
 // A plain palette button of 10 cells, opened by a click.
 struct COpenedButton : CPaletteButtonFixture<CPaletteButton>
@@ -122,35 +141,21 @@ TEST(PalettePopup, AClickOutsideClosesTheArmedPaletteAndAReleaseOnACellPicksIt)
   const CPoint cell = fixture.Frame(3).CenterPoint();
   Mouse(fixture.m_palette, WM_MOUSEMOVE, cell.x, cell.y);
   Mouse(fixture.m_palette, WM_LBUTTONUP, cell.x, cell.y);
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   EXPECT_EQ(3, fixture.m_palette.GetCurSel());
   EXPECT_EQ(kPickAndClose, fixture.m_owner.Sequence());
 }
 
 TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesItOnce)
 {
-  class CClosingOwner : public CRecordingWnd
-  {
-  public:
-    CPaletteWnd* m_pPalette = nullptr;
-    BOOL m_bClosedWhileAsked = FALSE;
-
-  protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-      const LRESULT lResult = CRecordingWnd::WindowProc(message, wParam, lParam);
-      if (message == PaletteWnd_Msg_QueryEndPopup)
-        m_bClosedWhileAsked = m_pPalette->EndPopup();
-      return lResult;
-    }
-  };
   CPaletteFixture fixture(0, 3);
-  CClosingOwner owner;
-  owner.m_pPalette = &fixture.m_palette;
+  CActingOwner owner;
+  BOOL bClosedWhileAsked = FALSE;
+  owner.m_nActOn = PaletteWnd_Msg_QueryEndPopup;
+  owner.m_act = [&] { bClosedWhileAsked = fixture.m_palette.EndPopup(); };
   fixture.m_palette.SetOwnerWindow(&owner);
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(fixture.m_palette.EndPopup());
-  EXPECT_TRUE(owner.m_bClosedWhileAsked);
+  EXPECT_TRUE(bClosedWhileAsked);
   EXPECT_EQ(kOpenAndClose, owner.Sequence());
   EXPECT_EQ(nullptr, ::GetCapture());
 
@@ -158,10 +163,8 @@ TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesI
   fixture.m_palette.SetOwnerWindow(&fixture.m_owner);
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
   fixture.m_palette.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
   EXPECT_TRUE(fixture.m_palette.SendMessage(WM_QUERYENDSESSION, 0, 0));
-  EXPECT_FALSE(fixture.m_palette.IsWindowVisible());
   // Without an owner no dummy is made; the owner is then told of the end directly.
   fixture.m_palette.SetOwnerWindow(nullptr);
   ASSERT_TRUE(fixture.m_palette.DoPopup(CPoint(300, 200)));
@@ -170,6 +173,34 @@ TEST(PalettePopup, AnOwnerEndingItWhileAskedOrLosingTheAppSessionOrWindowClosesI
   EXPECT_EQ(0, fixture.m_palette.GetCellCount());
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_EndPopup));
   EXPECT_EQ(3, fixture.m_owner.Count(PaletteWnd_Msg_QueryEndPopup));
+}
+
+TEST(PalettePopup, AnOwnerMayFreeThePaletteWhenToldOfAPickOrOfTheEnd)
+{
+  // A release on a cell, Enter on the hot cell, a second click outside.
+  const std::pair<UINT, std::function<void(CWnd&, HWND)>> ways[] = {
+      {PaletteWnd_Msg_SelChanged, [](CWnd& palette, HWND) { Mouse(palette, WM_LBUTTONUP, 10, 10); }},
+      {PaletteWnd_Msg_SelChanged,
+       [](CWnd&, HWND hOwner) {
+         PressKey(hOwner, VK_RIGHT);
+         PressKey(hOwner, VK_RETURN);
+       }},
+      {PaletteWnd_Msg_EndPopup, [](CWnd& palette, HWND) {
+         Mouse(palette, WM_LBUTTONUP, -5, -5);
+         Mouse(palette, WM_LBUTTONDOWN, -5, -5);
+       }}};
+  for (const auto& way : ways)
+  {
+    CActingOwner owner;
+    CPaletteWnd* pPalette = new CPaletteWnd;
+    owner.m_nActOn = way.first;
+    owner.m_act = [&] { delete std::exchange(pPalette, nullptr); };
+    pPalette->Create("Palette", WS_POPUP, CRect(100, 100, 200, 200), &owner, 0);
+    pPalette->AddCell(0, 0, "");
+    ASSERT_TRUE(pPalette->DoPopup(CPoint(300, 200)));
+    way.second(*pPalette, owner.m_hWnd);
+    EXPECT_EQ(way.first == PaletteWnd_Msg_EndPopup ? kOpenAndClose : kPickAndClose, owner.Sequence());
+  }
 }
 
 TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
@@ -197,6 +228,12 @@ TEST(PalettePopup, WhilePoppedUpTheOwnerDrawsTheCells)
   // A partial repaint draws only the cells meeting the rectangle: here cells 1 and 2.
   fixture.m_palette.RedrawWindow(CRect(20, 30, 30, 40), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(std::vector<int>({1, 2}), drawnCells());
+  // Filled while open, it shows the new cell; emptied, it shrinks with the window behind it.
+  fixture.m_palette.AddCell(0, 0, "");
+  fixture.m_palette.UpdateWindow();
+  EXPECT_EQ(std::vector<int>({0, 1, 2, 3, 4, 5}), drawnCells());
+  fixture.m_palette.RemoveAll();
+  EXPECT_EQ(WindowRect(fixture.m_palette.m_hWnd), DummyRect(fixture.m_owner, fixture.m_palette));
   fixture.m_palette.EndPopup();
 }
 
@@ -226,7 +263,10 @@ TEST(PalettePopup, ButtonOpensItsPaletteBelowItselfAndClosesItOnTheNextClick)
   const CRect rcAtEdge = WindowRect(atEdge.m_button.Palette().m_hWnd);
   EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).top, rcAtEdge.bottom);
   EXPECT_EQ(WindowRect(atEdge.m_button.m_hWnd).right, rcAtEdge.right);
-  atEdge.m_button.Palette().EndPopup();
+  // Its window closing with the palette open, the button is asked, then told, once.
+  atEdge.m_parent.DestroyWindow();
+  EXPECT_EQ(std::vector<std::string>({"query", "end"}),
+            std::vector<std::string>(atEdge.m_button.m_calls.begin() + 1, atEdge.m_button.m_calls.end()));
 }
 
 TEST(PalettePopup, ClassicCellsShowSelectionAndHotLooks)
