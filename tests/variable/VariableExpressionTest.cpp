@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 namespace
 {
@@ -128,35 +129,19 @@ TEST(VariableExpression, KeepsEachKindInItsListRefusesNamesInUseAndIsReadInAnyCa
   EXPECT_EQ(read(set, "BETA/9"), 5.0);
 }
 
-TEST(VariableExpression, FreesItsVariablesAndSubstitutions)
+// Ends with the set freeing its variables and substitutions, and none that it refused.
+TEST(VariableExpression, BoundVariablesFollowTheirExpressionAndWhatCannotBeComputedIsRefused)
 {
   const int nVariables = CountedVariable::s_nDeleted;
   const int nSbsts = CountedSbst::s_nDeleted;
-  {
-    aCVariableExpression set;
-    CountedVariable* pA = new CountedVariable("A", 1.0);
-    CountedVariable* pB = new CountedVariable("B", 2.0);
-    ASSERT_TRUE(set.AddVariable(pA));
-    ASSERT_TRUE(set.AddVariable(pB));
-    ASSERT_TRUE(set.AddExprSbst(new CountedSbst(pB, "A+1")));
-    CountedSbst* pRefused = new CountedSbst(pA, "C");
-    EXPECT_FALSE(set.AddExprSbst(pRefused));
-    delete pRefused;
-    EXPECT_EQ(CountedSbst::s_nDeleted, nSbsts + 1);
-    EXPECT_EQ(CountedVariable::s_nDeleted, nVariables);
-  }
-  EXPECT_EQ(CountedVariable::s_nDeleted, nVariables + 2);
-  EXPECT_EQ(CountedSbst::s_nDeleted, nSbsts + 2);
-}
-
-TEST(VariableExpression, BoundVariablesFollowTheirExpressionAndWhatCannotBeComputedIsRefused)
-{
-  aCVariableExpression set;
+  auto pSet = std::make_unique<aCVariableExpression>();
+  aCVariableExpression& set = *pSet;
   set.AddVariable(new aCVarLength("SIDE", 3.0, 1));
   set.AddVariable(new aCVarLength("DOUBLE", 0.0, 1));
-  set.AddVariable(new aCVarValue("AREA", 0.0, 1));
+  CountedVariable* pArea = new CountedVariable("AREA", 0.0);
+  set.AddVariable(pArea);
   ASSERT_TRUE(bind(set, "double", "side*2"));
-  ASSERT_TRUE(bind(set, "AREA", "DOUBLE^2/4"));
+  ASSERT_TRUE(set.AddExprSbst(new CountedSbst(pArea, "DOUBLE^2/4")));
   EXPECT_EQ(read(set, "AREA"), 9.0);
   EXPECT_EQ(read(set, "DOUBLE+1"), 7.0);
 
@@ -185,6 +170,14 @@ TEST(VariableExpression, BoundVariablesFollowTheirExpressionAndWhatCannotBeCompu
   EXPECT_FALSE(set.AddExprSbst(&foreign));
   aCSbstExpr unbound(nullptr, aCExpression("1"));
   EXPECT_FALSE(set.AddExprSbst(&unbound));
+
+  // Next, the set frees what it holds; the caller keeps what it refused.
+  CountedSbst* pRefused = new CountedSbst(pArea, "1");
+  EXPECT_FALSE(set.AddExprSbst(pRefused));
+  delete pRefused;
+  pSet.reset();
+  EXPECT_EQ(CountedVariable::s_nDeleted, nVariables + 1);
+  EXPECT_EQ(CountedSbst::s_nDeleted, nSbsts + 2);
 }
 
 TEST(VariableExpression, ChainsOfBoundVariablesCountAsNesting)
