@@ -68,53 +68,52 @@ TEST(UnitEdit, NumbersTypedInOtherUnitsAreConvertedAndExpressionsShowTheirValueB
     d.m_length.SetWindowText("1 cm");
     ClickSpin(d.m_length, true);
   });
-  steps.insert(steps.end(), {
-                                [](CNumericDialog& d) {
-                                  EXPECT_EQ(3, TestApp().m_nBeeps) << "a blank is not a digit";
-                                  // Next, expressions. The double field keeps its refused text, so OK is only counted.
-                                  TestApp().Reset();
-                                  EnterText(d.m_length, "width*2");
-                                },
-                                [](CNumericDialog& d) {
-                                  // The first Enter shows the value (the count of OK at the end tells that it went no
-                                  // further). Its key-down was taken in pre-translation: the field got no Enter but the
-                                  // key-up.
-                                  ASSERT_LE(2u, d.m_length.m_keys.size());
-                                  const KeySequence lastKeys = {{WM_CHAR, '2'}, {WM_KEYUP, VK_RETURN}};
-                                  EXPECT_EQ(lastKeys,
-                                            KeySequence(d.m_length.m_keys.end() - 2, d.m_length.m_keys.end()));
-                                  EXPECT_EQ("25.00mm", TextOf(d.m_length));
-                                  EXPECT_FALSE(d.m_length.IsModified());
-                                  EXPECT_EQ(Sel(0, 7), SelectionOf(d.m_length));
-                                  // Shown again, the expression is what the field holds.
-                                  d.m_length.SetValue(d.m_length.GetValue(LENGTH_UNIT_MM),
-                                                      d.m_length.GetNumExpression(), LENGTH_UNIT_MM);
-                                  EXPECT_EQ("width*2", TextOf(d.m_length));
-                                  EnterText(d.m_length, "WIDTH*10");
-                                },
-                                [](CNumericDialog& d) {
-                                  ASSERT_EQ(1u, TestApp().m_messages.size()) << "125 mm is beyond the range";
-                                  EXPECT_DOUBLE_EQ(25.0, d.m_length.GetValue(LENGTH_UNIT_MM));
-                                  EnterText(d.m_integer, "WIDTH*M");
-                                },
-                                [](CNumericDialog& d) {
-                                  EXPECT_EQ(1, TestApp().m_nBeeps) << "an unknown name";
-                                  EnterText(d.m_double, "WIDTH*2");
-                                },
-                                [](CNumericDialog& d) {
-                                  EXPECT_EQ(2, TestApp().m_nBeeps) << "the double field has no variable set";
-                                  EnterText(d.m_integer, "WIDTH/5");
-                                },
-                                [](CNumericDialog& d) {
-                                  EXPECT_EQ("2", TextOf(d.m_integer)) << "2.5 truncated";
-                                  EXPECT_TRUE(d.m_integer.IsNumExpression());
-                                  EnterText(d.m_length, "(WIDTH+1.5)/2");
-                                },
-                                [](CNumericDialog& d) {
-                                  EXPECT_EQ("7.00mm", TextOf(d.m_length));
-                                  PressKey(d.m_length, VK_RETURN);
-                                },
-                            });
+  const std::vector<CNumericDialog::Step> expressions = {
+      [](CNumericDialog& d) {
+        EXPECT_EQ(3, TestApp().m_nBeeps) << "a blank is not a digit";
+        // Next, expressions. The double field keeps its refused text, so OK is only counted.
+        TestApp().Reset();
+        EnterText(d.m_length, "width*2");
+      },
+      [](CNumericDialog& d) {
+        // The first Enter shows the value (the count of OK at the end tells that it went no
+        // further). Its key-down was taken in pre-translation: the field got no Enter but the
+        // key-up.
+        ASSERT_LE(2u, d.m_length.m_keys.size());
+        const KeySequence lastKeys = {{WM_CHAR, '2'}, {WM_KEYUP, VK_RETURN}};
+        EXPECT_EQ(lastKeys, KeySequence(d.m_length.m_keys.end() - 2, d.m_length.m_keys.end()));
+        EXPECT_EQ("25.00mm", TextOf(d.m_length));
+        EXPECT_FALSE(d.m_length.IsModified());
+        EXPECT_EQ(Sel(0, 7), SelectionOf(d.m_length));
+        // Shown again, the expression is what the field holds.
+        d.m_length.SetValue(d.m_length.GetValue(LENGTH_UNIT_MM), d.m_length.GetNumExpression(), LENGTH_UNIT_MM);
+        EXPECT_EQ("width*2", TextOf(d.m_length));
+        EnterText(d.m_length, "WIDTH*10");
+      },
+      [](CNumericDialog& d) {
+        ASSERT_EQ(1u, TestApp().m_messages.size()) << "125 mm is beyond the range";
+        EXPECT_DOUBLE_EQ(25.0, d.m_length.GetValue(LENGTH_UNIT_MM));
+        EnterText(d.m_integer, "WIDTH*M");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(1, TestApp().m_nBeeps) << "an unknown name";
+        EnterText(d.m_double, "WIDTH*2");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ(2, TestApp().m_nBeeps) << "the double field has no variable set";
+        EnterText(d.m_integer, "WIDTH/5");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("2", TextOf(d.m_integer)) << "2.5 truncated";
+        EXPECT_TRUE(d.m_integer.IsNumExpression());
+        EnterText(d.m_length, "(WIDTH+1.5)/2");
+      },
+      [](CNumericDialog& d) {
+        EXPECT_EQ("7.00mm", TextOf(d.m_length));
+        PressKey(d.m_length, VK_RETURN);
+      },
+  };
+  steps.insert(steps.end(), expressions.begin(), expressions.end());
   // Each accepted Enter reaches OK; the dialog stays for the next case.
   dlg.m_bEndOnOK = false;
   EXPECT_EQ(CNumericDialog::SCRIPT_END, dlg.Run(steps));

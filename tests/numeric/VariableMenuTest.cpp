@@ -186,18 +186,11 @@ TEST_F(VariableFieldTest, ContextMenuGreysWhatCannotActListsTenVariablesOfEachKi
         EXPECT_EQ("26.00", TextOf(d.m_double));
         TypeText(d.m_double, "1");
       },
-      [](CNumericDialog& d) {
+      [this](CNumericDialog& d) {
         OpenContextMenu(d.m_double, Keys(VK_ESCAPE));
         EXPECT_EQ(std::string::npos, d.m_double.m_strMenu.find("3320")) << "a modified text offers neither";
-      },
-  });
-}
-
-TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
-{
-  m_variables.GetVariableList(aCVariableExpression::KIND_LENGTH)->AddHead(nullptr);
-  m_dlg.Run({
-      [](CNumericDialog& d) {
+        // Next, the select dialog, from the menu and from the commands; a second null element.
+        m_variables.GetVariableList(aCVariableExpression::KIND_LENGTH)->AddHead(nullptr);
         d.m_double.SetWindowText("2*");
         d.m_double.SetSel(2, 2);
         OpenContextMenu(d.m_double, KeySequence{Char('n'), Char('s')});
@@ -233,7 +226,8 @@ TEST_F(VariableFieldTest, SelectDialogListsEveryVariableAndInsertsTheChosenOne)
   });
 }
 
-TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen)
+// Then the add command on a selected text, which the dialog offers as value or expression.
+TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageOffersTheSelectedTextAndBindsExpressions)
 {
   struct SRefusal
   {
@@ -287,20 +281,11 @@ TEST_F(VariableFieldTest, AddDialogRefusesEachBadEntryWithItsMessageAndStaysOpen
     EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), TestApp().m_messages.back().nType);
     EXPECT_EQ("DEPTH", TextOf(d.m_double)) << "answered yes";
   });
-  m_dlg.Run(steps);
-  EXPECT_EQ(refusals.size() + 1, TestApp().m_messages.size()) << "one message for each refusal";
-  aCVariableBase* pDepth = m_variables.FindVariable("DEPTH");
-  ASSERT_NE(nullptr, pDepth);
-  EXPECT_TRUE(pDepth->IsKindOf(RUNTIME_CLASS(aCVarLength)));
-  EXPECT_DOUBLE_EQ(7.5, pDepth->GetValue());
-  EXPECT_TRUE(pDepth->IsUserDefined());
-  EXPECT_EQ(nullptr, m_variables.FindExprSbst(pDepth));
-}
-
-TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpression)
-{
-  m_dlg.Run({
-      [](CNumericDialog& d) {
+  const std::vector<CNumericDialog::Step> selectedText = {
+      [&refusals](CNumericDialog& d) {
+        EXPECT_EQ(refusals.size() + 1, TestApp().m_messages.size()) << "one message for each refusal";
+        // Next, the selected text is offered, and a variable is bound to an expression.
+        TestApp().Reset();
         d.m_length.SetWindowText("25mm");
         d.m_length.SetSel(0, -1);
         d.m_length.PostMessage(WM_COMMAND, CSpinEdit::ID_VARIABLE_ADD_FIRST);
@@ -346,7 +331,15 @@ TEST_F(VariableFieldTest, SelectedTextIsOfferedAndTheNewVariableIsBoundToItsExpr
         EXPECT_EQ(LibraryText(IDS_VAR_USE_ADDED), LastMessage());
         EXPECT_EQ("width*2", TextOf(d.m_double)) << "answered no";
       },
-  });
+  };
+  steps.insert(steps.end(), selectedText.begin(), selectedText.end());
+  m_dlg.Run(steps);
+  aCVariableBase* pDepth = m_variables.FindVariable("DEPTH");
+  ASSERT_NE(nullptr, pDepth);
+  EXPECT_TRUE(pDepth->IsKindOf(RUNTIME_CLASS(aCVarLength)));
+  EXPECT_DOUBLE_EQ(7.5, pDepth->GetValue());
+  EXPECT_TRUE(pDepth->IsUserDefined());
+  EXPECT_EQ(nullptr, m_variables.FindExprSbst(pDepth));
   EXPECT_EQ(0, m_variables.IsVariableExist("SIDE")) << "cancelled";
   aCVariableBase* pHalf = m_variables.FindVariable("HALF");
   ASSERT_NE(nullptr, pHalf);
