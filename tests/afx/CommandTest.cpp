@@ -179,7 +179,6 @@ TEST(ControlBarTest, DrawBordersDrawsTheStylesSidesAndShrinksTheRectangle)
       {CBRS_BORDER_ANY | CBRS_BORDER_3D, CRect(2, 2, 38, 28), "sshh", "hhss"},
       {CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_3D, CRect(2, 2, 40, 30), "ss..", "hh.."},
       {CBRS_BORDER_BOTTOM, CRect(0, 0, 40, 28), "...f", "...."},
-      {CBRS_ALIGN_TOP, CRect(0, 0, 40, 30), "....", "...."},
   };
   for (const auto& c : cases)
   {
