@@ -15,7 +15,6 @@ class CHost : public CWnd
 {
 public:
   CHost() { CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, Px(400), Px(300)), nullptr, 0); }
-  ~CHost() override { DestroyWindow(); }
 };
 
 // A list whose double-click hook takes every click and notes the column.
