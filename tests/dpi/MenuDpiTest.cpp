@@ -111,7 +111,9 @@ TEST_P(MenuDpiTest, ImagesForNinetySixDpiAreStretchedSmoothlyWithoutHalo)
     square.UnionRect(red, blue);
     EXPECT_EQ(unfilled(square), nSquare);
     if (nPosition < 2)
+    {
       EXPECT_EQ(Px(8) * Px(8), nSquare);
+    }
     const std::vector<COLORREF> pixels = canvas.Pixels(column);
     // Smoothing: where red meets blue there are blended pixels.
     const auto nPure = std::count(pixels.begin(), pixels.end(), kRed) + std::count(pixels.begin(), pixels.end(), kBlue);
