@@ -65,10 +65,8 @@ TEST_F(AFontComboBoxTest, FamiliesFromScreenAndDeviceAndAFontChosenByNameKeptOnA
   m_combo.EnumerateFont(CDC());
   size_t nVertical = 0;
   for (const std::string& strName : Names())
-  {
     if (strName[0] == '@')
       nVertical += horizontal.count(strName.substr(1));
-  }
   EXPECT_GT(nVertical, 0u);
   EXPECT_EQ(Names().size(), horizontal.size() + nVertical) << "every vertical face has its horizontal one";
 

@@ -52,7 +52,6 @@ protected:
   {
     m_owner.CreateEx(0, "STATIC", "Owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0);
   }
-  void TearDown() override { m_owner.DestroyWindow(); }
 
   INT_PTR Browse(CDlgBrowseForFolder& dlg, int nPress, const std::string& strPrompt,
                  std::function<void(HWND)> more = nullptr)

@@ -37,13 +37,6 @@ LPARAM ClientPoint(CWnd* pWnd, CPoint ptScreen)
   return MAKELPARAM(ptScreen.x, ptScreen.y);
 }
 
-void SendMouseMove(CWnd* pWnd, CPoint ptScreen)
-{
-  pWnd->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(pWnd, ptScreen));
-}
-
-void SendButtonUp(CWnd* pWnd, CPoint ptScreen) { pWnd->SendMessage(WM_LBUTTONUP, 0, ClientPoint(pWnd, ptScreen)); }
-
 void PostMouse(CWnd* pWnd, UINT nMessage, CPoint ptScreen, WPARAM wKeys = 0)
 {
   pWnd->PostMessage(nMessage, wKeys, ClientPoint(pWnd, ptScreen));
@@ -124,8 +117,8 @@ protected:
     SendNcButtonDown(&bar, nHitTest, pt);
     ASSERT_EQ(::GetCapture(), bar.m_hWnd);
     pt.Offset(offset.cx, offset.cy);
-    SendMouseMove(&bar, pt);
-    SendButtonUp(&bar, pt);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&bar, pt));
+    bar.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&bar, pt));
     EXPECT_EQ(::GetCapture(), nullptr);
   }
 };
@@ -246,10 +239,10 @@ TEST_F(SizingBarTest, DraggingEdgesMovesLengthBetweenNeighboursSetsTheRowThickne
   ASSERT_TRUE(SizesOn(left, HTRIGHT, &pt));
   SendNcButtonDown(&left, HTRIGHT, pt);
   pt.x += 40;
-  SendMouseMove(&left, pt);
+  left.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&left, pt));
   PumpAndIdle();
   EXPECT_EQ(WindowRect(&left), rcBefore);
-  SendButtonUp(&left, pt);
+  left.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&left, pt));
   PumpAndIdle();
   EXPECT_EQ(WindowRect(&left).Width(), rcBefore.Width() + 40);
   // A right press cancels a drag where it stands.

@@ -65,7 +65,7 @@ TEST_F(DockingDpiTest, BarSizesInsetsButtonsAndCaptionComeOutDoubled)
   EXPECT_EQ(canvas.BoundsOf(::GetSysColor(COLOR_BTNTEXT), rcPin).Size(), CSize(Px(8) + 1, Px(8) + 1));
 }
 
-TEST_F(DockingDpiTest, StripButtonsAndSlideOutFrameComeOutDoubled)
+TEST_F(DockingDpiTest, StripButtonsSlideOutFrameAndItsStepsComeOutDoubled)
 {
   CTestStrip& strip = MakeStrip(1, {"Hidden"}, CRect(0, 0, Px(150), Px(300)));
   ASSERT_TRUE(strip.IsWindowVisible());
@@ -95,15 +95,12 @@ TEST_F(DockingDpiTest, StripButtonsAndSlideOutFrameComeOutDoubled)
   EXPECT_TRUE(frame.IsOnDrawBar(CPoint(rcFrame.right + Px(10) - 1, y)));
   EXPECT_FALSE(frame.IsOnDrawBar(CPoint(rcFrame.right + Px(10), y)));
   frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
-}
 
-TEST_F(DockingDpiTest, TopStripSlidesOutInDoubledSteps)
-{
-  // Nothing pumps the timer: the test sends its ticks.
-  CDrawFrame& frame = MakeStrip(0, {"Hidden"}, CRect(0, 0, Px(300), Px(400))).GetButton(0)->frame;
-  frame.SendMessage(WM_DRAWFRAME_SHOWOFF);
-  frame.SendMessage(WM_TIMER, 1);
-  EXPECT_EQ(WindowRect(&frame).Height(), Px(320));
-  frame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
+  // A strip on top slides its frame out in doubled steps (nothing pumps the timer: the test ticks).
+  CDrawFrame& topFrame = MakeStrip(0, {"Top"}, CRect(0, 0, Px(300), Px(400))).GetButton(0)->frame;
+  topFrame.SendMessage(WM_DRAWFRAME_SHOWOFF);
+  topFrame.SendMessage(WM_TIMER, 1);
+  EXPECT_EQ(WindowRect(&topFrame).Height(), Px(320));
+  topFrame.SendMessage(WM_DRAWFRAME_SHOWHIDE);
 }
 }  // namespace

@@ -15,7 +15,6 @@ class CHost : public CWnd
 {
 public:
   CHost() { CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, Px(400), Px(300)), nullptr, 0); }
-  ~CHost() override { DestroyWindow(); }
 };
 
 // A list whose double-click hook takes every click and notes the column.
@@ -41,13 +40,21 @@ HICON MarkerIcon()
 }
 }  // namespace
 
-TEST(ListsDpi, SwatchesSitAtScaledInsetsInTheirEntries)
+TEST(ListsDpi, SwatchesSitAtScaledInsetsAndListBoxEntriesAddAScaledLeadingToTheTextHeight)
 {
   CHost host;
+  CClientDC dc(&host);
+  const int nEntry = dc.GetTextExtent("Ag", 2).cy + Px(3);
   CColorComboBox combo;
   CColorListBox listBox;
   ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, CRect(0, 0, Px(200), Px(200)), &host, 1));
-  ASSERT_TRUE(listBox.Create(WS_CHILD | LBS_OWNERDRAWFIXED, CRect(0, 0, Px(200), Px(200)), &host, 2));
+  // A box exactly two entries high holds two entries of that height.
+  ASSERT_TRUE(
+      listBox.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT, CRect(0, 0, Px(200), 2 * nEntry), &host, 2));
+  MEASUREITEMSTRUCT measure = {};
+  listBox.MeasureItem(&measure);
+  EXPECT_EQ(UINT(nEntry), measure.itemHeight);
+
   CColorItem item(0, kFill, "Green");
   // Swatch from left + 2, top + 2 to bottom - 2 (96 DPI), twice as wide as the entry is high;
   // its fill lies inside a hairline outline.
@@ -58,20 +65,6 @@ TEST(ListsDpi, SwatchesSitAtScaledInsetsInTheirEntries)
   DrawEntry(listBox, listCanvas, 0, &item, rcItem, ODA_DRAWENTIRE, 0);
   EXPECT_EQ(rcFill, comboCanvas.BoundsOf(kFill));
   EXPECT_EQ(rcFill, listCanvas.BoundsOf(kFill));
-}
-
-TEST(ListsDpi, ListBoxEntriesAddAScaledLeadingToTheTextHeight)
-{
-  CHost host;
-  CColorListBox listBox;
-  CClientDC dc(&host);
-  const int nEntry = dc.GetTextExtent("Ag", 2).cy + Px(3);
-  // A box exactly two entries high holds two entries of that height.
-  ASSERT_TRUE(
-      listBox.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT, CRect(0, 0, Px(100), 2 * nEntry), &host, 1));
-  MEASUREITEMSTRUCT measure = {};
-  listBox.MeasureItem(&measure);
-  EXPECT_EQ(UINT(nEntry), measure.itemHeight);
 }
 
 TEST(ListsDpi, ChildListCellsKeepScaledMarginsFromTheColumnEdges)

@@ -91,7 +91,6 @@ TEST(PaletteButtonDpi, CellsLeaveTheScaledArrowColumn)
   button.AutoCellSize();
   EXPECT_EQ(CSize(Px(66), Px(20)), CSize(button.GetCellWidth(), button.GetCellHeight()));
   button.DestroyWindow();
-  parent.DestroyWindow();
 }
 
 // '|' is narrow enough to fit at once: its size is where the search starts, a point per pixel of

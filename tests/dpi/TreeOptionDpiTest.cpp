@@ -16,7 +16,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(TreeOptionDpiTest, FixedSizesComeOutScaled)
+TEST_F(TreeOptionDpiTest, FixedSizesAndHitTestingComeOutScaled)
 {
   CRect rcInfo;
   m_tree.GetInfoWindow()->GetWindowRect(rcInfo);
@@ -33,6 +33,24 @@ TEST_F(TreeOptionDpiTest, FixedSizesComeOutScaled)
   for (const auto& row : rows)
     EXPECT_EQ(row.lExpected, row.lActual) << row.pszWhat;
 
+  // The divider and the expand box where the scaled layout draws them.
+  const CPoint ptExpand = m_pGrid->GetExpandRect().CenterPoint();
+  const struct
+  {
+    CPoint point;
+    long lHit;
+  } hits[] = {
+      {RowPoint(1, Px(150) - Px(5)), OT_HIT_COLUMN},        {RowPoint(1, Px(150) - Px(5) - 1), OT_HIT_LABEL},
+      {RowPoint(1, Px(150) + Px(5) + 1), OT_HIT_ATTRIBUTE}, {CPoint(Px(4) - 1, ptExpand.y), OT_HIT_LABEL},
+      {CPoint(ptExpand.x, Px(18) * 8 + 1), OT_HIT_NOWHERE},
+  };
+  for (const auto& hit : hits)
+    EXPECT_EQ(hit.lHit, m_tree.HitTest(hit.point)) << hit.point.x << "," << hit.point.y;
+
+  // A click on the scaled expand box collapses the row.
+  Click(List(), ptExpand);
+  EXPECT_FALSE(m_pGrid->IsExpanded());
+
   // Column limits: at least 16 from the right side; a drop left of 17 gives 17.
   CRect rcClient;
   m_tree.GetClientRect(rcClient);
@@ -47,27 +65,6 @@ TEST_F(TreeOptionDpiTest, FixedSizesComeOutScaled)
     m_tree.InsertItem(NewRow("More"), m_pGeneral);
   List().SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), 0);
   EXPECT_EQ(Px(18), m_tree.GetOrigin().y);
-}
-
-TEST_F(TreeOptionDpiTest, HitTestingFollowsTheScaledGeometry)
-{
-  const long lColumn = m_tree.GetColumn();
-  const CPoint ptExpand = m_pGrid->GetExpandRect().CenterPoint();
-  const struct
-  {
-    CPoint point;
-    long lHit;
-  } rows[] = {
-      {RowPoint(1, lColumn - Px(5)), OT_HIT_COLUMN},        {RowPoint(1, lColumn - Px(5) - 1), OT_HIT_LABEL},
-      {RowPoint(1, lColumn + Px(5) + 1), OT_HIT_ATTRIBUTE}, {CPoint(Px(4) - 1, ptExpand.y), OT_HIT_LABEL},
-      {CPoint(ptExpand.x, Px(18) * 8 + 1), OT_HIT_NOWHERE},
-  };
-  for (const auto& row : rows)
-    EXPECT_EQ(row.lHit, m_tree.HitTest(row.point)) << row.point.x << "," << row.point.y;
-
-  // A click on the scaled expand box collapses the row.
-  Click(List(), ptExpand);
-  EXPECT_FALSE(m_pGrid->IsExpanded());
 }
 
 TEST_F(TreeOptionDpiTest, ExpandBoxAndCheckBoxAreDrawnAtTheScaledSize)

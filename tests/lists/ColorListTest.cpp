@@ -150,9 +150,10 @@ protected:
 };
 }
 
-TEST_F(ColorListBoxTest, ItemsAsHighAsMakeAWholeNumberFillTheBox)
+TEST_F(ColorListBoxTest, ItemsFillTheBoxSortByTheRecordsIndexAndDrawSwatchAndNameSelectedReadOnlyAndDisabled)
 {
-  // The parent's font is 13 high: client height, item height (t + 3 = 16 at most).
+  // Items as high as make a whole number fill the box. The parent's font is 13 high: client
+  // height, item height (t + 3 = 16 at most).
   const std::pair<int, int> cases[] = {{100, 16}, {40, 13}, {64, 16}, {33, 16}, {17, 8}, {16, 16}, {12, 12}};
   for (const auto& entry : cases)
   {
@@ -160,10 +161,8 @@ TEST_F(ColorListBoxTest, ItemsAsHighAsMakeAWholeNumberFillTheBox)
     ASSERT_TRUE(Create(list, CRect(0, 0, 120, entry.first)));
     EXPECT_EQ(entry.second, list.GetItemHeight(0)) << entry.first;
   }
-}
 
-TEST_F(ColorListBoxTest, SortsByTheRecordsIndexAndDrawsAndPaintsSwatchAndNameSelectedReadOnlyAndDisabled)
-{
+  // Sorted by the records' index.
   CColorListBox list;
   ASSERT_TRUE(Create(list, CRect(0, 0, 150, 64), LBS_SORT));
   CColorItem five(5, kRed, "Five"), blue(2, kBlue, "Blue"), three(3, kGreen, "Three"), otherThree(3, kRed, "Three'");

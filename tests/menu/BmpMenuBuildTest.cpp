@@ -103,22 +103,7 @@ TEST(BmpMenuLoad, ResourceBecomesAPlainBarOverOwnerDrawnPopupsThatDestroyMenuFre
 }
 #pragma GCC diagnostic pop
 
-TEST(BmpMenuLoad, EndBitsCloseEveryLevelTheyEnd)
-{
-  CBmpMenu menu;
-  ASSERT_TRUE(menu.LoadMenu(IDR_MENU_ENDS));
-  ASSERT_EQ(menu.GetMenuItemCount(), 2u);
-  EXPECT_EQ(platformText(menu, 0), L"先頭");
-  CBmpMenu* pOuter = popupAt(menu, 1);
-  ASSERT_NE(pOuter, nullptr);
-  ASSERT_EQ(pOuter->GetMenuItemCount(), 2u);
-  CBmpMenu* pInner = popupAt(*pOuter, 1);
-  ASSERT_NE(pInner, nullptr);
-  ASSERT_EQ(pInner->GetMenuItemCount(), 1u);
-  EXPECT_EQ(recordText(*pInner, 0), L"最後");
-}
-
-TEST(BmpMenuLoad, MissingResourcesAreRefusedAndPopupsAddedToALoadedBarKeepItsTitlesPlain)
+TEST(BmpMenuLoad, EndBitsCloseTheirLevelsMissingResourcesAreRefusedAndAddedPopupsKeepTheBarsTitlesPlain)
 {
   CBmpMenu menu;
   EXPECT_FALSE(menu.LoadMenu(12345));
@@ -140,6 +125,19 @@ TEST(BmpMenuLoad, MissingResourcesAreRefusedAndPopupsAddedToALoadedBarKeepItsTit
   expectRecordsInStep(menu);
   EXPECT_EQ(platformText(menu, 1), L"表示(&V)");
   EXPECT_EQ(menu.m_SubMenuHandles[1], pView->m_hMenu);
+
+  // The end bits of a resource close every level they end.
+  CBmpMenu ends;
+  ASSERT_TRUE(ends.LoadMenu(IDR_MENU_ENDS));
+  ASSERT_EQ(ends.GetMenuItemCount(), 2u);
+  EXPECT_EQ(platformText(ends, 0), L"先頭");
+  CBmpMenu* pOuter = popupAt(ends, 1);
+  ASSERT_NE(pOuter, nullptr);
+  ASSERT_EQ(pOuter->GetMenuItemCount(), 2u);
+  CBmpMenu* pInner = popupAt(*pOuter, 1);
+  ASSERT_NE(pInner, nullptr);
+  ASSERT_EQ(pInner->GetMenuItemCount(), 1u);
+  EXPECT_EQ(recordText(*pInner, 0), L"最後");
 }
 
 TEST(BmpMenuImages, ToolbarImagesGoToTheItemsOfTheirCommandsOrTheirOwnImageLists)

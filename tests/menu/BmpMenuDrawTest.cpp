@@ -36,22 +36,6 @@ void makeRedList(CImageList& list)
   list.Add(&red, sys(COLOR_3DFACE));
 }
 
-// A system colour changed for one test: Wine's menu colour is white, which would hide the
-// highlight half of embossed text.
-class CSysColourScope
-{
-public:
-  CSysColourScope(int nIndex, COLORREF colour) : m_nIndex(nIndex), m_old(::GetSysColor(nIndex))
-  {
-    ::SetSysColors(1, &m_nIndex, &colour);
-  }
-  ~CSysColourScope() { ::SetSysColors(1, &m_nIndex, &m_old); }
-
-private:
-  int m_nIndex;
-  COLORREF m_old;
-};
-
 const bool kFlat = true, kClassic = false;
 
 // The items every drawing test finds in its menu.
@@ -224,14 +208,16 @@ TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixelsAndInksSelectedAndGr
   expectPixels(kClassic, kSeparator, 0, {{5, 10, crMenu}, {5, 11, crShadow}});
 
   // Text and images: an ink present (more than a few pixels) or absent in an area. Wine's menu
-  // colour is white, which would hide the highlight half of embossed text.
-  CSysColourScope menuColour(COLOR_MENU, RGB(200, 200, 200));
+  // colour is white, which would hide the highlight half of embossed text: grey until the end.
+  const int nMenuIndex = COLOR_MENU;
+  const COLORREF crGrey = RGB(200, 200, 200);
+  ::SetSysColors(1, &nMenuIndex, &crGrey);
   const CRect column(0, 0, 20, kItemHeight);
   // The flat selection keeps the menu text colour; the classic one inverts the text.
   expectInk(kFlat, kPlain, ODS_SELECTED, textArea(28), sys(COLOR_MENUTEXT), true);
   expectInk(kClassic, kPlain, ODS_SELECTED, textArea(25), sys(COLOR_HIGHLIGHTTEXT), true);
   // Grayed items are never selected; their images lose their colour.
-  expectInk(kFlat, kGrayed, ODS_GRAYED | ODS_SELECTED, kItemRect, flatSelection(), false);
+  expectInk(kFlat, kGrayed, ODS_GRAYED | ODS_SELECTED, kItemRect, crSel, false);
   expectInk(kFlat, kGrayed, ODS_GRAYED, kItemRect, kRed, false);
   expectInk(kClassic, kGrayed, ODS_GRAYED, kItemRect, kRed, false);
   expectInk(kFlat, kGrayed, ODS_GRAYED, column, sys(COLOR_3DSHADOW), true);
@@ -240,6 +226,7 @@ TEST_F(BmpMenuDrawTest, EachLookShowsItsDistinguishingPixelsAndInksSelectedAndGr
   // Classic grayed text is embossed: a highlight copy one pixel down and right.
   const CRect text = textArea(25);
   EXPECT_EQ(m_canvas.RightmostOf(text, sys(COLOR_3DHILIGHT)), m_canvas.RightmostOf(text, sys(COLOR_GRAYTEXT)) + 1);
+  ::SetSysColors(1, &nMenuIndex, &crMenu);
 }
 
 TEST_F(BmpMenuDrawTest, CheckImagesReplaceTheDrawnMarkAndOtherEmbossesOfDisabledImages)

@@ -45,8 +45,10 @@ struct CButtonFixture
 int Brightness(COLORREF crColour) { return GetRValue(crColour) + GetGValue(crColour) + GetBValue(crColour); }
 }  // namespace
 
-TEST(XPButton, RadioButtonLatchesOnPressAndUpDownButtonReportsEveryRelease)
+// Without visual styles: the behaviour, then the classic face.
+TEST(XPButton, RadioLatchesUpDownReportsEveryReleaseAndWithoutVisualStylesTheFaceIsAClassicPushButton)
 {
+  CNoThemeDllScope noDll;
   CButtonFixture<CXPRadioButton> radio;
   CXPRadioButton& latch = radio.m_button;
   radio.Send(WM_MOUSEMOVE);
@@ -74,21 +76,16 @@ TEST(XPButton, RadioButtonLatchesOnPressAndUpDownButtonReportsEveryRelease)
   EXPECT_EQ(1, button.m_bHot);
   upDown.Send(WM_MOUSELEAVE);
   EXPECT_EQ(0, button.m_bHot);
-}
 
-TEST(XPButton, WithoutVisualStylesTheFaceIsAClassicPushButtonUnderTheIcon)
-{
-  CNoThemeDllScope noDll;
-  CButtonFixture<CXPRadioButton> radio;
+  // The classic faces.
   const CRect item(0, 0, 32, 32);
+  latch.SetCheck(0);
   const std::vector<COLORREF> up = radio.Face(32, item);
-  radio.m_button.SetCheck(1);
+  latch.SetCheck(1);
   const std::vector<COLORREF> down = radio.Face(32, item);
   // Raised: light top-left edge; pushed: dark.
   EXPECT_GT(Brightness(up[0]), Brightness(down[0]));
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), up[16 * 32 + 16]);
-
-  CButtonFixture<CXPUpDownButton> upDown;
   EXPECT_EQ(up, upDown.Face(32, item));
   upDown.Send(WM_LBUTTONDOWN);
   EXPECT_EQ(down, upDown.Face(32, item));
@@ -96,13 +93,13 @@ TEST(XPButton, WithoutVisualStylesTheFaceIsAClassicPushButtonUnderTheIcon)
 
   // The icon sits at the corner of a 32 button and off the corner of smaller ones: 24 by 24,
   // 4 pixels left of and above the corner, plus the one down, seen through an origin moved by 10.
-  radio.m_button.SetCheck(0);
+  latch.SetCheck(0);
   radio.Face(40, item);
   EXPECT_EQ(CRect(0, 1, 1, 2), radio.m_marker);
   radio.Face(40, CRect(0, 0, 24, 24), 10);
   EXPECT_EQ(CRect(6, 7, 7, 8), radio.m_marker);
   // The icon stays the host's.
-  radio.m_button.DestroyWindow();
+  latch.DestroyWindow();
   ICONINFO info = {};
   EXPECT_TRUE(::GetIconInfo(radio.m_hIcon, &info));
   ::DeleteObject(info.hbmColor);

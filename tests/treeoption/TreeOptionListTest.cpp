@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 class TreeOptionView : public ::testing::Test, public CTreeOptionFixture
@@ -344,16 +346,22 @@ TEST_F(TreeOptionView, PaintsGridGutterHeadersAndExpandBoxes)
 {
   const COLORREF crShadow = Sys(COLOR_BTNSHADOW), crWindow = Sys(COLOR_WINDOW), crSign = RGB(0, 0, 0);
   const int nBoxTop = 2 * kRowHeight + 5;
-  ExpectPixels(List(), {{16, 200, crShadow}, {150, kRowHeight + 9, crShadow}, {200, 2 * kRowHeight - 1, crShadow}});
-  ExpectPixels(List(), {{200, kRowHeight - 1, crShadow}, {4, nBoxTop, crShadow}, {6, nBoxTop + 4, crSign}});
-  ExpectPixels(List(), {{8, nBoxTop + 2, crWindow}});
+  // Each probe: x, y, the colour the list shows there.
+  auto expectPixels = [this](std::initializer_list<std::tuple<int, int, COLORREF>> pixels) {
+    const CPixelCanvas shown(List());
+    for (const auto& [x, y, crColour] : pixels)
+      EXPECT_EQ(crColour, shown.Pixel(x, y)) << "(" << x << ", " << y << ")";
+  };
+  expectPixels({{16, 200, crShadow}, {150, kRowHeight + 9, crShadow}, {200, 2 * kRowHeight - 1, crShadow}});
+  expectPixels({{200, kRowHeight - 1, crShadow}, {4, nBoxTop, crShadow}, {6, nBoxTop + 4, crSign}});
+  expectPixels({{8, nBoxTop + 2, crWindow}});
   m_pGrid->Expand(FALSE);
   m_tree.UpdatedItems();
   m_tree.SetColumn(250);
   Repaint();
-  ExpectPixels(List(), {{8, nBoxTop + 2, crSign}, {250, kRowHeight + 9, crShadow}, {250, 9, crWindow}});
+  expectPixels({{8, nBoxTop + 2, crSign}, {250, kRowHeight + 9, crShadow}, {250, 9, crWindow}});
   m_tree.ShadeRootItems(TRUE);
   m_tree.ShadeExpandColumn(TRUE);
   Repaint();
-  ExpectPixels(List(), {{290, 9, m_pGeneral->GetRootBackgroundColor()}, {8, 200, Sys(COLOR_BTNFACE)}});
+  expectPixels({{290, 9, m_pGeneral->GetRootBackgroundColor()}, {8, 200, Sys(COLOR_BTNFACE)}});
 }

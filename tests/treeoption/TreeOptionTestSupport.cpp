@@ -151,10 +151,3 @@ void PumpMessages()
     ::DispatchMessage(&msg);
   }
 }
-
-void ExpectPixels(CWnd& wnd, const std::vector<SPixel>& pixels)
-{
-  const CPixelCanvas shown(wnd);
-  for (const SPixel& pixel : pixels)
-    EXPECT_EQ(pixel.crColour, shown.Pixel(pixel.x, pixel.y)) << "(" << pixel.x << ", " << pixel.y << ")";
-}

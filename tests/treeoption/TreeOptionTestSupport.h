@@ -96,11 +96,3 @@ void PressKey(CWnd& wnd, UINT nVirtualKey, bool bShift = false);
 void PumpMessages();
 
 inline COLORREF Sys(int nIndex) { return ::GetSysColor(nIndex); }
-
-// A pixel of a window's client area and the colour it should show.
-struct SPixel
-{
-  int x, y;
-  COLORREF crColour;
-};
-void ExpectPixels(CWnd& wnd, const std::vector<SPixel>& pixels);
